@@ -1,0 +1,15 @@
+// Whole-file reading and the atomic save that every writer of the program goes through: the new file is
+// written beside the old one and renamed over it only once it is complete, so a failed save loses nothing.
+#pragma once
+
+#include "platform/types.h"
+
+#include <span>
+#include <string>
+#include <vector>
+
+// fnfErr when the file does not exist, ioErr when it cannot be read.
+OSErr ReadWholeFile(const std::string& path, std::vector<UInt8>& out);
+// dirNFErr when the folder does not exist, permErr when it cannot be written, ioErr otherwise.
+OSErr WriteFileAtomically(const std::string& path, std::span<const UInt8> bytes);
+bool FileExists(const std::string& path);

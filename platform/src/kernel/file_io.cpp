@@ -1,0 +1,108 @@
+// Whole-file reads and atomic writes on POSIX files.
+#include "platform/file_io.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+OSErr ErrorFromErrno(int e) {
+    switch (e) {
+    case ENOENT:
+        return fnfErr;
+    case ENOSPC:
+        return dskFulErr;
+    case ENOTDIR:
+        return dirNFErr;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return permErr;
+    default:
+        return ioErr;
+    }
+}
+
+bool WriteAll(int fd, const UInt8* p, size_t n) {
+    while (n > 0) {
+        ssize_t done = ::write(fd, p, n);
+        if (done < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        p += done;
+        n -= size_t(done);
+    }
+    return true;
+}
+
+}  // namespace
+
+OSErr ReadWholeFile(const std::string& path, std::vector<UInt8>& out) {
+    out.clear();
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return ErrorFromErrno(errno);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        return S_ISDIR(info.st_mode) ? fnfErr : ioErr;
+    }
+    out.resize(size_t(info.st_size));
+    size_t got = 0;
+    while (got < out.size()) {
+        ssize_t n = ::read(fd, out.data() + got, out.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        got += size_t(n);
+    }
+    ::close(fd);
+    if (got != out.size()) {
+        out.clear();
+        return ioErr;
+    }
+    return noErr;
+}
+
+OSErr WriteFileAtomically(const std::string& path, std::span<const UInt8> bytes) {
+    std::string temp = path + ".saving-XXXXXX";
+    int fd = ::mkstemp(temp.data());
+    if (fd < 0) return errno == ENOENT ? OSErr(dirNFErr) : ErrorFromErrno(errno);
+
+    // Keep the permissions of the file being replaced; a new file gets the usual ones.
+    struct stat old {};
+    mode_t mode = 0666;
+    if (::stat(path.c_str(), &old) == 0) {
+        mode = old.st_mode & 07777;
+    } else {
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
+    }
+    ::fchmod(fd, mode);
+
+    bool ok = WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
+    int writeErrno = errno;
+    if (::close(fd) != 0) ok = false;
+    if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
+        int e = ok ? errno : writeErrno;
+        ::unlink(temp.c_str());
+        return ErrorFromErrno(e);
+    }
+    // Make the rename itself durable.
+    std::string folder = std::filesystem::path(path).parent_path().string();
+    int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return noErr;
+}
+
+bool FileExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
+}
