@@ -9,13 +9,14 @@ UInt32 TickCount();
 // Local wall-clock time in seconds since 1904-01-01 00:00.
 void GetDateTime(UInt32* secs);
 UInt32 CurrentDateTime();
-// Microseconds from the monotonic clock, for measuring short spans.
+// Microseconds from the monotonic clock (or the fake one), for measuring short spans and for timers.
 UInt64 MonotonicMicroseconds();
 
 // The fake clock: once installed, TickCount and the date-time return the fake values until
 // UseRealClock is called.
 void UseFakeClock(UInt32 ticks, UInt32 dateTime);
 void AdvanceFakeClock(UInt32 ticks);
+void AdvanceFakeClockMicroseconds(UInt64 microseconds);
 void UseRealClock();
 bool IsClockFake();
 

@@ -13,3 +13,5 @@ OSErr ReadWholeFile(const std::string& path, std::vector<UInt8>& out);
 // dirNFErr when the folder does not exist, permErr when it cannot be written, ioErr otherwise.
 OSErr WriteFileAtomically(const std::string& path, std::span<const UInt8> bytes);
 bool FileExists(const std::string& path);
+// A short English description of a file error, for messages of build tools and logs.
+const char* DescribeFileError(OSErr err);

@@ -6,27 +6,33 @@
 
 namespace {
 
+// Fake time counts in units of 1/60,000,000 s, so that both ticks and microseconds add up exactly.
+constexpr UInt64 kUnitsPerTick = 1'000'000;
+constexpr UInt64 kUnitsPerMicrosecond = 60;
+constexpr UInt64 kUnitsPerSecond = 60'000'000;
+
 bool gFakeClock = false;
-UInt32 gFakeTicks = 0;
-UInt32 gFakeDateTime = 0;
-UInt32 gFakeSubsecondTicks = 0;  // ticks not yet counted into the fake date-time
+UInt64 gFakeUnits = 0;
+UInt32 gFakeDateTimeBase = 0;
+UInt64 gFakeUnitsAtDateTimeBase = 0;
 // Tick values count from the first time the clock is read, so they stay small and wrap late.
 const auto gClockStart = std::chrono::steady_clock::now();
 
 }  // namespace
 
 UInt64 MonotonicMicroseconds() {
+    if (gFakeClock) return gFakeUnits / kUnitsPerMicrosecond;
     auto elapsed = std::chrono::steady_clock::now() - gClockStart;
     return UInt64(std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count());
 }
 
 UInt32 TickCount() {
-    if (gFakeClock) return gFakeTicks;
+    if (gFakeClock) return UInt32(gFakeUnits / kUnitsPerTick);
     return UInt32(MonotonicMicroseconds() * 60 / 1000000);
 }
 
 UInt32 CurrentDateTime() {
-    if (gFakeClock) return gFakeDateTime;
+    if (gFakeClock) return UInt32(gFakeDateTimeBase + (gFakeUnits - gFakeUnitsAtDateTimeBase) / kUnitsPerSecond);
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
@@ -40,18 +46,13 @@ void GetDateTime(UInt32* secs) {
 
 void UseFakeClock(UInt32 ticks, UInt32 dateTime) {
     gFakeClock = true;
-    gFakeTicks = ticks;
-    gFakeDateTime = dateTime;
-    gFakeSubsecondTicks = 0;
+    gFakeUnits = UInt64(ticks) * kUnitsPerTick;
+    gFakeDateTimeBase = dateTime;
+    gFakeUnitsAtDateTimeBase = gFakeUnits;
 }
 
-void AdvanceFakeClock(UInt32 ticks) {
-    gFakeTicks += ticks;
-    // The date-time keeps pace: one second per 60 ticks.
-    gFakeSubsecondTicks += ticks % 60;
-    gFakeDateTime += ticks / 60 + gFakeSubsecondTicks / 60;
-    gFakeSubsecondTicks %= 60;
-}
+void AdvanceFakeClock(UInt32 ticks) { gFakeUnits += UInt64(ticks) * kUnitsPerTick; }
+void AdvanceFakeClockMicroseconds(UInt64 microseconds) { gFakeUnits += microseconds * kUnitsPerMicrosecond; }
 
 void UseRealClock() { gFakeClock = false; }
 bool IsClockFake() { return gFakeClock; }

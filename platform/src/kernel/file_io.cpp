@@ -106,3 +106,20 @@ bool FileExists(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0;
 }
+
+const char* DescribeFileError(OSErr err) {
+    switch (err) {
+    case noErr:
+        return "no error";
+    case fnfErr:
+        return "no such file";
+    case dirNFErr:
+        return "no such folder";
+    case permErr:
+        return "permission denied";
+    case dskFulErr:
+        return "the disk is full";
+    default:
+        return "input/output error";
+    }
+}

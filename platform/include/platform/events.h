@@ -1,0 +1,141 @@
+// Events, handlers and the event loop. Qt's input is turned into the program's event records and given
+// to the handler of the window it concerns and then, unless that handler takes it, to the application
+// handler. Keys carry Mac Roman characters; modifiers use the classic bits, with command = Ctrl,
+// option = Alt, control = Meta and shift = Shift.
+#pragma once
+
+#include "platform/geometry.h"
+#include "platform/types.h"
+#include "platform/windows.h"
+
+// Classic event codes and modifier bits.
+enum : UInt16 {
+    nullEvent = 0, mouseDown = 1, mouseUp = 2, keyDown = 3, keyUp = 4, autoKey = 5, updateEvt = 6,
+    activateEvt = 8, osEvt = 15,
+};
+enum : UInt16 {
+    activeFlag = 0x0001,
+    btnState = 0x0080,
+    cmdKey = 0x0100,
+    shiftKey = 0x0200,
+    alphaLock = 0x0400,
+    optionKey = 0x0800,
+    controlKey = 0x1000,
+};
+enum : UInt32 { charCodeMask = 0x000000FF, keyCodeMask = 0x0000FF00 };
+
+// Key codes of the keys the program treats specially; letters and digits use their character.
+enum : UInt8 {
+    kKeyReturn = 0x24, kKeyTab = 0x30, kKeySpace = 0x31, kKeyDelete = 0x33, kKeyEscape = 0x35,
+    kKeyEnter = 0x4C, kKeyHome = 0x73, kKeyPageUp = 0x74, kKeyForwardDelete = 0x75, kKeyEnd = 0x77,
+    kKeyPageDown = 0x79, kKeyLeft = 0x7B, kKeyRight = 0x7C, kKeyDown = 0x7D, kKeyUp = 0x7E,
+    kKeyF1 = 0x7A, kKeyF2 = 0x78, kKeyF3 = 0x63, kKeyF4 = 0x76, kKeyF5 = 0x60, kKeyF6 = 0x61,
+    kKeyF7 = 0x62, kKeyF8 = 0x64, kKeyF9 = 0x65, kKeyF10 = 0x6D, kKeyF11 = 0x67, kKeyF12 = 0x6F,
+};
+// Character codes of the special keys.
+enum : UInt8 {
+    kHomeCharCode = 1, kEnterCharCode = 3, kEndCharCode = 4, kBackspaceCharCode = 8, kTabCharCode = 9,
+    kPageUpCharCode = 11, kPageDownCharCode = 12, kReturnCharCode = 13, kFunctionKeyCharCode = 16,
+    kEscapeCharCode = 27, kLeftArrowCharCode = 28, kRightArrowCharCode = 29, kUpArrowCharCode = 30,
+    kDownArrowCharCode = 31, kSpaceCharCode = 32, kDeleteCharCode = 127,
+};
+
+struct EventRecord {
+    UInt16 what = nullEvent;
+    UInt32 message = 0;  // keys: character | key code << 8; update and activate: the window
+    UInt32 when = 0;     // ticks
+    Point where{};       // global
+    UInt16 modifiers = 0;
+};
+
+enum class EventKind : UInt8 {
+    KeyDown, KeyRepeat, KeyUp,
+    MouseDown, MouseUp, MouseMoved, MouseDragged, MouseWheel,
+    WindowActivated, WindowDeactivated, WindowUpdate, WindowBoundsChanged, WindowClose,
+    ApplicationActivated, ApplicationDeactivated,
+};
+
+struct PlatformEvent {
+    EventKind kind{};
+    WindowPtr window = nullptr;
+    UInt32 when = 0;          // ticks
+    UInt16 modifiers = 0;     // classic bits, btnState while a button is down
+    // Keys.
+    UInt8 charCode = 0;       // Mac Roman
+    UInt8 keyCode = 0;
+    // Mouse.
+    Point globalPoint{};
+    Point localPoint{};       // in the window's port
+    SInt16 clickCount = 0;
+    SInt16 button = 0;        // 0 primary, 1 secondary, 2 middle
+    // Wheel: axis 0 vertical, 1 horizontal; delta in lines, positive away from the user (up, left).
+    SInt16 wheelAxis = 0;
+    SInt32 wheelDelta = 0;
+    // Bounds changed: the content in global coordinates before and after; update: what to redraw.
+    Rect previousBounds{};
+    Rect currentBounds{};
+    Rect updateRect{};
+    bool sizeChanged = false;
+};
+
+enum : OSStatus { eventNotHandledErr = -9874, userCanceledErr = -128 };
+
+// A handler returns noErr when it took the event, eventNotHandledErr to pass it on.
+using EventHandlerProc = OSStatus (*)(const PlatformEvent& event, void* userData);
+struct EventHandlerSlot;
+using EventHandlerRef = EventHandlerSlot*;
+
+EventHandlerRef InstallApplicationEventHandler(EventHandlerProc proc, void* userData);
+EventHandlerRef InstallWindowEventHandler(WindowPtr window, EventHandlerProc proc, void* userData);
+void RemoveEventHandler(EventHandlerRef handler);
+// The classic record of an event, as the program's older dispatchers take it.
+void EventRecordFromPlatformEvent(const PlatformEvent& event, EventRecord* record);
+
+// ---- The loop ----
+void RunApplicationEventLoop();
+void QuitApplicationEventLoop();
+// Handles what is waiting (input, timers, flushes) without blocking; returns after at most maxMillis
+// when events keep coming.
+void ProcessPendingEvents(SInt32 maxMillis = 0);
+// A nested loop that runs until QuitNestedEventLoop is called from inside it. Timers keep firing.
+void RunNestedEventLoop();
+void QuitNestedEventLoop();
+SInt32 NestedEventLoopDepth();
+// Waits the given number of ticks while events and timers go on.
+void Delay(UInt32 ticks, UInt32* finalTicks);
+
+// ---- Polling, for tracking loops ----
+// Whether the primary button is down now; StillDown also handles pending events first, so timers and
+// drawing go on while the caller loops.
+bool Button();
+bool StillDown();
+// Handles events until the button is up or `ticks` pass; true when it is still down.
+bool WaitMouseUp();
+// The mouse in the current port's local coordinates, and in global ones.
+void GetMouse(Point* pt);
+void GetGlobalMouse(Point* pt);
+UInt16 GetCurrentKeyModifiers();
+bool IsKeyDown(UInt8 keyCode);
+UInt32 GetDblTime();   // ticks
+UInt32 GetCaretTime(); // ticks
+
+// ---- Cursors and sound ----
+enum ThemeCursor : UInt8 {
+    kThemeArrowCursor, kThemeIBeamCursor, kThemeCrossCursor, kThemeWatchCursor, kThemePointingHandCursor,
+    kThemeOpenHandCursor, kThemeClosedHandCursor, kThemeResizeLeftRightCursor, kThemeResizeUpDownCursor,
+    kThemeNotAllowedCursor,
+};
+void SetThemeCursor(ThemeCursor cursor);
+void InitCursor();
+// Hides the cursor until the mouse moves.
+void ObscureCursor();
+void HideCursor();
+void ShowCursor();
+// Plays the shipped alert sound.
+void SysBeep(SInt16 duration);
+
+// ---- Testing support ----
+// Synthetic input goes through the same translation as the real thing. Points are local to the window.
+void PostKeyEvent(WindowPtr window, EventKind kind, UInt8 charCode, UInt8 keyCode, UInt16 modifiers);
+void PostMouseEvent(WindowPtr window, EventKind kind, Point localPoint, UInt16 modifiers, SInt16 clickCount = 1);
+void PostWheelEvent(WindowPtr window, Point localPoint, SInt16 axis, SInt32 deltaLines, UInt16 modifiers);

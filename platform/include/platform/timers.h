@@ -1,0 +1,23 @@
+// Event-loop timers: a first fire after a delay, then one every interval, always on the event loop's
+// thread, also inside nested loops. A timer whose procedure is still running (it opened a dialog, say)
+// is not fired again until it returns. Under the fake clock timers fire as the fake time passes.
+#pragma once
+
+#include "platform/types.h"
+
+struct EventLoopTimer;
+using EventLoopTimerRef = EventLoopTimer*;
+using EventLoopTimerProc = void (*)(EventLoopTimerRef timer, void* userData);
+using EventTimerInterval = double;  // seconds
+
+constexpr EventTimerInterval kEventDurationSecond = 1.0;
+constexpr EventTimerInterval kEventDurationMillisecond = 0.001;
+constexpr EventTimerInterval kEventDurationForever = -1.0;
+
+// interval 0 fires once.
+OSStatus InstallEventLoopTimer(EventTimerInterval firstDelay, EventTimerInterval interval,
+                               EventLoopTimerProc proc, void* userData, EventLoopTimerRef* outTimer);
+OSStatus RemoveEventLoopTimer(EventLoopTimerRef timer);
+OSStatus SetEventLoopTimerNextFireTime(EventLoopTimerRef timer, EventTimerInterval nextFire);
+// Fires every timer that is due now; the event loop does this by itself.
+void FireDueTimers();
