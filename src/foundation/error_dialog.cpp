@@ -1,8 +1,16 @@
-// The error reporter: the recording sink of tests and headless runs, and the hand-over to the dialog.
+// The error dialog: one message at a time, a check box that silences the rest of the run, and the
+// recording sink that tests and headless runs use instead.
 #include "foundation/error_dialog.h"
 
+#include "foundation/dialog_items.h"
+#include "foundation/machine_features.h"
+#include "foundation/window_references.h"
+#include "platform/application.h"
+#include "platform/dialogs.h"
+#include "platform/events.h"
 #include "platform/pstring.h"
 #include "platform/text_encoding.h"
+#include "shell/shell_globals.h"
 
 #include <cstdio>
 
@@ -10,8 +18,42 @@ SInt16 gDontDisplayErrorMessages = 0;
 
 namespace {
 
+constexpr SInt16 kErrorDialogID = 154;
+constexpr SInt16 kOkItem = 1;
+constexpr SInt16 kMessageItem = 3;
+constexpr SInt16 kSilenceItem = 4;
+
 bool gRecording = false;
 std::vector<std::string> gRecorded;
+// Set while the dialog is up: a message raised from inside it (a failure while it draws) is dropped.
+bool gShowingErrorMessage = false;
+
+void ShowErrorDialog(ConstStr255Param message) {
+    gShowingErrorMessage = true;
+    WindowReference saved = GetPortReference();
+    InitCursor();
+    if (DialogPtr dialog = GetNewDialog(kErrorDialogID, nullptr, kFirstWindowOfClass)) {
+        SetWRefCon(GetDialogWindow(dialog), kErrorDialogID);
+        GetDialogRefandSetPort(dialog);
+        ShowWindow(GetDialogWindow(dialog));
+        SelectWindow(GetDialogWindow(dialog));
+        SetCheckbox(dialog, kSilenceItem, gDontDisplayErrorMessages);
+        SetDText(dialog, kMessageItem, message, false);
+        DrawDialog(dialog);
+        if (!gOSXOK) OutlineButton(dialog, kOkItem);
+
+        ++gInModal;
+        SInt16 item = 0;
+        while (item != kOkItem) {
+            ModalDialog(nullptr, &item);
+            if (item == kSilenceItem) DoCheckbox(dialog, kSilenceItem, &gDontDisplayErrorMessages);
+        }
+        --gInModal;
+        DisposeDialog(dialog);
+    }
+    SetPortByReference(saved);
+    gShowingErrorMessage = false;
+}
 
 }  // namespace
 
@@ -21,14 +63,16 @@ const std::vector<std::string>& RecordedErrorMessages() { return gRecorded; }
 void ClearRecordedErrorMessages() { gRecorded.clear(); }
 
 void DoErrorMessage(ConstStr255Param message) {
-    if (gDontDisplayErrorMessages) return;
-    std::string text(PStringView(message));
+    if (gDontDisplayErrorMessages || gShowingErrorMessage) return;
     if (gRecording) {
-        gRecorded.push_back(text);
+        gRecorded.emplace_back(PStringView(message));
         return;
     }
-    // The modal dialog comes with the dialog layer; until then the message goes to the log.
-    std::fprintf(stderr, "Orvalis: %s\n", MacRomanToUtf8(text).c_str());
+    if (!IsPlatformStarted()) {
+        std::fprintf(stderr, "Orvalis: %s\n", MacRomanToUtf8(PStringView(message)).c_str());
+        return;
+    }
+    ShowErrorDialog(message);
 }
 
 void DoErrorMessageText(const std::string& message) {

@@ -41,18 +41,27 @@ Rect* GetPortBounds(CGrafPtr port, Rect* bounds);
 void SetOrigin(SInt16 h, SInt16 v);
 
 // ---- Offscreen worlds ----
-enum : GWorldFlags { kNoGWorldChange = 0, kReallocGWorld = 1, kClipGWorld = 2, kStretchGWorld = 4 };
+enum : GWorldFlags {
+    kNoGWorldChange = 0,
+    kReallocGWorld = 1,
+    kClipGWorld = 2,
+    kStretchGWorld = 4,
+    kGWorldFlagError = 0x80000000u,  // UpdateGWorld failed (no memory, bad bounds); the world is unchanged
+};
 // depth 0 or 32 makes a 32-bit world; 1 to 16 make a 32-bit world that tells its depth (grey copies).
 // The world starts erased to white. memFullErr when the image cannot be made.
 QDErr NewGWorld(GWorldPtr* world, SInt16 depth, const Rect* bounds, CTabHandle table, GDHandle device,
                 GWorldFlags flags);
 // Resizes a world to new bounds, keeping the pixels that still fit (kClipGWorld) or scaling them
-// (kStretchGWorld); otherwise the new world is white.
+// (kStretchGWorld); otherwise the new world is white. The world keeps its address; its local
+// coordinates start at the new bounds' top-left. Returns kReallocGWorld when the pixels were remade,
+// kNoGWorldChange when the size was already right, kGWorldFlagError when the world could not be remade.
 GWorldFlags UpdateGWorld(GWorldPtr* world, SInt16 depth, const Rect* bounds, CTabHandle table, GDHandle device,
                          GWorldFlags flags);
 void DisposeGWorld(GWorldPtr world);
 SInt16 GetPixDepth(CGrafPtr port);
-// Direct pixel access: the address of local point (bounds.left, bounds.top).
+// Direct pixel access: the address of local point (bounds.left, bounds.top). It stays valid while the
+// port exists and keeps its size; UpdateGWorld to a new size (or resizing a window) moves it.
 UInt32* GetPixBaseAddr(CGrafPtr port);
 SInt32 GetPixRowBytes(CGrafPtr port);
 bool LockPixels(CGrafPtr port);

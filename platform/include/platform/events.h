@@ -24,7 +24,7 @@ enum : UInt16 {
 };
 enum : UInt32 { charCodeMask = 0x000000FF, keyCodeMask = 0x0000FF00 };
 
-// Key codes of the keys the program treats specially; letters and digits use their character.
+// Key codes of the keys the program treats specially.
 enum : UInt8 {
     kKeyReturn = 0x24, kKeyTab = 0x30, kKeySpace = 0x31, kKeyDelete = 0x33, kKeyEscape = 0x35,
     kKeyEnter = 0x4C, kKeyHome = 0x73, kKeyPageUp = 0x74, kKeyForwardDelete = 0x75, kKeyEnd = 0x77,
@@ -32,6 +32,20 @@ enum : UInt8 {
     kKeyF1 = 0x7A, kKeyF2 = 0x78, kKeyF3 = 0x63, kKeyF4 = 0x76, kKeyF5 = 0x60, kKeyF6 = 0x61,
     kKeyF7 = 0x62, kKeyF8 = 0x64, kKeyF9 = 0x65, kKeyF10 = 0x6D, kKeyF11 = 0x67, kKeyF12 = 0x6F,
 };
+// Letter and digit keys have fixed codes by where the key sits on a US keyboard, whatever the layout;
+// a key typing a shifted character shares the code of its key.
+enum : UInt8 {
+    kKeyA = 0x00, kKeyS = 0x01, kKeyD = 0x02, kKeyF = 0x03, kKeyH = 0x04, kKeyG = 0x05, kKeyZ = 0x06,
+    kKeyX = 0x07, kKeyC = 0x08, kKeyV = 0x09, kKeyB = 0x0B, kKeyQ = 0x0C, kKeyW = 0x0D, kKeyE = 0x0E,
+    kKeyR = 0x0F, kKeyY = 0x10, kKeyT = 0x11, kKey1 = 0x12, kKey2 = 0x13, kKey3 = 0x14, kKey4 = 0x15,
+    kKey6 = 0x16, kKey5 = 0x17, kKey9 = 0x19, kKey7 = 0x1A, kKey8 = 0x1C, kKey0 = 0x1D, kKeyO = 0x1F,
+    kKeyU = 0x20, kKeyI = 0x22, kKeyP = 0x23, kKeyL = 0x25, kKeyJ = 0x26, kKeyK = 0x28, kKeyN = 0x2D,
+    kKeyM = 0x2E,
+};
+// Modifier keys, for IsKeyDown: command is Ctrl, option Alt, control Meta.
+enum : UInt8 { kKeyCommand = 0x37, kKeyShift = 0x38, kKeyCapsLock = 0x39, kKeyOption = 0x3A, kKeyControl = 0x3B };
+// The code of a key that has none of its own.
+constexpr UInt8 kKeyUnknown = 0xFF;
 // Character codes of the special keys.
 enum : UInt8 {
     kHomeCharCode = 1, kEnterCharCode = 3, kEndCharCode = 4, kBackspaceCharCode = 8, kTabCharCode = 9,
@@ -88,8 +102,11 @@ using EventHandlerRef = EventHandlerSlot*;
 EventHandlerRef InstallApplicationEventHandler(EventHandlerProc proc, void* userData);
 EventHandlerRef InstallWindowEventHandler(WindowPtr window, EventHandlerProc proc, void* userData);
 void RemoveEventHandler(EventHandlerRef handler);
-// The classic record of an event, as the program's older dispatchers take it.
+// The classic record of an event, as the program's older dispatchers take it. Update and activate
+// records carry the window as a number in their message; WindowFromEventMessage gives the window back
+// (null once it is disposed).
 void EventRecordFromPlatformEvent(const PlatformEvent& event, EventRecord* record);
+WindowPtr WindowFromEventMessage(UInt32 message);
 
 // ---- The loop ----
 void RunApplicationEventLoop();
@@ -101,7 +118,8 @@ void ProcessPendingEvents(SInt32 maxMillis = 0);
 void RunNestedEventLoop();
 void QuitNestedEventLoop();
 SInt32 NestedEventLoopDepth();
-// Waits the given number of ticks while events and timers go on.
+// Waits the given number of ticks while events and timers go on. Under the fake clock it moves the
+// clock on tick by tick instead, firing the timers as they fall due.
 void Delay(UInt32 ticks, UInt32* finalTicks);
 
 // ---- Polling, for tracking loops ----
@@ -109,7 +127,7 @@ void Delay(UInt32 ticks, UInt32* finalTicks);
 // drawing go on while the caller loops.
 bool Button();
 bool StillDown();
-// Handles events until the button is up or `ticks` pass; true when it is still down.
+// As StillDown: handles pending events, then tells whether the button is still down.
 bool WaitMouseUp();
 // The mouse in the current port's local coordinates, and in global ones.
 void GetMouse(Point* pt);
@@ -135,7 +153,8 @@ void ShowCursor();
 void SysBeep(SInt16 duration);
 
 // ---- Testing support ----
-// Synthetic input goes through the same translation as the real thing. Points are local to the window.
+// Synthetic input goes through the same translation as the real thing, when the event loop next runs.
+// Points are local to the window. A click count of 0 lets the clicks be counted as real ones are.
 void PostKeyEvent(WindowPtr window, EventKind kind, UInt8 charCode, UInt8 keyCode, UInt16 modifiers);
 void PostMouseEvent(WindowPtr window, EventKind kind, Point localPoint, UInt16 modifiers, SInt16 clickCount = 1);
 void PostWheelEvent(WindowPtr window, Point localPoint, SInt16 axis, SInt32 deltaLines, UInt16 modifiers);

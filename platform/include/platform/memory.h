@@ -9,6 +9,8 @@
 #include "platform/types.h"
 
 OSErr MemError();
+// Parts of the platform that free or make memory outside these calls report through it.
+void SetMemError(OSErr err);
 
 Handle NewHandle(Size size);
 Handle NewHandleClear(Size size);
@@ -50,3 +52,5 @@ void BlockMove(const void* src, void* dst, Size count);
 // Test support: the next `count` allocations succeed, then every allocation fails with memFullErr until
 // the countdown is cleared with -1.
 void SetAllocationFailureCountdown(SInt32 count);
+// Test support: the next `count` allocations fail, then allocations succeed again.
+void FailNextAllocations(SInt32 count);

@@ -6,6 +6,7 @@
 // serif, 22 a monospace), and a deterministic number for every other installed family.
 #pragma once
 
+#include "platform/drawing.h"  // GrafPort
 #include "platform/geometry.h"
 #include "platform/types.h"
 

@@ -28,6 +28,7 @@ WindowPtr NewCWindow(void* storage, const Rect* bounds, ConstStr255Param title, 
                      WindowPtr behind, bool goAwayFlag, SInt32 refCon);
 // Builds a window from a 'WIND' resource.
 WindowPtr GetNewCWindow(SInt16 windowID, void* storage, WindowPtr behind);
+// The window starts hidden, in front of its class.
 WindowPtr NewWindowOfClass(WindowClass windowClass, const Rect* bounds, ConstStr255Param title, SInt32 refCon);
 void DisposeWindow(WindowPtr window);
 
@@ -86,4 +87,3 @@ Rect GetDeviceBounds(GDHandle device);
 Rect GetAvailableBounds(GDHandle device);
 // The screen holding the greatest area of the global rectangle (the main screen when none does).
 GDHandle GetMaxDevice(const Rect* globalRect);
-GDHandle GetWindowDevice(WindowPtr window);

@@ -16,6 +16,5 @@ struct HandleBlock {
 inline HandleBlock* BlockOf(Handle h) { return reinterpret_cast<HandleBlock*>(h); }
 inline Handle HandleOf(HandleBlock* b) { return &b->data; }
 
-void SetMemErr(OSErr err);
 // Called by DisposeHandle on a resource's handle so the resource map forgets it.
 void ForgetResourceHandle(ResourceSlot* slot);

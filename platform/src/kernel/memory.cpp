@@ -11,18 +11,23 @@ namespace {
 
 OSErr gMemErr = noErr;
 SInt32 gFailureCountdown = -1;
+SInt32 gFailuresToCome = 0;
 
 // Every allocation passes here so tests can make memory run out.
-void* Allocate(size_t bytes) {
-    if (gFailureCountdown == 0) return nullptr;
+bool AllocationAllowed() {
+    if (gFailuresToCome > 0) {
+        --gFailuresToCome;
+        return false;
+    }
+    if (gFailureCountdown == 0) return false;
     if (gFailureCountdown > 0) --gFailureCountdown;
-    return std::malloc(bytes == 0 ? 1 : bytes);
+    return true;
 }
 
+void* Allocate(size_t bytes) { return AllocationAllowed() ? std::malloc(bytes == 0 ? 1 : bytes) : nullptr; }
+
 void* Reallocate(void* old, size_t bytes) {
-    if (gFailureCountdown == 0) return nullptr;
-    if (gFailureCountdown > 0) --gFailureCountdown;
-    return std::realloc(old, bytes == 0 ? 1 : bytes);
+    return AllocationAllowed() ? std::realloc(old, bytes == 0 ? 1 : bytes) : nullptr;
 }
 
 // Pointer blocks carry their size and capacity just before the bytes the caller sees.
@@ -84,9 +89,10 @@ Ptr MakePtr(Size size, bool clear) {
 
 }  // namespace
 
-void SetMemErr(OSErr err) { gMemErr = err; }
+void SetMemError(OSErr err) { gMemErr = err; }
 OSErr MemError() { return gMemErr; }
 void SetAllocationFailureCountdown(SInt32 count) { gFailureCountdown = count; }
+void FailNextAllocations(SInt32 count) { gFailuresToCome = count; }
 
 Handle NewHandle(Size size) { return MakeHandle(size, false); }
 Handle NewHandleClear(Size size) { return MakeHandle(size, true); }

@@ -2,6 +2,8 @@
 // offscreen platform otherwise (tests, headless runs).
 #include "platform/application.h"
 
+#include "event_internal.h"
+
 #include <QApplication>
 
 #include <cstdlib>
@@ -30,11 +32,16 @@ void InitPlatform(int argc, char** argv) {
     gApplication = std::make_unique<QApplication>(gArgc, gArgv);
     QApplication::setApplicationName("Orvalis");
     QApplication::setQuitOnLastWindowClosed(false);
+    InitWindowing();
 }
 
 bool IsPlatformStarted() { return gApplication != nullptr; }
 
-void ShutdownPlatform() { gApplication.reset(); }
+void ShutdownPlatform() {
+    if (!gApplication) return;
+    ShutdownWindowing();
+    gApplication.reset();
+}
 
 std::string ApplicationFolder() {
     std::error_code ec;

@@ -1,0 +1,102 @@
+// Showing a full-screen window port at 1920x1080: the whole frame, a band of it, and a scroll tick
+// (rows moved, the uncovered strip erased, the frame shown). Each figure is the time for one frame. Run
+// it as it is for the offscreen platform, and under a display (xvfb-run -s "-screen 0 1920x1080x24")
+// for X11.
+#include "platform/application.h"
+#include "platform/clock.h"
+#include "platform/drawing.h"
+#include "platform/events.h"
+#include "platform/windows.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+constexpr SInt16 kWidth = 1920;
+constexpr SInt16 kHeight = 1080;
+
+// One window for every benchmark, shown and given time to appear on screen before the first frame.
+WindowPtr FullScreenWindow() {
+    static WindowPtr window = [] {
+        Rect bounds{0, 0, kHeight, kWidth};
+        WindowPtr w = NewWindowOfClass(kPlainWindowClass, &bounds, nullptr, 0);
+        ShowWindow(w);
+        Delay(15, nullptr);
+        return w;
+    }();
+    return window;
+}
+
+std::string PlatformLabel() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform) return platform;
+    const char* display = std::getenv("DISPLAY");
+    return display && *display ? std::string("xcb on ") + display : "offscreen";
+}
+
+// Changes a few pixels so that every frame differs from the one before.
+void TouchPort(CGrafPtr port, long frame) {
+    SetPort(port);
+    RGBColor c{UInt16(frame * 997), UInt16(frame * 7919), 0x8000};
+    RGBForeColor(&c);
+    Rect mark{SInt16(frame % kHeight), 0, SInt16(frame % kHeight + 1), kWidth};
+    PaintRect(&mark);
+}
+
+void BM_FlushWholePort(benchmark::State& state) {
+    CGrafPtr port = GetWindowPort(FullScreenWindow());
+    long frame = 0;
+    for (auto _ : state) {
+        TouchPort(port, ++frame);
+        QDFlushPortBuffer(port, nullptr);
+    }
+    state.SetLabel(PlatformLabel());
+}
+BENCHMARK(BM_FlushWholePort)->Unit(benchmark::kMillisecond);
+
+// A band a fifth of the height, as a bar or a caption line might need.
+void BM_FlushBand(benchmark::State& state) {
+    CGrafPtr port = GetWindowPort(FullScreenWindow());
+    RgnHandle band = NewRgn();
+    SetRectRgn(band, 0, 400, kWidth, 400 + kHeight / 5);
+    long frame = 0;
+    for (auto _ : state) {
+        TouchPort(port, 400 + (++frame % (kHeight / 5)));
+        QDFlushPortBuffer(port, band);
+    }
+    DisposeRgn(band);
+    state.SetLabel(PlatformLabel());
+}
+BENCHMARK(BM_FlushBand)->Unit(benchmark::kMillisecond);
+
+// The prompter's tick as the window sees it: the text moves up two rows and the whole frame is shown.
+void BM_ScrollTickAndFlush(benchmark::State& state) {
+    CGrafPtr port = GetWindowPort(FullScreenWindow());
+    SetPort(port);
+    Rect all{0, 0, kHeight, kWidth};
+    RgnHandle uncovered = NewRgn();
+    long frame = 0;
+    for (auto _ : state) {
+        ScrollRect(&all, 0, -2, uncovered);
+        TouchPort(port, kHeight - 1 - (++frame % 2));
+        QDFlushPortBuffer(port, nullptr);
+    }
+    DisposeRgn(uncovered);
+    state.SetLabel(PlatformLabel());
+}
+BENCHMARK(BM_ScrollTickAndFlush)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    InitPlatform(argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    ShutdownPlatform();
+    return 0;
+}

@@ -1,0 +1,10 @@
+// The installed font families behind the program's family numbers.
+#pragma once
+
+#include "platform/types.h"
+
+#include <QString>
+
+// The installed family that draws a family number (the serif family's for an unknown number); empty
+// when the toolkit is not started or no font is installed.
+QString InstalledFamilyForNumber(SInt16 family);

@@ -1,0 +1,161 @@
+// Event-loop timers: our own list, timed by MonotonicMicroseconds (so the fake clock drives them in
+// tests), with one precise toolkit timer armed for the earliest one while the clock is real. A late
+// timer fires once and starts again from now instead of catching up in a burst; a timer whose procedure
+// is still running (it opened a nested loop) is skipped while the others go on firing.
+#include "platform/timers.h"
+
+#include "event_internal.h"
+#include "platform/clock.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+struct EventLoopTimer {
+    EventLoopTimerProc proc = nullptr;
+    void* userData = nullptr;
+    UInt64 intervalMicros = 0; // 0 fires once
+    UInt64 dueMicros = 0;
+    bool scheduled = false; // false: waits for SetEventLoopTimerNextFireTime
+    bool running = false;
+    bool removed = false;   // removed while its procedure ran; freed when it returns
+    UInt64 firedInPass = 0; // a timer fires at most once per FireDueTimers call
+};
+
+namespace {
+
+std::vector<EventLoopTimer*> gTimers; // in installation order
+UInt64 gLastFiringPass = 0;
+QTimer* gToolkitTimer = nullptr;
+
+// Seconds to microseconds; false for "forever" (any negative duration). Rounded down (past a hair of
+// floating-point error), so that a delay of n ticks is due when the clock has moved n ticks.
+bool MicrosFromInterval(EventTimerInterval seconds, UInt64* micros) {
+    if (!(seconds >= 0)) return false;
+    double us = std::floor(seconds * 1e6 + 1e-3);
+    *micros = us >= 9.2e18 ? UInt64(9.2e18) : UInt64(us);
+    return true;
+}
+
+bool IsInstalled(EventLoopTimerRef timer) {
+    return timer && std::find(gTimers.begin(), gTimers.end(), timer) != gTimers.end();
+}
+
+void Schedule(EventLoopTimer* timer, EventTimerInterval delay) {
+    UInt64 micros = 0;
+    timer->scheduled = MicrosFromInterval(delay, &micros);
+    if (timer->scheduled) timer->dueMicros = MonotonicMicroseconds() + micros;
+}
+
+// The next fire of a repeating timer: one interval on, or one interval from now when it is so late
+// that it would be due again at once.
+void Reschedule(EventLoopTimer* timer, UInt64 now) {
+    if (timer->intervalMicros == 0) {
+        timer->scheduled = false;
+        return;
+    }
+    UInt64 next = timer->dueMicros + timer->intervalMicros;
+    timer->dueMicros = next > now ? next : now + timer->intervalMicros;
+}
+
+} // namespace
+
+void ArmEventLoopTimer() {
+    if (!QCoreApplication::instance()) return;
+    if (!gToolkitTimer) {
+        gToolkitTimer = new QTimer;
+        gToolkitTimer->setSingleShot(true);
+        gToolkitTimer->setTimerType(Qt::PreciseTimer);
+        QObject::connect(gToolkitTimer, &QTimer::timeout, [] { FireDueTimers(); });
+    }
+    bool any = false;
+    UInt64 earliest = 0;
+    for (const EventLoopTimer* timer : gTimers) {
+        if (!timer->scheduled || timer->running) continue;
+        if (!any || timer->dueMicros < earliest) earliest = timer->dueMicros;
+        any = true;
+    }
+    UInt64 now = MonotonicMicroseconds();
+    if (!any || (IsClockFake() && earliest > now)) {
+        // The fake clock moves only when told to; whoever moves it handles pending events after.
+        gToolkitTimer->stop();
+        return;
+    }
+    UInt64 wait = earliest > now ? (earliest - now + 999) / 1000 : 0;
+    gToolkitTimer->start(int(std::min<UInt64>(wait, INT_MAX)));
+}
+
+OSStatus InstallEventLoopTimer(EventTimerInterval firstDelay, EventTimerInterval interval,
+                               EventLoopTimerProc proc, void* userData, EventLoopTimerRef* outTimer) {
+    if (!proc) return paramErr;
+    auto* timer = new EventLoopTimer;
+    timer->proc = proc;
+    timer->userData = userData;
+    if (!MicrosFromInterval(interval, &timer->intervalMicros)) timer->intervalMicros = 0;
+    Schedule(timer, firstDelay);
+    gTimers.push_back(timer);
+    if (outTimer) *outTimer = timer;
+    ArmEventLoopTimer();
+    return noErr;
+}
+
+OSStatus RemoveEventLoopTimer(EventLoopTimerRef timer) {
+    if (!IsInstalled(timer)) return paramErr;
+    gTimers.erase(std::find(gTimers.begin(), gTimers.end(), timer));
+    if (timer->running)
+        timer->removed = true;
+    else
+        delete timer;
+    ArmEventLoopTimer();
+    return noErr;
+}
+
+OSStatus SetEventLoopTimerNextFireTime(EventLoopTimerRef timer, EventTimerInterval nextFire) {
+    if (!IsInstalled(timer)) return paramErr;
+    Schedule(timer, nextFire);
+    ArmEventLoopTimer();
+    return noErr;
+}
+
+void FireDueTimers() {
+    UInt64 now = MonotonicMicroseconds();
+    UInt64 pass = ++gLastFiringPass;
+    // Earliest due first, one at a time, looking again after each procedure: procedures may remove timers
+    // (their own included), install new ones, or fire others in a nested loop. Nothing is allocated, as
+    // this runs on every tick.
+    for (;;) {
+        EventLoopTimer* next = nullptr;
+        for (EventLoopTimer* timer : gTimers) {
+            if (!timer->scheduled || timer->running || timer->dueMicros > now || timer->firedInPass == pass)
+                continue;
+            if (!next || timer->dueMicros < next->dueMicros) next = timer;
+        }
+        if (!next) break;
+        next->firedInPass = pass;
+        Reschedule(next, now);
+        next->running = true;
+        // Armed before the call, so that other timers fire inside a nested loop the procedure runs.
+        ArmEventLoopTimer();
+        next->proc(next, next->userData);
+        next->running = false;
+        if (next->removed) delete next;
+    }
+    ArmEventLoopTimer();
+}
+
+void RemoveAllEventLoopTimers() {
+    for (EventLoopTimer* timer : gTimers) {
+        if (timer->running)
+            timer->removed = true;
+        else
+            delete timer;
+    }
+    gTimers.clear();
+    delete gToolkitTimer;
+    gToolkitTimer = nullptr;
+}

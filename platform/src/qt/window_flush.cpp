@@ -1,0 +1,12 @@
+// Showing what was drawn into a window's port. The widget is repainted at once rather than scheduled,
+// so a flush from a timer or a tracking loop that does not return to the event loop reaches the screen.
+#include "port_internal.h"
+#include "window_host.h"
+
+void FlushWindowPort(GrafPort* port, const QRegion& imageArea) {
+    if (!port || !port->host || !port->host->isVisible()) return;
+    if (imageArea.isEmpty())
+        port->host->repaint();
+    else
+        port->host->repaint(imageArea);
+}

@@ -1,0 +1,104 @@
+// The widget of a window: it shows the window's port as it is and hands every input event to the
+// translation into the program's events. The program draws into the port, never here.
+#include "window_host.h"
+
+#include "event_internal.h"
+#include "port_internal.h"
+#include "window_record.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+WindowHost::WindowHost(WindowPtr owner, Qt::WindowFlags flags) : QWidget(nullptr, flags), window(owner) {
+    // The port covers the whole widget, so the toolkit need not erase anything first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    // Showing a window behind others must not take the activation from the front one.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+bool WindowHost::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::WindowActivate:
+        if (window) TranslateActivation(window, true);
+        break;
+    case QEvent::WindowDeactivate:
+        if (window) TranslateActivation(window, false);
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+void WindowHost::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const GrafPort* port = window ? window->port : nullptr;
+    if (!port) {
+        painter.fillRect(event->rect(), Qt::white);
+        return;
+    }
+    const QImage& image = port->image;
+    for (const QRect& r : event->region())
+        painter.drawImage(r.topLeft(), image, r);
+    // While a resize is on its way to the port the widget can be larger than the image for a moment.
+    if (!image.rect().contains(event->rect())) {
+        for (const QRect& r : event->region().subtracted(image.rect()))
+            painter.fillRect(r, Qt::white);
+    }
+}
+
+void WindowHost::keyPressEvent(QKeyEvent* event) {
+    if (window) TranslateKeyEvent(window, *event);
+}
+
+void WindowHost::keyReleaseEvent(QKeyEvent* event) {
+    if (window) TranslateKeyEvent(window, *event);
+}
+
+void WindowHost::mousePressEvent(QMouseEvent* event) {
+    if (window) TranslateMouseEvent(window, *event);
+}
+
+// Click counting is the program's own (by its double-click time), so a double click is one more press.
+void WindowHost::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (window) TranslateMouseEvent(window, *event);
+}
+
+void WindowHost::mouseReleaseEvent(QMouseEvent* event) {
+    if (window) TranslateMouseEvent(window, *event);
+}
+
+void WindowHost::mouseMoveEvent(QMouseEvent* event) {
+    if (window) TranslateMouseEvent(window, *event);
+}
+
+void WindowHost::wheelEvent(QWheelEvent* event) {
+    if (window) TranslateWheelEvent(window, *event);
+}
+
+// Moves and resizes by the user or the window manager; the program's own are synced by its call.
+void WindowHost::moveEvent(QMoveEvent*) {
+    if (window && !window->applyingBounds) SyncWindowBounds(window, true);
+}
+
+void WindowHost::resizeEvent(QResizeEvent*) {
+    if (window && !window->applyingBounds) SyncWindowBounds(window, true);
+}
+
+// The close box asks; the program decides whether the window goes.
+void WindowHost::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (window) TranslateCloseRequest(window);
+}
+
+bool CanRaiseWindows() {
+    static const bool canRaise = QGuiApplication::platformName() != QLatin1String("offscreen");
+    return canRaise;
+}

@@ -1,0 +1,7 @@
+// Definitions of the window globals of this subsystem.
+#include "effects/effect_windows.h"
+
+WindowPtr mySpirographWindow = nullptr;
+GDHandle mySpirographDevice = nullptr;
+WindowPtr myOverlayWindow = nullptr;
+GDHandle myOverlayDevice = nullptr;

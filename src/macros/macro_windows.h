@@ -1,0 +1,17 @@
+// The windows of the macro language.
+#pragma once
+
+#include "platform/drawing.h"
+#include "platform/windows.h"
+
+// Each window is null while closed; its device is the screen it is drawn on.
+extern WindowPtr myMacroEditorWindow;
+extern GDHandle myMacroEditorDevice;
+extern WindowPtr myFunctionsWindow;
+extern GDHandle myFunctionsDevice;
+extern WindowPtr myMacroMonitorWindow;
+extern GDHandle myMacroMonitorDevice;
+extern WindowPtr myKeyEquivWindow;
+extern GDHandle myKeyEquivDevice;
+extern WindowPtr myCommandWindow;
+extern GDHandle myCommandDevice;

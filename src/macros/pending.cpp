@@ -1,0 +1,9 @@
+// What the macro language's Parts not yet built provide to the rest of the program, in their least form.
+// Each definition moves to its own file when its Part is built.
+#include "macros/key_equivalents.h"
+
+SInt16 gKeyEquivScrollDir = 1;
+
+void SetKeyEquivOffsets(SInt16, SInt32) {}
+
+void DrawKeyEquivWindow(const Rect*, bool) {}

@@ -1,0 +1,26 @@
+// Operations of the scroll engine that the other subsystems call.
+#pragma once
+
+#include "platform/geometry.h"
+#include "platform/windows.h"
+
+// Change the pace of the current pacing mode by about 5 per cent. DoScrollSlower returns the new rate
+// (in the finish-time mode, the new time).
+void DoScrollFaster();
+SInt32 DoScrollSlower();
+// speed 65535 keeps the speed, direction 0 keeps the direction.
+void SetScrollAmount(SInt32 speed, SInt16 direction);
+// Redraws the prompter's information strip.
+void UpdateInfoRect(SInt16 style, SInt16 flag, SInt32 value);
+// Draws, in exclusive-or, the feedback of a rectangle being dragged in a window; a second call with the
+// same rectangle erases it.
+void TrackActors(WindowPtr window, const Rect* rectangle);
+// Runs the colour picker on the colour; true when the user confirmed a new one.
+bool GetColorDialog(SInt16 whichPrompt, RGBColor* color);
+
+// The script was edited since the text arrays and myTextResource were last brought up to date.
+extern bool gTextHasChanged;
+// Copies the current script text out of the text views into myTextResource.
+void GetNewText(SInt16 flag);
+// The speed that speed changes move towards.
+extern SInt32 gWantScrollAmount;

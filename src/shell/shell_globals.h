@@ -1,0 +1,52 @@
+// Globals of the application shell that the rest of the program reads: the hide-background window, the
+// offscreen worlds, the modal and mouse-tracking state, and the resource files in the search chain.
+#pragma once
+
+#include "platform/drawing.h"
+#include "platform/windows.h"
+
+// The hide-background window (window reference 3) and the screen it is drawn on; null while closed.
+extern WindowPtr myHideWindow;
+extern GDHandle myHideDevice;
+
+// Offscreen worlds of the prompter (window references 28 to 32); null while absent.
+extern GWorldPtr gOffscreenScrollWindow;
+extern GWorldPtr gOffscreenExtraWindow;
+extern GWorldPtr gOffscreenNonverbalWindow;
+extern GWorldPtr gOffscreenExtraNonverbalWindow;
+extern GWorldPtr gOffscreenBlankWindow;
+
+// Number of modal loops in progress.
+extern SInt16 gInModal;
+// A mouse-down is being tracked.
+extern bool geeMouseIsDown;
+
+// The optional patch resource files (kNoResFile when not open), the program's own resource file, and the
+// file made current again after a search of the patch files.
+constexpr ResFileRefNum kNoResFile = ResFileRefNum(-1); // stored as 0xFFFF
+constexpr int kPatchResFileCount = 10;
+extern ResFileRefNum gPatchResFile[kPatchResFileCount];
+extern ResFileRefNum gMainResFileNum;
+extern ResFileRefNum gLastResFile;
+
+// The colour the user chose last (program colour 773) and the drop-shadow colour; {1, 2, 3} as a drop
+// colour means "derived from the text colour".
+extern RGBColor gGotColor;
+extern RGBColor gDropColor;
+// 0 edit mode, 1 scrolling, 3 scrolling with the text still editable.
+extern SInt16 gScrollOn;
+// Idle counter: input clears it.
+extern SInt32 gNothingHappened;
+// A dragged rectangle keeps still along a locked axis.
+extern bool geeLockHorizontal;
+extern bool geeLockVertical;
+// Pixel depth of the offscreen worlds: 32, or above 32 for grey of depth - 32.
+extern SInt16 gMyBitWidth;
+// The script's text: Mac Roman bytes, no terminator, length = handle size; null while there is none.
+extern Handle myTextResource;
+// Speech: the channel (null when speech is not set up), the block being spoken (disposed by the timer
+// when speech ends) and the flag that the help text is being spoken.
+struct SpeechChannelRecord;
+extern SpeechChannelRecord* gChan;
+extern Ptr gSpeechBuffer;
+extern bool gSpeakingHelpText;

@@ -1,0 +1,142 @@
+// Dialogs from resources: items, values, the modal loop and its filter.
+#include "platform/bytes.h"
+#include "platform/dialogs.h"
+#include "platform/memory.h"
+#include "platform/pstring.h"
+#include "platform/resources.h"
+#include "platform/timers.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string ItemText(DialogPtr d, SInt16 item) {
+    Str255 s;
+    GetDialogItemText(d, item, s);
+    return std::string(PStringView(s));
+}
+
+class Dialogs : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app = OpenResFile(ORVALIS_RESOURCE_FILE, fsRdPerm);
+        ASSERT_GT(app, 0);
+    }
+    void TearDown() override { CloseResFile(app); }
+    ResFileRefNum app = 0;
+};
+
+TEST_F(Dialogs, ItemsComeFromTheItemList) {
+    DialogPtr d = GetNewDialog(154, nullptr, kFirstWindowOfClass);
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(CountDITL(d), 4);
+    EXPECT_EQ(GetDialogItemKind(d, 1), ctrlItem + btnCtrl);
+    EXPECT_EQ(GetDialogItemKind(d, 3), statText | itemDisable);
+    EXPECT_EQ(GetDialogItemKind(d, 4), ctrlItem + chkCtrl);
+    EXPECT_EQ(GetDialogItemRect(d, 1), (Rect{112, 322, 132, 402}));
+    EXPECT_EQ(ItemText(d, 1), "OK");
+    EXPECT_EQ(GetDialogItemKind(d, 5), 0);  // out of range
+    EXPECT_EQ(GetDialogFromWindow(GetDialogWindow(d)), d);
+    EXPECT_EQ(GetDialogPort(d), GetWindowPort(GetDialogWindow(d)));
+
+    Str255 text;
+    SetPString(text, "Message");
+    SetDialogItemText(d, 3, text);
+    EXPECT_EQ(ItemText(d, 3), "Message");
+    SetDialogItemValue(d, 4, 5);  // pinned to the maximum
+    EXPECT_EQ(GetDialogItemValue(d, 4), 1);
+    HideDialogItem(d, 4);
+    EXPECT_FALSE(IsDialogItemVisible(d, 4));
+    ShowDialogItem(d, 4);
+    EXPECT_TRUE(IsDialogItemVisible(d, 4));
+    DisposeDialog(d);
+}
+
+TEST_F(Dialogs, MissingOrDamagedResourcesGiveNull) {
+    EXPECT_EQ(GetNewDialog(31000, nullptr, nullptr), nullptr);
+    // An item list that claims more items than it holds.
+    TempDir dir;
+    std::string path = dir.File("bad.rsrc");
+    CreateResFile(path);
+    ResFileRefNum f = OpenResFile(path, fsRdWrPerm);
+    ByteWriter dlog;
+    for (SInt16 v : {0, 0, 100, 200, 1}) dlog.s16(v);
+    dlog.u16(0x0100);
+    dlog.u16(0);
+    dlog.s32(0);
+    dlog.s16(500);
+    dlog.pstring("Bad");
+    ByteWriter ditl;
+    ditl.s16(5);  // six items
+    ditl.u32(0);
+    for (SInt16 v : {0, 0, 20, 80}) ditl.s16(v);
+    ditl.u8(4);
+    ditl.u8(40);  // a text longer than the bytes that follow
+    ditl.bytes("OK", 2);
+    for (auto* w : {&dlog, &ditl}) {
+        Handle h = nullptr;
+        PtrToHand(w->data().data(), &h, Size(w->size()));
+        AddResource(h, w == &dlog ? FourCC("DLOG") : FourCC("DITL"), 500, nullptr);
+    }
+    EXPECT_EQ(GetNewDialog(500, nullptr, nullptr), nullptr);
+    CloseResFile(f);
+}
+
+struct FilterLog {
+    int keys = 0;
+    int nulls = 0;
+    int ticksOfOtherTimer = 0;
+    DialogPtr dialog = nullptr;
+};
+FilterLog gLog;
+
+bool CountingFilter(DialogPtr, EventRecord* event, SInt16* itemHit) {
+    if (event->what == keyDown) ++gLog.keys;
+    if (event->what == nullEvent) ++gLog.nulls;
+    if (event->what == keyDown && (event->message & charCodeMask) == 'x') {
+        *itemHit = 4;  // the filter answers for the dialog
+        return true;
+    }
+    return false;
+}
+
+void OtherTimer(EventLoopTimerRef, void*) { ++gLog.ticksOfOtherTimer; }
+
+void Typist(EventLoopTimerRef timer, void*) {
+    static int step = 0;
+    WindowPtr w = GetDialogWindow(gLog.dialog);
+    if (gLog.ticksOfOtherTimer < 3) return;  // let the other timer show that it runs inside the loop
+    if (step == 0) PostKeyEvent(w, EventKind::KeyDown, 'a', 0, 0);
+    if (step == 1) PostKeyEvent(w, EventKind::KeyDown, 'x', 0, 0);
+    if (step == 2) PostKeyEvent(w, EventKind::KeyDown, kReturnCharCode, kKeyReturn, 0);
+    ++step;
+}
+
+TEST_F(Dialogs, ModalLoopGivesEventsToTheFilterAndKeepsTimersRunning) {
+    gLog = FilterLog{};
+    gLog.dialog = GetNewDialog(154, nullptr, kFirstWindowOfClass);
+    ASSERT_NE(gLog.dialog, nullptr);
+    ShowWindow(GetDialogWindow(gLog.dialog));
+    SelectWindow(GetDialogWindow(gLog.dialog));
+    EventLoopTimerRef other, typist;
+    InstallEventLoopTimer(0.01, 0.01, OtherTimer, nullptr, &other);
+    InstallEventLoopTimer(0.03, 0.03, Typist, nullptr, &typist);
+
+    SInt16 item = 0;
+    ModalDialog(CountingFilter, &item);
+    EXPECT_EQ(item, 4);  // 'a' passed through, 'x' ended the loop through the filter
+    EXPECT_EQ(gLog.keys, 2);
+    EXPECT_GT(gLog.nulls, 0);
+    EXPECT_GE(gLog.ticksOfOtherTimer, 3);
+
+    ModalDialog(nullptr, &item);  // Return presses the default item
+    EXPECT_EQ(item, 1);
+    RemoveEventLoopTimer(other);
+    RemoveEventLoopTimer(typist);
+    DisposeDialog(gLog.dialog);
+}
+
+}  // namespace
