@@ -13,6 +13,7 @@
 #include "shell/shell_globals.h"
 
 #include <cstdio>
+#include <deque>
 
 SInt16 gDontDisplayErrorMessages = 0;
 
@@ -27,6 +28,9 @@ bool gRecording = false;
 std::vector<std::string> gRecorded;
 // Set while the dialog is up: a message raised from inside it (a failure while it draws) is dropped.
 bool gShowingErrorMessage = false;
+// Messages raised while a window was being redrawn: a dialog in the middle of drawing would leave the
+// window half drawn and run a modal loop inside its update, so they wait until the update is done.
+std::deque<std::string> gDeferredMessages;
 
 void ShowErrorDialog(ConstStr255Param message) {
     gShowingErrorMessage = true;
@@ -55,6 +59,14 @@ void ShowErrorDialog(ConstStr255Param message) {
     gShowingErrorMessage = false;
 }
 
+void ShowDeferredMessages(void*) {
+    while (!gDeferredMessages.empty()) {
+        std::string text = std::move(gDeferredMessages.front());
+        gDeferredMessages.pop_front();
+        DoErrorMessageText(text);
+    }
+}
+
 }  // namespace
 
 void SetErrorMessageRecording(bool on) { gRecording = on; }
@@ -66,6 +78,11 @@ void DoErrorMessage(ConstStr255Param message) {
     if (gDontDisplayErrorMessages || gShowingErrorMessage) return;
     if (gRecording) {
         gRecorded.emplace_back(PStringView(message));
+        return;
+    }
+    if (IsHandlingUpdateEvent()) {
+        if (gDeferredMessages.empty()) CallAfterCurrentEvent(ShowDeferredMessages, nullptr);
+        gDeferredMessages.emplace_back(PStringView(message));
         return;
     }
     if (!IsPlatformStarted()) {

@@ -75,3 +75,53 @@ TEST(ErrorDialog, ShowsTheMessageAndItsCheckBoxSilencesTheRest) {
 }
 
 }  // namespace
+
+namespace {
+
+struct PaintScript {
+    bool dialogSeenDuringUpdate = false;
+    bool updateFinished = false;
+    bool dialogSeenAfterUpdate = false;
+};
+PaintScript gPaint;
+
+OSStatus FailingUpdateHandler(const PlatformEvent& event, void*) {
+    if (event.kind != EventKind::WindowUpdate) return eventNotHandledErr;
+    DoErrorMessageText("Failure while drawing");
+    // Had the dialog run here, its modal loop would have ended before this line.
+    gPaint.dialogSeenDuringUpdate = GetDialogFromWindow(FrontWindow()) != nullptr;
+    gPaint.updateFinished = true;
+    return noErr;
+}
+
+void PressOkAfterUpdate(EventLoopTimerRef, void*) {
+    DialogPtr dialog = GetDialogFromWindow(FrontWindow());
+    if (!dialog) return;
+    gPaint.dialogSeenAfterUpdate = gPaint.updateFinished;
+    PressDialogItem(dialog, 1);
+}
+
+TEST(ErrorDialog, AMessageRaisedWhileAWindowIsRedrawnComesAfterTheRedraw) {
+    ResFileRefNum app = OpenResFile(ORVALIS_RESOURCE_FILE, fsRdPerm);
+    ASSERT_GT(app, 0);
+    SetErrorMessageRecording(false);
+    gDontDisplayErrorMessages = 0;
+    gPaint = PaintScript{};
+    Rect bounds{100, 100, 200, 300};
+    WindowPtr window = NewCWindow(nullptr, &bounds, nullptr, true, 0, nullptr, false, 0);
+    EventHandlerRef handler = InstallWindowEventHandler(window, FailingUpdateHandler, nullptr);
+    EventLoopTimerRef timer;
+    InstallEventLoopTimer(0.02, 0.02, PressOkAfterUpdate, nullptr, &timer);
+    Rect all{0, 0, 100, 200};
+    InvalWindowRect(window, &all);
+    for (int i = 0; i < 200 && !gPaint.dialogSeenAfterUpdate; ++i) Delay(1, nullptr);
+    EXPECT_TRUE(gPaint.updateFinished);
+    EXPECT_FALSE(gPaint.dialogSeenDuringUpdate);
+    EXPECT_TRUE(gPaint.dialogSeenAfterUpdate);
+    RemoveEventLoopTimer(timer);
+    RemoveEventHandler(handler);
+    DisposeWindow(window);
+    CloseResFile(app);
+}
+
+}  // namespace

@@ -121,6 +121,10 @@ SInt32 NestedEventLoopDepth();
 // Waits the given number of ticks while events and timers go on. Under the fake clock it moves the
 // clock on tick by tick instead, firing the timers as they fall due.
 void Delay(UInt32 ticks, UInt32* finalTicks);
+// Whether a window's update event is being handled: the window is being redrawn.
+bool IsHandlingUpdateEvent();
+// Calls proc(userData) from the event loop once the event being handled now is done.
+void CallAfterCurrentEvent(void (*proc)(void* userData), void* userData);
 
 // ---- Polling, for tracking loops ----
 // Whether the primary button is down now; StillDown also handles pending events first, so timers and

@@ -89,6 +89,12 @@ SInt32 NestedEventLoopDepth() {
     return SInt32(gNestedLoops.size());
 }
 
+void CallAfterCurrentEvent(void (*proc)(void* userData), void* userData) {
+    if (!QCoreApplication::instance()) return;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [proc, userData] { proc(userData); }, Qt::QueuedConnection);
+}
+
 void Delay(UInt32 ticks, UInt32* finalTicks) {
     if (IsClockFake()) {
         for (UInt32 i = 0; i < ticks; ++i) {

@@ -12,6 +12,7 @@
 namespace {
 
 bool gUpdateDeliveryScheduled = false;
+int gUpdatesBeingHandled = 0;
 
 QRect ImageRectFromLocal(const GrafPort* port, const Rect& r) {
     return QRect(ImageX(port, r.left), ImageY(port, r.top), int(r.right) - int(r.left),
@@ -36,12 +37,16 @@ void DeliverPendingUpdates() {
             Rect{ClampToSInt16(bounds.top() + port->origin.v), ClampToSInt16(bounds.left() + port->origin.h),
                  ClampToSInt16(bounds.top() + bounds.height() + port->origin.v),
                  ClampToSInt16(bounds.left() + bounds.width() + port->origin.h)};
+        ++gUpdatesBeingHandled;
         DispatchPlatformEvent(event);
+        --gUpdatesBeingHandled;
         if (!window->disposed && window->port) FlushWindowPort(window->port, area);
     }
 }
 
 } // namespace
+
+bool IsHandlingUpdateEvent() { return gUpdatesBeingHandled > 0; }
 
 void ScheduleUpdateDelivery() {
     if (gUpdateDeliveryScheduled || !QCoreApplication::instance()) return;
