@@ -3,3 +3,7 @@
 #include "ebook/format_palette.h"
 
 void CheckColorsInFormatPal() {}
+
+#include "ebook/font_menus.h"
+
+MenuRef GetFormatPaletteFontMenu(int) { return nullptr; }

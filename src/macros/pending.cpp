@@ -7,3 +7,7 @@ SInt16 gKeyEquivScrollDir = 1;
 void SetKeyEquivOffsets(SInt16, SInt32) {}
 
 void DrawKeyEquivWindow(const Rect*, bool) {}
+
+#include "macros/macro_dialog.h"
+
+SInt16 DoMacroDialog(SInt16, ConstStr255Param, StringPtr, SInt32, MacroRecord*) { return 2; }

@@ -19,3 +19,7 @@ void TimerAction() {
 void CheckColorsInMenu(MenuRef) {}
 
 void MyLiveScrollProc(SInt16, SInt16) {}
+
+#include "shell/menus.h"
+
+MenuRef GetProgramMenu(int) { return nullptr; }

@@ -3,3 +3,7 @@
 #include "texttools/text_tools.h"
 
 void CheckColorsInFindStyle() {}
+
+#include "texttools/font_menus.h"
+
+MenuRef GetFindStyleFontMenu() { return nullptr; }

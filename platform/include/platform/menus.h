@@ -3,6 +3,7 @@
 // the menu bar or as pop-ups is the job of the menu bar and pop-up calls.
 #pragma once
 
+#include "platform/geometry.h"
 #include "platform/types.h"
 
 #include <string>
@@ -44,6 +45,32 @@ void SetItemCmd(MenuRef menu, MenuItemIndex item, UInt8 key);
 UInt8 GetItemCmd(MenuRef menu, MenuItemIndex item);
 void SetItemStyle(MenuRef menu, MenuItemIndex item, SInt16 style);
 SInt16 GetItemStyle(MenuRef menu, MenuItemIndex item);
+// The font family an item's text is shown in (0: the menu font).
+void SetMenuItemFontID(MenuRef menu, MenuItemIndex item, SInt16 family);
+SInt16 GetMenuItemFontID(MenuRef menu, MenuItemIndex item);
+// The font family an item of a font menu names (its text is the family's name).
+SInt16 GetFontFamilyFromMenuSelection(MenuRef menu, MenuItemIndex item);
+
+// Item attributes; a custom-drawn item is drawn by the menu's draw-item handler after the standard text.
+enum : UInt32 { kMenuItemAttrCustomDraw = 2048 };
+OSStatus ChangeMenuItemAttributes(MenuRef menu, MenuItemIndex item, UInt32 setAttributes, UInt32 clearAttributes);
+UInt32 GetMenuItemAttributes(MenuRef menu, MenuItemIndex item);
+// Called to draw a custom-drawn item into the current port, with the bounds of its text.
+using MenuItemDrawProc = OSStatus (*)(MenuRef menu, MenuItemIndex item, const Rect* textBounds, void* userData);
+OSStatus InstallMenuItemDrawHandler(MenuRef menu, MenuItemDrawProc proc, void* userData);
+MenuItemDrawProc GetMenuItemDrawHandler(MenuRef menu, void** userData);
+// Draws an item's text as the menu shows it, in the menu font (or the item's own font) and the current
+// port's fore colour, on a baseline centred in textBounds.
+OSStatus DrawStandardMenuItem(MenuRef menu, MenuItemIndex item, const Rect* textBounds);
+// Draws an item as the menu shows it: the standard text, or for a custom-drawn item the menu's own
+// drawing (which may start with the standard text).
+OSStatus DrawMenuItem(MenuRef menu, MenuItemIndex item, const Rect* textBounds);
+
+// The menu bar can be hidden (full-screen prompting) and shown again.
+void HideMenuBar();
+void ShowMenuBar();
+bool IsMenuBarVisible();
+
 // The submenu ID of an item, 0 when it has none.
 MenuID GetItemSubmenu(MenuRef menu, MenuItemIndex item);
 void SetItemSubmenu(MenuRef menu, MenuItemIndex item, MenuID submenu);

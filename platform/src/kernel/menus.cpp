@@ -19,6 +19,8 @@ struct MenuItemRecord {
     UInt8 mark = 0;
     SInt16 style = 0;
     MenuID submenu = 0;
+    SInt16 fontID = 0;
+    UInt32 attributes = 0;
 };
 
 struct OpaqueMenu {
@@ -26,7 +28,13 @@ struct OpaqueMenu {
     std::string title;
     bool enabled = true;
     std::vector<MenuItemRecord> items;
+    MenuItemDrawProc drawProc = nullptr;
+    void* drawUserData = nullptr;
 };
+
+namespace {
+bool gMenuBarVisible = true;
+}  // namespace
 
 namespace {
 
@@ -181,3 +189,41 @@ MenuID GetItemSubmenu(MenuRef menu, MenuItemIndex item) {
 void SetItemSubmenu(MenuRef menu, MenuItemIndex item, MenuID submenu) {
     if (MenuItemRecord* it = Item(menu, item)) it->submenu = submenu;
 }
+
+void SetMenuItemFontID(MenuRef menu, MenuItemIndex item, SInt16 family) {
+    if (MenuItemRecord* it = Item(menu, item)) it->fontID = family;
+}
+
+SInt16 GetMenuItemFontID(MenuRef menu, MenuItemIndex item) {
+    const MenuItemRecord* it = Item(menu, item);
+    return it ? it->fontID : 0;
+}
+
+OSStatus ChangeMenuItemAttributes(MenuRef menu, MenuItemIndex item, UInt32 setAttributes, UInt32 clearAttributes) {
+    MenuItemRecord* it = Item(menu, item);
+    if (!it) return paramErr;
+    it->attributes = (it->attributes | setAttributes) & ~clearAttributes;
+    return noErr;
+}
+
+UInt32 GetMenuItemAttributes(MenuRef menu, MenuItemIndex item) {
+    const MenuItemRecord* it = Item(menu, item);
+    return it ? it->attributes : 0;
+}
+
+OSStatus InstallMenuItemDrawHandler(MenuRef menu, MenuItemDrawProc proc, void* userData) {
+    if (!menu) return paramErr;
+    menu->drawProc = proc;
+    menu->drawUserData = userData;
+    return noErr;
+}
+
+MenuItemDrawProc GetMenuItemDrawHandler(MenuRef menu, void** userData) {
+    if (!menu) return nullptr;
+    if (userData) *userData = menu->drawUserData;
+    return menu->drawProc;
+}
+
+void HideMenuBar() { gMenuBarVisible = false; }
+void ShowMenuBar() { gMenuBarVisible = true; }
+bool IsMenuBarVisible() { return gMenuBarVisible; }
