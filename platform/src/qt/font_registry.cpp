@@ -161,3 +161,18 @@ bool IsFontFamilyInstalled(SInt16 family) {
 std::vector<SInt16> ListFontFamilies() {
     return Registry().installed;
 }
+
+QFont MakeFont(SInt16 family, SInt16 face, SInt16 size) {
+    constexpr int kDefaultTextSize = 12;
+    QFont font(InstalledFamilyForNumber(family));
+    font.setPixelSize(size > 0 ? size : kDefaultTextSize);
+    font.setBold(face & bold);
+    font.setItalic(face & italic);
+    font.setUnderline(face & underline);
+    font.setStrikeOut(face & strikeOut);
+    if (face & condense)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, -1);
+    else if (face & extend)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, 1);
+    return font;
+}

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int kDefaultTextSize = 12;
-
 // The font of the last (family, face, size) asked for: text is drawn in runs of one style, so one entry
 // saves rebuilding the font and its metrics on every call.
 struct PortFont {
@@ -27,20 +25,6 @@ struct PortFont {
     QFont font;
     std::optional<QFontMetrics> metrics;
 };
-
-QFont MakeFont(SInt16 family, SInt16 face, SInt16 size) {
-    QFont font(InstalledFamilyForNumber(family));
-    font.setPixelSize(size > 0 ? size : kDefaultTextSize);
-    font.setBold(face & bold);
-    font.setItalic(face & italic);
-    font.setUnderline(face & underline);
-    font.setStrikeOut(face & strikeOut);
-    if (face & condense)
-        font.setLetterSpacing(QFont::AbsoluteSpacing, -1);
-    else if (face & extend)
-        font.setLetterSpacing(QFont::AbsoluteSpacing, 1);
-    return font;
-}
 
 // Null before the toolkit is started: there are no fonts to measure then.
 const PortFont* FontOf(const GrafPort* port) {
