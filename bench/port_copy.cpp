@@ -1,6 +1,5 @@
 // The drawing hot path at full-screen size: plain and transformed copies, scrolling, erasing and a line
 // of prompter text. Each figure is the time for one frame.
-#include "platform/application.h"
 #include "platform/drawing.h"
 #include "platform/text_drawing.h"
 
@@ -113,13 +112,3 @@ BENCHMARK(BM_DrawStringPrompterLine)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    InitPlatform(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    ShutdownPlatform();
-    return 0;
-}

@@ -2,7 +2,6 @@
 // (rows moved, the uncovered strip erased, the frame shown). Each figure is the time for one frame. Run
 // it as it is for the offscreen platform, and under a display (xvfb-run -s "-screen 0 1920x1080x24")
 // for X11.
-#include "platform/application.h"
 #include "platform/clock.h"
 #include "platform/drawing.h"
 #include "platform/events.h"
@@ -90,13 +89,3 @@ void BM_ScrollTickAndFlush(benchmark::State& state) {
 BENCHMARK(BM_ScrollTickAndFlush)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    InitPlatform(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    ShutdownPlatform();
-    return 0;
-}

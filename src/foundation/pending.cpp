@@ -31,3 +31,8 @@ SInt16 matchdict(SInt16 kind, UInt16 from, UInt16 to, const char* word, SInt16 m
     }
     return -1;
 }
+
+// Application folders come with the start-up probing of folders: until then no slot names one.
+#include "foundation/app_paths.h"
+
+std::string GetAppPathFolder(SInt16) { return {}; }

@@ -39,3 +39,23 @@ bool gTextHasChanged = false;
 void GetNewText(SInt16) {}
 
 SInt32 gWantScrollAmount = 0;
+
+// Until the prompter window exists the main screen is the largest area it can have.
+void GetWindowRectIfScrolling(Rect* out) {
+    if (!out) return;
+    *out = GetDeviceBounds(GetMainDevice());
+    OffsetRect(out, SInt16(-out->left), SInt16(-out->top));
+}
+
+// No bookmarks or soft returns until the script's edit window keeps them, so offsets are the same in both.
+void AdjustBookmarks(SInt32, SInt32, SInt32) {}
+
+void AdjustFakeReturns(SInt32, SInt32) {}
+
+SInt32 GetRealEditPosition(SInt32 offset) {
+    return offset;
+}
+
+SInt32 SetRealEditPosition(SInt32 offset) {
+    return offset;
+}

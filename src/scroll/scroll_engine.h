@@ -24,3 +24,12 @@ extern bool gTextHasChanged;
 void GetNewText(SInt16 flag);
 // The speed that speed changes move towards.
 extern SInt32 gWantScrollAmount;
+// The rectangle the prompter has while scrolling (the fit limit of pictures read without one).
+void GetWindowRectIfScrolling(Rect* out);
+// After the text at offset was replaced (oldLength characters by newLength), moves the script's bookmarks.
+void AdjustBookmarks(SInt32 offset, SInt32 newLength, SInt32 oldLength);
+// Shifts every soft-return offset greater than offset by delta.
+void AdjustFakeReturns(SInt32 offset, SInt32 delta);
+// Converts between offsets in the edit window's text and in the script text (soft returns removed).
+SInt32 GetRealEditPosition(SInt32 offset);
+SInt32 SetRealEditPosition(SInt32 offset);

@@ -115,6 +115,8 @@ void GetHiliteColor(RGBColor* color);
 void NormalColors();
 // Weight of the blend copy mode, per component 0..65535.
 void OpColor(const RGBColor* color);
+// The complement of a colour, component by component.
+void InvertColor(RGBColor* color);
 
 // ---- Shapes ----
 // Paint fills with the pen pattern and fore colour in the pen mode; Erase fills with the back colour;

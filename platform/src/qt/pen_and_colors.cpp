@@ -82,3 +82,10 @@ void NormalColors() {
 void OpColor(const RGBColor* color) {
     if (color) CurrentPort()->opColor = *color;
 }
+
+void InvertColor(RGBColor* color) {
+    if (!color) return;
+    color->red = UInt16(0xFFFF - color->red);
+    color->green = UInt16(0xFFFF - color->green);
+    color->blue = UInt16(0xFFFF - color->blue);
+}

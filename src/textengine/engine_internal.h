@@ -1,0 +1,115 @@
+// The engine's internal operations, shared by its files: memory utilities, runs, lines and styles, the
+// editing primitives and the stand-ins of layout, drawing and objects.
+#pragma once
+
+#include "textengine/text_engine.h"
+
+// The record behind a reference.
+inline WERec& RecordOf(WEReference we) {
+    return **we;
+}
+inline WERunRec* RunsOf(const WERec& r) {
+    return reinterpret_cast<WERunRec*>(*r.runs);
+}
+inline WELineRec* LinesOf(const WERec& r) {
+    return reinterpret_cast<WELineRec*>(*r.lines);
+}
+inline WEStyleEntry* StylesOf(const WERec& r) {
+    return reinterpret_cast<WEStyleEntry*>(*r.styles);
+}
+inline UInt8* TextOf(const WERec& r) {
+    return reinterpret_cast<UInt8*>(*r.text);
+}
+// The array of range starts or ends of a selection list.
+inline SInt32* RangesOf(Handle ranges) {
+    return reinterpret_cast<SInt32*>(*ranges);
+}
+inline bool HasFeature(const WERec& r, SInt16 feature) {
+    return (r.features >> feature) & 1;
+}
+
+// Memory.
+enum : SInt16 { kWEAllocClear = 1, kWEAllocTempFirst = 2 };
+OSErr _WEAllocate(Size size, SInt16 flags, Handle* h, SInt16 memOption, const char* file, SInt32 line);
+void _WEForgetHandle(Handle* h);
+Boolean _WESetHandleLock(Handle h, Boolean lock);
+void _WEReorder(SInt32* a, SInt32* b);
+Boolean _WEBlockCmp(const void* a, const void* b, Size length);
+void _WEBlockClr(void* p, Size length);
+OSErr _WESplice(Handle h, const void* source, Size length, Size offset);
+OSErr _WESplicePtr(Ptr* block, Size* capacity, Size used, const void* source, Size length, Size offset);
+
+// Runs, lines and styles.
+SInt32 _WEOffsetToRun(const WERec& r, SInt32 offset);
+SInt32 _WEOffsetToLine(const WERec& r, SInt32 offset);
+OSErr _WEInsertRun(SInt32 runIndex, SInt32 start, SInt32 styleIndex, WERec& r);
+OSErr _WERemoveRun(SInt32 runIndex, WERec& r);
+void _WEChangeRun(SInt32 runIndex, SInt32 styleIndex, Boolean keepOld, WERec& r);
+OSErr _WENewStyle(const WETextStyle* style, SInt32* index, WERec& r);
+void _WEBumpRunStart(SInt32 runIndex, SInt32 delta, WERec& r);
+void _WEBumpLineStart(SInt32 lineIndex, SInt32 delta, WERec& r);
+OSErr _WERemoveLineRange(SInt32 start, SInt32 end, WERec& r);
+OSErr _WERemoveRunRange(SInt32 start, SInt32 end, WERec& r);
+OSErr _WESetStyleRange(SInt32 start, SInt32 end, UInt16 mode, const WETextStyle* style, WEReference we);
+void _WECopyStyle(const WETextStyle* source, WETextStyle* target, UInt8 continuousFace, UInt16 mode);
+UInt8 _WEContinuousFace(SInt32 start, SInt32 end, const WERec& r);
+Boolean _WEStylesEqual(const WETextStyle& a, const WETextStyle& b);
+
+void _WEGetIndStyle(SInt32 runIndex, WERunInfo* info, WEReference we);
+void _WEGetIndStyleFromScrap(SInt32 index, WERunInfo* info, Handle styleScrap);
+
+// Editing primitives.
+OSErr _WEInsertText(SInt32 offset, const void* text, SInt32 length, WEReference we);
+OSErr _WEDeleteRange(SInt32 start, SInt32 end, WEReference we);
+OSErr _WEApplyStyleScrap(SInt32 start, SInt32 end, Handle styleScrap, WEReference we, SInt32* applied,
+                         SInt32 limit);
+OSErr _WEApplySoup(SInt32 offset, Handle soup, WEReference we);
+Boolean _WEIsPunct(SInt32 offset, WEReference we);
+Boolean _WEIsWordRange(SInt32 start, SInt32 end, WEReference we);
+void _WEIntelligentCut(SInt32* start, SInt32* end, WEReference we);
+SInt16 _WEIntelligentPaste(SInt32 start, SInt32 end, WEReference we);
+OSErr _WERedraw(SInt32 start, SInt32 end, WEReference we);
+
+// Record set-up.
+void _WESetStandardHooks(WERec* record);
+OSErr _WERegisterWithTSM(WEReference we);
+void _WEResetStyleTable(WEReference we);
+SInt16 _WERomanLineBreak(const UInt8* text, SInt32 textLength, SInt32 runStart, SInt32 runEnd, Fixed* width,
+                         SInt32* breakOffset, WEReference we);
+Boolean _WEStdClickLoop(WEReference we);
+// How far the click loop scrolls along one axis for a mouse at `mouse`: the view spans viewLow..viewHigh, the
+// text is scrolled by `scrolled` out of at most `limit`.
+SInt32 _WEAutoScrollStep(SInt32 mouse, SInt32 viewLow, SInt32 viewHigh, SInt32 scrolled, SInt32 limit);
+
+// The UTF-16 copy.
+OSErr _WEInsertUnicode(SInt32 offset, const UInt8* text, SInt32 length, WEReference we);
+void _WEDeleteUnicode(SInt32 start, SInt32 end, WEReference we);
+
+// Line layout, drawing, the Unicode layout and objects, provided elsewhere.
+OSErr _WERecalBreaks(SInt32* firstLine, SInt32* lastLine, WEReference we);
+void _WERecalSlops(SInt32 firstLine, SInt32 lastLine, WEReference we);
+void _WEFillFontInfo(GrafPort* port, WEStyleRecord* record);
+void _WEDrawLines(SInt32 firstLine, SInt32 lastLine, Boolean doErase, WEReference we);
+ATSUInfoRec** CreateATSUInfo(void* unused1, void* unused2, WEReference we);
+ATSUInfoRec** NewLayoutFormat(UInt16* text, SInt32 length, WEReference we);
+void SetLayoutRunStyle(SInt32 start, SInt32 end, UInt16 mode, const WETextStyle* style, WEReference we);
+void ATSUTextInserted(void* layout, SInt32 offset, SInt32 length);
+void ATSUTextDeleted(void* layout, SInt32 offset, SInt32 length);
+void ATSUSetTextPointerLocation(void* layout, const UInt16* text, SInt32 offset, SInt32 length, SInt32 total);
+void DisposeATSUDataForMe(WEReference we);
+void WEStopInlineSession(WEReference we);
+void _WEDisposeUndo(WEReference we);
+OSErr _WENewObject(OSType type, Handle data, WEReference we, WEObjectReference* object);
+OSErr _WEFreeObject(WEObjectReference object);
+Point WEGetObjectSize(WEObjectReference object);
+OSErr WESetObjectSize(WEObjectReference object, Point size);
+
+// The Unicode layout's standard measuring and drawing hooks.
+void _WEStdDrawText(const UInt8* text, SInt32 length, Fixed slop, SInt16 runPosition, WEReference we);
+SInt32 _WEStdPixelToChar(const UInt8* text, SInt32 length, Fixed slop, Fixed* width, Boolean* leadingEdge,
+                         SInt16 runPosition, WEReference we);
+SInt32 _WEStdCharToPixel(const UInt8* text, SInt32 length, Fixed slop, SInt32 offset, SInt16 direction,
+                         SInt16 runPosition, WEReference we);
+
+// Which parts of the Unicode layout's format the next layout rebuilds (bit values 1 everything, 2 breaks).
+extern SInt16 gLayoutFormatFlag;

@@ -1,0 +1,94 @@
+// The styled-text engine's public operations: creating records, reading their lines, runs, text and
+// selection, exchanging style runs, and lists of selected ranges.
+#pragma once
+
+#include "textengine/text_engine_types.h"
+
+// Non-zero while a caller selects many ranges in a row; selection setting then hilites none of them.
+extern SInt16 gInhibitWEHiliting;
+
+// Creating and disposing of records.
+OSErr WENew(const LongRect* destRect, const LongRect* viewRect, UInt32 features, WEReference* we);
+void WEDispose(WEReference we);
+
+// Whole-text operations.
+OSErr WEUseText(Handle text, WEReference we, Boolean keepStyles);
+OSErr WECalText(WEReference we);
+OSErr WECalBreaks(WEReference we);
+OSErr WEFindVisibleLines(WEReference we, SInt32* firstLine, SInt32* lastLine, SInt32* firstOffset,
+                         SInt32* lastOffset);
+
+// Style scraps: a 16-bit count (with or without two more header bytes) and 20-byte elements.
+OSErr WEPasteStylesOnly(Handle styleScrap, WEReference we, SInt16 flags, SInt32 limit);
+OSErr WECombineStyles(Handle appended, Handle extended, SInt32 firstTextLength);
+SInt16 SwapStyle(Handle styleScrap, SInt16 wideHeader);
+
+// Lines and runs.
+SInt32 WECountLines(WEReference we);
+SInt32 WEOffsetToLine(SInt32 offset, WEReference we);
+SInt32 WELineToOffset(SInt32 line, WEReference we);
+void WEGetLineRange(SInt32 line, SInt32* start, SInt32* end, WEReference we);
+SInt32 WEGetHeight(SInt32 startLine, SInt32 endLine, WEReference we);
+SInt32 WECountRuns(WEReference we);
+SInt32 WEOffsetToRun(SInt32 offset, WEReference we);
+void WEGetRunRange(SInt32 run, SInt32* start, SInt32* end, WEReference we);
+void WEGetRunInfo(SInt32 offset, WERunInfo* info, WEReference we);
+SInt32 WEOffsetToRunFromScrap(SInt32 offset, Handle styleScrap);
+void WEGetRunInfoFromScrap(SInt32 offset, WERunInfo* info, Handle styleScrap);
+
+// Text and selection.
+Handle WEGetText(WEReference we);
+SInt32 WEGetTextLength(WEReference we);
+UInt8 WEGetChar(SInt32 offset, WEReference we);
+Boolean WEGetSelection(SInt32* start, SInt32* end, SInt32 index, WEReference we);
+SInt32 WEGetNumberSelections(WEReference we);
+SInt32 WEGetRealNumberSelections(WEReference we);
+SInt32 WECountSelected(SInt32* start, SInt32* end, WEReference we);
+void WEGetDestRect(LongRect* rect, WEReference we);
+void WESetDestRect(const LongRect* rect, WEReference we);
+void WEGetViewRect(LongRect* rect, WEReference we);
+SInt16 WEFeatureFlag(SInt16 feature, SInt16 action, WEReference we);
+UInt32 WEGetModCount(WEReference we);
+void WEResetModCount(WEReference we);
+
+// Information selectors: value points at storage of the field's size (a hook, a handle, a port or 32 bits).
+OSErr WEGetInfo(OSType selector, void* value, WEReference we);
+OSErr WESetInfo(OSType selector, const void* value, WEReference we);
+OSErr WESetUserInfo(OSType tag, SInt32 value, WEReference we);
+OSErr WEGetUserInfo(OSType tag, SInt32* value, WEReference we);
+
+// Long coordinates.
+void WELongRectToRect(const LongRect* longRect, Rect* rect);
+void WERectToLongRect(const Rect* rect, LongRect* longRect);
+void WESetLongRect(LongRect* rect, SInt32 left, SInt32 top, SInt32 right, SInt32 bottom);
+
+// Lists of selected ranges. Each works on a count and the two selection fields of a record or of a caller.
+SInt32 AddUniqueSequentialSelection(SInt32 count, WESelectionField* starts, WESelectionField* ends,
+                                    SInt32 start, SInt32 end);
+SInt32 AddThisSelection(SInt32 count, WESelectionField* starts, WESelectionField* ends, SInt32 start,
+                        SInt32 end);
+SInt32 InvertThisSelection(SInt32 count, WESelectionField* starts, WESelectionField* ends, SInt32 start,
+                           SInt32 end);
+SInt32 NotThisSelection(SInt32 count, WESelectionField* starts, WESelectionField* ends, SInt32 start,
+                        SInt32 end);
+void ChangeThisSelection(SInt32 count, SInt32 index, WESelectionField* starts, WESelectionField* ends,
+                         SInt32 start, SInt32 end);
+SInt32 RemoveThisSelection(SInt32 count, SInt32 index, Handle starts, Handle ends);
+void ResetSelStartEnd(WERec* record, SInt32 start, SInt32 end);
+Handle CopyMultipleSelectionRanges(Boolean disposeOld, Handle old, SInt32 count, Handle source);
+Handle ExternalCopyMultipleSelectionRanges(Boolean disposeOld, Handle old, SInt32 count, WEReference we,
+                                           SInt16 which);
+OSErr WEDeleteSelections(WEReference we, SInt32* lowestStart, SInt32* highestEnd);
+SInt32 WESaveSelections(Handle* starts, Handle* ends, WEReference we, Boolean toReal);
+void WERestoreSelections(SInt32 count, WESelectionField starts, WESelectionField ends, WEReference we,
+                         SInt16 mode, Boolean fromReal, Boolean dispose, Boolean sameModeForAll);
+void WEAdjustManyBookmarks(SInt32 count, WESelectionField starts, WESelectionField ends, SInt32 firstAmount,
+                           SInt32 otherAmount, Boolean dispose);
+void WEAdjustManyFakeReturns(SInt32 count, WESelectionField starts, WESelectionField ends, SInt32 firstAmount,
+                             SInt32 otherAmount, Boolean dispose);
+
+// Selecting belongs to the selection and caret code.
+OSErr WESetSelection(SInt32 start, SInt32 end, SInt16 mode, WEReference we);
+OSErr WESelView(WEReference we);
+OSErr WEScroll(SInt32 hOffset, SInt32 vOffset, WEReference we);
+OSErr WEFindWord(SInt32 offset, SInt16 edge, SInt32* start, SInt32* end, WEReference we);
