@@ -25,6 +25,7 @@ constexpr SInt16 kMessageItem = 3;
 constexpr SInt16 kSilenceItem = 4;
 
 bool gRecording = false;
+bool gLogging = false;
 std::vector<std::string> gRecorded;
 // Set while the dialog is up: a message raised from inside it (a failure while it draws) is dropped.
 bool gShowingErrorMessage = false;
@@ -69,6 +70,7 @@ void ShowDeferredMessages(void*) {
 
 }  // namespace
 
+void SetErrorMessageLogging(bool on) { gLogging = on; }
 void SetErrorMessageRecording(bool on) { gRecording = on; }
 bool IsErrorMessageRecording() { return gRecording; }
 const std::vector<std::string>& RecordedErrorMessages() { return gRecorded; }
@@ -85,7 +87,7 @@ void DoErrorMessage(ConstStr255Param message) {
         gDeferredMessages.emplace_back(PStringView(message));
         return;
     }
-    if (!IsPlatformStarted()) {
+    if (gLogging || !IsPlatformStarted()) {
         std::fprintf(stderr, "Orvalis: %s\n", MacRomanToUtf8(PStringView(message)).c_str());
         return;
     }

@@ -14,7 +14,9 @@ void DoErrorMessage(ConstStr255Param message);
 // The same for text that is already Mac Roman bytes.
 void DoErrorMessageText(const std::string& message);
 
-// Tests and headless runs record messages instead of showing the dialog.
+// Headless runs write messages to the log (standard error) instead of showing the dialog.
+void SetErrorMessageLogging(bool on);
+// Tests record messages instead of showing the dialog.
 void SetErrorMessageRecording(bool on);
 bool IsErrorMessageRecording();
 const std::vector<std::string>& RecordedErrorMessages();

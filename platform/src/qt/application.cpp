@@ -5,6 +5,7 @@
 #include "event_internal.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 
 #include <cstdlib>
 #include <filesystem>
@@ -36,6 +37,8 @@ void InitPlatform(int argc, char** argv) {
 }
 
 bool IsPlatformStarted() { return gApplication != nullptr; }
+
+bool IsPlatformHeadless() { return gApplication && QGuiApplication::platformName() == QLatin1String("offscreen"); }
 
 void ShutdownPlatform() {
     if (!gApplication) return;
