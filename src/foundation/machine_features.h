@@ -8,3 +8,6 @@ extern UInt8 gColorOK;
 extern UInt8 gMoviesOK;
 extern UInt8 gFloatingWindowsOK;
 extern UInt8 gOSXOK;
+
+// Sets the four flags; called once at start-up.
+void CheckMachineFeatures();

@@ -32,7 +32,10 @@ SInt16 matchdict(SInt16 kind, UInt16 from, UInt16 to, const char* word, SInt16 m
     return -1;
 }
 
-// Application folders come with the start-up probing of folders: until then no slot names one.
-#include "foundation/app_paths.h"
+// Until the open and save dialogs are built, a request only records its purpose: no answer ever comes.
+#include "foundation/file_dialogs.h"
+#include "shell/shell_globals.h"
 
-std::string GetAppPathFolder(SInt16) { return {}; }
+void GetFileName(ConstStr255Param, ConstStr255Param, OSType, SInt16 purpose) {
+    gIdflag = purpose;
+}

@@ -11,6 +11,8 @@ GWorldPtr gOffscreenExtraNonverbalWindow = nullptr;
 GWorldPtr gOffscreenBlankWindow = nullptr;
 
 SInt16 gInModal = 0;
+std::string gOutPath;
+SInt16 gIdflag = 0;
 bool geeMouseIsDown = false;
 
 ResFileRefNum gPatchResFile[kPatchResFileCount] = {kNoResFile, kNoResFile, kNoResFile, kNoResFile,

@@ -5,6 +5,8 @@
 #include "platform/drawing.h"
 #include "platform/windows.h"
 
+#include <string>
+
 // The hide-background window (window reference 3) and the screen it is drawn on; null while closed.
 extern WindowPtr myHideWindow;
 extern GDHandle myHideDevice;
@@ -50,3 +52,9 @@ struct SpeechChannelRecord;
 extern SpeechChannelRecord* gChan;
 extern Ptr gSpeechBuffer;
 extern bool gSpeakingHelpText;
+// The folder of the current document (UTF-8, ending in '/'; empty when there is none): the find family
+// looks there first.
+extern std::string gOutPath;
+// Purpose code of the open or save dialog whose answer is awaited (save kinds 1 to 9, open kinds
+// negative); 0 when none is.
+extern SInt16 gIdflag;

@@ -76,6 +76,9 @@ OSErr _WERegisterWithTSM(WEReference we);
 void _WEResetStyleTable(WEReference we);
 SInt16 _WERomanLineBreak(const UInt8* text, SInt32 textLength, SInt32 runStart, SInt32 runEnd, Fixed* width,
                          SInt32* breakOffset, WEReference we);
+// Breaks lines only after carriage returns: the prompter's unwrapped text.
+SInt16 _WENoWrapLineBreak(const UInt8* text, SInt32 textLength, SInt32 runStart, SInt32 runEnd, Fixed* width,
+                          SInt32* breakOffset, WEReference we);
 Boolean _WEStdClickLoop(WEReference we);
 // How far the click loop scrolls along one axis for a mouse at `mouse`: the view spans viewLow..viewHigh, the
 // text is scrolled by `scrolled` out of at most `limit`.
@@ -85,13 +88,35 @@ SInt32 _WEAutoScrollStep(SInt32 mouse, SInt32 viewLow, SInt32 viewHigh, SInt32 s
 OSErr _WEInsertUnicode(SInt32 offset, const UInt8* text, SInt32 length, WEReference we);
 void _WEDeleteUnicode(SInt32 start, SInt32 end, WEReference we);
 
-// Line layout, drawing, the Unicode layout and objects, provided elsewhere.
+// Line layout.
 OSErr _WERecalBreaks(SInt32* firstLine, SInt32* lastLine, WEReference we);
 void _WERecalSlops(SInt32 firstLine, SInt32 lastLine, WEReference we);
+SInt32 _WEFindLineBreak(SInt32 lineStart, WEReference we);
+void _WECalcHeights(SInt32 start, SInt32 end, SInt16* ascent, SInt16* descent, WEReference we);
+OSErr _WEInsertLine(SInt32 lineIndex, const WELineRec* line, WEReference we);
+void _WEBumpOrigin(SInt32 lineIndex, SInt32 delta, WEReference we);
+// Horizontal indent of a line's text from the dest rect's left for an alignment and a direction.
+SInt32 _WECalcPenIndent(const WELineRec& line, SInt8 alignment, SInt16 direction);
+// The pixels from the top of the dest rect to the bottom of the text, a final empty line included.
+SInt32 _WETextHeight(const WERec& r);
+// The line whose top..next top holds v, measured from the dest rect's top.
+SInt32 _WELineAtHeight(const WERec& r, SInt32 v);
+
+// Walking a line's style runs in order: the callback gets each segment (its line, run, text, offset,
+// length and style-run position: 0 only, 1 first, 2 last, 3 middle) and answers true to leave the line.
+using WESegmentProc = Boolean (*)(const WELineRec& line, const WERunInfo& run, const UInt8* text,
+                                  SInt32 offset, SInt32 length, SInt16 position, WEReference we, void* data);
+// The justification slop that drawing gives a segment: the line's step for every blank it shows.
+Fixed _WESegmentSlop(const WERec& r, const WELineRec& line, const UInt8* text, SInt32 length,
+                     SInt16 position);
+void _WESegmentLoop(SInt32 firstLine, SInt32 lastLine, WESegmentProc callback, void* data, WEReference we);
+
+// Drawing, the Unicode layout and objects.
 void _WEFillFontInfo(GrafPort* port, WEStyleRecord* record);
 void _WEDrawLines(SInt32 firstLine, SInt32 lastLine, Boolean doErase, WEReference we);
 ATSUInfoRec** CreateATSUInfo(void* unused1, void* unused2, WEReference we);
 ATSUInfoRec** NewLayoutFormat(UInt16* text, SInt32 length, WEReference we);
+ATSUInfoRec** NewLayoutBreaks(WEReference we);
 void SetLayoutRunStyle(SInt32 start, SInt32 end, UInt16 mode, const WETextStyle* style, WEReference we);
 void ATSUTextInserted(void* layout, SInt32 offset, SInt32 length);
 void ATSUTextDeleted(void* layout, SInt32 offset, SInt32 length);

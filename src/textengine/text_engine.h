@@ -87,6 +87,19 @@ void WEAdjustManyBookmarks(SInt32 count, WESelectionField starts, WESelectionFie
 void WEAdjustManyFakeReturns(SInt32 count, WESelectionField starts, WESelectionField ends, SInt32 firstAmount,
                              SInt32 otherAmount, Boolean dispose);
 
+// Alignment (-2 left, -1 right, 0 by direction, 1 centre, 2 full) and direction (-1 right to left, 0 left to
+// right, 1 the system's).
+OSErr WESetAlignment(SInt8 alignment, WEReference we);
+OSErr WESetDirection(SInt16 direction, WEReference we);
+
+// Redraws what lies in the region (the whole view when null), erasing first only for the whole view.
+void WEUpdate(RgnHandle updateRgn, WEReference we);
+
+// The offset whose glyph lies under a point (edge -1 its leading side, 0 its trailing side), and the caret
+// position of an offset: the top of its line and its horizontal pixel.
+SInt32 WEGetOffset(const LongPoint* point, SInt8* edge, WEReference we);
+void WEGetPoint(SInt32 offset, SInt16 direction, LongPoint* point, SInt16* lineHeight, WEReference we);
+
 // Selecting belongs to the selection and caret code.
 OSErr WESetSelection(SInt32 start, SInt32 end, SInt16 mode, WEReference we);
 OSErr WESelView(WEReference we);

@@ -28,10 +28,8 @@ OSErr _WEInsertUnicode(SInt32 offset, const UInt8* text, SInt32 length, WERefere
     for (SInt32 i = 0; i < length; i++)
         units[i] = MacRomanToUnicode(text[i]);
     info.textLength += length;
-    if (moved)
-        NewLayoutFormat(info.text, info.textLength, we);
-    else
-        ATSUTextInserted(info.layout, offset, length);
+    if (moved) ATSUSetTextPointerLocation(info.layout, info.text, 0, info.textLength, info.textLength);
+    ATSUTextInserted(info.layout, offset, length);
     return noErr;
 }
 

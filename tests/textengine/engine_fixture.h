@@ -6,6 +6,8 @@
 
 #include "platform/memory.h"
 #include "platform/text_encoding.h"
+#include "prefs/prefs_fields.h"
+#include "prefs/prefs_record.h"
 
 #include <gtest/gtest.h>
 
@@ -84,16 +86,22 @@ inline ::testing::AssertionResult RecordIsConsistent(WEReference we) {
     return ::testing::AssertionSuccess();
 }
 
+// The fixed advances measure through the hooks, which the classic text mode uses for breaking lines.
 class EngineTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        savedClassicText = GetPref(gThePreferences, kPrefClassicText);
+        SetPref(gThePreferences, kPrefClassicText, 1);
         LongRect dest{0, 0, 1000, 200};
         LongRect view{0, 0, 100, 200};
         ASSERT_EQ(WENew(&dest, &view, 0, &we), noErr);
         auto hook = &FixedAdvancePixelToChar;
         ASSERT_EQ(WESetInfo(FourCC("p2c "), &hook, we), noErr);
     }
-    void TearDown() override { WEDispose(we); }
+    void TearDown() override {
+        WEDispose(we);
+        SetPref(gThePreferences, kPrefClassicText, savedClassicText);
+    }
 
     WERec& Rec() { return RecordOf(we); }
 
@@ -118,4 +126,5 @@ class EngineTest : public ::testing::Test {
     }
 
     WEReference we = nullptr;
+    SInt32 savedClassicText = 0;
 };

@@ -10,6 +10,8 @@
 
 // fnfErr when the file does not exist, ioErr when it cannot be read.
 OSErr ReadWholeFile(const std::string& path, std::vector<UInt8>& out);
+// At most the first count bytes of a file (fewer when it is shorter), without reading the rest.
+OSErr ReadFileStart(const std::string& path, size_t count, std::vector<UInt8>& out);
 // dirNFErr when the folder does not exist, permErr when it cannot be written, ioErr otherwise.
 OSErr WriteFileAtomically(const std::string& path, std::span<const UInt8> bytes);
 bool FileExists(const std::string& path);

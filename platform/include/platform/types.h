@@ -50,6 +50,7 @@ enum : OSErr {
     eofErr = -39,
     fnfErr = -43,
     ioErr = -36,
+    bdNamErr = -37,
     dskFulErr = -34,
     dupFNErr = -48,
     permErr = -54,

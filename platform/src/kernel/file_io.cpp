@@ -67,6 +67,30 @@ OSErr ReadWholeFile(const std::string& path, std::vector<UInt8>& out) {
     return noErr;
 }
 
+OSErr ReadFileStart(const std::string& path, size_t count, std::vector<UInt8>& out) {
+    out.assign(count, 0);
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        out.clear();
+        return ErrorFromErrno(errno);
+    }
+    size_t got = 0;
+    int readErrno = 0;
+    while (got < count) {
+        ssize_t n = ::read(fd, out.data() + got, count - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) readErrno = errno;
+        if (n <= 0) break;
+        got += size_t(n);
+    }
+    ::close(fd);
+    out.resize(got);
+    if (readErrno == 0) return noErr;
+    out.clear();
+    // A folder opens but has no bytes to read.
+    return readErrno == EISDIR ? OSErr(fnfErr) : OSErr(ioErr);
+}
+
 OSErr WriteFileAtomically(const std::string& path, std::span<const UInt8> bytes) {
     std::string temp = path + ".saving-XXXXXX";
     int fd = ::mkstemp(temp.data());

@@ -1,9 +1,9 @@
-// The preferences folder from the XDG base-directory variables, with the home folder as fallback.
+// The configuration and data folders from the XDG base-directory variables, and the user's standard
+// folders from the user-dirs.dirs file, with the home folder as fallback.
 #include "platform/folders.h"
 
-#include <cerrno>
 #include <cstdlib>
-#include <filesystem>
+#include <fstream>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -25,32 +25,59 @@ std::string HomeFolder() {
     return {};
 }
 
+// The XDG folder named by the variable, else the given folder inside the home folder.
+std::string BaseFolder(const char* variable, const char* underHome) {
+    std::string base = AbsoluteFromEnvironment(variable);
+    if (!base.empty()) return base;
+    std::string home = HomeFolder();
+    return home.empty() ? std::string() : home + "/" + underHome;
+}
+
+// One line of user-dirs.dirs, XDG_<KEY>_DIR="value", where the value is absolute or starts with $HOME/.
+std::string UserDirFromLine(const std::string& line, const std::string& key, const std::string& home) {
+    const std::string lead = "XDG_" + key + "_DIR=\"";
+    if (line.compare(0, lead.size(), lead) != 0) return {};
+    const size_t end = line.find('"', lead.size());
+    if (end == std::string::npos) return {};
+    std::string value = line.substr(lead.size(), end - lead.size());
+    if (value.compare(0, 6, "$HOME/") == 0) return home + value.substr(5);
+    if (value == "$HOME") return home;
+    return value[0] == '/' ? value : std::string();
+}
+
 } // namespace
 
 std::string PreferencesFolder() {
-    std::string config = AbsoluteFromEnvironment("XDG_CONFIG_HOME");
-    if (config.empty()) {
-        std::string home = HomeFolder();
-        if (home.empty()) return {};
-        config = home + "/.config";
-    }
-    return config + "/" + kProgramFolderName;
+    std::string config = BaseFolder("XDG_CONFIG_HOME", ".config");
+    return config.empty() ? config : config + "/" + kProgramFolderName;
 }
 
 OSErr MakePreferencesFolder() {
-    std::string folder = PreferencesFolder();
-    if (folder.empty()) return dirNFErr;
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    if (std::filesystem::is_directory(folder)) return noErr;
-    switch (ec.value()) {
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return permErr;
-    case ENOSPC:
-        return dskFulErr;
-    default:
-        return ioErr;
-    }
+    return MakeFolder(PreferencesFolder());
+}
+
+std::string DataFolder() {
+    std::string data = BaseFolder("XDG_DATA_HOME", ".local/share");
+    return data.empty() ? data : data + "/" + kProgramFolderName;
+}
+
+std::string StandardFolder(StandardFolderKind kind) {
+    struct Entry {
+        const char* key;
+        const char* fallback;
+    };
+    static constexpr Entry kEntries[] = {
+        {"DESKTOP", "Desktop"}, {"DOCUMENTS", "Documents"}, {"MUSIC", "Music"},
+        {"VIDEOS", "Videos"},   {"PICTURES", "Pictures"},
+    };
+    if (kind < kDesktopFolder || kind > kPicturesFolder) return {};
+    const std::string home = HomeFolder();
+    if (home.empty()) return {};
+    std::string folder;
+    const std::string config = BaseFolder("XDG_CONFIG_HOME", ".config");
+    std::ifstream dirs(config + "/user-dirs.dirs");
+    for (std::string line; folder.empty() && std::getline(dirs, line);)
+        folder = UserDirFromLine(line, kEntries[kind].key, home);
+    if (folder.empty()) folder = home + "/" + kEntries[kind].fallback;
+    return FolderExists(folder) ? folder : std::string();
 }

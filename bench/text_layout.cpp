@@ -1,0 +1,104 @@
+// Line layout of a long script: laying out 100,000 characters at 1,600 pixels wide, and laying them out
+// again after a one-character edit, in the Unicode and the classic text modes.
+#include "textengine/engine_internal.h"
+
+#include "platform/drawing.h"
+#include "platform/text_drawing.h"
+#include "prefs/prefs_fields.h"
+#include "prefs/prefs_record.h"
+
+#include <benchmark/benchmark.h>
+
+#include "shell/shell_globals.h"
+#include "shell/text_effect_globals.h"
+
+#include <string>
+
+namespace {
+
+constexpr SInt32 kScriptLength = 100000;
+constexpr SInt32 kParagraphLength = 600;
+constexpr SInt32 kStyledStretch = 250;
+
+// A script of paragraphs of words, its runs alternating faces, in a world to measure in.
+struct Script {
+    GWorldPtr world = nullptr;
+    WEReference we = nullptr;
+
+    explicit Script(bool classic) {
+        SetPref(gThePreferences, kPrefClassicText, classic ? 1 : 0);
+        const Rect bounds{0, 0, 1080, 1600};
+        NewGWorld(&world, 32, &bounds, nullptr, nullptr, 0);
+        SetGWorld(world, nullptr);
+        TextFont(kFontTimes);
+        TextSize(36);
+        LongRect dest{0, 0, 0, 1600};
+        LongRect view{0, 0, 1080, 1600};
+        WENew(&dest, &view, 0, &we);
+        std::string text;
+        for (SInt32 i = 0; i < kScriptLength; i++)
+            text += (i % kParagraphLength == kParagraphLength - 1) ? '\r'
+                    : (i % 7 == 6)                                 ? ' '
+                                                                   : char('a' + i % 26);
+        _WEInsertText(0, text.data(), kScriptLength, we);
+        for (SInt32 start = 0; start < kScriptLength; start += kStyledStretch) {
+            WETextStyle style;
+            style.font = kFontTimes;
+            style.size = 36;
+            style.face = UInt8((start / kStyledStretch) % 2 ? bold : italic);
+            _WESetStyleRange(start, start + kStyledStretch, weDoAll, &style, we);
+        }
+    }
+    ~Script() {
+        WEDispose(we);
+        DisposeGWorld(world);
+        SetPref(gThePreferences, kPrefClassicText, 0);
+    }
+};
+
+void LayOutTheWholeScript(benchmark::State& state) {
+    Script script(state.range(0) != 0);
+    for (auto _ : state) {
+        DisposeATSUDataForMe(script.we); // nothing cached: every paragraph laid out
+        WECalText(script.we);
+    }
+    state.counters["lines"] = RecordOf(script.we).lineCount;
+    state.SetItemsProcessed(state.iterations() * kScriptLength);
+}
+BENCHMARK(LayOutTheWholeScript)->ArgName("classic")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// One character typed in the middle of the script and the lines laid out again, as typing does.
+void RelayAfterOneCharacter(benchmark::State& state) {
+    Script script(state.range(0) != 0);
+    WECalText(script.we);
+    SInt32 offset = 50003;
+    for (auto _ : state) {
+        const char c = 'x';
+        _WEInsertText(offset, &c, 1, script.we);
+        _WERedraw(offset, offset + 1, script.we);
+        offset = (offset + 7919) % (kScriptLength - 10);
+    }
+    state.counters["lines"] = RecordOf(script.we).lineCount;
+}
+BENCHMARK(RelayAfterOneCharacter)->ArgName("classic")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A screenful of the script drawn whole, plain or with every run shadowed (blur 2) and struck through.
+void DrawAScreen(benchmark::State& state) {
+    Script script(false);
+    if (state.range(0)) {
+        WETextStyle style;
+        style.face = kWEShadow | kWEStrikeOut;
+        _WESetStyleRange(0, kScriptLength, weDoFace, &style, script.we);
+        gDropColor = kColorFollowsText;
+        gDropWidth = gDropHeight = 8 << 16;
+        gDropBlur = 2;
+    }
+    WECalText(script.we);
+    for (auto _ : state)
+        WEUpdate(nullptr, script.we);
+    gDropBlur = 0;
+    gDropWidth = gDropHeight = 0;
+}
+BENCHMARK(DrawAScreen)->ArgName("effects")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,284 @@
+// The paragraph layouts behind a record's Unicode data: finding paragraph bounds, following insertions,
+// deletions and style changes, and laying out stale paragraphs on demand.
+#include "textengine/paragraph_layouts.h"
+
+#include "textengine/text_effects.h"
+
+#include "foundation/error_dialog.h"
+#include "platform/memory.h"
+#include "platform/text_encoding.h"
+#include "shell/text_effect_globals.h"
+
+#include <algorithm>
+#include <vector>
+
+SInt16 gLayoutFormatFlag = 1;
+
+namespace {
+
+struct Paragraph {
+    SInt32 start = 0;
+    SInt32 length = 0; // its carriage return included
+    UnicodeParagraph* layout = nullptr;
+    bool stale = true;
+};
+
+struct ParagraphCache {
+    std::vector<Paragraph> paragraphs; // cover the text in order
+    // Text range whose paragraph bounds must be found again (-1 when none).
+    SInt32 rescanStart = -1;
+    SInt32 rescanEnd = -1;
+    // What the paragraphs were laid out with.
+    UnicodeLayoutOptions options;
+    UnicodeTab tabs[kMaxTabStops] = {};
+    std::vector<UnicodeRunStyle> runs;    // reused for every paragraph
+    std::vector<UnicodeParagraph*> spare; // layouts of merged-away paragraphs, reused
+};
+
+ParagraphCache* CacheOf(const WERec& r) {
+    return r.atsuInfo ? static_cast<ParagraphCache*>((*r.atsuInfo)->layout) : nullptr;
+}
+
+SInt32 EndOf(const Paragraph& p) {
+    return p.start + p.length;
+}
+
+// The paragraph that holds offset; the text's end belongs to the last one.
+size_t IndexAt(const ParagraphCache& c, SInt32 offset) {
+    auto found = std::upper_bound(c.paragraphs.begin(), c.paragraphs.end(), offset,
+                                  [](SInt32 value, const Paragraph& p) { return value < p.start; });
+    return size_t(std::max<ptrdiff_t>(0, (found - c.paragraphs.begin()) - 1));
+}
+
+void AddRescan(ParagraphCache& c, SInt32 start, SInt32 end) {
+    c.rescanStart = c.rescanStart < 0 ? start : std::min(c.rescanStart, start);
+    c.rescanEnd = std::max(c.rescanEnd, end);
+}
+
+void Recycle(ParagraphCache& c, Paragraph& p) {
+    if (p.layout) c.spare.push_back(p.layout);
+    p.layout = nullptr;
+}
+
+// Finds the paragraph bounds again over the paragraphs that the rescan range touches.
+void Rescan(ParagraphCache& c, const WERec& r) {
+    if (c.rescanStart < 0) return;
+    size_t first = 0, last = 0;
+    SInt32 begin = 0, end = r.textLength;
+    if (!c.paragraphs.empty()) {
+        first = IndexAt(c, c.rescanStart);
+        last = IndexAt(c, c.rescanEnd);
+        begin = c.paragraphs[first].start;
+        end = EndOf(c.paragraphs[last]);
+        for (size_t i = first; i <= last; i++)
+            Recycle(c, c.paragraphs[i]);
+        c.paragraphs.erase(c.paragraphs.begin() + ptrdiff_t(first),
+                           c.paragraphs.begin() + ptrdiff_t(last) + 1);
+    }
+    const UInt8* text = TextOf(r);
+    std::vector<Paragraph> found;
+    for (SInt32 at = begin; at < end;) {
+        const UInt8* cr = std::find(text + at, text + end, UInt8(13));
+        const SInt32 next = cr == text + end ? end : SInt32(cr - text) + 1;
+        found.push_back(Paragraph{at, next - at, nullptr, true});
+        at = next;
+    }
+    c.paragraphs.insert(c.paragraphs.begin() + ptrdiff_t(first), found.begin(), found.end());
+    c.rescanStart = c.rescanEnd = -1;
+}
+
+// The options every paragraph is laid out with; a change makes them all stale.
+void SyncOptions(ParagraphCache& c, const WERec& r) {
+    UnicodeLayoutOptions options;
+    options.lineWidth = BreaksOnlyAtReturns(r) ? 0 : r.destRect.right - r.destRect.left;
+    options.justify = r.alignment == 2;
+    UnicodeTab tabs[kMaxTabStops];
+    options.tabCount = GetUnicodeTabs(tabs);
+    bool same = options.lineWidth == c.options.lineWidth && options.justify == c.options.justify &&
+                options.tabCount == c.options.tabCount;
+    for (SInt32 i = 0; same && i < options.tabCount; i++)
+        same = tabs[i].position == c.tabs[i].position && tabs[i].kind == c.tabs[i].kind;
+    if (same) return;
+    std::copy(tabs, tabs + options.tabCount, c.tabs);
+    options.tabs = c.tabs;
+    c.options = options;
+    for (Paragraph& p : c.paragraphs)
+        p.stale = true;
+}
+
+void LayOut(ParagraphCache& c, const WERec& r, Paragraph& p) {
+    const UInt8* text = TextOf(r);
+    SInt32 length = p.length;
+    if (length > 0 && text[p.start + length - 1] == 13) length--; // the return ends the paragraph, unseen
+    c.runs.clear();
+    const WERunRec* runs = RunsOf(r);
+    const WEStyleEntry* styles = StylesOf(r);
+    for (SInt32 i = _WEOffsetToRun(r, p.start); i < r.runCount && runs[i].start < p.start + length; i++) {
+        const SInt32 from = std::max(runs[i].start, p.start),
+                     to = std::min(runs[i + 1].start, p.start + length);
+        if (to <= from) continue;
+        c.runs.emplace_back();
+        FillUnicodeRunStyle(styles[runs[i].styleIndex].record.style, to - from, &c.runs.back());
+    }
+    if (c.runs.empty()) {
+        c.runs.emplace_back();
+        FillUnicodeRunStyle(styles[runs[_WEOffsetToRun(r, p.start)].styleIndex].record.style, 0,
+                            &c.runs.back());
+    }
+    if (!p.layout) {
+        if (!c.spare.empty()) {
+            p.layout = c.spare.back();
+            c.spare.pop_back();
+        } else {
+            p.layout = NewUnicodeParagraph();
+        }
+    }
+    LayOutUnicodeParagraph(p.layout, (*r.atsuInfo)->text + p.start, length, c.runs.data(),
+                           SInt32(c.runs.size()), c.options);
+    p.stale = false;
+}
+
+// The paragraph holding offset, bounds and options brought up to date and laid out.
+Paragraph* ReadyParagraphAt(WERec& r, SInt32 offset) {
+    ParagraphCache* c = CacheOf(r);
+    if (!c) return nullptr;
+    Rescan(*c, r);
+    SyncOptions(*c, r);
+    if (c->paragraphs.empty()) return nullptr;
+    Paragraph& p = c->paragraphs[IndexAt(*c, offset)];
+    if (p.stale) LayOut(*c, r, p);
+    return &p;
+}
+
+void DisposeCache(ParagraphCache* c) {
+    if (!c) return;
+    for (Paragraph& p : c->paragraphs)
+        DisposeUnicodeParagraph(p.layout);
+    for (UnicodeParagraph* layout : c->spare)
+        DisposeUnicodeParagraph(layout);
+    delete c;
+}
+
+} // namespace
+
+bool BreaksOnlyAtReturns(const WERec& r) {
+    return r.hooks[kWEHookLineBreak] == reinterpret_cast<WEHookProc>(&_WENoWrapLineBreak);
+}
+
+bool FindUnicodeLine(WERec& r, SInt32 offset, UnicodeLineRef* ref) {
+    const Paragraph* p = ReadyParagraphAt(r, offset);
+    if (!p) return false;
+    ref->layout = p->layout;
+    ref->paragraphStart = p->start;
+    ref->line = UnicodeLineOfOffset(p->layout, offset - p->start);
+    return true;
+}
+
+SInt32 UnicodeLineLength(WERec& r, SInt32 lineStart) {
+    const Paragraph* p = ReadyParagraphAt(r, lineStart);
+    if (!p) return 0;
+    const SInt32 line = UnicodeLineOfOffset(p->layout, lineStart - p->start);
+    if (line == CountUnicodeLines(p->layout) - 1) return EndOf(*p) - lineStart;
+    UnicodeLineInfo info;
+    GetUnicodeLine(p->layout, line, &info);
+    return p->start + info.start + info.length - lineStart;
+}
+
+ATSUInfoRec** CreateATSUInfo(void*, void*, WEReference we) {
+    WERec& r = RecordOf(we);
+    DisposeATSUDataForMe(we);
+    Handle h = NewHandleClear(sizeof(ATSUInfoRec));
+    if (!h) return nullptr;
+    ATSUInfoRec& info = *reinterpret_cast<ATSUInfoRec*>(*h);
+    info.textCapacity = r.textLength * 2 + 20;
+    info.text = reinterpret_cast<UInt16*>(NewPtr(info.textCapacity));
+    if (!info.text) {
+        DisposeHandle(h);
+        return nullptr;
+    }
+    for (SInt32 i = 0; i < r.textLength; i++)
+        info.text[i] = MacRomanToUnicode(TextOf(r)[i]);
+    info.textLength = r.textLength;
+    auto* cache = new ParagraphCache;
+    cache->options.lineWidth = -1; // nothing laid out yet
+    AddRescan(*cache, 0, r.textLength);
+    info.layout = cache;
+    r.atsuInfo = reinterpret_cast<ATSUInfoRec**>(h);
+    return r.atsuInfo;
+}
+
+// The text moved or changed as a whole: every paragraph is found and laid out again.
+ATSUInfoRec** NewLayoutFormat(UInt16*, SInt32, WEReference we) {
+    WERec& r = RecordOf(we);
+    ParagraphCache* c = CacheOf(r);
+    if (!c) return nullptr;
+    for (Paragraph& p : c->paragraphs)
+        p.stale = true;
+    AddRescan(*c, 0, r.textLength);
+    return r.atsuInfo;
+}
+
+// Width, alignment and tab changes are noticed when a paragraph is next asked for.
+ATSUInfoRec** NewLayoutBreaks(WEReference we) {
+    WERec& r = RecordOf(we);
+    if (ParagraphCache* c = CacheOf(r)) SyncOptions(*c, r);
+    return r.atsuInfo;
+}
+
+void SetLayoutRunStyle(SInt32 start, SInt32 end, UInt16, const WETextStyle*, WEReference we) {
+    ParagraphCache* c = CacheOf(RecordOf(we));
+    if (!c || start >= end || c->paragraphs.empty()) return;
+    Rescan(*c, RecordOf(we));
+    for (size_t i = IndexAt(*c, start); i < c->paragraphs.size() && c->paragraphs[i].start < end; i++)
+        c->paragraphs[i].stale = true;
+}
+
+void ATSUTextInserted(void* layout, SInt32 offset, SInt32 length) {
+    auto* c = static_cast<ParagraphCache*>(layout);
+    if (!c || length <= 0) return;
+    if (c->rescanStart > offset) c->rescanStart += length;
+    if (c->rescanEnd >= offset) c->rescanEnd += length;
+    if (c->paragraphs.empty()) {
+        c->paragraphs.push_back(Paragraph{0, length, nullptr, true});
+    } else {
+        const size_t i = IndexAt(*c, offset);
+        c->paragraphs[i].length += length;
+        c->paragraphs[i].stale = true;
+        for (size_t k = i + 1; k < c->paragraphs.size(); k++)
+            c->paragraphs[k].start += length;
+    }
+    AddRescan(*c, offset, offset + length);
+}
+
+void ATSUTextDeleted(void* layout, SInt32 offset, SInt32 length) {
+    auto* c = static_cast<ParagraphCache*>(layout);
+    if (!c || length <= 0 || c->paragraphs.empty()) return;
+    auto shift = [&](SInt32& at) { at = at >= offset + length ? at - length : std::min(at, offset); };
+    if (c->rescanStart >= 0) {
+        shift(c->rescanStart);
+        shift(c->rescanEnd);
+    }
+    const size_t first = IndexAt(*c, offset), last = IndexAt(*c, offset + length);
+    Paragraph& merged = c->paragraphs[first];
+    merged.length = EndOf(c->paragraphs[last]) - merged.start - length;
+    merged.stale = true;
+    for (size_t k = first + 1; k <= last; k++)
+        Recycle(*c, c->paragraphs[k]);
+    c->paragraphs.erase(c->paragraphs.begin() + ptrdiff_t(first) + 1,
+                        c->paragraphs.begin() + ptrdiff_t(last) + 1);
+    for (size_t k = first + 1; k < c->paragraphs.size(); k++)
+        c->paragraphs[k].start -= length;
+    AddRescan(*c, offset, offset);
+}
+
+// Paragraphs read the text from the record when they are laid out, so a moved block needs nothing.
+void ATSUSetTextPointerLocation(void*, const UInt16*, SInt32, SInt32, SInt32) {}
+
+void DisposeATSUDataForMe(WEReference we) {
+    WERec& r = RecordOf(we);
+    if (!r.atsuInfo) return;
+    DisposeCache(CacheOf(r));
+    if ((*r.atsuInfo)->text) DisposePtr(reinterpret_cast<Ptr>((*r.atsuInfo)->text));
+    DisposeHandle(reinterpret_cast<Handle>(r.atsuInfo));
+    r.atsuInfo = nullptr;
+}

@@ -1,0 +1,189 @@
+// The standard measuring and drawing hooks: the current port's font, face, size and colour, measured the
+// classic way (additive integer advances) or by the Unicode layout of the text as one run. Drawing moves
+// the pen by the text's width plus the slop in both modes.
+#include "textengine/engine_internal.h"
+
+#include "textengine/text_effects.h"
+
+#include "platform/text_drawing.h"
+#include "platform/text_encoding.h"
+#include "platform/unicode_layout.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// Advances of the 256 Mac Roman characters in the port's current font, face and size.
+struct AdvanceTable {
+    SInt16 font = -1, face = -1, size = -1;
+    SInt16 advance[256] = {};
+};
+
+// A few tables, since lines alternate between the handful of styles a script uses.
+const SInt16* CurrentAdvances() {
+    static constexpr int kTables = 8;
+    static AdvanceTable tables[kTables];
+    static int nextVictim = 0;
+    GrafPtr port = nullptr;
+    GetPort(&port);
+    const SInt16 font = GetPortTextFont(port), face = GetPortTextFace(port), size = GetPortTextSize(port);
+    for (AdvanceTable& t : tables)
+        if (t.font == font && t.face == face && t.size == size) return t.advance;
+    AdvanceTable& table = tables[nextVictim];
+    nextVictim = (nextVictim + 1) % kTables;
+    for (int c = 0; c < 256; c++)
+        table.advance[c] = CharWidth(UInt8(c));
+    table.font = font;
+    table.face = face;
+    table.size = size;
+    return table.advance;
+}
+
+// One reusable layout of the text the hooks are given, as one run in the port's text state.
+const UnicodeParagraph* LayOutPortText(const UInt8* text, SInt32 length) {
+    static UnicodeParagraph* paragraph = NewUnicodeParagraph();
+    static std::vector<UInt16> units;
+    static UnicodeTab tabs[50];
+    units.resize(size_t(std::max<SInt32>(length, 0)));
+    for (SInt32 i = 0; i < length; i++)
+        units[size_t(i)] = MacRomanToUnicode(text[i]);
+    GrafPtr port = nullptr;
+    GetPort(&port);
+    WETextStyle style;
+    style.font = GetPortTextFont(port);
+    style.face = UInt8(GetPortTextFace(port));
+    style.size = GetPortTextSize(port);
+    GetForeColor(&style.color);
+    UnicodeRunStyle run;
+    FillUnicodeRunStyle(style, length, &run);
+    UnicodeLayoutOptions options;
+    options.tabCount = GetUnicodeTabs(tabs);
+    options.tabs = tabs;
+    LayOutUnicodeParagraph(paragraph, units.data(), length, &run, 1, options);
+    return paragraph;
+}
+
+SInt32 ClassicWidth(const UInt8* text, SInt32 length) {
+    const SInt16* advance = CurrentAdvances();
+    SInt32 width = 0;
+    for (SInt32 i = 0; i < length; i++)
+        width += advance[text[i]];
+    return width;
+}
+
+// Justification slop goes to the blanks between words, not to those that end the text.
+SInt32 VisibleLength(const UInt8* text, SInt32 length) {
+    while (length > 0 && text[length - 1] <= 32)
+        length--;
+    return length;
+}
+
+// Where classic drawing puts offset: the advances before it and the share of the slop of the blanks before
+// it (all of it at the end of a text without blanks).
+SInt32 ClassicX(const UInt8* text, SInt32 length, Fixed slop, SInt32 offset) {
+    const SInt32 visible = VisibleLength(text, length);
+    const SInt32 blanks = SInt32(std::count(text, text + visible, UInt8(' ')));
+    const SInt32 before = SInt32(std::count(text, text + std::min(offset, visible), UInt8(' ')));
+    Fixed due = blanks > 0 ? Fixed(SInt64(slop) * before / blanks) : offset == length ? slop : 0;
+    return ClassicWidth(text, offset) + ((due + 0x8000) >> 16);
+}
+
+// Classic drawing places every word where the additive advances put it, so the pen ends exactly where
+// measuring says, and spreads the slop over the blanks (after the text when there are none).
+void DrawClassic(const UInt8* text, SInt32 length, Fixed slop) {
+    Point pen;
+    GetPen(&pen);
+    const SInt16* advance = CurrentAdvances();
+    const SInt32 visible = VisibleLength(text, length);
+    const SInt32 blanks = SInt32(std::count(text, text + visible, UInt8(' ')));
+    Fixed x = Fixed(pen.h) << 16;
+    SInt32 from = 0, blank = 0;
+    Fixed given = 0;
+    for (SInt32 i = 0; i <= length; i++) {
+        if (i < length && text[i] != ' ' && text[i] != '\t') continue;
+        if (i > from) {
+            MoveTo(SInt16((x + 0x8000) >> 16), pen.v);
+            DrawText(text, SInt16(from), SInt16(i - from));
+            x += ClassicWidth(text + from, i - from) << 16;
+        }
+        if (i < length) {
+            x += Fixed(advance[text[i]]) << 16;
+            if (text[i] == ' ' && i < visible) {
+                const Fixed due = Fixed(SInt64(slop) * ++blank / blanks);
+                x += due - given;
+                given = due;
+            }
+        }
+        from = i + 1;
+    }
+    if (blanks == 0) x += slop;
+    MoveTo(SInt16((x + 0x8000) >> 16), pen.v);
+}
+
+} // namespace
+
+void _WEStdDrawText(const UInt8* text, SInt32 length, Fixed slop, SInt16, WEReference) {
+    if (IsClassicText()) {
+        DrawClassic(text, length, slop);
+        return;
+    }
+    const UnicodeParagraph* p = LayOutPortText(text, length);
+    Point pen;
+    GetPen(&pen);
+    DrawUnicodeLine(p, 0, pen.h, pen.v);
+    MoveTo(SInt16(pen.h + UnicodeOffsetToX(p, length) + ((slop + 0x8000) >> 16)), pen.v);
+}
+
+SInt32 _WEStdPixelToChar(const UInt8* text, SInt32 length, Fixed slop, Fixed* width, Boolean* leadingEdge,
+                         SInt16, WEReference) {
+    const SInt32 pixels = *width >> 16;
+    *leadingEdge = true;
+    if (IsClassicText()) {
+        const SInt16* advance = CurrentAdvances();
+        const SInt32 visible = VisibleLength(text, length);
+        const SInt32 blanks = SInt32(std::count(text, text + visible, UInt8(' ')));
+        const SInt32 total = ClassicX(text, length, slop, length);
+        SInt32 x = 0, advances = 0, blanksBefore = 0;
+        for (SInt32 i = 0; i < length; i++) {
+            advances += advance[text[i]];
+            blanksBefore += text[i] == ' ' && i < visible;
+            const Fixed due = blanks > 0        ? Fixed(SInt64(slop) * blanksBefore / blanks)
+                              : i + 1 == length ? slop
+                                                : 0;
+            const SInt32 next = advances + ((due + 0x8000) >> 16);
+            if (pixels < next) {
+                *width -= total << 16;
+                if (pixels - x < (next - x) / 2) return i;
+                *leadingEdge = false;
+                return i + 1;
+            }
+            x = next;
+        }
+        *width -= total << 16;
+        return length;
+    }
+    const UnicodeParagraph* p = LayOutPortText(text, length);
+    const SInt32 total = UnicodeOffsetToX(p, length);
+    if (pixels >= total) {
+        *width -= total << 16;
+        return length;
+    }
+    bool leading = true;
+    const SInt32 offset = UnicodeXToOffset(p, 0, std::max<SInt32>(pixels, 0), &leading);
+    *width = -(1 << 16);
+    if (leading) return offset;
+    *leadingEdge = false;
+    return offset + 1;
+}
+
+SInt32 _WEStdCharToPixel(const UInt8* text, SInt32 length, Fixed slop, SInt32 offset, SInt16, SInt16,
+                         WEReference) {
+    if (offset <= 0) return 0;
+    offset = std::min(offset, length);
+    if (IsClassicText()) return ClassicX(text, length, slop, offset);
+    // The Unicode drawing puts the slop after the text, where the pen ends.
+    return UnicodeOffsetToX(LayOutPortText(text, length), offset) +
+           (offset == length ? (slop + 0x8000) >> 16 : 0);
+}
