@@ -117,7 +117,12 @@ void _WEDrawLines(SInt32 firstLine, SInt32 lastLine, Boolean doErase, WEReferenc
 ATSUInfoRec** CreateATSUInfo(void* unused1, void* unused2, WEReference we);
 ATSUInfoRec** NewLayoutFormat(UInt16* text, SInt32 length, WEReference we);
 ATSUInfoRec** NewLayoutBreaks(WEReference we);
+// Gives the layout a new style over a range; at an empty range the style becomes the null style.
 void SetLayoutRunStyle(SInt32 start, SInt32 end, UInt16 mode, const WETextStyle* style, WEReference we);
+// Sets a layout style (a copy is kept) over a non-empty range.
+void SetLayoutRunWithThisStyle(SInt32 start, SInt32 end, const UnicodeRunStyle* style, WEReference we);
+// Disposes of the null style.
+void ClearATSUNullStyle(WEReference we);
 void ATSUTextInserted(void* layout, SInt32 offset, SInt32 length);
 void ATSUTextDeleted(void* layout, SInt32 offset, SInt32 length);
 void ATSUSetTextPointerLocation(void* layout, const UInt16* text, SInt32 offset, SInt32 length, SInt32 total);
@@ -133,6 +138,9 @@ OSErr WESetObjectSize(WEObjectReference object, Point size);
 void _WEStdDrawText(const UInt8* text, SInt32 length, Fixed slop, SInt16 runPosition, WEReference we);
 SInt32 _WEStdPixelToChar(const UInt8* text, SInt32 length, Fixed slop, Fixed* width, Boolean* leadingEdge,
                          SInt16 runPosition, WEReference we);
+// Breaks a run of a line as _WERomanLineBreak does, measuring with the Unicode layout unless text is classic.
+SInt16 _WEStdLineBreak(const UInt8* text, SInt32 textLength, SInt32 runStart, SInt32 runEnd, Fixed* width,
+                       SInt32* breakOffset, WEReference we);
 SInt32 _WEStdCharToPixel(const UInt8* text, SInt32 length, Fixed slop, SInt32 offset, SInt16 direction,
                          SInt16 runPosition, WEReference we);
 

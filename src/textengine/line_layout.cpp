@@ -98,6 +98,15 @@ SInt32 _WELineAtHeight(const WERec& r, SInt32 v) {
     return std::max<SInt32>(0, SInt32(found - lines) - 1);
 }
 
+// The ascent and descent of the typing style, which sets the height of an empty text's line; until a
+// typing style is taken, it is the style of the text's single run.
+static void TypingStyleHeights(const WERec& r, SInt16* ascent, SInt16* descent) {
+    const WEStyleRecord& typing =
+        (r.stateBits & kWEStateTypingStyle) ? r.typingStyle : StylesOf(r)[RunsOf(r)[0].styleIndex].record;
+    *ascent = std::max<SInt16>(1, typing.ascent);
+    *descent = std::max<SInt16>(0, SInt16(typing.height - typing.ascent));
+}
+
 // Makes the Unicode layout ready for breaking: built anew the first time (or when asked to be), else only
 // told of width, alignment and tab changes; it follows edits and style changes by itself.
 static OSErr PrepareUnicodeLayout(WEReference we) {
@@ -165,7 +174,10 @@ OSErr _WERecalBreaks(SInt32* firstLine, SInt32* lastLine, WEReference we) {
         if (length < 1 && start < r.textLength) length = 1;
         const SInt32 newBreak = std::min(start + length, r.textLength);
         SInt16 ascent = 1, descent = 0;
-        _WECalcHeights(start, newBreak, &ascent, &descent, we);
+        if (r.textLength == 0)
+            TypingStyleHeights(r, &ascent, &descent);
+        else
+            _WECalcHeights(start, newBreak, &ascent, &descent, we);
         LinesOf(r)[line].ascent = ascent;
         const SInt32 newTop = LinesOf(r)[line].origin + SInt16((ascent + descent) * r.lineSpacing / 100);
         if (MergeBreak(line, newBreak, newTop, oldEnd, firstLine, &err, we)) break;

@@ -23,8 +23,16 @@ struct Paragraph {
     bool stale = true;
 };
 
+// A layout style set over a text range, over the style of the record's runs there.
+struct StyleOverride {
+    SInt32 start = 0;
+    SInt32 end = 0;
+    UnicodeRunStyle style;
+};
+
 struct ParagraphCache {
-    std::vector<Paragraph> paragraphs; // cover the text in order
+    std::vector<Paragraph> paragraphs;    // cover the text in order
+    std::vector<StyleOverride> overrides; // later ones win
     // Text range whose paragraph bounds must be found again (-1 when none).
     SInt32 rescanStart = -1;
     SInt32 rescanEnd = -1;
@@ -113,12 +121,29 @@ void LayOut(ParagraphCache& c, const WERec& r, Paragraph& p) {
     c.runs.clear();
     const WERunRec* runs = RunsOf(r);
     const WEStyleEntry* styles = StylesOf(r);
-    for (SInt32 i = _WEOffsetToRun(r, p.start); i < r.runCount && runs[i].start < p.start + length; i++) {
-        const SInt32 from = std::max(runs[i].start, p.start),
-                     to = std::min(runs[i + 1].start, p.start + length);
+    const SInt32 end = p.start + length;
+    // Style changes inside the paragraph: run starts and the bounds of set styles.
+    std::vector<SInt32> cuts{p.start, end};
+    for (SInt32 i = _WEOffsetToRun(r, p.start) + 1; i < r.runCount && runs[i].start < end; i++)
+        cuts.push_back(runs[i].start);
+    for (const StyleOverride& o : c.overrides)
+        for (SInt32 at : {o.start, o.end})
+            if (at > p.start && at < end) cuts.push_back(at);
+    std::sort(cuts.begin(), cuts.end());
+    cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
+    for (size_t k = 0; k + 1 < cuts.size(); k++) {
+        const SInt32 from = cuts[k], to = cuts[k + 1];
         if (to <= from) continue;
+        auto over = std::find_if(c.overrides.rbegin(), c.overrides.rend(),
+                                 [&](const StyleOverride& o) { return o.start <= from && to <= o.end; });
         c.runs.emplace_back();
-        FillUnicodeRunStyle(styles[runs[i].styleIndex].record.style, to - from, &c.runs.back());
+        if (over != c.overrides.rend()) {
+            c.runs.back() = over->style;
+            c.runs.back().length = to - from;
+        } else {
+            FillUnicodeRunStyle(styles[runs[_WEOffsetToRun(r, from)].styleIndex].record.style, to - from,
+                                &c.runs.back());
+        }
     }
     if (c.runs.empty()) {
         c.runs.emplace_back();
@@ -212,6 +237,7 @@ ATSUInfoRec** NewLayoutFormat(UInt16*, SInt32, WEReference we) {
     WERec& r = RecordOf(we);
     ParagraphCache* c = CacheOf(r);
     if (!c) return nullptr;
+    c->overrides.clear(); // every style comes from the record again
     for (Paragraph& p : c->paragraphs)
         p.stale = true;
     AddRescan(*c, 0, r.textLength);
@@ -225,12 +251,75 @@ ATSUInfoRec** NewLayoutBreaks(WEReference we) {
     return r.atsuInfo;
 }
 
-void SetLayoutRunStyle(SInt32 start, SInt32 end, UInt16, const WETextStyle*, WEReference we) {
-    ParagraphCache* c = CacheOf(RecordOf(we));
-    if (!c || start >= end || c->paragraphs.empty()) return;
-    Rescan(*c, RecordOf(we));
-    for (size_t i = IndexAt(*c, start); i < c->paragraphs.size() && c->paragraphs[i].start < end; i++)
-        c->paragraphs[i].stale = true;
+// Takes the set styles off [start, end).
+static void RemoveOverrides(ParagraphCache& c, SInt32 start, SInt32 end) {
+    std::vector<StyleOverride> kept;
+    for (const StyleOverride& o : c.overrides) {
+        if (o.end <= start || o.start >= end) {
+            kept.push_back(o);
+            continue;
+        }
+        if (o.start < start) kept.push_back(StyleOverride{o.start, start, o.style});
+        if (o.end > end) kept.push_back(StyleOverride{end, o.end, o.style});
+    }
+    c.overrides.swap(kept);
+}
+
+static void MarkStale(ParagraphCache& c, const WERec& r, SInt32 start, SInt32 end) {
+    Rescan(c, r);
+    for (size_t i = IndexAt(c, start); i < c.paragraphs.size() && c.paragraphs[i].start < end; i++)
+        c.paragraphs[i].stale = true;
+}
+
+void SetLayoutRunStyle(SInt32 start, SInt32 end, UInt16 mode, const WETextStyle* style, WEReference we) {
+    WERec& r = RecordOf(we);
+    ParagraphCache* c = CacheOf(r);
+    if (!c) return;
+    if (start < end) {
+        // Paragraphs read their styles from the record's runs when laid out again.
+        RemoveOverrides(*c, start, end);
+        if (!c->paragraphs.empty()) MarkStale(*c, r, start, end);
+        return;
+    }
+    // The layout's style at start, changed as the mode asks, waits for the text typed there.
+    const WETextStyle& old = StylesOf(r)[RunsOf(r)[_WEOffsetToRun(r, start)].styleIndex].record.style;
+    auto* made = new UnicodeRunStyle;
+    FillUnicodeRunStyle(old, 0, made);
+    for (const StyleOverride& o : c->overrides)
+        if (o.start <= start && start < o.end) *made = o.style;
+    made->length = 0;
+    if (mode & weDoFont) made->font = style->font;
+    if (mode & weDoFace) {
+        WETextStyle faced = old;
+        faced.face = style->face;
+        faced.color = made->color;
+        UnicodeRunStyle effects;
+        FillUnicodeRunStyle(faced, 0, &effects);
+        effects.font = made->font;
+        effects.size = made->size;
+        effects.color = made->color;
+        *made = effects;
+    }
+    if (mode & (weDoSize | weDoAddSize)) made->size = style->size;
+    if (mode & weDoColor) made->color = style->color;
+    ClearATSUNullStyle(we);
+    (*r.atsuInfo)->nullStyle = made;
+}
+
+void SetLayoutRunWithThisStyle(SInt32 start, SInt32 end, const UnicodeRunStyle* style, WEReference we) {
+    WERec& r = RecordOf(we);
+    ParagraphCache* c = CacheOf(r);
+    if (!c || !style || start >= end) return;
+    RemoveOverrides(*c, start, end);
+    c->overrides.push_back(StyleOverride{start, end, *style});
+    if (!c->paragraphs.empty()) MarkStale(*c, r, start, end);
+}
+
+void ClearATSUNullStyle(WEReference we) {
+    WERec& r = RecordOf(we);
+    if (!r.atsuInfo) return;
+    delete (*r.atsuInfo)->nullStyle;
+    (*r.atsuInfo)->nullStyle = nullptr;
 }
 
 void ATSUTextInserted(void* layout, SInt32 offset, SInt32 length) {
@@ -238,6 +327,11 @@ void ATSUTextInserted(void* layout, SInt32 offset, SInt32 length) {
     if (!c || length <= 0) return;
     if (c->rescanStart > offset) c->rescanStart += length;
     if (c->rescanEnd >= offset) c->rescanEnd += length;
+    // Text typed at the end of a set style joins it, as it joins the run before it.
+    for (StyleOverride& o : c->overrides) {
+        if (o.start >= offset && o.start > 0) o.start += length;
+        if (o.end >= offset) o.end += length;
+    }
     if (c->paragraphs.empty()) {
         c->paragraphs.push_back(Paragraph{0, length, nullptr, true});
     } else {
@@ -258,6 +352,11 @@ void ATSUTextDeleted(void* layout, SInt32 offset, SInt32 length) {
         shift(c->rescanStart);
         shift(c->rescanEnd);
     }
+    for (StyleOverride& o : c->overrides) {
+        shift(o.start);
+        shift(o.end);
+    }
+    std::erase_if(c->overrides, [](const StyleOverride& o) { return o.end <= o.start; });
     const size_t first = IndexAt(*c, offset), last = IndexAt(*c, offset + length);
     Paragraph& merged = c->paragraphs[first];
     merged.length = EndOf(c->paragraphs[last]) - merged.start - length;
@@ -277,6 +376,7 @@ void ATSUSetTextPointerLocation(void*, const UInt16*, SInt32, SInt32, SInt32) {}
 void DisposeATSUDataForMe(WEReference we) {
     WERec& r = RecordOf(we);
     if (!r.atsuInfo) return;
+    ClearATSUNullStyle(we);
     DisposeCache(CacheOf(r));
     if ((*r.atsuInfo)->text) DisposePtr(reinterpret_cast<Ptr>((*r.atsuInfo)->text));
     DisposeHandle(reinterpret_cast<Handle>(r.atsuInfo));

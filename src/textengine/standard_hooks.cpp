@@ -131,6 +131,9 @@ SInt16 _WERomanLineBreak(const UInt8* text, SInt32 textLength, SInt32 runStart, 
     return 0;
 }
 
+// Only Roman text is enabled on this platform.
+static constexpr SInt16 kEnabledScripts = 1;
+
 // The standard procedures are the same for every record; fixed on the first call.
 static WEHookProc gStandardHooks[kWEHookCount];
 
@@ -141,8 +144,10 @@ void _WESetStandardHooks(WERec* record) {
         gStandardHooks[kWEHookDrawText] = reinterpret_cast<WEHookProc>(&_WEStdDrawText);
         gStandardHooks[kWEHookPixelToChar] = reinterpret_cast<WEHookProc>(&_WEStdPixelToChar);
         gStandardHooks[kWEHookCharToPixel] = reinterpret_cast<WEHookProc>(&_WEStdCharToPixel);
-        // Only Roman text is enabled on this platform.
-        gStandardHooks[kWEHookLineBreak] = reinterpret_cast<WEHookProc>(&_WERomanLineBreak);
+        // Roman breaking serves a single enabled script; several scripts need the Unicode breaking.
+        gStandardHooks[kWEHookLineBreak] = kEnabledScripts < 2
+                                               ? reinterpret_cast<WEHookProc>(&_WERomanLineBreak)
+                                               : reinterpret_cast<WEHookProc>(&_WEStdLineBreak);
         gStandardHooks[kWEHookWordBreak] = reinterpret_cast<WEHookProc>(&_WEStdWordBreak);
         gStandardHooks[kWEHookCharByte] = reinterpret_cast<WEHookProc>(&_WEStdCharByte);
         gStandardHooks[kWEHookCharType] = reinterpret_cast<WEHookProc>(&_WEStdCharType);

@@ -187,6 +187,7 @@ struct WESelectionField {
 };
 
 struct ATSUInfoRec;
+struct UnicodeRunStyle;
 
 struct WERec {
     GrafPort* port;
@@ -239,4 +240,7 @@ struct ATSUInfoRec {
     Size textCapacity; // its allocated size in bytes
     void* layout;
     SInt32 textLength; // in units
+    // The layout style made by the last style change at an empty range, for the text typed there next;
+    // null when none.
+    UnicodeRunStyle* nullStyle;
 };

@@ -41,8 +41,9 @@ const SInt16* CurrentAdvances() {
     return table.advance;
 }
 
-// One reusable layout of the text the hooks are given, as one run in the port's text state.
-const UnicodeParagraph* LayOutPortText(const UInt8* text, SInt32 length) {
+// One reusable layout of the text the hooks are given, as one run in the port's text state, broken at
+// lineWidth pixels (0: one line).
+const UnicodeParagraph* LayOutPortText(const UInt8* text, SInt32 length, SInt32 lineWidth = 0) {
     static UnicodeParagraph* paragraph = NewUnicodeParagraph();
     static std::vector<UInt16> units;
     static UnicodeTab tabs[50];
@@ -61,6 +62,7 @@ const UnicodeParagraph* LayOutPortText(const UInt8* text, SInt32 length) {
     UnicodeLayoutOptions options;
     options.tabCount = GetUnicodeTabs(tabs);
     options.tabs = tabs;
+    options.lineWidth = lineWidth;
     LayOutUnicodeParagraph(paragraph, units.data(), length, &run, 1, options);
     return paragraph;
 }
@@ -186,4 +188,46 @@ SInt32 _WEStdCharToPixel(const UInt8* text, SInt32 length, Fixed slop, SInt32 of
     // The Unicode drawing puts the slop after the text, where the pen ends.
     return UnicodeOffsetToX(LayOutPortText(text, length), offset) +
            (offset == length ? (slop + 0x8000) >> 16 : 0);
+}
+
+SInt16 _WEStdLineBreak(const UInt8* text, SInt32 textLength, SInt32 runStart, SInt32 runEnd, Fixed* width,
+                       SInt32* breakOffset, WEReference we) {
+    if (IsClassicText()) return _WERomanLineBreak(text, textLength, runStart, runEnd, width, breakOffset, we);
+    // The measured text ends after the first return in the run.
+    const UInt8* cr = std::find(text + runStart, text + runEnd, UInt8(13));
+    const bool endsInReturn = cr != text + runEnd;
+    const SInt32 segmentEnd = endsInReturn ? SInt32(cr - text) + 1 : runEnd;
+    if (endsInReturn && segmentEnd - runStart == 1) {
+        *breakOffset = segmentEnd;
+        return 0;
+    }
+    const SInt32 visible = segmentEnd - runStart - (endsInReturn ? 1 : 0);
+    if (visible <= 0) {
+        *breakOffset = runStart;
+        return 2;
+    }
+    const SInt32 pixels = *width >> 16;
+    SInt32 fits = 0; // units of it on the first line
+    const UnicodeParagraph* p = nullptr;
+    if (pixels > 0) {
+        p = LayOutPortText(text + runStart, visible, pixels);
+        UnicodeLineInfo first;
+        GetUnicodeLine(p, 0, &first);
+        fits = CountUnicodeLines(p) == 1 ? visible : first.length;
+    }
+    if (fits >= visible) {
+        if (endsInReturn) {
+            *width = -(1 << 16);
+            *breakOffset = segmentEnd;
+            return 0;
+        }
+        *width -= UnicodeOffsetToX(p, visible) << 16;
+        *breakOffset = segmentEnd;
+        return 2;
+    }
+    *width = -(1 << 16);
+    *breakOffset = runStart + fits;
+    const SInt32 at = *breakOffset;
+    const bool insideWord = at > 0 && at < textLength && text[at - 1] > 32 && text[at] > 32;
+    return insideWord ? 1 : 0;
 }
