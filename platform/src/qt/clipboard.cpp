@@ -1,5 +1,6 @@
 // The clipboard through the toolkit's, converted to and from Mac Roman.
 #include "platform/clipboard.h"
+#include "qt_text.h"
 
 #include "platform/text_encoding.h"
 
@@ -9,14 +10,14 @@
 
 void SetClipboardText(const std::string& macRoman) {
     if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setText(QString::fromStdU16String(MacRomanToUtf16(macRoman)));
+        clipboard->setText(QStringFromMacRoman(macRoman));
 }
 
 bool GetClipboardText(std::string* macRoman) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
     if (!data || !data->hasText()) return false;
-    if (macRoman) *macRoman = Utf16ToMacRoman(data->text().toStdU16String());
+    if (macRoman) *macRoman = MacRomanFromQString(data->text());
     return true;
 }
 

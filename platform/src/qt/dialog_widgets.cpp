@@ -1,5 +1,6 @@
 // The native controls of dialog items, and the drawing of the items that live in the dialog's port.
 #include "dialog_record.h"
+#include "qt_text.h"
 
 #include "platform/resources.h"
 #include "platform/text_encoding.h"
@@ -17,10 +18,6 @@
 
 namespace {
 
-QString ToQString(std::string_view macRoman) { return QString::fromStdU16String(MacRomanToUtf16(macRoman)); }
-
-std::string FromQString(const QString& s) { return Utf16ToMacRoman(s.toStdU16String()); }
-
 QRect ImageRect(const GrafPort* port, const Rect& r) {
     return QRect(ImageX(port, r.left), ImageY(port, r.top), r.right - r.left, r.bottom - r.top);
 }
@@ -37,18 +34,18 @@ void MakeItemWidget(DialogPtr dialog, SInt16 item) {
     const SInt16 kind = BaseKind(record);
     QWidget* widget = nullptr;
     if (kind == ctrlItem + btnCtrl) {
-        auto* button = new QPushButton(ToQString(record.text), host);
+        auto* button = new QPushButton(QStringFromMacRoman(record.text), host);
         button->setAutoDefault(false);
         button->setDefault(item == dialog->defaultItem);
         widget = button;
     } else if (kind == ctrlItem + chkCtrl) {
-        widget = new QCheckBox(ToQString(record.text), host);
+        widget = new QCheckBox(QStringFromMacRoman(record.text), host);
     } else if (kind == ctrlItem + radCtrl) {
-        auto* radio = new QRadioButton(ToQString(record.text), host);
+        auto* radio = new QRadioButton(QStringFromMacRoman(record.text), host);
         radio->setAutoExclusive(false);  // the program turns the other buttons of a group off itself
         widget = radio;
     } else if (kind == editText) {
-        auto* field = new QLineEdit(ToQString(record.text), host);
+        auto* field = new QLineEdit(QStringFromMacRoman(record.text), host);
         QObject::connect(field, &QLineEdit::returnPressed, [dialog] {
             if (dialog->defaultItem > 0) HitDialogItem(dialog, dialog->defaultItem);
         });
@@ -75,14 +72,14 @@ void SyncItemWidget(DialogPtr dialog, SInt16 item) {
     widget->setVisible(record.visible);
     widget->setEnabled(record.hilite != 255);
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        button->setText(ToQString(record.text));
+        button->setText(QStringFromMacRoman(record.text));
         if (button->isCheckable()) button->setChecked(record.value != 0);
         if (auto* push = qobject_cast<QPushButton*>(widget)) push->setDefault(item == dialog->defaultItem);
     }
 }
 
 std::string WidgetText(const DialogItemRecord& record) {
-    if (auto* field = qobject_cast<QLineEdit*>(record.widget)) return FromQString(field->text());
+    if (auto* field = qobject_cast<QLineEdit*>(record.widget)) return MacRomanFromQString(field->text());
     return record.text;
 }
 
@@ -96,7 +93,7 @@ void DrawPortItem(DialogPtr dialog, SInt16 item) {
         painter.setFont(QApplication::font());
         painter.setPen(QColor(0, 0, 0));
         painter.drawText(ImageRect(port, record.rect), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                         ToQString(record.text));
+                         QStringFromMacRoman(record.text));
     } else if (kind == picItem || kind == iconItem) {
         if (PicHandle picture = GetPicture(record.resourceID)) DrawPicture(picture, &record.rect);
     } else if (kind == userItem && record.userProc) {

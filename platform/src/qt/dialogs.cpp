@@ -1,5 +1,6 @@
 // Dialogs from 'DLOG' and 'DITL' resources, their items, and the modal loop.
 #include "platform/dialogs.h"
+#include "qt_text.h"
 
 #include "dialog_record.h"
 #include "platform/memory.h"
@@ -207,7 +208,7 @@ void SetDialogItemText(DialogPtr dialog, SInt16 item, ConstStr255Param text) {
     if (!r) return;
     r->text = std::string(PStringView(text));
     if (auto* field = qobject_cast<QLineEdit*>(r->widget))
-        field->setText(QString::fromStdU16String(MacRomanToUtf16(r->text)));
+        field->setText(QStringFromMacRoman(r->text));
     else if (r->widget)
         SyncItemWidget(dialog, item);
     else

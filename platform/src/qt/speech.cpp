@@ -1,5 +1,6 @@
 // Speech channels over the toolkit's text-to-speech service.
 #include "platform/speech.h"
+#include "qt_text.h"
 
 #include "platform/text_encoding.h"
 
@@ -31,9 +32,7 @@ void DisposeSpeechChannel(SpeechChannel channel) {
 OSErr SpeakText(SpeechChannel channel, const void* text, SInt32 length) {
     if (!channel) return speechUnavailableErr;
     if (!text || length < 0) return paramErr;
-    const std::u16string utf16 =
-        MacRomanToUtf16(std::string_view(static_cast<const char*>(text), size_t(length)));
-    channel->speech->say(QString::fromUtf16(utf16.data(), qsizetype(utf16.size())));
+    channel->speech->say(QStringFromMacRoman(std::string_view(static_cast<const char*>(text), size_t(length))));
     if (channel->speech->state() == QTextToSpeech::Error) return speechUnavailableErr;
     return noErr;
 }

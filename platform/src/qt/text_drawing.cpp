@@ -1,6 +1,7 @@
 // Simple text in ports: the port's font, face, size and text mode, integer metrics and widths, and
 // drawing Mac Roman text at the pen. The pen moves by exactly the width that measuring reports.
 #include "platform/text_drawing.h"
+#include "qt_text.h"
 #include "platform/text_encoding.h"
 #include "qt/font_registry.h"
 #include "qt/port_internal.h"
@@ -43,9 +44,7 @@ const PortFont* FontOf(const GrafPort* port) {
 
 QString TextToQString(const void* text, SInt16 firstByte, SInt16 byteCount) {
     if (!text || firstByte < 0 || byteCount <= 0) return QString();
-    const std::u16string utf16 =
-        MacRomanToUtf16(std::string_view(static_cast<const char*>(text) + firstByte, size_t(byteCount)));
-    return QString::fromUtf16(utf16.data(), qsizetype(utf16.size()));
+    return QStringFromMacRoman(std::string_view(static_cast<const char*>(text) + firstByte, size_t(byteCount)));
 }
 
 SInt16 MeasureText(const QString& s) {

@@ -1,6 +1,7 @@
 // Text views: a plain-text editor widget over a window's port, with per-range styles, and text drawn
 // wrapped into a box of a port.
 #include "platform/text_views.h"
+#include "qt_text.h"
 
 #include "platform/text_encoding.h"
 #include "port_internal.h"
@@ -22,16 +23,14 @@ struct OpaqueTextView {
 
 namespace {
 
-QString ToQString(const std::string& macRoman) { return QString::fromStdU16String(MacRomanToUtf16(macRoman)); }
-
 // The program ends lines with a return; the editor keeps paragraphs. The raw text keeps non-breaking
 // spaces, which the editor's plain text would turn into spaces.
-QString ToEditorText(const std::string& macRoman) { return ToQString(macRoman).replace(QChar('\r'), QChar('\n')); }
+QString ToEditorText(const std::string& macRoman) { return QStringFromMacRoman(macRoman).replace(QChar('\r'), QChar('\n')); }
 
 std::string FromEditor(const QTextEdit* editor) {
     QString raw = editor->document()->toRawText();
     raw.replace(QChar(0x2029), QChar('\r')).replace(QChar(0x2028), QChar('\r'));
-    return Utf16ToMacRoman(raw.toStdU16String());
+    return MacRomanFromQString(raw);
 }
 
 // Mac Roman holds one character per byte, and every character it holds is one UTF-16 unit, so offsets
@@ -165,5 +164,5 @@ void DrawTextInBox(const std::string& macRoman, const Rect* box) {
     painter.setPen(ToQColor(port->foreColor));
     if (!port->clipIsWideOpen) painter.setClipRegion(port->clip.translated(-port->origin.h, -port->origin.v));
     const QRect area(ImageX(port, box->left), ImageY(port, box->top), box->right - box->left, box->bottom - box->top);
-    painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, ToQString(macRoman));
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QStringFromMacRoman(macRoman));
 }

@@ -7,6 +7,7 @@
 #include "platform/pstring.h"
 #include "platform/text_encoding.h"
 #include "port_internal.h"
+#include "qt_text.h"
 #include "window_host.h"
 #include "window_record.h"
 
@@ -68,10 +69,6 @@ Qt::WindowFlags FlagsForClass(WindowClass windowClass, bool closeBox) {
     return flags;
 }
 
-QString TitleText(std::string_view macRoman) {
-    return QString::fromStdU16String(MacRomanToUtf16(macRoman));
-}
-
 WindowPtr MakeWindow(WindowClass windowClass, const Rect& bounds, std::string_view title, bool visible,
                      WindowPtr behind, bool closeBox, SInt32 refCon) {
     if (!QApplication::instance()) return nullptr;
@@ -91,7 +88,7 @@ WindowPtr MakeWindow(WindowClass windowClass, const Rect& bounds, std::string_vi
     }
     auto* host = new WindowHost(window, FlagsForClass(windowClass, closeBox));
     if (windowClass == kModalWindowClass) host->setWindowModality(Qt::ApplicationModal);
-    host->setWindowTitle(TitleText(title));
+    host->setWindowTitle(QStringFromMacRoman(title));
     host->setGeometry(bounds.left, bounds.top, width, height);
     window->host = host;
     window->port->host = host;
@@ -212,7 +209,7 @@ bool IsWindowActive(WindowPtr window) {
 void SetWTitle(WindowPtr window, ConstStr255Param title) {
     if (!window || !window->host) return;
     window->title = std::string(PStringView(title));
-    window->host->setWindowTitle(TitleText(window->title));
+    window->host->setWindowTitle(QStringFromMacRoman(window->title));
 }
 
 void GetWTitle(WindowPtr window, StringPtr title) {
