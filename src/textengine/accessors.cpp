@@ -120,13 +120,6 @@ SInt16 WEFeatureFlag(SInt16 feature, SInt16 action, WEReference we) {
     return old;
 }
 
-UInt32 WEGetModCount(WEReference we) {
-    return RecordOf(we).modCount;
-}
-void WEResetModCount(WEReference we) {
-    RecordOf(we).modCount = 0;
-}
-
 struct SelectorField {
     OSType selector;
     UInt16 size;
@@ -215,21 +208,92 @@ OSErr WEGetUserInfo(OSType tag, SInt32* value, WEReference we) {
     return pairs[2 * i] == tag && tag != 0 ? noErr : paramErr;
 }
 
-static SInt16 NarrowCoordinate(SInt32 value) {
-    return SInt16(std::clamp(value, SInt32(-32767), SInt32(32767)));
+SInt16 WEGetRunDirection(SInt32 offset, WEReference we) {
+    const WERec& r = RecordOf(we);
+    if (offset >= 0 && offset < r.textLength)
+        return (StylesOf(r)[RunsOf(r)[_WEOffsetToRun(r, offset)].styleIndex].record.style.faceMask & 0x80)
+                   ? 1
+                   : 0;
+    // This platform's system direction is left to right.
+    return r.direction == -1 ? 1 : 0;
 }
 
-void WELongRectToRect(const LongRect* longRect, Rect* rect) {
-    rect->top = NarrowCoordinate(longRect->top);
-    rect->left = NarrowCoordinate(longRect->left);
-    rect->bottom = NarrowCoordinate(longRect->bottom);
-    rect->right = NarrowCoordinate(longRect->right);
+SInt8 WEGetAlignment(WEReference we) {
+    return RecordOf(we).alignment;
+}
+SInt16 WEGetDirection(WEReference we) {
+    return RecordOf(we).direction;
+}
+SInt32 WEGetSpacing(WEReference we) {
+    return RecordOf(we).lineSpacing;
+}
+void WESetSpacing(SInt32 percent, WEReference we) {
+    RecordOf(we).lineSpacing = percent;
+}
+WECharToPixelProc WEGetcharToPixelHook(WEReference we) {
+    return reinterpret_cast<WECharToPixelProc>(RecordOf(we).hooks[kWEHookCharToPixel]);
+}
+UInt32 WEVersion() {
+    return 0x01308000;
 }
 
-void WERectToLongRect(const Rect* rect, LongRect* longRect) {
-    *longRect = LongRect{rect->top, rect->left, rect->bottom, rect->right};
+Boolean WEContinuousStyle(UInt16* mode, WETextStyle* style, WEReference we) {
+    WERec& r = RecordOf(we);
+    const UInt16 asked = *mode & (weDoFont | weDoFace | weDoSize | weDoColor | weDoFaceMask);
+    UInt16 still = asked;
+    SInt32 start, end;
+    WEGetSelection(&start, &end, 0, we);
+    if (start == end) {
+        _WESynchNullStyle(we);
+        const WETextStyle& typing = r.typingStyle.style;
+        style->font = typing.font;
+        style->face = typing.face;
+        style->size = typing.size;
+        style->color = typing.color;
+        *mode = still;
+        return true;
+    }
+    SInt32 run = _WEOffsetToRun(r, start);
+    const WETextStyle first = StylesOf(r)[RunsOf(r)[run].styleIndex].record.style;
+    *style = first;
+    style->faceMask = (still & weDoFaceMask) ? first.face : 0;
+    for (run++; run < r.runCount && RunsOf(r)[run].start < end && (still & ~weDoFaceMask); run++) {
+        const WETextStyle& next = StylesOf(r)[RunsOf(r)[run].styleIndex].record.style;
+        if (next.font != style->font) still &= ~weDoFont;
+        if (next.face != style->face) {
+            style->face &= next.face;
+            if (style->face == 0) still &= ~weDoFace;
+        }
+        if (still & weDoFaceMask) style->faceMask |= next.face;
+        if (next.size != style->size) still &= ~weDoSize;
+        if (next.color.red != style->color.red || next.color.green != style->color.green ||
+            next.color.blue != style->color.blue)
+            still &= ~weDoColor;
+    }
+    *mode = still;
+    return still == asked;
 }
 
-void WESetLongRect(LongRect* rect, SInt32 left, SInt32 top, SInt32 right, SInt32 bottom) {
-    *rect = LongRect{top, left, bottom, right};
+OSErr WEGetSelectedObject(WEObjectReference* object, WEReference we) {
+    const WERec& r = RecordOf(we);
+    SInt32 start, end;
+    WEGetSelection(&start, &end, 0, we);
+    if (r.selCount > 1 || end - start != 1) return weNotAnObjectErr;
+    WEObjectReference found = StylesOf(r)[RunsOf(r)[_WEOffsetToRun(r, start)].styleIndex].record.style.extra;
+    if (!found) return weNotAnObjectErr;
+    *object = found;
+    return noErr;
+}
+
+SInt32 WEFindNextObject(SInt32 offset, WEObjectReference* object, WEReference we) {
+    const WERec& r = RecordOf(we);
+    for (SInt32 run = _WEOffsetToRun(r, std::max(offset + 1, SInt32(0))); run < r.runCount; run++) {
+        WEObjectReference found = StylesOf(r)[RunsOf(r)[run].styleIndex].record.style.extra;
+        if (found && RunsOf(r)[run].start > offset) {
+            if (object) *object = found;
+            return RunsOf(r)[run].start;
+        }
+    }
+    if (object) *object = nullptr;
+    return -1;
 }

@@ -5,6 +5,7 @@
 
 #include "textengine/paragraph_layouts.h"
 #include "textengine/text_effects.h"
+#include "textengine/view_clip.h"
 
 #include "platform/text_drawing.h"
 
@@ -12,17 +13,13 @@
 
 namespace {
 
-Rect ToRect(const LongRect& r) {
-    auto pin = [](SInt32 v) { return SInt16(std::clamp<SInt32>(v, -32768, 32767)); };
-    return Rect{pin(r.top), pin(r.left), pin(r.bottom), pin(r.right)};
-}
-
 struct DrawState {
     bool erase = false;
     bool withColor = false;
     bool offscreenAvailable = false; // erasing lines are composed off screen and copied in one piece
     bool offscreenLine = false;      // the current line is being drawn off screen
     Rect drawRect{};                 // the current line within the view
+    SInt16 lineBottom = 0;
 };
 
 // Makes the record's offscreen world current, sized and placed over the draw rect, with the port's back
@@ -56,8 +53,9 @@ void BeginLine(WERec& r, SInt32 lineIndex, DrawState& state, WEReference we) {
     const SInt32 top = r.destRect.top + line.origin;
     const LongRect lineRect{top, r.destRect.left, r.destRect.top + LinesOf(r)[lineIndex + 1].origin,
                             r.destRect.right};
-    const Rect rect = ToRect(lineRect), view = ToRect(r.viewRect);
+    const Rect rect = ToShortRect(lineRect), view = ToShortRect(r.viewRect);
     SectRect(&rect, &view, &state.drawRect);
+    state.lineBottom = rect.bottom;
     state.offscreenLine = state.offscreenAvailable && EnterOffscreen(r, state.drawRect);
     if (state.erase) reinterpret_cast<WEEraseProc>(r.hooks[kWEHookErase])(&rect, we);
     const SInt32 h = r.destRect.left + _WECalcPenIndent(line, r.alignment, r.direction);
@@ -82,12 +80,35 @@ Boolean SLDraw(const WELineRec& line, const WERunInfo& run, const UInt8* text, S
         TextSize(run.style.style.size);
     }
     if (state.withColor) RGBForeColor(&run.style.style.color);
+    Point before;
+    GetPen(&before);
     if (!run.style.style.extra) { // objects are drawn by their handlers
         const Fixed slop = _WESegmentSlop(r, line, text, length, position);
         reinterpret_cast<WEDrawTextProc>(r.hooks[kWEHookDrawText])(text, length, slop, position, we);
     }
+    if (_WEHasInputUnderline(run.style.style.faceMask)) {
+        Point after;
+        GetPen(&after);
+        const Rect segment{before.v, before.h, state.lineBottom, after.h};
+        _WEDrawTSMHilite(&segment, run.style.style.faceMask);
+    }
     if (position == 0 || position == 2) EndLine(r, state);
     return false;
+}
+
+// The inline-input underlines of a line the Unicode layout drew whole, run by run.
+void DrawInputUnderlines(const WERec& r, SInt32 lineIndex, const UnicodeLineRef& ref, SInt16 left,
+                         SInt16 bottom) {
+    const SInt32 start = LinesOf(r)[lineIndex].start, end = LinesOf(r)[lineIndex + 1].start;
+    for (SInt32 run = _WEOffsetToRun(r, start); run < r.runCount && RunsOf(r)[run].start < end; run++) {
+        const WETextStyle& style = StylesOf(r)[RunsOf(r)[run].styleIndex].record.style;
+        if (!_WEHasInputUnderline(style.faceMask)) continue;
+        const SInt32 from = std::max(RunsOf(r)[run].start, start);
+        const SInt32 to = std::min(RunsOf(r)[run + 1].start, end);
+        const Rect segment{0, SInt16(left + UnicodeOffsetToX(ref.layout, from - ref.paragraphStart)), bottom,
+                           SInt16(left + UnicodeOffsetToX(ref.layout, to - ref.paragraphStart))};
+        _WEDrawTSMHilite(&segment, style.faceMask);
+    }
 }
 
 void DrawUnicodeLines(SInt32 firstLine, SInt32 lastLine, DrawState& state, WEReference we) {
@@ -99,41 +120,27 @@ void DrawUnicodeLines(SInt32 firstLine, SInt32 lastLine, DrawState& state, WERef
             Point pen;
             GetPen(&pen);
             DrawUnicodeLine(ref.layout, ref.line, pen.h, pen.v);
+            DrawInputUnderlines(r, i, ref, pen.h, state.lineBottom);
         }
         EndLine(r, state);
     }
 }
 
-// The record's port made current and clipped to the view (and to extra, when given), whoever set the clip.
-struct ViewClip {
-    GrafPtr savedPort = nullptr;
-    RgnHandle oldClip = nullptr;
-    RgnHandle clip = nullptr;
-};
-
-// False when nothing of the view can be drawn; LeaveViewClip undoes it either way.
-bool EnterViewClip(const WERec& r, RgnHandle extra, ViewClip* v) {
-    GetPort(&v->savedPort);
-    SetPort(r.port);
-    v->oldClip = NewRgn();
-    v->clip = NewRgn();
-    GetClip(v->oldClip);
-    const Rect view = ToRect(r.viewRect);
-    RectRgn(v->clip, &view);
-    SectRgn(v->clip, v->oldClip, v->clip);
-    if (r.viewRgn) SectRgn(v->clip, r.viewRgn, v->clip);
-    if (extra) SectRgn(v->clip, extra, v->clip);
-    if (EmptyRgn(v->clip)) return false;
-    SetClip(v->clip);
-    return true;
+// Draws the hilites and a shown caret again over text that was just redrawn, within the current clip.
+void DrawSelection(WEReference we) {
+    const WERec& r = RecordOf(we);
+    for (SInt32 i = 0; i < std::max(r.selCount, SInt32(1)); i++) {
+        SInt32 start, end;
+        WEGetSelection(&start, &end, i, we);
+        if (start != end)
+            _WEHiliteRange(start, end, we);
+        else if (r.stateBits & kWEStateCaretShown)
+            _WEDrawCaret(start, we);
+    }
 }
 
-void LeaveViewClip(ViewClip* v) {
-    SetClip(v->oldClip);
-    DisposeRgn(v->clip);
-    DisposeRgn(v->oldClip);
-    SetPort(v->savedPort);
-}
+// The area that _WERedraw draws again; kept for the program's life.
+RgnHandle gRedrawnArea = nullptr;
 
 } // namespace
 
@@ -182,6 +189,32 @@ void WEUpdate(RgnHandle updateRgn, WEReference we) {
             const Rect rest{SInt16(std::max<SInt32>(below, box.top)), box.left, box.bottom, box.right};
             reinterpret_cast<WEEraseProc>(r.hooks[kWEHookErase])(&rest, we);
         }
+        DrawSelection(we);
     }
+    LeaveViewClip(&viewClip);
+}
+
+void _WERedrawLines(SInt32 firstLine, SInt32 lastLine, SInt32 areaBottom, WEReference we) {
+    WERec& r = RecordOf(we);
+    if (!r.port) return;
+    _WEDrawLines(firstLine, lastLine, true, we);
+    // Text that got shorter leaves its old last lines below the new end.
+    const SInt32 textBottom = r.destRect.top + _WETextHeight(r);
+    if (areaBottom > textBottom) {
+        ViewClip viewClip;
+        const Rect rest = ToShortRect(LongRect{textBottom, r.viewRect.left, areaBottom, r.viewRect.right});
+        if (EnterViewClip(r, nullptr, &viewClip))
+            reinterpret_cast<WEEraseProc>(r.hooks[kWEHookErase])(&rest, we);
+        LeaveViewClip(&viewClip);
+    }
+    if (!gRedrawnArea) gRedrawnArea = NewRgn();
+    firstLine = std::clamp(firstLine, SInt32(0), r.lineCount - 1);
+    lastLine = std::clamp(lastLine, SInt32(0), r.lineCount - 1);
+    const LongRect area{r.destRect.top + LinesOf(r)[firstLine].origin, r.destRect.left,
+                        r.destRect.top + LinesOf(r)[lastLine + 1].origin, r.destRect.right};
+    const Rect rect = ToShortRect(area);
+    RectRgn(gRedrawnArea, &rect);
+    ViewClip viewClip;
+    if (EnterViewClip(r, gRedrawnArea, &viewClip)) DrawSelection(we);
     LeaveViewClip(&viewClip);
 }

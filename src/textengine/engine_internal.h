@@ -114,6 +114,13 @@ void _WESegmentLoop(SInt32 firstLine, SInt32 lastLine, WESegmentProc callback, v
 // Drawing, the Unicode layout and objects.
 void _WEFillFontInfo(GrafPort* port, WEStyleRecord* record);
 void _WEDrawLines(SInt32 firstLine, SInt32 lastLine, Boolean doErase, WEReference we);
+// The inline-input underline under a segment (its rect reaches the line's bottom), as a run's flags byte
+// asks for it.
+Boolean _WEHasInputUnderline(UInt8 flags);
+void _WEDrawTSMHilite(const Rect* segment, UInt8 flags);
+// Erases and draws the lines again with the selection's hilites and a shown caret over them, and erases
+// the view below the text down to areaBottom.
+void _WERedrawLines(SInt32 firstLine, SInt32 lastLine, SInt32 areaBottom, WEReference we);
 ATSUInfoRec** CreateATSUInfo(void* unused1, void* unused2, WEReference we);
 ATSUInfoRec** NewLayoutFormat(UInt16* text, SInt32 length, WEReference we);
 ATSUInfoRec** NewLayoutBreaks(WEReference we);
@@ -128,7 +135,6 @@ void ATSUTextDeleted(void* layout, SInt32 offset, SInt32 length);
 void ATSUSetTextPointerLocation(void* layout, const UInt16* text, SInt32 offset, SInt32 length, SInt32 total);
 void DisposeATSUDataForMe(WEReference we);
 void WEStopInlineSession(WEReference we);
-void _WEDisposeUndo(WEReference we);
 OSErr _WENewObject(OSType type, Handle data, WEReference we, WEObjectReference* object);
 OSErr _WEFreeObject(WEObjectReference object);
 Point WEGetObjectSize(WEObjectReference object);
@@ -146,3 +152,33 @@ SInt32 _WEStdCharToPixel(const UInt8* text, SInt32 length, Fixed slop, SInt32 of
 
 // Which parts of the Unicode layout's format the next layout rebuilds (bit values 1 everything, 2 breaks).
 extern SInt16 gLayoutFormatFlag;
+
+// Selecting, the caret and scrolling.
+void _WEGetCaretRect(SInt32 offset, Rect* rect, WEReference we);
+void _WEDrawCaret(SInt32 offset, WEReference we);
+// Toggles the caret at the first range's start (an active text only; a read-only one can only hide it).
+void _WEBlinkCaret(WEReference we);
+// Takes a shown caret off the screen.
+void _WEHideCaret(WEReference we);
+// Toggles the hilite of a non-empty range (inverted when active, outlined when inactive with the feature).
+void _WEHiliteRange(SInt32 start, SInt32 end, WEReference we);
+// Toggles the hilite of every selected range.
+void _WEHiliteAllRanges(WEReference we);
+Boolean _WEScrollIntoView(SInt32 offset, WEReference we);
+// Where an arrow action (0-11: plain, option and command arrows, in the order left, right, up, down)
+// leads from an offset.
+SInt32 _WEArrowOffset(SInt16 action, SInt32 offset, WEReference we);
+void _WEDoArrowKey(SInt16 key, UInt16 modifiers, WEReference we);
+SInt32 _WEPinInRange(SInt32 value, SInt32 min, SInt32 max);
+// Whether the character an offset hits (the one before it for the trailing edge 0) lies in start..end.
+Boolean _WEOffsetInRange(SInt32 offset, SInt8 edge, SInt32 start, SInt32 end);
+
+// Undo.
+void _WEDisposeUndo(WEReference we);
+// Records an edit about to replace start..end by newLength bytes, and pushes it in front of the undo chain;
+// a failure leaves the edit without undo.
+OSErr _WERecordAction(SInt32 start, SInt32 end, SInt32 newLength, SInt16 kind, SInt16 flags, WEReference we);
+// Forgets the undo chain unless an action block is open.
+void _WEForgetUndoOutsideBlock(WEReference we);
+// The typing style taken from the character before the caret unless it is already up to date.
+void _WESynchNullStyle(WEReference we);

@@ -100,8 +100,81 @@ void WEUpdate(RgnHandle updateRgn, WEReference we);
 SInt32 WEGetOffset(const LongPoint* point, SInt8* edge, WEReference we);
 void WEGetPoint(SInt32 offset, SInt16 direction, LongPoint* point, SInt16* lineHeight, WEReference we);
 
-// Selecting belongs to the selection and caret code.
+// Selecting. Modes: 0 set, 1 add, 2 invert, 3 remove the range; 4 only redraws and scrolls. start > end
+// selects the same range with its anchor at the end.
 OSErr WESetSelection(SInt32 start, SInt32 end, SInt16 mode, WEReference we);
+// Sets (0) or appends (1, ranges in ascending order) a range without drawing or scrolling.
+OSErr WEFastSetSelection(SInt32 start, SInt32 end, SInt16 mode, WEReference we);
+// Whether an operation of that mode would change the selection held in starts and ends.
+Boolean CheckChangeSelection(SInt32 count, const WESelectionField& starts, const WESelectionField& ends,
+                             SInt32 start, SInt32 end, SInt16 mode);
 OSErr WESelView(WEReference we);
-OSErr WEScroll(SInt32 hOffset, SInt32 vOffset, WEReference we);
 OSErr WEFindWord(SInt32 offset, SInt16 edge, SInt32* start, SInt32* end, WEReference we);
+void WEFindLine(SInt32 offset, SInt16 edge, SInt32* start, SInt32* end, WEReference we);
+void WEFindParagraph(SInt32 offset, SInt16 edge, SInt32* start, SInt32* end, WEReference we);
+SInt16 WECharByte(SInt32 offset, WEReference we);
+SInt16 WECharType(SInt32 offset, WEReference we);
+// A new region covering the range on screen within the view; the caller disposes of it.
+RgnHandle WEGetHiliteRgn(SInt32 start, SInt32 end, WEReference we);
+
+// Scrolling: the text moves by the amounts, the pixels already shown move with it and only the uncovered
+// strip is drawn. WEPinScroll keeps the text from moving past its top or bottom.
+OSErr WEScroll(SInt32 hOffset, SInt32 vOffset, WEReference we);
+OSErr WEPinScroll(SInt32 hOffset, SInt32 vOffset, WEReference we);
+void SetScrollPort(GrafPtr port, WEReference we);
+
+// Activation and the caret. WEIdle blinks the caret when due and answers the ticks until the next blink
+// (0x7FFFFFFF when there is nothing to blink).
+void WEActivate(WEReference we);
+void WEDeactivate(WEReference we);
+Boolean WEIsActive(WEReference we);
+void WEIdle(UInt32* sleepTicks, WEReference we);
+// Sets the cursor for a global point: true (an I-beam, or an arrow over a draggable selection) over the
+// text's view. The mouse region, when given, is narrowed to where the same cursor holds.
+Boolean WEAdjustCursor(Point mouse, RgnHandle mouseRgn, WEReference we);
+
+// Editing. Keys are Mac Roman character codes: 8 backspace, 127 forward delete, 28-31 the arrows (with
+// shift, option and command modifiers); range 0 of WEInsert replaces every selected range, n only range n-1.
+OSErr WEKey(SInt16 key, UInt16 modifiers, WEReference we);
+OSErr WEInsert(const void* text, SInt32 length, Handle styleScrap, Handle soup, WEReference we, SInt32 range);
+OSErr WEInsertObject(OSType type, Handle data, Point size, WEReference we);
+OSErr WEDelete(WEReference we);
+OSErr WESetStyle(UInt16 mode, const WETextStyle* style, WEReference we);
+OSErr WEUseStyleScrap(Handle styleScrap, WEReference we);
+OSErr WEUseSoup(Handle soup, WEReference we);
+// Letter case of the selection: 0 upper, 1 lower, 2 swapped.
+OSErr WeSetCase(WEReference we, SInt16 mode);
+
+// Undo: undoing an undone edit redoes it. Action blocks make several edits one undoable step.
+OSErr WEUndo(WEReference we);
+SInt16 WEGetUndoInfo(Boolean* redo, WEReference we);
+OSErr WEBeginAction(WEReference we);
+OSErr WEEndAction(SInt16 kind, WEReference we);
+void WEClearUndo(WEReference we);
+Boolean WEIsTyping(WEReference we);
+
+// Objects in the text.
+OSErr WEGetSelectedObject(WEObjectReference* object, WEReference we);
+SInt32 WEFindNextObject(SInt32 offset, WEObjectReference* object, WEReference we);
+
+// Further accessors. WEMoveViewDestRects moves the dest rect with the view, gives it the view's size and
+// lays the lines out again.
+SInt16 WEGetRunDirection(SInt32 offset, WEReference we);
+void WESetViewRect(const LongRect* rect, WEReference we);
+OSErr WEMoveViewDestRects(const LongRect* rect, WEReference we);
+SInt8 WEGetAlignment(WEReference we);
+SInt16 WEGetDirection(WEReference we);
+SInt32 WEGetSpacing(WEReference we);
+void WESetSpacing(SInt32 percent, WEReference we);
+WECharToPixelProc WEGetcharToPixelHook(WEReference we);
+UInt32 WEVersion();
+// Answers true when every attribute the mode asks for is the same over the first selected range; the
+// mode comes back with the bits of the attributes that are.
+Boolean WEContinuousStyle(UInt16* mode, WETextStyle* style, WEReference we);
+
+// More long coordinates.
+void WEPointToLongPoint(Point point, LongPoint* longPoint);
+void WELongPointToPoint(const LongPoint* longPoint, Point* point);
+void WEOffsetLongRect(LongRect* rect, SInt32 dh, SInt32 dv);
+Boolean WELongPointInLongRect(const LongPoint* point, const LongRect* rect);
+Boolean WELongRectIntersectRect(const LongRect* a, const LongRect* b);

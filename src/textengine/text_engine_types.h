@@ -134,7 +134,14 @@ enum WEFeature : SInt16 {
 };
 
 // Result codes of the engine besides the memory errors it passes through.
-enum : OSErr { weReadOnlyErr = -9476, weBadStyleScrapErr = -1702, weTSMNotRegisteredErr = -2504 };
+enum : OSErr {
+    weReadOnlyErr = -9476,
+    weBadStyleScrapErr = -1702,
+    weTSMNotRegisteredErr = -2504,
+    weCantUndoErr = -10015,
+    weActionBlockErr = -603, // an action block opened twice or closed without being opened
+    weNotAnObjectErr = -9477
+};
 
 // Hook slots in the order of the record's hook table.
 enum WEHookSlot : SInt16 {

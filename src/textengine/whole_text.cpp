@@ -12,6 +12,8 @@ OSErr WEUseText(Handle text, WEReference we, Boolean keepStyles) {
     WERec& r = RecordOf(we);
     WEStopInlineSession(we);
     r.modCount = 0;
+    // Undo actions hold offsets into the text being replaced.
+    _WEDisposeUndo(we);
     SInt32 length = GetHandleSize(text);
     if (!keepStyles) {
         SInt32 firstStyle = RunsOf(r)[0].styleIndex;
@@ -104,7 +106,7 @@ OSErr _WERedraw(SInt32 start, SInt32 end, WEReference we) {
     if (areaTop < areaBottom) {
         WindowReference saved = GetPortReference();
         SetPort(r.port);
-        _WEDrawLines(LineAtPixel(r, areaTop), LineAtPixel(r, areaBottom - 1), true, we);
+        _WERedrawLines(LineAtPixel(r, areaTop), LineAtPixel(r, areaBottom - 1), areaBottom, we);
         SetPortByReference(saved);
     }
     return WESelView(we);
