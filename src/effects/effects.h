@@ -10,3 +10,16 @@ extern SInt16 gRemapColor;
 
 // The mandala editor's colour-list hook.
 void CheckColorsInSpirographWin();
+
+// The animated backgrounds end (each does nothing when it is not running).
+void finishmatrix();
+void finishstars();
+void finishSpirograph();
+// Draws the overlay pictures of a layer (1 over the background, 2 over the text) into the current port.
+void CopyOverlaysToPort(SInt16 layer);
+// Makes the prompter text flow around the overlay pictures; true when it inserted anything.
+bool DoTextFlowAroundPictures();
+void DisposeOverlayRectangles();
+// Refresh the open mandala and overlay editors.
+void ExternalSpirographSetValues(SInt16 what);
+void ExternalOverlaySetValues(SInt16 what);

@@ -7,3 +7,33 @@ SInt16 gRemapColor = 0;
 
 // The mandala editor reads the colour list afresh each time it draws, so a change needs nothing here.
 void CheckColorsInSpirographWin() {}
+
+void finishmatrix() {}
+void finishstars() {}
+void finishSpirograph() {}
+
+void CopyOverlaysToPort(SInt16) {}
+
+// Nothing is inserted until overlays exist.
+bool DoTextFlowAroundPictures() {
+    return false;
+}
+
+void DisposeOverlayRectangles() {}
+
+void ExternalSpirographSetValues(SInt16) {}
+void ExternalOverlaySetValues(SInt16) {}
+
+#include "effects/shapes.h"
+
+UInt8 gRecentShape[kShapeRecordMaxSize] = {};
+Str255 gShapeName = {0};
+bool gShapeChanged = false;
+Handle specialshapeinfo = nullptr;
+RGBColor gSaveStarBackColor{};
+SInt32 gSaveStarSpeed = 0;
+
+// Until shapes are made the text flows in its plain rectangle.
+Handle MakeShapeFromSpec(const UInt8*, const Rect*) {
+    return nullptr;
+}

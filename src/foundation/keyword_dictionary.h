@@ -17,3 +17,6 @@ constexpr SInt16 kColorNameList = 1001;
 // The index (from 0) of the entry of list `kind` that the word matches between from and to, or -1; an
 // empty word gives 0. from = kWholeList means 0; to = kWholeList means the list's count.
 SInt16 matchdict(SInt16 kind, UInt16 from, UInt16 to, const char* word, SInt16 mode);
+
+// One-time set-up of the keyword look-up at start-up.
+void InitializeDictionary();

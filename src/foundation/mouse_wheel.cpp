@@ -48,8 +48,9 @@ bool WheelScrollsWindow(SInt16 windowReference) {
 }
 
 OSStatus MouseWheelHandler(const PlatformEvent& event, void* windowReference) {
-    gNothingHappened = 0;
+    // Installed for every event of its window; only the wheel counts as input here.
     if (event.kind != EventKind::MouseWheel) return eventNotHandledErr;
+    gNothingHappened = 0;
     const SInt32 delta = event.wheelDelta;
     if (GetFoundationPref(FoundationPref::WheelChangesSpeed) && gScrollOn) {
         const SInt32 direction = GetFoundationPref(FoundationPref::ScrollDirection);
@@ -72,8 +73,9 @@ OSStatus MouseWheelHandler(const PlatformEvent& event, void* windowReference) {
 }
 
 OSStatus KeyEquivMouseWheelHandler(const PlatformEvent& event, void*) {
-    gNothingHappened = 0;
+    // Installed for every event of its window; only the wheel counts as input here.
     if (event.kind != EventKind::MouseWheel) return eventNotHandledErr;
+    gNothingHappened = 0;
     SetKeyEquivOffsets(event.wheelAxis, event.wheelDelta * gKeyEquivScrollDir);
     DrawKeyEquivWindow(nullptr, false);
     return noErr;

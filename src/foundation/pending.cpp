@@ -39,3 +39,30 @@ SInt16 matchdict(SInt16 kind, UInt16 from, UInt16 to, const char* word, SInt16 m
 void GetFileName(ConstStr255Param, ConstStr255Param, OSType, SInt16 purpose) {
     gIdflag = purpose;
 }
+
+// ---- What start-up and the event handlers use before their own code exists ----
+
+void InitializeDictionary() {}
+
+#include "foundation/cursors.h"
+#include "platform/events.h"
+
+SInt16 cursorSet = -1;
+
+void LoadCursors() {}
+
+// Only the arrow until the program's cursor pictures are loaded.
+void SetThisCursor(SInt16 n) {
+    if (n == -1 && cursorSet != -1) SetThemeCursor(kThemeArrowCursor);
+    if (n == -1) cursorSet = -1;
+}
+
+#include "foundation/window_frames.h"
+
+void DoBoundsChanged(WindowPtr) {}
+void DoGoAway(WindowPtr) {}
+
+#include "foundation/app_utils.h"
+
+void InitApputils() {}
+void CloseApputils() {}

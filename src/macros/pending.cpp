@@ -16,3 +16,38 @@ SInt16 DoMacroDialog(SInt16, ConstStr255Param, StringPtr, SInt32, MacroRecord*) 
 #include "macros/macro_file_version.h"
 
 SInt32 GetMacroFileVersion(SInt16, Handle) { return 0; }
+
+// ---- What start-up, the timer and quit use of the macro language ----
+
+#include "macros/macro_services.h"
+
+SInt16 gMacroRunning = 0;
+SInt16 gAutoDialogAnswer = 0;
+SInt32 gForceCommandFromMacro = 0;
+UInt32 gNextTimedMacroTime = 0;
+Str255 gTimedMacroName = {0};
+Handle gMacroClasses = nullptr;
+bool gClassPrefsChanged = false;
+SInt32 gCommandWindowAutoDismiss = 0;
+SInt32 gCommandWindowShowFunctions = 0;
+UInt8 gTypeCommandsSorted = 0;
+RGBColor gKeyEquivListColor{};
+RGBColor gKeyEquivTitleColor{};
+RGBColor gKeyEquivBackColor{};
+
+void InitializeMacros() {}
+void LoadCmdOpSlash() {}
+void RunMacroByID(SInt16) {}
+void RunMacroByName(ConstStr255Param) {}
+
+// No timed macros until macro files are read.
+UInt32 GetNextTimedMacro(StringPtr nameOut) {
+    if (nameOut) nameOut[0] = 0;
+    return kNoTimedMacro;
+}
+
+void KeepMacroRunning() {}
+void UpdateMacroExecutingInfo(SInt16) {}
+void CloseMacroEditorWindow(SInt16) {}
+void CloseFunctionsWindow(SInt16) {}
+void CloseMacroMonitorWindow(SInt16) {}

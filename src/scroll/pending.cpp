@@ -40,13 +40,6 @@ void GetNewText(SInt16) {}
 
 SInt32 gWantScrollAmount = 0;
 
-// Until the prompter window exists the main screen is the largest area it can have.
-void GetWindowRectIfScrolling(Rect* out) {
-    if (!out) return;
-    *out = GetDeviceBounds(GetMainDevice());
-    OffsetRect(out, SInt16(-out->left), SInt16(-out->top));
-}
-
 // No bookmarks or soft returns until the script's edit window keeps them, so offsets are the same in both.
 void AdjustBookmarks(SInt32, SInt32, SInt32) {}
 
@@ -59,3 +52,221 @@ SInt32 GetRealEditPosition(SInt32 offset) {
 SInt32 SetRealEditPosition(SInt32 offset) {
     return offset;
 }
+
+// ---- Scroll position ----
+#include "scroll/scroll_position.h"
+
+SInt32 gScrollCurrentPos = 0;
+SInt32 gNumBlankLinesNeeded = 0;
+
+// The text does not move until the scroll step exists.
+SInt32 ScrollScrollThisMuch(SInt32, SInt16) {
+    return 0;
+}
+void ScrollScrollToCharacter(SInt32, SInt16) {}
+void GetCurrentScrollPos() {}
+void ScrollRecalText() {}
+void SetScrollWindowScrolls() {}
+void SaveScrollPositionandReset() {}
+void RestoreScrollPosition() {}
+SInt32 GetScrollZeroPositionCharacter() {
+    return 0;
+}
+void AddScrollLoopingText() {}
+void RemoveScrollLoopingText() {}
+
+// ---- Prompter drawing ----
+#include "scroll/prompter_drawing.h"
+#include "scroll/prompter_window.h"
+#include "scroll/scroll_windows.h"
+#include "shell/offscreen_worlds.h"
+#include "shell/shell_globals.h"
+#include "prefs/prefs_fields.h"
+#include "textengine/text_engine.h"
+
+SInt16 gCueWidth = 0;
+bool gCueSpotNeedsRecalc = true;
+Rect gCueRect{};
+Rect gPictureRect{};
+PicHandle gThePicture = nullptr;
+bool gTabBarShowing = false;
+
+void GetCue() {}
+
+// The text on the back colour, and through the offscreen world the way the output shows it; the cue,
+// the strip and the background come with the prompter's drawing.
+void UpdateScrollWindow() {
+    if (!myScrollWindow || !ScrollWEHandle || !myScrollWindowAlias) return;
+    GrafPtr saved;
+    GetPort(&saved);
+    const RGBColor back = GetPref(gThePreferences, kPrefPrompterFormat).backColor;
+    CGrafPtr windowPort = GetWindowPort(myScrollWindow);
+    SetPort(windowPort);
+    RGBBackColor(&back);
+    const Rect content = GetScrollWindowContent();
+    EraseRect(&content);
+    SetPort(myScrollWindowAlias);
+    RGBBackColor(&back);
+    WEUpdate(nullptr, ScrollWEHandle);
+    if (myScrollWindowAlias != windowPort) {
+        UInt8 transform = kCopyUpright;
+        if (GetPref(gThePreferences, kPrefMirror)) transform |= kCopyMirrorBit;
+        if (GetPref(gThePreferences, kPrefFlip)) transform = UInt8((transform ^ kCopyMirrorBit) | kCopyRotate180);
+        Rect source{};
+        GetPortBounds(myScrollWindowAlias, &source);
+        SetPort(windowPort);
+        CopyBitsTransformed(myScrollWindowAlias, windowPort, &source, &gScrollTextRect, transform);
+    }
+    QDFlushPortBuffer(windowPort, nullptr);
+    SetPort(saved);
+}
+
+SInt32 GetScrollCuePositionCharacter(SInt16) {
+    return 0;
+}
+
+void DrawScrollPicture(SInt16, SInt16) {}
+
+// ---- Rectangle rotation ----
+#include "scroll/rect_rotation.h"
+
+Rect RotateRect(const Rect* frame, const Rect& rect, SInt16 rotation, SInt16 scrolling) {
+    if (!scrolling || rotation == 0) return rect;
+    const Rect f = frame ? *frame : Rect{rect.top, rect.left, SInt16(rect.top + RectWidth(rect)),
+                                         SInt16(rect.left + RectHeight(rect))};
+    if (rotation > 0)
+        return Rect{SInt16(f.top + rect.left - f.left), SInt16(f.left + f.bottom - rect.bottom),
+                    SInt16(f.top + rect.right - f.left), SInt16(f.left + f.bottom - rect.top)};
+    return Rect{SInt16(f.top + f.right - rect.right), SInt16(f.left + rect.top - f.top),
+                SInt16(f.top + f.right - rect.left), SInt16(f.left + rect.bottom - f.top)};
+}
+
+// ---- Screens ----
+#include "scroll/screens.h"
+
+bool GetTotalDeviceRectForRect(const Rect* global, Rect* total, SInt16* count, Rect* rects) {
+    Rect all{};
+    SInt16 found = 0;
+    bool mainAmong = false;
+    for (GDHandle device = GetDeviceList(); device && global; device = GetNextDevice(device)) {
+        const Rect bounds = GetDeviceBounds(device);
+        Rect common{};
+        if (!SectRect(&bounds, global, &common)) continue;
+        if (found == 0)
+            all = bounds;
+        else
+            UnionRect(&all, &bounds, &all);
+        if (rects && found < kMaxScreenRects) rects[found] = bounds;
+        ++found;
+        mainAmong = mainAmong || device == GetMainDevice();
+    }
+    if (found == 0) {
+        all = GetDeviceBounds(GetMainDevice());
+        mainAmong = true;
+        if (rects) rects[0] = all;
+        found = 1;
+    }
+    if (total) *total = all;
+    if (count) *count = SInt16(found < kMaxScreenRects ? found : kMaxScreenRects);
+    return mainAmong;
+}
+
+bool IsRectWithinADeviceRect(const Rect* global) {
+    if (!global) return false;
+    for (GDHandle device = GetDeviceList(); device; device = GetNextDevice(device)) {
+        const Rect bounds = GetDeviceBounds(device);
+        Rect common{};
+        if (SectRect(&bounds, global, &common)) return true;
+    }
+    return false;
+}
+
+void GetAllScreensBounds(Rect* out) {
+    if (!out) return;
+    *out = Rect{};
+    bool first = true;
+    for (GDHandle device = GetDeviceList(); device; device = GetNextDevice(device)) {
+        const Rect bounds = GetAvailableBounds(device);
+        if (first)
+            *out = bounds;
+        else
+            UnionRect(out, &bounds, out);
+        first = false;
+    }
+}
+
+// The display keeps its mode until display modes are built.
+void ChangeScreenResolution(GDHandle, const SInt32*, SInt16) {}
+
+// ---- Window settings ----
+#include "scroll/window_settings.h"
+
+SInt16 SelectHideOtherWindow(WindowPtr window) {
+    if (!window) return 0;
+    SelectWindow(window);
+    return 1;
+}
+
+bool RequiresOffscreens() {
+    const PrefsRecord& p = gThePreferences;
+    return GetPref(p, kPrefMirror) || GetPref(p, kPrefFlip) || GetPref(p, kPrefRotation) ||
+           GetPref(p, kPrefBackgroundKind) || GetPref(p, kPrefOverlaysOn);
+}
+
+// ---- Pacing, pause and highlight ----
+#include "scroll/highlight.h"
+#include "scroll/pacing.h"
+#include "scroll/pause.h"
+
+SInt32 gSaveScrollAmount = 0;
+double gScrollDistance = 0;
+double gScrollThis = 0;
+SInt32 gTimer = 0;
+SInt16 gDelayScroll = 0;
+
+SInt32 SaveTimertoTimerDelay(SInt32, SInt16) {
+    return 0;
+}
+double CalculateScrollDistanceThisLine(SInt16) {
+    return gScrollDistance;
+}
+void PauseOn() {}
+void PauseOff(SInt16) {}
+void HighlightLineAtCue(SInt16) {}
+void HighlightWordAtCue(SInt16, SInt16) {}
+void HighlightSpeedReading(SInt16, SInt16) {}
+
+// ---- Edit window and bookmarks ----
+#include "scroll/bookmarks.h"
+#include "scroll/edit_window.h"
+
+WEReference EditWEHandle = nullptr;
+Handle gBookmarkList = nullptr;
+
+void NewEditWindowSize(SInt16, SInt16) {}
+void SetEditWindowTextRect() {}
+
+// ---- The companion windows start-up and quit open and close ----
+
+#include "scroll/edit_window.h"
+#include "scroll/pause.h"
+#include "scroll/tool_windows.h"
+
+void OpenHideBackgroundWindow() {}
+void CloseHideBackgroundWindow() {}
+void OpenBookmarkWindow() {}
+void CloseBookmarkWindow(SInt16) {}
+void OpenToolbarWindow() {}
+void CloseToolbarWindow(SInt16) {}
+void UpdateToolbarWindow() {}
+void CloseNonverbalWindow() {}
+void CloseScrollMonitorWindow(SInt16) {}
+void OpenTextEditWindow() {}
+void CloseEditWindow(SInt16) {}
+void UpdateEditWindow() {}
+
+bool IsPaused() {
+    return false;
+}
+
+void ChangeScrollSpeed(SInt32) {}

@@ -24,8 +24,9 @@ extern bool gTextHasChanged;
 void GetNewText(SInt16 flag);
 // The speed that speed changes move towards.
 extern SInt32 gWantScrollAmount;
-// The rectangle the prompter has while scrolling (the fit limit of pictures read without one).
-void GetWindowRectIfScrolling(Rect* out);
+// The rectangle the prompter has while scrolling (the fit limit of pictures read without one), moved to
+// 0,0; with count and rects, the screens it covers (rects has room for kMaxScreenRects).
+void GetWindowRectIfScrolling(Rect* out, SInt16* count = nullptr, Rect* rects = nullptr);
 // After the text at offset was replaced (oldLength characters by newLength), moves the script's bookmarks.
 void AdjustBookmarks(SInt32 offset, SInt32 newLength, SInt32 oldLength);
 // Shifts every soft-return offset greater than offset by delta.

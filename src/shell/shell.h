@@ -12,3 +12,5 @@ void CheckColorsInMenu(MenuRef menu);
 // Scrolls the view of a window by one arrow step: part 20 up, 21 down. The window is named by its
 // window reference; the shell knows which scroll bar or list each one scrolls.
 void MyLiveScrollProc(SInt16 windowReference, SInt16 part);
+// Sets the prompter's window title from the document and the mode (and the edit window's when asked).
+void CreateWindowName(SInt16 alsoEdit);

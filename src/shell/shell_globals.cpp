@@ -29,6 +29,7 @@ bool geeLockHorizontal = false;
 bool geeLockVertical = false;
 SInt16 gMyBitWidth = 32;
 Handle myTextResource = nullptr;
+Handle myStyle = nullptr;
 
 SpeechChannelRecord* gChan = nullptr;
 Ptr gSpeechBuffer = nullptr;

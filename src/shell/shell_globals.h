@@ -46,6 +46,8 @@ extern bool geeLockVertical;
 extern SInt16 gMyBitWidth;
 // The script's text: Mac Roman bytes, no terminator, length = handle size; null while there is none.
 extern Handle myTextResource;
+// The script's style scrap (a run count and its runs); null for a plain text.
+extern Handle myStyle;
 // Speech: the channel (null when speech is not set up), the block being spoken (disposed by the timer
 // when speech ends) and the flag that the help text is being spoken.
 struct SpeechChannelRecord;

@@ -7,3 +7,28 @@ void CheckColorsInFindStyle() {}
 #include "texttools/font_menus.h"
 
 MenuRef GetFindStyleFontMenu() { return nullptr; }
+
+Handle gHypertextList = nullptr;
+bool gTextMergeUnderline = false;
+
+bool DisplayAllHypertextLinks(SInt16) {
+    return false;
+}
+
+bool DoAllTextMerges(bool) {
+    return false;
+}
+
+void ClearMergeTextRecord() {}
+
+#include "texttools/help_window.h"
+
+void CloseHelpWindow(SInt16) {}
+
+// Until the syllable-sync window lets the user choose them: red syllables, blue and green words, purple
+// and teal lines.
+RGBColor gSylSylsColorValue = {0xFFFF, 0, 0};
+RGBColor gSylWordsColor1Value = {0, 0, 0xFFFF};
+RGBColor gSylWordsColor2Value = {0, 0x8000, 0};
+RGBColor gSylLinesColor1Value = {0x8000, 0, 0x8000};
+RGBColor gSylLinesColor2Value = {0, 0x8000, 0x8000};

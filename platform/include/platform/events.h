@@ -111,6 +111,9 @@ WindowPtr WindowFromEventMessage(UInt32 message);
 // ---- The loop ----
 void RunApplicationEventLoop();
 void QuitApplicationEventLoop();
+// A quit of the application's loop was asked for and the loop has not ended yet (or, asked before the
+// loop ran, will end it at once).
+bool IsApplicationEventLoopQuitPending();
 // Handles what is waiting (input, timers, flushes) without blocking; returns after at most maxMillis
 // when events keep coming.
 void ProcessPendingEvents(SInt32 maxMillis = 0);

@@ -68,6 +68,10 @@ void SetWindowFloatsAboveAll(WindowPtr window, bool above);
 // Full screen on the screen that holds most of the window, and back to its former bounds.
 void SetWindowFullScreen(WindowPtr window, bool fullScreen);
 bool IsWindowFullScreen(WindowPtr window);
+// Takes away the window's frame and title bar (and gives them back) keeping its content bounds, so that the
+// program can make the window cover any rectangle, the union of several screens included.
+void SetWindowFrameless(WindowPtr window, bool frameless);
+bool IsWindowFrameless(WindowPtr window);
 
 // Marks part of the content as needing redrawing: an update event follows.
 void InvalWindowRect(WindowPtr window, const Rect* localRect);

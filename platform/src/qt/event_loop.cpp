@@ -25,6 +25,8 @@ std::vector<NestedLoop> gNestedLoops;
 bool gApplicationLoopRunning = false;
 // A quit asked for before the loop ran: the loop then returns at once.
 bool gApplicationQuitPending = false;
+// A quit asked for while the loop runs, until the loop returns.
+bool gApplicationQuitAsked = false;
 
 // Enough rounds of handling to drain what handlers post for each other, few enough that a steady stream
 // of events cannot hold the caller.
@@ -41,18 +43,25 @@ void RunApplicationEventLoop() {
         return;
     }
     gApplicationLoopRunning = true;
+    gApplicationQuitAsked = false;
     ArmEventLoopTimer();
     QCoreApplication::exec();
     gApplicationLoopRunning = false;
+    gApplicationQuitAsked = false;
 }
 
 // exit() rather than quit(): the toolkit's quit asks every window to close first, and closing is the
 // program's decision.
 void QuitApplicationEventLoop() {
-    if (gApplicationLoopRunning)
+    if (gApplicationLoopRunning) {
+        gApplicationQuitAsked = true;
         QCoreApplication::exit(0);
-    else
+    } else
         gApplicationQuitPending = true;
+}
+
+bool IsApplicationEventLoopQuitPending() {
+    return gApplicationQuitPending || (gApplicationLoopRunning && gApplicationQuitAsked);
 }
 
 void ProcessPendingEvents(SInt32 maxMillis) {

@@ -1,0 +1,38 @@
+// What the macro language offers the shell: its start-up, running macros by number and name, timed
+// macros, the running macros' steps and the macro windows the shell closes at quit.
+#pragma once
+
+#include "platform/geometry.h"
+#include "platform/types.h"
+
+// Non-zero while any macro runs.
+extern SInt16 gMacroRunning;
+// The item the next modal dialog takes by itself (0 none), set from a running macro.
+extern SInt16 gAutoDialogAnswer;
+// Non-zero while a macro or the command window forces a menu command through.
+extern SInt32 gForceCommandFromMacro;
+// When the next timed macro is due, in date-time seconds (kNoTimedMacro: none), and its file name.
+constexpr UInt32 kNoTimedMacro = 0xFFFFFFFF;
+extern UInt32 gNextTimedMacroTime;
+extern Str255 gTimedMacroName;
+// The macro classes record of the preference file, and whether it changed.
+extern Handle gMacroClasses;
+extern bool gClassPrefsChanged;
+// The command window's and the key-equivalents window's settings.
+extern SInt32 gCommandWindowAutoDismiss;
+extern SInt32 gCommandWindowShowFunctions;
+extern UInt8 gTypeCommandsSorted;
+extern RGBColor gKeyEquivListColor;
+extern RGBColor gKeyEquivTitleColor;
+extern RGBColor gKeyEquivBackColor;
+
+void InitializeMacros();
+void LoadCmdOpSlash();
+void RunMacroByID(SInt16 id);
+void RunMacroByName(ConstStr255Param name);
+UInt32 GetNextTimedMacro(StringPtr nameOut);
+void KeepMacroRunning();
+void UpdateMacroExecutingInfo(SInt16 slot);
+void CloseMacroEditorWindow(SInt16 flag);
+void CloseFunctionsWindow(SInt16 flag);
+void CloseMacroMonitorWindow(SInt16 flag);

@@ -1,0 +1,5 @@
+// What the preferences' Parts not yet built provide to the rest of the program, in their least form. Each
+// definition moves to its own file when its Part is built.
+#include "prefs/preferences_dialog.h"
+
+void DoPreferences() {}

@@ -1,0 +1,4 @@
+// The Preferences dialog.
+#pragma once
+
+void DoPreferences();

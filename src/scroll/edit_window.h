@@ -1,0 +1,15 @@
+// The edit window's text as the prompter's layout reaches it.
+#pragma once
+
+#include "platform/types.h"
+#include "textengine/text_engine_types.h"
+
+extern WEReference EditWEHandle;
+
+void NewEditWindowSize(SInt16 width, SInt16 height);
+void SetEditWindowTextRect();
+
+// Opening, closing and redrawing the edit window.
+void OpenTextEditWindow();
+void CloseEditWindow(SInt16 flag);
+void UpdateEditWindow();

@@ -1,0 +1,93 @@
+// Opening the prompter window where it was last, on a screen that still exists, and closing it.
+#include "scroll/prompter_window.h"
+
+#include "foundation/mouse_wheel.h"
+#include "foundation/window_references.h"
+#include "platform/events.h"
+#include "platform/memory.h"
+#include "prefs/companion_records.h"
+#include "prefs/prefs_fields.h"
+#include "scroll/prompter_drawing.h"
+#include "scroll/screens.h"
+#include "scroll/scroll_windows.h"
+#include "shell/event_handlers.h"
+#include "textengine/text_engine.h"
+
+#include <cstdint>
+
+Rect GetScrollWindowContent() {
+    Rect content{};
+    if (myScrollWindow) GetPortBounds(GetWindowPort(myScrollWindow), &content);
+    return content;
+}
+
+SInt16 GetMenuBarHeight() {
+    const GDHandle main = GetMainDevice();
+    return SInt16(GetAvailableBounds(main).top - GetDeviceBounds(main).top);
+}
+
+namespace {
+
+// The place the prompter opens at when its stored place is empty or on no screen any more.
+Rect DefaultPrompterPlace() {
+    Rect r = GetDeviceBounds(GetMainDevice());
+    r.left += 5;
+    r.right -= 5;
+    r.bottom -= 4;
+    r.top += GetMenuBarHeight() + 22;
+    return r;
+}
+
+} // namespace
+
+void PlaceScrollVerticalScrollRect() {
+    const Rect content = GetScrollWindowContent();
+    ScrollVerticalScrollRect = content;
+    ScrollVerticalScrollRect.left = SInt16(content.right - 15);
+    ScrollVerticalScrollRect.right = SInt16(content.right + 1);
+    ScrollVerticalScrollRect.bottom = SInt16(content.bottom - 15);
+}
+
+void OpenScrollWindow() {
+    if (myScrollWindow) return;
+    WindowPtr window = GetNewCWindow(kPrompterWindowID, nullptr, kFirstWindowOfClass);
+    if (!window) return;
+    SetWRefCon(window, kFirstWindowReference);
+    Rect place = GetWindowPlace(gPositionPreferences, kPlacePrompter);
+    if (EmptyRect(&place) || !IsRectWithinADeviceRect(&place)) {
+        place = DefaultPrompterPlace();
+        SetWindowPlace(gPositionPreferences, kPlacePrompter, place);
+        gPositionPrefsChanged = true;
+    }
+    myScrollWindow = window;
+    SizeWindow(window, RectWidth(place), RectHeight(place), false);
+    MoveWindow(window, place.left, place.top, false);
+    myScrollDevice = GetMaxDevice(&place);
+    const SInt16 lowestTop = SInt16(2 * GetMenuBarHeight());
+    if (place.top < lowestTop && myScrollDevice == GetMainDevice() &&
+        GetPref(gThePreferences, kPrefSeparateEditWindow) == 0) {
+        OffsetRect(&place, 0, SInt16(lowestTop - place.top));
+        MoveWindow(window, place.left, place.top, false);
+    }
+    myScrollWindowAlias = GetWindowPort(window);
+    SetPort(myScrollWindowAlias);
+    const RGBColor back = GetPref(gThePreferences, kPrefPrompterFormat).backColor;
+    RGBBackColor(&back);
+    CreateScrollTextBox();
+    PlaceScrollVerticalScrollRect();
+    InstallWindowHandlers(window);
+    InstallWindowEventHandler(window, GetMouseWheelHandler(),
+                              reinterpret_cast<void*>(std::intptr_t(kFirstWindowReference)));
+    ShowWindow(window);
+}
+
+void CloseScrollWindow() {
+    if (gThePicture) DisposeHandle(gThePicture);
+    gThePicture = nullptr;
+    if (ScrollWEHandle) WEDispose(ScrollWEHandle);
+    ScrollWEHandle = nullptr;
+    if (myScrollWindow) DisposeWindow(myScrollWindow);
+    myScrollWindow = nullptr;
+    myScrollWindowAlias = nullptr;
+    myScrollDevice = nullptr;
+}

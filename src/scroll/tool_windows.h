@@ -1,0 +1,15 @@
+// The prompter's companion windows as start-up and quit open and close them: the hide-background window,
+// the bookmark list, the toolbar, the nonverbal-cue window and the scroll monitor.
+#pragma once
+
+#include "platform/types.h"
+
+void OpenHideBackgroundWindow();
+void CloseHideBackgroundWindow();
+void OpenBookmarkWindow();
+void CloseBookmarkWindow(SInt16 flag);
+void OpenToolbarWindow();
+void CloseToolbarWindow(SInt16 flag);
+void UpdateToolbarWindow();
+void CloseNonverbalWindow();
+void CloseScrollMonitorWindow(SInt16 flag);

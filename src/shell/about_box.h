@@ -1,0 +1,6 @@
+// The about box.
+#pragma once
+
+#include "platform/types.h"
+
+void DoAbout(SInt16 dialogID);

@@ -1,0 +1,87 @@
+// Slot 0 of the round robin: a command that would replace the text, and quitting, run from the timer after
+// the questions to save the text and the queue, never from inside the handler that asked for them.
+#include "shell/periodic_timer.h"
+
+#include "macros/macro_services.h"
+#include "platform/events.h"
+#include "scroll/prompter_window.h"
+#include "shell/commands.h"
+#include "shell/desktop_events.h"
+#include "shell/script_documents.h"
+#include "shell/shell_globals.h"
+
+SInt16 gSavedMid = 0;
+SInt16 gSavedMitem = 0;
+bool gNeedToCheckText = false;
+bool gNeedToCheckQueue = false;
+SInt16 gSaveAutoDialogAnswer = 0;
+bool gSaveQuestionUp = false;
+
+namespace {
+
+// Each question is asked at most once per pending command or quit.
+bool checkingtext = false;
+bool checkingqueue = false;
+
+// A question is a modal dialog whose loop goes on calling the timer; the flag keeps a call made from inside
+// it from asking a second question over the first.
+bool AskSaveQuestion(SInt16 dialogID) {
+    gSaveQuestionUp = true;
+    const bool goOn = DoSaveCancelDialog(dialogID);
+    gSaveQuestionUp = false;
+    return goOn;
+}
+
+void RunPendingCommand() {
+    if (!gSaveInProgress) {
+        if (!checkingtext && gNeedToCheckText && gDontQuitWithoutSaving && !AskSaveQuestion(403))
+            gSavedMid = 0;
+        checkingtext = true;
+        gNeedToCheckText = false;
+        if (gSavedMid != 0 && !gSaveInProgress) {
+            if (!checkingqueue && gNeedToCheckQueue && gQueueIsDirty && !AskSaveQuestion(404)) gSavedMid = 0;
+            checkingqueue = true;
+            gNeedToCheckQueue = false;
+        }
+        if (gSavedMid != 0 && !gSaveInProgress) {
+            const MenuCommand command = MakeMenuCommand(gSavedMid, gSavedMitem);
+            gSavedMid = 0;
+            gSavedMitem = 0;
+            DoCommand(command);
+        }
+    }
+    gForceCommandFromMacro = 0;
+    gNeedOpenModalDialog = false;
+    gGlobalSpecPtr = nullptr;
+    gForceFileName[0] = 0;
+    gIdflag = 0;
+}
+
+void RunPendingQuit() {
+    if (gSaveInProgress) return;
+    if (!checkingtext && gDontQuitWithoutSaving && !AskSaveQuestion(403)) gQuitting = false;
+    checkingtext = true;
+    if (!gQuitting || gSaveInProgress) return;
+    if (!checkingqueue && gQueueIsDirty && !AskSaveQuestion(404)) gQuitting = false;
+    checkingqueue = true;
+    if (gQuitting && !gSaveInProgress) QuitApplicationEventLoop();
+}
+
+} // namespace
+
+void RunDeferredCommand() {
+    if (gSaveQuestionUp) return;
+    gAutoDialogAnswer = gSaveAutoDialogAnswer;
+    if (!gQuitting) {
+        if (gSavedMid == 0) {
+            checkingtext = false;
+            checkingqueue = false;
+        } else {
+            RunPendingCommand();
+        }
+    } else {
+        RunPendingQuit();
+    }
+    gSaveAutoDialogAnswer = 0;
+    gAutoDialogAnswer = 0;
+}

@@ -1,0 +1,238 @@
+// The application's and the windows' event handlers: each event goes to the dispatcher or the window
+// operation that owns it; what the program takes no interest in is passed on to the platform.
+#include "shell/event_handlers.h"
+
+#include "foundation/cursors.h"
+#include "foundation/window_frames.h"
+#include "macros/macro_services.h"
+#include "platform/windows.h"
+#include "prefs/preferences_dialog.h"
+#include "prefs/prefs_fields.h"
+#include "scroll/edit_window.h"
+#include "scroll/prompter_drawing.h"
+#include "scroll/prompter_window.h"
+#include "scroll/scroll_windows.h"
+#include "scroll/tool_windows.h"
+#include "shell/about_box.h"
+#include "shell/commands.h"
+#include "shell/desktop_events.h"
+#include "shell/input_dispatch.h"
+#include "shell/menus.h"
+#include "shell/shell_globals.h"
+#include "shell/startup.h"
+#include "textengine/text_engine.h"
+
+#include <cstdio>
+
+bool inBackground = false;
+WindowPtr gFocusWindowWhenDeactivated = nullptr;
+bool gFunctionsSearchHasFocus = false;
+SInt32 gLastPointAtHyper = -1;
+
+namespace {
+
+// An event nobody expects is a fault of the program, not something the user can act on: it goes to the
+// log rather than into a message dialog.
+void LogUnexpectedEvent(const char* what, const PlatformEvent& event) {
+    std::fprintf(stderr, "Orvalis: %s (event kind %d)\n", what, int(event.kind));
+}
+
+void TakeModifiers(const PlatformEvent& event) {
+    curEvent.modifiers = event.modifiers;
+    curEvent.when = event.when;
+}
+
+OSStatus MouseMoved(const PlatformEvent& event) {
+    if (inBackground) return eventNotHandledErr;
+    WindowPtr front = FrontNonFloatingWindow();
+    if (!front) return eventNotHandledErr;
+    Rect content;
+    if (GetWindowBounds(front, kWindowContentRgn, &content) != noErr) return eventNotHandledErr;
+    const Point local{SInt16(event.globalPoint.v - content.top), SInt16(event.globalPoint.h - content.left)};
+    AdjustCursor(front, event.modifiers, local);
+    return noErr;
+}
+
+void ApplicationActivated() {
+    inBackground = false;
+    UpdateToolbarWindow();
+    if (GetPref(gThePreferences, kPrefTimedMacrosOff) == 0) {
+        gNextTimedMacroTime = GetNextTimedMacro(gTimedMacroName);
+        UpdateMacroExecutingInfo(-1);
+    }
+}
+
+// Closing the prompter closes the program: it is the program's main window, and the desktop offers no
+// other place to quit from when the menu bar is hidden.
+void WindowClosed(WindowPtr window) {
+    if (window == myScrollWindow)
+        HandleQuitApp();
+    else
+        DoGoAway(window);
+}
+
+// A window that gets the focus gives it to its text, so the caret shows there while editing.
+void FocusAcquired(WindowPtr window) {
+    gFunctionsSearchHasFocus = false;
+    if (gFocusWindowWhenDeactivated) {
+        window = gFocusWindowWhenDeactivated;
+        gFocusWindowWhenDeactivated = nullptr;
+    }
+    WEReference text = nullptr;
+    GrafPtr port = nullptr;
+    if (window == myScrollWindow && gScrollOn == 0) {
+        text = ScrollWEHandle;
+        port = myScrollWindowAlias;
+    } else if (window == myEditWindow && myEditWindow && gScrollOn == 0) {
+        text = EditWEHandle;
+        port = GetWindowPort(myEditWindow);
+    }
+    if (!text || !port || WEIsActive(text)) return;
+    GrafPtr saved;
+    GetPort(&saved);
+    SetPort(port);
+    WEActivate(text);
+    SetPort(saved);
+}
+
+void EraseWindow(WindowPtr window, const RGBColor* back) {
+    Rect bounds;
+    GetPortBounds(GetWindowPort(window), &bounds);
+    if (back) RGBBackColor(back);
+    EraseRect(&bounds);
+}
+
+} // namespace
+
+void InstallWindowHandlers(WindowPtr window) {
+    if (window) InstallWindowEventHandler(window, MyWindowEventHandler, nullptr);
+}
+
+OSStatus HandleCommandEvent(UInt32 commandID, MenuID menu, MenuItemIndex item) {
+    curEvent.modifiers = GetCurrentKeyModifiers();
+    ConsistifyMenus();
+    gNothingHappened = 0;
+    SInt32 result = 0;
+    if (commandID == kCommandPreferences) {
+        if (gScrollOn == 0) DoPreferences();
+    } else if (commandID == kCommandAbout) {
+        DoAbout(129);
+    } else {
+        result = DoCommand(MakeMenuCommand(menu, SInt16(item)));
+    }
+    geeMouseIsDown = false;
+    return result == 0 ? OSStatus(noErr) : OSStatus(eventNotHandledErr);
+}
+
+OSStatus MyAppEventHandler(const PlatformEvent& event, void*) {
+    switch (event.kind) {
+    case EventKind::KeyDown:
+    case EventKind::KeyRepeat:
+        gNothingHappened = 0;
+        if (gInModal != 0) return eventNotHandledErr;
+        TakeModifiers(event);
+        DoKeyDown(event);
+        return noErr;
+    case EventKind::KeyUp:
+        gNothingHappened = 0;
+        return gInModal == 0 ? OSStatus(noErr) : OSStatus(eventNotHandledErr);
+    case EventKind::MouseMoved:
+        gNothingHappened = 0;
+        return MouseMoved(event);
+    case EventKind::ApplicationActivated:
+        gNothingHappened = 0;
+        ApplicationActivated();
+        return eventNotHandledErr;
+    case EventKind::ApplicationDeactivated:
+        gNothingHappened = 0;
+        inBackground = true;
+        return eventNotHandledErr;
+    case EventKind::MouseDown:
+    case EventKind::MouseUp:
+    case EventKind::MouseDragged:
+    case EventKind::MouseWheel:
+    case EventKind::WindowActivated:
+    case EventKind::WindowDeactivated:
+    case EventKind::WindowUpdate:
+    case EventKind::WindowBoundsChanged:
+    case EventKind::WindowClose:
+        // Window events of windows whose handlers passed them on: the platform's defaults serve.
+        return eventNotHandledErr;
+    }
+    LogUnexpectedEvent("some other action", event);
+    return eventNotHandledErr;
+}
+
+OSStatus MyWindowEventHandler(const PlatformEvent& event, void*) {
+    switch (event.kind) {
+    case EventKind::WindowUpdate:
+        DoCarbonUpdate(event.window);
+        return noErr;
+    case EventKind::MouseDown:
+        TakeModifiers(event);
+        gNothingHappened = 0;
+        DoMouseDown(event);
+        return noErr;
+    case EventKind::WindowBoundsChanged:
+        DoBoundsChanged(event.window);
+        return eventNotHandledErr;
+    case EventKind::WindowClose:
+        WindowClosed(event.window);
+        return eventNotHandledErr;
+    case EventKind::WindowActivated:
+        FocusAcquired(event.window);
+        return eventNotHandledErr;
+    case EventKind::KeyDown:
+    case EventKind::KeyRepeat:
+    case EventKind::KeyUp:
+    case EventKind::MouseUp:
+    case EventKind::MouseMoved:
+    case EventKind::MouseDragged:
+    case EventKind::MouseWheel:
+    case EventKind::WindowDeactivated:
+    case EventKind::ApplicationActivated:
+    case EventKind::ApplicationDeactivated:
+        // Keys and movement belong to the application's handler.
+        return eventNotHandledErr;
+    }
+    LogUnexpectedEvent("Should I capture this event?", event);
+    return eventNotHandledErr;
+}
+
+void DoCarbonUpdate(WindowPtr window) {
+    if (!window) return;
+    GrafPtr saved;
+    GetPort(&saved);
+    SetPort(GetWindowPort(window));
+    if (window == myScrollWindow) {
+        EraseWindow(window, nullptr);
+        UpdateScrollWindow();
+    } else if (window == myHideWindow) {
+        const RGBColor back = GetPref(gThePreferences, kPrefHideBackgroundColor);
+        EraseWindow(window, &back);
+    }
+    SetPort(saved);
+}
+
+void AdjustCursor(WindowPtr, UInt16, Point) {
+    // Links under the mouse and the tab ruler's cursors come with the hypertext and the tab stops.
+    SetThisCursor(-1);
+}
+
+void DoApp4Event(EventRecord* event) {
+    if (!event) return;
+    const UInt32 message = event->message;
+    event->what = nullEvent;
+    if ((message >> 24) != 1) return;
+    inBackground = (message & 1) == 0;
+    if (WindowPtr front = FrontWindow()) {
+        PlatformEvent activate;
+        activate.kind = EventKind::WindowActivated;
+        activate.window = front;
+        EventRecordFromPlatformEvent(activate, event);
+        // The old message's low bit says resume, which is the activate record's active flag.
+        event->modifiers = UInt16(message);
+    }
+}
+
+void DoKeyUp() {}

@@ -1,0 +1,30 @@
+// The offscreen worlds the prompter is composed in while it scrolls, the mirrored layout rectangles for
+// mirrored or flipped output, and the tool windows' places when scrolling ends.
+#pragma once
+
+#include "platform/drawing.h"
+#include "platform/windows.h"
+
+// The plain background world (used when no background picture is set) and the animated background's.
+extern GWorldPtr gAnotherOffscreen;
+extern GWorldPtr gMatrixPort;
+// The region made with the worlds.
+extern RgnHandle gUpdateRgn;
+// The layout rectangles are mirrored; their own values are kept in the saved copies.
+extern bool isflipped;
+
+void CreateOffscreenWindows();
+// The plain background world over the text rectangle, made when missing and erased with the back colour.
+void PreparePlainBackgroundWorld();
+void MakeBlankWindow(const Rect* rect);
+void CheckOffscreenSizes(const Rect* textRect, const Rect* pictureRect);
+void DestroyOffscreenWindows();
+void DestroyTheMatrix();
+void CopyOffscreenToScrollWindow();
+void CopyPictureToScrollWindow(GWorldPtr world, WindowPtr window, const Rect* source, const Rect* dest);
+void FlipScreenRects(SInt16 on);
+void FlipThisRect(Rect* rect);
+void SetOtherWindowsToNirmalLocation();
+
+// The mirror and the flip of a rectangle inside a width and height, as the output shows it.
+Rect MirrorRectInSize(const Rect& r, SInt16 width, SInt16 height, bool mirror, bool flip);

@@ -1,0 +1,5 @@
+// Printing: the page format and settings kept between prints.
+#pragma once
+
+void Initialize_Printing();
+void Close_Printing();

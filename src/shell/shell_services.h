@@ -1,0 +1,7 @@
+// Small services of the shell that start-up and the timer use: the running-time countdown and the folder
+// scripts are saved in without a dialog.
+#pragma once
+
+// Zeroes the countdown to the next scroll step.
+void InitTimers();
+void SetMyScriptsPath();

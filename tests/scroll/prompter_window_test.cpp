@@ -1,0 +1,196 @@
+// The prompter window with the application's resources: opening it on a screen, its text box in
+// capitals and back, its offscreen worlds and full screen.
+#include "scroll/prompter_window.h"
+
+#include "foundation/error_dialog.h"
+#include "platform/memory.h"
+#include "platform/resources.h"
+#include "prefs/companion_records.h"
+#include "prefs/prefs_fields.h"
+#include "scroll/prompter_drawing.h"
+#include "shell/loop_timer.h"
+#include "shell/mode_switching.h"
+#include "shell/offscreen_worlds.h"
+#include "shell/shell_globals.h"
+#include "textengine/style_scrap.h"
+#include "textengine/text_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+class PrompterWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SetErrorMessageRecording(true);
+        ClearRecordedErrorMessages();
+        resources = OpenResFile(ORVALIS_RESOURCE_FILE, fsRdPerm);
+        ASSERT_GT(resources, 0);
+        savedPrefs = gThePreferences;
+        savedPlaces = gPositionPreferences;
+        gScrollOn = 0;
+        gEditOn = 1;
+    }
+    void TearDown() override {
+        StopScroll();
+        RemoveLoopTimer();
+        CloseScrollWindow();
+        for (Handle* h : {&myTextResource, &myStyle})
+            if (*h) DisposeHandle(*h), *h = nullptr;
+        gThePreferences = savedPrefs;
+        gPositionPreferences = savedPlaces;
+        if (resources > 0) CloseResFile(resources);
+        SetErrorMessageRecording(false);
+    }
+    void OpenAt(const Rect& place) {
+        SetWindowPlace(gPositionPreferences, kPlacePrompter, place);
+        OpenScrollWindow();
+        ASSERT_NE(myScrollWindow, nullptr);
+    }
+    static std::string BoxText() {
+        Handle text = WEGetText(ScrollWEHandle);
+        return std::string(*text, size_t(WEGetTextLength(ScrollWEHandle)));
+    }
+    ResFileRefNum resources = -1;
+    PrefsRecord savedPrefs;
+    PositionPrefsRecord savedPlaces;
+};
+
+// Two runs: the first five characters in one size, the rest in another.
+Handle TwoRunScrap() {
+    Handle scrap = NewHandleClear(2 + 2 * kStyleScrapElementSize);
+    const SInt16 count = 2;
+    std::memcpy(*scrap, &count, 2);
+    StyleScrapElement first, second;
+    first.record.style.font = 20;
+    first.record.style.size = 24;
+    second.start = 5;
+    second.record.style.font = 20;
+    second.record.style.size = 36;
+    second.record.style.face = 1;
+    WriteStyleScrapElement(reinterpret_cast<UInt8*>(*scrap) + 2, first);
+    WriteStyleScrapElement(reinterpret_cast<UInt8*>(*scrap) + 2 + kStyleScrapElementSize, second);
+    return scrap;
+}
+
+TEST_F(PrompterWindow, APlaceOnNoScreenOpensInsetOnTheMainScreen) {
+    OpenAt(Rect{-3000, -3000, -2500, -2400});
+    const Rect screen = GetDeviceBounds(GetMainDevice());
+    Rect bounds{};
+    GetWindowBounds(myScrollWindow, kWindowContentRgn, &bounds);
+    EXPECT_EQ(bounds.left, screen.left + 5);
+    EXPECT_EQ(bounds.right, screen.right - 5);
+    EXPECT_EQ(bounds.bottom, screen.bottom - 4);
+    EXPECT_TRUE(gPositionPrefsChanged);
+    EXPECT_EQ(GetWRefCon(myScrollWindow), 1);
+}
+
+TEST_F(PrompterWindow, ScrollingInCapitalsGivesBackTheOwnTextAndStyles) {
+    OpenAt(Rect{100, 100, 500, 700});
+    const char kText[] = "Hello, world \x8E!"; // an accented letter stays as it is
+    myTextResource = NewHandle(Size(sizeof kText - 1));
+    std::memcpy(*myTextResource, kText, sizeof kText - 1);
+    myStyle = TwoRunScrap();
+    SetPref(gThePreferences, kPrefScrollInCapitals, 1);
+    PutScrollTextInBox(false);
+    ASSERT_EQ(BoxText(), kText);
+    WERunInfo before;
+    WEGetRunInfo(7, &before, ScrollWEHandle);
+
+    StartScroll(1);
+    EXPECT_TRUE(gScrollingInAllCAPS);
+    EXPECT_EQ(BoxText(), "HELLO, WORLD \x8E!");
+    EXPECT_EQ(std::string(*myTextResource, sizeof kText - 1), kText) << "the script itself never changes";
+
+    StopScroll();
+    EXPECT_FALSE(gScrollingInAllCAPS);
+    EXPECT_EQ(BoxText(), kText);
+    WERunInfo after;
+    WEGetRunInfo(7, &after, ScrollWEHandle);
+    EXPECT_EQ(after.start, before.start);
+    EXPECT_EQ(after.style.style.size, 36);
+    EXPECT_EQ(after.style.style.face, before.style.style.face);
+}
+
+TEST_F(PrompterWindow, WithoutMemoryForCapitalsThePlainTextScrolls) {
+    OpenAt(Rect{100, 100, 500, 700});
+    myTextResource = NewHandle(5);
+    std::memcpy(*myTextResource, "quiet", 5);
+    SetPref(gThePreferences, kPrefScrollInCapitals, 1);
+    gScrollOn = 1;
+    FailNextAllocations(1);
+    EXPECT_TRUE(PutScrollTextInBox(false));
+    FailNextAllocations(0);
+    EXPECT_FALSE(gScrollingInAllCAPS);
+    EXPECT_EQ(BoxText(), "quiet");
+    gScrollOn = 0;
+}
+
+TEST_F(PrompterWindow, WorldsAreRemadeOnlyWhenTheSizeChanges) {
+    OpenAt(Rect{100, 100, 500, 700});
+    gMyBitWidth = 32;
+    CreateOffscreenWindows();
+    ASSERT_NE(gOffscreenScrollWindow, nullptr);
+    ASSERT_NE(gOffscreenExtraWindow, nullptr);
+    EXPECT_EQ(GetPixDepth(gOffscreenScrollWindow), 32);
+    Rect bounds{};
+    GetPortBounds(gOffscreenExtraWindow, &bounds);
+    EXPECT_EQ(bounds, gScrollTextRect);
+    GWorldPtr scrollWorld = gOffscreenScrollWindow;
+    CheckOffscreenSizes(&gScrollTextRect, &gPictureRect);
+    EXPECT_EQ(gOffscreenScrollWindow, scrollWorld) << "same size, same world";
+    EXPECT_EQ(myScrollWindowAlias, gOffscreenScrollWindow);
+
+    const Rect smaller{0, 0, 200, 300};
+    CheckOffscreenSizes(&smaller, &gPictureRect);
+    GetPortBounds(gOffscreenExtraWindow, &bounds);
+    EXPECT_EQ(bounds, smaller);
+    DestroyOffscreenWindows();
+    EXPECT_EQ(gOffscreenScrollWindow, nullptr);
+    EXPECT_EQ(myScrollWindowAlias, GetWindowPort(myScrollWindow));
+}
+
+TEST_F(PrompterWindow, FullScreenCoversTheScreensAndGoesBackToTheStoredPlace) {
+    const Rect place{100, 100, 500, 700};
+    OpenAt(place);
+    SetPref(gThePreferences, kPrefKeepScrollBar, 0);
+    SetScrollWindowToFullScreen(true);
+    const Rect screen = GetDeviceBounds(GetMainDevice());
+    Rect bounds{};
+    GetWindowBounds(myScrollWindow, kWindowContentRgn, &bounds);
+    EXPECT_TRUE(gIsFullScreen);
+    EXPECT_TRUE(IsWindowFrameless(myScrollWindow));
+    EXPECT_EQ(bounds.left, screen.left);
+    EXPECT_EQ(bounds.top, screen.top);
+    EXPECT_EQ(RectWidth(bounds), RectWidth(screen) + 16) << "the scroll bar lies past the screen's edge";
+    EXPECT_EQ(RectHeight(bounds), RectHeight(screen));
+
+    SetScrollWindowToNormal();
+    GetWindowBounds(myScrollWindow, kWindowContentRgn, &bounds);
+    EXPECT_FALSE(gIsFullScreen);
+    EXPECT_FALSE(IsWindowFrameless(myScrollWindow));
+    EXPECT_EQ(bounds, GetWindowPlace(gPositionPreferences, kPlacePrompter));
+}
+
+TEST_F(PrompterWindow, MirroredRectanglesNeverReachTheStoredSettings) {
+    OpenAt(Rect{100, 100, 500, 700});
+    const Rect box{20, 10, 120, 110};
+    SetPref(gThePreferences, kPrefTextBoxRect, box);
+    SetPref(gThePreferences, kPrefMirror, 1);
+    SetPref(gThePreferences, kPrefFullScreen, 0);
+    StartScroll(1);
+    ASSERT_NE(gOffscreenScrollWindow, nullptr) << "mirrored output is drawn through the worlds";
+    EXPECT_NE(GetPref(gThePreferences, kPrefTextBoxRect), box);
+    RegisterPrefChanges();
+    RegisterPrefChanges();
+    StopScroll();
+    EXPECT_EQ(GetPref(gThePreferences, kPrefTextBoxRect), box);
+    EXPECT_FALSE(isflipped);
+    EXPECT_EQ(gOffscreenScrollWindow, nullptr);
+    EXPECT_EQ(myScrollWindowAlias, GetWindowPort(myScrollWindow));
+}
+
+} // namespace
