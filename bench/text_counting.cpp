@@ -14,6 +14,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "support/text_view.h"
+
 #include <filesystem>
 #include <string>
 
@@ -43,31 +45,21 @@ std::string MakeScript() {
 // The script laid out at 1,600 pixels, with the application's character class table loaded.
 struct Fixture {
     std::string text = MakeScript();
-    GWorldPtr world = nullptr;
-    WEReference we = nullptr;
     ResFileRefNum resources = -1;
+    BenchTextView view{1600, 1080, 36};
+    WEReference we = view.we;
 
     Fixture() {
         const auto beside = std::filesystem::read_symlink("/proc/self/exe").parent_path() / "Orvalis.rsrc";
         resources = OpenResFile(beside.string(), fsRdPerm);
         LoadCharacterClasses();
         SetPref(gThePreferences, kPrefSyllablesPerMinute, 160);
-        const Rect bounds{0, 0, 1080, 1600};
-        NewGWorld(&world, 32, &bounds, nullptr, nullptr, 0);
-        SetGWorld(world, nullptr);
-        TextFont(kFontTimes);
-        TextSize(36);
-        LongRect dest{0, 0, 0, 1600};
-        LongRect view{0, 0, 1080, 1600};
-        WENew(&dest, &view, 0, &we);
         Handle h = NewHandle(kScriptLength);
         BlockMove(text.data(), *h, kScriptLength);
         WEUseText(h, we, false);
         WECalText(we);
     }
     ~Fixture() {
-        WEDispose(we);
-        DisposeGWorld(world);
         if (resources > 0) CloseResFile(resources);
     }
     const UInt8* Bytes() const { return reinterpret_cast<const UInt8*>(text.data()); }

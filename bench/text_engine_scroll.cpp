@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "support/text_view.h"
+
 #include <string>
 
 namespace {
@@ -20,16 +22,8 @@ constexpr SInt16 kViewHeight = 1060;
 void ScrollTwoPixels(benchmark::State& state) {
     const bool classic = state.range(0) != 0;
     SetPref(gThePreferences, kPrefClassicText, classic ? 1 : 0);
-    GWorldPtr world = nullptr;
-    const Rect bounds{0, 0, kViewHeight, kViewWidth};
-    NewGWorld(&world, 32, &bounds, nullptr, nullptr, 0);
-    SetGWorld(world, nullptr);
-    TextFont(kFontTimes);
-    TextSize(48);
-    LongRect dest{0, 0, 0, kViewWidth};
-    LongRect view{0, 0, kViewHeight, kViewWidth};
-    WEReference we = nullptr;
-    WENew(&dest, &view, 0, &we);
+    BenchTextView view(kViewWidth, kViewHeight, 48);
+    WEReference we = view.we;
     std::string text;
     for (SInt32 i = 0; i < kScriptLength; i++)
         text += (i % 500 == 499) ? '\r' : (i % 7 == 6) ? ' ' : char('a' + i % 26);
@@ -51,8 +45,6 @@ void ScrollTwoPixels(benchmark::State& state) {
         if (travelled <= -20000 || travelled >= 0) step = -step;
     }
     state.counters["lines"] = RecordOf(we).lineCount;
-    WEDispose(we);
-    DisposeGWorld(world);
     SetPref(gThePreferences, kPrefClassicText, 0);
 }
 BENCHMARK(ScrollTwoPixels)->ArgName("classic")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);

@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "support/text_view.h"
+
 #include "shell/shell_globals.h"
 #include "shell/text_effect_globals.h"
 
@@ -21,20 +23,18 @@ constexpr SInt32 kParagraphLength = 600;
 constexpr SInt32 kStyledStretch = 250;
 
 // A script of paragraphs of words, its runs alternating faces, in a world to measure in.
-struct Script {
-    GWorldPtr world = nullptr;
-    WEReference we = nullptr;
+bool UseClassicText(bool classic) {
+    SetPref(gThePreferences, kPrefClassicText, classic ? 1 : 0);
+    return classic;
+}
 
-    explicit Script(bool classic) {
-        SetPref(gThePreferences, kPrefClassicText, classic ? 1 : 0);
-        const Rect bounds{0, 0, 1080, 1600};
-        NewGWorld(&world, 32, &bounds, nullptr, nullptr, 0);
-        SetGWorld(world, nullptr);
-        TextFont(kFontTimes);
-        TextSize(36);
-        LongRect dest{0, 0, 0, 1600};
-        LongRect view{0, 0, 1080, 1600};
-        WENew(&dest, &view, 0, &we);
+struct Script {
+    // The text mode is chosen before the instance is made.
+    const bool classic;
+    BenchTextView view{1600, 1080, 36};
+    WEReference we = view.we;
+
+    explicit Script(bool classicText) : classic(UseClassicText(classicText)) {
         std::string text;
         for (SInt32 i = 0; i < kScriptLength; i++)
             text += (i % kParagraphLength == kParagraphLength - 1) ? '\r'
@@ -49,11 +49,7 @@ struct Script {
             _WESetStyleRange(start, start + kStyledStretch, weDoAll, &style, we);
         }
     }
-    ~Script() {
-        WEDispose(we);
-        DisposeGWorld(world);
-        SetPref(gThePreferences, kPrefClassicText, 0);
-    }
+    ~Script() { SetPref(gThePreferences, kPrefClassicText, 0); }
 };
 
 void LayOutTheWholeScript(benchmark::State& state) {
