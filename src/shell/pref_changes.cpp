@@ -5,6 +5,7 @@
 #include "media/media_services.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/bookmarks.h"
+#include "scroll/edit_window.h"
 #include "scroll/pacing.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
@@ -16,6 +17,7 @@
 #include "shell/mode_steps.h"
 #include "shell/offscreen_worlds.h"
 #include "shell/shell_globals.h"
+#include "shell/startup.h"
 
 void RegisterPrefChanges() {
     static bool busy = false;
@@ -62,12 +64,15 @@ void ResetForNewPrefs() {
     if (myHideWindow) CloseHideBackgroundWindow();
     if (myBookmarkWindow) CloseBookmarkWindow(0);
     if (myScrollMonitorWindow) CloseScrollMonitorWindow(0);
+    if (myEditWindow) CloseEditWindow(0);
     CloseScrollWindow();
+    SetTextEffectsFromPrefs();
     OpenScrollWindow();
     gCueSpotNeedsRecalc = true;
     if (!myScrollWindow) return;
     SetScrollWindowToNormal();
     PutScrollTextInBox(false);
+    if (GetPref(gThePreferences, kPrefSeparateEditWindow)) OpenTextEditWindow();
     if (GetPref(gThePreferences, kPrefHideBackground)) OpenHideBackgroundWindow();
     if (!GetPref(gThePreferences, kPrefStartScrolling)) {
         StartEdit();

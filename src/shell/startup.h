@@ -44,6 +44,8 @@ void Initialize();
 // Reads the preference records over their defaults, keeps the loaded copy and hands the settings to the
 // services that keep their own copies.
 void LoadPreferenceRecords();
+// The drop-shadow defaults and the underline, strike-out and shadow settings, from the live preferences.
+void SetTextEffectsFromPrefs();
 // Opens patch0.res to patch9.res from the program's folder into gPatchResFile (kNoResFile where one does
 // not open), reads the command-window line with the last one current, and makes the application's file
 // current again; ClosePatchFiles closes those that are open.

@@ -80,6 +80,8 @@ void LoadRecentShape() {
     specialshapeinfo = MakeShapeFromSpec(gRecentShape, &scrolling);
 }
 
+} // namespace
+
 void SetTextEffectsFromPrefs() {
     PrefsRecord& p = gThePreferences;
     if (GetPref(p, kPrefDropShadowH) == 0 && GetPref(p, kPrefDropShadowV) == 0) {
@@ -95,8 +97,6 @@ void SetTextEffectsFromPrefs() {
     gDropWidth = GetPref(p, kPrefDropShadowH);
     gDropHeight = GetPref(p, kPrefDropShadowV);
 }
-
-} // namespace
 
 void LoadPreferenceRecords() {
     CopyPreferences(&gDefaultPreferences, &gThePreferences);
