@@ -1,14 +1,13 @@
 // Creating the embedded objects that a pasted or dropped object soup carries, one character each.
 #include "textengine/engine_internal.h"
 #include "textengine/host_order_bytes.h"
+#include "textengine/pasteboard.h"
 
 #include "platform/memory.h"
 
 #include <cstring>
 
 namespace {
-
-constexpr Size kSoupHeaderSize = 24;
 
 struct SoupEntry {
     SInt32 offset;

@@ -145,6 +145,26 @@ OSErr WEUseSoup(Handle soup, WEReference we);
 // Letter case of the selection: 0 upper, 1 lower, 2 swapped.
 OSErr WeSetCase(WEReference we, SInt16 mode);
 
+// The clipboard. WECopy puts every selected range as an item of its own, text and (unless flags has 2 or
+// the text is mono-styled) style runs; -10013 when nothing is selected. WEPaste flags: 1 text with its
+// styles, 2 text without, neither: the clipboard's styles over the selection; 16 item n into range n
+// (answering -4990 at the end); 32 a blank after each item; the high byte the first text flavour tried.
+// WESwap pastes after the selection and then cuts what was selected.
+OSErr WECopy(WEReference we, SInt16 flags);
+OSErr WECut(WEReference we);
+OSErr WEPaste(WEReference we, SInt32* pastedLength, SInt16 flags);
+OSErr WESwap(WEReference we, SInt32* pastedLength, SInt16 flags);
+Boolean WECanPaste(WEReference we);
+// The text of every clipboard item in one new handle (null when there is none); flags as WEPaste's, 64
+// reads the first item only.
+Handle WEGetPasteText(SInt16 flags);
+// Copies a range's bytes, its style runs (a style scrap with a 4-byte header) and its objects (a soup)
+// into the handles given; any may be null.
+OSErr WECopyRange(SInt32 start, SInt32 end, Handle text, Handle styles, Handle soup, WEReference we);
+// The same for a text and style scrap kept outside any record.
+OSErr WECopyRangeFromTextStyleBlock(SInt32 start, SInt32 end, Handle destText, Handle destStyles,
+                                    Handle destSoup, Handle sourceText, Handle sourceStyles);
+
 // Undo: undoing an undone edit redoes it. Action blocks make several edits one undoable step.
 OSErr WEUndo(WEReference we);
 SInt16 WEGetUndoInfo(Boolean* redo, WEReference we);

@@ -140,7 +140,9 @@ enum : OSErr {
     weTSMNotRegisteredErr = -2504,
     weCantUndoErr = -10015,
     weActionBlockErr = -603, // an action block opened twice or closed without being opened
-    weNotAnObjectErr = -9477
+    weNotAnObjectErr = -9477,
+    weEmptySelectionErr = -10013,
+    weNoPasteboardItemErr = -4990 // an item past the pasteboard's last
 };
 
 // Hook slots in the order of the record's hook table.

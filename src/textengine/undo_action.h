@@ -42,7 +42,5 @@ inline Handle UndoActionOf(const WERec& r) {
     return static_cast<Handle>(r.undoAction);
 }
 
-// A style scrap of the runs over start..end, starts relative to start; null when memory runs out.
-Handle _WEStyleScrapOfRange(SInt32 start, SInt32 end, WEReference we);
 // Puts the bytes and style runs of start..end in front of (or after) what the action saved.
 OSErr _WEExtendActionText(Handle action, SInt32 start, SInt32 end, Boolean atFront, WEReference we);

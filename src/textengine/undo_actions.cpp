@@ -2,13 +2,11 @@
 // records its reverse, so that undoing an undo redoes), action blocks and the modification count.
 #include "textengine/undo_action.h"
 
-#include "textengine/host_order_bytes.h"
-#include "textengine/style_scrap.h"
+#include "textengine/pasteboard.h"
 
 #include "platform/memory.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -32,12 +30,6 @@ void DisposeChain(Handle action) {
     }
 }
 
-Handle CopyBytes(const UInt8* bytes, SInt32 length) {
-    Handle h = NewHandle(length);
-    if (h && length > 0) std::memcpy(*h, bytes, size_t(length));
-    return h;
-}
-
 OSErr NewAction(SInt32 start, SInt32 end, SInt32 newLength, SInt16 kind, SInt16 flags, WEReference we,
                 Handle* made) {
     WERec& r = RecordOf(we);
@@ -59,20 +51,18 @@ OSErr NewAction(SInt32 start, SInt32 end, SInt32 newLength, SInt16 kind, SInt16 
         a.savedEnds.ranges = CopyMultipleSelectionRanges(false, nullptr, r.selCount, r.selEnd.ranges);
         failed = !a.savedStarts.ranges || !a.savedEnds.ranges;
     }
-    if (!(flags & kWEActionNoText)) {
-        a.text = CopyBytes(TextOf(r) + start, end - start);
-        failed = failed || !a.text;
-    }
-    if (!(flags & kWEActionNoStyles)) {
-        a.styles = _WEStyleScrapOfRange(start, end, we);
-        failed = failed || !a.styles;
-    }
-    if (failed) {
+    OSErr err = failed ? OSErr(memFullErr) : noErr;
+    if (err == noErr && !(flags & kWEActionNoText)) err = _WEAllocate(0, 0, &a.text, 0, __FILE__, __LINE__);
+    if (err == noErr && !(flags & kWEActionNoStyles))
+        err = _WEAllocate(0, 0, &a.styles, 0, __FILE__, __LINE__);
+    if (err == noErr && !(flags & kWEActionNoObjects))
+        err = _WEAllocate(0, 0, &a.objects, 0, __FILE__, __LINE__);
+    if (err == noErr) err = WECopyRange(start, end, a.text, a.styles, a.objects, we);
+    if (err != noErr) {
         DisposeAction(*made);
         *made = nullptr;
-        return memFullErr;
     }
-    return noErr;
+    return err;
 }
 
 // Links the record's chain after the new one, which becomes the record's.
@@ -97,45 +87,7 @@ void RestoreSavedSelection(const WEAction& a, WEReference we) {
                        we);
 }
 
-// The runs of first's text followed by those of second's, which starts firstLength bytes later.
-Handle JoinScraps(Handle first, SInt32 firstLength, Handle second) {
-    StyleScrapShape a, b;
-    if (CheckStyleScrap(first, &a) != noErr || CheckStyleScrap(second, &b) != noErr) return nullptr;
-    Handle joined = NewHandle(2 + (a.count + b.count) * Size(kStyleScrapElementSize));
-    if (!joined) return nullptr;
-    UInt8* p = reinterpret_cast<UInt8*>(*joined);
-    WriteHostValue<UInt16>(p, UInt16(a.count + b.count));
-    p += 2;
-    for (SInt32 i = 0; i < a.count; i++, p += kStyleScrapElementSize)
-        WriteStyleScrapElement(p, ReadStyleScrapElement(first, a, i));
-    for (SInt32 i = 0; i < b.count; i++, p += kStyleScrapElementSize) {
-        StyleScrapElement element = ReadStyleScrapElement(second, b, i);
-        element.start += firstLength;
-        WriteStyleScrapElement(p, element);
-    }
-    return joined;
-}
-
 } // namespace
-
-Handle _WEStyleScrapOfRange(SInt32 start, SInt32 end, WEReference we) {
-    const WERec& r = RecordOf(we);
-    const SInt32 firstRun = _WEOffsetToRun(r, start);
-    const SInt32 lastRun = end > start ? _WEOffsetToRun(r, end - 1) : firstRun;
-    const SInt32 count = lastRun - firstRun + 1;
-    Handle scrap = NewHandle(2 + count * Size(kStyleScrapElementSize));
-    if (!scrap) return nullptr;
-    UInt8* p = reinterpret_cast<UInt8*>(*scrap);
-    WriteHostValue<UInt16>(p, UInt16(count));
-    for (SInt32 i = 0; i < count; i++) {
-        const WERunRec& run = RunsOf(r)[firstRun + i];
-        StyleScrapElement element;
-        element.start = std::max(run.start - start, SInt32(0));
-        element.record = StylesOf(r)[run.styleIndex].record;
-        WriteStyleScrapElement(p + 2 + i * Size(kStyleScrapElementSize), element);
-    }
-    return scrap;
-}
 
 OSErr _WEExtendActionText(Handle action, SInt32 start, SInt32 end, Boolean atFront, WEReference we) {
     WEAction& a = ActionOf(action); // the action's block is never resized, so the reference stays good
@@ -144,15 +96,24 @@ OSErr _WEExtendActionText(Handle action, SInt32 start, SInt32 end, Boolean atFro
         OSErr err = _WESplice(a.text, TextOf(RecordOf(we)) + start, end - start, at);
         if (err != noErr) return err;
     }
-    if (a.styles) {
-        Handle added = _WEStyleScrapOfRange(start, end, we);
-        Handle joined = added ? (atFront ? JoinScraps(added, end - start, a.styles)
-                                         : JoinScraps(a.styles, a.oldLength, added))
-                              : nullptr;
-        if (added) DisposeHandle(added);
-        if (!joined) return memFullErr;
-        DisposeHandle(a.styles);
-        ActionOf(action).styles = joined;
+    // Run by run: backwards when adding at the front, so that each piece goes in front of the next.
+    const WERec& r = RecordOf(we);
+    const SInt32 firstRun = _WEOffsetToRun(r, start);
+    const SInt32 lastRun = std::max(firstRun, _WEOffsetToRun(r, end - 1));
+    for (SInt32 i = 0; i <= lastRun - firstRun; i++) {
+        WERunInfo run;
+        _WEGetIndStyle(atFront ? lastRun - i : firstRun + i, &run, we);
+        const SInt32 pieceStart = std::max(run.start, start);
+        const SInt32 pieceLength = std::min(run.end, end) - pieceStart;
+        const SInt32 offset = a.oldLength + pieceStart - start;
+        OSErr err = noErr;
+        if (a.styles)
+            err =
+                atFront ? _WEPrependStyle(a.styles, run, pieceLength) : _WEAppendStyle(a.styles, run, offset);
+        if (err == noErr && a.objects)
+            err = atFront ? _WEPrependObject(a.objects, run, pieceLength)
+                          : _WEAppendObject(a.objects, run, offset);
+        if (err != noErr) return err;
     }
     a.oldLength += end - start;
     if (atFront) a.start -= end - start;
