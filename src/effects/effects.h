@@ -23,3 +23,10 @@ void DisposeOverlayRectangles();
 // Refresh the open mandala and overlay editors.
 void ExternalSpirographSetValues(SInt16 what);
 void ExternalOverlaySetValues(SInt16 what);
+// One animation step of the falling-characters, stars and mandala backgrounds in gMatrixPort.
+void MatrixTimerAction();
+void StarsTimerAction();
+void SpirographTimerAction();
+// A mandala design is being drawn with the mouse on the prompter.
+extern bool gPerformingSpiroDesign;
+void PerformSpiroMouseClick(Point where, SInt16 flag);

@@ -30,6 +30,10 @@ UInt8 gRecentShape[kShapeRecordMaxSize] = {};
 Str255 gShapeName = {0};
 bool gShapeChanged = false;
 Handle specialshapeinfo = nullptr;
+
+// The shape keeps the size it was made for until shaped text is built.
+void CheckShapeInfoSize(const Rect*) {}
+
 RGBColor gSaveStarBackColor{};
 SInt32 gSaveStarSpeed = 0;
 
@@ -37,3 +41,10 @@ SInt32 gSaveStarSpeed = 0;
 Handle MakeShapeFromSpec(const UInt8*, const Rect*) {
     return nullptr;
 }
+
+// The animated backgrounds stand still until they are built.
+void MatrixTimerAction() {}
+void StarsTimerAction() {}
+void SpirographTimerAction() {}
+bool gPerformingSpiroDesign = false;
+void PerformSpiroMouseClick(Point, SInt16) {}

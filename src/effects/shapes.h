@@ -15,3 +15,5 @@ extern RGBColor gSaveStarBackColor;
 extern SInt32 gSaveStarSpeed;
 
 Handle MakeShapeFromSpec(const UInt8* shapeSpec, const Rect* rect);
+// Remakes specialshapeinfo when it was made for a rectangle of another size.
+void CheckShapeInfoSize(const Rect* rect);

@@ -49,3 +49,25 @@ void PositionCueLightWindow();
 // The bouncing ball starts and ends with the scroll.
 void InitializeBalls();
 void finishballs();
+// Signed pixels from the reading position at the cue to the top of the character's line, negative when
+// the line lies further on.
+double CalculateExactDistanceToChar(SInt32 offset);
+// The bouncing ball is prepared and may be moved with the text.
+extern bool gBallsReady;
+// The bouncing ball over the word at the cue; mode 1 starts it, 2 moves it on.
+void BounceBallToWordAtCue(SInt16 mode, SInt16 flag);
+// Plays a sound of the program's resource file; async 0 waits for it to end.
+void PlaySnd(SInt16 id, SInt16 async);
+// Brings the newest live video frame into the background world.
+void LiveCaptureUpdate();
+// The media clock the synchronised pacing follows: media time units per tick of the music and the
+// movie, their current time and duration in those units, and the music time estimated since the last
+// unpause (ticks).
+extern double gMusicTimePerTick;
+extern double gMovieTimePerTick;
+SInt32 GetMediaTime(Movie movie);
+SInt32 GetMediaDuration(Movie movie);
+SInt32 EstimateMusicTime();
+// The character under the cue, placed within its line by the cue's place in the line height; with ahead
+// set, the owed pixels are applied first. Stores the line when asked.
+SInt32 FindScrollExactOffset(SInt16 ahead, SInt32* line);

@@ -43,3 +43,43 @@ Movie CloseTheMusic(Movie) {
 void PositionCueLightWindow() {}
 void InitializeBalls() {}
 void finishballs() {}
+
+// ---- Reading position ----
+#include "scroll/scroll_position.h"
+
+// Measured on the laid-out text alone until the media clock's syllable timing exists.
+double CalculateExactDistanceToChar(SInt32 offset) {
+    if (offset < 0) return 0;
+    return GetScrollDistanceToCharacter(offset);
+}
+
+// ---- The media clock of synchronised pacing ----
+#include "scroll/prompter_drawing.h"
+#include "scroll/prompter_window.h"
+#include "textengine/text_engine.h"
+
+double gMusicTimePerTick = 1.0;
+double gMovieTimePerTick = 1.0;
+
+// No music or movie plays until the media player exists, so their clocks stand at 0.
+SInt32 GetMediaTime(Movie) {
+    return 0;
+}
+SInt32 GetMediaDuration(Movie) {
+    return 0;
+}
+SInt32 EstimateMusicTime() {
+    return 0;
+}
+
+// The cue's own character, at the start of its place in the line.
+SInt32 FindScrollExactOffset(SInt16, SInt32* line) {
+    const SInt32 offset = GetScrollCuePositionCharacter(0);
+    if (line) *line = ScrollWEHandle ? WEOffsetToLine(offset, ScrollWEHandle) : 0;
+    return offset;
+}
+
+bool gBallsReady = false;
+void BounceBallToWordAtCue(SInt16, SInt16) {}
+void PlaySnd(SInt16, SInt16) {}
+void LiveCaptureUpdate() {}

@@ -4,15 +4,6 @@
 
 #include "platform/drawing.h"
 
-void DoScrollFaster() {}
-
-// Not at either limit, so nothing reverses.
-SInt32 DoScrollSlower() {
-    return 100;
-}
-
-void SetScrollAmount(SInt32, SInt16) {}
-
 void UpdateInfoRect(SInt16, SInt16, SInt32) {}
 
 // The rectangle's frame only; the moving tab markers come with the prompter's tab stops.
@@ -38,8 +29,6 @@ bool gTextHasChanged = false;
 
 void GetNewText(SInt16) {}
 
-SInt32 gWantScrollAmount = 0;
-
 // No bookmarks or soft returns until the script's edit window keeps them, so offsets are the same in both.
 void AdjustBookmarks(SInt32, SInt32, SInt32) {}
 
@@ -52,28 +41,6 @@ SInt32 GetRealEditPosition(SInt32 offset) {
 SInt32 SetRealEditPosition(SInt32 offset) {
     return offset;
 }
-
-// ---- Scroll position ----
-#include "scroll/scroll_position.h"
-
-SInt32 gScrollCurrentPos = 0;
-SInt32 gNumBlankLinesNeeded = 0;
-
-// The text does not move until the scroll step exists.
-SInt32 ScrollScrollThisMuch(SInt32, SInt16) {
-    return 0;
-}
-void ScrollScrollToCharacter(SInt32, SInt16) {}
-void GetCurrentScrollPos() {}
-void ScrollRecalText() {}
-void SetScrollWindowScrolls() {}
-void SaveScrollPositionandReset() {}
-void RestoreScrollPosition() {}
-SInt32 GetScrollZeroPositionCharacter() {
-    return 0;
-}
-void AddScrollLoopingText() {}
-void RemoveScrollLoopingText() {}
 
 // ---- Prompter drawing ----
 #include "scroll/prompter_drawing.h"
@@ -125,21 +92,14 @@ SInt32 GetScrollCuePositionCharacter(SInt16) {
     return 0;
 }
 
-void DrawScrollPicture(SInt16, SInt16) {}
-
-// ---- Rectangle rotation ----
-#include "scroll/rect_rotation.h"
-
-Rect RotateRect(const Rect* frame, const Rect& rect, SInt16 rotation, SInt16 scrolling) {
-    if (!scrolling || rotation == 0) return rect;
-    const Rect f = frame ? *frame : Rect{rect.top, rect.left, SInt16(rect.top + RectWidth(rect)),
-                                         SInt16(rect.left + RectHeight(rect))};
-    if (rotation > 0)
-        return Rect{SInt16(f.top + rect.left - f.left), SInt16(f.left + f.bottom - rect.bottom),
-                    SInt16(f.top + rect.right - f.left), SInt16(f.left + f.bottom - rect.top)};
-    return Rect{SInt16(f.top + f.right - rect.right), SInt16(f.left + rect.top - f.top),
-                SInt16(f.top + f.right - rect.left), SInt16(f.left + rect.bottom - f.top)};
+// The cue column's top as the upright layout places it; flip and rotation come with the cue's drawing.
+SInt16 GetCueScrollRectPosition() {
+    return SInt16(gCueRect.top - gScrollTextRect.top);
 }
+
+void SyncScrollMonitorToScroll() {}
+
+void DrawScrollPicture(SInt16, SInt16) {}
 
 // ---- Screens ----
 #include "scroll/screens.h"
@@ -218,20 +178,14 @@ bool RequiresOffscreens() {
 #include "scroll/pacing.h"
 #include "scroll/pause.h"
 
-SInt32 gSaveScrollAmount = 0;
-double gScrollDistance = 0;
 double gScrollThis = 0;
 SInt32 gTimer = 0;
-SInt16 gDelayScroll = 0;
+SInt32 gDelayScroll = 0;
 
-SInt32 SaveTimertoTimerDelay(SInt32, SInt16) {
-    return 0;
-}
-double CalculateScrollDistanceThisLine(SInt16) {
-    return gScrollDistance;
-}
 void PauseOn() {}
-void PauseOff(SInt16) {}
+void PauseOff(SInt16) {
+    SetPausedForTesting(false);
+}
 void HighlightLineAtCue(SInt16) {}
 void HighlightWordAtCue(SInt16, SInt16) {}
 void HighlightSpeedReading(SInt16, SInt16) {}
@@ -265,8 +219,48 @@ void OpenTextEditWindow() {}
 void CloseEditWindow(SInt16) {}
 void UpdateEditWindow() {}
 
-bool IsPaused() {
-    return false;
+namespace {
+bool gPausedForTesting = false;
+} // namespace
+
+void SetPausedForTesting(bool paused) {
+    gPausedForTesting = paused;
 }
 
-void ChangeScrollSpeed(SInt32) {}
+bool IsPaused() {
+    return gPausedForTesting;
+}
+
+
+// ---- Bookmark stops ----
+#include "scroll/bookmarks.h"
+
+SInt32 gPausedHere = -1;
+
+namespace {
+SInt32 gTestBookmarkDistance = kNoBookmarkAhead;
+SInt32 gTestBookmarkOffset = -1;
+} // namespace
+
+void SetNextBookmarkForTesting(SInt32 distance, SInt32 offset) {
+    gTestBookmarkDistance = distance;
+    gTestBookmarkOffset = distance == kNoBookmarkAhead ? -1 : offset;
+}
+
+SInt32 GetDistanceToNextBookmark(SInt32* offset) {
+    if (offset) *offset = gTestBookmarkOffset;
+    return gTestBookmarkDistance;
+}
+
+// The reading character is the cue's until the reading position is drawn.
+SInt32 GetScrollAdjustedCharacter() {
+    return GetScrollCuePositionCharacter(0);
+}
+
+void UpdateCueMark() {}
+
+// No bookmarks are kept yet, so no page follows.
+SInt32 GetNextPage(SInt32, SInt32* line) {
+    if (line) *line = -1;
+    return -1;
+}

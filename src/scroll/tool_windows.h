@@ -13,3 +13,5 @@ void CloseToolbarWindow(SInt16 flag);
 void UpdateToolbarWindow();
 void CloseNonverbalWindow();
 void CloseScrollMonitorWindow(SInt16 flag);
+// Brings the scroll monitor's text to where the prompter now stands.
+void SyncScrollMonitorToScroll();

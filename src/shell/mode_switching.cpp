@@ -25,6 +25,7 @@
 #include "shell/mode_steps.h"
 #include "shell/offscreen_worlds.h"
 #include "shell/periodic_timer.h"
+#include "shell/scroll_tick.h"
 #include "shell/shell.h"
 #include "shell/shell_globals.h"
 #include "shell/startup.h"
@@ -96,6 +97,7 @@ void StartScroll(SInt16 mode) {
     gTimerRunning = true;
     if (GetPref(gThePreferences, kPrefDelayedStart) && gDelayScroll == 0) gDelayScroll = 60;
     const UInt32 now = TickCount();
+    StartScrollTickClock(now);
     // The once-a-second jobs run on the first tick.
     gCurrentTick = now - 60;
     gTimeScrollStarted = now;

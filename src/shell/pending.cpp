@@ -29,7 +29,6 @@ void CreateWindowName(SInt16) {}
 #include "shell/mode_switching.h"
 #include "shell/printing.h"
 #include "shell/script_documents.h"
-#include "shell/scroll_tick.h"
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
 
@@ -122,8 +121,6 @@ void ReloadLastFile(SInt16) {}
 bool DoSaveCancelDialog(SInt16) {
     return true;
 }
-
-void DoScrollTick(UInt32) {}
 
 void Initialize_Printing() {}
 void Close_Printing() {}

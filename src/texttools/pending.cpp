@@ -32,3 +32,9 @@ RGBColor gSylWordsColor1Value = {0, 0, 0xFFFF};
 RGBColor gSylWordsColor2Value = {0, 0x8000, 0};
 RGBColor gSylLinesColor1Value = {0x8000, 0, 0x8000};
 RGBColor gSylLinesColor2Value = {0, 0x8000, 0x8000};
+
+SInt32 gLastScrollToHyper = -1;
+SInt32 gLastReadPositionHyper = -1;
+
+bool gRecordingTaps = false;
+SInt32 gSylWaitingForThisTap = 0;

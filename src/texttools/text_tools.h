@@ -25,3 +25,10 @@ extern RGBColor gSylWordsColor1Value;
 extern RGBColor gSylWordsColor2Value;
 extern RGBColor gSylLinesColor1Value;
 extern RGBColor gSylLinesColor2Value;
+
+// The link last fired on entering the view and on reaching the reading position; -1 tests them afresh.
+extern SInt32 gLastScrollToHyper;
+extern SInt32 gLastReadPositionHyper;
+// Syllable times are being tapped, and the syllable whose tap is awaited.
+extern bool gRecordingTaps;
+extern SInt32 gSylWaitingForThisTap;

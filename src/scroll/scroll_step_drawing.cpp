@@ -1,0 +1,158 @@
+// The frame drawn after each move of the prompter text. Everything here runs on every scroll tick, so
+// it allocates nothing and copies only what the move uncovered where the output allows.
+#include "scroll/scroll_step_drawing.h"
+
+#include "effects/effects.h"
+#include "effects/shapes.h"
+#include "foundation/offscreen_copy.h"
+#include "platform/memory.h"
+#include "prefs/prefs_fields.h"
+#include "scroll/prompter_drawing.h"
+#include "scroll/prompter_window.h"
+#include "scroll/rect_rotation.h"
+#include "scroll/scroll_position.h"
+#include "scroll/text_layer_copy.h"
+#include "shell/offscreen_worlds.h"
+#include "shell/shell_globals.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr RGBColor kBlack{0, 0, 0};
+constexpr RGBColor kWhite{0xFFFF, 0xFFFF, 0xFFFF};
+constexpr SInt16 kHighlightLine = 3;
+
+// The text rectangle in the text world's frame: turned back by the output's rotation.
+Rect TurnedToTextWorld(const Rect& r) {
+    Rect frame = GetScrollWindowContent();
+    frame.right -= kScrollBarStrip;
+    return RotateRect(&frame, r, SInt16(-GetPref(gThePreferences, kPrefRotation)), gScrollOn);
+}
+
+Rect AtOrigin(Rect r) {
+    OffsetRect(&r, SInt16(-r.left), SInt16(-r.top));
+    return r;
+}
+
+void PlainCopy(GWorldPtr source, GWorldPtr destination, const Rect& from, const Rect& to, bool transform) {
+    const PrefsRecord& p = gThePreferences;
+    CopyOffscreentoOffscreen(source, destination, &from, &to, transform && GetPref(p, kPrefMirror),
+                             transform && GetPref(p, kPrefFlip), transform ? GetPref(p, kPrefRotation) : 0, 0,
+                             nullptr, kSourceCopy, nullptr, nullptr, kDestinationCopy, nullptr, nullptr,
+                             false, 0);
+}
+
+// The animated backgrounds are drawn upright in gMatrixPort and turned into the background world here.
+void ComposeBackgroundWorld() {
+    const PrefsRecord& p = gThePreferences;
+    const bool overlays = GetPref(p, kPrefOverlaysOn) != 0;
+    if (ThisScrollAgainstNeedsMatrixPort(GetPref(p, kPrefBackgroundKind)) && gMatrixPort) {
+        SetGWorld(gAnotherOffscreen, nullptr);
+        const Rect picture = AtOrigin(gPictureRect);
+        PlainCopy(gMatrixPort, gAnotherOffscreen, RotateRect(nullptr, picture, GetPref(p, kPrefRotation), 1),
+                  picture, true);
+        if (overlays) {
+            CopyOverlaysToPort(1);
+            CopyOverlaysToPort(2);
+        }
+    } else if (overlays) {
+        SetGWorld(gAnotherOffscreen, nullptr);
+        CopyOverlaysToPort(2);
+    }
+}
+
+void ComposeOverBackground(const Rect& text) {
+    ComposeBackgroundWorld();
+    SetGWorld(gOffscreenExtraWindow, nullptr);
+    Rect covered{};
+    const bool any = SectRect(&gPictureRect, &text, &covered);
+    // Where the background covers the whole text rectangle, erasing first would only be written over.
+    if (!any || !(covered == text)) {
+        const RGBColor back = GetPref(gThePreferences, kPrefPrompterFormat).backColor;
+        RGBBackColor(&back);
+        EraseRect(&text);
+    }
+    if (any) {
+        Rect from = covered;
+        OffsetRect(&from, SInt16(-gPictureRect.left), SInt16(-gPictureRect.top));
+        RGBForeColor(&kBlack);
+        RGBBackColor(&kWhite);
+        CopyBits(gAnotherOffscreen, gOffscreenExtraWindow, &from, &covered, srcCopy, nullptr);
+    }
+    const Rect source = TurnedToTextWorld(text);
+    DoScrollToExtraCopy(&source, &text);
+}
+
+// Without a background only the text layer is in the composite world: what is already there moves with
+// the text, and only the uncovered strip is copied.
+void ComposeTextOnly(const Rect& text, SInt32 pixels) {
+    const PrefsRecord& p = gThePreferences;
+    const bool flip = GetPref(p, kPrefFlip) != 0;
+    const bool lineHighlight = GetPref(p, kPrefHighlightKind) == kHighlightLine;
+    const bool overlays = GetPref(p, kPrefOverlaysOn) != 0;
+    Rect destination = text, source = TurnedToTextWorld(text);
+    // Turned output moves the text across the composite world's rows, so shifting rows would smear it:
+    // the whole layer is copied then.
+    const bool strips = !GetPref(p, kPrefTextFlowsInShape) && !(GetPref(p, kPrefRotation) && gScrollOn) &&
+                        !lineHighlight && (flip || !overlays);
+    SetGWorld(gOffscreenExtraWindow, nullptr);
+    if (strips && FindExposedStrip(text, pixels, flip, &destination, &source))
+        ScrollRect(&text, 0, SInt16(flip ? -pixels : pixels), gUpdateRgn);
+    Handle shape = specialshapeinfo;
+    if (shape) {
+        CheckShapeInfoSize(&destination);
+        shape = specialshapeinfo;
+    }
+    if (shape) HLock(shape);
+    if (overlays) CopyOverlaysToPort(2);
+    CopyOffscreentoOffscreen(gOffscreenScrollWindow, gOffscreenExtraWindow, &source, &destination,
+                             GetPref(p, kPrefMirror) != 0, flip, GetPref(p, kPrefRotation),
+                             UInt16(GetPref(p, kPrefTextFlowsInShape)), shape ? *shape : nullptr, kSourceCopy,
+                             nullptr, nullptr, kDestinationCopy, nullptr, nullptr, false, 0);
+    if (shape) HUnlock(shape);
+}
+
+} // namespace
+
+bool FindExposedStrip(const Rect& textRect, SInt32 pixels, bool flip, Rect* destination, Rect* source) {
+    const SInt32 top = textRect.top, bottom = textRect.bottom;
+    const SInt32 move = flip ? -SInt64(pixels) : pixels;
+    Rect shown = textRect;
+    if (move < 0)
+        shown.top = SInt16(std::max<SInt64>(bottom + SInt64(move), top));
+    else
+        shown.bottom = SInt16(std::min<SInt64>(top + SInt64(move), bottom));
+    if (shown == textRect || move == 0) return false;
+    Rect from = shown;
+    if (flip) {
+        from = textRect;
+        if (move < 0)
+            from.bottom = SInt16(std::min<SInt64>(top - SInt64(move), bottom));
+        else
+            from.top = SInt16(std::max<SInt64>(bottom - SInt64(move), top));
+    }
+    *destination = shown;
+    *source = from;
+    return true;
+}
+
+void DrawScrollStep(SInt32 pixels) {
+    if (!myScrollWindow) return;
+    CGrafPtr windowPort = GetWindowPort(myScrollWindow);
+    if (!gOffscreenExtraWindow || !gOffscreenScrollWindow) {
+        QDFlushPortBuffer(windowPort, nullptr);
+        return;
+    }
+    CGrafPtr savedPort;
+    GDHandle savedDevice;
+    GetGWorld(&savedPort, &savedDevice);
+    const Rect text = gScrollTextRect;
+    if (gAnotherOffscreen)
+        ComposeOverBackground(text);
+    else
+        ComposeTextOnly(text, pixels);
+    CopyOffscreenToScrollWindow();
+    QDFlushPortBuffer(windowPort, nullptr);
+    SetGWorld(savedPort, savedDevice);
+}

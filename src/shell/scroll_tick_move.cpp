@@ -1,0 +1,131 @@
+// The move of a scroll tick: the whole pixels owed go to the scroll step, the background animates with
+// it, and at an end of the text the script loops or the end-of-text actions run once.
+#include "effects/effects.h"
+#include "macros/macro_services.h"
+#include "media/media_services.h"
+#include "platform/events.h"
+#include "platform/windows.h"
+#include "prefs/prefs_fields.h"
+#include "scroll/highlight.h"
+#include "scroll/pacing.h"
+#include "scroll/prompter_drawing.h"
+#include "scroll/scroll_position.h"
+#include "scroll/scroll_windows.h"
+#include "shell/offscreen_worlds.h"
+#include "shell/periodic_timer.h"
+#include "shell/scroll_tick.h"
+#include "shell/scroll_tick_parts.h"
+#include "shell/shell_globals.h"
+
+#include <cmath>
+
+SInt16 nexttoskipto = 0;
+bool skiptonext = false;
+
+namespace {
+
+// The macro a script's end runs, unless the settings turn it off.
+constexpr SInt16 kEndOfTextMacro = 35;
+
+// The previous step moved the text: the end-of-text actions run once, on the first step that does not.
+bool iscrolled = false;
+// Fractional steps of the falling characters, which move at their own rate per second.
+double matrixcount = 0;
+
+void RedrawBackground(SInt32 movable) {
+    if (movable == 0) {
+        UpdateScrollWindow();
+    } else {
+        DrawScrollPicture(0, 0);
+        UpdateCueMark();
+    }
+}
+
+void StepMandalaDesign() {
+    SpirographTimerAction();
+    if (!gPerformingSpiroDesign) return;
+    if (gScrollOn == 3 && Button()) {
+        Point mouse;
+        GetGlobalMouse(&mouse);
+        PerformSpiroMouseClick(mouse, -1);
+    } else {
+        gPerformingSpiroDesign = false;
+    }
+}
+
+void StepBackground(SInt32 movable) {
+    const SInt16 kind = GetPref(gThePreferences, kPrefBackgroundKind);
+    if (ThisScrollAgainstNeedsMatrixPort(kind) && gMatrixPort) {
+        switch (kind) {
+        case kBackgroundFalling: {
+            const double before = std::trunc(matrixcount);
+            matrixcount += GetPref(gThePreferences, kPrefFallingRate) / 60.0;
+            if (std::trunc(matrixcount) != before) MatrixTimerAction();
+            break;
+        }
+        case kBackgroundMovie:
+            if (gTheMovie) gTheMovie = ContinueMovie(gTheMovie, gMatrixPort);
+            break;
+        case kBackgroundStars:
+            StarsTimerAction();
+            break;
+        case kBackgroundMandala:
+            StepMandalaDesign();
+            break;
+        default:
+            break;
+        }
+        RedrawBackground(movable);
+    } else if (kind == kBackgroundLiveVideo) {
+        if (gLiveCaptureRunning) LiveCaptureUpdate();
+        RedrawBackground(movable);
+    }
+}
+
+// A looping script starts again from the other end; otherwise the end sound and macro run once.
+void HandleEndOfText() {
+    const SInt16 direction = GetPref(gThePreferences, kPrefScrollDirection);
+    if (GetPref(gThePreferences, kPrefLoopingText)) {
+        if (direction == 1) {
+            ScrollScrollToBeginning(0);
+            if (GetPref(gThePreferences, kPrefHighlightKind) == kHighlightBall) BounceBallToWordAtCue(1, 0);
+        } else {
+            ScrollScrollToEnd(0);
+        }
+        return;
+    }
+    if (iscrolled && GetPref(gThePreferences, kPrefChime))
+        PlaySnd(GetPref(gThePreferences, kPrefChimeSound), 0);
+    if (iscrolled && !GetPref(gThePreferences, kPrefSkipTimerMacro35)) RunMacroByID(kEndOfTextMacro);
+    iscrolled = false;
+}
+
+} // namespace
+
+void MoveOwedPixels() {
+    if (gSpeedDivisor != 0.0) gScrollThis /= gSpeedDivisor;
+    gScrollThis = FiniteOrZero(gScrollThis);
+    const SInt32 pixels = gInhibitScroll ? 0 : WholePixelsOwed(gScrollThis);
+    gIScrolled = 0;
+    const SInt32 movable = ScrollScrollThisMuch(pixels, 2);
+    StepBackground(movable);
+    if (gTheMusic && myScrollWindow) gTheMusic = ContinueMusic(gTheMusic, GetWindowPort(myScrollWindow));
+    if (pixels == 0) {
+        CheckSoundsDone();
+        gIScrolled = 1;
+    } else if (ScrollScrollThisMuch(pixels, 0) != 0 || gTheMusic) {
+        // Music keeps the end-of-text actions back until it has played out.
+        ++thisscroll;
+        iscrolled = true;
+        gIScrolled = 1;
+    } else {
+        HandleEndOfText();
+    }
+    gScrollThis -= pixels;
+    const SInt32 smoothness = GetPref(gThePreferences, kPrefScrollSmoothness);
+    const SInt16 pacing = GetPref(gThePreferences, kPrefPacingMode);
+    const bool pacedByLine = pacing == kPaceCharactersPerSecond || pacing == kPaceLinesPerMinute ||
+                             pacing == kPaceSyllablesPerMinute || pacing == kPaceSynchronized;
+    if ((smoothness == kSmoothLineByLine || smoothness == kSmoothPageByPage) && pacedByLine)
+        gScrollDistance = CalculateScrollDistanceThisLine(2);
+}
