@@ -15,6 +15,8 @@
 #include "textengine/style_scrap.h"
 #include "textengine/text_engine.h"
 
+#include "prompter_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -22,41 +24,17 @@
 
 namespace {
 
-class PrompterWindow : public ::testing::Test {
+class PrompterWindow : public PrompterFixture {
   protected:
-    void SetUp() override {
-        SetErrorMessageRecording(true);
-        ClearRecordedErrorMessages();
-        resources = OpenResFile(ORVALIS_RESOURCE_FILE, fsRdPerm);
-        ASSERT_GT(resources, 0);
-        savedPrefs = gThePreferences;
-        savedPlaces = gPositionPreferences;
-        gScrollOn = 0;
-        gEditOn = 1;
-    }
     void TearDown() override {
         StopScroll();
-        RemoveLoopTimer();
-        CloseScrollWindow();
-        for (Handle* h : {&myTextResource, &myStyle})
-            if (*h) DisposeHandle(*h), *h = nullptr;
-        gThePreferences = savedPrefs;
-        gPositionPreferences = savedPlaces;
-        if (resources > 0) CloseResFile(resources);
-        SetErrorMessageRecording(false);
+        PrompterFixture::TearDown();
     }
     void OpenAt(const Rect& place) {
         SetWindowPlace(gPositionPreferences, kPlacePrompter, place);
         OpenScrollWindow();
         ASSERT_NE(myScrollWindow, nullptr);
     }
-    static std::string BoxText() {
-        Handle text = WEGetText(ScrollWEHandle);
-        return std::string(*text, size_t(WEGetTextLength(ScrollWEHandle)));
-    }
-    ResFileRefNum resources = -1;
-    PrefsRecord savedPrefs;
-    PositionPrefsRecord savedPlaces;
 };
 
 // Two runs: the first five characters in one size, the rest in another.

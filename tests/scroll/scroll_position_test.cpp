@@ -19,6 +19,8 @@
 #include "shell/shell_globals.h"
 #include "textengine/text_engine.h"
 
+#include "prompter_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -47,16 +49,10 @@ SInt32 FirstLineTop() {
     return point.v;
 }
 
-class ScrollPosition : public ::testing::Test {
+class ScrollPosition : public PrompterFixture {
   protected:
     void SetUp() override {
-        SetErrorMessageRecording(true);
-        resources = OpenResFile(ORVALIS_RESOURCE_FILE, fsRdPerm);
-        ASSERT_GT(resources, 0);
-        savedPrefs = gThePreferences;
-        savedPlaces = gPositionPreferences;
-        gScrollOn = 0;
-        gEditOn = 1;
+        PrompterFixture::SetUp();
         gMyBitWidth = 32;
         PrefsRecord& p = gThePreferences;
         for (PrefShort field :
@@ -77,16 +73,9 @@ class ScrollPosition : public ::testing::Test {
     void TearDown() override {
         gScrollOn = 0;
         DestroyOffscreenWindows();
-        RemoveLoopTimer();
-        CloseScrollWindow();
-        for (Handle* h : {&myTextResource, &myStyle})
-            if (*h) DisposeHandle(*h), *h = nullptr;
-        gThePreferences = savedPrefs;
-        gPositionPreferences = savedPlaces;
+        PrompterFixture::TearDown();
         gScrollCurrentPos = 0;
         gSaveScrollPositionCount = 0;
-        if (resources > 0) CloseResFile(resources);
-        SetErrorMessageRecording(false);
     }
     static void SetScript(const std::string& script) {
         if (myTextResource) DisposeHandle(myTextResource);
@@ -94,12 +83,6 @@ class ScrollPosition : public ::testing::Test {
         std::memcpy(*myTextResource, script.data(), script.size());
         PutScrollTextInBox(false);
     }
-    static std::string BoxText() {
-        return std::string(*WEGetText(ScrollWEHandle), size_t(WEGetTextLength(ScrollWEHandle)));
-    }
-    ResFileRefNum resources = -1;
-    PrefsRecord savedPrefs;
-    PositionPrefsRecord savedPlaces;
 };
 
 TEST_F(ScrollPosition, EveryWholePixelStepMovesExactlyThatManyPixels) {
