@@ -51,12 +51,6 @@ SInt32 SetRealEditPosition(SInt32 offset) {
 #include "prefs/prefs_fields.h"
 #include "textengine/text_engine.h"
 
-SInt16 gCueWidth = 0;
-bool gCueSpotNeedsRecalc = true;
-Rect gCueRect{};
-Rect gPictureRect{};
-PicHandle gThePicture = nullptr;
-bool gTabBarShowing = false;
 
 void GetCue() {}
 
@@ -88,7 +82,7 @@ void UpdateScrollWindow() {
     SetPort(saved);
 }
 
-SInt32 GetScrollCuePositionCharacter(SInt16) {
+SInt32 GetScrollCuePositionCharacter(SInt16*) {
     return 0;
 }
 

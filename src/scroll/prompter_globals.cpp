@@ -1,4 +1,5 @@
 // Definitions of the prompter window's globals.
+#include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
 
 GrafPtr myScrollWindowAlias = nullptr;
@@ -20,3 +21,9 @@ SInt16 gUpdateWindowBounds = 0;
 bool gInhibitBoundChanged = false;
 bool gWaitingForUpdate = false;
 bool gQuitting = false;
+SInt16 gCueWidth = 0;
+bool gCueSpotChanged = true;
+Rect gCueRect{};
+Rect gPictureRect{};
+PicHandle gThePicture = nullptr;
+bool gTabBarShowing = false;

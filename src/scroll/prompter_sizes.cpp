@@ -28,7 +28,7 @@ void ShortNewScrollWindowSize(SInt16, SInt16) {
         FlipScreenRects(1);
     }
     if (myScrollWindowAlias) SetPort(myScrollWindowAlias);
-    gCueSpotNeedsRecalc = true;
+    gCueSpotChanged = true;
     if (!GetPref(gThePreferences, kPrefScrollInCapitals) && !gScrollingInAllCAPS) {
         MoveScrollTextBox();
     } else {

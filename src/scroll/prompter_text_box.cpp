@@ -173,7 +173,7 @@ void MoveScrollTextBox() {
     GrafPtr saved;
     GetPort(&saved);
     SetPort(myScrollWindowAlias);
-    gCueSpotNeedsRecalc = true;
+    gCueSpotChanged = true;
     const LongRect dest = LayOutForTextBox();
     if (ScrollWEHandle) {
         SetScrollPort(myScrollWindowAlias, ScrollWEHandle);

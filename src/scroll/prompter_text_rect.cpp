@@ -43,7 +43,7 @@ void Report(const char* message, int times) {
 void SetScrollWindowTextRect(const Rect* box) {
     if (!myScrollWindow) return;
     GetCue();
-    gCueSpotNeedsRecalc = true;
+    gCueSpotChanged = true;
     PrompterLayoutSettings settings = CurrentLayoutSettings(box);
     PrompterLayout layout = CalculatePrompterLayout(settings);
     Report("Bad rect in SetScrollWindowtextRect", layout.badBoxReports);

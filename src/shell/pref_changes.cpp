@@ -68,7 +68,7 @@ void ResetForNewPrefs() {
     CloseScrollWindow();
     SetTextEffectsFromPrefs();
     OpenScrollWindow();
-    gCueSpotNeedsRecalc = true;
+    gCueSpotChanged = true;
     if (!myScrollWindow) return;
     SetScrollWindowToNormal();
     PutScrollTextInBox(false);
