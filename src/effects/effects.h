@@ -1,6 +1,8 @@
 // State and operations of the visual effects that the other subsystems use.
 #pragma once
 
+#include <string>
+
 #include "platform/geometry.h"
 
 // The standard colour index that star pictures recolour (-1 none) and the colour it becomes: a standard
@@ -30,3 +32,25 @@ void SpirographTimerAction();
 // A mandala design is being drawn with the mouse on the prompter.
 extern bool gPerformingSpiroDesign;
 void PerformSpiroMouseClick(Point where, SInt16 flag);
+
+// The animated backgrounds run in gMatrixPort: started, and re-fitted to a new picture rectangle once
+// running. A background that could not start leaves its flag clear.
+extern bool gMatrixReady;
+extern bool gStarsReady;
+extern bool gSpirographReady;
+void InitializeMatrix();
+void FixTrixBounds();
+void InitializeStars();
+void FixStarBounds();
+void InitializeSpirograph();
+void FixSpirographBounds();
+
+// Files chosen in the open dialogs of the mandala and overlay editors (absolute paths): a mandala file,
+// an overlay file, a picture for the current overlay. 0 when used, else an error.
+OSErr DoOpenSpiroFile(const std::string& file);
+OSErr DoOpenOverlayFile(const std::string& file);
+OSErr DoOpenOverlayPic(const std::string& file);
+// Save the mandala or the overlays to gOutPath + gOutName (kind -8, -9) or start the save dialog
+// (kind 0 and above); 0 when saved.
+OSErr DoSaveSpiroFile(SInt16 kind);
+OSErr DoSaveOverlayFile(SInt16 kind);

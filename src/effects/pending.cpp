@@ -48,3 +48,21 @@ void StarsTimerAction() {}
 void SpirographTimerAction() {}
 bool gPerformingSpiroDesign = false;
 void PerformSpiroMouseClick(Point, SInt16) {}
+
+// No animated background starts until they are built, so their kinds show their still pictures.
+bool gMatrixReady = false;
+bool gStarsReady = false;
+bool gSpirographReady = false;
+void InitializeMatrix() {}
+void FixTrixBounds() {}
+void InitializeStars() {}
+void FixStarBounds() {}
+void InitializeSpirograph() {}
+void FixSpirographBounds() {}
+
+// Until the mandala and overlay editors exist, their files can be neither opened nor saved.
+OSErr DoOpenSpiroFile(const std::string&) { return paramErr; }
+OSErr DoOpenOverlayFile(const std::string&) { return paramErr; }
+OSErr DoOpenOverlayPic(const std::string&) { return paramErr; }
+OSErr DoSaveSpiroFile(SInt16) { return paramErr; }
+OSErr DoSaveOverlayFile(SInt16) { return paramErr; }

@@ -32,14 +32,6 @@ SInt16 matchdict(SInt16 kind, UInt16 from, UInt16 to, const char* word, SInt16 m
     return -1;
 }
 
-// Until the open and save dialogs are built, a request only records its purpose: no answer ever comes.
-#include "foundation/file_dialogs.h"
-#include "shell/shell_globals.h"
-
-void GetFileName(ConstStr255Param, ConstStr255Param, OSType, SInt16 purpose) {
-    gIdflag = purpose;
-}
-
 // ---- What start-up and the event handlers use before their own code exists ----
 
 void InitializeDictionary() {}

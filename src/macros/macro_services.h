@@ -2,6 +2,8 @@
 // macros, the running macros' steps and the macro windows the shell closes at quit.
 #pragma once
 
+#include <string>
+
 #include "platform/geometry.h"
 #include "platform/types.h"
 
@@ -36,3 +38,16 @@ void UpdateMacroExecutingInfo(SInt16 slot);
 void CloseMacroEditorWindow(SInt16 flag);
 void CloseFunctionsWindow(SInt16 flag);
 void CloseMacroMonitorWindow(SInt16 flag);
+
+// An opened compiled macro is run rather than opened for editing (normally true).
+extern bool gRunMacroOnOpen;
+// A macro is being saved; a cancelled save dialog clears it.
+extern bool gInSave;
+// Files chosen or dropped (absolute paths): a compiled macro run (with its start line and flags) or
+// opened for editing, a macro source put into the macro editor. 0 when done, else an error.
+OSErr DoRunMacro(const std::string& file, SInt16 line, SInt16 flags);
+OSErr DoEditMacro(const std::string& file);
+OSErr DoOpenMacroSource(const std::string& file);
+// Save the compiled macro (kind -6) or its source (kind -7) to gOutPath + gOutName; 0 when saved.
+OSErr DoSaveMacro(SInt16 kind);
+OSErr DoSaveMacroSource(SInt16 kind);

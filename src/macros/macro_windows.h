@@ -15,3 +15,13 @@ extern WindowPtr myKeyEquivWindow;
 extern GDHandle myKeyEquivDevice;
 extern WindowPtr myCommandWindow;
 extern GDHandle myCommandDevice;
+
+#include "textengine/text_engine_types.h"
+
+// The macro editor's text; null while the editor is closed.
+extern WEReference MacroEditWEHandle;
+// After its text changed: re-lay the macro editor, its scroll bar and position, and copy its text out.
+void MacroEditorRecalText();
+void SetMacroEditorWindowScrolls();
+void GetCurrentMacroEditorPos();
+void GetNewMacroEditorText();

@@ -51,3 +51,20 @@ void UpdateMacroExecutingInfo(SInt16) {}
 void CloseMacroEditorWindow(SInt16) {}
 void CloseFunctionsWindow(SInt16) {}
 void CloseMacroMonitorWindow(SInt16) {}
+
+// ---- The macro editor's text: there is no editor until it is built ----
+#include "macros/macro_windows.h"
+WEReference MacroEditWEHandle = nullptr;
+void MacroEditorRecalText() {}
+void SetMacroEditorWindowScrolls() {}
+void GetCurrentMacroEditorPos() {}
+void GetNewMacroEditorText() {}
+
+// Until macros can be read, run and saved, an opened macro does nothing and no macro is saved.
+bool gRunMacroOnOpen = true;
+bool gInSave = false;
+OSErr DoRunMacro(const std::string&, SInt16, SInt16) { return paramErr; }
+OSErr DoEditMacro(const std::string&) { return paramErr; }
+OSErr DoOpenMacroSource(const std::string&) { return paramErr; }
+OSErr DoSaveMacro(SInt16) { return paramErr; }
+OSErr DoSaveMacroSource(SInt16) { return paramErr; }

@@ -2,6 +2,7 @@
 // list, sounds, live video and recording, and what quit must stop.
 #pragma once
 
+#include "platform/dialogs.h"
 #include "platform/drawing.h"
 #include "platform/types.h"
 
@@ -56,6 +57,8 @@ double CalculateExactDistanceToChar(SInt32 offset);
 extern bool gBallsReady;
 // The bouncing ball over the word at the cue; mode 1 starts it, 2 moves it on.
 void BounceBallToWordAtCue(SInt16 mode, SInt16 flag);
+// Draws the bouncing ball at its current rectangle in the current port.
+void DrawBall();
 // Plays a sound of the program's resource file; async 0 waits for it to end.
 void PlaySnd(SInt16 id, SInt16 async);
 // Brings the newest live video frame into the background world.
@@ -71,3 +74,70 @@ SInt32 EstimateMusicTime();
 // The character under the cue, placed within its line by the cue's place in the line height; with ahead
 // set, the owed pixels are applied first. Stores the line when asked.
 SInt32 FindScrollExactOffset(SInt16 ahead, SInt32* line);
+
+// ---- The background movie and live video behind the prompter text ----
+struct VideoChannelRecord;
+using VideoChannel = VideoChannelRecord*;
+// The live video's world and the part of it that holds the frame; null and empty while no capture runs.
+extern GWorldPtr gLiveVideoPort;
+extern Rect gLiveVideoBounds;
+// The capture's video channel; null while none is open.
+extern VideoChannel gVideoChannel;
+// Opens a movie file (Mac Roman name and folder) to play into the port; null when it cannot be opened.
+Movie GetTheMovie(ConstStr255Param name, ConstStr255Param folder, GrafPtr port, bool background);
+// The movie's poster picture, else its picture at the preview time; null when it has neither.
+PicHandle GetMoviePosterPicture(Movie movie);
+Rect GetMovieNaturalBounds(Movie movie);
+// The size of the frames the video channel delivers.
+Rect GetVideoSourceBounds(VideoChannel channel);
+// Starts the capture into gLiveVideoPort, or resumes a paused one.
+void StartLiveCapture(SInt16 flags, SInt16 mode);
+void ResumeLiveCapture();
+// Re-fit the movie and the live video to the background picture's rectangle.
+void FixMovieBounds();
+void FixLiveVideoBounds();
+
+// ---- Script queues, the media list and the background music, as opening a file reaches them ----
+
+// The current script queue: a 780-byte header (u32 element count at 768, current index at 772, opening
+// index at 776), then 1,060-byte elements (file name at 256, folder at 512, both length-prefixed Mac Roman;
+// u16 is-text-file at 1042 and line-end flag at 1044); null when none is loaded.
+extern Handle gQueue;
+// The background music's file name (UTF-8; its folder is gMusicPath).
+extern std::string gMusicFileName;
+void DisposeQueue();
+// The queue stored in the file; null when it cannot be read.
+Handle LoadQueueFile(const std::string& name, const std::string& folder);
+// Applies the preference set that queue element asks for; nothing for an index out of range.
+void RegisterQueueElement(SInt32 index);
+// Appends an element after element `after` (-1: at the end); noErr or a memory error.
+OSErr AddToQueueList(Handle queue, SInt32 after);
+// The queue dialog while it is open (null when closed), the queue it edits, how a chosen file enters it
+// (1 replaces the current element, 2 inserts after it), its current element and its changed flag.
+extern DialogPtr gQueueDialog;
+extern Handle gQueueForDialog;
+extern SInt16 gQueueOpenFlag;
+extern SInt32 gQueueDialogCurrent;
+extern bool squeuechanged;
+void ChangeQueueList(Handle queue, SInt32 index);
+void FillQueueList(Handle queue);
+void FillQueueItemFields(SInt32 element, SInt32 count);
+void DrawQueueSample(DialogPtr dialog, SInt16 item);
+// Reads the beginning of an element's document, retrying in the alternate folder; null when not found.
+Handle GetSampleQueueText(const std::string& name, const std::string& folder, const std::string& alternate,
+                          bool keepPrevious, bool* foundInAlternate);
+// Adds a movie (an absolute path) to the media list.
+void LogMovie(const std::string& path);
+// Opens a sound file as the background music, trying the alternate folder too; null when it cannot.
+Movie GetTheMusic(const std::string& name, const std::string& folder, const std::string& alternate,
+                  bool* foundInAlternate, GrafPtr port);
+// The folder of the script queue's current script (UTF-8, ending in '/'); empty without a queue.
+std::string GetScriptQueueFolder();
+
+// The format of an exported picture sequence: 3 JPEG, 1 PICT.
+extern SInt16 gChosenSequenceType;
+// Save the queue (kind -1, -2), the scroll as a picture sequence (-4) or as a movie (-5) to gOutPath +
+// gOutName; 0 when saved.
+OSErr DoSaveQueue(SInt16 kind);
+OSErr DoSavePictureSequence(SInt16 kind);
+OSErr DoSaveMovie(SInt16 kind);

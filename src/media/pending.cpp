@@ -83,3 +83,74 @@ bool gBallsReady = false;
 void BounceBallToWordAtCue(SInt16, SInt16) {}
 void PlaySnd(SInt16, SInt16) {}
 void LiveCaptureUpdate() {}
+
+// ---- The background movie and live video ----
+GWorldPtr gLiveVideoPort = nullptr;
+Rect gLiveVideoBounds{};
+VideoChannel gVideoChannel = nullptr;
+
+// No movie opens and no capture starts until the media player exists: the background movie kind shows
+// its built-in picture and live video its still.
+Movie GetTheMovie(ConstStr255Param, ConstStr255Param, GrafPtr, bool) {
+    return nullptr;
+}
+PicHandle GetMoviePosterPicture(Movie) {
+    return nullptr;
+}
+Rect GetMovieNaturalBounds(Movie) {
+    return Rect{};
+}
+Rect GetVideoSourceBounds(VideoChannel) {
+    return Rect{};
+}
+void StartLiveCapture(SInt16, SInt16) {}
+void ResumeLiveCapture() {}
+void FixMovieBounds() {}
+void FixLiveVideoBounds() {}
+
+void DrawBall() {}
+// No script queue runs until the media list is built.
+std::string GetScriptQueueFolder() {
+    return {};
+}
+
+// ---- Script queues, the media list and the background music: nothing loads until the queue and the
+// media player are built ----
+#include "platform/memory.h"
+Handle gQueue = nullptr;
+std::string gMusicFileName;
+DialogPtr gQueueDialog = nullptr;
+Handle gQueueForDialog = nullptr;
+SInt16 gQueueOpenFlag = 0;
+SInt32 gQueueDialogCurrent = -1;
+bool squeuechanged = false;
+void DisposeQueue() {
+    if (gQueue) DisposeHandle(gQueue);
+    gQueue = nullptr;
+}
+Handle LoadQueueFile(const std::string&, const std::string&) {
+    return nullptr;
+}
+void RegisterQueueElement(SInt32) {}
+OSErr AddToQueueList(Handle, SInt32) {
+    return memFullErr;
+}
+void ChangeQueueList(Handle, SInt32) {}
+void FillQueueList(Handle) {}
+void FillQueueItemFields(SInt32, SInt32) {}
+void DrawQueueSample(DialogPtr, SInt16) {}
+Handle GetSampleQueueText(const std::string&, const std::string&, const std::string&, bool, bool* found) {
+    if (found) *found = false;
+    return nullptr;
+}
+void LogMovie(const std::string&) {}
+Movie GetTheMusic(const std::string&, const std::string&, const std::string&, bool* found, GrafPtr) {
+    if (found) *found = false;
+    return nullptr;
+}
+
+// Until the queue and the exports exist, nothing of theirs is saved.
+SInt16 gChosenSequenceType = 3;
+OSErr DoSaveQueue(SInt16) { return paramErr; }
+OSErr DoSavePictureSequence(SInt16) { return paramErr; }
+OSErr DoSaveMovie(SInt16) { return paramErr; }

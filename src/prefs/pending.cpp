@@ -3,3 +3,8 @@
 #include "prefs/preferences_dialog.h"
 
 void DoPreferences() {}
+
+// Until the preferences dialog exists it is never open, and nothing waits for its files.
+DialogPtr gPrefsDialog = nullptr;
+OSErr CompleteGettingAutoFile(const std::string&) { return paramErr; }
+OSErr CompleteGettingPrefPicture(const std::string&) { return paramErr; }

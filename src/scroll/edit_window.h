@@ -13,3 +13,5 @@ void SetEditWindowTextRect();
 void OpenTextEditWindow();
 void CloseEditWindow(SInt16 flag);
 void UpdateEditWindow();
+// Fills the edit window with the script text.
+void PutEditTextInBox();

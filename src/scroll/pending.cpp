@@ -3,8 +3,16 @@
 #include "scroll/scroll_engine.h"
 
 #include "platform/drawing.h"
+#include "platform/memory.h"
+#include "scroll/prompter_window.h"
+#include "shell/shell_globals.h"
+#include "textengine/text_engine.h"
+
+#include <cstring>
 
 void UpdateInfoRect(SInt16, SInt16, SInt32) {}
+
+void DrawScrollTabBar(const Rect*) {}
 
 // The rectangle's frame only; the moving tab markers come with the prompter's tab stops.
 void TrackActors(WindowPtr window, const Rect* rectangle) {
@@ -27,7 +35,29 @@ bool GetColorDialog(SInt16, RGBColor*) {
 
 bool gTextHasChanged = false;
 
-void GetNewText(SInt16) {}
+// The script is taken out of the prompter's text box (the only view of it until the edit window exists),
+// with its styles; never from a capitals copy made for scrolling.
+void GetNewText(SInt16) {
+    if (!ScrollWEHandle || gScrollingInAllCAPS) return;
+    Handle text = WEGetText(ScrollWEHandle);
+    const Size length = Size(WEGetTextLength(ScrollWEHandle));
+    Handle copy = nullptr;
+    if (!text || PtrToHand(*text, &copy, length) != noErr) return;
+    if (myTextResource) DisposeHandle(myTextResource);
+    myTextResource = copy;
+    // The engine copies runs in the memory form the script keeps: the run count, a format word (3 for the
+    // script), then the runs.
+    Handle styles = NewHandle(0);
+    if (styles && WECopyRange(0, length, nullptr, styles, nullptr, ScrollWEHandle) == noErr &&
+        GetHandleSize(styles) >= 4) {
+        const UInt16 format = 3;
+        std::memcpy(*styles + 2, &format, 2);
+        if (myStyle) DisposeHandle(myStyle);
+        myStyle = styles;
+        styles = nullptr;
+    }
+    if (styles) DisposeHandle(styles);
+}
 
 // No bookmarks or soft returns until the script's edit window keeps them, so offsets are the same in both.
 void AdjustBookmarks(SInt32, SInt32, SInt32) {}
@@ -43,57 +73,15 @@ SInt32 SetRealEditPosition(SInt32 offset) {
 }
 
 // ---- Prompter drawing ----
+#include "prefs/prefs_fields.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_windows.h"
 #include "shell/offscreen_worlds.h"
 #include "shell/shell_globals.h"
-#include "prefs/prefs_fields.h"
 #include "textengine/text_engine.h"
 
-
-void GetCue() {}
-
-// The text on the back colour, and through the offscreen world the way the output shows it; the cue,
-// the strip and the background come with the prompter's drawing.
-void UpdateScrollWindow() {
-    if (!myScrollWindow || !ScrollWEHandle || !myScrollWindowAlias) return;
-    GrafPtr saved;
-    GetPort(&saved);
-    const RGBColor back = GetPref(gThePreferences, kPrefPrompterFormat).backColor;
-    CGrafPtr windowPort = GetWindowPort(myScrollWindow);
-    SetPort(windowPort);
-    RGBBackColor(&back);
-    const Rect content = GetScrollWindowContent();
-    EraseRect(&content);
-    SetPort(myScrollWindowAlias);
-    RGBBackColor(&back);
-    WEUpdate(nullptr, ScrollWEHandle);
-    if (myScrollWindowAlias != windowPort) {
-        UInt8 transform = kCopyUpright;
-        if (GetPref(gThePreferences, kPrefMirror)) transform |= kCopyMirrorBit;
-        if (GetPref(gThePreferences, kPrefFlip)) transform = UInt8((transform ^ kCopyMirrorBit) | kCopyRotate180);
-        Rect source{};
-        GetPortBounds(myScrollWindowAlias, &source);
-        SetPort(windowPort);
-        CopyBitsTransformed(myScrollWindowAlias, windowPort, &source, &gScrollTextRect, transform);
-    }
-    QDFlushPortBuffer(windowPort, nullptr);
-    SetPort(saved);
-}
-
-SInt32 GetScrollCuePositionCharacter(SInt16*) {
-    return 0;
-}
-
-// The cue column's top as the upright layout places it; flip and rotation come with the cue's drawing.
-SInt16 GetCueScrollRectPosition() {
-    return SInt16(gCueRect.top - gScrollTextRect.top);
-}
-
 void SyncScrollMonitorToScroll() {}
-
-void DrawScrollPicture(SInt16, SInt16) {}
 
 // ---- Screens ----
 #include "scroll/screens.h"
@@ -225,7 +213,6 @@ bool IsPaused() {
     return gPausedForTesting;
 }
 
-
 // ---- Bookmark stops ----
 #include "scroll/bookmarks.h"
 
@@ -246,15 +233,39 @@ SInt32 GetDistanceToNextBookmark(SInt32* offset) {
     return gTestBookmarkDistance;
 }
 
-// The reading character is the cue's until the reading position is drawn.
-SInt32 GetScrollAdjustedCharacter() {
-    return GetScrollCuePositionCharacter(0);
-}
-
-void UpdateCueMark() {}
-
 // No bookmarks are kept yet, so no page follows.
 SInt32 GetNextPage(SInt32, SInt32* line) {
     if (line) *line = -1;
     return -1;
 }
+
+
+// ---- Bookmark slots: the storing calls of the document code and file opening ----
+
+SInt32 gNumBookmarks = 0;
+Handle gBookmarkNames = nullptr;
+UInt8 gBookmarkCharacter = 0xB5;
+// Without the dialog the character already chosen stands; none chosen counts as a cancel.
+bool GetMarkCharacter() {
+    return gBookmarkCharacter != 0;
+}
+void SetBookmark(SInt16, SInt32, SInt16) {}
+void CleanUpBookmarkList(SInt16) {}
+void SetBookmarkName(SInt16, ConstStr255Param) {}
+void SetBookmarkMenuItem(SInt32, SInt16, SInt16) {}
+void SetBookmarkListText(SInt16) {}
+
+// Nothing is kept for Undo until snapshots exist.
+void StoreUndoInfo(SInt16) {}
+
+#include "scroll/tool_windows.h"
+Handle myNonverbalText = nullptr;
+Handle gNonverbalWordLineArray = nullptr;
+SInt32 gTotalNonverbalWords = 0;
+bool PutNonverbalTextInBox() {
+    return false;
+}
+void UpdateNonverbalWindow() {}
+
+#include "scroll/edit_window.h"
+void PutEditTextInBox() {}

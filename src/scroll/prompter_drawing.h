@@ -10,3 +10,7 @@
 extern bool gTabBarShowing;
 
 void UpdateScrollWindow();
+// Erases what nothing covers: outside the text, the picture, the cue column, the strip and the ruler
+// (the second with the prompter's port made current).
+void UpdateScrollExtraRects();
+void DrawScrollExtraRects();

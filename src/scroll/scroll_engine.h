@@ -12,6 +12,8 @@ SInt32 DoScrollSlower();
 void SetScrollAmount(SInt32 speed, SInt16 direction);
 // Redraws the prompter's information strip.
 void UpdateInfoRect(SInt16 style, SInt16 flag, SInt32 value);
+// The tab ruler above the prompter text in edit mode, within the frame.
+void DrawScrollTabBar(const Rect* frame);
 // Draws, in exclusive-or, the feedback of a rectangle being dragged in a window; a second call with the
 // same rectangle erases it.
 void TrackActors(WindowPtr window, const Rect* rectangle);
@@ -34,3 +36,6 @@ void AdjustFakeReturns(SInt32 offset, SInt32 delta);
 // Converts between offsets in the edit window's text and in the script text (soft returns removed).
 SInt32 GetRealEditPosition(SInt32 offset);
 SInt32 SetRealEditPosition(SInt32 offset);
+// Keeps what an edit of the given kind changes (15: text, styles, bookmarks, names, hypertext, file
+// names and selections; 240: the macro editor's text) so that Undo can restore it.
+void StoreUndoInfo(SInt16 kind);

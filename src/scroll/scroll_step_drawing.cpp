@@ -7,6 +7,7 @@
 #include "foundation/offscreen_copy.h"
 #include "platform/memory.h"
 #include "prefs/prefs_fields.h"
+#include "scroll/prompter_compose.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
 #include "scroll/rect_rotation.h"
@@ -23,26 +24,6 @@ constexpr RGBColor kBlack{0, 0, 0};
 constexpr RGBColor kWhite{0xFFFF, 0xFFFF, 0xFFFF};
 constexpr SInt16 kHighlightLine = 3;
 
-// The text rectangle in the text world's frame: turned back by the output's rotation.
-Rect TurnedToTextWorld(const Rect& r) {
-    Rect frame = GetScrollWindowContent();
-    frame.right -= kScrollBarStrip;
-    return RotateRect(&frame, r, SInt16(-GetPref(gThePreferences, kPrefRotation)), gScrollOn);
-}
-
-Rect AtOrigin(Rect r) {
-    OffsetRect(&r, SInt16(-r.left), SInt16(-r.top));
-    return r;
-}
-
-void PlainCopy(GWorldPtr source, GWorldPtr destination, const Rect& from, const Rect& to, bool transform) {
-    const PrefsRecord& p = gThePreferences;
-    CopyOffscreentoOffscreen(source, destination, &from, &to, transform && GetPref(p, kPrefMirror),
-                             transform && GetPref(p, kPrefFlip), transform ? GetPref(p, kPrefRotation) : 0, 0,
-                             nullptr, kSourceCopy, nullptr, nullptr, kDestinationCopy, nullptr, nullptr,
-                             false, 0);
-}
-
 // The animated backgrounds are drawn upright in gMatrixPort and turned into the background world here.
 void ComposeBackgroundWorld() {
     const PrefsRecord& p = gThePreferences;
@@ -50,8 +31,8 @@ void ComposeBackgroundWorld() {
     if (ThisScrollAgainstNeedsMatrixPort(GetPref(p, kPrefBackgroundKind)) && gMatrixPort) {
         SetGWorld(gAnotherOffscreen, nullptr);
         const Rect picture = AtOrigin(gPictureRect);
-        PlainCopy(gMatrixPort, gAnotherOffscreen, RotateRect(nullptr, picture, GetPref(p, kPrefRotation), 1),
-                  picture, true);
+        CopyTurnedAsOutput(gMatrixPort, gAnotherOffscreen,
+                           RotateRect(nullptr, picture, GetPref(p, kPrefRotation), 1), picture, true);
         if (overlays) {
             CopyOverlaysToPort(1);
             CopyOverlaysToPort(2);
@@ -84,8 +65,8 @@ void ComposeOverBackground(const Rect& text) {
     DoScrollToExtraCopy(&source, &text);
 }
 
-// Without a background only the text layer is in the composite world: what is already there moves with
-// the text, and only the uncovered strip is copied.
+} // namespace
+
 void ComposeTextOnly(const Rect& text, SInt32 pixels) {
     const PrefsRecord& p = gThePreferences;
     const bool flip = GetPref(p, kPrefFlip) != 0;
@@ -112,8 +93,6 @@ void ComposeTextOnly(const Rect& text, SInt32 pixels) {
                              nullptr, nullptr, kDestinationCopy, nullptr, nullptr, false, 0);
     if (shape) HUnlock(shape);
 }
-
-} // namespace
 
 bool FindExposedStrip(const Rect& textRect, SInt32 pixels, bool flip, Rect* destination, Rect* source) {
     const SInt32 top = textRect.top, bottom = textRect.bottom;

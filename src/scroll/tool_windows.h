@@ -15,3 +15,10 @@ void CloseNonverbalWindow();
 void CloseScrollMonitorWindow(SInt16 flag);
 // Brings the scroll monitor's text to where the prompter now stands.
 void SyncScrollMonitorToScroll();
+// The nonverbal-cue text: a copy of the window's text, and the word data of that copy.
+extern Handle myNonverbalText;
+extern Handle gNonverbalWordLineArray;
+extern SInt32 gTotalNonverbalWords;
+// Puts myNonverbalText into the window (true when there was a window's text to fill), and redraws it.
+bool PutNonverbalTextInBox();
+void UpdateNonverbalWindow();

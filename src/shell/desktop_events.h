@@ -16,9 +16,20 @@ extern bool gNeedOpenModalDialog;
 extern Str255 gForceFileName;
 extern const std::string* gGlobalSpecPtr;
 
+// A request the program does not answer.
+enum : OSErr { errAEEventNotHandled = -1708 };
+
+// Installs the answers to the desktop's requests (open documents, print, quit; the rest are refused).
 void InitAEHandlers();
-// Opens the files (absolute UTF-8 paths) for the purpose pending in gIdflag; the status of the last one.
+// A request by its class and event code ('aevt'/'odoc' opens the files): the handler's status, or
+// errAEEventNotHandled for a request without one or before InitAEHandlers.
+OSErr HandleDesktopRequest(OSType eventClass, OSType eventID, const std::vector<std::string>& files);
+// Opens the files (absolute UTF-8 paths) for the purpose pending in gIdflag, which is 0 afterwards;
+// the status of the last one.
 OSErr OpenDocumentsEvent(const std::vector<std::string>& files);
+// The purpose a file is opened for: a compiled macro (named "*.macro", or holding compiled macro data)
+// runs as one (-6) unless a hypertext link, the mandala or the overlay editor asked for a file.
+SInt16 PurposeForOpenedFile(SInt16 purpose, const std::string& file);
 // Asks the program to quit: the timer confirms and ends the event loop.
 OSErr HandleQuitApp();
 // Ends an open dialog still showing.

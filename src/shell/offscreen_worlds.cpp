@@ -4,6 +4,7 @@
 
 #include "effects/effects.h"
 #include "prefs/prefs_fields.h"
+#include "scroll/prompter_compose.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
 #include "scroll/rect_rotation.h"
@@ -50,11 +51,6 @@ Rect WorldBounds(GWorldPtr world) {
     Rect bounds{};
     GetPortBounds(world, &bounds);
     return bounds;
-}
-
-Rect AtOrigin(Rect r) {
-    OffsetRect(&r, SInt16(-r.left), SInt16(-r.top));
-    return r;
 }
 
 // The scroll world covers the text rectangle as the rotated output draws it.

@@ -17,46 +17,24 @@ void CreateWindowName(SInt16) {}
 // ---- Start-up, the timer and the event handlers reach these before their own code exists ----
 
 #include "foundation/app_paths.h"
+#include "foundation/file_dialogs.h"
 #include "platform/file_io.h"
 #include "platform/memory.h"
 #include "platform/text_encoding.h"
 #include "scroll/pacing.h"
 #include "scroll/prompter_window.h"
+#include "scroll/scroll_engine.h"
 #include "shell/about_box.h"
 #include "shell/commands.h"
 #include "shell/desktop_events.h"
+#include "shell/file_opening.h"
 #include "shell/input_dispatch.h"
 #include "shell/mode_switching.h"
 #include "shell/printing.h"
 #include "shell/script_documents.h"
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
-
-namespace {
-
-// A text file becomes the script shown in the prompter: its UTF-8 in the program's own character set,
-// every line end a carriage return, no styles.
-OSErr LoadScriptFile(const std::string& path) {
-    std::vector<UInt8> bytes;
-    if (path.empty()) return fnfErr;
-    if (OSErr error = ReadWholeFile(path, bytes); error != noErr) return error;
-    const std::string text =
-        Utf8ToMacRoman(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    std::string script;
-    script.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        script += text[i] == '\n' ? '\r' : text[i];
-    }
-    Handle handle = nullptr;
-    if (OSErr error = PtrToHand(script.data(), &handle, Size(script.size())); error != noErr) return error;
-    if (myTextResource) DisposeHandle(myTextResource);
-    myTextResource = handle;
-    PutScrollTextInBox(false);
-    return noErr;
-}
-
-} // namespace
+#include "textengine/text_engine.h"
 
 // Only quitting is a command before the command dispatch exists.
 SInt32 DoCommand(MenuCommand command) {
@@ -64,7 +42,8 @@ SInt32 DoCommand(MenuCommand command) {
     return 0;
 }
 
-// Command-Q quits, F2 starts scrolling and escape stops it; no other key does anything yet.
+// Command-Q quits, F2 starts scrolling and escape stops it, command-O opens, command-S saves (with shift:
+// under another name); in edit mode other keys type into the prompter.
 OSStatus DoKeyDown(const PlatformEvent& event) {
     if ((event.modifiers & cmdKey) && (event.charCode == 'q' || event.charCode == 'Q')) {
         DoCommand(MakeMenuCommand(kFileMenuID, kQuitItem));
@@ -76,6 +55,31 @@ OSStatus DoKeyDown(const PlatformEvent& event) {
     }
     if (event.keyCode == kKeyEscape) {
         if (gScrollOn) StopScroll();
+        return noErr;
+    }
+    if (event.modifiers & cmdKey) {
+        switch (event.charCode) {
+        case 'o':
+        case 'O':
+            DoOpen(std::string());
+            return noErr;
+        case 's':
+        case 'S':
+            // Save As with shift, or when the script has no file yet.
+            if ((event.modifiers & shiftKey) || gOutName.empty())
+                DoSave(kSaveScript);
+            else
+                DoSave(-kSaveScript);
+            return noErr;
+        default:
+            return eventNotHandledErr;
+        }
+    }
+    // In edit mode the script is typed straight into the prompter.
+    if (!gScrollOn && ScrollWEHandle) {
+        WEKey(SInt16(event.charCode), event.modifiers, ScrollWEHandle);
+        gTextHasChanged = true;
+        gDontQuitWithoutSaving = true;
         return noErr;
     }
     return eventNotHandledErr;
@@ -90,29 +94,18 @@ bool gNeedOpenModalDialog = false;
 Str255 gForceFileName = {0};
 const std::string* gGlobalSpecPtr = nullptr;
 
-void InitAEHandlers() {}
-
-// Each file is opened as the script in turn, so the last one shows.
-OSErr OpenDocumentsEvent(const std::vector<std::string>& files) {
-    OSErr result = noErr;
-    for (const std::string& file : files)
-        result = LoadScriptFile(file);
-    gIdflag = 0;
-    return result;
-}
-
-OSErr HandleQuitApp() {
-    gQuitting = true;
-    return noErr;
-}
-
-void TerminateOpenFileDialog() {}
-
 bool gDontQuitWithoutSaving = false;
 bool gQueueIsDirty = false;
 
+// The instructions are an ordinary text document, loaded and shown like any script.
 void ShowInstructions(SInt16) {
-    LoadScriptFile(GetInstructionsBundlePath());
+    const std::string path = GetInstructionsBundlePath();
+    const size_t slash = path.rfind('/');
+    gOutPath = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    gOutName = slash == std::string::npos ? path : path.substr(slash + 1);
+    gIsTextFile = kTextDocument;
+    gIsDos = 0;
+    ShowText(1);
 }
 
 void ReloadLastFile(SInt16) {}
@@ -134,3 +127,56 @@ void InitTimers() {
 }
 
 void SetMyScriptsPath() {}
+
+// ---- The file menu's save kinds, as the document saver reaches them ----
+
+#include "foundation/file_dialogs.h"
+#include "platform/pstring.h"
+
+// The save dialog of every kind offers the document's name for a text file until the save-kind table
+// of the file menu exists.
+void GetOutFile(SInt16 kind) {
+    Str255 prompt;
+    Str255 name;
+    SetPString(prompt, "Save the script as:");
+    SetPString(name, Utf8ToMacRoman(gOutName));
+    GetFileName(prompt, name, FourCC("TEXT"), kind);
+}
+
+// ---- The scripts menu: until it is built, it lists the current document alone ----
+
+#include "platform/events.h"
+
+SInt32 gSelectText = 0;
+std::string gCurrentScriptName;
+namespace {
+std::string gScriptMenuItem;
+}
+bool SetScriptMenu(bool) {
+    gScriptMenuItem.clear();
+    if (gOutName.empty()) {
+        SysBeep(1);
+        return false;
+    }
+    if (gIsTextFile == kTextDocument) gCurrentScriptName = gOutName;
+    gScriptMenuItem = gOutName;
+    gSelectText = gIsTextFile == kTextDocument ? 1 : -1;
+    return true;
+}
+SInt16 CountScriptMenuItems() {
+    return gScriptMenuItem.empty() ? 0 : 1;
+}
+SInt16 FindScriptMenuItem(const std::string& name) {
+    return !gScriptMenuItem.empty() && name == gScriptMenuItem ? 1 : 0;
+}
+std::string GetScriptMenuItemText(SInt16 item) {
+    return item == 1 ? gScriptMenuItem : std::string();
+}
+void CheckScriptMenuItem(SInt16) {}
+void EnableWhenFile(bool) {}
+void EnableWhenSelect() {}
+
+// The per-second figures are not drawn yet; the switch exists for those who draw beside them.
+#include "shell/periodic_timer.h"
+bool gShowSpeed = false;
+bool gShowSize = false;

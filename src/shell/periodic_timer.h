@@ -51,3 +51,7 @@ void DoEditChores();
 void DoOncePerSecond(UInt32 now);
 // The stored smoothness with 0 read as 1, the finest setting (0 has no delay of its own).
 SInt32 StoredSmoothness();
+
+// The per-second figures and the text sizes are drawn in the prompter; a size display is due.
+extern bool gShowSpeed;
+extern bool gShowSize;

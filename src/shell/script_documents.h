@@ -1,8 +1,11 @@
-// The script documents as start-up and the timer reach them: the start-up document and the question to
-// save changes.
+// Script documents: the text file and its side file of resources, loaded into the document globals and
+// written back; the start-up document and the question to save changes.
 #pragma once
 
+#include "platform/memory.h"
 #include "platform/types.h"
+
+#include <string>
 
 // Puts the instructions document in the prompter (flag 1: as the start-up choice that shows them
 // scrolling); ReloadLastFile opens the last script (flag 1: and starts where it was left).
@@ -14,3 +17,54 @@ bool DoSaveCancelDialog(SInt16 dialogID);
 // The text has unsaved changes; the queue has unsaved changes.
 extern bool gDontQuitWithoutSaving;
 extern bool gQueueIsDirty;
+
+// ---- The document globals ----
+
+// What gOutName names: one script in a resource script file, a text document, or a queue.
+enum : SInt16 { kResourceScriptFile = 0, kTextDocument = 1, ThisIsQueueFile = 2 };
+
+// File names are UTF-8 names without a folder; gOutPath (shell_globals.h) and gInPath are folders ending
+// in '/'. gOutName/gOutPath is the save target, gFileName/gInPath the document as last opened.
+extern std::string gOutName;
+extern std::string gFileName;
+extern std::string gInPath;
+extern SInt16 gIsTextFile;
+// The text was read with CR-LF line ends (folded to CR on load).
+extern SInt16 gIsDos;
+// gTabList came from the document.
+extern bool gTabsAreCustom;
+// The current document's absolute path, set after a save; empty when there is none.
+extern std::string gPathSpec;
+// A loaded document's side data was converted from the other byte order: saving it again is offered.
+extern bool gDoOpenChangedFile;
+
+// ---- Loading and saving ----
+
+// Loads script n (1-based: the n-th 'TEXT' of a resource script file, the n-th element of a queue, 1 for
+// a text document) from gOutPath + gOutName into the document globals; true when a text was loaded.
+bool GetText(SInt16 n);
+// GetText, then the text goes into the prompter (and the edit window when it is open).
+bool ShowText(SInt16 n);
+// kind 0 or above starts the save dialog of that save kind and returns 0; a negative kind writes the
+// document now to gOutPath + gOutName and returns the status of the text write (0 success, 1 when the
+// user cancelled the marker character).
+OSErr DoSave(SInt16 kind);
+
+// The 'styl' id of the current resource file in memory form (run count, format word 3, runs), detached;
+// null when there is none, or when onlyIfStyled and styled text is off in the preferences.
+Handle LoadStyleResource(ResID id, bool onlyIfStyled);
+// Adds the memory-form style handle to the current resource file as 'styl' 128 in stored form.
+void AddStyleResource(Handle styles);
+
+// Inserts the bookmark marker character into myTextResource at every bookmark; SetBookmarkMenu removes
+// every marker again and, when setBookmarks, sets a bookmark where each one stood.
+void AddBookmarksToText();
+void SetBookmarkMenu(bool setBookmarks);
+
+// ---- The side file ----
+
+// The side file of a document: the path with everything after the last '.' of the file name replaced by
+// "rsrc" ("/a/b.c/Talk.txt" -> "/a/b.c/Talk.rsrc"); a name without '.' gets ".rsrc" appended.
+std::string SideFilePath(const std::string& documentPath);
+// The AppleDouble companion "._Talk.txt" beside the document, read when no side file exists.
+std::string AppleDoublePath(const std::string& documentPath);

@@ -57,26 +57,26 @@ void StepBackground(SInt32 movable) {
     const SInt16 kind = GetPref(gThePreferences, kPrefBackgroundKind);
     if (ThisScrollAgainstNeedsMatrixPort(kind) && gMatrixPort) {
         switch (kind) {
-        case kBackgroundFalling: {
+        case kPictureKindFalling: {
             const double before = std::trunc(matrixcount);
             matrixcount += GetPref(gThePreferences, kPrefFallingRate) / 60.0;
             if (std::trunc(matrixcount) != before) MatrixTimerAction();
             break;
         }
-        case kBackgroundMovie:
+        case kPictureKindMovie:
             if (gTheMovie) gTheMovie = ContinueMovie(gTheMovie, gMatrixPort);
             break;
-        case kBackgroundStars:
+        case kPictureKindStars:
             StarsTimerAction();
             break;
-        case kBackgroundMandala:
+        case kPictureKindMandala:
             StepMandalaDesign();
             break;
         default:
             break;
         }
         RedrawBackground(movable);
-    } else if (kind == kBackgroundLiveVideo) {
+    } else if (kind == kPictureKindLiveVideo) {
         if (gLiveCaptureRunning) LiveCaptureUpdate();
         RedrawBackground(movable);
     }

@@ -10,13 +10,6 @@ constexpr SInt16 kHighlightBall = 1;
 constexpr SInt16 kHighlightWord = 2;
 constexpr SInt16 kHighlightSpeedReading = 4;
 
-// Backgrounds that animate with the tick (kPrefBackgroundKind).
-constexpr SInt16 kBackgroundFalling = 2;
-constexpr SInt16 kBackgroundMovie = 3;
-constexpr SInt16 kBackgroundStars = 4;
-constexpr SInt16 kBackgroundLiveVideo = 5;
-constexpr SInt16 kBackgroundMandala = 6;
-
 // The most pixels one step asks the text to move (the scroll step's "to the far end"), and the longest
 // bookmark pause that still counts in ticks.
 constexpr SInt32 kMaxPixelsPerStep = 0x3FFFFFFF;

@@ -5,3 +5,6 @@
 // Zeroes the countdown to the next scroll step.
 void InitTimers();
 void SetMyScriptsPath();
+
+// Starts the save dialog for the save kind (the answer saves through the dialog's handler).
+void GetOutFile(SInt16 kind);

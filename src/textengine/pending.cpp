@@ -50,6 +50,9 @@ SInt16 ProcessRTF(Ptr, SInt32* length, Handle* styleScrap) {
     return 1;
 }
 
+// Until the word-processor reader exists, such a file is left as read: its text with the format's bytes.
+void ProcessDOC(Ptr, SInt32*) {}
+
 // Until object handlers exist, every object streams as its own type and data.
 OSErr _WEStreamObject(SInt16, OSType* type, Handle* data, Boolean* handled, WEObjectReference object) {
     if (!object) return nilHandleErr;

@@ -38,3 +38,22 @@ SInt32 gLastReadPositionHyper = -1;
 
 bool gRecordingTaps = false;
 SInt32 gSylWaitingForThisTap = 0;
+
+bool gFlagDoWordSwap = false;
+
+// ---- The text-merge list: nothing is kept until the text-merge tools are built ----
+Handle gTextMergeList = nullptr;
+SInt32 gNumTextMerge = 0;
+bool AddTextMergeText(SInt32) {
+    return false;
+}
+bool SetTextMergeText(SInt32, SInt16, ConstStr255Param) {
+    return false;
+}
+void RemoveTextMergeText(SInt32) {}
+void OpenTextMergeWindow() {}
+void PutTextMergeInList() {}
+
+// Until the hypertext editor exists, no link waits for a file.
+OSErr CompleteGettingHypertextFile(const std::string&) { return paramErr; }
+void UnsetHypertext(SInt32) {}

@@ -1,6 +1,8 @@
 // Operations of the text tools that the other subsystems call.
 #pragma once
 
+#include <string>
+
 #include "platform/geometry.h"
 
 // Brings the find-style window's colour controls into line with the colour-list length.
@@ -32,3 +34,25 @@ extern SInt32 gLastReadPositionHyper;
 // Syllable times are being tapped, and the syllable whose tap is awaited.
 extern bool gRecordingTaps;
 extern SInt32 gSylWaitingForThisTap;
+
+// The document's text merge data holds word-swap pairs (tag 'Swap') rather than merge entries.
+extern bool gFlagDoWordSwap;
+
+// ---- The text-merge list ----
+
+// Three length-prefixed strings per entry (keyword, replace-with text, prompt); null when empty.
+extern Handle gTextMergeList;
+extern SInt32 gNumTextMerge;
+// Adds an empty entry at the row (-1: at the end); false when it cannot.
+bool AddTextMergeText(SInt32 at);
+// Field 0 keyword, 1 replace-with text, 2 prompt (Mac Roman, at most 255); false when there is no entry n.
+bool SetTextMergeText(SInt32 n, SInt16 field, ConstStr255Param text);
+// Removes the entry at the row (0 while any remain empties the list).
+void RemoveTextMergeText(SInt32 row);
+void OpenTextMergeWindow();
+void PutTextMergeInList();
+
+// The file chosen for the parameter of the hypertext link being edited (absolute path); 0 when taken.
+OSErr CompleteGettingHypertextFile(const std::string& file);
+// Removes the link (-1: every link) and its data.
+void UnsetHypertext(SInt32 index);

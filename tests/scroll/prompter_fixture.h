@@ -6,14 +6,17 @@
 #include "platform/memory.h"
 #include "platform/resources.h"
 #include "prefs/companion_records.h"
+#include "prefs/prefs_fields.h"
 #include "prefs/prefs_record.h"
 #include "scroll/prompter_window.h"
 #include "shell/loop_timer.h"
+#include "shell/mode_switching.h"
 #include "shell/shell_globals.h"
 #include "textengine/text_engine.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 class PrompterFixture : public ::testing::Test {
@@ -37,6 +40,28 @@ class PrompterFixture : public ::testing::Test {
         gPositionPreferences = savedPlaces;
         if (resources > 0) CloseResFile(resources);
         SetErrorMessageRecording(false);
+    }
+    // Plain upright output: no mirror, flip, turn, highlight, overlay, shape, background, monitor or
+    // capitals.
+    static void UsePlainOutput() {
+        for (PrefShort field :
+             {kPrefMirror, kPrefFlip, kPrefRotation, kPrefPositionsFromCue, kPrefHighlightKind,
+              kPrefOverlaysOn, kPrefTextFlowsInShape, kPrefTextRectBackStyle, kPrefBackgroundKind,
+              kPrefCuePositionKind, kPrefUseScrollMonitor, kPrefScrollInCapitals})
+            SetPref(gThePreferences, field, 0);
+    }
+    // The prompter opened at a place of the screen.
+    static void OpenAt(const Rect& place) {
+        SetWindowPlace(gPositionPreferences, kPlacePrompter, place);
+        OpenScrollWindow();
+        ASSERT_NE(myScrollWindow, nullptr);
+    }
+    // The script, in the document and in the prompter.
+    static void SetScript(const std::string& script) {
+        if (myTextResource) DisposeHandle(myTextResource);
+        myTextResource = NewHandle(Size(script.size()));
+        std::memcpy(*myTextResource, script.data(), script.size());
+        PutScrollTextInBox(false);
     }
     static std::string BoxText() {
         return std::string(*WEGetText(ScrollWEHandle), size_t(WEGetTextLength(ScrollWEHandle)));

@@ -30,11 +30,6 @@ class PrompterWindow : public PrompterFixture {
         StopScroll();
         PrompterFixture::TearDown();
     }
-    void OpenAt(const Rect& place) {
-        SetWindowPlace(gPositionPreferences, kPlacePrompter, place);
-        OpenScrollWindow();
-        ASSERT_NE(myScrollWindow, nullptr);
-    }
 };
 
 // Two runs: the first five characters in one size, the rest in another.

@@ -54,16 +54,9 @@ class ScrollPosition : public PrompterFixture {
     void SetUp() override {
         PrompterFixture::SetUp();
         gMyBitWidth = 32;
-        PrefsRecord& p = gThePreferences;
-        for (PrefShort field :
-             {kPrefMirror, kPrefFlip, kPrefRotation, kPrefPositionsFromCue, kPrefHighlightKind,
-              kPrefOverlaysOn, kPrefTextFlowsInShape, kPrefTextRectBackStyle, kPrefBackgroundKind,
-              kPrefUseScrollMonitor, kPrefScrollInCapitals})
-            SetPref(p, field, 0);
-        SetPref(p, kPrefTextColorStyle, 1);
-        SetWindowPlace(gPositionPreferences, kPlacePrompter, Rect{100, 100, 500, 700});
-        OpenScrollWindow();
-        ASSERT_NE(myScrollWindow, nullptr);
+        UsePlainOutput();
+        SetPref(gThePreferences, kPrefTextColorStyle, 1);
+        OpenAt(Rect{100, 100, 500, 700});
         std::string script;
         for (int i = 0; i < 200; ++i)
             script += "Line " + std::to_string(i) + " of the script, read aloud\r";
@@ -76,12 +69,6 @@ class ScrollPosition : public PrompterFixture {
         PrompterFixture::TearDown();
         gScrollCurrentPos = 0;
         gSaveScrollPositionCount = 0;
-    }
-    static void SetScript(const std::string& script) {
-        if (myTextResource) DisposeHandle(myTextResource);
-        myTextResource = NewHandle(Size(script.size()));
-        std::memcpy(*myTextResource, script.data(), script.size());
-        PutScrollTextInBox(false);
     }
 };
 

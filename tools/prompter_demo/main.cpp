@@ -1,7 +1,9 @@
 // The prompter window for a person to look at: it opens with a script in edit mode, switches to scroll
 // mode (in capitals), goes full screen mirrored, and comes back to edit mode in its own place. Each step
 // waits `step` seconds (the first argument, 2 by default) and prints its name, so that a script can take a
-// picture of the screen between steps. The script is the file given as the second argument.
+// picture of the screen between steps. The script is the file given as the second argument; a third
+// argument sets the background kind (1 the picture file, 2 to 6 the animated kinds' stills).
+#include "foundation/app_paths.h"
 #include "platform/application.h"
 #include "platform/events.h"
 #include "platform/file_io.h"
@@ -83,6 +85,13 @@ int main(int argc, char** argv) {
     SetPref(gThePreferences, kPrefMirror, 0);
     SetWindowPlace(gPositionPreferences, kPlacePrompter, Rect{80, 60, 560, 860});
     LoadScript(argc > 2 ? argv[2] : nullptr);
+    if (argc > 3) {
+        GetOVPaths();
+        SetPref(gThePreferences, kPrefBackgroundKind, SInt16(std::atoi(argv[3])));
+        SetPref(gThePreferences, kPrefPictureFillsArea, 1);
+        // The text's back colour is left out of the composed frame, so the background shows around it.
+        SetPref(gThePreferences, kPrefTextRectBackStyle, 2);
+    }
     gEditOn = 1;
     OpenScrollWindow();
     if (!myScrollWindow) return 1;

@@ -14,6 +14,13 @@ OSErr ReadWholeFile(const std::string& path, std::vector<UInt8>& out);
 OSErr ReadFileStart(const std::string& path, size_t count, std::vector<UInt8>& out);
 // dirNFErr when the folder does not exist, permErr when it cannot be written, ioErr otherwise.
 OSErr WriteFileAtomically(const std::string& path, std::span<const UInt8> bytes);
+// The first half of an atomic save, for saves that replace several files together: the bytes go into a new
+// complete file beside `path` (with the permissions of the file it will replace), named in tempPath. The
+// caller renames it over `path` with RenameFile, or deletes it.
+OSErr WriteFileBeside(const std::string& path, std::span<const UInt8> bytes, std::string& tempPath);
+// fnfErr when `from` does not exist, permErr when the folder cannot be written.
+OSErr RenameFile(const std::string& from, const std::string& to);
+OSErr DeleteFile(const std::string& path);
 bool FileExists(const std::string& path);
 // A short English description of a file error, for messages of build tools and logs.
 const char* DescribeFileError(OSErr err);

@@ -11,6 +11,7 @@
 #include "platform/types.h"
 
 #include <string_view>
+#include <vector>
 
 enum : SInt8 { fsCurPerm = 0, fsRdPerm = 1, fsWrPerm = 2, fsRdWrPerm = 3 };
 
@@ -22,6 +23,9 @@ void CreateResFile(std::string_view path);
 // mapReadErr for a damaged one). The opened file becomes current. Opening a file that is already open
 // returns its reference number and makes it current.
 ResFileRefNum OpenResFile(std::string_view path, SInt8 permission);
+// Opens resource-file bytes held in memory (a resource fork carried inside another file) read-only, under
+// `name`, which no file on disk need have; errors and the current file as OpenResFile.
+ResFileRefNum OpenResFileFromBytes(std::string_view name, std::vector<UInt8> bytes);
 void CloseResFile(ResFileRefNum refNum);
 void UpdateResFile(ResFileRefNum refNum);
 void UseResFile(ResFileRefNum refNum);

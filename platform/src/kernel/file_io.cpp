@@ -91,7 +91,8 @@ OSErr ReadFileStart(const std::string& path, size_t count, std::vector<UInt8>& o
     return readErrno == EISDIR ? OSErr(fnfErr) : OSErr(ioErr);
 }
 
-OSErr WriteFileAtomically(const std::string& path, std::span<const UInt8> bytes) {
+OSErr WriteFileBeside(const std::string& path, std::span<const UInt8> bytes, std::string& tempPath) {
+    tempPath.clear();
     std::string temp = path + ".saving-XXXXXX";
     int fd = ::mkstemp(temp.data());
     if (fd < 0) return errno == ENOENT ? OSErr(dirNFErr) : ErrorFromErrno(errno);
@@ -110,18 +111,40 @@ OSErr WriteFileAtomically(const std::string& path, std::span<const UInt8> bytes)
 
     bool ok = WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
     int writeErrno = errno;
-    if (::close(fd) != 0) ok = false;
-    if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
-        int e = ok ? errno : writeErrno;
-        ::unlink(temp.c_str());
-        return ErrorFromErrno(e);
+    if (::close(fd) != 0) {
+        ok = false;
+        writeErrno = errno;
     }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return ErrorFromErrno(writeErrno);
+    }
+    tempPath = std::move(temp);
+    return noErr;
+}
+
+OSErr RenameFile(const std::string& from, const std::string& to) {
+    if (::rename(from.c_str(), to.c_str()) != 0) return ErrorFromErrno(errno);
     // Make the rename itself durable.
-    std::string folder = std::filesystem::path(path).parent_path().string();
+    std::string folder = std::filesystem::path(to).parent_path().string();
     int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
+    }
+    return noErr;
+}
+
+OSErr DeleteFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0 ? OSErr(noErr) : ErrorFromErrno(errno);
+}
+
+OSErr WriteFileAtomically(const std::string& path, std::span<const UInt8> bytes) {
+    std::string temp;
+    if (OSErr err = WriteFileBeside(path, bytes, temp); err != noErr) return err;
+    if (OSErr err = RenameFile(temp, path); err != noErr) {
+        ::unlink(temp.c_str());
+        return err;
     }
     return noErr;
 }

@@ -233,26 +233,51 @@ void CreateResFile(std::string_view path) {
     gResErr = WriteFileAtomically(p, bytes);
 }
 
-ResFileRefNum OpenResFile(std::string_view path, SInt8 permission) {
-    std::string canonical = CanonicalPath(path);
+namespace {
+
+ResFileRefNum OpenParsedResFile(std::string canonical, std::vector<UInt8> bytes, bool writable);
+
+// Opening a file that is already open makes it current and answers its reference number; 0 when it is
+// not open.
+ResFileRefNum MakeOpenFileCurrent(const std::string& canonical) {
     for (auto& f : gChain)
         if (f->path == canonical) {
             gCurrentFile = f->refNum;
             gResErr = noErr;
             return f->refNum;
         }
+    return 0;
+}
 
-    auto file = std::make_unique<ResFile>();
-    file->path = canonical;
-    file->writable = permission != fsRdPerm;
-    OSErr err = ReadWholeFile(file->path, file->bytes);
-    if (err) {
+}  // namespace
+
+ResFileRefNum OpenResFile(std::string_view path, SInt8 permission) {
+    std::string canonical = CanonicalPath(path);
+    if (ResFileRefNum open = MakeOpenFileCurrent(canonical); open != 0) return open;
+
+    std::vector<UInt8> bytes;
+    if (OSErr err = ReadWholeFile(canonical, bytes); err != noErr) {
         gResErr = err;
         return -1;
     }
+    return OpenParsedResFile(std::move(canonical), std::move(bytes), permission != fsRdPerm);
+}
+
+ResFileRefNum OpenResFileFromBytes(std::string_view name, std::vector<UInt8> bytes) {
+    std::string canonical = CanonicalPath(name);
+    if (ResFileRefNum open = MakeOpenFileCurrent(canonical); open != 0) return open;
+    return OpenParsedResFile(std::move(canonical), std::move(bytes), false);
+}
+
+namespace {
+
+ResFileRefNum OpenParsedResFile(std::string canonical, std::vector<UInt8> bytes, bool writable) {
+    auto file = std::make_unique<ResFile>();
+    file->path = std::move(canonical);
+    file->writable = writable;
+    file->bytes = std::move(bytes);
     ResourceForkContents contents;
-    err = ParseResourceFork(file->bytes, contents);
-    if (err) {
+    if (OSErr err = ParseResourceFork(file->bytes, contents); err != noErr) {
         gResErr = err;
         return -1;
     }
@@ -280,6 +305,8 @@ ResFileRefNum OpenResFile(std::string_view path, SInt8 permission) {
     gResErr = noErr;
     return refNum;
 }
+
+}  // namespace
 
 void UpdateResFile(ResFileRefNum refNum) {
     ResFile* file = FileOf(refNum);

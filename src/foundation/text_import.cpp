@@ -1,0 +1,216 @@
+// Text import: a file's bytes become the script's plain Mac Roman text with CR line ends, whatever
+// encoding and line ends the file was written with.
+#include "foundation/text_import.h"
+
+#include "foundation/app_paths.h"
+#include "foundation/checked_wrappers.h"
+#include "foundation/file_types.h"
+#include "platform/file_io.h"
+#include "platform/memory.h"
+#include "platform/pstring.h"
+#include "platform/text_encoding.h"
+#include "shell/script_documents.h"
+#include "textengine/rtf_reader.h"
+
+#include <cstring>
+#include <filesystem>
+#include <string_view>
+
+Str255 gGlobalFindGetFilename = {0};
+
+namespace {
+
+constexpr SInt32 kLargestImport = 0x3FFFFFFF;
+
+enum class TextEncodingGuess : UInt8 { MacRoman, Utf8, Utf16LE, Utf16BE };
+
+// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or code points past U+10FFFF)
+// and hold at least one multibyte sequence: plain ASCII stays as it is either way.
+bool IsMultibyteUtf8(std::string_view text) {
+    bool multibyte = false;
+    for (size_t i = 0; i < text.size();) {
+        const UInt8 lead = UInt8(text[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        size_t extra = 0;
+        UInt32 code = 0;
+        if (lead >= 0xC2 && lead <= 0xDF)
+            extra = 1, code = lead & 0x1F;
+        else if (lead >= 0xE0 && lead <= 0xEF)
+            extra = 2, code = lead & 0x0F;
+        else if (lead >= 0xF0 && lead <= 0xF4)
+            extra = 3, code = lead & 0x07;
+        else
+            return false;
+        if (i + extra >= text.size()) return false;
+        for (size_t k = 1; k <= extra; ++k) {
+            const UInt8 next = UInt8(text[i + k]);
+            if ((next & 0xC0) != 0x80) return false;
+            code = (code << 6) | (next & 0x3F);
+        }
+        const UInt32 smallest[] = {0, 0x80, 0x800, 0x10000};
+        if (code < smallest[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+        multibyte = true;
+        i += extra + 1;
+    }
+    return multibyte;
+}
+
+// How the bytes are read, first match wins:
+//
+//   content                                          read as
+//   -----------------------------------------------  ----------------------------------------------
+//   FF FE ...                                        UTF-16, little-endian; the mark is dropped
+//   FE FF ...                                        UTF-16, big-endian; the mark is dropped
+//   EF BB BF ...                                     UTF-8; the mark is dropped
+//   a zero byte anywhere before the last byte        UTF-16 without a mark: little-endian when more
+//                                                    zeros stand at odd offsets (ASCII "A\0"), else
+//                                                    big-endian
+//   valid UTF-8 with at least one multibyte sequence UTF-8
+//   anything else (ASCII, or high bytes that do not  Mac Roman, kept as it is
+//   form UTF-8)
+//
+// A Mac Roman text whose high characters happen to form valid UTF-8 is rare (it takes pairs such as
+// "√ß"); a single Mac Roman byte of 0xFE or 0xFF at the start is not taken for a mark.
+TextEncodingGuess GuessEncoding(std::string_view text, size_t* markLength) {
+    *markLength = 0;
+    const auto startsWith = [&](std::string_view mark) { return text.substr(0, mark.size()) == mark; };
+    if (startsWith("\xFF\xFE")) return *markLength = 2, TextEncodingGuess::Utf16LE;
+    if (startsWith("\xFE\xFF")) return *markLength = 2, TextEncodingGuess::Utf16BE;
+    if (startsWith("\xEF\xBB\xBF")) return *markLength = 3, TextEncodingGuess::Utf8;
+    if (text.size() > 1 && std::memchr(text.data(), 0, text.size() - 1)) {
+        size_t evenZeros = 0, oddZeros = 0;
+        for (size_t i = 0; i < text.size(); ++i)
+            if (text[i] == 0) ++((i & 1) ? oddZeros : evenZeros);
+        return oddZeros >= evenZeros ? TextEncodingGuess::Utf16LE : TextEncodingGuess::Utf16BE;
+    }
+    return IsMultibyteUtf8(text) ? TextEncodingGuess::Utf8 : TextEncodingGuess::MacRoman;
+}
+
+std::string Utf16BytesToMacRoman(std::string_view bytes, bool littleEndian) {
+    std::u16string units(bytes.size() / 2, u'\0');
+    for (size_t i = 0; i < units.size(); ++i) {
+        const UInt8 first = UInt8(bytes[2 * i]), second = UInt8(bytes[2 * i + 1]);
+        units[i] = littleEndian ? char16_t(first | (second << 8)) : char16_t((first << 8) | second);
+    }
+    return Utf16ToMacRoman(units);
+}
+
+// CR-LF and lone LF become CR, in place; the new length. Sets gIsDos when a CR-LF pair was folded.
+SInt32 FoldLineEnds(char* text, SInt32 length) {
+    SInt32 out = 0;
+    bool foldedPair = false;
+    for (SInt32 i = 0; i < length; ++i) {
+        char c = text[i];
+        if (c == '\r' && i + 1 < length && text[i + 1] == '\n') {
+            foldedPair = true;
+            ++i;
+        } else if (c == '\n') {
+            c = '\r';
+        }
+        text[out++] = c;
+    }
+    if (foldedPair) gIsDos = 1;
+    return out;
+}
+
+bool HasEnding(ConstStr255Param name, const char* ending) {
+    Str255 pending;
+    SetPString(pending, ending);
+    return IsFileType(pending, name);
+}
+
+} // namespace
+
+void ProcessText(Ptr buffer, SInt32* length, ConstStr255Param fileName, Handle* styleScrap) {
+    if (styleScrap) *styleScrap = nullptr;
+    if (!buffer || !length || *length <= 0) return;
+    const bool named = fileName && fileName[0] > 0;
+    if (named && (HasEnding(fileName, ".rtf") || HasEnding(fileName, ".wri"))) {
+        const std::string original(buffer, size_t(*length));
+        Handle styles = nullptr;
+        const SInt16 status = ProcessRTF(buffer, length, &styles);
+        if (status == 0 || *length > 0) {
+            if (styleScrap)
+                *styleScrap = styles;
+            else if (styles)
+                DisposeHandle(styles);
+            return;
+        }
+        // RTF that could not be read at all comes in as the text it is, rather than as an empty script
+        // that a save would write over the file.
+        if (styles) DisposeHandle(styles);
+        std::memcpy(buffer, original.data(), original.size());
+        *length = SInt32(original.size());
+    } else if (named && (HasEnding(fileName, ".doc") || HasEnding(fileName, ".cwk"))) {
+        ProcessDOC(buffer, length);
+        return;
+    }
+    size_t markLength = 0;
+    const std::string_view bytes(buffer, size_t(*length));
+    const TextEncodingGuess encoding = GuessEncoding(bytes, &markLength);
+    if (encoding != TextEncodingGuess::MacRoman) {
+        const std::string_view body = bytes.substr(markLength);
+        const std::string converted =
+            encoding == TextEncodingGuess::Utf8
+                ? Utf8ToMacRoman(body)
+                : Utf16BytesToMacRoman(body, encoding == TextEncodingGuess::Utf16LE);
+        // Every encoding read here takes at least one byte per character, so the text only shrinks.
+        std::memcpy(buffer, converted.data(), converted.size());
+        *length = SInt32(converted.size());
+    }
+    // Line ends are folded after decoding, so that the bytes of a UTF-16 character are never taken
+    // for a CR or an LF.
+    *length = FoldLineEnds(buffer, *length);
+}
+
+Handle GetAndProcessText(const std::string& path) {
+    std::vector<UInt8> bytes;
+    if (path.empty() || ReadWholeFile(path, bytes) != noErr || bytes.empty()) return nullptr;
+    if (bytes.size() > size_t(kLargestImport)) bytes.resize(size_t(kLargestImport));
+    Handle text = MyNewHandle(Size(bytes.size()), 0);
+    if (!text) return nullptr;
+    HLock(text);
+    std::memcpy(*text, bytes.data(), bytes.size());
+    SInt32 length = SInt32(bytes.size());
+    Str255 name;
+    SetPString(name, std::filesystem::path(path).filename().string().substr(0, 255));
+    Handle styles = nullptr;
+    ProcessText(*text, &length, name, &styles);
+    if (styles) DisposeHandle(styles);
+    if (length != SInt32(bytes.size())) SetHandleSize(text, length);
+    return text;
+}
+
+Handle FindGetAndProcessText(ConstStr255Param name) {
+    if (!name || name[0] == 0) return nullptr;
+    static constexpr AppPathSlot kSearchOrder[] = {12, 8, 16, 14, 13, 20, 21, 22, 0, 4, 2, 1};
+    const std::string given = MacRomanToUtf8(PStringView(name));
+    std::string found;
+    if (given.front() == '/' && std::filesystem::is_regular_file(given)) found = given;
+    const auto findIn = [&](const std::string& fileName) {
+        for (AppPathSlot slot : kSearchOrder) {
+            const std::string folder = GetAppPathFolder(slot);
+            std::error_code error;
+            if (!folder.empty() && std::filesystem::is_regular_file(folder + fileName, error))
+                return folder + fileName;
+        }
+        return std::string();
+    };
+    if (found.empty()) found = findIn(given);
+    if (found.empty() && IsFileOfType(name, kTextFileTypes)) {
+        SInt16 count = 0;
+        GetThisFileTypeFileExt(kTextFileTypes, 0, &count);
+        Str255 other;
+        for (SInt16 i = 0; i < count && found.empty(); ++i) {
+            CopyPString(name, other);
+            ChangeExtension(other, GetThisFileTypeFileExt(kTextFileTypes, i, nullptr));
+            found = findIn(MacRomanToUtf8(PStringView(other)));
+        }
+    }
+    if (found.empty()) return nullptr;
+    SetPString(gGlobalFindGetFilename, Utf8ToMacRoman(found).substr(0, 255));
+    return GetAndProcessText(found);
+}

@@ -1,0 +1,20 @@
+// Reading text files into a script: RTF and word-processor files, DOS line ends, UTF-16 and UTF-8 all
+// become plain Mac Roman text with carriage returns.
+#pragma once
+
+#include "platform/types.h"
+
+#include <string>
+
+// The full path of the file FindGetAndProcessText opened last.
+extern Str255 gGlobalFindGetFilename;
+
+// Converts a file's bytes in place, by its name's ending and its content; *length comes in as the
+// bytes read and goes out as the text's length (never longer). Folding CR-LF sets gIsDos
+// (script_documents.h). *styleScrap, when given, receives the
+// style runs of RTF (null for plain text) that the caller owns.
+void ProcessText(Ptr buffer, SInt32* length, ConstStr255Param fileName, Handle* styleScrap);
+// A new handle of the converted text of the file at the path, or null (missing, empty or unreadable).
+Handle GetAndProcessText(const std::string& path);
+// As GetAndProcessText for a name looked for in the program's folders, trying the other text endings.
+Handle FindGetAndProcessText(ConstStr255Param name);

@@ -1,0 +1,89 @@
+// The save dialog: the chosen folder and name become the save target, the saver of the purpose runs
+// inside the dialog's answer, and a save that failed to a new name leaves nothing behind.
+#include "foundation/file_dialogs.h"
+
+#include "media/media_services.h"
+#include "platform/pstring.h"
+#include "platform/text_encoding.h"
+#include "shell/desktop_events.h"
+#include "shell/script_documents.h"
+#include "shell/shell_globals.h"
+
+#include <filesystem>
+
+namespace {
+
+// The format menu of a picture sequence: item 0 JPEG, item 1 PICT.
+void SaveFormatChosen(FileDialogRef, SInt16 item) {
+    gChosenSequenceType = item == 0 ? 3 : 1;
+}
+
+void SaveDialogTerminated(FileDialogRef dialog) {
+    if (dialog == gOpenFileDialog) {
+        gOpenFileDialog = nullptr;
+        gSaveInProgress = false;
+    }
+    DisposeFileDialog(dialog);
+}
+
+bool PathExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, error));
+}
+
+} // namespace
+
+OSStatus SaveFileDialog(WindowPtr parent, ConstStr255Param defaultName, OSType, OSType, SInt16 saveKind,
+                        FileDialogRef* dialogOut) {
+    gIGotCancelled = false;
+    FileDialogOptions options;
+    options.kind = FileDialogKind::Save;
+    options.title = kDialogClientName;
+    options.defaultName = defaultName ? MacRomanToUtf8(PStringView(defaultName)) : std::string();
+    options.folder = gOutPath;
+    options.parent = parent;
+    options.applicationModal = gNeedOpenModalDialog || !parent;
+    if (saveKind == kSavePictureSequence) options.formats = {"JPEG", "PICT"};
+    FileDialogCallbacks callbacks;
+    callbacks.userAction = [saveKind](FileDialogRef dialog, const FileDialogAnswer& answer) {
+        HandleNavUserAction(dialog, answer.action, saveKind);
+    };
+    callbacks.formatChosen = SaveFormatChosen;
+    callbacks.terminated = SaveDialogTerminated;
+    FileDialogRef dialog = CreateFileDialog(options, std::move(callbacks));
+    if (dialogOut) *dialogOut = dialog;
+    const OSStatus status = RunFileDialog(dialog);
+    if (status != noErr) DisposeFileDialog(dialog);
+    // An application-modal dialog is over when running returns; a sheet keeps its reference.
+    if (dialogOut && (status != noErr || !IsFileDialogShowing(dialog))) *dialogOut = nullptr;
+    if (status == noErr && IsFileDialogShowing(dialog)) gSaveInProgress = true;
+    return status;
+}
+
+OSErr BeginSave(FileDialogRef dialog, SaveReply* replyOut, std::string* fileOut) {
+    if (!dialog || !replyOut || !fileOut) return paramErr;
+    const FileDialogAnswer* answer = GetFileDialogAnswer(dialog);
+    if (!answer || answer->name.empty() || answer->folder.empty()) return paramErr;
+    gOutName = answer->name;
+    gOutPath = answer->folder;
+    if (gOutPath.back() != '/') gOutPath += '/';
+    replyOut->file = gOutPath + gOutName;
+    // Whether the names are taken now, before the saver writes: only what the save itself created is
+    // removed when it fails.
+    replyOut->replacing = PathExists(replyOut->file);
+    replyOut->replacingSideFile = PathExists(SideFilePath(replyOut->file));
+    replyOut->valid = true;
+    *fileOut = replyOut->file;
+    return noErr;
+}
+
+OSErr CompleteSave(SaveReply* reply, const std::string& file, bool succeeded) {
+    if (!reply || !reply->valid) return paramErr;
+    if (!succeeded && !file.empty()) {
+        std::error_code error;
+        if (!reply->replacing) std::filesystem::remove(file, error);
+        if (!reply->replacingSideFile) std::filesystem::remove(SideFilePath(file), error);
+    }
+    reply->valid = false;
+    return noErr;
+}

@@ -1,0 +1,350 @@
+// Loading a script into the document globals: the text from a text document, a resource script file or
+// a queue element, then its styles, timing arrays, music and side data.
+#include "foundation/text_import.h"
+#include "foundation/word_line_arrays.h"
+#include "media/media_services.h"
+#include "platform/bytes.h"
+#include "platform/events.h"
+#include "platform/file_io.h"
+#include "platform/pstring.h"
+#include "platform/resources.h"
+#include "platform/text_encoding.h"
+#include "prefs/prefs_fields.h"
+#include "scroll/bookmarks.h"
+#include "scroll/doc_resource_header.h"
+#include "scroll/edit_window.h"
+#include "scroll/prompter_window.h"
+#include "scroll/script_measures.h"
+#include "shell/about_box.h"
+#include "shell/file_opening.h"
+#include "shell/script_document_parts.h"
+#include "shell/script_documents.h"
+#include "shell/shell_globals.h"
+#include "shell/text_effect_globals.h"
+#include "texttools/text_tools.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr Size kMaxScriptSize = 0x3FFFFFFF;
+constexpr ResID kSideDataID = 128;
+constexpr ResType kTextType = FourCC("TEXT");
+constexpr ResType kWordArrayType = FourCC("WrdA");
+constexpr ResType kSyllableArrayType = FourCC("SylA");
+constexpr ResType kMusicType = FourCC("Musc");
+constexpr SInt16 kTextWasCutDialog = 134;
+
+// The resources the loader turns into live data; everything else of a text document is kept as read.
+constexpr ResType kConsumedTypes[] = {FourCC("styl"), kWordArrayType, kSyllableArrayType, FourCC("fPrf"),
+                                      FourCC("Shap")};
+// What a resource script file shares among its scripts (from ID 128 up).
+constexpr ResType kSharedSideDataTypes[] = {FourCC("BkMk"), FourCC("BmkN"), FourCC("OVTb"), FourCC("TxMg"),
+                                            FourCC("HyTx"), FourCC("HyDt"), FourCC("Mndl"), FourCC("OvLy")};
+
+void DisposeDocumentText() {
+    if (myTextResource) DisposeHandle(myTextResource);
+    if (myStyle) DisposeHandle(myStyle);
+    if (myWordLineArray) DisposeHandle(myWordLineArray);
+    if (mySyllableArray) DisposeHandle(mySyllableArray);
+    myTextResource = myStyle = myWordLineArray = mySyllableArray = nullptr;
+    gTotalWords = gTotalLines = gTotalSyllables = 0;
+}
+
+Handle DetachOwnResource(ResType type, ResID id) {
+    Handle resource = Get1Resource(type, id);
+    if (resource) DetachResource(resource);
+    return resource;
+}
+
+// The music named by 'Musc' id: two length-prefixed strings, the file name and its folder.
+void LoadDocumentMusic(ResID id, const std::string& documentFolder) {
+    Handle music = Get1Resource(kMusicType, id);
+    if (!music) {
+        gTheMusic = CloseTheMusic(gTheMusic);
+        return;
+    }
+    const std::span<const UInt8> bytes(reinterpret_cast<const UInt8*>(*music), size_t(GetHandleSize(music)));
+    std::string name;
+    std::string folder;
+    if (!bytes.empty() && size_t(bytes[0]) + 2 <= bytes.size() &&
+        size_t(bytes[0]) + 2 + bytes[bytes[0] + 1] <= bytes.size()) {
+        name.assign(reinterpret_cast<const char*>(&bytes[1]), bytes[0]);
+        folder.assign(reinterpret_cast<const char*>(&bytes[bytes[0] + 2]), bytes[bytes[0] + 1]);
+    }
+    ReleaseResource(music);
+    if (name.empty()) return;
+    bool foundInDocumentFolder = false;
+    Movie found = GetTheMusic(name, folder, documentFolder, &foundInDocumentFolder, nullptr);
+    if (!found) return;
+    gMusicFileName = name;
+    gMusicPath = foundInDocumentFolder ? documentFolder : folder;
+    gTheMusic = CloseTheMusic(gTheMusic);
+    gTheMusic = found;
+}
+
+// The styles, timing arrays and music that belong to one script (its own ID), from the current file.
+void LoadScriptCompanions(ResID id, bool wantStyles, const std::string& documentFolder) {
+    if (wantStyles) myStyle = LoadStyleResource(id, true);
+    myWordLineArray = DetachOwnResource(kWordArrayType, id);
+    SwapArrayToHost(myWordLineArray);
+    mySyllableArray = DetachOwnResource(kSyllableArrayType, id);
+    SwapArrayToHost(mySyllableArray);
+    if (mySyllableArray) gSyllableArrayCustom = true;
+    LoadDocumentMusic(id, documentFolder);
+}
+
+// A copy of a kept side resource as a handle that the checks may change; null when there is none.
+Handle CopyOfKept(ResType type, ResID id) {
+    const KeptSideResource* kept = FindKeptSideResource(type, id);
+    Handle copy = nullptr;
+    if (kept && PtrToHand(kept->data.data(), &copy, Size(kept->data.size())) != noErr) return nullptr;
+    return copy;
+}
+
+void LoadBookmarks(const std::string& documentName) {
+    Handle list = CopyOfKept(FourCC("BkMk"), kSideDataID);
+    if (!list) return;
+    CheckBookmarkCompatibility(&list, true);
+    for (Size at = 0; list && at + 4 <= GetHandleSize(list); at += 4) {
+        SInt32 offset;
+        std::memcpy(&offset, *list + at, 4);
+        SetBookmark(-1, offset, 0);
+    }
+    if (list) DisposeHandle(list);
+
+    Handle names = CopyOfKept(FourCC("BmkN"), kSideDataID);
+    if (!names) return;
+    const bool swapped = CheckBookmarkNamesSwapped(&names);
+    const std::span<const UInt8> bytes(reinterpret_cast<const UInt8*>(*names), size_t(GetHandleSize(names)));
+    if (!SideResourceCountsFit(FourCC("BmkN"), bytes, swapped)) {
+        ReportDamagedSideResource(FourCC("BmkN"), documentName);
+    } else if (bytes.size() > kDocResourceHeaderSize) {
+        Handle taken = nullptr;
+        if (PtrToHand(bytes.data() + kDocResourceHeaderSize, &taken,
+                      Size(bytes.size() - kDocResourceHeaderSize)) == noErr) {
+            if (swapped) std::swap((*taken)[0], (*taken)[1]);
+            if (gBookmarkNames) DisposeHandle(gBookmarkNames);
+            gBookmarkNames = taken;
+        }
+    }
+    DisposeHandle(names);
+}
+
+void LoadTabs() {
+    Handle tabs = CopyOfKept(FourCC("OVTb"), kSideDataID);
+    const bool accepted = tabs && GetHandleSize(tabs) >= Size(kDocResourceHeaderSize + sizeof(TabList)) &&
+                          CheckTabCompatibility(&tabs, true);
+    if (accepted) {
+        if (!gTabList) gTabList = NewHandleClear(sizeof(TabList));
+        if (gTabList) {
+            const UInt8* stored = reinterpret_cast<const UInt8*>(*tabs) + kDocResourceHeaderSize;
+            TabList list{};
+            std::memcpy(&list.firstValue, stored, 4);
+            std::memcpy(&list.count, stored + 4, 4);
+            list.count = std::clamp(list.count, SInt32(0), kMaxTabStops);
+            std::memcpy(list.kinds, stored + 8, size_t(list.count) * 2);
+            std::memcpy(list.positions, stored + 108, size_t(list.count) * 2);
+            std::memcpy(*gTabList, &list, sizeof list);
+        }
+    } else if (gTabsAreCustom && gTabList) {
+        DisposeHandle(gTabList);
+        gTabList = nullptr;
+    }
+    gTabsAreCustom = accepted && gTabList;
+    if (tabs) DisposeHandle(tabs);
+}
+
+// Passes a copy of the kept resource through its header check and, when that accepts it, checks its
+// counts in the order it was written in (a tag the check had to swap came from the other order).
+void CheckKeptCounts(ResType type, SInt16 (*check)(Handle, bool), const std::string& documentName) {
+    Handle copy = CopyOfKept(type, kSideDataID);
+    if (!copy) return;
+    UInt8 tagBefore[4] = {};
+    std::memcpy(tagBefore, *copy, size_t(std::min<Size>(4, GetHandleSize(copy))));
+    if (check(copy, true)) {
+        const bool swapped = std::memcmp(tagBefore, *copy, 4) != 0;
+        const std::span<const UInt8> bytes(reinterpret_cast<const UInt8*>(*copy),
+                                           size_t(GetHandleSize(copy)));
+        if (!SideResourceCountsFit(type, bytes, swapped)) ReportDamagedSideResource(type, documentName);
+    }
+    DisposeHandle(copy);
+}
+
+// Side data whose owners keep it elsewhere: checked here so that a damaged or foreign resource is
+// reported at once; the bytes themselves stay kept for the next save.
+void CheckOtherSideData(const std::string& documentName) {
+    CheckKeptCounts(FourCC("TxMg"), CheckTextMergeCompatibility, documentName);
+    CheckKeptCounts(FourCC("HyTx"), CheckHypertextCompatibility, documentName);
+    for (ResID id = kSideDataID; Handle mandala = CopyOfKept(FourCC("Mndl"), id); ++id) {
+        CheckSpiroCompatibility(mandala, true);
+        DisposeHandle(mandala);
+    }
+    for (ResID id = kSideDataID; Handle overlay = CopyOfKept(FourCC("OvLy"), id); ++id) {
+        CheckOverlayCompatibility(overlay, true);
+        DisposeHandle(overlay);
+    }
+}
+
+// Without document preferences, recorded syllable pacing cannot stand without its syllable times.
+void ResetPacingWithoutSyllables() {
+    if (GetPref(gThePreferences, kPrefPacingMode) != 5 || mySyllableArray) return;
+    const SInt16 mode = GetPref(gDefaultPreferences, kPrefPacingMode);
+    SetPref(gThePreferences, kPrefPacingMode, mode);
+    constexpr std::pair<UInt16, UInt16> kSpeedOfMode[] = {{4, 2}, {644, 2}, {646, 4}, {4132, 4}, {4136, 4}};
+    if (mode >= 0 && mode < SInt16(std::size(kSpeedOfMode))) {
+        const auto [at, width] = kSpeedOfMode[mode];
+        std::memcpy(gThePreferences.bytes + at, gDefaultPreferences.bytes + at, width);
+    }
+}
+
+void UseMusicSyllableTimes() {
+    if (!gTheMusic || !mySyllableArray) return;
+    if (GetPref(gThePreferences, kPrefCuePositionKind) == 7)
+        SetPref(gThePreferences, kPrefCuePositionKind, 0);
+    SetPref(gThePreferences, kPrefPositionsFromCue, 1);
+    SetPref(gThePreferences, kPrefPacingMode, 5);
+    if (GetPref(gThePreferences, kPrefHighlightKind) == 0) {
+        const SInt16 last = GetPref(gThePreferences, kPrefLastHighlightKind);
+        SetPref(gThePreferences, kPrefHighlightKind, last ? last : 1);
+    }
+}
+
+// The text of a text document; null when there is none (missing, empty, unreadable). *folder becomes the
+// folder it was found in.
+Handle ReadDocumentText(bool* cut, std::string* folder) {
+    std::vector<UInt8> bytes;
+    OSErr error = ReadWholeFile(*folder + gOutName, bytes);
+    // A queue's element may have moved with the queue's own folder.
+    if ((error == fnfErr || error == dirNFErr) && gQueue) {
+        error = ReadWholeFile(GetQueueFolder(gQueue) + gOutName, bytes);
+        if (error == noErr) *folder = GetQueueFolder(gQueue);
+    }
+    if (error != noErr || bytes.empty()) return nullptr;
+    SInt32 length = SInt32(std::min<size_t>(bytes.size(), size_t(kMaxScriptSize)));
+    *cut = bytes.size() > size_t(kMaxScriptSize);
+    Handle text = NewHandle(length);
+    if (!text) return nullptr;
+    std::memcpy(*text, bytes.data(), size_t(length));
+    Str255 name;
+    SetPString(name, Utf8ToMacRoman(gOutName));
+    Handle styles = nullptr;
+    ProcessText(*text, &length, name, &styles);
+    SetHandleSize(text, length);
+    myStyle = styles;
+    return text;
+}
+
+} // namespace
+
+bool GetText(SInt16 n) {
+    DisposeDocumentText();
+    gKeptSideResources.clear();
+    // With a queue loaded, its element n names the document, whatever kind the last one was.
+    if (gQueue && !SetDocumentFromQueueElement(n - 1)) return false;
+    gSyllableArrayCustom = false;
+    // Where the document was found: its own folder, or the queue's when it moved with the queue.
+    std::string folder = gOutPath;
+    const bool resourceScript = gIsTextFile == kResourceScriptFile;
+    const ResFileRefNum previous = CurResFile();
+    bool cut = false;
+    Handle text = nullptr;
+    ResID scriptID = kSideDataID;
+
+    if (!resourceScript) {
+        if (gOutName.empty()) {
+            SysBeep(1);
+            return false;
+        }
+        text = ReadDocumentText(&cut, &folder);
+        if (text && !gIsDos) {
+            const ResFileRefNum side = OpenDocumentResources(folder + gOutName, false, false);
+            if (side != -1)
+                LoadScriptCompanions(kSideDataID, myStyle == nullptr, folder);
+            else
+                gTheMusic = CloseTheMusic(gTheMusic);
+            CloseDocumentResources(side, previous);
+        }
+    } else {
+        ResFileRefNum file = OpenDocumentResources(folder + gOutName, true, false);
+        if (file == -1 && gQueue) {
+            folder = GetQueueFolder(gQueue);
+            file = OpenDocumentResources(folder + gOutName, true, false);
+        }
+        if (file == -1) {
+            SysBeep(1);
+            CloseDocumentResources(-1, previous);
+            SysBeep(1);
+            return false;
+        }
+        if (Handle script = Get1IndResource(kTextType, n)) {
+            ResType ignored = 0;
+            GetResInfo(script, &scriptID, &ignored, nullptr);
+            DetachResource(script);
+            text = script;
+            LoadScriptCompanions(scriptID, true, folder);
+        } else {
+            for (int i = 0; i < 3; ++i)
+                SysBeep(1);
+        }
+        CloseDocumentResources(file, previous);
+    }
+
+    CleanUpBookmarkList(1);
+    if (!text) {
+        if (cut) DoAbout(kTextWasCutDialog);
+        return false;
+    }
+    UseMusicSyllableTimes();
+    myTextResource = text;
+    // A save goes where the document was found.
+    gOutPath = folder;
+    if (gBookmarkNames) {
+        DisposeHandle(gBookmarkNames);
+        gBookmarkNames = nullptr;
+    }
+    if (gHypertextList) UnsetHypertext(-1);
+
+    const std::string documentName = gOutName;
+    const ResFileRefNum side = OpenDocumentResources(folder + gOutName, resourceScript, true);
+    if (side == -1) {
+        if (gTabsAreCustom && gTabList) {
+            DisposeHandle(gTabList);
+            gTabList = nullptr;
+        }
+        gTabsAreCustom = false;
+    } else {
+        if (resourceScript)
+            KeepCurrentFileResources(kSharedSideDataTypes, true);
+        else
+            KeepCurrentFileResources(kConsumedTypes, false);
+        LoadBookmarks(documentName);
+        LoadTabs();
+        CheckOtherSideData(documentName);
+        if (!LoadDocumentPreferences(documentName)) ResetPacingWithoutSyllables();
+    }
+    CloseDocumentResources(side, previous);
+
+    if (myWordLineArray) {
+        gTotalLines = -1;
+        gTotalWords = GetHandleSize(myWordLineArray) / Size(sizeof(WordLineRec)) - 1;
+    } else {
+        MeasureScriptText();
+    }
+    if (mySyllableArray) gTotalSyllables = GetHandleSize(mySyllableArray) / Size(sizeof(SyllableRec)) - 1;
+    if (cut) DoAbout(kTextWasCutDialog);
+    // Only a document whose bookmarks are kept as marks loses its marker characters: the same character
+    // is ordinary text (µ) in every other script.
+    if (GetPref(gThePreferences, kPrefSaveBookmarks) != 0 &&
+        GetPref(gThePreferences, kPrefBookmarkStorage) == 1)
+        SetBookmarkMenu(true);
+    return true;
+}
+
+bool ShowText(SInt16 n) {
+    if (!GetText(n)) return false;
+    PutScrollTextInBox(false);
+    if (GetPref(gThePreferences, kPrefSeparateEditWindow) != 0) PutEditTextInBox();
+    return true;
+}

@@ -1,0 +1,305 @@
+// Saving a script: the text and its side file are each written complete beside the old ones and only
+// then renamed over them, so a failed save leaves the previous document whole.
+#include "foundation/error_dialog.h"
+#include "foundation/program_colors.h"
+#include "foundation/word_line_arrays.h"
+#include "media/media_services.h"
+#include "platform/events.h"
+#include "platform/file_io.h"
+#include "platform/pstring.h"
+#include "platform/resources.h"
+#include "platform/text_encoding.h"
+#include "prefs/prefs_fields.h"
+#include "scroll/bookmarks.h"
+#include "scroll/doc_resource_header.h"
+#include "scroll/scroll_engine.h"
+#include "shell/desktop_events.h"
+#include "shell/menus.h"
+#include "shell/script_document_parts.h"
+#include "shell/script_documents.h"
+#include "shell/shell_globals.h"
+#include "shell/shell_services.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr ResID kSideDataID = 128;
+
+// The side file's groups in the order a save writes them. Each is written from the program's live data
+// when it has some; otherwise the resources of the group kept from the loaded document are written back.
+enum class SideGroup {
+    kBookmarks,
+    kPreferences,
+    kTabs,
+    kTextMerge,
+    kHypertext,
+    kMandalas,
+    kOverlays,
+    kStyles,
+    kTimings,
+    kMusic,
+    kColors
+};
+struct SideGroupTypes {
+    SideGroup group;
+    ResType types[2];
+};
+constexpr SideGroupTypes kSaveOrder[] = {
+    {SideGroup::kBookmarks, {FourCC("BkMk"), FourCC("BmkN")}},
+    {SideGroup::kPreferences, {FourCC("fPrf"), FourCC("Shap")}},
+    {SideGroup::kTabs, {FourCC("OVTb"), 0}},
+    {SideGroup::kTextMerge, {FourCC("TxMg"), 0}},
+    {SideGroup::kHypertext, {FourCC("HyTx"), FourCC("HyDt")}},
+    {SideGroup::kMandalas, {FourCC("Mndl"), 0}},
+    {SideGroup::kOverlays, {FourCC("OvLy"), 0}},
+    {SideGroup::kStyles, {FourCC("styl"), 0}},
+    {SideGroup::kTimings, {FourCC("SylA"), FourCC("WrdA")}},
+    {SideGroup::kMusic, {FourCC("Musc"), 0}},
+    {SideGroup::kColors, {FourCC("cLut"), 0}},
+};
+
+bool PrefOn(PrefShort field) {
+    return GetPref(gThePreferences, field) != 0;
+}
+
+bool BookmarksAsMarks() {
+    return PrefOn(kPrefSaveBookmarks) && GetPref(gThePreferences, kPrefBookmarkStorage) == 1;
+}
+
+void AddNamedResource(Handle data, ResType type, ResID id, const char* name) {
+    Str255 pname;
+    SetPString(pname, name);
+    AddResource(data, type, id, pname);
+    if (ResError() != noErr) {
+        DisposeHandle(data);
+        return;
+    }
+    WriteResource(data);
+}
+
+// A header followed by the bytes of a handle (nothing after the header for a null one).
+Handle MakeHeadedResource(ResType tag, Handle content) {
+    const Size contentSize = content ? GetHandleSize(content) : 0;
+    Handle resource = NewHandle(kDocResourceHeaderSize + contentSize);
+    if (!resource) return nullptr;
+    WriteDocResourceHeader(reinterpret_cast<UInt8*>(*resource), tag);
+    if (contentSize) std::memcpy(*resource + kDocResourceHeaderSize, *content, size_t(contentSize));
+    return resource;
+}
+
+bool AddLiveBookmarks() {
+    if (!gBookmarkList || gNumBookmarks <= 0) return false;
+    if (!PrefOn(kPrefSaveBookmarks) || GetPref(gThePreferences, kPrefBookmarkStorage) != 2) return true;
+    if (Handle list = MakeHeadedResource(kBookmarkTag, gBookmarkList))
+        AddNamedResource(list, FourCC("BkMk"), kSideDataID, "Bookmarks");
+    if (gBookmarkNames)
+        if (Handle names = MakeHeadedResource(kBookmarkTag, gBookmarkNames))
+            AddNamedResource(names, FourCC("BmkN"), kSideDataID, "Bookmark Names");
+    return true;
+}
+
+bool AddLiveTimings() {
+    if (!mySyllableArray || !gSyllableArrayCustom) return false;
+    const UInt8 noName[1] = {0};
+    if (Handle syllables = CopyArrayBigEndian(mySyllableArray)) {
+        AddResource(syllables, FourCC("SylA"), kSideDataID, noName);
+        WriteResource(syllables);
+    }
+    if (Handle words = CopyArrayBigEndian(myWordLineArray)) {
+        AddResource(words, FourCC("WrdA"), kSideDataID, noName);
+        WriteResource(words);
+    }
+    return true;
+}
+
+// Two length-prefixed strings: the music file's name and its folder. Names too long for that form are
+// not written: the kept resource (if any) stands.
+bool AddLiveMusic() {
+    if (!gTheMusic || gMusicFileName.size() > 255 || gMusicPath.size() > 255) return false;
+    Handle music = NewHandle(Size(gMusicFileName.size() + gMusicPath.size() + 2));
+    if (!music) return false;
+    UInt8* bytes = reinterpret_cast<UInt8*>(*music);
+    bytes[0] = UInt8(gMusicFileName.size());
+    std::memcpy(bytes + 1, gMusicFileName.data(), gMusicFileName.size());
+    bytes[gMusicFileName.size() + 1] = UInt8(gMusicPath.size());
+    std::memcpy(bytes + gMusicFileName.size() + 2, gMusicPath.data(), gMusicPath.size());
+    const UInt8 noName[1] = {0};
+    AddResource(music, FourCC("Musc"), kSideDataID, noName);
+    WriteResource(music);
+    return true;
+}
+
+bool AddLiveColors() {
+    if (!gColorsCustom || !gOVColors) return false;
+    Handle colors = gOVColors;
+    if (HandToHand(&colors) != noErr) return false;
+    AddNamedResource(colors, FourCC("cLut"), kSideDataID, "Custom Colors");
+    return true;
+}
+
+// True when the group was written from live data (or the live data says it is not to be written).
+bool AddLiveGroup(SideGroup group) {
+    switch (group) {
+    case SideGroup::kBookmarks:
+        return AddLiveBookmarks();
+    case SideGroup::kPreferences:
+        if (PrefOn(kPrefSaveWithDocument)) AddDocumentPreferences();
+        return true;
+    case SideGroup::kStyles:
+        if (myStyle && PrefOn(kPrefStyledText)) AddStyleResource(myStyle);
+        return true;
+    case SideGroup::kTimings:
+        return AddLiveTimings();
+    case SideGroup::kMusic:
+        return AddLiveMusic();
+    case SideGroup::kColors:
+        return AddLiveColors();
+    default: // tab stops, text merge, hypertext, mandalas and overlays travel as the document had them
+        return false;
+    }
+}
+
+void AddKept(const KeptSideResource& kept) {
+    Handle data = nullptr;
+    if (PtrToHand(kept.data.data(), &data, Size(kept.data.size())) != noErr) return;
+    Str255 name;
+    SetPString(name, kept.name);
+    AddResource(data, kept.type, kept.id, name);
+    if (ResError() != noErr) {
+        DisposeHandle(data);
+        return;
+    }
+    WriteResource(data);
+}
+
+bool InSaveOrder(ResType type) {
+    for (const SideGroupTypes& entry : kSaveOrder)
+        if (entry.types[0] == type || entry.types[1] == type) return true;
+    return false;
+}
+
+// Writes the new side file complete into a temporary file beside the old one; *empty tells that it has
+// no resources at all (then there is to be no side file).
+OSErr WriteSideFileBeside(const std::string& sidePath, std::string& tempPath, bool* empty) {
+    tempPath = sidePath + ".saving";
+    DeleteFile(tempPath);
+    CreateResFile(tempPath);
+    if (OSErr err = ResError(); err != noErr) return err;
+    const ResFileRefNum previous = CurResFile();
+    const ResFileRefNum file = OpenResFile(tempPath, fsRdWrPerm);
+    if (file == -1) {
+        const OSErr err = ResError();
+        DeleteFile(tempPath);
+        return err;
+    }
+    for (const SideGroupTypes& entry : kSaveOrder) {
+        if (AddLiveGroup(entry.group)) continue;
+        for (ResType type : entry.types)
+            for (const KeptSideResource& kept : gKeptSideResources)
+                if (type != 0 && kept.type == type) AddKept(kept);
+    }
+    // Resources of kinds this program does not know travel with the document as they came.
+    for (const KeptSideResource& kept : gKeptSideResources)
+        if (!InSaveOrder(kept.type)) AddKept(kept);
+    *empty = Count1Types() == 0;
+    CloseResFile(file);
+    const OSErr err = ResError();
+    if (previous != 0) UseResFile(previous);
+    if (err != noErr) DeleteFile(tempPath);
+    return err;
+}
+
+void ReportSaveFailure(OSErr err) {
+    SysBeep(1);
+    std::string reason = DescribeFileError(err);
+    DoErrorMessageText("\"" + Utf8ToMacRoman(gOutName) + "\" could not be saved (" + reason +
+                       "); the file on disk was left as it was.");
+}
+
+// The current text as it goes to disk: with the bookmark marker characters when bookmarks are kept that way.
+std::vector<UInt8> TextForDisk() {
+    if (gTextHasChanged) GetNewText(0);
+    const bool marks = BookmarksAsMarks();
+    if (marks) AddBookmarksToText();
+    std::vector<UInt8> bytes;
+    if (myTextResource) {
+        const UInt8* text = reinterpret_cast<const UInt8*>(*myTextResource);
+        bytes.assign(text, text + GetHandleSize(myTextResource));
+    }
+    if (marks) SetBookmarkMenu(false);
+    return bytes;
+}
+
+// The old text becomes the backup, and its side file the backup's side file, so the backup opens whole.
+void KeepBackup(const std::string& path, const std::string& sidePath) {
+    const std::string backup = path + ".bak";
+    DeleteFile(backup);
+    DeleteFile(SideFilePath(backup));
+    RenameFile(path, backup);
+    if (FileExists(sidePath)) RenameFile(sidePath, SideFilePath(backup));
+}
+
+void BecomeTextDocument(const std::string& path) {
+    gIsTextFile = kTextDocument;
+    gIsDos = 0;
+    EnableWhenFile(false);
+    gPathSpec = path;
+    if (SetScriptMenu(false)) {
+        gSelectText = 1;
+        if (CountScriptMenuItems() > 0) {
+            if (const SInt16 item = FindScriptMenuItem(gCurrentScriptName); item > 0) gSelectText = item;
+            CheckScriptMenuItem(SInt16(gSelectText));
+            EnableWhenSelect();
+        }
+    }
+}
+
+} // namespace
+
+OSErr DoSave(SInt16 kind) {
+    if (kind >= 0) {
+        GetOutFile(kind);
+        return noErr;
+    }
+    gSaveInProgress = false;
+    if (BookmarksAsMarks())
+        while (gBookmarkCharacter == 0)
+            if (!GetMarkCharacter()) return 1;
+
+    const std::string path = gOutPath + gOutName;
+    const std::string sidePath = SideFilePath(path);
+    const std::vector<UInt8> text = TextForDisk();
+    std::string textTemp;
+    if (OSErr err = WriteFileBeside(path, text, textTemp); err != noErr) {
+        ReportSaveFailure(err);
+        return err;
+    }
+    std::string sideTemp;
+    bool sideEmpty = true;
+    if (OSErr err = WriteSideFileBeside(sidePath, sideTemp, &sideEmpty); err != noErr) {
+        DeleteFile(textTemp);
+        ReportSaveFailure(err);
+        return err;
+    }
+
+    if (FileExists(path) && PrefOn(kPrefMakeBackups)) KeepBackup(path, sidePath);
+    OSErr err = RenameFile(textTemp, path);
+    if (err == noErr) {
+        if (!sideEmpty)
+            err = RenameFile(sideTemp, sidePath);
+        else if (FileExists(sidePath))
+            DeleteFile(sidePath);
+    }
+    DeleteFile(sideTemp);
+    if (err != noErr) {
+        DeleteFile(textTemp);
+        ReportSaveFailure(err);
+        return err;
+    }
+    gDontQuitWithoutSaving = false;
+    gDoOpenChangedFile = false;
+    BecomeTextDocument(path);
+    return noErr;
+}

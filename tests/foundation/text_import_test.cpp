@@ -1,0 +1,105 @@
+// Text import: line ends and encodings of files written elsewhere become the script's Mac Roman text with
+// CR line ends; high Mac Roman bytes are not mistaken for UTF-8.
+#include "foundation/text_import.h"
+
+#include "platform/memory.h"
+#include "platform/pstring.h"
+#include "shell/script_documents.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+namespace {
+
+std::string Import(std::string bytes, const char* name = "talk.txt") {
+    Str255 fileName;
+    SetPString(fileName, name);
+    SInt32 length = SInt32(bytes.size());
+    Handle styles = reinterpret_cast<Handle>(1);
+    ProcessText(bytes.data(), &length, fileName, &styles);
+    EXPECT_EQ(styles, nullptr);
+    return bytes.substr(0, size_t(length));
+}
+
+std::string Utf16(std::u16string_view text, bool littleEndian, bool mark) {
+    std::string bytes;
+    if (mark) bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    for (char16_t unit : text) {
+        const char low = char(unit & 0xFF), high = char(unit >> 8);
+        bytes += littleEndian ? std::string{low, high} : std::string{high, low};
+    }
+    return bytes;
+}
+
+struct ImportCase {
+    const char* what;
+    std::string bytes;
+    std::string text; // Mac Roman
+    bool dos;
+};
+
+TEST(TextImport, LineEndsAndEncodingsBecomeMacRomanWithCarriageReturns) {
+    const ImportCase cases[] = {
+        {"CRLF", "one\r\ntwo\r\n", "one\rtwo\r", true},
+        {"LF", "one\ntwo\n", "one\rtwo\r", false},
+        {"CR", "one\rtwo\r", "one\rtwo\r", false},
+        {"mixed", "a\r\nb\nc\rd", "a\rb\rc\rd", true},
+        {"lone CR before LF-less end", "a\r", "a\r", false},
+        {"UTF-8 accents", "caf\xC3\xA9 na\xC3\xAFve\n", "caf\x8E na\x95ve\r", false},
+        {"UTF-8 with mark", "\xEF\xBB\xBFhi\xE2\x80\xA6", "hi\xC9", false},
+        {"UTF-8 outside Mac Roman", "\xE4\xB8\xAD!", "?!", false},
+        {"UTF-16 LE with mark", Utf16(u"h\u00E9\r\nx", true, true), "h\x8E\rx", true},
+        {"UTF-16 BE with mark", Utf16(u"h\u00E9\nx", false, true), "h\x8E\rx", false},
+        {"UTF-16 LE without mark", Utf16(u"Hello\u00E9", true, false), "Hello\x8E", false},
+        {"UTF-16 BE without mark", Utf16(u"Hello\u00E9", false, false), "Hello\x8E", false},
+        // A UTF-16 character whose bytes are CR and LF is a character, not a line end.
+        {"UTF-16 unit 0x0D0A", Utf16(u"a\u0D0Ab", false, true), "a?b", false},
+        {"Mac Roman high bytes", "caf\x8E \xA5 \xD2quoted\xD3", "caf\x8E \xA5 \xD2quoted\xD3", false},
+        {"Mac Roman starting with 0xFF", "\xFFlone", "\xFFlone", false},
+        {"empty", "", "", false},
+    };
+    for (const ImportCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        gIsDos = 0;
+        EXPECT_EQ(Import(c.bytes), c.text);
+        EXPECT_EQ(gIsDos != 0, c.dos);
+    }
+}
+
+TEST(TextImport, RtfThatCannotBeReadComesInAsItsTextRatherThanNothing) {
+    std::string rtf = "{\\rtf1\\ansi Hello}\r\n";
+    Str255 name;
+    SetPString(name, "letter.RTF");
+    SInt32 length = SInt32(rtf.size());
+    Handle styles = nullptr;
+    ProcessText(rtf.data(), &length, name, &styles);
+    EXPECT_GT(length, 0);
+    if (styles) DisposeHandle(styles);
+    gIsDos = 0;
+}
+
+TEST(TextImport, CarriageReturnsAloneLeaveTheDosFlagAsItWas) {
+    gIsDos = 1;
+    EXPECT_EQ(Import("a\rb"), "a\rb");
+    EXPECT_EQ(gIsDos, 1);
+    gIsDos = 0;
+}
+
+TEST(TextImport, WholeFileComesBackConvertedAndMissingOrEmptyFilesGiveNull) {
+    TempDir dir;
+    const std::string path = dir.File("notes.txt");
+    std::ofstream(path, std::ios::binary) << Utf16(u"line one\r\nline two", true, true);
+    std::ofstream(dir.File("empty.txt"), std::ios::binary);
+    Handle text = GetAndProcessText(path);
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(std::string(*text, size_t(GetHandleSize(text))), "line one\rline two");
+    DisposeHandle(text);
+    EXPECT_EQ(GetAndProcessText(dir.File("empty.txt")), nullptr);
+    EXPECT_EQ(GetAndProcessText(dir.File("missing.txt")), nullptr);
+    gIsDos = 0;
+}
+
+} // namespace

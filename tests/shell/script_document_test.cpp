@@ -1,0 +1,482 @@
+// Script documents on disk: loading and saving the text with its side file, side data of every kind kept
+// through a round trip, documents of a big-endian writer, damaged side files and failed saves.
+#include "foundation/error_dialog.h"
+#include "media/media_services.h"
+#include "platform/bytes.h"
+#include "platform/file_io.h"
+#include "platform/memory.h"
+#include "platform/resource_format.h"
+#include "prefs/prefs_byte_order.h"
+#include "prefs/prefs_fields.h"
+#include "scroll/bookmarks.h"
+#include "scroll/doc_resource_header.h"
+#include "shell/script_document_parts.h"
+#include "shell/script_documents.h"
+#include "shell/shell_globals.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <sys/stat.h>
+#include <tuple>
+#include <unistd.h>
+
+namespace {
+
+struct Res {
+    ResType type;
+    ResID id;
+    std::string name;
+    std::vector<UInt8> data;
+    bool operator==(const Res&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Res& r) {
+    return out << char(r.type >> 24) << char(r.type >> 16) << char(r.type >> 8) << char(r.type) << " " << r.id
+               << " \"" << r.name << "\" " << r.data.size() << " bytes";
+}
+
+std::vector<UInt8> SideFileBytes(const std::vector<Res>& resources) {
+    ResourceForkContents contents;
+    for (const Res& r : resources) {
+        ResourceEntry entry;
+        entry.type = r.type;
+        entry.id = r.id;
+        entry.hasName = !r.name.empty();
+        entry.name = r.name;
+        entry.data = r.data;
+        contents.entries.push_back(entry);
+    }
+    std::vector<UInt8> bytes;
+    EXPECT_EQ(SerializeResourceFork(contents, bytes), noErr);
+    return bytes;
+}
+
+void WriteBytes(const std::string& path, const std::vector<UInt8>& bytes) {
+    ASSERT_EQ(WriteFileAtomically(path, bytes), noErr) << path;
+}
+
+std::vector<UInt8> ReadBytes(const std::string& path) {
+    std::vector<UInt8> bytes;
+    ReadWholeFile(path, bytes);
+    return bytes;
+}
+
+std::vector<UInt8> Text(const std::string& s) {
+    return {s.begin(), s.end()};
+}
+
+// The resources of a side file, sorted by type and ID.
+std::vector<Res> ReadSide(const std::string& path) {
+    const std::vector<UInt8> bytes = ReadBytes(path);
+    ResourceForkContents contents;
+    std::vector<Res> out;
+    if (ParseResourceFork(bytes, contents) != noErr) return out;
+    for (const ResourceEntry& e : contents.entries)
+        out.push_back({e.type, e.id, e.name, {e.data.begin(), e.data.end()}});
+    std::sort(out.begin(), out.end(),
+              [](const Res& a, const Res& b) { return std::tie(a.type, a.id) < std::tie(b.type, b.id); });
+    return out;
+}
+
+// Integers in either byte order, for building resources as a writer of that order would.
+struct Writer {
+    bool bigEndian;
+    std::vector<UInt8> bytes;
+    Writer& U32(UInt32 v) {
+        UInt8 b[4];
+        if (bigEndian)
+            WriteBE32(b, v);
+        else
+            std::memcpy(b, &v, 4);
+        bytes.insert(bytes.end(), b, b + 4);
+        return *this;
+    }
+    Writer& U16(UInt16 v) {
+        UInt8 b[2];
+        if (bigEndian)
+            WriteBE16(b, v);
+        else
+            std::memcpy(b, &v, 2);
+        bytes.insert(bytes.end(), b, b + 2);
+        return *this;
+    }
+    Writer& Header(ResType tag) { return U32(tag).U32(kDocResourceVersion); }
+    Writer& PString(const std::string& s) {
+        bytes.push_back(UInt8(s.size()));
+        bytes.insert(bytes.end(), s.begin(), s.end());
+        return *this;
+    }
+    Writer& Raw(const std::vector<UInt8>& b) {
+        bytes.insert(bytes.end(), b.begin(), b.end());
+        return *this;
+    }
+};
+
+// Two style runs (start, line height, ascent, font, face and filler, size, red, green, blue).
+std::vector<UInt8> StoredStyles(bool bigEndian) {
+    Writer w{bigEndian, {}};
+    w.U16(2);
+    w.U32(0).U16(16).U16(12).U16(4).U16(0x0100).U16(12).U16(0xFFFF).U16(0).U16(0);
+    w.U32(9).U16(20).U16(15).U16(3).U16(0x0000).U16(18).U16(0).U16(0x8000).U16(0xFFFF);
+    return w.bytes;
+}
+
+// The memory form the text engine takes: count, format word 3, the runs in this machine's order.
+std::vector<UInt8> MemoryStyles() {
+    std::vector<UInt8> stored = StoredStyles(false);
+    std::vector<UInt8> memory(stored.begin(), stored.begin() + 2);
+    const UInt16 format = 3;
+    memory.insert(memory.end(), reinterpret_cast<const UInt8*>(&format),
+                  reinterpret_cast<const UInt8*>(&format) + 2);
+    memory.insert(memory.end(), stored.begin() + 2, stored.end());
+    return memory;
+}
+
+// Side data of every kind, as a writer of the given order stores it.
+std::vector<Res> EveryKindOfSideData(bool bigEndian) {
+    auto w = [bigEndian] { return Writer{bigEndian, {}}; };
+    std::vector<UInt8> tabList = w().U32(0).U32(1).bytes;
+    tabList.resize(8 + 100 + 100, 0);
+    return {
+        {FourCC("BkMk"), 128, "Bookmarks", w().Header(FourCC("BkMk")).U32(0).U32(9).bytes},
+        {FourCC("BmkN"), 128, "Bookmark Names",
+         w().Header(FourCC("BkMk")).U16(2).PString("One").PString("Two").bytes},
+        {FourCC("OVTb"), 128, "Tabs", w().Header(FourCC("Tabs")).Raw(tabList).bytes},
+        {FourCC("TxMg"), 128, "Text Merge",
+         w().Header(FourCC("MerG")).PString("name").PString("").PString("Who?").bytes},
+        {FourCC("HyTx"), 128, "Hypertext",
+         w().Header(FourCC("HyTx"))
+             .U32(0)
+             .U32(0)
+             .U32(1)
+             .U32(2)
+             .U32(5)
+             .U32(0)
+             .U32(0)
+             .U32(0)
+             .U32(0)
+             .U32(0)
+             .U32(1)
+             .bytes},
+        {FourCC("HyDt"), 128, "Hypertext Data", Text("\"/scripts/\" \"Next.txt\"")},
+        {FourCC("Mndl"), 128, "Mandala", w().Header(FourCC("Mndl")).Raw(Text("R1 120 R2 45")).bytes},
+        {FourCC("Mndl"), 129, "Mandala", w().Header(FourCC("Mndl")).Raw(Text("R1 80 R2 5")).bytes},
+        {FourCC("OvLy"), 128, "Overlay", w().Header(FourCC("Over")).Raw(Text("PIC logo.png X 10")).bytes},
+        {FourCC("Musc"), 128, "", w().PString("theme.mp3").PString("/music/").bytes},
+        {FourCC("cLut"), 128, "Custom Colors", {0, 0, 0, 1, 0xFF, 0xFF, 0, 0}},
+        {FourCC("styl"), 128, "", StoredStyles(bigEndian)},
+        {FourCC("Xtra"), 300, "Another program's", {1, 2, 3}},
+    };
+}
+
+std::vector<Res> Sorted(std::vector<Res> resources) {
+    std::sort(resources.begin(), resources.end(),
+              [](const Res& a, const Res& b) { return std::tie(a.type, a.id) < std::tie(b.type, b.id); });
+    return resources;
+}
+
+std::vector<UInt8> HandleBytes(Handle h) {
+    return h ? std::vector<UInt8>(*h, *h + GetHandleSize(h)) : std::vector<UInt8>();
+}
+
+class ScriptDocumentTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SetErrorMessageRecording(true);
+        ClearRecordedErrorMessages();
+        CopyPreferences(&gDefaultPreferences, &gThePreferences);
+        SetPref(gThePreferences, kPrefStyledText, 1);
+        SetPref(gThePreferences, kPrefSaveWithDocument, 0);
+        SetPref(gThePreferences, kPrefMakeBackups, 0);
+        SetPref(gThePreferences, kPrefSaveBookmarks, 0);
+        gOutPath = dir.path() + "/";
+        gIsTextFile = kTextDocument;
+        gIsDos = 0;
+        gDontQuitWithoutSaving = false;
+        gDoOpenChangedFile = false;
+    }
+    void TearDown() override {
+        for (Handle* h : {&myTextResource, &myStyle, &gBookmarkList, &gBookmarkNames})
+            if (*h) {
+                DisposeHandle(*h);
+                *h = nullptr;
+            }
+        gNumBookmarks = 0;
+        gKeptSideResources.clear();
+        SetErrorMessageRecording(false);
+    }
+
+    // Writes the document and its side file (none for an empty list) and loads it.
+    bool Load(const std::string& name, const std::string& text, const std::vector<Res>& side) {
+        WriteBytes(dir.File(name), Text(text));
+        if (!side.empty()) WriteBytes(SideFilePath(dir.File(name)), SideFileBytes(side));
+        gOutName = name;
+        return GetText(1);
+    }
+
+    TempDir dir;
+};
+
+TEST(SideFileNames, FollowTheLastDotOfTheName) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"/a/b.c/Talk.txt", "/a/b.c/Talk.rsrc"},     {"/a/b.c/Talk", "/a/b.c/Talk.rsrc"},
+        {"/a/Talk.final.txt", "/a/Talk.final.rsrc"}, {"/a/.profile", "/a/.profile.rsrc"},
+        {"/a/Talk.txt.bak", "/a/Talk.txt.rsrc"},
+    };
+    for (const auto& [document, side] : cases)
+        EXPECT_EQ(SideFilePath(document), side) << document;
+    EXPECT_EQ(AppleDoublePath("/a/b.c/Talk.txt"), "/a/b.c/._Talk.txt");
+}
+
+TEST_F(ScriptDocumentTest, SaveAndReopenKeepTheTextAndEverySideResource) {
+    const std::string text = "Line one\rLine two\r\xA5 end";
+    const std::vector<Res> side = EveryKindOfSideData(false);
+    ASSERT_TRUE(Load("Talk.txt", text, side));
+    EXPECT_EQ(HandleBytes(myTextResource), Text(text));
+    EXPECT_EQ(HandleBytes(myStyle), MemoryStyles());
+
+    gOutName = "Copy.txt";
+    ASSERT_EQ(DoSave(-1), noErr);
+    EXPECT_EQ(ReadBytes(dir.File("Copy.txt")), Text(text));
+    EXPECT_EQ(ReadSide(dir.File("Copy.rsrc")), Sorted(side));
+    EXPECT_EQ(gPathSpec, dir.File("Copy.txt"));
+
+    ASSERT_TRUE(GetText(1));
+    EXPECT_EQ(HandleBytes(myTextResource), Text(text));
+    EXPECT_EQ(HandleBytes(myStyle), MemoryStyles());
+    EXPECT_TRUE(RecordedErrorMessages().empty());
+    EXPECT_FALSE(gDontQuitWithoutSaving);
+}
+
+TEST_F(ScriptDocumentTest, ABigEndianWritersDocumentOpensWithTheSameStylesAndBookmarkNames) {
+    ASSERT_TRUE(Load("Mac.txt", "Hello world", EveryKindOfSideData(true)));
+    EXPECT_EQ(HandleBytes(myStyle), MemoryStyles());
+    const std::vector<UInt8> names = Writer{false, {}}.U16(2).PString("One").PString("Two").bytes;
+    EXPECT_EQ(HandleBytes(gBookmarkNames), names);
+    EXPECT_TRUE(gDontQuitWithoutSaving) << "converted side data offers a save in this machine's order";
+    EXPECT_TRUE(gDoOpenChangedFile);
+    EXPECT_TRUE(RecordedErrorMessages().empty());
+}
+
+TEST_F(ScriptDocumentTest, AppleDoubleCompanionIsReadWhenThereIsNoSideFile) {
+    const std::vector<UInt8> fork = SideFileBytes({{FourCC("styl"), 128, "", StoredStyles(false)}});
+    std::vector<UInt8> appleDouble(26 + 12, 0);
+    WriteBE32(appleDouble.data(), 0x00051607);
+    WriteBE32(appleDouble.data() + 4, 0x00020000);
+    WriteBE16(appleDouble.data() + 24, 1);
+    WriteBE32(appleDouble.data() + 26, 2);
+    WriteBE32(appleDouble.data() + 30, UInt32(appleDouble.size()));
+    WriteBE32(appleDouble.data() + 34, UInt32(fork.size()));
+    appleDouble.insert(appleDouble.end(), fork.begin(), fork.end());
+    WriteBytes(dir.File("._Talk.txt"), appleDouble);
+    ASSERT_TRUE(Load("Talk.txt", "Hello world", {}));
+    EXPECT_EQ(HandleBytes(myStyle), MemoryStyles());
+}
+
+TEST_F(ScriptDocumentTest, DamagedSideDataOpensTheTextWithOneMessageAndLosesNothing) {
+    struct Case {
+        const char* name;
+        std::vector<Res> side;
+        size_t cutFromEnd;
+    };
+    auto w = [] { return Writer{false, {}}; };
+    const Case cases[] = {
+        {"truncated map", EveryKindOfSideData(false), 40},
+        {"hypertext counts past the data",
+         {{FourCC("HyTx"), 128, "Hypertext",
+           w().Header(FourCC("HyTx")).U32(0).U32(0).U32(1000).U32(1).bytes}},
+         0},
+        {"bookmark names past the data",
+         {{FourCC("BkMk"), 128, "Bookmarks", w().Header(FourCC("BkMk")).U32(1).bytes},
+          {FourCC("BmkN"), 128, "Bookmark Names", w().Header(FourCC("BkMk")).U16(5).PString("One").bytes}},
+         0},
+        {"text merge string past the data",
+         {{FourCC("TxMg"), 128, "Text Merge",
+           w().Header(FourCC("MerG")).PString("name").Raw({40, 'x'}).bytes}},
+         0},
+        {"preferences shorter than the record",
+         {{FourCC("fPrf"), 128, "Preferences", std::vector<UInt8>(100, 0)}},
+         0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ClearRecordedErrorMessages();
+        std::vector<UInt8> sideBytes = SideFileBytes(c.side);
+        sideBytes.resize(sideBytes.size() - c.cutFromEnd);
+        WriteBytes(dir.File("Talk.txt"), Text("Still here"));
+        WriteBytes(dir.File("Talk.rsrc"), sideBytes);
+        gOutName = "Talk.txt";
+        ASSERT_TRUE(GetText(1));
+        EXPECT_EQ(HandleBytes(myTextResource), Text("Still here"));
+        EXPECT_EQ(RecordedErrorMessages().size(), 1u);
+        EXPECT_EQ(ReadBytes(dir.File("Talk.rsrc")), sideBytes) << "reading never writes the side file";
+        if (c.cutFromEnd == 0 && c.side[0].type != FourCC("fPrf")) {
+            ASSERT_EQ(DoSave(-1), noErr);
+            EXPECT_EQ(ReadSide(dir.File("Talk.rsrc")), Sorted(c.side)) << "written back as it came";
+        }
+    }
+}
+
+TEST_F(ScriptDocumentTest, DocumentPreferencesReplaceOnlyTheDocumentsSettingsFromEitherWriter) {
+    SetPref(gThePreferences, kPrefSaveWithDocument, 1);
+    SetPref(gThePreferences, kPrefPacingMode, 3);
+    SetPref(gThePreferences, kPrefSavePrefsAtQuit, 1);
+    PtrToHand("text", &myTextResource, 4);
+    gOutName = "Prefs.txt";
+    ASSERT_EQ(DoSave(-1), noErr);
+    std::vector<Res> side = ReadSide(dir.File("Prefs.rsrc"));
+    ASSERT_EQ(side.size(), 2u) << "'Shap' and 'fPrf'";
+    ASSERT_EQ(side[1].type, FourCC("fPrf"));
+    std::vector<UInt8> bigEndian = side[1].data;
+    SwapPrefs(bigEndian.data(), kMainPrefsType, Size(bigEndian.size()));
+
+    for (const auto& [writer, stored] :
+         {std::pair{"little-endian", side[1].data}, std::pair{"big-endian", bigEndian}}) {
+        SCOPED_TRACE(writer);
+        WriteBytes(dir.File("Prefs.rsrc"), SideFileBytes({{FourCC("fPrf"), 128, "Preferences", stored}}));
+        SetPref(gThePreferences, kPrefPacingMode, 0);  // the document's setting
+        SetPref(gThePreferences, kPrefMakeBackups, 1); // the user's own
+        SetPref(gThePreferences, kPrefSavePrefsAtQuit, 1);
+        ASSERT_TRUE(GetText(1));
+        EXPECT_EQ(GetPref(gThePreferences, kPrefPacingMode), 3);
+        EXPECT_EQ(GetPref(gThePreferences, kPrefMakeBackups), 1);
+        EXPECT_EQ(GetPref(gThePreferences, kPrefSavePrefsAtQuit), 0);
+    }
+}
+
+TEST_F(ScriptDocumentTest, AFailedSaveReportsAndLeavesTheOldDocument) {
+    const std::string readOnly = dir.File("locked");
+    std::filesystem::create_directory(readOnly);
+    WriteBytes(readOnly + "/Talk.txt", Text("old text"));
+    const std::string blocked = dir.File("blocked");
+    std::filesystem::create_directory(blocked);
+    WriteBytes(blocked + "/Talk.txt", Text("old text"));
+    // A folder where the new side file must go: the side file cannot be completed.
+    std::filesystem::create_directories(blocked + "/Talk.rsrc.saving/inside");
+    ::chmod(readOnly.c_str(), 0555);
+    struct Case {
+        const char* name;
+        std::string folder;
+    };
+    for (const Case& c :
+         {Case{"read-only folder", readOnly + "/"}, Case{"side file blocked", blocked + "/"}}) {
+        SCOPED_TRACE(c.name);
+        if (c.folder == readOnly + "/" && ::geteuid() == 0) continue; // permissions do not bind root
+        ClearRecordedErrorMessages();
+        gOutPath = c.folder;
+        gOutName = "Talk.txt";
+        PtrToHand("new text", &myTextResource, 8);
+        gDontQuitWithoutSaving = true;
+        EXPECT_NE(DoSave(-1), noErr);
+        EXPECT_EQ(ReadBytes(c.folder + "Talk.txt"), Text("old text"));
+        EXPECT_EQ(RecordedErrorMessages().size(), 1u);
+        EXPECT_TRUE(gDontQuitWithoutSaving);
+        size_t files = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(c.folder))
+            files += entry.is_regular_file();
+        EXPECT_EQ(files, 1u) << "no temporary file is left behind";
+        DisposeHandle(myTextResource);
+        myTextResource = nullptr;
+    }
+    ::chmod(readOnly.c_str(), 0755);
+}
+
+TEST_F(ScriptDocumentTest, BackupIsReplacedOnTheSecondSave) {
+    SetPref(gThePreferences, kPrefMakeBackups, 1);
+    ASSERT_TRUE(Load("Talk.txt", "first", {{FourCC("Xtra"), 128, "", {7}}}));
+    for (const char* version : {"second", "third"}) {
+        const std::vector<UInt8> before = ReadBytes(dir.File("Talk.txt"));
+        SetHandleSize(myTextResource, Size(std::strlen(version)));
+        std::memcpy(*myTextResource, version, std::strlen(version));
+        ASSERT_EQ(DoSave(-1), noErr);
+        EXPECT_EQ(ReadBytes(dir.File("Talk.txt")), Text(version));
+        EXPECT_EQ(ReadBytes(dir.File("Talk.txt.bak")), before);
+        EXPECT_TRUE(FileExists(dir.File("Talk.txt.rsrc"))) << "the backup keeps its side file";
+    }
+}
+
+TEST_F(ScriptDocumentTest, BookmarkMarkersGoToDiskOnlyAndComeOutOnLoad) {
+    SetPref(gThePreferences, kPrefSaveBookmarks, 1);
+    SetPref(gThePreferences, kPrefBookmarkStorage, 1);
+    gBookmarkCharacter = 0xB5;
+    ASSERT_TRUE(Load("Marks.txt", "abcdef", {}));
+    const SInt32 slots[] = {3, 0, -1, 6}; // out of order, an empty slot and one at the very end
+    PtrToHand(slots, &gBookmarkList, sizeof slots);
+    gNumBookmarks = 4;
+    ASSERT_EQ(DoSave(-1), noErr);
+    EXPECT_EQ(ReadBytes(dir.File("Marks.txt")), Text("\xB5"
+                                                     "abc\xB5"
+                                                     "def\xB5"));
+    EXPECT_EQ(HandleBytes(myTextResource), Text("abcdef"));
+    ASSERT_TRUE(GetText(1));
+    EXPECT_EQ(HandleBytes(myTextResource), Text("abcdef"));
+
+    SetPref(gThePreferences, kPrefBookmarkStorage, 2);
+    ASSERT_TRUE(GetText(1));
+    EXPECT_EQ(HandleBytes(myTextResource), Text("\xB5"
+                                                "abc\xB5"
+                                                "def\xB5"))
+        << "the marker is ordinary text when bookmarks are not kept as marks";
+}
+
+TEST_F(ScriptDocumentTest, AResourceScriptFileLoadsTheScriptByIndexWithItsCompanions) {
+    std::vector<UInt8> oneRun = StoredStyles(false);
+    const std::vector<Res> scripts = {
+        {FourCC("TEXT"), 128, "First", Text("one")},
+        {FourCC("TEXT"), 200, "Second", Text("two")},
+        {FourCC("TEXT"), 300, "Third", Text("three")},
+        {FourCC("styl"), 200, "", oneRun},
+        {FourCC("BkMk"), 128, "Bookmarks", Writer{false, {}}.Header(FourCC("BkMk")).U32(1).bytes},
+    };
+    WriteBytes(dir.File("Scripts"), SideFileBytes(scripts));
+    gIsTextFile = kResourceScriptFile;
+    gOutName = "Scripts";
+    ASSERT_TRUE(GetText(2));
+    EXPECT_EQ(HandleBytes(myTextResource), Text("two"));
+    EXPECT_EQ(HandleBytes(myStyle), MemoryStyles());
+    ASSERT_EQ(gKeptSideResources.size(), 1u) << "the shared side data, not the other scripts";
+    EXPECT_EQ(gKeptSideResources[0].type, FourCC("BkMk"));
+    EXPECT_FALSE(GetText(4));
+}
+
+TEST_F(ScriptDocumentTest, AQueueLoadsItsNthElementFromTheQueuesFolderWhenTheElementsMoved) {
+    TempDir moved;
+    WriteBytes(dir.File("First.txt"), Text("first"));
+    WriteBytes(moved.File("Second.txt"), Text("second"));
+    WriteBytes(moved.File("Second.rsrc"), SideFileBytes({{FourCC("styl"), 128, "", StoredStyles(false)}}));
+    std::vector<UInt8> queue(780 + 2 * 1060, 0);
+    auto put = [&queue](size_t at, const std::string& s) {
+        queue[at] = UInt8(s.size());
+        std::memcpy(queue.data() + at + 1, s.data(), s.size());
+    };
+    put(512, moved.path() + "/"); // the queue's own folder
+    const UInt32 count = 2;
+    std::memcpy(queue.data() + 768, &count, 4);
+    for (size_t i = 0; i < 2; ++i) {
+        const size_t element = 780 + i * 1060;
+        put(element + 256, i == 0 ? "First.txt" : "Second.txt");
+        put(element + 512, dir.path() + "/"); // where the second one no longer is
+        const UInt16 isText = 1;
+        std::memcpy(queue.data() + element + 1042, &isText, 2);
+    }
+    PtrToHand(queue.data(), &gQueue, Size(queue.size()));
+    gIsTextFile = ThisIsQueueFile;
+    EXPECT_TRUE(GetText(2));
+    EXPECT_EQ(HandleBytes(myTextResource), Text("second"));
+    EXPECT_EQ(gOutName, "Second.txt");
+    EXPECT_EQ(HandleBytes(myStyle), MemoryStyles()) << "its side file is read from where the text was found";
+    EXPECT_EQ(gIsTextFile, kTextDocument);
+    SInt32 current;
+    std::memcpy(&current, *gQueue + 772, 4);
+    EXPECT_EQ(current, 1);
+    gIsTextFile = ThisIsQueueFile;
+    EXPECT_FALSE(GetText(3));
+    DisposeHandle(gQueue);
+    gQueue = nullptr;
+}
+
+} // namespace
