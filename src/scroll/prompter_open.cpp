@@ -82,8 +82,9 @@ void OpenScrollWindow() {
 }
 
 void CloseScrollWindow() {
-    if (gThePicture) DisposeHandle(gThePicture);
-    gThePicture = nullptr;
+    // The picture and the cue icon are loaded again for the next prompter, from the preferences it has.
+    DisposeScrollPicture();
+    DisposeCue();
     if (ScrollWEHandle) WEDispose(ScrollWEHandle);
     ScrollWEHandle = nullptr;
     if (myScrollWindow) DisposeWindow(myScrollWindow);

@@ -167,3 +167,18 @@ TEST_F(PrompterWindow, MirroredRectanglesNeverReachTheStoredSettings) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PrompterWindow, AReopenedPrompterTakesTheCueIconItsPreferencesName) {
+    SetPref(gThePreferences, kPrefCueMarkerShown, 1);
+    SetPref(gThePreferences, kPrefCueMarkerIconID, 128);
+    OpenAt(Rect{100, 100, 500, 700});
+    EXPECT_EQ(gCueWidth, 24);
+    CloseScrollWindow();
+    SetPref(gThePreferences, kPrefCueMarkerIconID, 129);
+    OpenAt(Rect{100, 100, 500, 700});
+    EXPECT_EQ(gCueWidth, 16);
+}
+
+} // namespace
