@@ -2,6 +2,7 @@
 // a queue element, then its styles, timing arrays, music and side data.
 #include "foundation/text_import.h"
 #include "foundation/word_line_arrays.h"
+#include "macros/macro_services.h"
 #include "media/media_services.h"
 #include "platform/bytes.h"
 #include "platform/events.h"
@@ -30,6 +31,7 @@ namespace {
 
 constexpr Size kMaxScriptSize = 0x3FFFFFFF;
 constexpr ResID kSideDataID = 128;
+constexpr SInt16 kMergeMacroID = 41;
 constexpr ResType kTextType = FourCC("TEXT");
 constexpr ResType kWordArrayType = FourCC("WrdA");
 constexpr ResType kSyllableArrayType = FourCC("SylA");
@@ -334,6 +336,11 @@ bool GetText(SInt16 n) {
     }
     if (mySyllableArray) gTotalSyllables = GetHandleSize(mySyllableArray) / Size(sizeof(SyllableRec)) - 1;
     if (cut) DoAbout(kTextWasCutDialog);
+    // A document with merge fields asks for their values and runs the standard merge macro.
+    if (GetPref(gThePreferences, kPrefAllowTextMerge) != 0 && !gFlagDoWordSwap &&
+        CheckForTextMergeFunction(gTextMergeList, gNumTextMerge) &&
+        PerformMergeFunction(gTextMergeList, gNumTextMerge) != 0)
+        RunMacroByID(kMergeMacroID);
     // Only a document whose bookmarks are kept as marks loses its marker characters: the same character
     // is ordinary text (µ) in every other script.
     if (GetPref(gThePreferences, kPrefSaveBookmarks) != 0 &&
@@ -345,6 +352,12 @@ bool GetText(SInt16 n) {
 bool ShowText(SInt16 n) {
     if (!GetText(n)) return false;
     PutScrollTextInBox(false);
+    for (SInt32 link = GetNextOnOpenHyper(gHypertextList, gNumHypertext, -1); link >= 0;
+         link = GetNextOnOpenHyper(gHypertextList, gNumHypertext, link)) {
+        SInt16 type = 0;
+        Handle parameter = nullptr;
+        if (GetHypertextLinkAction(link, &type, &parameter)) ExecuteThisHyper(type, parameter);
+    }
     if (GetPref(gThePreferences, kPrefSeparateEditWindow) != 0) PutEditTextInBox();
     return true;
 }

@@ -6,9 +6,12 @@ void CheckColorsInFindStyle() {}
 
 #include "texttools/font_menus.h"
 
-MenuRef GetFindStyleFontMenu() { return nullptr; }
+MenuRef GetFindStyleFontMenu() {
+    return nullptr;
+}
 
 Handle gHypertextList = nullptr;
+SInt32 gNumHypertext = 0;
 bool gTextMergeUnderline = false;
 
 bool DisplayAllHypertextLinks(SInt16) {
@@ -55,5 +58,31 @@ void OpenTextMergeWindow() {}
 void PutTextMergeInList() {}
 
 // Until the hypertext editor exists, no link waits for a file.
-OSErr CompleteGettingHypertextFile(const std::string&) { return paramErr; }
+OSErr CompleteGettingHypertextFile(const std::string&) {
+    return paramErr;
+}
 void UnsetHypertext(SInt32) {}
+
+// No links are live until the hypertext list is loaded, so none fires on open.
+SInt32 GetNextOnOpenHyper(Handle, SInt32, SInt32) {
+    return -1;
+}
+
+SInt16 ExecuteThisHyper(SInt16, Handle) {
+    return 0;
+}
+
+bool GetHypertextLinkAction(SInt32, SInt16* type, Handle* parameter) {
+    if (type) *type = 0;
+    if (parameter) *parameter = nullptr;
+    return false;
+}
+
+bool CheckForTextMergeFunction(Handle, SInt32) {
+    return true;
+}
+
+// Nothing can be asked before the merge window exists: as a cancel, so no merge macro runs.
+SInt16 PerformMergeFunction(Handle, SInt32) {
+    return 0;
+}

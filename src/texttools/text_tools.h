@@ -12,6 +12,8 @@ void CheckColorsInFindStyle();
 
 // The script's hypertext links; null when there are none.
 extern Handle gHypertextList;
+// The number of links in gHypertextList.
+extern SInt32 gNumHypertext;
 // Applies the links' styles to the prompter text; true when any was displayed.
 bool DisplayAllHypertextLinks(SInt16 which);
 // Replaces every text-merge keyword in the prompter text (underlined when asked); true when anything was
@@ -56,3 +58,15 @@ void PutTextMergeInList();
 OSErr CompleteGettingHypertextFile(const std::string& file);
 // Removes the link (-1: every link) and its data.
 void UnsetHypertext(SInt32 index);
+
+// ---- Hypertext links that fire when a document opens, and the merge questions of a new document ----
+// The index of the next link after `after` marked to fire on open, or -1.
+SInt32 GetNextOnOpenHyper(Handle list, SInt32 count, SInt32 after);
+// Performs a link of the type with its parameter data; 1 when it did what it says.
+SInt16 ExecuteThisHyper(SInt16 type, Handle parameter);
+// The type and parameter data of link index.
+bool GetHypertextLinkAction(SInt32 index, SInt16* type, Handle* parameter);
+// True when no merge entry has a replace-with text yet.
+bool CheckForTextMergeFunction(Handle list, SInt32 count);
+// Asks for every entry's replace-with text: 0 when the user cancels, else 1.
+SInt16 PerformMergeFunction(Handle list, SInt32 count);
