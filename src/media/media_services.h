@@ -141,3 +141,11 @@ extern SInt16 gChosenSequenceType;
 OSErr DoSaveQueue(SInt16 kind);
 OSErr DoSavePictureSequence(SInt16 kind);
 OSErr DoSaveMovie(SInt16 kind);
+
+// ---- What the scroll tick asks of the media ----
+// The scroll is being written to a file (a movie or a picture sequence): one tick of motion per frame.
+extern bool gScrollToFile;
+// One step of the bouncing ball.
+void BallTimerAction();
+// The movie back at its start, for a synchronised script that loops.
+void GoToBeginningOfMovie(Movie movie);

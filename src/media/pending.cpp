@@ -151,6 +151,16 @@ Movie GetTheMusic(const std::string&, const std::string&, const std::string&, bo
 
 // Until the queue and the exports exist, nothing of theirs is saved.
 SInt16 gChosenSequenceType = 3;
-OSErr DoSaveQueue(SInt16) { return paramErr; }
-OSErr DoSavePictureSequence(SInt16) { return paramErr; }
-OSErr DoSaveMovie(SInt16) { return paramErr; }
+OSErr DoSaveQueue(SInt16) {
+    return paramErr;
+}
+OSErr DoSavePictureSequence(SInt16) {
+    return paramErr;
+}
+OSErr DoSaveMovie(SInt16) {
+    return paramErr;
+}
+
+bool gScrollToFile = false;
+void BallTimerAction() {}
+void GoToBeginningOfMovie(Movie) {}

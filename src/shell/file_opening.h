@@ -123,6 +123,11 @@ void SetQueueOpeningIndex(Handle queue, SInt32 index);
 // gQueue's element index becomes the document: its names, folders and kind; the current and opening
 // indices become index. False, and nothing changed, when there is no such element.
 bool SetDocumentFromQueueElement(SInt32 index);
+// The current element's pause at its end (seconds) and whether the next script follows by itself; 0 and
+// false for an element out of range.
+SInt16 GetQueueElementPauseAtEnd(Handle queue, SInt32 index);
+bool GetQueueElementContinues(Handle queue, SInt32 index);
+SInt32 GetQueueCurrentIndex(Handle queue);
 
 // ---- Bookmarks of an inserted document ----
 

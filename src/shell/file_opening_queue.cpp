@@ -16,6 +16,7 @@ constexpr Size kQueueHeaderSize = 780;
 constexpr Size kQueueElementSize = 1060;
 constexpr Size kQueueFolderAt = 512, kQueueCountAt = 768, kQueueCurrentAt = 772, kQueueOpeningAt = 776;
 constexpr Size kElementNameAt = 256, kElementFolderAt = 512, kElementIsTextAt = 1042, kElementIsDosAt = 1044;
+constexpr Size kElementPauseAtEndAt = 1048, kElementContinuesAt = 1052;
 
 template <typename T> T ReadField(Handle h, Size at) {
     T value;
@@ -83,4 +84,17 @@ bool SetDocumentFromQueueElement(SInt32 index) {
     gIsTextFile = ReadField<SInt16>(gQueue, element + kElementIsTextAt);
     gIsDos = ReadField<SInt16>(gQueue, element + kElementIsDosAt);
     return true;
+}
+
+SInt16 GetQueueElementPauseAtEnd(Handle queue, SInt32 index) {
+    return HasElement(queue, index) ? ReadField<SInt16>(queue, ElementAt(index) + kElementPauseAtEndAt) : 0;
+}
+
+bool GetQueueElementContinues(Handle queue, SInt32 index) {
+    return HasElement(queue, index) && ReadField<SInt16>(queue, ElementAt(index) + kElementContinuesAt) != 0;
+}
+
+SInt32 GetQueueCurrentIndex(Handle queue) {
+    if (!queue || GetHandleSize(queue) < kQueueHeaderSize) return -1;
+    return ReadField<SInt32>(queue, kQueueCurrentAt);
 }

@@ -180,3 +180,8 @@ void EnableWhenSelect() {}
 #include "shell/periodic_timer.h"
 bool gShowSpeed = false;
 bool gShowSize = false;
+
+bool turboing = false;
+void DoApp1Event() {}
+Point geeMouseDownPosition{};
+void DoTextPopup(Point, SInt16, UInt32, WindowPtr, bool) {}

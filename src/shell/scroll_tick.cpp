@@ -2,6 +2,7 @@
 // when they are paid, bookmarks stop the text exactly, and the whole pixels owed move the prompter text.
 #include "shell/scroll_tick.h"
 
+#include "foundation/word_line_arrays.h"
 #include "media/media_services.h"
 #include "platform/events.h"
 #include "platform/windows.h"
@@ -17,9 +18,12 @@
 #include "shell/periodic_timer.h"
 #include "shell/scroll_tick_parts.h"
 #include "shell/shell_globals.h"
+#include "shell/shell_services.h"
 #include "shell/startup.h"
+#include "texttools/text_tools.h"
 
 #include <cmath>
+#include <cstdlib>
 
 UInt32 gCurrentScrollTick = 0;
 UInt32 gLastScrollTick = 0;
@@ -144,13 +148,43 @@ void CountElapsedTicks(UInt32 now) {
         gLastScrollTick = now;
     }
     gCurrentScrollTick = now;
-    // Every frame then moves by the same amount, however late the call came.
-    if (GetPref(gThePreferences, kPrefNoSkippedTicks) && SInt32(now - gLastScrollTick) > 1)
+    // Every frame then moves by the same amount, however late the call came (and every frame written to a
+    // file shows one tick of motion).
+    if ((GetPref(gThePreferences, kPrefNoSkippedTicks) || gScrollToFile) && SInt32(now - gLastScrollTick) > 1)
         gLastScrollTick = now - 1;
     if (IsScrolling() && !IsPaused()) {
         RampScrollSpeed();
         CountDownToStep(now);
     }
+}
+
+// A turbo drag of the text runs its own step while the button stays down.
+void FollowTurboDrag() {
+    if (turboing && Button())
+        DoApp1Event();
+    else
+        turboing = false;
+}
+
+// Tapping the syllables paces the text by the line being tapped.
+void FollowSyllableTaps() {
+    if (gRecordingTaps && gSylWaitingForThisTap < gTotalSyllables)
+        gScrollDistance = CalculateScrollDistanceThisLine(2);
+}
+
+// Holding the button still in the prompter for one and a half seconds opens the text pop-up.
+void OpenPopupOnPressAndHold(UInt32 now) {
+    constexpr UInt32 kHoldTicks = 90;
+    if (stopEvent.what != mouseDown || !myScrollWindow || !GetPref(gThePreferences, kPrefHoldOpensPopup))
+        return;
+    Rect content{};
+    GetWindowBounds(myScrollWindow, kWindowContentRgn, &content);
+    if (!PtInRect(stopEvent.where, &content) || SInt32(now - (stopEvent.when + kHoldTicks)) <= 0) return;
+    if (std::abs(curEvent.where.h - stopEvent.where.h) > 1 ||
+        std::abs(curEvent.where.v - stopEvent.where.v) > 1)
+        return;
+    if (stopEvent.modifiers != 0 || !Button()) return;
+    DoTextPopup(geeMouseDownPosition, 0, now, myScrollWindow, geeMouseIsDown);
 }
 
 } // namespace
@@ -183,10 +217,13 @@ void StartScrollTickClock(UInt32 now) {
 
 void DoScrollTick(UInt32 now) {
     GetGlobalMouse(&curEvent.where);
+    FollowTurboDrag();
+    FollowSyllableTaps();
     CountElapsedTicks(now);
     if (IsScrolling())
         MoveOwedPixels();
     else
         gIScrolled = 0;
+    OpenPopupOnPressAndHold(now);
     ++thisloop;
 }

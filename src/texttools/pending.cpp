@@ -86,3 +86,18 @@ bool CheckForTextMergeFunction(Handle, SInt32) {
 SInt16 PerformMergeFunction(Handle, SInt32) {
     return 0;
 }
+
+DialogPtr gSylSyncDialog = nullptr;
+SInt32 gSylStopThisOffset = -1;
+
+bool MouseInSyllableSyncWindow(const EventRecord&, DialogPtr, Point, SInt16) {
+    return false;
+}
+
+SInt32 ScrollToWhichHyper(Handle, SInt32, SInt32, SInt32, SInt32, SInt16) {
+    return -1;
+}
+
+SInt32 ReadPositionWhichHyper(Handle, SInt32, SInt32, SInt32, SInt16) {
+    return -1;
+}

@@ -1,9 +1,11 @@
 // Operations of the text tools that the other subsystems call.
 #pragma once
 
-#include <string>
-
+#include "platform/dialogs.h"
+#include "platform/events.h"
 #include "platform/geometry.h"
+
+#include <string>
 
 // Brings the find-style window's colour controls into line with the colour-list length.
 void CheckColorsInFindStyle();
@@ -70,3 +72,13 @@ bool GetHypertextLinkAction(SInt32 index, SInt16* type, Handle* parameter);
 bool CheckForTextMergeFunction(Handle list, SInt32 count);
 // Asks for every entry's replace-with text: 0 when the user cancels, else 1.
 SInt16 PerformMergeFunction(Handle list, SInt32 count);
+
+// ---- What the scroll tick asks of the syllable timing and the hypertext links ----
+// The syllable-timing window (null when closed) and the offset at which its recording stops (-1 none).
+extern DialogPtr gSylSyncDialog;
+extern SInt32 gSylStopThisOffset;
+// Presses an item of the syllable-timing window as a click would; true when the window closes.
+bool MouseInSyllableSyncWindow(const EventRecord& event, DialogPtr dialog, Point where, SInt16 item);
+// The link that entered the visible range, or the reading position reached, since `last`; -1 none.
+SInt32 ScrollToWhichHyper(Handle list, SInt32 count, SInt32 start, SInt32 end, SInt32 last, SInt16 direction);
+SInt32 ReadPositionWhichHyper(Handle list, SInt32 count, SInt32 offset, SInt32 last, SInt16 direction);

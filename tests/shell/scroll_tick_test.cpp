@@ -3,18 +3,22 @@
 // reversal, the end of the text and paused calls.
 #include "program_fixture.h"
 
+#include "media/media_services.h"
+#include "platform/memory.h"
 #include "scroll/bookmarks.h"
 #include "scroll/pacing.h"
 #include "scroll/pause.h"
 #include "scroll/scroll_engine.h"
 #include "scroll/scroll_position.h"
 #include "shell/desktop_events.h"
+#include "shell/menus.h"
 #include "shell/mode_switching.h"
 #include "shell/scroll_tick.h"
 #include "shell/shell.h"
 #include "shell/startup.h"
 
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -291,12 +295,44 @@ TEST_F(ScrollTick, AStartDelayEndsThePauseAfterOneSecondOfCalls) {
     EXPECT_EQ(Tick(), -1);
 }
 
-TEST_F(ScrollTick, OneTickOfMotionAtMostWhenSkippedTicksAreNotWanted) {
+TEST_F(ScrollTick, OneTickOfMotionAtMostWhenSkippedTicksAreNotWantedOrTheScrollIsRecorded) {
     gScrollDistance = 2.0;
-    SetPref(gThePreferences, kPrefNoSkippedTicks, 1);
-    AdvanceFakeClock(4);
-    EXPECT_EQ(Tick(), -2) << "a call five ticks late still moves by one tick's distance";
-    EXPECT_EQ(gScrollThis, 0.0);
+    for (const bool recording : {false, true}) {
+        SetPref(gThePreferences, kPrefNoSkippedTicks, !recording);
+        gScrollToFile = recording;
+        AdvanceFakeClock(4);
+        EXPECT_EQ(Tick(), -2) << "a call five ticks late still moves by one tick's distance";
+        EXPECT_EQ(gScrollThis, 0.0);
+    }
+    gScrollToFile = false;
+}
+
+TEST_F(ScrollTick, AtTheEndOfAQueuedScriptItsPauseAndTheNextScriptFollow) {
+    constexpr Size kHeader = 780, kElement = 1060;
+    gQueue = NewHandleClear(kHeader + 2 * kElement);
+    const UInt32 count = 2;
+    std::memcpy(*gQueue + 768, &count, 4);
+    const SInt16 pauseSeconds = 2, continues = 1;
+    std::memcpy(*gQueue + kHeader + 1048, &pauseSeconds, 2);
+    std::memcpy(*gQueue + kHeader + 1052, &continues, 2);
+    gSelectText = 1;
+    gScrollDistance = 1.0;
+    ScrollScrollToEnd(0);
+    ScrollScrollThisMuch(3, 0);
+    for (int tick = 0; tick < 3; ++tick)
+        ASSERT_EQ(Tick(), -1);
+    EXPECT_FALSE(skiptonext);
+    Tick();
+    EXPECT_EQ(gDelayScroll, 120);
+    EXPECT_TRUE(skiptonext);
+    EXPECT_EQ(nexttoskipto, 2);
+
+    DisposeHandle(gQueue);
+    gQueue = nullptr;
+    gSelectText = 0;
+    gDelayScroll = 0;
+    skiptonext = false;
+    nexttoskipto = 0;
 }
 
 } // namespace
