@@ -138,6 +138,17 @@ void PlaceFullCopy(CopyPlan& plan, UInt32* topLeft, ptrdiff_t stride, SInt16 rot
 }
 } // namespace
 
+Rect WorldBounds(GWorldPtr world) {
+    Rect bounds{};
+    if (world) GetPortBounds(world, &bounds);
+    return bounds;
+}
+
+void CopyBitsUnchanged(CGrafPtr source, CGrafPtr destination, const Rect* from, const Rect* to) {
+    NormalColors();
+    CopyBits(source, destination, from, to, srcCopy, nullptr);
+}
+
 void CopyOffscreentoOffscreen(GWorldPtr source, GWorldPtr destination, const Rect* sourceRect,
                               const Rect* destinationRect, bool mirror, bool flip, SInt16 rotation,
                               UInt16 shapeMode, const void* shape, SInt16 sourceMode, const void* sourceKey,

@@ -39,6 +39,12 @@ constexpr int kShapeRowSourceOffset = 24;
 constexpr OSType kColorKeyBlockTag = FourCC("Over");
 constexpr int kColorKeyEntrySize = 20;
 
+// The world's rectangle.
+Rect WorldBounds(GWorldPtr world);
+// A plain copy in black on white, so that the pixels arrive unchanged; the current port keeps those
+// colours afterwards.
+void CopyBitsUnchanged(CGrafPtr source, CGrafPtr destination, const Rect* from, const Rect* to);
+
 // shapeMode 0 or 1 is the full copy (rotation 1 clockwise or -1 counter-clockwise, mirror, flip, shape and
 // row squeezing honoured); 2 or more copies row for row. Keys and extras are read as their mode needs:
 // a replacement RGBColor for mode 2, an int16 percent for mode 5 (null: a ramp over the first and last 50

@@ -1,13 +1,9 @@
 // Rectangle hit tests, centring and proportional fitting.
 #include "foundation/rect_fitting.h"
 
-namespace {
-
 Rect AtOrigin(const Rect& r) {
     return Rect{0, 0, SInt16(r.bottom - r.top), SInt16(r.right - r.left)};
 }
-
-} // namespace
 
 bool RectInRect(const Rect* rectangle, Point point) {
     return point.h >= rectangle->left && point.h < rectangle->right - 1 && point.v >= rectangle->top &&

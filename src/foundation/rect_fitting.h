@@ -4,6 +4,8 @@
 
 #include "platform/geometry.h"
 
+// The rectangle moved to 0,0, its size kept.
+Rect AtOrigin(const Rect& r);
 // Inside the rectangle and inside it shrunk by one pixel at the bottom and right.
 bool RectInRect(const Rect* rectangle, Point point);
 void CenterRectInRect(Rect* rectangle, const Rect* container);

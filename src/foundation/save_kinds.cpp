@@ -81,7 +81,7 @@ void HandleNavUserAction(FileDialogRef dialog, SInt16 action, SInt16 purpose) {
         std::string file;
         if (BeginSave(dialog, &reply, &file) != noErr) return;
         const SaveKindRow* row = RowOf(purpose);
-        const OSErr status = row ? row->saver(SInt16(-purpose)) : paramErr;
+        const OSErr status = row ? row->saver(SInt16(-purpose)) : OSErr(paramErr);
         CompleteSave(&reply, file, status == noErr);
         break;
     }

@@ -15,12 +15,12 @@
 #include <cstring>
 #include <filesystem>
 #include <string_view>
+#include <system_error>
+#include <vector>
 
 Str255 gGlobalFindGetFilename = {0};
 
 namespace {
-
-constexpr SInt32 kLargestImport = 0x3FFFFFFF;
 
 enum class TextEncodingGuess : UInt8 { MacRoman, Utf8, Utf16LE, Utf16BE };
 
@@ -166,21 +166,43 @@ void ProcessText(Ptr buffer, SInt32* length, ConstStr255Param fileName, Handle* 
     *length = FoldLineEnds(buffer, *length);
 }
 
-Handle GetAndProcessText(const std::string& path) {
+OSErr ReadWholeTextFile(const std::string& path, Handle* text, Handle* styles, bool* wasCut) {
+    *text = nullptr;
+    if (styles) *styles = nullptr;
+    if (wasCut) *wasCut = false;
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error) return fnfErr;
+    if (size == 0) return eofErr;
+    const size_t wanted = size_t(std::min<std::uintmax_t>(size, kMaxTextFileBytes));
     std::vector<UInt8> bytes;
-    if (path.empty() || ReadWholeFile(path, bytes) != noErr || bytes.empty()) return nullptr;
-    if (bytes.size() > size_t(kLargestImport)) bytes.resize(size_t(kLargestImport));
-    Handle text = MyNewHandle(Size(bytes.size()), 0);
-    if (!text) return nullptr;
-    HLock(text);
-    std::memcpy(*text, bytes.data(), bytes.size());
-    SInt32 length = SInt32(bytes.size());
-    Str255 name;
-    SetPString(name, std::filesystem::path(path).filename().string().substr(0, 255));
-    Handle styles = nullptr;
-    ProcessText(*text, &length, name, &styles);
-    if (styles) DisposeHandle(styles);
-    if (length != SInt32(bytes.size())) SetHandleSize(text, length);
+    if (OSErr readError = ReadFileStart(path, wanted, bytes); readError != noErr) return readError;
+    if (bytes.empty()) return eofErr;
+    Handle handle = NewHandle(Size(bytes.size()));
+    if (!handle) return memFullErr;
+    std::memcpy(*handle, bytes.data(), bytes.size());
+    bytes = {};
+
+    Str255 macName;
+    SetPString(macName, Utf8ToMacRoman(std::filesystem::path(path).filename().string()));
+    SInt32 length = SInt32(GetHandleSize(handle));
+    Handle runs = nullptr;
+    HLock(handle);
+    ProcessText(*handle, &length, macName, &runs);
+    HUnlock(handle);
+    SetHandleSize(handle, std::max<SInt32>(length, 0));
+    *text = handle;
+    if (styles)
+        *styles = runs;
+    else if (runs)
+        DisposeHandle(runs);
+    if (wasCut) *wasCut = size > std::uintmax_t(kMaxTextFileBytes);
+    return noErr;
+}
+
+Handle GetAndProcessText(const std::string& path) {
+    Handle text = nullptr;
+    if (path.empty() || ReadWholeTextFile(path, &text, nullptr, nullptr) != noErr) return nullptr;
     return text;
 }
 

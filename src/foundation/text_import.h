@@ -14,6 +14,13 @@ extern Str255 gGlobalFindGetFilename;
 // (script_documents.h). *styleScrap, when given, receives the
 // style runs of RTF (null for plain text) that the caller owns.
 void ProcessText(Ptr buffer, SInt32* length, ConstStr255Param fileName, Handle* styleScrap);
+// The most bytes of a file read as one text: longer files are cut there.
+constexpr SInt32 kMaxTextFileBytes = 0x3FFFFFFF;
+// Reads the file's bytes (at most kMaxTextFileBytes) and converts them with ProcessText: *text gets a new
+// handle of the converted text, *styles (when given) the style runs that came with it or null, *wasCut
+// (when given) whether the file was longer than the limit. A missing, empty or unreadable file reads
+// nothing: the error, with *text null.
+OSErr ReadWholeTextFile(const std::string& path, Handle* text, Handle* styles, bool* wasCut);
 // A new handle of the converted text of the file at the path, or null (missing, empty or unreadable).
 Handle GetAndProcessText(const std::string& path);
 // As GetAndProcessText for a name looked for in the program's folders, trying the other text endings.

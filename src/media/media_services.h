@@ -131,8 +131,6 @@ void LogMovie(const std::string& path);
 // Opens a sound file as the background music, trying the alternate folder too; null when it cannot.
 Movie GetTheMusic(const std::string& name, const std::string& folder, const std::string& alternate,
                   bool* foundInAlternate, GrafPtr port);
-// The folder of the script queue's current script (UTF-8, ending in '/'); empty without a queue.
-std::string GetScriptQueueFolder();
 
 // The format of an exported picture sequence: 3 JPEG, 1 PICT.
 extern SInt16 gChosenSequenceType;

@@ -109,10 +109,6 @@ void FixMovieBounds() {}
 void FixLiveVideoBounds() {}
 
 void DrawBall() {}
-// No script queue runs until the media list is built.
-std::string GetScriptQueueFolder() {
-    return {};
-}
 
 // ---- Script queues, the media list and the background music: nothing loads until the queue and the
 // media player are built ----

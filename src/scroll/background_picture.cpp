@@ -2,6 +2,8 @@
 // scrolling through gAnotherOffscreen, the background made upright to the mirrored or turned output.
 #include "scroll/background_picture.h"
 #include "effects/effects.h"
+#include "foundation/offscreen_copy.h"
+#include "foundation/rect_fitting.h"
 #include "platform/memory.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/prompter_compose.h"
@@ -13,9 +15,6 @@
 #include "shell/shell_globals.h"
 
 namespace {
-
-constexpr RGBColor kBlack{0, 0, 0};
-constexpr RGBColor kWhite{0xFFFF, 0xFFFF, 0xFFFF};
 
 // The picture decoded at one size. Decoding is the slow part of drawing a picture, and a redraw mostly
 // asks for the same picture at the same size, so the pixels are kept. The picture is recognised by its
@@ -37,21 +36,6 @@ UInt32 DigestPicture(PicHandle picture) {
     return hash;
 }
 
-SInt16 WorldDepth() {
-    return gMyBitWidth > 0 ? gMyBitWidth : 32;
-}
-
-Rect WorldBounds(GWorldPtr world) {
-    Rect bounds{};
-    GetPortBounds(world, &bounds);
-    return bounds;
-}
-
-void DisposeWorld(GWorldPtr* world) {
-    if (*world) DisposeGWorld(*world);
-    *world = nullptr;
-}
-
 // The picture's pixels at the size (a rectangle at 0,0); null when no world can be made.
 GWorldPtr GetDecodedPicture(PicHandle picture, const Rect& size) {
     const Size bytes = GetHandleSize(picture);
@@ -59,10 +43,8 @@ GWorldPtr GetDecodedPicture(PicHandle picture, const Rect& size) {
                       WorldBounds(gDecoded.world) == size && gDecoded.digest == DigestPicture(picture);
     if (same) return gDecoded.world;
     DisposeWorld(&gDecoded.world);
-    if (EmptyRect(&size) || NewGWorld(&gDecoded.world, WorldDepth(), &size, nullptr, nullptr, 0) != noErr) {
-        gDecoded.world = nullptr;
-        return nullptr;
-    }
+    gDecoded.world = NewWorld(size);
+    if (!gDecoded.world) return nullptr;
     CGrafPtr savedPort;
     GDHandle savedDevice;
     GetGWorld(&savedPort, &savedDevice);
@@ -82,10 +64,8 @@ bool LiveVideoShows(SInt16 kind) {
 // Starts the animated background in gMatrixPort, made with the upright size. A background that does not
 // start gives the world back, so that its kind shows its still picture instead of an empty world.
 void StartAnimatedBackground(SInt16 kind, const Rect& upright) {
-    if (NewGWorld(&gMatrixPort, WorldDepth(), &upright, nullptr, nullptr, 0) != noErr) {
-        gMatrixPort = nullptr;
-        return;
-    }
+    gMatrixPort = NewWorld(upright);
+    if (!gMatrixPort) return;
     CGrafPtr savedPort;
     GDHandle savedDevice;
     GetGWorld(&savedPort, &savedDevice);
@@ -120,8 +100,7 @@ void StartAnimatedBackground(SInt16 kind, const Rect& upright) {
 bool PrepareUprightWorld(const Rect& size) {
     if (gAnotherOffscreen && WorldBounds(gAnotherOffscreen) == size) return true;
     DisposeWorld(&gAnotherOffscreen);
-    if (NewGWorld(&gAnotherOffscreen, WorldDepth(), &size, nullptr, nullptr, 0) != noErr)
-        gAnotherOffscreen = nullptr;
+    gAnotherOffscreen = NewWorld(size);
     return gAnotherOffscreen != nullptr;
 }
 
@@ -161,10 +140,8 @@ void DrawUnscrolled(SInt16 kind, CGrafPtr port) {
     } else if (GWorldPtr decoded = GetDecodedPicture(gThePicture, AtOrigin(gPictureRect))) {
         RGBColor back;
         GetBackColor(&back);
-        RGBForeColor(&kBlack);
-        RGBBackColor(&kWhite);
         const Rect from = WorldBounds(decoded);
-        CopyBits(decoded, port, &from, &gPictureRect, srcCopy, nullptr);
+        CopyBitsUnchanged(decoded, port, &from, &gPictureRect);
         RGBBackColor(&back);
     }
     SetClip(clip);
@@ -188,11 +165,9 @@ void DrawScrolled(SInt16 kind, CGrafPtr port, SInt16 dh, SInt16 dv) {
     SetGWorld(port, nullptr);
     RGBColor back;
     GetBackColor(&back);
-    RGBForeColor(&kBlack);
-    RGBBackColor(&kWhite);
     Rect to = WorldBounds(port) == picture ? picture : gPictureRect;
     OffsetRect(&to, dh, dv);
-    CopyBits(gAnotherOffscreen, port, &picture, &to, srcCopy, nullptr);
+    CopyBitsUnchanged(gAnotherOffscreen, port, &picture, &to);
     if (port == window) {
         const Rect content = GetScrollWindowContent();
         ClipRect(&content);

@@ -1,6 +1,8 @@
 // Drawing the cue marker: the icon (or the arrow) drawn upright in a small world, turned and mirrored as
 // the output is, and copied to its spot in the cue column, over the background while scrolling.
+#include "foundation/rect_fitting.h"
 #include "scroll/cue_marker.h"
+#include "shell/offscreen_worlds.h"
 
 #include "foundation/offscreen_copy.h"
 #include "prefs/prefs_fields.h"
@@ -23,7 +25,7 @@ CueWorld gCueWorlds[kCueWorldSlots];
 
 GWorldPtr GetCueWorld(CueWorldSlot slot, const Rect& bounds) {
     CueWorld& w = gCueWorlds[slot];
-    const SInt16 depth = gMyBitWidth > 0 ? gMyBitWidth : 32;
+    const SInt16 depth = WorldDepth();
     const bool same = w.world && w.depth == depth && RectWidth(w.bounds) == RectWidth(bounds) &&
                       RectHeight(w.bounds) == RectHeight(bounds);
     if (same) return w.world;
@@ -37,11 +39,6 @@ GWorldPtr GetCueWorld(CueWorldSlot slot, const Rect& bounds) {
     w.bounds = atOrigin;
     w.depth = depth;
     return w.world;
-}
-
-Rect AtOrigin(Rect r) {
-    OffsetRect(&r, SInt16(-r.left), SInt16(-r.top));
-    return r;
 }
 
 void CopyTurned(GWorldPtr source, GWorldPtr destination, const Rect& from, const Rect& to, bool mirror,
@@ -111,8 +108,7 @@ void UpdateCueMark() {
     CopyTurned(marker, output, upright, spotAtOrigin, mirror, flip, turn);
 
     SetPort(start);
-    NormalColors();
-    CopyBits(output, start, &spotAtOrigin, &spot, srcCopy, nullptr);
+    CopyBitsUnchanged(output, start, &spotAtOrigin, &spot);
     RGBForeColor(&textColor);
     RGBBackColor(&backColor);
 }

@@ -12,7 +12,9 @@
 #include "platform/text_encoding.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/background_picture.h"
+#include "shell/file_opening.h"
 #include "shell/offscreen_worlds.h"
+#include "shell/script_documents.h"
 #include "shell/shell_globals.h"
 
 #include <set>
@@ -142,8 +144,9 @@ PicHandle GetPictureFile() {
     Str255 name, folder;
     GetPrefString(p, kPrefPictureFileName, name);
     GetPrefString(p, kPrefPictureFolder, folder);
-    std::string second = GetScriptQueueFolder();
-    if (second.empty()) second = gOutPath;
+    // The queue's folder with a queue, else the script's own folder.
+    std::string second = gQueue ? GetQueueFolder(gQueue) : std::string();
+    if (second.empty()) second = gInPath;
     Str255 alternate;
     SetPString(alternate, Utf8ToMacRoman(second));
     Boolean inAlternate = false;

@@ -13,11 +13,6 @@ Rect TurnedToTextWorld(const Rect& r) {
     return RotateRect(&frame, r, SInt16(-GetPref(gThePreferences, kPrefRotation)), gScrollOn);
 }
 
-Rect AtOrigin(Rect r) {
-    OffsetRect(&r, SInt16(-r.left), SInt16(-r.top));
-    return r;
-}
-
 void CopyTurnedAsOutput(GWorldPtr source, GWorldPtr destination, const Rect& from, const Rect& to,
                         bool transform) {
     const PrefsRecord& p = gThePreferences;

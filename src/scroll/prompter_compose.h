@@ -6,7 +6,6 @@
 
 // The text rectangle in the text world's frame: turned back by the output's rotation.
 Rect TurnedToTextWorld(const Rect& r);
-Rect AtOrigin(Rect r);
 // A plain copy between worlds, mirrored, flipped and turned as the output is when transform is set.
 void CopyTurnedAsOutput(GWorldPtr source, GWorldPtr destination, const Rect& from, const Rect& to,
                         bool transform);

@@ -6,6 +6,7 @@
 #include "effects/effects.h"
 #include "effects/shapes.h"
 #include "foundation/offscreen_copy.h"
+#include "foundation/rect_fitting.h"
 #include "media/media_services.h"
 #include "platform/memory.h"
 #include "prefs/prefs_fields.h"
@@ -20,9 +21,6 @@
 #include "textengine/text_engine.h"
 
 namespace {
-
-constexpr RGBColor kBlack{0, 0, 0};
-constexpr RGBColor kWhite{0xFFFF, 0xFFFF, 0xFFFF};
 
 RGBColor BackColor() {
     return GetPref(gThePreferences, kPrefPrompterFormat).backColor;
@@ -91,11 +89,9 @@ void ComposeOverBackgroundWorld(CGrafPtr windowPort) {
     const RGBColor back = BackColor();
     RGBBackColor(&back);
     EraseRect(&gScrollTextRect);
-    RGBForeColor(&kBlack);
-    RGBBackColor(&kWhite);
     if (BackgroundKind()) {
         const Rect whole = AtOrigin(gPictureRect);
-        CopyBits(gAnotherOffscreen, gOffscreenExtraWindow, &whole, &gPictureRect, srcCopy, nullptr);
+        CopyBitsUnchanged(gAnotherOffscreen, gOffscreenExtraWindow, &whole, &gPictureRect);
     }
     const Rect source = TurnedToTextWorld(gScrollTextRect);
     DoScrollToExtraCopy(&source, &gScrollTextRect);

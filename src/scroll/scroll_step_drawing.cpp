@@ -5,6 +5,7 @@
 #include "effects/effects.h"
 #include "effects/shapes.h"
 #include "foundation/offscreen_copy.h"
+#include "foundation/rect_fitting.h"
 #include "platform/memory.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/prompter_compose.h"
@@ -20,8 +21,6 @@
 
 namespace {
 
-constexpr RGBColor kBlack{0, 0, 0};
-constexpr RGBColor kWhite{0xFFFF, 0xFFFF, 0xFFFF};
 constexpr SInt16 kHighlightLine = 3;
 
 // The animated backgrounds are drawn upright in gMatrixPort and turned into the background world here.
@@ -57,9 +56,7 @@ void ComposeOverBackground(const Rect& text) {
     if (any) {
         Rect from = covered;
         OffsetRect(&from, SInt16(-gPictureRect.left), SInt16(-gPictureRect.top));
-        RGBForeColor(&kBlack);
-        RGBBackColor(&kWhite);
-        CopyBits(gAnotherOffscreen, gOffscreenExtraWindow, &from, &covered, srcCopy, nullptr);
+        CopyBitsUnchanged(gAnotherOffscreen, gOffscreenExtraWindow, &from, &covered);
     }
     const Rect source = TurnedToTextWorld(text);
     DoScrollToExtraCopy(&source, &text);

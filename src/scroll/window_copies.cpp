@@ -1,35 +1,22 @@
 // Plain pixel copies between the prompter window and offscreen worlds, and a picture drawn straight
 // into the prompter.
+#include "foundation/offscreen_copy.h"
 #include "foundation/window_references.h"
 #include "scroll/background_picture.h"
 #include "scroll/prompter_window.h"
-
-namespace {
-
-constexpr RGBColor kBlack{0, 0, 0};
-constexpr RGBColor kWhite{0xFFFF, 0xFFFF, 0xFFFF};
-
-// Black on white makes the copy carry the pixels unchanged.
-void CopyPlain(CGrafPtr source, CGrafPtr destination, const Rect* from, const Rect* to) {
-    RGBForeColor(&kBlack);
-    RGBBackColor(&kWhite);
-    CopyBits(source, destination, from, to, srcCopy, nullptr);
-}
-
-} // namespace
 
 void CopyOffscreenToWindow(GWorldPtr world, WindowPtr window, const Rect* from, const Rect* to) {
     if (!world || !window || !from || !to) return;
     CGrafPtr port = GetWindowPort(window);
     SetPort(port);
-    CopyPlain(world, port, from, to);
+    CopyBitsUnchanged(world, port, from, to);
 }
 
 void GrabScreen(CGrafPtr source, GWorldPtr destination, const Rect* from, const Rect* to) {
     if (!source || !destination || !from || !to) return;
     const WindowReference saved = GetPortReference();
     SetGWorld(destination, nullptr);
-    CopyPlain(source, destination, from, to);
+    CopyBitsUnchanged(source, destination, from, to);
     SetPortByReference(saved);
 }
 

@@ -2,6 +2,8 @@
 // document's text into the prompter, the edit window or the macro editor.
 #pragma once
 
+#include "foundation/text_import.h"
+
 #include "foundation/app_paths.h"
 #include "platform/types.h"
 #include "textengine/text_engine_types.h"
@@ -64,14 +66,6 @@ OSErr LocateFile(const std::string& path, std::span<const AppPathSlot> slots, st
 void SplitFilePath(const std::string& path, std::string& folder, std::string& name);
 
 // ---- Reading a whole text file ----
-
-// The most bytes of a file read as one text: longer files are cut there.
-constexpr SInt32 kMaxTextFileBytes = 0x3FFFFFFF;
-// Reads the file's bytes (at most kMaxTextFileBytes) and converts them with ProcessText: *text gets a new
-// handle of the converted text, *styles (when given) the style runs that came with it or null, *wasCut
-// (when given) whether the file was longer than the limit. A missing, empty or unreadable file reads
-// nothing: the error, with *text null.
-OSErr ReadWholeTextFile(const std::string& path, Handle* text, Handle* styles, bool* wasCut);
 
 // ---- Plain text files that name things line by line ----
 

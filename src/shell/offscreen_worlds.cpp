@@ -3,6 +3,8 @@
 #include "shell/offscreen_worlds.h"
 
 #include "effects/effects.h"
+#include "foundation/offscreen_copy.h"
+#include "foundation/rect_fitting.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/prompter_compose.h"
 #include "scroll/prompter_drawing.h"
@@ -19,13 +21,6 @@ RgnHandle gUpdateRgn = nullptr;
 
 namespace {
 
-constexpr RGBColor kBlack{0, 0, 0};
-constexpr RGBColor kWhite{0xFFFF, 0xFFFF, 0xFFFF};
-
-SInt16 WorldDepth() {
-    return gMyBitWidth > 0 ? gMyBitWidth : 32;
-}
-
 RGBColor PrompterBackColor() {
     return GetPref(gThePreferences, kPrefPrompterFormat).backColor;
 }
@@ -38,19 +33,6 @@ void EraseWorld(GWorldPtr world, const Rect& area) {
     RGBBackColor(&back);
     EraseRect(&area);
     SetPort(saved);
-}
-
-GWorldPtr NewWorld(const Rect& bounds) {
-    if (EmptyRect(&bounds)) return nullptr;
-    GWorldPtr world = nullptr;
-    if (NewGWorld(&world, WorldDepth(), &bounds, nullptr, nullptr, 0) != noErr) return nullptr;
-    return world;
-}
-
-Rect WorldBounds(GWorldPtr world) {
-    Rect bounds{};
-    GetPortBounds(world, &bounds);
-    return bounds;
 }
 
 // The scroll world covers the text rectangle as the rotated output draws it.
@@ -147,14 +129,10 @@ void DestroyOffscreenWindows() {
     const bool portGoes = current && (current == gAnotherOffscreen || current == gOffscreenBlankWindow ||
                                       current == gOffscreenScrollWindow || current == gOffscreenExtraWindow);
     if (portGoes && myScrollWindow) SetPort(GetWindowPort(myScrollWindow));
-    GWorldPtr* const worlds[] = {&gAnotherOffscreen, &gOffscreenBlankWindow, &gOffscreenScrollWindow};
-    for (GWorldPtr* world : worlds) {
-        if (*world) DisposeGWorld(*world);
-        *world = nullptr;
-    }
+    for (GWorldPtr* world : {&gAnotherOffscreen, &gOffscreenBlankWindow, &gOffscreenScrollWindow})
+        DisposeWorld(world);
     myScrollWindowAlias = myScrollWindow ? GetWindowPort(myScrollWindow) : nullptr;
-    if (gOffscreenExtraWindow) DisposeGWorld(gOffscreenExtraWindow);
-    gOffscreenExtraWindow = nullptr;
+    DisposeWorld(&gOffscreenExtraWindow);
     if (gUpdateRgn) DisposeRgn(gUpdateRgn);
     gUpdateRgn = nullptr;
     if (ScrollWEHandle && myScrollWindowAlias) SetScrollPort(myScrollWindowAlias, ScrollWEHandle);
@@ -164,8 +142,7 @@ void DestroyTheMatrix() {
     finishmatrix();
     finishstars();
     finishSpirograph();
-    if (gMatrixPort) DisposeGWorld(gMatrixPort);
-    gMatrixPort = nullptr;
+    DisposeWorld(&gMatrixPort);
 }
 
 namespace {
@@ -173,9 +150,7 @@ namespace {
 // Copies a world onto the prompter in plain colours so that the pixels arrive unchanged, then gives the
 // prompter its back colour again.
 void CopyWorldOntoPort(GWorldPtr world, CGrafPtr port, const Rect& source, const Rect& dest) {
-    RGBForeColor(&kBlack);
-    RGBBackColor(&kWhite);
-    CopyBits(world, port, &source, &dest, srcCopy, nullptr);
+    CopyBitsUnchanged(world, port, &source, &dest);
     const RGBColor back = PrompterBackColor();
     RGBBackColor(&back);
 }
@@ -210,4 +185,20 @@ void CopyPictureToScrollWindow(GWorldPtr world, WindowPtr window, const Rect* so
     SetPort(GetWindowPort(window));
     CopyWorldOntoPort(world, GetWindowPort(window), *source, *dest);
     SetPort(saved);
+}
+
+SInt16 WorldDepth() {
+    return gMyBitWidth > 0 ? gMyBitWidth : 32;
+}
+
+GWorldPtr NewWorld(const Rect& bounds) {
+    if (EmptyRect(&bounds)) return nullptr;
+    GWorldPtr world = nullptr;
+    if (NewGWorld(&world, WorldDepth(), &bounds, nullptr, nullptr, 0) != noErr) return nullptr;
+    return world;
+}
+
+void DisposeWorld(GWorldPtr* world) {
+    if (*world) DisposeGWorld(*world);
+    *world = nullptr;
 }

@@ -13,6 +13,12 @@ extern RgnHandle gUpdateRgn;
 // The layout rectangles are mirrored; their own values are kept in the saved copies.
 extern bool isflipped;
 
+// The prompter's world depth (32 unless set), a world of that depth over the rectangle (null when empty
+// or out of memory), and disposing one with its pointer cleared.
+SInt16 WorldDepth();
+GWorldPtr NewWorld(const Rect& bounds);
+void DisposeWorld(GWorldPtr* world);
+
 void CreateOffscreenWindows();
 // The plain background world over the text rectangle, made when missing and erased with the back colour.
 void PreparePlainBackgroundWorld();

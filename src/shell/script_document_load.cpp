@@ -29,7 +29,6 @@
 
 namespace {
 
-constexpr Size kMaxScriptSize = 0x3FFFFFFF;
 constexpr ResID kSideDataID = 128;
 constexpr SInt16 kMergeMacroID = 41;
 constexpr ResType kTextType = FourCC("TEXT");
@@ -216,24 +215,14 @@ void UseMusicSyllableTimes() {
 // The text of a text document; null when there is none (missing, empty, unreadable). *folder becomes the
 // folder it was found in.
 Handle ReadDocumentText(bool* cut, std::string* folder) {
-    std::vector<UInt8> bytes;
-    OSErr error = ReadWholeFile(*folder + gOutName, bytes);
+    Handle text = nullptr, styles = nullptr;
+    OSErr error = ReadWholeTextFile(*folder + gOutName, &text, &styles, cut);
     // A queue's element may have moved with the queue's own folder.
-    if ((error == fnfErr || error == dirNFErr) && gQueue) {
-        error = ReadWholeFile(GetQueueFolder(gQueue) + gOutName, bytes);
+    if (error == fnfErr && gQueue) {
+        error = ReadWholeTextFile(GetQueueFolder(gQueue) + gOutName, &text, &styles, cut);
         if (error == noErr) *folder = GetQueueFolder(gQueue);
     }
-    if (error != noErr || bytes.empty()) return nullptr;
-    SInt32 length = SInt32(std::min<size_t>(bytes.size(), size_t(kMaxScriptSize)));
-    *cut = bytes.size() > size_t(kMaxScriptSize);
-    Handle text = NewHandle(length);
-    if (!text) return nullptr;
-    std::memcpy(*text, bytes.data(), size_t(length));
-    Str255 name;
-    SetPString(name, Utf8ToMacRoman(gOutName));
-    Handle styles = nullptr;
-    ProcessText(*text, &length, name, &styles);
-    SetHandleSize(text, length);
+    if (error != noErr) return nullptr;
     myStyle = styles;
     return text;
 }

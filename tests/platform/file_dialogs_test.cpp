@@ -47,7 +47,10 @@ TEST_F(FileDialogs, SheetIsAnsweredFromTheLoopAndModalBeforeRunningReturns) {
         SCOPED_TRACE(modal ? "application-modal" : "sheet");
         Log log;
         FileDialogRef dialog = MakeDialog(log, window, modal);
-        AnswerNextFileDialog(FileDialogAnswer{.action = kFileDialogOpen, .files = {"/tmp/a.txt"}});
+        FileDialogAnswer open;
+        open.action = kFileDialogOpen;
+        open.files = {"/tmp/a.txt"};
+        AnswerNextFileDialog(open);
         ASSERT_EQ(RunFileDialog(dialog), noErr);
         EXPECT_EQ(log.actions.size(), modal ? 1u : 0u);
         EXPECT_EQ(IsFileDialogShowing(dialog), !modal);

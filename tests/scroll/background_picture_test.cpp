@@ -13,6 +13,7 @@
 #include "prefs/prefs_fields.h"
 #include "scroll/background_picture.h"
 #include "shell/offscreen_worlds.h"
+#include "shell/script_documents.h"
 #include "shell/shell_globals.h"
 
 #include <gtest/gtest.h>
@@ -65,9 +66,9 @@ class BackgroundPicture : public PrompterFixture {
     void SetUp() override {
         PrompterFixture::SetUp();
         savedProgramFolder = gOVPaths[kInstructionsSlot];
-        savedOutPath = gOutPath;
+        savedInPath = gInPath;
         gOVPaths[kInstructionsSlot] = ProgramFolder();
-        gOutPath.clear();
+        gInPath.clear();
         const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         empty = std::filesystem::temp_directory_path() / ("orvalis-background-" + test);
         std::filesystem::create_directories(empty);
@@ -78,14 +79,14 @@ class BackgroundPicture : public PrompterFixture {
         for (GWorldPtr* world : {&gAnotherOffscreen, &gMatrixPort})
             if (*world) DisposeGWorld(*world), *world = nullptr;
         gOVPaths[kInstructionsSlot] = savedProgramFolder;
-        gOutPath = savedOutPath;
+        gInPath = savedInPath;
         gScrollOn = 0;
         std::filesystem::remove_all(empty);
         PrompterFixture::TearDown();
     }
     std::string EmptyFolder() const { return empty.string() + "/"; }
 
-    std::string savedProgramFolder, savedOutPath;
+    std::string savedProgramFolder, savedInPath;
     std::filesystem::path empty;
 };
 
@@ -208,7 +209,7 @@ TEST_F(BackgroundPicture, PictureFoundBesideTheScriptMovesThePictureFolderThere)
     SetPref(gThePreferences, kPrefBackgroundKind, kPictureKindFile);
     SetPrefString(gThePreferences, kPrefPictureFileName, P(gName, "corners.png"));
     SetPrefString(gThePreferences, kPrefPictureFolder, P(gFolder, EmptyFolder()));
-    gOutPath = kData;
+    gInPath = kData;
     GWorldPtr world = NewWhiteWorld(6, 4);
     SetGWorld(world, nullptr);
     gAvailableRect = Rect{0, 0, 4, 6};

@@ -70,7 +70,9 @@ void SetBookmarkSlots(const std::vector<SInt32>& slots) {
     if (gBookmarkList) DisposeHandle(gBookmarkList);
     gBookmarkList = nullptr;
     gNumBookmarks = SInt32(slots.size());
-    if (!slots.empty()) ASSERT_EQ(PtrToHand(slots.data(), &gBookmarkList, Size(slots.size() * 4)), noErr);
+    if (!slots.empty()) {
+        ASSERT_EQ(PtrToHand(slots.data(), &gBookmarkList, Size(slots.size() * 4)), noErr);
+    }
 }
 
 // Names handle: count, then length-prefixed names.

@@ -162,7 +162,10 @@ TEST_F(OpenDocumentsEventTest, SaveDialogAnswerEndsInTheSaverWithTheChosenNameAn
 
     // A picture sequence offers its two formats; choosing PICT sets the sequence's format.
     gChosenSequenceType = 3;
-    AnswerNextFileDialog(FileDialogAnswer{.action = kFileDialogCancel, .format = 1});
+    FileDialogAnswer pict;
+    pict.action = kFileDialogCancel;
+    pict.format = 1;
+    AnswerNextFileDialog(pict);
     GetFileName(noText, name, FourCC("PICT"), kSavePictureSequence);
     EXPECT_EQ(LastFileDialogOptions().formats, (std::vector<std::string>{"JPEG", "PICT"}));
     ProcessPendingEvents();
@@ -171,7 +174,9 @@ TEST_F(OpenDocumentsEventTest, SaveDialogAnswerEndsInTheSaverWithTheChosenNameAn
 }
 
 TEST_F(OpenDocumentsEventTest, CancelledSaveAbandonsTheWaitingQuit) {
-    AnswerNextFileDialog(FileDialogAnswer{.action = kFileDialogCancel});
+    FileDialogAnswer cancel;
+    cancel.action = kFileDialogCancel;
+    AnswerNextFileDialog(cancel);
     const Str255 noText = {0};
     GetFileName(noText, noText, FourCC("TEXT"), kSaveScript);
     gQuitting = true;
@@ -202,8 +207,11 @@ TEST_F(OpenDocumentsEventTest, FailedSaveToANewNameLeavesNoFileBehind) {
             CompleteSave(&reply, file, false);
         };
         callbacks.terminated = [](FileDialogRef dialog) { DisposeFileDialog(dialog); };
-        AnswerNextFileDialog(
-            FileDialogAnswer{.action = kFileDialogSaveAs, .folder = home.path() + "/", .name = "target.txt"});
+        FileDialogAnswer saveAs;
+        saveAs.action = kFileDialogSaveAs;
+        saveAs.folder = home.path() + "/";
+        saveAs.name = "target.txt";
+        AnswerNextFileDialog(saveAs);
         RunFileDialog(CreateFileDialog(options, callbacks));
         EXPECT_EQ(std::filesystem::exists(path), existed);
     }
@@ -213,7 +221,9 @@ TEST_F(OpenDocumentsEventTest, ConfirmSaveTakesTheUsersOrTheMacrosAnswer) {
     const Str255 name = {4, 'T', 'a', 'l', 'k'};
     SInt16 action = 0;
     FileDialogRef dialog = nullptr;
-    AnswerNextFileDialog(FileDialogAnswer{.action = kFileDialogDontSaveChanges});
+    FileDialogAnswer dontSave;
+    dontSave.action = kFileDialogDontSaveChanges;
+    AnswerNextFileDialog(dontSave);
     EXPECT_EQ(UniversalConfirmSaveDialog(nullptr, name, true, 0, &dialog, &action), noErr);
     EXPECT_EQ(action, kFileDialogDontSaveChanges);
     EXPECT_EQ(dialog, nullptr);
