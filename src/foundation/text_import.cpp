@@ -12,6 +12,7 @@
 #include "shell/script_documents.h"
 #include "textengine/rtf_reader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <string_view>
@@ -58,43 +59,82 @@ bool IsMultibyteUtf8(std::string_view text) {
     return multibyte;
 }
 
+bool IsWellFormedUtf8(std::string_view text) {
+    return IsMultibyteUtf8(text) ||
+           std::none_of(text.begin(), text.end(), [](char c) { return UInt8(c) >= 0x80; });
+}
+
+// The 16-bit units of UTF-16 bytes in the given order; an odd last byte is not a unit.
+char16_t Utf16UnitAt(std::string_view bytes, size_t unit, bool littleEndian) {
+    const UInt8 first = UInt8(bytes[2 * unit]), second = UInt8(bytes[2 * unit + 1]);
+    return littleEndian ? char16_t(first | (second << 8)) : char16_t((first << 8) | second);
+}
+
+// Whether the bytes are well-formed UTF-16 in that order: an even length, and every surrogate in a pair.
+bool IsWellFormedUtf16(std::string_view bytes, bool littleEndian) {
+    if (bytes.size() % 2 != 0) return false;
+    const size_t units = bytes.size() / 2;
+    for (size_t i = 0; i < units; ++i) {
+        const char16_t unit = Utf16UnitAt(bytes, i, littleEndian);
+        if (unit >= 0xDC00 && unit <= 0xDFFF) return false;
+        if (unit >= 0xD800 && unit <= 0xDBFF) {
+            if (i + 1 == units) return false;
+            const char16_t next = Utf16UnitAt(bytes, ++i, littleEndian);
+            if (next < 0xDC00 || next > 0xDFFF) return false;
+        }
+    }
+    return true;
+}
+
+// The byte order of UTF-16 written without a mark, told by its zero bytes: text in the Latin range has a
+// zero in the high byte of at least half the units, on the same side every time. Nothing (MacRoman) when the zeros
+// show no such pattern, as in a Mac Roman file with a stray zero byte.
+TextEncodingGuess GuessUnmarkedUtf16(std::string_view text) {
+    if (text.size() % 2 != 0) return TextEncodingGuess::MacRoman;
+    size_t evenZeros = 0, oddZeros = 0;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (text[i] == 0) ++((i & 1) ? oddZeros : evenZeros);
+    const size_t units = text.size() / 2;
+    const auto dominant = [units](size_t zeros, size_t others) { return zeros * 2 >= units && others * 8 <= zeros; };
+    if (dominant(oddZeros, evenZeros) && IsWellFormedUtf16(text, true)) return TextEncodingGuess::Utf16LE;
+    if (dominant(evenZeros, oddZeros) && IsWellFormedUtf16(text, false)) return TextEncodingGuess::Utf16BE;
+    return TextEncodingGuess::MacRoman;
+}
+
 // How the bytes are read, first match wins:
 //
 //   content                                          read as
 //   -----------------------------------------------  ----------------------------------------------
-//   FF FE ...                                        UTF-16, little-endian; the mark is dropped
-//   FE FF ...                                        UTF-16, big-endian; the mark is dropped
-//   EF BB BF ...                                     UTF-8; the mark is dropped
-//   a zero byte anywhere before the last byte        UTF-16 without a mark: little-endian when more
-//                                                    zeros stand at odd offsets (ASCII "A\0"), else
-//                                                    big-endian
+//   FF FE ..., well-formed UTF-16 after it           UTF-16, little-endian; the mark is dropped
+//   FE FF ..., well-formed UTF-16 after it           UTF-16, big-endian; the mark is dropped
+//   EF BB BF ..., well-formed UTF-8 after it         UTF-8; the mark is dropped
+//   a zero byte anywhere before the last byte        UTF-16 without a mark when the length is even, the
+//                                                    zeros stand on one side of most units (little-
+//                                                    endian when at odd offsets, ASCII "A\0") and the
+//                                                    units are well-formed; else Mac Roman as it is
 //   valid UTF-8 with at least one multibyte sequence UTF-8
 //   anything else (ASCII, or high bytes that do not  Mac Roman, kept as it is
 //   form UTF-8)
 //
 // A Mac Roman text whose high characters happen to form valid UTF-8 is rare (it takes pairs such as
-// "√ß"); a single Mac Roman byte of 0xFE or 0xFF at the start is not taken for a mark.
+// "√ß"); a single Mac Roman byte of 0xFE or 0xFF at the start is not taken for a mark. Bytes that are not
+// what they first look like are kept as Mac Roman rather than decoded into question marks.
 TextEncodingGuess GuessEncoding(std::string_view text, size_t* markLength) {
     *markLength = 0;
     const auto startsWith = [&](std::string_view mark) { return text.substr(0, mark.size()) == mark; };
-    if (startsWith("\xFF\xFE")) return *markLength = 2, TextEncodingGuess::Utf16LE;
-    if (startsWith("\xFE\xFF")) return *markLength = 2, TextEncodingGuess::Utf16BE;
-    if (startsWith("\xEF\xBB\xBF")) return *markLength = 3, TextEncodingGuess::Utf8;
-    if (text.size() > 1 && std::memchr(text.data(), 0, text.size() - 1)) {
-        size_t evenZeros = 0, oddZeros = 0;
-        for (size_t i = 0; i < text.size(); ++i)
-            if (text[i] == 0) ++((i & 1) ? oddZeros : evenZeros);
-        return oddZeros >= evenZeros ? TextEncodingGuess::Utf16LE : TextEncodingGuess::Utf16BE;
-    }
+    if (startsWith("\xFF\xFE") && IsWellFormedUtf16(text.substr(2), true))
+        return *markLength = 2, TextEncodingGuess::Utf16LE;
+    if (startsWith("\xFE\xFF") && IsWellFormedUtf16(text.substr(2), false))
+        return *markLength = 2, TextEncodingGuess::Utf16BE;
+    if (startsWith("\xEF\xBB\xBF") && IsWellFormedUtf8(text.substr(3))) return *markLength = 3, TextEncodingGuess::Utf8;
+    if (text.size() > 1 && std::memchr(text.data(), 0, text.size() - 1)) return GuessUnmarkedUtf16(text);
     return IsMultibyteUtf8(text) ? TextEncodingGuess::Utf8 : TextEncodingGuess::MacRoman;
 }
 
 std::string Utf16BytesToMacRoman(std::string_view bytes, bool littleEndian) {
     std::u16string units(bytes.size() / 2, u'\0');
-    for (size_t i = 0; i < units.size(); ++i) {
-        const UInt8 first = UInt8(bytes[2 * i]), second = UInt8(bytes[2 * i + 1]);
-        units[i] = littleEndian ? char16_t(first | (second << 8)) : char16_t((first << 8) | second);
-    }
+    for (size_t i = 0; i < units.size(); ++i)
+        units[i] = Utf16UnitAt(bytes, i, littleEndian);
     return Utf16ToMacRoman(units);
 }
 

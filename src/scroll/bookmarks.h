@@ -32,6 +32,9 @@ extern Handle gBookmarkNames;
 extern UInt8 gBookmarkCharacter;
 // Asks the user for the marker character; false when cancelled.
 bool GetMarkCharacter();
+// Whether SetBookmark keeps the bookmarks it is given. While it does not, a document's marker characters
+// stay in its text, where they are saved again as they came, instead of vanishing.
+bool BookmarksAreKept();
 // Sets a slot (-1: the first empty one) to the offset (-1: the current place).
 void SetBookmark(SInt16 slot, SInt32 offset, SInt16 markChanged);
 // Removes every empty slot, or every slot when all is set.

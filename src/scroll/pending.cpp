@@ -249,6 +249,9 @@ UInt8 gBookmarkCharacter = 0xB5;
 bool GetMarkCharacter() {
     return gBookmarkCharacter != 0;
 }
+bool BookmarksAreKept() {
+    return false;
+}
 void SetBookmark(SInt16, SInt32, SInt16) {}
 void CleanUpBookmarkList(SInt16) {}
 void SetBookmarkName(SInt16, ConstStr255Param) {}

@@ -12,6 +12,7 @@ constexpr MenuCommand MakeMenuCommand(SInt16 menuID, SInt16 item) {
 
 enum : SInt16 {
     kFileMenuID = 129,
+    kOpenItem = 2,
     kQuitItem = 22,
     kScrollMenuID = 133,
 };

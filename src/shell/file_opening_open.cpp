@@ -4,6 +4,7 @@
 #include "foundation/program_strings.h"
 #include "foundation/rect_fitting.h"
 #include "media/media_services.h"
+#include "platform/events.h"
 #include "platform/memory.h"
 #include "platform/pstring.h"
 #include "platform/text_encoding.h"
@@ -37,7 +38,8 @@ void ShowPictureInPrompter(const std::string& folder, const std::string& name) {
     DisposeHandle(picture);
 }
 
-// By the file's type: 1 when it became the document (or a queue of documents), 0 when it went elsewhere.
+// By the file's type: 1 when it became the document (or a queue of documents), 0 when it went elsewhere,
+// userCanceledErr when the text had unsaved changes that were not let go.
 SInt16 OpenFileByType(const std::string& path) {
     std::string folder, name;
     SplitFilePath(path, folder, name);
@@ -50,6 +52,9 @@ SInt16 OpenFileByType(const std::string& path) {
         ShowPictureInPrompter(folder, name);
         return 0;
     }
+    // The file replaces the text there and then, whoever opened it (the open dialog, the desktop, another
+    // start, a macro): unsaved changes are asked about first, and a cancel leaves the text as it is.
+    if (!ReadyToReplaceText()) return userCanceledErr;
     DisposeQueue();
     // Only a file that becomes the document names it: a file used for a purpose leaves gPathSpec alone.
     gPathSpec = path;
@@ -82,7 +87,8 @@ SInt16 DoOpen(const std::string& file) {
     std::string path;
     SInt16 result = 1;
     if (LocateFile(file, kOpenSearchSlots, path) != noErr) {
-        ShowScriptOfScriptsMenu();
+        // Showing the current script again reads it from its file: unsaved changes stay on screen instead.
+        if (!gDontQuitWithoutSaving) ShowScriptOfScriptsMenu();
     } else {
         result = UseFileForPurpose(path);
         if (result == kNotAPurposeFile) result = OpenFileByType(path);

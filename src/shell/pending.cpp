@@ -18,6 +18,7 @@ void CreateWindowName(SInt16) {}
 
 #include "foundation/app_paths.h"
 #include "foundation/file_dialogs.h"
+#include "macros/macro_services.h"
 #include "platform/file_io.h"
 #include "platform/memory.h"
 #include "platform/text_encoding.h"
@@ -30,15 +31,28 @@ void CreateWindowName(SInt16) {}
 #include "shell/file_opening.h"
 #include "shell/input_dispatch.h"
 #include "shell/mode_switching.h"
+#include "shell/periodic_timer.h"
 #include "shell/printing.h"
 #include "shell/script_documents.h"
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
 #include "textengine/text_engine.h"
 
-// Only quitting is a command before the command dispatch exists.
+// Quitting and opening a script are the commands before the command dispatch exists. Opening replaces the
+// text, so with unsaved changes it waits for the save question that the timer asks first.
 SInt32 DoCommand(MenuCommand command) {
     if (command == MakeMenuCommand(kFileMenuID, kQuitItem)) gQuitting = true;
+    if (command == MakeMenuCommand(kFileMenuID, kOpenItem)) {
+        if (gDontQuitWithoutSaving) gNeedToCheckText = true;
+        if (gQueueIsDirty) gNeedToCheckQueue = true;
+        if (gNeedToCheckText || gNeedToCheckQueue) {
+            gSavedMid = kFileMenuID;
+            gSavedMitem = kOpenItem;
+            gSaveAutoDialogAnswer = gAutoDialogAnswer;
+            return -1;
+        }
+        DoOpen(std::string());
+    }
     return 0;
 }
 
@@ -61,7 +75,7 @@ OSStatus DoKeyDown(const PlatformEvent& event) {
         switch (event.charCode) {
         case 'o':
         case 'O':
-            DoOpen(std::string());
+            DoCommand(MakeMenuCommand(kFileMenuID, kOpenItem));
             return noErr;
         case 's':
         case 'S':
@@ -109,11 +123,6 @@ void ShowInstructions(SInt16) {
 }
 
 void ReloadLastFile(SInt16) {}
-
-// Nothing can be saved yet, so there is nothing to ask: the operation goes on.
-bool DoSaveCancelDialog(SInt16) {
-    return true;
-}
 
 void Initialize_Printing() {}
 void Close_Printing() {}

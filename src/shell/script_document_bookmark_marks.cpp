@@ -10,6 +10,7 @@
 #include <vector>
 
 void AddBookmarksToText() {
+    if (!BookmarksAreKept()) return;
     if (!myTextResource || !gBookmarkList || gNumBookmarks <= 0) return;
     const Size slots = std::min(Size(gNumBookmarks), GetHandleSize(gBookmarkList) / 4);
     // Offsets in text order, so that each marker's place can be shifted by the markers before it; empty
@@ -30,6 +31,8 @@ void AddBookmarksToText() {
 }
 
 void SetBookmarkMenu(bool setBookmarks) {
+    // Markers that no bookmark could take over stay in the text.
+    if (!BookmarksAreKept()) return;
     if (!myTextResource || gBookmarkCharacter == 0) return;
     UInt8* text = reinterpret_cast<UInt8*>(*myTextResource);
     const Size size = GetHandleSize(myTextResource);

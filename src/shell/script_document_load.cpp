@@ -16,6 +16,7 @@
 #include "scroll/edit_window.h"
 #include "scroll/prompter_window.h"
 #include "scroll/script_measures.h"
+#include "scroll/scroll_engine.h"
 #include "shell/about_box.h"
 #include "shell/file_opening.h"
 #include "shell/script_document_parts.h"
@@ -51,6 +52,9 @@ void DisposeDocumentText() {
     if (mySyllableArray) DisposeHandle(mySyllableArray);
     myTextResource = myStyle = myWordLineArray = mySyllableArray = nullptr;
     gTotalWords = gTotalLines = gTotalSyllables = 0;
+    // What was typed into the prompter belonged to the text that goes: it must not be taken back over the
+    // new one when the prompter is filled again.
+    gTextHasChanged = false;
 }
 
 Handle DetachOwnResource(ResType type, ResID id) {

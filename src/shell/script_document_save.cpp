@@ -287,7 +287,10 @@ OSErr DoSave(SInt16 kind) {
     if (FileExists(path) && PrefOn(kPrefMakeBackups)) KeepBackup(path, sidePath);
     OSErr err = RenameFile(textTemp, path);
     if (err == noErr) {
-        if (!sideEmpty)
+        // A document without side data still gets an empty side file when one of the earlier name lies
+        // beside it, so that the old side data is not read back in on the next load.
+        const std::string earlier = EarlierSideFilePath(path);
+        if (!sideEmpty || (!earlier.empty() && FileExists(earlier)))
             err = RenameFile(sideTemp, sidePath);
         else if (FileExists(sidePath))
             DeleteFile(sidePath);

@@ -50,11 +50,17 @@ void ReportUnreadableSideFile(const std::string& documentPath) {
 } // namespace
 
 std::string SideFilePath(const std::string& documentPath) {
+    return documentPath + ".rsrc";
+}
+
+std::string EarlierSideFilePath(const std::string& documentPath) {
     const auto [folder, name] = SplitPath(documentPath);
     const size_t dot = name.rfind('.');
-    // A leading dot marks a hidden file, not an ending.
-    if (dot == std::string::npos || dot == 0) return documentPath + ".rsrc";
-    return folder + name.substr(0, dot + 1) + "rsrc";
+    // A leading dot marks a hidden file, not an ending; such names and names without an ending were
+    // already named as they are now.
+    if (dot == std::string::npos || dot == 0) return std::string();
+    const std::string earlier = folder + name.substr(0, dot + 1) + "rsrc";
+    return earlier == documentPath ? std::string() : earlier;
 }
 
 std::string AppleDoublePath(const std::string& documentPath) {
@@ -72,6 +78,12 @@ ResFileRefNum OpenDocumentResources(const std::string& path, bool resourceScript
         return refNum;
     }
     if (resourceScriptFile) return -1;
+    // A side file under the earlier name is read when it is a resource file; anything else of that name
+    // is another document ("Talk.rsrc" beside "Talk.txt") and is left alone without a word.
+    if (const std::string earlier = EarlierSideFilePath(path); !earlier.empty() && FileExists(earlier)) {
+        refNum = OpenResFile(earlier, fsRdPerm);
+        if (refNum != -1) return refNum;
+    }
     std::vector<UInt8> appleDouble;
     if (ReadWholeFile(AppleDoublePath(path), appleDouble) != noErr) return -1;
     std::vector<UInt8> fork = ExtractAppleDoubleFork(appleDouble);

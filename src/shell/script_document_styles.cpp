@@ -24,13 +24,17 @@ void SwapUnit(UInt8* p, size_t width) {
     std::reverse(p, p + width);
 }
 
-// A run: the 32-bit start, then eight 16-bit fields (the face and filler bytes swap as one unit).
+// The face and its filler byte within a run: two single bytes, the same in either byte order.
+constexpr size_t kFaceOffset = 10;
+
+// A run: the 32-bit start, then the 16-bit height, ascent, font, size and colour components, each swapped;
+// the face and filler bytes stay where they are.
 void SwapStyleRuns(UInt8* runs, SInt32 count) {
     for (SInt32 i = 0; i < count; ++i) {
         UInt8* run = runs + i * kStyleRunSize;
         SwapUnit(run, 4);
         for (size_t field = 4; field < size_t(kStyleRunSize); field += 2)
-            SwapUnit(run + field, 2);
+            if (field != kFaceOffset) SwapUnit(run + field, 2);
     }
 }
 

@@ -11,9 +11,16 @@
 // scrolling); ReloadLastFile opens the last script (flag 1: and starts where it was left).
 void ShowInstructions(SInt16 flag);
 void ReloadLastFile(SInt16 flag);
-// Asks whether to save changes (403 the text, 404 the queue): true when the operation may go on, false
-// when the user cancelled.
+// The two save questions, by dialog ID.
+enum : SInt16 { kTextSaveQuestion = 403, kQueueSaveQuestion = 404 };
+// Asks whether to save changes (kTextSaveQuestion or kQueueSaveQuestion) and saves when asked to: true when
+// the operation may go on (saved, a save dialog started, or not to be saved), false when the user cancelled,
+// the save failed or the question could not be shown.
 bool DoSaveCancelDialog(SInt16 dialogID);
+// Before the text is replaced there and then (a document handed in by the desktop or another start): asks
+// the text question when the text has unsaved changes. True when the text may go: it was saved or is not
+// to be saved.
+bool ReadyToReplaceText();
 // The text has unsaved changes; the queue has unsaved changes.
 extern bool gDontQuitWithoutSaving;
 extern bool gQueueIsDirty;
@@ -63,8 +70,12 @@ void SetBookmarkMenu(bool setBookmarks);
 
 // ---- The side file ----
 
-// The side file of a document: the path with everything after the last '.' of the file name replaced by
-// "rsrc" ("/a/b.c/Talk.txt" -> "/a/b.c/Talk.rsrc"); a name without '.' gets ".rsrc" appended.
+// The side file of a document: its whole path with ".rsrc" appended ("/a/Talk.txt" -> "/a/Talk.txt.rsrc"),
+// so that it can never be the document itself, whatever the document's name ends in.
 std::string SideFilePath(const std::string& documentPath);
+// The side file's name in earlier versions, the file name's ending replaced by "rsrc" ("/a/Talk.txt" ->
+// "/a/Talk.rsrc"): read when the document has no side file of its own. Empty when that name is the
+// document's own or the same as SideFilePath's.
+std::string EarlierSideFilePath(const std::string& documentPath);
 // The AppleDouble companion "._Talk.txt" beside the document, read when no side file exists.
 std::string AppleDoublePath(const std::string& documentPath);

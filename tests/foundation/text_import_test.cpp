@@ -60,6 +60,15 @@ TEST(TextImport, LineEndsAndEncodingsBecomeMacRomanWithCarriageReturns) {
         {"Mac Roman high bytes", "caf\x8E \xA5 \xD2quoted\xD3", "caf\x8E \xA5 \xD2quoted\xD3", false},
         {"Mac Roman starting with 0xFF", "\xFFlone", "\xFFlone", false},
         {"empty", "", "", false},
+        // Bytes that only look like UTF-16 or UTF-8 at first stay the Mac Roman bytes they are.
+        {"zero byte, odd length", std::string("abc\0def", 7), std::string("abc\0def", 7), false},
+        {"zero byte, even length, no pattern", std::string("ab\0def", 6) + "gh", std::string("ab\0defgh", 8),
+         false},
+        {"UTF-16 mark, odd length", "\xFF\xFEh\0i", "\xFF\xFEh\0i", false},
+        {"UTF-16 mark, lone surrogate", "\xFF\xFEh\0\x00\xD8", "\xFF\xFEh\0\x00\xD8", false},
+        {"UTF-16 without mark, lone surrogate", std::string("h\0i\0\x00\xDC!\0", 8),
+         std::string("h\0i\0\x00\xDC!\0", 8), false},
+        {"UTF-8 mark before Mac Roman", "\xEF\xBB\xBF" "caf\x8E", "\xEF\xBB\xBF" "caf\x8E", false},
     };
     for (const ImportCase& c : cases) {
         SCOPED_TRACE(c.what);

@@ -59,6 +59,7 @@ TEST_F(OpenDocumentsEventTest, MacroRuleAppliesOnlyToMacrosAndNotToHypertextMand
 TEST_F(OpenDocumentsEventTest, DroppedDocumentsOpenInTurnAndTheLastStatusIsTheResult) {
     const std::vector<std::string> files = {Write("one.txt"), Write("two.txt"), Write("three.txt")};
     gDontQuitWithoutSaving = true;
+    gAutoDialogAnswer = 3; // the changes are not to be saved: the question lets the documents in
     EXPECT_EQ(OpenDocumentsEvent(files), noErr);
     EXPECT_EQ(gOutName, "three.txt");
     EXPECT_FALSE(gDontQuitWithoutSaving);

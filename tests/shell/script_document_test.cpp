@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
@@ -116,13 +117,20 @@ struct Writer {
     }
 };
 
-// Two style runs (start, line height, ascent, font, face and filler, size, red, green, blue).
+// Two style runs (start, line height, ascent, font, face and filler bytes, size, red, green, blue): bold
+// 12-pixel red, then plain 18-pixel blue-green.
+constexpr UInt8 kBold = 1;
 std::vector<UInt8> StoredStyles(bool bigEndian) {
     Writer w{bigEndian, {}};
     w.U16(2);
-    w.U32(0).U16(16).U16(12).U16(4).U16(0x0100).U16(12).U16(0xFFFF).U16(0).U16(0);
-    w.U32(9).U16(20).U16(15).U16(3).U16(0x0000).U16(18).U16(0).U16(0x8000).U16(0xFFFF);
+    w.U32(0).U16(16).U16(12).U16(4).Raw({kBold, 0}).U16(12).U16(0xFFFF).U16(0).U16(0);
+    w.U32(9).U16(20).U16(15).U16(3).Raw({0, 0}).U16(18).U16(0).U16(0x8000).U16(0xFFFF);
     return w.bytes;
+}
+
+// The face byte of the first run of the memory form (count, format word, then the runs).
+UInt8 FirstRunFace(Handle styles) {
+    return styles && GetHandleSize(styles) >= 4 + 20 ? UInt8((*styles)[4 + 10]) : 0xFF;
 }
 
 // The memory form the text engine takes: count, format word 3, the runs in this machine's order.
@@ -221,14 +229,20 @@ class ScriptDocumentTest : public ::testing::Test {
     TempDir dir;
 };
 
-TEST(SideFileNames, FollowTheLastDotOfTheName) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"/a/b.c/Talk.txt", "/a/b.c/Talk.rsrc"},     {"/a/b.c/Talk", "/a/b.c/Talk.rsrc"},
-        {"/a/Talk.final.txt", "/a/Talk.final.rsrc"}, {"/a/.profile", "/a/.profile.rsrc"},
-        {"/a/Talk.txt.bak", "/a/Talk.txt.rsrc"},
-    };
-    for (const auto& [document, side] : cases)
+TEST(SideFileNames, AppendToTheWholeNameAndNeverNameTheDocument) {
+    const std::array<std::array<const char*, 3>, 6> cases = {{
+        // document, side file, side file of earlier versions ("" none)
+        {"/a/b.c/Talk.txt", "/a/b.c/Talk.txt.rsrc", "/a/b.c/Talk.rsrc"},
+        {"/a/b.c/Talk", "/a/b.c/Talk.rsrc", ""},
+        {"/a/Talk.final.txt", "/a/Talk.final.txt.rsrc", "/a/Talk.final.rsrc"},
+        {"/a/.profile", "/a/.profile.rsrc", ""},
+        {"/a/Talk.txt.bak", "/a/Talk.txt.bak.rsrc", "/a/Talk.txt.rsrc"},
+        {"/a/Odd.rsrc", "/a/Odd.rsrc.rsrc", ""},
+    }};
+    for (const auto& [document, side, earlier] : cases) {
         EXPECT_EQ(SideFilePath(document), side) << document;
+        EXPECT_EQ(EarlierSideFilePath(document), earlier) << document;
+    }
     EXPECT_EQ(AppleDoublePath("/a/b.c/Talk.txt"), "/a/b.c/._Talk.txt");
 }
 
@@ -242,7 +256,7 @@ TEST_F(ScriptDocumentTest, SaveAndReopenKeepTheTextAndEverySideResource) {
     gOutName = "Copy.txt";
     ASSERT_EQ(DoSave(-1), noErr);
     EXPECT_EQ(ReadBytes(dir.File("Copy.txt")), Text(text));
-    EXPECT_EQ(ReadSide(dir.File("Copy.rsrc")), Sorted(side));
+    EXPECT_EQ(ReadSide(SideFilePath(dir.File("Copy.txt"))), Sorted(side));
     EXPECT_EQ(gPathSpec, dir.File("Copy.txt"));
 
     ASSERT_TRUE(GetText(1));
@@ -254,6 +268,7 @@ TEST_F(ScriptDocumentTest, SaveAndReopenKeepTheTextAndEverySideResource) {
 
 TEST_F(ScriptDocumentTest, ABigEndianWritersDocumentOpensWithTheSameStylesAndBookmarkNames) {
     ASSERT_TRUE(Load("Mac.txt", "Hello world", EveryKindOfSideData(true)));
+    EXPECT_EQ(FirstRunFace(myStyle), kBold) << "the face byte is a byte in either order";
     EXPECT_EQ(HandleBytes(myStyle), MemoryStyles());
     const std::vector<UInt8> names = Writer{false, {}}.U16(2).PString("One").PString("Two").bytes;
     EXPECT_EQ(HandleBytes(gBookmarkNames), names);
@@ -275,6 +290,46 @@ TEST_F(ScriptDocumentTest, AppleDoubleCompanionIsReadWhenThereIsNoSideFile) {
     WriteBytes(dir.File("._Talk.txt"), appleDouble);
     ASSERT_TRUE(Load("Talk.txt", "Hello world", {}));
     EXPECT_EQ(HandleBytes(myStyle), MemoryStyles());
+}
+
+TEST_F(ScriptDocumentTest, ADocumentNamedLikeASideFileKeepsItsTextWhenSaved) {
+    const std::string text = "Every word of this script";
+    ASSERT_TRUE(Load("Odd.rsrc", text, {{FourCC("styl"), 128, "", StoredStyles(false)}}));
+    ASSERT_EQ(DoSave(-1), noErr);
+    EXPECT_EQ(ReadBytes(dir.File("Odd.rsrc")), Text(text));
+    ASSERT_TRUE(GetText(1));
+    EXPECT_EQ(HandleBytes(myTextResource), Text(text));
+    EXPECT_EQ(HandleBytes(myStyle), MemoryStyles());
+    EXPECT_TRUE(RecordedErrorMessages().empty());
+}
+
+TEST_F(ScriptDocumentTest, ASideFileOfTheEarlierNameIsReadAndThenShadowedBySaves) {
+    const std::vector<Res> side = {{FourCC("styl"), 128, "", StoredStyles(false)}};
+    WriteBytes(dir.File("Old.txt"), Text("Old text"));
+    WriteBytes(dir.File("Old.rsrc"), SideFileBytes(side));
+    gOutName = "Old.txt";
+    ASSERT_TRUE(GetText(1));
+    EXPECT_EQ(HandleBytes(myStyle), MemoryStyles());
+
+    ASSERT_EQ(DoSave(-1), noErr);
+    EXPECT_EQ(ReadSide(SideFilePath(dir.File("Old.txt"))), side);
+    EXPECT_EQ(ReadSide(dir.File("Old.rsrc")), side) << "the earlier file may be another document's: left alone";
+
+    // Saved again without styles: the earlier file must not bring them back.
+    DisposeHandle(myStyle);
+    myStyle = nullptr;
+    gKeptSideResources.clear();
+    ASSERT_EQ(DoSave(-1), noErr);
+    ASSERT_TRUE(GetText(1));
+    EXPECT_EQ(myStyle, nullptr);
+    EXPECT_TRUE(RecordedErrorMessages().empty());
+}
+
+TEST_F(ScriptDocumentTest, ADocumentOfTheEarlierSideFilesNameIsNotTakenForDamagedSideData) {
+    WriteBytes(dir.File("Talk.rsrc"), Text("Another script, not side data"));
+    ASSERT_TRUE(Load("Talk.txt", "Talk", {}));
+    EXPECT_TRUE(RecordedErrorMessages().empty());
+    EXPECT_EQ(myStyle, nullptr);
 }
 
 TEST_F(ScriptDocumentTest, DamagedSideDataOpensTheTextWithOneMessageAndLosesNothing) {
@@ -399,27 +454,23 @@ TEST_F(ScriptDocumentTest, BackupIsReplacedOnTheSecondSave) {
     }
 }
 
-TEST_F(ScriptDocumentTest, BookmarkMarkersGoToDiskOnlyAndComeOutOnLoad) {
+TEST_F(ScriptDocumentTest, BookmarkMarkersStayInTheTextWhileNoBookmarkCanHoldThem) {
+    ASSERT_FALSE(BookmarksAreKept()) << "once bookmarks are kept, markers become bookmarks and back";
     SetPref(gThePreferences, kPrefSaveBookmarks, 1);
     SetPref(gThePreferences, kPrefBookmarkStorage, 1);
     gBookmarkCharacter = 0xB5;
-    ASSERT_TRUE(Load("Marks.txt", "abcdef", {}));
-    const SInt32 slots[] = {3, 0, -1, 6}; // out of order, an empty slot and one at the very end
-    PtrToHand(slots, &gBookmarkList, sizeof slots);
-    gNumBookmarks = 4;
+    const std::string marked = "\xB5"
+                               "abc\xB5"
+                               "def\xB5";
+    ASSERT_TRUE(Load("Marks.txt", marked, {}));
+    EXPECT_EQ(HandleBytes(myTextResource), Text(marked)) << "stripped markers would be lost on the next save";
     ASSERT_EQ(DoSave(-1), noErr);
-    EXPECT_EQ(ReadBytes(dir.File("Marks.txt")), Text("\xB5"
-                                                     "abc\xB5"
-                                                     "def\xB5"));
-    EXPECT_EQ(HandleBytes(myTextResource), Text("abcdef"));
-    ASSERT_TRUE(GetText(1));
-    EXPECT_EQ(HandleBytes(myTextResource), Text("abcdef"));
+    EXPECT_EQ(ReadBytes(dir.File("Marks.txt")), Text(marked));
+    EXPECT_EQ(HandleBytes(myTextResource), Text(marked));
 
     SetPref(gThePreferences, kPrefBookmarkStorage, 2);
     ASSERT_TRUE(GetText(1));
-    EXPECT_EQ(HandleBytes(myTextResource), Text("\xB5"
-                                                "abc\xB5"
-                                                "def\xB5"))
+    EXPECT_EQ(HandleBytes(myTextResource), Text(marked))
         << "the marker is ordinary text when bookmarks are not kept as marks";
 }
 
