@@ -89,8 +89,10 @@ TEST_F(OpenDocumentsEventTest, PurposeDecidesTheUseAndIsResetAfterEveryEvent) {
     EXPECT_NE(OpenDocumentsEvent({home.path()}), noErr);
     EXPECT_EQ(gIdflag, 0);
 
-    gIdflag = -2; // an item that is no file is skipped, the next one still opens
+    gIdflag = -2;          // an item that is no file is skipped, the next one still opens
+    gAutoDialogAnswer = 3; // the changes are not to be saved: the question lets the document in
     EXPECT_EQ(OpenDocumentsEvent({"relative.txt", Write("after.txt")}), noErr);
+    gAutoDialogAnswer = 0;
     EXPECT_EQ(gOutName, "after.txt");
     EXPECT_EQ(gIdflag, 0);
 }

@@ -313,7 +313,8 @@ TEST_F(ScriptDocumentTest, ASideFileOfTheEarlierNameIsReadAndThenShadowedBySaves
 
     ASSERT_EQ(DoSave(-1), noErr);
     EXPECT_EQ(ReadSide(SideFilePath(dir.File("Old.txt"))), side);
-    EXPECT_EQ(ReadSide(dir.File("Old.rsrc")), side) << "the earlier file may be another document's: left alone";
+    EXPECT_EQ(ReadSide(dir.File("Old.rsrc")), side)
+        << "the earlier file may be another document's: left alone";
 
     // Saved again without styles: the earlier file must not bring them back.
     DisposeHandle(myStyle);
@@ -363,15 +364,17 @@ TEST_F(ScriptDocumentTest, DamagedSideDataOpensTheTextWithOneMessageAndLosesNoth
         std::vector<UInt8> sideBytes = SideFileBytes(c.side);
         sideBytes.resize(sideBytes.size() - c.cutFromEnd);
         WriteBytes(dir.File("Talk.txt"), Text("Still here"));
-        WriteBytes(dir.File("Talk.rsrc"), sideBytes);
+        WriteBytes(SideFilePath(dir.File("Talk.txt")), sideBytes);
         gOutName = "Talk.txt";
         ASSERT_TRUE(GetText(1));
         EXPECT_EQ(HandleBytes(myTextResource), Text("Still here"));
         EXPECT_EQ(RecordedErrorMessages().size(), 1u);
-        EXPECT_EQ(ReadBytes(dir.File("Talk.rsrc")), sideBytes) << "reading never writes the side file";
+        EXPECT_EQ(ReadBytes(SideFilePath(dir.File("Talk.txt"))), sideBytes)
+            << "reading never writes the side file";
         if (c.cutFromEnd == 0 && c.side[0].type != FourCC("fPrf")) {
             ASSERT_EQ(DoSave(-1), noErr);
-            EXPECT_EQ(ReadSide(dir.File("Talk.rsrc")), Sorted(c.side)) << "written back as it came";
+            EXPECT_EQ(ReadSide(SideFilePath(dir.File("Talk.txt"))), Sorted(c.side))
+                << "written back as it came";
         }
     }
 }
@@ -383,7 +386,7 @@ TEST_F(ScriptDocumentTest, DocumentPreferencesReplaceOnlyTheDocumentsSettingsFro
     PtrToHand("text", &myTextResource, 4);
     gOutName = "Prefs.txt";
     ASSERT_EQ(DoSave(-1), noErr);
-    std::vector<Res> side = ReadSide(dir.File("Prefs.rsrc"));
+    std::vector<Res> side = ReadSide(SideFilePath(dir.File("Prefs.txt")));
     ASSERT_EQ(side.size(), 2u) << "'Shap' and 'fPrf'";
     ASSERT_EQ(side[1].type, FourCC("fPrf"));
     std::vector<UInt8> bigEndian = side[1].data;
@@ -392,7 +395,8 @@ TEST_F(ScriptDocumentTest, DocumentPreferencesReplaceOnlyTheDocumentsSettingsFro
     for (const auto& [writer, stored] :
          {std::pair{"little-endian", side[1].data}, std::pair{"big-endian", bigEndian}}) {
         SCOPED_TRACE(writer);
-        WriteBytes(dir.File("Prefs.rsrc"), SideFileBytes({{FourCC("fPrf"), 128, "Preferences", stored}}));
+        WriteBytes(SideFilePath(dir.File("Prefs.txt")),
+                   SideFileBytes({{FourCC("fPrf"), 128, "Preferences", stored}}));
         SetPref(gThePreferences, kPrefPacingMode, 0);  // the document's setting
         SetPref(gThePreferences, kPrefMakeBackups, 1); // the user's own
         SetPref(gThePreferences, kPrefSavePrefsAtQuit, 1);
@@ -411,7 +415,7 @@ TEST_F(ScriptDocumentTest, AFailedSaveReportsAndLeavesTheOldDocument) {
     std::filesystem::create_directory(blocked);
     WriteBytes(blocked + "/Talk.txt", Text("old text"));
     // A folder where the new side file must go: the side file cannot be completed.
-    std::filesystem::create_directories(blocked + "/Talk.rsrc.saving/inside");
+    std::filesystem::create_directories(SideFilePath(blocked + "/Talk.txt") + ".saving/inside");
     ::chmod(readOnly.c_str(), 0555);
     struct Case {
         const char* name;
