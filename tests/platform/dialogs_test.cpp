@@ -20,7 +20,7 @@ std::string ItemText(DialogPtr d, SInt16 item) {
 }
 
 class Dialogs : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         app = OpenResFile(ORVALIS_RESOURCE_FILE, fsRdPerm);
         ASSERT_GT(app, 0);
@@ -38,7 +38,7 @@ TEST_F(Dialogs, ItemsComeFromTheItemList) {
     EXPECT_EQ(GetDialogItemKind(d, 4), ctrlItem + chkCtrl);
     EXPECT_EQ(GetDialogItemRect(d, 1), (Rect{112, 322, 132, 402}));
     EXPECT_EQ(ItemText(d, 1), "OK");
-    EXPECT_EQ(GetDialogItemKind(d, 5), 0);  // out of range
+    EXPECT_EQ(GetDialogItemKind(d, 5), 0); // out of range
     EXPECT_EQ(GetDialogFromWindow(GetDialogWindow(d)), d);
     EXPECT_EQ(GetDialogPort(d), GetWindowPort(GetDialogWindow(d)));
 
@@ -46,12 +46,42 @@ TEST_F(Dialogs, ItemsComeFromTheItemList) {
     SetPString(text, "Message");
     SetDialogItemText(d, 3, text);
     EXPECT_EQ(ItemText(d, 3), "Message");
-    SetDialogItemValue(d, 4, 5);  // pinned to the maximum
+    SetDialogItemValue(d, 4, 5); // pinned to the maximum
     EXPECT_EQ(GetDialogItemValue(d, 4), 1);
     HideDialogItem(d, 4);
     EXPECT_FALSE(IsDialogItemVisible(d, 4));
     ShowDialogItem(d, 4);
     EXPECT_TRUE(IsDialogItemVisible(d, 4));
+    DisposeDialog(d);
+}
+
+TEST_F(Dialogs, PictureItemsDrawIntoTheDialogWhateverPortIsCurrent) {
+    DialogPtr d = GetNewDialog(403, nullptr, kFirstWindowOfClass); // the save question: a picture at item 5
+    ASSERT_NE(d, nullptr);
+    ASSERT_EQ(GetDialogItemKind(d, 5) & ~itemDisable, picItem);
+    const Rect bounds = {0, 0, 64, 64};
+    GWorldPtr other = nullptr;
+    ASSERT_EQ(NewGWorld(&other, 32, &bounds, nullptr, nullptr, 0), noErr);
+    CGrafPtr savedPort;
+    GDHandle savedDevice;
+    GetGWorld(&savedPort, &savedDevice);
+    SetGWorld(other, nullptr);
+    DrawDialog(d);
+    int otherMarked = 0, dialogMarked = 0;
+    const Rect item = GetDialogItemRect(d, 5);
+    for (SInt16 v = item.top; v < item.bottom; ++v)
+        for (SInt16 h = item.left; h < item.right; ++h) {
+            otherMarked += GetPortPixel(other, h, v) != 0xFFFFFFFF;
+            dialogMarked += GetPortPixel(GetDialogPort(d), h, v) != GetPortPixel(GetDialogPort(d), 1, 1);
+        }
+    EXPECT_EQ(otherMarked, 0) << "the current port is left alone";
+    EXPECT_GT(dialogMarked, 0) << "the picture is in the dialog";
+    CGrafPtr current;
+    GDHandle device;
+    GetGWorld(&current, &device);
+    EXPECT_EQ(current, other);
+    SetGWorld(savedPort, savedDevice);
+    DisposeGWorld(other);
     DisposeDialog(d);
 }
 
@@ -63,18 +93,20 @@ TEST_F(Dialogs, MissingOrDamagedResourcesGiveNull) {
     CreateResFile(path);
     ResFileRefNum f = OpenResFile(path, fsRdWrPerm);
     ByteWriter dlog;
-    for (SInt16 v : {0, 0, 100, 200, 1}) dlog.s16(v);
+    for (SInt16 v : {0, 0, 100, 200, 1})
+        dlog.s16(v);
     dlog.u16(0x0100);
     dlog.u16(0);
     dlog.s32(0);
     dlog.s16(500);
     dlog.pstring("Bad");
     ByteWriter ditl;
-    ditl.s16(5);  // six items
+    ditl.s16(5); // six items
     ditl.u32(0);
-    for (SInt16 v : {0, 0, 20, 80}) ditl.s16(v);
+    for (SInt16 v : {0, 0, 20, 80})
+        ditl.s16(v);
     ditl.u8(4);
-    ditl.u8(40);  // a text longer than the bytes that follow
+    ditl.u8(40); // a text longer than the bytes that follow
     ditl.bytes("OK", 2);
     for (auto* w : {&dlog, &ditl}) {
         Handle h = nullptr;
@@ -97,18 +129,20 @@ bool CountingFilter(DialogPtr, EventRecord* event, SInt16* itemHit) {
     if (event->what == keyDown) ++gLog.keys;
     if (event->what == nullEvent) ++gLog.nulls;
     if (event->what == keyDown && (event->message & charCodeMask) == 'x') {
-        *itemHit = 4;  // the filter answers for the dialog
+        *itemHit = 4; // the filter answers for the dialog
         return true;
     }
     return false;
 }
 
-void OtherTimer(EventLoopTimerRef, void*) { ++gLog.ticksOfOtherTimer; }
+void OtherTimer(EventLoopTimerRef, void*) {
+    ++gLog.ticksOfOtherTimer;
+}
 
 void Typist(EventLoopTimerRef timer, void*) {
     static int step = 0;
     WindowPtr w = GetDialogWindow(gLog.dialog);
-    if (gLog.ticksOfOtherTimer < 3) return;  // let the other timer show that it runs inside the loop
+    if (gLog.ticksOfOtherTimer < 3) return; // let the other timer show that it runs inside the loop
     if (step == 0) PostKeyEvent(w, EventKind::KeyDown, 'a', 0, 0);
     if (step == 1) PostKeyEvent(w, EventKind::KeyDown, 'x', 0, 0);
     if (step == 2) PostKeyEvent(w, EventKind::KeyDown, kReturnCharCode, kKeyReturn, 0);
@@ -127,16 +161,16 @@ TEST_F(Dialogs, ModalLoopGivesEventsToTheFilterAndKeepsTimersRunning) {
 
     SInt16 item = 0;
     ModalDialog(CountingFilter, &item);
-    EXPECT_EQ(item, 4);  // 'a' passed through, 'x' ended the loop through the filter
+    EXPECT_EQ(item, 4); // 'a' passed through, 'x' ended the loop through the filter
     EXPECT_EQ(gLog.keys, 2);
     EXPECT_GT(gLog.nulls, 0);
     EXPECT_GE(gLog.ticksOfOtherTimer, 3);
 
-    ModalDialog(nullptr, &item);  // Return presses the default item
+    ModalDialog(nullptr, &item); // Return presses the default item
     EXPECT_EQ(item, 1);
     RemoveEventLoopTimer(other);
     RemoveEventLoopTimer(typist);
     DisposeDialog(gLog.dialog);
 }
 
-}  // namespace
+} // namespace

@@ -22,11 +22,15 @@ QRect ImageRect(const GrafPort* port, const Rect& r) {
     return QRect(ImageX(port, r.left), ImageY(port, r.top), r.right - r.left, r.bottom - r.top);
 }
 
-SInt16 BaseKind(const DialogItemRecord& record) { return SInt16(record.kind & ~itemDisable); }
+SInt16 BaseKind(const DialogItemRecord& record) {
+    return SInt16(record.kind & ~itemDisable);
+}
 
-}  // namespace
+} // namespace
 
-bool IsItemEnabled(const DialogItemRecord& record) { return !(record.kind & itemDisable) && record.hilite != 255; }
+bool IsItemEnabled(const DialogItemRecord& record) {
+    return !(record.kind & itemDisable) && record.hilite != 255;
+}
 
 void MakeItemWidget(DialogPtr dialog, SInt16 item) {
     DialogItemRecord& record = dialog->items[size_t(item - 1)];
@@ -42,7 +46,7 @@ void MakeItemWidget(DialogPtr dialog, SInt16 item) {
         widget = new QCheckBox(QStringFromMacRoman(record.text), host);
     } else if (kind == ctrlItem + radCtrl) {
         auto* radio = new QRadioButton(QStringFromMacRoman(record.text), host);
-        radio->setAutoExclusive(false);  // the program turns the other buttons of a group off itself
+        radio->setAutoExclusive(false); // the program turns the other buttons of a group off itself
         widget = radio;
     } else if (kind == editText) {
         auto* field = new QLineEdit(QStringFromMacRoman(record.text), host);
@@ -57,7 +61,8 @@ void MakeItemWidget(DialogPtr dialog, SInt16 item) {
         // A click reports the item; the program decides what the value becomes.
         QObject::connect(button, &QAbstractButton::clicked, [dialog, item] {
             DialogItemRecord& r = dialog->items[size_t(item - 1)];
-            if (auto* b = qobject_cast<QAbstractButton*>(r.widget); b && b->isCheckable()) b->setChecked(r.value != 0);
+            if (auto* b = qobject_cast<QAbstractButton*>(r.widget); b && b->isCheckable())
+                b->setChecked(r.value != 0);
             if (IsItemEnabled(r)) HitDialogItem(dialog, item);
         });
     }
@@ -94,14 +99,17 @@ void DrawPortItem(DialogPtr dialog, SInt16 item) {
         painter.setPen(QColor(0, 0, 0));
         painter.drawText(ImageRect(port, record.rect), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                          QStringFromMacRoman(record.text));
-    } else if (kind == picItem || kind == iconItem) {
-        if (PicHandle picture = GetPicture(record.resourceID)) DrawPicture(picture, &record.rect);
-    } else if (kind == userItem && record.userProc) {
+    } else if (kind == picItem || kind == iconItem || (kind == userItem && record.userProc)) {
+        // Items are drawn whenever the dialog redraws, whatever port the program has made current: they go
+        // into the dialog's own port.
         CGrafPtr savedPort;
         GDHandle savedDevice;
         GetGWorld(&savedPort, &savedDevice);
         SetGWorld(port, nullptr);
-        record.userProc(dialog, item);
+        if (kind == userItem)
+            record.userProc(dialog, item);
+        else if (PicHandle picture = GetPicture(record.resourceID))
+            DrawPicture(picture, &record.rect);
         SetGWorld(savedPort, savedDevice);
     }
 }
