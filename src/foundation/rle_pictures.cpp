@@ -46,6 +46,18 @@ bool HasField(Handle picture, int offset, int size) {
     return picture && *picture && GetHandleSize(picture) >= offset + size;
 }
 
+// The picture's row map slot, where its block holds those four bytes and its header is long enough to own
+// them (else they would be run data). The header length is taken in whichever byte order gives the smaller
+// value, headers being short, so that attaching before the order is normalised and looking up after it
+// agree, and disposal always finds a map that was attached.
+UInt8* RowMapField(Handle picture) {
+    if (!HasField(picture, kRLERowMap, 4)) return nullptr;
+    auto* bytes = reinterpret_cast<UInt8*>(*picture);
+    const UInt32 headerLength = Get32(bytes + kRLEHeaderLength);
+    return std::min(headerLength, Swap32(headerLength)) >= UInt32(kRLEHeaderWithMap) ? bytes + kRLERowMap
+                                                                                     : nullptr;
+}
+
 // Holds a handle locked for the length of a call.
 struct LockedHandle {
     Handle handle;
@@ -94,7 +106,9 @@ bool ViewPicture(Handle picture, RLEView& view) {
     view.width = SInt16(Get16(bytes + kRLEWidth));
     std::memcpy(&view.bounds, bytes + kRLEBounds, sizeof view.bounds);
     view.depth = Get16(bytes + kRLEDepth);
-    view.packed = headerLength >= kRLEHeaderWithEncoding && (Get16(bytes + kRLEEncoding) & 0xFF) <= 1;
+    // A header of 28 or 29 bytes names the encoding field that the block may not hold.
+    view.packed = headerLength >= kRLEHeaderWithEncoding && HasField(picture, kRLEEncoding, 2) &&
+                  (Get16(bytes + kRLEEncoding) & 0xFF) <= 1;
     view.hasMapField = headerLength >= kRLEHeaderWithMap;
     if (Handle map = view.hasMapField ? GetRLERowMap(picture) : nullptr; map && *map) {
         view.map = reinterpret_cast<const UInt8*>(*map);
@@ -232,17 +246,21 @@ bool ViewForDrawing(Handle picture, const Rect* destination, CGrafPtr port, RLEV
 } // namespace
 
 Handle GetRLERowMap(Handle picture) {
-    if (!HasField(picture, kRLERowMap, 4) || Get32(reinterpret_cast<UInt8*>(*picture)) < kRLEHeaderWithMap)
-        return nullptr;
-    const UInt32 slot = Get32(reinterpret_cast<UInt8*>(*picture) + kRLERowMap);
+    const UInt8* field = RowMapField(picture);
+    const UInt32 slot = field ? Get32(field) : 0;
     return slot >= 1 && slot <= gRowMaps.size() ? gRowMaps[slot - 1] : nullptr;
 }
 
-void SetRLERowMap(Handle picture, Handle rowMap) {
-    if (!HasField(picture, kRLERowMap, 4)) return;
-    UInt8* field = reinterpret_cast<UInt8*>(*picture) + kRLERowMap;
+bool SetRLERowMap(Handle picture, Handle rowMap) {
+    UInt8* field = RowMapField(picture);
+    if (!field) return false;
     UInt32 slot = Get32(field);
-    if (slot >= 1 && slot <= gRowMaps.size() && gRowMaps[slot - 1] == rowMap) return;
+    // A map already attached gives up its slot: the table never keeps a map that no picture names.
+    if (slot >= 1 && slot <= gRowMaps.size() && gRowMaps[slot - 1]) {
+        gRowMaps[slot - 1] = rowMap;
+        if (!rowMap) Put32(field, 0);
+        return true;
+    }
     slot = 0;
     if (rowMap) {
         auto freeSlot = std::find(gRowMaps.begin(), gRowMaps.end(), nullptr);
@@ -251,6 +269,7 @@ void SetRLERowMap(Handle picture, Handle rowMap) {
         slot = UInt32(freeSlot - gRowMaps.begin() + 1);
     }
     Put32(field, slot);
+    return true;
 }
 
 Handle ReadRLEPicture(const std::string& path) {
@@ -260,11 +279,12 @@ Handle ReadRLEPicture(const std::string& path) {
     if (!picture) return nullptr;
     std::memcpy(*picture, bytes.data(), bytes.size());
     // The file's own value in the row map field means nothing here.
-    if (HasField(picture, kRLERowMap, 4)) Put32(reinterpret_cast<UInt8*>(*picture) + kRLERowMap, 0);
+    if (UInt8* field = RowMapField(picture)) Put32(field, 0);
     if (ReadWholeFile(path + ".rlem", bytes) == noErr && !bytes.empty()) {
         if (Handle map = NewHandle(Size(bytes.size()))) {
             std::memcpy(*map, bytes.data(), bytes.size());
-            SetRLERowMap(picture, map);
+            // A picture whose header has no room for a row map cannot keep one.
+            if (!SetRLERowMap(picture, map)) DisposeHandle(map);
         }
     }
     NormalizeByteOrder(picture);

@@ -28,9 +28,11 @@ extern SInt16 gInvisible;
 Handle ReadRLEPicture(const std::string& path);
 // Disposes of the picture and its row map.
 void DisposeRLEPicture(Handle picture);
-// The row map of a picture (null when it has none), and attaching one.
+// The row map of a picture (null when it has none), and attaching one in place of any other (null
+// detaches). A picture shorter than 28 bytes or whose header is shorter than 26 has no room for a row map:
+// false, and the map stays its caller's to dispose of. A replaced or detached map is the caller's too.
 Handle GetRLERowMap(Handle picture);
-void SetRLERowMap(Handle picture, Handle rowMap);
+bool SetRLERowMap(Handle picture, Handle rowMap);
 
 // Swaps the byte order of the header fields and of the row map's entries.
 void SwapRLEC(Handle picture);

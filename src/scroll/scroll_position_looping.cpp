@@ -15,6 +15,14 @@ namespace {
 
 constexpr char kReturn = 13;
 
+// The blank lines in the script's style; styles too damaged to use leave them plain, since removing the
+// looping text later takes away as many characters as were put in.
+void InsertReturns(const std::string& returns) {
+    const SInt32 length = SInt32(returns.size());
+    if (WEInsert(returns.data(), length, myStyle, nullptr, ScrollWEHandle, 0) == weBadStyleScrapErr)
+        WEInsert(returns.data(), length, nullptr, nullptr, ScrollWEHandle, 0);
+}
+
 // Runs the change with the text at its top and nothing drawn, then lays the text out again and redraws.
 template <typename Change> SInt16 ChangeLoopingText(bool inhibitHighlight, Change change) {
     if (!ScrollWEHandle) return 0;
@@ -52,10 +60,10 @@ SInt16 AddScrollLoopingText() {
         gNumBlankLinesNeeded = gScrollTextRectHeight / std::max<SInt32>(gScrollPixelSpace, 1) + 1;
         const std::string returns(size_t(gNumBlankLinesNeeded), kReturn);
         WESetSelection(0, 0, 0, ScrollWEHandle);
-        WEInsert(returns.data(), SInt32(returns.size()), myStyle, nullptr, ScrollWEHandle, 0);
+        InsertReturns(returns);
         const SInt32 end = WEGetTextLength(ScrollWEHandle);
         WESetSelection(end, end, 0, ScrollWEHandle);
-        WEInsert(returns.data(), SInt32(returns.size()), myStyle, nullptr, ScrollWEHandle, 0);
+        InsertReturns(returns);
     });
 }
 

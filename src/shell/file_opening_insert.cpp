@@ -39,7 +39,9 @@ void InsertIntoPrompter(const void* text, SInt32 length, Handle styles, SInt32* 
     SInt32 start = 0, end = 0;
     WEGetSelection(&start, &end, 0, ScrollWEHandle);
     if (startOut) *startOut = start;
-    WEInsert(text, length, styles, nullptr, ScrollWEHandle, 0);
+    // Styles too damaged to use leave the text to go in plain, as in the edit window below.
+    if (WEInsert(text, length, styles, nullptr, ScrollWEHandle, 0) == weBadStyleScrapErr)
+        WEInsert(text, length, nullptr, nullptr, ScrollWEHandle, 0);
     ScrollRecalText();
     SetScrollWindowScrolls();
     GetCurrentScrollPos();

@@ -1,6 +1,8 @@
 // The editing calls that work on every selected range: inserting text with its styles, deleting,
 // changing styles and letter case, and inserting an embedded object. Each counts a modification,
 // records what undo needs and redraws what it changed.
+#include "textengine/pasteboard.h"
+#include "textengine/style_scrap.h"
 #include "textengine/undo_action.h"
 
 #include "foundation/character_classes.h"
@@ -54,6 +56,11 @@ OSErr WEInsert(const void* text, SInt32 length, Handle styleScrap, Handle soup, 
                SInt32 range) {
     WERec& r = RecordOf(we);
     if (HasFeature(r, weFReadOnly)) return weReadOnlyErr;
+    // Damaged styles or objects refuse the whole insertion before anything changes, so that nothing is
+    // half done, counted or recorded for undo; callers that want the bare text insert it without them.
+    StyleScrapShape shape;
+    if (styleScrap && CheckStyleScrap(styleScrap, &shape) != noErr) return weBadStyleScrapErr;
+    if (_WECheckSoup(soup) != noErr) return weBadStyleScrapErr;
     WEStopInlineSession(we);
     _WEHideCaret(we);
     r.modCount++;

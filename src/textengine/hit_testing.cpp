@@ -86,7 +86,8 @@ SInt32 WEGetOffset(const LongPoint* point, SInt8* edge, WEReference we) {
         *edge = leading ? -1 : 0;
     } else {
         PixelWalk walk;
-        walk.remaining = std::max<SInt32>(x, 0) << 16;
+        // A 16.16 width holds no more than 32,767 pixels; a click further out is taken at that column.
+        walk.remaining = std::clamp<SInt32>(x, 0, 0x7FFF) << 16;
         _WESegmentLoop(lineIndex, lineIndex, &SLPixelToChar, &walk, we);
         offset = walk.found ? walk.offset : lineEnd;
         *edge = walk.found ? walk.edge : 0;

@@ -23,6 +23,18 @@ SoupEntry ReadSoupEntry(const UInt8* p) {
 
 } // namespace
 
+OSErr _WECheckSoup(Handle soup) {
+    if (!soup) return noErr;
+    const Size size = GetHandleSize(soup);
+    for (Size at = 0; at < size;) {
+        if (size - at < kSoupHeaderSize) return weBadStyleScrapErr;
+        const SInt32 dataSize = ReadSoupEntry(reinterpret_cast<const UInt8*>(*soup) + at).dataSize;
+        if (dataSize < 0 || dataSize > size - at - kSoupHeaderSize) return weBadStyleScrapErr;
+        at += kSoupHeaderSize + dataSize;
+    }
+    return noErr;
+}
+
 OSErr _WEApplySoup(SInt32 offset, Handle soup, WEReference we) {
     if (!soup) return noErr;
     Size size = GetHandleSize(soup);

@@ -9,6 +9,9 @@
 // The size of a soup entry's header: offset, type, 4 reserved bytes, data size, object size, 4 reserved.
 inline constexpr Size kSoupHeaderSize = 24;
 
+// 0 when every entry of the soup (null: none) lies whole within it, else -1702.
+OSErr _WECheckSoup(Handle soup);
+
 // Puts a handle's bytes under a flavour of a pasteboard item (from 1), clearing the pasteboard first when
 // asked. A style scrap is put without the two extra bytes of its 4-byte header. The handle's lock state is
 // kept.

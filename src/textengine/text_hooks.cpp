@@ -67,6 +67,18 @@ const UnicodeParagraph* LayOutPortText(const UInt8* text, SInt32 length, SInt32 
     return paragraph;
 }
 
+// Pixel positions of a line can run far past 32,767, where neither a 16.16 value nor a pen column holds
+// them; sums are kept in 64 bits and held to the range at the end. What lies that far out is clipped.
+constexpr SInt64 kFixedOne = 0x10000;
+
+SInt16 PenColumn(SInt64 fixedX) {
+    return SInt16(std::clamp<SInt64>((fixedX + 0x8000) >> 16, -32768, 32767));
+}
+
+Fixed ClampedFixed(SInt64 value) {
+    return Fixed(std::clamp<SInt64>(value, INT32_MIN, INT32_MAX));
+}
+
 SInt32 ClassicWidth(const UInt8* text, SInt32 length) {
     const SInt16* advance = CurrentAdvances();
     SInt32 width = 0;
@@ -100,18 +112,21 @@ void DrawClassic(const UInt8* text, SInt32 length, Fixed slop) {
     const SInt16* advance = CurrentAdvances();
     const SInt32 visible = VisibleLength(text, length);
     const SInt32 blanks = SInt32(std::count(text, text + visible, UInt8(' ')));
-    Fixed x = Fixed(pen.h) << 16;
+    SInt64 x = pen.h * kFixedOne;
     SInt32 from = 0, blank = 0;
     Fixed given = 0;
     for (SInt32 i = 0; i <= length; i++) {
         if (i < length && text[i] != ' ' && text[i] != '\t') continue;
         if (i > from) {
-            MoveTo(SInt16((x + 0x8000) >> 16), pen.v);
-            DrawText(text, SInt16(from), SInt16(i - from));
-            x += ClassicWidth(text + from, i - from) << 16;
+            // Words that start past the last pen column cannot reach the port.
+            if (x < 32767 * kFixedOne) {
+                MoveTo(PenColumn(x), pen.v);
+                DrawText(text, SInt16(from), SInt16(i - from));
+            }
+            x += ClassicWidth(text + from, i - from) * kFixedOne;
         }
         if (i < length) {
-            x += Fixed(advance[text[i]]) << 16;
+            x += advance[text[i]] * kFixedOne;
             if (text[i] == ' ' && i < visible) {
                 const Fixed due = Fixed(SInt64(slop) * ++blank / blanks);
                 x += due - given;
@@ -121,7 +136,7 @@ void DrawClassic(const UInt8* text, SInt32 length, Fixed slop) {
         from = i + 1;
     }
     if (blanks == 0) x += slop;
-    MoveTo(SInt16((x + 0x8000) >> 16), pen.v);
+    MoveTo(PenColumn(x), pen.v);
 }
 
 } // namespace
@@ -135,7 +150,7 @@ void _WEStdDrawText(const UInt8* text, SInt32 length, Fixed slop, SInt16, WERefe
     Point pen;
     GetPen(&pen);
     DrawUnicodeLine(p, 0, pen.h, pen.v);
-    MoveTo(SInt16(pen.h + UnicodeOffsetToX(p, length) + ((slop + 0x8000) >> 16)), pen.v);
+    MoveTo(PenColumn((SInt64(pen.h) + UnicodeOffsetToX(p, length)) * kFixedOne + slop), pen.v);
 }
 
 SInt32 _WEStdPixelToChar(const UInt8* text, SInt32 length, Fixed slop, Fixed* width, Boolean* leadingEdge,
@@ -156,20 +171,20 @@ SInt32 _WEStdPixelToChar(const UInt8* text, SInt32 length, Fixed slop, Fixed* wi
                                                 : 0;
             const SInt32 next = advances + ((due + 0x8000) >> 16);
             if (pixels < next) {
-                *width -= total << 16;
+                *width = ClampedFixed(*width - total * kFixedOne);
                 if (pixels - x < (next - x) / 2) return i;
                 *leadingEdge = false;
                 return i + 1;
             }
             x = next;
         }
-        *width -= total << 16;
+        *width = ClampedFixed(*width - total * kFixedOne);
         return length;
     }
     const UnicodeParagraph* p = LayOutPortText(text, length);
     const SInt32 total = UnicodeOffsetToX(p, length);
     if (pixels >= total) {
-        *width -= total << 16;
+        *width = ClampedFixed(*width - total * kFixedOne);
         return length;
     }
     bool leading = true;
@@ -221,7 +236,7 @@ SInt16 _WEStdLineBreak(const UInt8* text, SInt32 textLength, SInt32 runStart, SI
             *breakOffset = segmentEnd;
             return 0;
         }
-        *width -= UnicodeOffsetToX(p, visible) << 16;
+        *width = ClampedFixed(*width - UnicodeOffsetToX(p, visible) * kFixedOne);
         *breakOffset = segmentEnd;
         return 2;
     }

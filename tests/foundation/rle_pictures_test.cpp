@@ -9,6 +9,12 @@
 
 #include <cstring>
 #include <filesystem>
+#if defined(__SANITIZE_ADDRESS__)
+// The address sanitizer's runtime counts the bytes its allocator has handed out and not taken back.
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
+#else
+#include <malloc.h>
+#endif
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -59,6 +65,15 @@ Handle MakePicture(const PictureSpec& spec, bool big = false, bool withMap = tru
         SetRLERowMap(picture, rowMap);
     }
     return picture;
+}
+
+// Bytes the program holds on the heap now, to see whether loading and disposing leaves something behind.
+size_t HeapInUse() {
+#if defined(__SANITIZE_ADDRESS__)
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    return mallinfo2().uordblks;
+#endif
 }
 
 UInt32 StandardPixel(int index) {
@@ -296,5 +311,74 @@ TEST_F(RLEPictureTest, PicturesLoadFromTheirTwoFilesInTheWritersByteOrder) {
     EXPECT_EQ(GetRLENPixel(lonely, nullptr, 0, 0), 0);
     DisposeRLEPicture(lonely);
     EXPECT_EQ(ReadRLEPicture((folder / "absent").string()), nullptr);
+    std::filesystem::remove_all(folder);
+}
+
+TEST_F(RLEPictureTest, HeadersNamingFieldsTheBlockDoesNotHoldAreReadNoFurther) {
+    // Header lengths of 28 and 29 name the encoding field at 28..29, which a block of that length lacks.
+    for (UInt32 length : {28u, 29u}) {
+        SCOPED_TRACE(length);
+        PictureSpec spec{6, 8, 0, 255, {}};
+        spec.headerLength = length;
+        Handle picture = MakePicture(spec, false, false);
+        ASSERT_EQ(GetHandleSize(picture), Size(length));
+        EXPECT_EQ(GetRLENPixel(picture, nullptr, 0, 0), 0);
+        const Rect destination{0, 0, 3, 6};
+        DrawRLEN(picture, &destination, world);
+        DrawRLENScaled(picture, &destination, world, 0);
+        EXPECT_EQ(At(1, 1), kBackground);
+        DisposeRLEPicture(picture);
+    }
+}
+
+TEST_F(RLEPictureTest, RowMapsAPictureCannotHoldAreNeitherKeptNorLeaked) {
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("orvalis_rle_maps_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::vector<UInt8> bigMap(1 << 20, 0);
+    // Pairs without a row map field: the row's runs sit where a longer header keeps the map's slot.
+    PictureSpec shortHeader{6, 8, 2, 255, {{2, 1, 1, 2, 3, 2}}};
+    shortHeader.headerLength = 22;
+    PictureSpec tiny{6, 8, 2, 255, {}};
+    tiny.headerLength = 24;
+    struct Case {
+        const char* name;
+        PictureSpec spec;
+        bool big;
+    };
+    const Case cases[] = {{"header shorter than 26", shortHeader, false},
+                          {"header shorter than 26, big-endian", shortHeader, true},
+                          {"block shorter than 28", tiny, false}};
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        const std::string base = (folder / "pic").string();
+        ASSERT_EQ(WriteFileAtomically(base + ".mapf", PictureBytes(test.spec, test.big).first), noErr);
+        ASSERT_EQ(WriteFileAtomically(base + ".rlem", bigMap), noErr);
+        const size_t before = HeapInUse();
+        for (int i = 0; i < 20; ++i) {
+            Handle picture = ReadRLEPicture(base);
+            ASSERT_NE(picture, nullptr);
+            EXPECT_EQ(GetRLERowMap(picture), nullptr);
+            DisposeRLEPicture(picture);
+        }
+        EXPECT_LT(HeapInUse(), before + bigMap.size()) << "row maps left behind";
+    }
+    // Attaching says whether the picture took the map; one it refuses stays the caller's.
+    for (const PictureSpec& spec : {shortHeader, tiny}) {
+        Handle picture = MakePicture(spec, false, false);
+        Handle map = NewHandle(4);
+        EXPECT_FALSE(SetRLERowMap(picture, map));
+        EXPECT_EQ(GetRLERowMap(picture), nullptr);
+        DisposeHandle(map);
+        DisposeRLEPicture(picture);
+    }
+    // The short header's runs are read as they are, not overwritten by a row map slot.
+    ASSERT_EQ(WriteFileAtomically((folder / "pic.mapf").string(), PictureBytes(shortHeader, false).first),
+              noErr);
+    Handle picture = ReadRLEPicture((folder / "pic").string());
+    for (SInt16 h = 0; h < 6; ++h)
+        EXPECT_EQ(GetRLENPixel(picture, nullptr, h, 0), h < 2 ? 1 : 2) << h;
+    DisposeRLEPicture(picture);
+    EXPECT_TRUE(RecordedErrorMessages().empty());
     std::filesystem::remove_all(folder);
 }

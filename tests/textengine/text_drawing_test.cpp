@@ -195,6 +195,40 @@ TEST_P(DrawingTest, DrawHookAdvancesThePenByWidthAndSlop) {
     }
 }
 
+TEST_P(DrawingTest, RunsFarWiderThanThePortDrawTheirVisiblePartAndStopThePenAtItsLimit) {
+    // 200 "WW " at 200 points reach past 65,536 pixels: beyond both a 16.16 pen and a 16-bit column.
+    TextSize(200);
+    std::string wide;
+    for (int i = 0; i < 200; i++)
+        wide += "WW ";
+    const auto* bytes = reinterpret_cast<const UInt8*>(wide.data());
+    const SInt32 length = SInt32(wide.size());
+    ASSERT_GT(_WEStdCharToPixel(bytes, length, 0, length, 0, 0, we), 65536 + kViewWidth);
+    auto draw = [&](SInt32 count) {
+        PaintAll(RGBColor{65535, 65535, 65535});
+        MoveTo(10, 300);
+        _WEStdDrawText(bytes, count, 0, 0, we);
+        std::vector<UInt32> pixels;
+        for (SInt32 v = 0; v < kViewHeight; v++)
+            for (SInt32 h = 0; h < kViewWidth; h++)
+                pixels.push_back(PixelAt(h, v));
+        return pixels;
+    };
+    // The first word alone already runs past the port's right edge.
+    const std::vector<UInt32> head = draw(3);
+    ASSERT_GT(Count(0x000000, 0, kViewHeight), 1000);
+    EXPECT_TRUE(draw(length) == head) << "words beyond the port were drawn into it";
+    Point pen;
+    GetPen(&pen);
+    EXPECT_EQ(pen.h, 32767);
+    EXPECT_EQ(pen.v, 300);
+    // Hit testing near the start of such a run finds its first character.
+    Fixed width = 50 << 16;
+    Boolean leading = false;
+    EXPECT_EQ(_WEStdPixelToChar(bytes, length, 0, &width, &leading, 0, we), 0);
+    EXPECT_LT(width, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Modes, DrawingTest, ::testing::Values(true, false), ModeName);
 
 } // namespace

@@ -3,6 +3,9 @@
 #include "engine_fixture.h"
 
 #include "platform/events.h"
+#include "textengine/style_scrap.h"
+
+#include <cstring>
 
 #include <functional>
 #include <tuple>
@@ -241,6 +244,61 @@ TEST_F(UndoTest, InsertIntoEveryRangeLeavesACaretAfterTheFirst) {
     EXPECT_EQ(start, 2);
     EXPECT_EQ(end, 2);
     EXPECT_TRUE(RecordIsConsistent(we));
+}
+
+// A style scrap of one bold run whose count and size can be falsified.
+Handle BoldScrap(UInt16 count = 1, Size extra = 0) {
+    Handle h = NewHandleClear(2 + kStyleScrapElementSize + extra);
+    std::memcpy(*h, &count, 2);
+    StyleScrapElement element;
+    element.record.style = MakeStyle(kWEBold);
+    WriteStyleScrapElement(reinterpret_cast<UInt8*>(*h) + 2, element);
+    return h;
+}
+
+// One object soup entry for character 0 whose data size can be falsified.
+Handle Soup(SInt32 dataSize, Size size = 24 + 4) {
+    Handle h = NewHandleClear(size);
+    UInt8 header[24] = {};
+    const OSType type = FourCC("PICT");
+    std::memcpy(header + 4, &type, 4);
+    std::memcpy(header + 12, &dataSize, 4);
+    std::memcpy(*h, header, size_t(std::min<Size>(size, 24)));
+    return h;
+}
+
+TEST_F(UndoTest, InsertWithDamagedStylesOrSoupChangesNothingAndSaysSo) {
+    struct Case {
+        const char* name;
+        Handle scrap;
+        Handle soup;
+    };
+    const Case cases[] = {
+        {"scrap count past its end", BoldScrap(2), nullptr},
+        {"scrap run torn at its end", BoldScrap(1, 7), nullptr},
+        {"soup entry past the soup", BoldScrap(), Soup(1000)},
+        {"soup entry of negative size", nullptr, Soup(-1)},
+        {"soup header torn", nullptr, Soup(4, 10)},
+    };
+    WESetSelection(4, 9, 0, we);
+    const Snapshot before = Take();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(WEInsert("NEW", 3, c.scrap, c.soup, we, 0), weBadStyleScrapErr);
+        EXPECT_TRUE(Take() == before);
+        EXPECT_EQ(WEGetModCount(we), 0u);
+        EXPECT_EQ(WEUndo(we), weCantUndoErr);
+        if (c.scrap) DisposeHandle(c.scrap);
+        if (c.soup) DisposeHandle(c.soup);
+    }
+    Handle good = BoldScrap();
+    ASSERT_EQ(WEInsert("NEW", 3, good, nullptr, we, 0), noErr);
+    EXPECT_EQ(Text().substr(0, 12), "The NEW brow");
+    EXPECT_EQ(StyleAt(4).face, kWEBold);
+    EXPECT_EQ(StyleAt(6).face, kWEBold);
+    EXPECT_EQ(WEGetModCount(we), 1u);
+    EXPECT_TRUE(RecordIsConsistent(we));
+    DisposeHandle(good);
 }
 
 TEST_F(UndoTest, CaseChangesReachEveryRange) {
