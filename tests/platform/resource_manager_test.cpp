@@ -267,7 +267,11 @@ TEST_F(ResourceFiles, AddedResourcesAreWrittenWhateverTheirAttributes) {
         {"no attributes at all", 0, [](Handle) {}},
         {"written after the attributes", resLocked, [](Handle h) { WriteResource(h); }},
         {"released before the update", 0, [](Handle h) { ReleaseResource(h); }},
-        {"detached before the update", 0, [](Handle h) { DetachResource(h); }},
+        {"detached before the update", 0,
+         [](Handle h) {
+             DetachResource(h);
+             DisposeHandle(h); // the handle is the caller's now
+         }},
         {"handle disposed before the update", 0, [](Handle h) { DisposeHandle(h); }},
         {"released while still marked changed", resChanged, [](Handle h) { ReleaseResource(h); }},
     };
