@@ -57,21 +57,24 @@ static_assert(std::size(kWindows) == kLastWindowReference);
 // References 28 to 32.
 GWorldPtr* const kWorlds[] = {&gOffscreenScrollWindow, &gOffscreenExtraWindow, &gOffscreenNonverbalWindow,
                               &gOffscreenExtraNonverbalWindow, &gOffscreenBlankWindow};
-const char* const kWorldNames[] = {"gOffscreenScrollWindow", "gOffscreenExtraWindow", "gOffscreenNonverbalWindow",
-                                   "gOffscreenExtraNonverbalWindow", "gOffscreenBlankWindow"};
+const char* const kWorldNames[] = {"gOffscreenScrollWindow", "gOffscreenExtraWindow",
+                                   "gOffscreenNonverbalWindow", "gOffscreenExtraNonverbalWindow",
+                                   "gOffscreenBlankWindow"};
 
 // The order in which pointers are matched against the windows: 1 to 23, then 27, then 24 to 26.
 const WindowReference kMatchOrder[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
                                        15, 16, 17, 18, 19, 20, 21, 22, 23, 27, 24, 25, 26};
 
-const WindowSlot& Slot(WindowReference reference) { return kWindows[reference - 1]; }
+const WindowSlot& Slot(WindowReference reference) {
+    return kWindows[reference - 1];
+}
 
 GDHandle DeviceOrGreatestArea(GDHandle device, WindowPtr window) {
     if (device) return device;
     return window ? GetWindowDevice(window) : nullptr;
 }
 
-}  // namespace
+} // namespace
 
 GDHandle GetWindowDevice(WindowPtr window) {
     Rect structure;
@@ -88,7 +91,8 @@ OSStatus GetWindowBoundsNormalized(WindowPtr window, WindowRegionCode region, Re
 WindowReference GetWindowReference(void* pointer, GDHandle device, UInt16 kind) {
     if (!pointer) return kNoWindowReference;
     // A dialog is one of the program's windows when its window is.
-    void* dialogWindow = kind == kReferenceToDialog ? GetDialogWindow(static_cast<DialogPtr>(pointer)) : nullptr;
+    void* dialogWindow =
+        kind == kReferenceToDialog ? GetDialogWindow(static_cast<DialogPtr>(pointer)) : nullptr;
     for (WindowReference reference : kMatchOrder) {
         WindowPtr window = *Slot(reference).window;
         if (!window) continue;
@@ -161,7 +165,10 @@ void SetPortByReference(WindowReference reference) {
         SetGWorld(gPortSaver[entry], gDeviceSaver[entry]);
         outOfOrder = "Port Count error";
     } else if (!gWindowSaver[entry]) {
+        // Nothing to set: the port current before the save stays, but the entry the save pushed is still
+        // popped, or every such misuse would leak one of the few entries.
         DoErrorMessageText("This reference value has no port or window");
+        if (gPortCount == reference - (kFirstSavedPortReference - 1)) --gPortCount;
         return;
     } else {
         CGrafPtr port = GetWindowPort(gWindowSaver[entry]);
@@ -180,7 +187,8 @@ WindowPtr GetWindowByReference(WindowReference reference, bool quiet) {
     if (reference <= kLastWindowReference) return *Slot(reference).window;
     if (reference <= kLastWorldReference) {
         if (!quiet)
-            DoErrorMessageText(std::string("Need a window for ") + kWorldNames[reference - kFirstWorldReference]);
+            DoErrorMessageText(std::string("Need a window for ") +
+                               kWorldNames[reference - kFirstWorldReference]);
         return nullptr;
     }
     WindowPtr window = gWindowSaver[reference - kFirstSavedPortReference];
@@ -208,7 +216,9 @@ void GetDialogRefandSetPort(DialogPtr dialog) {
     SetPortByReference(GetWindowReference(dialog, nullptr, kReferenceToDialog));
 }
 
-void GetPortRefandSetPort(GrafPtr port) { SetPortByReference(GetWindowReference(port, nullptr, kReferenceToPort)); }
+void GetPortRefandSetPort(GrafPtr port) {
+    SetPortByReference(GetWindowReference(port, nullptr, kReferenceToPort));
+}
 
 void GetAliasRefandSetPort(void* pointer) {
     UInt16 kind;

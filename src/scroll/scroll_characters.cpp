@@ -8,6 +8,7 @@
 #include "shell/shell_globals.h"
 #include "textengine/text_engine.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -46,7 +47,8 @@ SInt32 GetScrollReadPositionCharacter() {
     // An empty line or one without height has no part already read: the character stands as found.
     if (count <= 0 || lineHeight <= 0) return character;
     const double passed = 0.5 / count + double(v - place.v) / lineHeight * count;
-    return character + SInt32(std::trunc(passed));
+    // Below the last line (or above the first) the part read runs past the line: keep to the text.
+    return std::clamp<SInt32>(character + SInt32(std::trunc(passed)), 0, WEGetTextLength(ScrollWEHandle));
 }
 
 SInt32 GetScrollAdjustedCharacter() {

@@ -1,10 +1,10 @@
 // Window references and the saved-port stack.
 #include "foundation/error_dialog.h"
 #include "foundation/window_references.h"
+#include "macros/macro_windows.h"
 #include "scroll/scroll_windows.h"
 #include "shell/shell_globals.h"
 #include "texttools/text_tool_windows.h"
-#include "macros/macro_windows.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 namespace {
 
 class WindowReferences : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         SetErrorMessageRecording(true);
         ClearRecordedErrorMessages();
@@ -24,13 +24,15 @@ protected:
             gDeviceSaver[i] = nullptr;
         }
         Rect r{0, 0, 20, 20};
-        for (GWorldPtr& w : foreign) ASSERT_EQ(NewGWorld(&w, 32, &r, nullptr, nullptr, 0), noErr);
+        for (GWorldPtr& w : foreign)
+            ASSERT_EQ(NewGWorld(&w, 32, &r, nullptr, nullptr, 0), noErr);
         ASSERT_EQ(NewGWorld(&home, 32, &r, nullptr, nullptr, 0), noErr);
         SetGWorld(home, nullptr);
     }
     void TearDown() override {
         SetGWorld(home, nullptr);
-        for (GWorldPtr w : foreign) DisposeGWorld(w);
+        for (GWorldPtr w : foreign)
+            DisposeGWorld(w);
         DisposeGWorld(home);
         if (myScrollWindow) DisposeWindow(myScrollWindow);
         myScrollWindow = nullptr;
@@ -117,7 +119,7 @@ TEST_F(WindowReferences, LookupsByReferenceAndTheirMessages) {
     struct Case {
         WindowReference reference;
         bool quiet;
-        const char* message;  // null: none
+        const char* message; // null: none
     } cases[] = {
         {0, false, nullptr},
         {22, false, nullptr},
@@ -153,4 +155,41 @@ TEST_F(WindowReferences, EmptyStackEntryRefusesToRestore) {
                                                     "This reference value has no port or window"}));
 }
 
-}  // namespace
+TEST_F(WindowReferences, ForeignPointerMisusesDoNotLeakStackEntries) {
+    // One proper save stays underneath; every misuse must pop exactly what it pushed and leave the port
+    // alone.
+    SetGWorld(foreign[0], nullptr);
+    ASSERT_EQ(GetPortReference(), 33);
+    SetGWorld(home, nullptr);
+    CGrafPtr port;
+    for (int i = 0; i < 12; ++i) {
+        ClearRecordedErrorMessages();
+        std::vector<std::string> expected;
+        if (i % 2) {
+            GetAliasRefandSetPort(foreign[1 + i % 10]);
+            expected.push_back("Unknown window or grafport in GetAliasRefandSetPort");
+        } else {
+            GetDialogRefandSetPort(reinterpret_cast<DialogPtr>(foreign[1 + i % 10]));
+        }
+        expected.push_back("This reference value has no port or window");
+        EXPECT_EQ(Messages(), expected) << i;
+        EXPECT_EQ(gPortCount, 1) << i;
+        GetGWorld(&port, nullptr);
+        EXPECT_EQ(port, home) << i;
+    }
+    ClearRecordedErrorMessages();
+    // The saves underneath and above still work and restore the right ports.
+    SetGWorld(foreign[2], nullptr);
+    EXPECT_EQ(GetPortReference(), 34);
+    SetGWorld(home, nullptr);
+    SetPortByReference(34);
+    GetGWorld(&port, nullptr);
+    EXPECT_EQ(port, foreign[2]);
+    SetPortByReference(33);
+    GetGWorld(&port, nullptr);
+    EXPECT_EQ(port, foreign[0]);
+    EXPECT_EQ(gPortCount, 0);
+    EXPECT_TRUE(Messages().empty());
+}
+
+} // namespace

@@ -22,7 +22,9 @@ Handle Text(const std::string& s) {
     return h;
 }
 
-std::string Contents(Handle h) { return h ? std::string(*h, size_t(GetHandleSize(h))) : "<null>"; }
+std::string Contents(Handle h) {
+    return h ? std::string(*h, size_t(GetHandleSize(h))) : "<null>";
+}
 
 struct PName {
     Str255 s;
@@ -31,9 +33,11 @@ struct PName {
 };
 
 class ResourceFiles : public ::testing::Test {
-protected:
+  protected:
     // Makes a file holding the given resources, closed again.
-    std::string MakeFile(const std::string& name, std::initializer_list<std::tuple<ResType, ResID, const char*, const char*>> resources) {
+    std::string
+    MakeFile(const std::string& name,
+             std::initializer_list<std::tuple<ResType, ResID, const char*, const char*>> resources) {
         std::string path = dir.File(name);
         CreateResFile(path);
         EXPECT_EQ(ResError(), noErr);
@@ -51,9 +55,9 @@ protected:
 };
 
 TEST_F(ResourceFiles, WrittenFileReadsBackByIdNameIndexAndInfo) {
-    std::string path = MakeFile("doc.rsrc", {{kText, 128, "one", "First"},
-                                             {kText, 129, "two", nullptr},
-                                             {kPref, 128, "prefs", "Defaults"}});
+    std::string path = MakeFile(
+        "doc.rsrc",
+        {{kText, 128, "one", "First"}, {kText, 129, "two", nullptr}, {kPref, 128, "prefs", "Defaults"}});
     ResFileRefNum f = OpenResFile(path, fsRdPerm);
     ASSERT_GT(f, 0);
     EXPECT_EQ(CurResFile(), f);
@@ -63,7 +67,7 @@ TEST_F(ResourceFiles, WrittenFileReadsBackByIdNameIndexAndInfo) {
     EXPECT_EQ(Contents(GetNamedResource(kPref, PName("Defaults"))), "prefs");
 
     Handle first = GetResource(kText, 128);
-    EXPECT_EQ(GetResource(kText, 128), first);  // one handle while it stays loaded
+    EXPECT_EQ(GetResource(kText, 128), first); // one handle while it stays loaded
     ResID id;
     ResType type;
     Str255 name;
@@ -96,7 +100,7 @@ TEST_F(ResourceFiles, RemovingAndReAddingPersists) {
     RemoveResource(gone);
     ASSERT_EQ(ResError(), noErr);
     EXPECT_FALSE(HGetState(gone) & kHandleResourceBit);
-    DisposeHandle(gone);  // the handle is the caller's now
+    DisposeHandle(gone); // the handle is the caller's now
 
     Handle old = Get1Resource(kText, 128);
     RemoveResource(old);
@@ -106,7 +110,7 @@ TEST_F(ResourceFiles, RemovingAndReAddingPersists) {
 
     Handle changed = nullptr;
     AddResource(changed = Text("draft"), kPref, 1, nullptr);
-    std::memcpy(*changed, "final", 5);  // still unwritten: the handle's bytes at update time count
+    std::memcpy(*changed, "final", 5); // still unwritten: the handle's bytes at update time count
     CloseResFile(f);
     ASSERT_EQ(ResError(), noErr);
 
@@ -119,8 +123,8 @@ TEST_F(ResourceFiles, RemovingAndReAddingPersists) {
 }
 
 TEST_F(ResourceFiles, OnlyChangedOrWrittenResourcesReachTheDisk) {
-    std::string path = MakeFile("doc.rsrc", {{kText, 1, "aaa", nullptr}, {kText, 2, "bbb", nullptr},
-                                             {kText, 3, "ccc", nullptr}});
+    std::string path = MakeFile(
+        "doc.rsrc", {{kText, 1, "aaa", nullptr}, {kText, 2, "bbb", nullptr}, {kText, 3, "ccc", nullptr}});
     ResFileRefNum f = OpenResFile(path, fsRdWrPerm);
     Handle unmarked = Get1Resource(kText, 1);
     (*unmarked)[0] = 'X';
@@ -131,9 +135,9 @@ TEST_F(ResourceFiles, OnlyChangedOrWrittenResourcesReachTheDisk) {
     (*written)[0] = 'Z';
     ChangedResource(written);
     WriteResource(written);
-    (*written)[1] = 'Q';  // after WriteResource, and not marked again
+    (*written)[1] = 'Q'; // after WriteResource, and not marked again
     DetachResource(marked);
-    EXPECT_EQ(ResError(), resAttrErr);  // changes pending: not detached
+    EXPECT_EQ(ResError(), resAttrErr); // changes pending: not detached
     CloseResFile(f);
 
     f = OpenResFile(path, fsRdPerm);
@@ -160,9 +164,9 @@ TEST_F(ResourceFiles, ChainSearchesFromTheCurrentFileToOlderOnes) {
     EXPECT_EQ(UniqueID(kText), 129);
 
     UseResFile(a);
-    EXPECT_EQ(Contents(GetResource(kText, 128)), "app");  // files newer than the current are not searched
+    EXPECT_EQ(Contents(GetResource(kText, 128)), "app"); // files newer than the current are not searched
     UseResFile(p);
-    EXPECT_EQ(OpenResFile(app, fsRdPerm), a);  // opening again: the same file, made current
+    EXPECT_EQ(OpenResFile(app, fsRdPerm), a); // opening again: the same file, made current
     EXPECT_EQ(CurResFile(), a);
 
     UseResFile(p);
@@ -241,7 +245,7 @@ TEST_F(ResourceFiles, FailedUpdateReportsAndKeepsTheResourcesInMemory) {
     EXPECT_NE(ResError(), noErr);
     EXPECT_EQ(Contents(Get1Resource(kText, 1)), "unsaved");
     std::filesystem::create_directory(sub);
-    UpdateResFile(f);  // the folder is back: the save goes through
+    UpdateResFile(f); // the folder is back: the save goes through
     EXPECT_EQ(ResError(), noErr);
     CloseResFile(f);
     f = OpenResFile(path, fsRdPerm);
@@ -249,4 +253,50 @@ TEST_F(ResourceFiles, FailedUpdateReportsAndKeepsTheResourcesInMemory) {
     CloseResFile(f);
 }
 
-}  // namespace
+TEST_F(ResourceFiles, AddedResourcesAreWrittenWhateverTheirAttributes) {
+    // Bytes of every kind, so a short or shifted write shows.
+    std::string data;
+    for (int i = 0; i < 300; ++i)
+        data += char(i * 7);
+    struct Case {
+        const char* what;
+        SInt16 attributes;
+        void (*then)(Handle); // what the program does with the handle before the update
+    } cases[] = {
+        {"attributes without the changed bit", resPurgeable, [](Handle) {}},
+        {"no attributes at all", 0, [](Handle) {}},
+        {"written after the attributes", resLocked, [](Handle h) { WriteResource(h); }},
+        {"released before the update", 0, [](Handle h) { ReleaseResource(h); }},
+        {"detached before the update", 0,
+         [](Handle h) {
+             DetachResource(h);
+             DisposeHandle(h); // the handle is the caller's now
+         }},
+        {"handle disposed before the update", 0, [](Handle h) { DisposeHandle(h); }},
+        {"released while still marked changed", resChanged, [](Handle h) { ReleaseResource(h); }},
+    };
+    for (const Case& c : cases) {
+        std::string path = MakeFile("added.rsrc", {});
+        ResFileRefNum f = OpenResFile(path, fsRdWrPerm);
+        ASSERT_GT(f, 0);
+        Handle h = Text(data);
+        AddResource(h, kText, 128, PName("Added"));
+        ASSERT_EQ(ResError(), noErr) << c.what;
+        SetResAttrs(h, c.attributes);
+        c.then(h);
+        EXPECT_EQ(ResError(), noErr) << c.what;
+        UpdateResFile(f);
+        EXPECT_EQ(ResError(), noErr) << c.what;
+        CloseResFile(f);
+        f = OpenResFile(path, fsRdPerm);
+        Handle back = Get1Resource(kText, 128);
+        const std::string contents = Contents(back);
+        EXPECT_EQ(contents.size(), data.size()) << c.what;
+        EXPECT_TRUE(contents == data) << c.what;
+        EXPECT_EQ(GetResAttrs(back), c.attributes & ~resChanged) << c.what;
+        CloseResFile(f);
+        std::filesystem::remove(path);
+    }
+}
+
+} // namespace

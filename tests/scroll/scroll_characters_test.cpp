@@ -144,4 +144,51 @@ TEST_F(ScrollCharacters, AnEmptyScriptGivesTheFirstCharacter) {
     EXPECT_EQ(GetScrollCuePositionCharacter(nullptr), 0);
 }
 
+TEST_F(ScrollCharacters, CharactersPastTheTextStayWithinIt) {
+    // A short script without a final return: its last line has characters, so a reading position
+    // measured below it must not run on past the end.
+    SetScript("Short line one\rShort line two, the last");
+    const SInt32 length = WEGetTextLength(ScrollWEHandle);
+    const SInt16 lineHeight = LineHeight();
+    ASSERT_GT(lineHeight, 4);
+    SetPref(gThePreferences, kPrefCuePositionKind, 1);
+    Rect spot{};
+    struct Case {
+        const char* what;
+        bool fromCue;
+        SInt16 cueLines;    // the cue's hot spot, in lines below the text rectangle's top
+        SInt32 scrollLines; // the text moved up by this many lines (negative: down)
+    } cases[] = {
+        {"cue far below the last line", true, 12, 0},
+        {"cue just below the last line", true, 3, 0},
+        {"cue on the last line", true, 1, 0},
+        {"text scrolled above the top", false, 0, 5},
+        {"text scrolled above, cue below", true, 6, 1},
+        {"text scrolled below the top, cue at the top", true, 0, -3},
+    };
+    for (const Case& c : cases) {
+        SetPref(gThePreferences, kPrefPositionsFromCue, c.fromCue);
+        ScrollScrollThisMuch(-gScrollCurrentPos, 1);
+        gScrollCurrentPos = 0;
+        ScrollScrollThisMuch(-c.scrollLines * lineHeight, 0);
+        gCueSpotChanged = true;
+        GetCueSpotRect(&spot);
+        const SInt16 hot = SInt16(gScrollTextRect.top - spot.top + c.cueLines * lineHeight + lineHeight / 4);
+        const UInt8 record[2] = {UInt8(hot >> 8), UInt8(hot)};
+        SetCueHotFromBytes(record, 2);
+        const Rect& t = gScrollTextRect;
+        const SInt32 found[] = {
+            GetScrollReadPositionCharacter(),
+            GetScrollCuePositionCharacter(nullptr),
+            GetScrollAdjustedCharacter(),
+            GetScreenPositionCharacter(Point{SInt16(t.bottom - 1), SInt16(t.right - 1)}),
+            GetScreenPositionCharacter(Point{SInt16(t.top), SInt16(t.left)}),
+        };
+        for (SInt32 character : found) {
+            EXPECT_GE(character, 0) << c.what;
+            EXPECT_LE(character, length) << c.what;
+        }
+    }
+}
+
 } // namespace

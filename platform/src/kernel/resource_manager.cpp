@@ -22,9 +22,10 @@ struct ResourceSlot {
     bool hasName = false;
     std::string name;
     UInt8 attributes = 0;
-    std::span<const UInt8> stored;     // the bytes in the file as last read or written
-    std::vector<UInt8> pending;        // bytes taken by WriteResource, not yet on disk
+    std::span<const UInt8> stored; // the bytes in the file as last read or written
+    std::vector<UInt8> pending;    // bytes taken by WriteResource, not yet on disk
     bool hasPending = false;
+    bool added = false; // added since the file was last written: nothing on disk yet
     Handle handle = nullptr;
 };
 
@@ -33,10 +34,10 @@ namespace {
 struct TypeIndex {
     ResType type;
     std::vector<ResourceSlot*> slots;
-    std::unordered_map<ResID, ResourceSlot*> byId;  // the first slot of each ID
+    std::unordered_map<ResID, ResourceSlot*> byId; // the first slot of each ID
 };
 
-}  // namespace
+} // namespace
 
 struct ResFile {
     ResFileRefNum refNum = 0;
@@ -45,7 +46,7 @@ struct ResFile {
     bool dirty = false;
     UInt16 mapAttributes = 0;
     std::vector<UInt8> bytes;
-    std::vector<std::unique_ptr<ResourceSlot>> slots;  // grouped by type, newest addition first
+    std::vector<std::unique_ptr<ResourceSlot>> slots; // grouped by type, newest addition first
 
     bool indexStale = true;
     std::vector<TypeIndex> types;
@@ -74,7 +75,7 @@ struct ResFile {
 namespace {
 
 OSErr gResErr = noErr;
-std::vector<std::unique_ptr<ResFile>> gChain;  // newest first
+std::vector<std::unique_ptr<ResFile>> gChain; // newest first
 ResFileRefNum gCurrentFile = 0;
 ResFileRefNum gNextRefNum = 2;
 
@@ -90,7 +91,9 @@ size_t ChainPosition(ResFileRefNum refNum) {
     return gChain.size();
 }
 
-ResourceSlot* SlotOf(Handle h) { return h ? BlockOf(h)->resource : nullptr; }
+ResourceSlot* SlotOf(Handle h) {
+    return h ? BlockOf(h)->resource : nullptr;
+}
 
 // The files a chain-wide search visits: the current one and every older one.
 template <typename Visit> void ForChain(Visit visit) {
@@ -120,6 +123,21 @@ Handle Load(ResourceSlot* slot) {
     slot->handle = h;
     gResErr = noErr;
     return h;
+}
+
+// A resource added since the last write has no bytes on disk to fall back on, so when its handle goes
+// the bytes it holds are kept to be written, whatever its attributes say.
+void KeepAddedBytes(ResourceSlot* slot) {
+    if (!slot->added || slot->hasPending || !slot->handle) return;
+    const auto* p = reinterpret_cast<const UInt8*>(*slot->handle);
+    slot->pending.assign(p, p + GetHandleSize(slot->handle));
+    slot->hasPending = true;
+}
+
+// Whether the handle's bytes are what the file gets: when marked changed, and for an added resource
+// whose bytes were not taken yet even when its changed bit was cleared.
+bool WritesHandle(const ResourceSlot& slot) {
+    return slot.handle && ((slot.attributes & resChanged) || (slot.added && !slot.hasPending));
 }
 
 Handle Found(ResourceSlot* slot) {
@@ -172,7 +190,7 @@ OSErr WriteFile(ResFile* file) {
         e.hasName = slot->hasName;
         e.name = slot->name;
         e.attributes = slot->attributes;
-        if (slot->handle && (slot->attributes & resChanged))
+        if (WritesHandle(*slot))
             e.data = std::span<const UInt8>(reinterpret_cast<const UInt8*>(*slot->handle),
                                             size_t(GetHandleSize(slot->handle)));
         else if (slot->hasPending)
@@ -191,10 +209,12 @@ OSErr WriteFile(ResFile* file) {
     file->bytes = std::move(bytes);
     for (size_t i = 0; i < file->slots.size(); ++i) {
         ResourceSlot& slot = *file->slots[i];
-        slot.stored = std::span<const UInt8>(file->bytes.data() + offsets[i], contents.entries[i].data.size());
+        slot.stored =
+            std::span<const UInt8>(file->bytes.data() + offsets[i], contents.entries[i].data.size());
         slot.pending.clear();
         slot.pending.shrink_to_fit();
         slot.hasPending = false;
+        slot.added = false;
         slot.attributes &= UInt8(~resChanged);
     }
     file->dirty = false;
@@ -214,12 +234,17 @@ std::string CanonicalPath(std::string_view path) {
     return ec ? std::string(path) : canonical.string();
 }
 
-}  // namespace
+} // namespace
 
 // A disposed handle must not stay in its file's map.
-void ForgetResourceHandle(ResourceSlot* slot) { slot->handle = nullptr; }
+void ForgetResourceHandle(ResourceSlot* slot) {
+    KeepAddedBytes(slot);
+    slot->handle = nullptr;
+}
 
-OSErr ResError() { return gResErr; }
+OSErr ResError() {
+    return gResErr;
+}
 
 void CreateResFile(std::string_view path) {
     std::string p(path);
@@ -249,7 +274,7 @@ ResFileRefNum MakeOpenFileCurrent(const std::string& canonical) {
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 ResFileRefNum OpenResFile(std::string_view path, SInt8 permission) {
     std::string canonical = CanonicalPath(path);
@@ -306,7 +331,7 @@ ResFileRefNum OpenParsedResFile(std::string canonical, std::vector<UInt8> bytes,
     return refNum;
 }
 
-}  // namespace
+} // namespace
 
 void UpdateResFile(ResFileRefNum refNum) {
     ResFile* file = FileOf(refNum);
@@ -315,7 +340,8 @@ void UpdateResFile(ResFileRefNum refNum) {
         return;
     }
     bool changed = file->dirty;
-    for (auto& slot : file->slots) changed = changed || (slot->attributes & resChanged);
+    for (auto& slot : file->slots)
+        changed = changed || (slot->attributes & resChanged);
     if (!changed) {
         gResErr = noErr;
         return;
@@ -447,7 +473,8 @@ std::vector<ResType> CurrentFileTypes() {
     std::vector<ResType> types;
     if (ResFile* file = FileOf(gCurrentFile)) {
         if (file->indexStale) file->Reindex();
-        for (const TypeIndex& t : file->types) types.push_back(t.type);
+        for (const TypeIndex& t : file->types)
+            types.push_back(t.type);
     }
     return types;
 }
@@ -462,7 +489,7 @@ void PickType(const std::vector<ResType>& types, ResType* type, SInt16 index) {
     gResErr = noErr;
 }
 
-}  // namespace
+} // namespace
 
 SInt16 CountTypes() {
     gResErr = noErr;
@@ -474,10 +501,16 @@ SInt16 Count1Types() {
     return SInt16(CurrentFileTypes().size());
 }
 
-void GetIndType(ResType* type, SInt16 index) { PickType(ChainTypes(), type, index); }
-void Get1IndType(ResType* type, SInt16 index) { PickType(CurrentFileTypes(), type, index); }
+void GetIndType(ResType* type, SInt16 index) {
+    PickType(ChainTypes(), type, index);
+}
+void Get1IndType(ResType* type, SInt16 index) {
+    PickType(CurrentFileTypes(), type, index);
+}
 
-void LoadResource(Handle resource) { gResErr = SlotOf(resource) ? noErr : resNotFound; }
+void LoadResource(Handle resource) {
+    gResErr = SlotOf(resource) ? noErr : resNotFound;
+}
 
 void ReleaseResource(Handle resource) {
     ResourceSlot* slot = SlotOf(resource);
@@ -485,6 +518,7 @@ void ReleaseResource(Handle resource) {
         gResErr = resNotFound;
         return;
     }
+    KeepAddedBytes(slot);
     BlockOf(resource)->resource = nullptr;
     slot->handle = nullptr;
     DisposeHandle(resource);
@@ -501,6 +535,7 @@ void DetachResource(Handle resource) {
         gResErr = resAttrErr;
         return;
     }
+    KeepAddedBytes(slot);
     BlockOf(resource)->resource = nullptr;
     slot->handle = nullptr;
     gResErr = noErr;
@@ -520,6 +555,7 @@ void AddResource(Handle data, ResType type, ResID id, ConstStr255Param name) {
     slot->hasName = name && name[0] > 0;
     if (slot->hasName) slot->name = std::string(PStringView(name));
     slot->attributes = resChanged;
+    slot->added = true;
     slot->handle = data;
     BlockOf(data)->resource = slot.get();
     // A new resource goes before the others of its type, so it is the one found first.
@@ -572,7 +608,7 @@ void WriteResource(Handle resource) {
         gResErr = resNotFound;
         return;
     }
-    if (!(slot->attributes & resChanged)) {
+    if (!WritesHandle(*slot)) {
         gResErr = noErr;
         return;
     }
@@ -654,7 +690,11 @@ ResID FirstFreeId(ResType type, bool wholeChain) {
     return 0;
 }
 
-}  // namespace
+} // namespace
 
-ResID UniqueID(ResType type) { return FirstFreeId(type, true); }
-ResID Unique1ID(ResType type) { return FirstFreeId(type, false); }
+ResID UniqueID(ResType type) {
+    return FirstFreeId(type, true);
+}
+ResID Unique1ID(ResType type) {
+    return FirstFreeId(type, false);
+}
