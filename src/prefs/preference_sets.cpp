@@ -100,7 +100,7 @@ ResID SavePreferenceSet(ConstStr255Param name, SInt16 prompterWidth, SInt16 prom
             RemoveThePrefs(refNum, id);
         }
     }
-    DoClosePreferences(refNum);
+    if (OSErr closeErr = DoClosePreferences(refNum); !err) err = closeErr;
     SelectPreferenceFile();
     return err ? 0 : id;
 }
@@ -159,7 +159,7 @@ OSErr DeletePreferenceSet(ResID id) {
     OSErr err = RemoveThePrefs(refNum, id);
     SelectPrefsKind(kPrefsKindPosition);
     if (!err) err = RemoveThePrefs(refNum, id);
-    DoClosePreferences(refNum);
+    if (OSErr closeErr = DoClosePreferences(refNum); !err) err = closeErr;
     SelectPreferenceFile();
     return err;
 }

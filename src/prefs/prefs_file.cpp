@@ -4,6 +4,7 @@
 
 #include "foundation/error_dialog.h"
 #include "foundation/program_strings.h"
+#include "platform/file_io.h"
 #include "platform/folders.h"
 #include "platform/memory.h"
 #include "platform/pstring.h"
@@ -112,16 +113,21 @@ ResFileRefNum DoOpenPreferences(const void* record) {
     return refNum;
 }
 
-void DoClosePreferences(ResFileRefNum refNum) {
-    if (refNum == -1) return;
+OSErr DoClosePreferences(ResFileRefNum refNum) {
+    if (refNum == -1) return noErr;
+    const std::string name = refNum == gOpenPrefs.refNum ? gOpenPrefs.name : std::string("preferences");
     CloseResFile(refNum);
     // The file is replaced only once its new form is complete, so a failed write loses nothing on disk;
     // but the settings of this run were not saved, and the user is told.
-    if (OSErr err = ResError()) DoErrorMessageText("Error while writing preferences " + std::to_string(err));
+    const OSErr err = ResError();
+    if (err)
+        DoErrorMessageText("\"" + name + "\" could not be saved (" + DescribeFileError(err) +
+                           "); the file on disk was left as it was.");
     if (refNum == gOpenPrefs.refNum) {
         if (gOpenPrefs.previousCurrent > 0) UseResFile(gOpenPrefs.previousCurrent);
         gOpenPrefs = OpenPrefsFile{};
     }
+    return err;
 }
 
 OSErr DoMakePrefsFile(const std::string& path, ResFileRefNum* refNumOut, const void* record) {
@@ -211,8 +217,8 @@ OSErr DoPutPreferences(const void* record, SInt16 kind, ConstStr255Param name) {
     const ResFileRefNum refNum = DoOpenPreferences(nullptr);
     if (refNum == -1) return fnfErr;
     OSErr err = WriteThePrefs(refNum, record, name);
-    DoClosePreferences(refNum);
-    return err;
+    const OSErr closeErr = DoClosePreferences(refNum);
+    return err ? err : closeErr;
 }
 
 OSErr DoRemovePreferences(ResID resourceID, SInt16 kind) {
@@ -224,6 +230,6 @@ OSErr DoRemovePreferences(ResID resourceID, SInt16 kind) {
     gMakeIfDontExist = makeIfMissing;
     if (refNum == -1) return fnfErr;
     OSErr err = RemoveThePrefs(refNum, resourceID);
-    DoClosePreferences(refNum);
-    return err;
+    const OSErr closeErr = DoClosePreferences(refNum);
+    return err ? err : closeErr;
 }

@@ -51,8 +51,9 @@ OSErr DoRemovePreferences(ResID resourceID, SInt16 kind);
 // map cannot be read is moved aside under a new name and reported, then treated as missing.
 ResFileRefNum DoOpenPreferences(const void* record);
 // Closes the file (nothing for -1), writing its changes, and makes current again the file that was
-// current before it was opened.
-void DoClosePreferences(ResFileRefNum refNum);
+// current before it was opened. A failed write is reported to the user and answered; the file on disk then
+// stays as it was.
+OSErr DoClosePreferences(ResFileRefNum refNum);
 // Creates the file at `path` (and the preferences folder), opens it and stores `record` as its first
 // resource (nothing when null).
 OSErr DoMakePrefsFile(const std::string& path, ResFileRefNum* refNumOut, const void* record);

@@ -232,13 +232,30 @@ std::vector<UInt8> TextForDisk() {
     return bytes;
 }
 
-// The old text becomes the backup, and its side file the backup's side file, so the backup opens whole.
-void KeepBackup(const std::string& path, const std::string& sidePath) {
+// A complete copy of a file beside it, named in keptPath; noErr with no copy when the file does not exist.
+OSErr KeepCopy(const std::string& path, std::string& keptPath) {
+    keptPath.clear();
+    if (!FileExists(path)) return noErr;
+    std::vector<UInt8> bytes;
+    if (OSErr err = ReadWholeFile(path, bytes); err != noErr) return err;
+    return WriteFileBeside(path, bytes, keptPath);
+}
+
+// The kept copies of the old text and side file become the backup and its side file, so the backup opens
+// whole. The save itself is already done when this runs.
+OSErr MakeBackup(const std::string& path, const std::string& keptText, const std::string& keptSide) {
     const std::string backup = path + ".bak";
-    DeleteFile(backup);
-    DeleteFile(SideFilePath(backup));
-    RenameFile(path, backup);
-    if (FileExists(sidePath)) RenameFile(sidePath, SideFilePath(backup));
+    if (OSErr err = RenameFile(keptText, backup); err != noErr) return err;
+    if (keptSide.empty()) {
+        DeleteFile(SideFilePath(backup));
+        return noErr;
+    }
+    return RenameFile(keptSide, SideFilePath(backup));
+}
+
+void ReportBackupFailure(OSErr err) {
+    DoErrorMessageText("\"" + Utf8ToMacRoman(gOutName) + "\" was saved, but its backup could not be kept (" +
+                       DescribeFileError(err) + ").");
 }
 
 void BecomeTextDocument(const std::string& path) {
@@ -284,23 +301,42 @@ OSErr DoSave(SInt16 kind) {
         return err;
     }
 
-    if (FileExists(path) && PrefOn(kPrefMakeBackups)) KeepBackup(path, sidePath);
-    OSErr err = RenameFile(textTemp, path);
+    // The old text and side file stay whole on disk until the new pair is in place: the text is renamed
+    // first, and when the side file then cannot follow, the old text comes back from a kept copy. The
+    // copies also become the backup.
+    const bool existed = FileExists(path);
+    const bool backup = existed && PrefOn(kPrefMakeBackups);
+    // A document without side data still gets an empty side file when one of the earlier name lies beside
+    // it, so that the old side data is not read back in on the next load.
+    const std::string earlier = EarlierSideFilePath(path);
+    const bool renameSide = !sideEmpty || (!earlier.empty() && FileExists(earlier));
+    std::string keptText, keptSide;
+    OSErr err = noErr;
+    if (existed && (backup || renameSide)) err = KeepCopy(path, keptText);
+    if (err == noErr && backup) err = KeepCopy(sidePath, keptSide);
+    if (err == noErr) err = RenameFile(textTemp, path);
+    bool saved = false;
     if (err == noErr) {
-        // A document without side data still gets an empty side file when one of the earlier name lies
-        // beside it, so that the old side data is not read back in on the next load.
-        const std::string earlier = EarlierSideFilePath(path);
-        if (!sideEmpty || (!earlier.empty() && FileExists(earlier)))
-            err = RenameFile(sideTemp, sidePath);
-        else if (FileExists(sidePath))
+        if (renameSide) err = RenameFile(sideTemp, sidePath);
+        saved = err == noErr;
+        if (!saved) {
+            if (!existed)
+                DeleteFile(path);
+            else if (RenameFile(keptText, path) != noErr)
+                keptText.clear(); // the only whole copy of the old text now: it stays beside the document
+        } else if (!renameSide && FileExists(sidePath)) {
             DeleteFile(sidePath);
+        }
     }
-    DeleteFile(sideTemp);
-    if (err != noErr) {
-        DeleteFile(textTemp);
+    OSErr backupErr = noErr;
+    if (saved && backup) backupErr = MakeBackup(path, keptText, keptSide);
+    for (const std::string* temp : {&textTemp, &sideTemp, &keptText, &keptSide})
+        if (!temp->empty() && FileExists(*temp)) DeleteFile(*temp);
+    if (!saved) {
         ReportSaveFailure(err);
         return err;
     }
+    if (backupErr != noErr) ReportBackupFailure(backupErr);
     gDontQuitWithoutSaving = false;
     gDoOpenChangedFile = false;
     BecomeTextDocument(path);

@@ -10,7 +10,8 @@ namespace {
 
 std::vector<std::string> Names(const std::string& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -34,4 +35,44 @@ TEST(FileIO, AtomicWriteReplacesWholeFilesAndCleansUpOnFailure) {
     EXPECT_TRUE(back.empty());
 }
 
-}  // namespace
+// Each step fails once with the error the disk would give, the old file and the folder stay as they were,
+// and the next write goes through; a skipped count lets earlier steps of the same kind pass.
+TEST(FileIO, InjectedFaultFailsOneStepOfAnAtomicWriteAndLeavesTheOldFile) {
+    TempDir dir;
+    const std::string path = dir.File("out.bin");
+    const std::vector<UInt8> old{1, 2, 3, 4, 5, 6};
+    ASSERT_EQ(WriteFileAtomically(path, old), noErr);
+    struct Case {
+        FileFaultStep step;
+        OSErr expected;
+    };
+    for (const Case& c : {Case{FileFaultStep::kOpen, permErr}, Case{FileFaultStep::kWrite, dskFulErr},
+                          Case{FileFaultStep::kSync, ioErr}, Case{FileFaultStep::kRename, permErr}}) {
+        SCOPED_TRACE(int(c.step));
+        InjectFileFault(c.step);
+        EXPECT_EQ(WriteFileAtomically(path, std::vector<UInt8>{9, 9, 9, 9}), c.expected);
+        EXPECT_FALSE(FileFaultPending());
+        std::vector<UInt8> back;
+        ASSERT_EQ(ReadWholeFile(path, back), noErr);
+        EXPECT_EQ(back, old);
+        EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"out.bin"}) << "no temporary file is left";
+
+        // The fault fires once; a skip lets the first matching step pass.
+        ASSERT_EQ(WriteFileAtomically(path, old), noErr);
+        InjectFileFault(c.step, 1);
+        ASSERT_EQ(WriteFileAtomically(dir.File("other.bin"), std::vector<UInt8>{7}), noErr);
+        EXPECT_TRUE(FileFaultPending());
+        EXPECT_EQ(WriteFileAtomically(path, std::vector<UInt8>{8}), c.expected);
+        ASSERT_EQ(ReadWholeFile(path, back), noErr);
+        EXPECT_EQ(back, old);
+        ASSERT_EQ(DeleteFile(dir.File("other.bin")), noErr);
+    }
+
+    // A cleared fault never fires.
+    InjectFileFault(FileFaultStep::kRename);
+    ClearFileFaults();
+    EXPECT_FALSE(FileFaultPending());
+    EXPECT_EQ(WriteFileAtomically(path, std::vector<UInt8>{3}), noErr);
+}
+
+} // namespace

@@ -120,4 +120,34 @@ TEST_F(PrefsFileTest, ShapeWithTooManyEntriesIsNotStored) {
     EXPECT_TRUE(ReadResources(PrefsPath(), kShapePrefsType).empty());
 }
 
+// A store that cannot reach the disk leaves the file as it was, tells the user once and answers the
+// error; the next store goes through.
+TEST_F(PrefsFileTest, AFailedWriteLeavesTheOldFileAndIsReported) {
+    PrefsRecord record = gDefaultPreferences;
+    SetPref(record, kPrefScrollSpeed, 90);
+    ASSERT_EQ(DoPutPreferences(&record, kPrefsKindMain, nullptr), noErr);
+    const std::vector<UInt8> before = FileBytes(PrefsPath());
+    SetPref(record, kPrefScrollSpeed, 120);
+    struct Case {
+        FileFaultStep step;
+        OSErr expected;
+    };
+    for (const Case& c : {Case{FileFaultStep::kOpen, permErr}, Case{FileFaultStep::kWrite, dskFulErr},
+                          Case{FileFaultStep::kSync, ioErr}, Case{FileFaultStep::kRename, permErr}}) {
+        SCOPED_TRACE(int(c.step));
+        ClearRecordedErrorMessages();
+        InjectFileFault(c.step);
+        EXPECT_EQ(DoPutPreferences(&record, kPrefsKindMain, nullptr), c.expected);
+        EXPECT_FALSE(FileFaultPending());
+        EXPECT_EQ(FileBytes(PrefsPath()), before);
+        ASSERT_EQ(RecordedErrorMessages().size(), 1u);
+        EXPECT_NE(RecordedErrorMessages()[0].find("Orvalis Preferences"), std::string::npos);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder()), {}), 1)
+            << "no temporary file is left";
+        EXPECT_EQ(CurResFile(), appFile);
+    }
+    ASSERT_EQ(DoPutPreferences(&record, kPrefsKindMain, nullptr), noErr);
+    EXPECT_EQ(ReadResources(PrefsPath(), kMainPrefsType)[0].bytes, BytesOf(record.bytes, kPrefsRecordBytes));
+}
+
 } // namespace

@@ -50,6 +50,7 @@ class PrefsFileTest : public ::testing::Test {
     }
 
     void TearDown() override {
+        ClearFileFaults();
         CloseResFile(appFile);
         if (savedConfigHome_.empty())
             ::unsetenv("XDG_CONFIG_HOME");

@@ -21,6 +21,7 @@
 #include <array>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <sys/stat.h>
 #include <tuple>
 #include <unistd.h>
@@ -215,6 +216,7 @@ class ScriptDocumentTest : public ::testing::Test {
             }
         gNumBookmarks = 0;
         gKeptSideResources.clear();
+        ClearFileFaults();
         SetErrorMessageRecording(false);
     }
 
@@ -424,13 +426,19 @@ TEST_F(ScriptDocumentTest, AFailedSaveReportsAndLeavesTheOldDocument) {
     for (const Case& c :
          {Case{"read-only folder", readOnly + "/"}, Case{"side file blocked", blocked + "/"}}) {
         SCOPED_TRACE(c.name);
-        if (c.folder == readOnly + "/" && ::geteuid() == 0) continue; // permissions do not bind root
+        // Permissions do not bind root: there the folder refuses the new file as a read-only one would.
+        if (c.folder == readOnly + "/" && ::geteuid() == 0) InjectFileFault(FileFaultStep::kOpen);
         ClearRecordedErrorMessages();
         gOutPath = c.folder;
         gOutName = "Talk.txt";
         PtrToHand("new text", &myTextResource, 8);
         gDontQuitWithoutSaving = true;
-        EXPECT_NE(DoSave(-1), noErr);
+        const OSErr err = DoSave(-1);
+        EXPECT_NE(err, noErr);
+        if (c.folder == readOnly + "/") {
+            EXPECT_EQ(err, permErr);
+        }
+        EXPECT_FALSE(FileFaultPending());
         EXPECT_EQ(ReadBytes(c.folder + "Talk.txt"), Text("old text"));
         EXPECT_EQ(RecordedErrorMessages().size(), 1u);
         EXPECT_TRUE(gDontQuitWithoutSaving);
@@ -442,6 +450,77 @@ TEST_F(ScriptDocumentTest, AFailedSaveReportsAndLeavesTheOldDocument) {
         myTextResource = nullptr;
     }
     ::chmod(readOnly.c_str(), 0755);
+}
+
+// Every file of a folder with its bytes.
+std::map<std::string, std::vector<UInt8>> FolderContents(const std::string& folder) {
+    std::map<std::string, std::vector<UInt8>> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        files[entry.path().filename()] = ReadBytes(entry.path());
+    return files;
+}
+
+// Each write of a save fails in turn: creating, writing or syncing the new text, the new side file or the
+// kept copy of the old text, and renaming any of them into place. Whichever fails, the folder holds what it
+// held before, byte for byte, the user is told once and the error is answered. Only the backup, made once
+// the new document is in place, can fail with the save done; that too is told.
+TEST_F(ScriptDocumentTest, ASaveFailingAtAnyStepLeavesTheFolderAsItWas) {
+    struct Variant {
+        const char* name;
+        const char* saveAs;
+        bool backups;
+    };
+    struct Step {
+        FileFaultStep step;
+        OSErr expected;
+        int atLeast; // steps of the kind a save takes: text, side file (created, then filled), renames
+    };
+    for (const Variant& v : {Variant{"over the document", "Talk.txt", false},
+                             Variant{"over the document, keeping a backup", "Talk.txt", true},
+                             Variant{"under a new name", "Copy.txt", false}}) {
+        for (const Step& s :
+             {Step{FileFaultStep::kOpen, permErr, 3}, Step{FileFaultStep::kWrite, dskFulErr, 3},
+              Step{FileFaultStep::kSync, ioErr, 3}, Step{FileFaultStep::kRename, permErr, 4}}) {
+            int failed = 0;
+            for (int skip = 0;; ++skip) {
+                SCOPED_TRACE(std::string(v.name) + ", step " + std::to_string(int(s.step)) + ", skip " +
+                             std::to_string(skip));
+                for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+                    std::filesystem::remove(entry.path());
+                WriteBytes(dir.File("Talk.txt.bak"), Text("an older backup"));
+                ASSERT_TRUE(Load("Talk.txt", "old text", EveryKindOfSideData(false)));
+                SetPref(gThePreferences, kPrefMakeBackups, v.backups);
+                SetHandleSize(myTextResource, 8);
+                std::memcpy(*myTextResource, "new text", 8);
+                gOutName = v.saveAs;
+                gDontQuitWithoutSaving = true;
+                ClearRecordedErrorMessages();
+                const auto before = FolderContents(dir.path());
+
+                InjectFileFault(s.step, skip);
+                const OSErr err = DoSave(-1);
+                if (FileFaultPending()) { // the save has fewer steps of the kind: all have failed once
+                    ClearFileFaults();
+                    EXPECT_EQ(err, noErr);
+                    break;
+                }
+                ++failed;
+                const auto after = FolderContents(dir.path());
+                EXPECT_EQ(RecordedErrorMessages().size(), 1u);
+                if (err != noErr) {
+                    EXPECT_EQ(err, s.expected);
+                    EXPECT_TRUE(gDontQuitWithoutSaving);
+                    EXPECT_TRUE(after == before) << "the old document, its side file and the backup stay";
+                    continue;
+                }
+                EXPECT_TRUE(v.backups) << "only the backup may fail with the save done";
+                EXPECT_EQ(ReadBytes(dir.File("Talk.txt")), Text("new text"));
+                for (const auto& [name, bytes] : after)
+                    EXPECT_EQ(name.find("saving"), std::string::npos) << name << " is left behind";
+            }
+            EXPECT_GE(failed, s.atLeast) << v.name << ", step " << int(s.step);
+        }
+    }
 }
 
 TEST_F(ScriptDocumentTest, BackupIsReplacedOnTheSecondSave) {

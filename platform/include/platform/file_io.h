@@ -24,3 +24,16 @@ OSErr DeleteFile(const std::string& path);
 bool FileExists(const std::string& path);
 // A short English description of a file error, for messages of build tools and logs.
 const char* DescribeFileError(OSErr err);
+
+// For tests only: makes a later step of the writes above fail as the disk would, so that the callers'
+// failure paths can be run on any machine and as any user. Opening is the creation of the new file beside
+// the old one (permErr), writing its bytes (dskFulErr, after half of them reached the file), syncing them
+// (ioErr), and renaming a file (permErr). Reads and deletions never fail this way. `skip` lets that many
+// matching steps pass before the one that fails; after failing once the step works again. Costs one test
+// of a flag when no fault is armed.
+enum class FileFaultStep { kOpen, kWrite, kSync, kRename };
+void InjectFileFault(FileFaultStep step, int skip = 0);
+// Disarms every fault not yet fired.
+void ClearFileFaults();
+// Whether a fault is still armed, i.e. its step has not yet come often enough.
+bool FileFaultPending();

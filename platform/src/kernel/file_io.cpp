@@ -27,6 +27,36 @@ OSErr ErrorFromErrno(int e) {
     }
 }
 
+// Armed test faults: per step, the number of matching steps still to pass before one fails (-1 none).
+int gFaultCountdown[4] = {-1, -1, -1, -1};
+bool gFaultArmed = false;
+
+bool FireArmedFault(FileFaultStep step) {
+    int& countdown = gFaultCountdown[int(step)];
+    if (countdown < 0 || countdown-- > 0) return false;
+    gFaultArmed = false;
+    for (int c : gFaultCountdown)
+        gFaultArmed = gFaultArmed || c >= 0;
+    switch (step) {
+    case FileFaultStep::kOpen:
+    case FileFaultStep::kRename:
+        errno = EACCES;
+        break;
+    case FileFaultStep::kWrite:
+        errno = ENOSPC;
+        break;
+    case FileFaultStep::kSync:
+        errno = EIO;
+        break;
+    }
+    return true;
+}
+
+// True, with errno set as the real failure would set it, when an armed fault of this step fails it now.
+inline bool FaultFires(FileFaultStep step) {
+    return gFaultArmed && FireArmedFault(step);
+}
+
 bool WriteAll(int fd, const UInt8* p, size_t n) {
     while (n > 0) {
         ssize_t done = ::write(fd, p, n);
@@ -40,7 +70,7 @@ bool WriteAll(int fd, const UInt8* p, size_t n) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 OSErr ReadWholeFile(const std::string& path, std::vector<UInt8>& out) {
     out.clear();
@@ -94,7 +124,7 @@ OSErr ReadFileStart(const std::string& path, size_t count, std::vector<UInt8>& o
 OSErr WriteFileBeside(const std::string& path, std::span<const UInt8> bytes, std::string& tempPath) {
     tempPath.clear();
     std::string temp = path + ".saving-XXXXXX";
-    int fd = ::mkstemp(temp.data());
+    int fd = FaultFires(FileFaultStep::kOpen) ? -1 : ::mkstemp(temp.data());
     if (fd < 0) return errno == ENOENT ? OSErr(dirNFErr) : ErrorFromErrno(errno);
 
     // Keep the permissions of the file being replaced; a new file gets the usual ones.
@@ -109,7 +139,16 @@ OSErr WriteFileBeside(const std::string& path, std::span<const UInt8> bytes, std
     }
     ::fchmod(fd, mode);
 
-    bool ok = WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
+    bool ok;
+    if (FaultFires(FileFaultStep::kWrite)) {
+        // A disk filling up mid-way: part of the bytes reach the file.
+        WriteAll(fd, bytes.data(), bytes.size() / 2);
+        errno = ENOSPC;
+        ok = false;
+    } else {
+        ok =
+            WriteAll(fd, bytes.data(), bytes.size()) && !FaultFires(FileFaultStep::kSync) && ::fsync(fd) == 0;
+    }
     int writeErrno = errno;
     if (::close(fd) != 0) {
         ok = false;
@@ -124,7 +163,8 @@ OSErr WriteFileBeside(const std::string& path, std::span<const UInt8> bytes, std
 }
 
 OSErr RenameFile(const std::string& from, const std::string& to) {
-    if (::rename(from.c_str(), to.c_str()) != 0) return ErrorFromErrno(errno);
+    if (FaultFires(FileFaultStep::kRename) || ::rename(from.c_str(), to.c_str()) != 0)
+        return ErrorFromErrno(errno);
     // Make the rename itself durable.
     std::string folder = std::filesystem::path(to).parent_path().string();
     int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -169,4 +209,19 @@ const char* DescribeFileError(OSErr err) {
     default:
         return "input/output error";
     }
+}
+
+void InjectFileFault(FileFaultStep step, int skip) {
+    gFaultCountdown[int(step)] = skip < 0 ? 0 : skip;
+    gFaultArmed = true;
+}
+
+void ClearFileFaults() {
+    for (int& c : gFaultCountdown)
+        c = -1;
+    gFaultArmed = false;
+}
+
+bool FileFaultPending() {
+    return gFaultArmed;
 }
