@@ -22,6 +22,7 @@ void Read(OSType type, SInt32 item, SInt16 flavorChoice) {
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     fuzz::StartPlatform(argc, argv);
+    fuzz::WarmUpFonts();
     return 0;
 }
 

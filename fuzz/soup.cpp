@@ -6,6 +6,7 @@
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     fuzz::StartPlatform(argc, argv);
+    fuzz::WarmUpFonts();
     return 0;
 }
 

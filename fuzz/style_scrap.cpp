@@ -8,6 +8,7 @@
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     fuzz::StartPlatform(argc, argv);
+    fuzz::WarmUpFonts();
     return 0;
 }
 

@@ -34,6 +34,20 @@ class Engine {
     WEReference we_ = nullptr;
 };
 
+// Lays out styled text once before the first input, so that the font caches Qt fills on first use (and
+// keeps for the life of the process) are not taken for a leak of that input.
+inline void WarmUpFonts() {
+    Engine engine;
+    engine.Fill("Warm up: plain, bold, italic and large text.", 0, 0);
+    for (UInt8 face = 0; face < 8; ++face) {
+        WETextStyle style;
+        style.face = face;
+        style.size = SInt16(9 + 3 * face);
+        WESetSelection(face * 4, face * 4 + 4, 0, engine.get());
+        WESetStyle(weDoFace | weDoSize, &style, engine.get());
+    }
+}
+
 // A new handle holding the bytes.
 inline Handle HandleOf(std::span<const uint8_t> bytes) {
     Handle h = NewHandle(Size(bytes.size()));

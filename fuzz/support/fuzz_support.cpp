@@ -14,6 +14,15 @@ namespace fuzz {
 namespace {
 
 std::string gScratch;
+ResFileRefNum gAppFile = 0;
+
+// The fuzzer ends a run with exit(): the application's resources and windows go before the objects
+// holding them do.
+void StopPlatform() {
+    if (gAppFile > 0) CloseResFile(gAppFile);
+    gAppFile = 0;
+    ShutdownPlatform();
+}
 
 void RemoveScratchFolder() {
     std::error_code ec;
@@ -72,7 +81,9 @@ void StartPlatform(int*, char***) {
     static char name[] = "orvalis-fuzz";
     static char* arguments[] = {name, nullptr};
     InitPlatform(1, arguments);
-    if (OpenResFile(ORVALIS_RESOURCE_FILE, fsRdPerm) <= 0) {
+    std::atexit(StopPlatform);
+    gAppFile = OpenResFile(ORVALIS_RESOURCE_FILE, fsRdPerm);
+    if (gAppFile <= 0) {
         std::fprintf(stderr, "fuzz: cannot open the resource file %s\n", ORVALIS_RESOURCE_FILE);
         std::abort();
     }
