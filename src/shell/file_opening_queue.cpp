@@ -51,7 +51,8 @@ SInt32 GetQueueElementCount(Handle queue) {
     if (!queue || GetHandleSize(queue) < kQueueHeaderSize) return 0;
     const UInt32 count = ReadField<UInt32>(queue, kQueueCountAt);
     const Size room = (GetHandleSize(queue) - kQueueHeaderSize) / kQueueElementSize;
-    return Size(count) <= room ? SInt32(count) : 0;
+    // Compared unsigned: a damaged count of 2^31 or more must not turn into a negative element count.
+    return count <= UInt32(room) ? SInt32(count) : 0;
 }
 
 std::string GetQueueFolder(Handle queue) {
