@@ -363,6 +363,15 @@ TEST_F(RLEPictureTest, RowMapsAPictureCannotHoldAreNeitherKeptNorLeaked) {
         }
         EXPECT_LT(HeapInUse(), before + bigMap.size()) << "row maps left behind";
     }
+    // A block of 27 bytes whose header length is 0, as fuzzing found it.
+    {
+        const std::string base = (folder / "zero").string();
+        ASSERT_EQ(WriteFileAtomically(base + ".mapf", std::vector<UInt8>(27, 0)), noErr);
+        ASSERT_EQ(WriteFileAtomically(base + ".rlem", bigMap), noErr);
+        const size_t before = HeapInUse();
+        for (int i = 0; i < 20; ++i) DisposeRLEPicture(ReadRLEPicture(base));
+        EXPECT_LT(HeapInUse(), before + bigMap.size()) << "row maps left behind";
+    }
     // Attaching says whether the picture took the map; one it refuses stays the caller's.
     for (const PictureSpec& spec : {shortHeader, tiny}) {
         Handle picture = MakePicture(spec, false, false);
