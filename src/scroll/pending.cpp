@@ -10,8 +10,6 @@
 
 #include <cstring>
 
-void UpdateInfoRect(SInt16, SInt16, SInt32) {}
-
 void DrawScrollTabBar(const Rect*) {}
 
 // The rectangle's frame only; the moving tab markers come with the prompter's tab stops.
