@@ -46,7 +46,7 @@ std::string Script() {
 // asked for.
 class RunningPrompter {
   public:
-    explicit RunningPrompter(Output output) {
+    explicit RunningPrompter(Output output, SInt16 highlight = 0) {
         char folder[] = "/tmp/orvalis-bench-XXXXXX";
         home_ = mkdtemp(folder);
         ::setenv("HOME", home_.c_str(), 1);
@@ -73,6 +73,7 @@ class RunningPrompter {
         SetPref(p, kPrefTextRectBackStyle, output >= kOverPicture ? 2 : 0);
         SetPref(p, kPrefLoopingText, 0);
         SetPref(p, kPrefMomentum, 0);
+        SetPref(p, kPrefHighlightKind, highlight);
         SizeWindow(myScrollWindow, SInt16(kWidth + kScrollBarStrip), kHeight, false);
         NewScrollWindowSize(SInt16(kWidth + kScrollBarStrip), kHeight);
         StartScroll(1);
@@ -94,7 +95,7 @@ class RunningPrompter {
 };
 
 void BM_ScrollTick(benchmark::State& state) {
-    RunningPrompter prompter(Output(state.range(0)));
+    RunningPrompter prompter(Output(state.range(0)), SInt16(state.range(1)));
     if (!prompter.started()) {
         state.SkipWithError("the prompter did not start scrolling");
         return;
@@ -109,8 +110,10 @@ void BM_ScrollTick(benchmark::State& state) {
     state.counters["text_h"] = text.bottom - text.top;
 }
 BENCHMARK(BM_ScrollTick)
-    ->ArgName("upright0_mirrored1_flipped2_turned3_picture4_mirroredpicture5")
-    ->DenseRange(kUpright, kMirroredOverPicture)
+    ->ArgNames({"upright0_mirrored1_flipped2_turned3_picture4_mirroredpicture5", "highlight"})
+    ->ArgsProduct({benchmark::CreateDenseRange(kUpright, kMirroredOverPicture, 1), {0}})
+    // The word highlight at the cue, against the same outputs without it.
+    ->ArgsProduct({{kUpright, kMirrored, kTurned}, {0, 2}})
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

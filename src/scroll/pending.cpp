@@ -10,8 +10,6 @@
 
 #include <cstring>
 
-void UpdateInfoRect(SInt16, SInt16, SInt32) {}
-
 void DrawScrollTabBar(const Rect*) {}
 
 // The rectangle's frame only; the moving tab markers come with the prompter's tab stops.
@@ -168,9 +166,6 @@ void PauseOn() {}
 void PauseOff(SInt16) {
     SetPausedForTesting(false);
 }
-void HighlightLineAtCue(SInt16) {}
-void HighlightWordAtCue(SInt16, SInt16) {}
-void HighlightSpeedReading(SInt16, SInt16) {}
 
 // ---- Edit window and bookmarks ----
 #include "scroll/bookmarks.h"
@@ -238,7 +233,6 @@ SInt32 GetNextPage(SInt32, SInt32* line) {
     if (line) *line = -1;
     return -1;
 }
-
 
 // ---- Bookmark slots: the storing calls of the document code and file opening ----
 

@@ -8,6 +8,7 @@
 #include "foundation/rect_fitting.h"
 #include "platform/memory.h"
 #include "prefs/prefs_fields.h"
+#include "scroll/highlight.h"
 #include "scroll/prompter_compose.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
@@ -22,6 +23,33 @@
 namespace {
 
 constexpr SInt16 kHighlightLine = 3;
+
+// Copies the rows of the text world that the highlight changed onto the composite world as the output
+// shows them, and gives the part of the window they cover. False when the output turns or shapes the
+// text or lays overlays over it: the whole layer must then be copied.
+bool ComposeHighlightBand(const Rect& band, Rect* shown) {
+    const PrefsRecord& p = gThePreferences;
+    if (GetPref(p, kPrefTextFlowsInShape) || GetPref(p, kPrefOverlaysOn) ||
+        (GetPref(p, kPrefRotation) && gScrollOn))
+        return false;
+    const Rect text = gScrollTextRect;
+    const Rect world = TurnedToTextWorld(text);
+    const SInt16 from = SInt16(std::max(band.top, world.top) - world.top);
+    const SInt16 to = SInt16(std::min(band.bottom, world.bottom) - world.top);
+    *shown = Rect{};
+    if (from >= to) return true;
+    const bool flip = GetPref(p, kPrefFlip) != 0;
+    const Rect source{SInt16(world.top + from), world.left, SInt16(world.top + to), world.right};
+    const Rect destination =
+        flip ? Rect{SInt16(text.bottom - to), text.left, SInt16(text.bottom - from), text.right}
+             : Rect{SInt16(text.top + from), text.left, SInt16(text.top + to), text.right};
+    SetGWorld(gOffscreenExtraWindow, nullptr);
+    CopyOffscreentoOffscreen(gOffscreenScrollWindow, gOffscreenExtraWindow, &source, &destination,
+                             GetPref(p, kPrefMirror) != 0, flip, 0, 0, nullptr, kSourceCopy, nullptr, nullptr,
+                             kDestinationCopy, nullptr, nullptr, false, 0);
+    *shown = destination;
+    return true;
+}
 
 // The animated backgrounds are drawn upright in gMatrixPort and turned into the background world here.
 void ComposeBackgroundWorld() {
@@ -43,6 +71,8 @@ void ComposeBackgroundWorld() {
 }
 
 void ComposeOverBackground(const Rect& text) {
+    // The whole text layer is copied, the highlight's changes with it.
+    TakeHighlightBand(nullptr);
     ComposeBackgroundWorld();
     SetGWorld(gOffscreenExtraWindow, nullptr);
     Rect covered{};
@@ -69,11 +99,13 @@ void ComposeTextOnly(const Rect& text, SInt32 pixels) {
     const bool flip = GetPref(p, kPrefFlip) != 0;
     const bool lineHighlight = GetPref(p, kPrefHighlightKind) == kHighlightLine;
     const bool overlays = GetPref(p, kPrefOverlaysOn) != 0;
+    Rect band{};
+    const bool highlightChanged = TakeHighlightBand(&band);
     Rect destination = text, source = TurnedToTextWorld(text);
     // Turned output moves the text across the composite world's rows, so shifting rows would smear it:
     // the whole layer is copied then.
     const bool strips = !GetPref(p, kPrefTextFlowsInShape) && !(GetPref(p, kPrefRotation) && gScrollOn) &&
-                        !lineHighlight && (flip || !overlays);
+                        !lineHighlight && (flip || !overlays) && !(highlightChanged && overlays);
     SetGWorld(gOffscreenExtraWindow, nullptr);
     if (strips && FindExposedStrip(text, pixels, flip, &destination, &source))
         ScrollRect(&text, 0, SInt16(flip ? -pixels : pixels), gUpdateRgn);
@@ -89,6 +121,9 @@ void ComposeTextOnly(const Rect& text, SInt32 pixels) {
                              UInt16(GetPref(p, kPrefTextFlowsInShape)), shape ? *shape : nullptr, kSourceCopy,
                              nullptr, nullptr, kDestinationCopy, nullptr, nullptr, false, 0);
     if (shape) HUnlock(shape);
+    // Rows the highlight coloured outside the uncovered strip.
+    Rect shown{};
+    if (highlightChanged && destination != text) ComposeHighlightBand(band, &shown);
 }
 
 bool FindExposedStrip(const Rect& textRect, SInt32 pixels, bool flip, Rect* destination, Rect* source) {
@@ -117,6 +152,7 @@ void DrawScrollStep(SInt32 pixels) {
     if (!myScrollWindow) return;
     CGrafPtr windowPort = GetWindowPort(myScrollWindow);
     if (!gOffscreenExtraWindow || !gOffscreenScrollWindow) {
+        TakeHighlightBand(nullptr);
         QDFlushPortBuffer(windowPort, nullptr);
         return;
     }
@@ -131,4 +167,28 @@ void DrawScrollStep(SInt32 pixels) {
     CopyOffscreenToScrollWindow();
     QDFlushPortBuffer(windowPort, nullptr);
     SetGWorld(savedPort, savedDevice);
+}
+
+void DrawHighlightChange() {
+    Rect band{};
+    if (!myScrollWindow || !TakeHighlightBand(&band)) return;
+    CGrafPtr windowPort = GetWindowPort(myScrollWindow);
+    // Without offscreen worlds the text engine drew the change straight into the window.
+    if (gOffscreenExtraWindow && gOffscreenScrollWindow) {
+        CGrafPtr savedPort;
+        GDHandle savedDevice;
+        GetGWorld(&savedPort, &savedDevice);
+        Rect shown{};
+        if (!gAnotherOffscreen && ComposeHighlightBand(band, &shown)) {
+            if (!EmptyRect(&shown)) CopyOffscreenRectToScrollWindow(shown);
+        } else {
+            if (gAnotherOffscreen)
+                ComposeOverBackground(gScrollTextRect);
+            else
+                ComposeTextOnly(gScrollTextRect, 0);
+            CopyOffscreenToScrollWindow();
+        }
+        SetGWorld(savedPort, savedDevice);
+    }
+    QDFlushPortBuffer(windowPort, nullptr);
 }

@@ -160,8 +160,12 @@ void CopyWorldOntoPort(GWorldPtr world, CGrafPtr port, const Rect& source, const
 void CopyOffscreenToScrollWindow() {
     if (!gOffscreenExtraWindow || !myScrollWindow) return;
     if (GetPref(gThePreferences, kPrefOverlaysOn)) CopyOverlaysToPort(1);
+    CopyOffscreenRectToScrollWindow(WorldBounds(gOffscreenExtraWindow));
+}
+
+void CopyOffscreenRectToScrollWindow(const Rect& part) {
+    if (!gOffscreenExtraWindow || !myScrollWindow) return;
     SetPort(GetWindowPort(myScrollWindow));
-    const Rect source = WorldBounds(gOffscreenExtraWindow);
     Rect clip = GetScrollWindowContent();
     clip.right -= kScrollBarStrip;
     if (GetPref(gThePreferences, kPrefShowInformation)) {
@@ -174,7 +178,7 @@ void CopyOffscreenToScrollWindow() {
     static RgnHandle savedClip = NewRgn();
     GetClip(savedClip);
     ClipRect(&clip);
-    CopyWorldOntoPort(gOffscreenExtraWindow, GetWindowPort(myScrollWindow), source, source);
+    CopyWorldOntoPort(gOffscreenExtraWindow, GetWindowPort(myScrollWindow), part, part);
     SetClip(savedClip);
 }
 

@@ -27,6 +27,8 @@ void CheckOffscreenSizes(const Rect* textRect, const Rect* pictureRect);
 void DestroyOffscreenWindows();
 void DestroyTheMatrix();
 void CopyOffscreenToScrollWindow();
+// The same for one part of the composite world (its overlays are not drawn again).
+void CopyOffscreenRectToScrollWindow(const Rect& part);
 void CopyPictureToScrollWindow(GWorldPtr world, WindowPtr window, const Rect* source, const Rect* dest);
 void FlipScreenRects(SInt16 on);
 void FlipThisRect(Rect* rect);

@@ -57,15 +57,17 @@ void DrawHighlightAtCue() {
         break;
     case kHighlightBall:
         BounceBallToWordAtCue(2, 1);
-        break;
+        UpdateScrollWindow();
+        if (myScrollWindow) QDFlushPortBuffer(GetWindowPort(myScrollWindow), nullptr);
+        return;
     case kHighlightSpeedReading:
         HighlightSpeedReading(2, 1);
         break;
     default:
         return;
     }
-    UpdateScrollWindow();
-    if (myScrollWindow) QDFlushPortBuffer(GetWindowPort(myScrollWindow), nullptr);
+    // Only the lines whose colours changed are drawn again; a tick that changed nothing draws nothing.
+    DrawHighlightChange();
 }
 
 // The text stops with exactly the bookmark's distance owed, and the pause runs from slot 0 on the next

@@ -4,7 +4,9 @@
 
 #include "platform/events.h"
 #include "prefs/prefs_fields.h"
+#include "scroll/info_strip.h"
 #include "scroll/pause.h"
+#include "scroll/prompter_window.h"
 #include "shell/mode_switching.h"
 #include "shell/shell_globals.h"
 
@@ -73,4 +75,8 @@ void DoOncePerSecond(UInt32 now) {
     thisloop = gThisTick = thisscroll = 0;
     gCurrentTick = now;
     if (gAutoScrollMode) CalibrateSmoothness();
+    // The strip's times and states change by themselves; only the strip is drawn again, never the text.
+    if (myScrollWindow)
+        DrawInfoRect(GetPref(gThePreferences, kPrefShowInformation), 1,
+                     GetPref(gThePreferences, kPrefInfoShowsTimes));
 }
