@@ -1,8 +1,9 @@
 // The program as it runs, scrolling the instructions in the settings given on the command line, for a
 // person (or a screenshot script) to look at: pacing mode 0-5, the output (upright, mirror, flip, turn or
-// turn-back) and the background kind. It starts the program normally, applies the settings, starts
-// scrolling and prints "scrolling"; it quits on SIGTERM like the program.
-//   scroll_look [pacing] [output] [background kind]
+// turn-back), the background kind, the highlight kind at the cue and the information strip's kind. It
+// starts the program normally, applies the settings, starts scrolling and prints "scrolling"; it quits on
+// SIGTERM like the program.
+//   scroll_look [pacing] [output] [background kind] [highlight kind] [strip kind]
 #include "foundation/app_paths.h"
 #include "platform/application.h"
 #include "platform/resources.h"
@@ -59,6 +60,8 @@ int main(int argc, char** argv) {
         format.backColor = RGBColor{0, 0, 0};
         SetPref(p, kPrefPrompterFormat, format);
     }
+    if (argc > 4) SetPref(p, kPrefHighlightKind, SInt16(std::atoi(argv[4])));
+    if (argc > 5) SetPref(p, kPrefShowInformation, SInt16(std::atoi(argv[5])));
     SetPref(p, kPrefCueMarkerShown, 1);
     PutScrollTextInBox(false);
     SetPref(p, kPrefFullScreen, 1);
