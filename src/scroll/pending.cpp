@@ -10,8 +10,6 @@
 
 #include <cstring>
 
-void DrawScrollTabBar(const Rect*) {}
-
 // The rectangle's frame only; the moving tab markers come with the prompter's tab stops.
 void TrackActors(WindowPtr window, const Rect* rectangle) {
     if (!window || !rectangle) return;

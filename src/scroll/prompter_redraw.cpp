@@ -15,6 +15,7 @@
 #include "scroll/rect_rotation.h"
 #include "scroll/scroll_engine.h"
 #include "scroll/scroll_position.h"
+#include "scroll/tab_ruler.h"
 #include "scroll/text_layer_copy.h"
 #include "shell/offscreen_worlds.h"
 #include "shell/shell_globals.h"
@@ -97,12 +98,9 @@ void ComposeOverBackgroundWorld(CGrafPtr windowPort) {
     DoScrollToExtraCopy(&source, &gScrollTextRect);
 }
 
-// The tab ruler's strip above the text.
+// The tab ruler's band, which the ruler paints itself.
 Rect TabRulerRect() {
-    Rect r = ContentLessBarStrip();
-    r.bottom = gScrollTextRect.top;
-    r.top = SInt16(r.bottom - kTabRulerRoom);
-    return r;
+    return ScrollTabBarRect(ContentLessBarStrip());
 }
 
 } // namespace
