@@ -10,6 +10,7 @@
 #include "scroll/prompter_drawing.h"
 #include "scroll/screens.h"
 #include "scroll/scroll_windows.h"
+#include "scroll/tab_ruler.h"
 #include "shell/event_handlers.h"
 #include "textengine/text_engine.h"
 
@@ -82,9 +83,11 @@ void OpenScrollWindow() {
 }
 
 void CloseScrollWindow() {
-    // The picture and the cue icon are loaded again for the next prompter, from the preferences it has.
+    // The picture, the cue icon and the tab ruler's markers are loaded again for the next prompter, from the
+    // preferences it has.
     DisposeScrollPicture();
     DisposeCue();
+    DisposeTabPics();
     if (ScrollWEHandle) WEDispose(ScrollWEHandle);
     ScrollWEHandle = nullptr;
     if (myScrollWindow) DisposeWindow(myScrollWindow);
