@@ -53,8 +53,3 @@ void SetThisCursor(SInt16 n) {
 
 void DoBoundsChanged(WindowPtr) {}
 void DoGoAway(WindowPtr) {}
-
-#include "foundation/app_utils.h"
-
-void InitApputils() {}
-void CloseApputils() {}

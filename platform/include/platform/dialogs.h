@@ -60,6 +60,10 @@ SInt16 GetDialogItemMaximum(DialogPtr dialog, SInt16 item);
 void SetDialogItemMinimum(DialogPtr dialog, SInt16 item, SInt16 minimum);
 void SetDialogItemMaximum(DialogPtr dialog, SInt16 item, SInt16 maximum);
 void HiliteDialogItem(DialogPtr dialog, SInt16 item, SInt16 hilite);
+SInt16 GetDialogItemHilite(DialogPtr dialog, SInt16 item);
+// A value the program keeps with an item (a scroll bar's page step); 0 at the start.
+SInt32 GetDialogItemReference(DialogPtr dialog, SInt16 item);
+void SetDialogItemReference(DialogPtr dialog, SInt16 item, SInt32 reference);
 void HideDialogItem(DialogPtr dialog, SInt16 item);
 void ShowDialogItem(DialogPtr dialog, SInt16 item);
 bool IsDialogItemVisible(DialogPtr dialog, SInt16 item);
