@@ -64,9 +64,10 @@ inline std::vector<UInt8> Words(std::initializer_list<int> values) {
 
 // Dialog kTestDialogID (reference constant the same number) with the given items, plus extra resources.
 class DialogFixture : public AppResources {
-  protected:
+  public:
     static constexpr SInt16 kTestDialogID = 3100;
 
+  protected:
     DialogPtr OpenDialog(const std::vector<FixtureItem>& items, std::vector<ResourceSpec> extra = {},
                          SInt16 procID = 5) {
         extra.push_back({FourCC("DLOG"), kTestDialogID,

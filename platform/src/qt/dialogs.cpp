@@ -245,6 +245,23 @@ SInt16 GetDialogKeyboardFocusItem(DialogPtr dialog) {
     return 0;
 }
 
+namespace {
+
+QLineEdit* FocusedField(DialogPtr dialog) {
+    const SInt16 item = GetDialogKeyboardFocusItem(dialog);
+    return item > 0 ? qobject_cast<QLineEdit*>(dialog->items[size_t(item - 1)].widget) : nullptr;
+}
+
+} // namespace
+
+void DialogCut(DialogPtr dialog) {
+    if (QLineEdit* field = IsLiveDialog(dialog) ? FocusedField(dialog) : nullptr) field->cut();
+}
+
+void DialogCopy(DialogPtr dialog) {
+    if (QLineEdit* field = IsLiveDialog(dialog) ? FocusedField(dialog) : nullptr) field->copy();
+}
+
 SInt16 GetDialogItemValue(DialogPtr dialog, SInt16 item) {
     const DialogItemRecord* r = ItemOf(dialog, item);
     return r ? r->value : 0;
