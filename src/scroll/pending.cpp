@@ -239,7 +239,6 @@ SInt32 GetNextPage(SInt32, SInt32* line) {
     return -1;
 }
 
-
 // ---- Bookmark slots: the storing calls of the document code and file opening ----
 
 SInt32 gNumBookmarks = 0;
@@ -272,3 +271,10 @@ void UpdateNonverbalWindow() {}
 
 #include "scroll/edit_window.h"
 void PutEditTextInBox() {}
+
+#include "scroll/scroll_dialogs.h"
+
+// Until the dialogs exist they are never open.
+DialogPtr gScrollDialog = nullptr;
+DialogPtr gSizeDialog = nullptr;
+DialogPtr gSpacingDialog = nullptr;
