@@ -101,3 +101,12 @@ void RegisterShapeChanged(SInt32*, ConstStr255Param, SInt32, SInt16) {}
 void SelectNextShapePoints(Ptr) {}
 void SelectPreviousShapePoints(Ptr) {}
 void DrawShapeUserItem(DialogPtr, SInt16) {}
+
+#include "effects/effect_windows.h"
+
+// Until these windows lay themselves out and close themselves: nothing to lay out, and closing leaves
+// the window as it is.
+void NewSpirographWindowSize(SInt16, SInt16) {}
+void NewOverlayWindowSize(SInt16, SInt16) {}
+void CloseSpirographWindow(SInt16) {}
+void CloseOverlayWindow(SInt16) {}
