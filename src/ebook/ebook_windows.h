@@ -7,3 +7,8 @@
 // Each window is null while closed; its device is the screen it is drawn on.
 extern WindowPtr myFormatPalWindow;
 extern GDHandle myFormatPalDevice;
+
+// Lay the window out for its new content size, and close it (alreadyGone 1: the window itself is gone
+// already, only its contents are released).
+void NewFormatPalWindowSize(SInt16 width, SInt16 height);
+void CloseFormatPalWindow(SInt16 alreadyGone);

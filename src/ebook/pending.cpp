@@ -6,4 +6,13 @@ void CheckColorsInFormatPal() {}
 
 #include "ebook/font_menus.h"
 
-MenuRef GetFormatPaletteFontMenu(int) { return nullptr; }
+MenuRef GetFormatPaletteFontMenu(int) {
+    return nullptr;
+}
+
+#include "ebook/ebook_windows.h"
+
+// Until these windows lay themselves out and close themselves: nothing to lay out, and closing leaves
+// the window as it is.
+void NewFormatPalWindowSize(SInt16, SInt16) {}
+void CloseFormatPalWindow(SInt16) {}

@@ -9,3 +9,10 @@ extern WindowPtr mySpirographWindow;
 extern GDHandle mySpirographDevice;
 extern WindowPtr myOverlayWindow;
 extern GDHandle myOverlayDevice;
+
+// Lay the window out for its new content size, and close it (alreadyGone 1: the window itself is gone
+// already, only its contents are released).
+void NewSpirographWindowSize(SInt16 width, SInt16 height);
+void NewOverlayWindowSize(SInt16 width, SInt16 height);
+void CloseSpirographWindow(SInt16 alreadyGone);
+void CloseOverlayWindow(SInt16 alreadyGone);

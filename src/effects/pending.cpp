@@ -61,8 +61,52 @@ void InitializeSpirograph() {}
 void FixSpirographBounds() {}
 
 // Until the mandala and overlay editors exist, their files can be neither opened nor saved.
-OSErr DoOpenSpiroFile(const std::string&) { return paramErr; }
-OSErr DoOpenOverlayFile(const std::string&) { return paramErr; }
-OSErr DoOpenOverlayPic(const std::string&) { return paramErr; }
-OSErr DoSaveSpiroFile(SInt16) { return paramErr; }
-OSErr DoSaveOverlayFile(SInt16) { return paramErr; }
+OSErr DoOpenSpiroFile(const std::string&) {
+    return paramErr;
+}
+OSErr DoOpenOverlayFile(const std::string&) {
+    return paramErr;
+}
+OSErr DoOpenOverlayPic(const std::string&) {
+    return paramErr;
+}
+OSErr DoSaveSpiroFile(SInt16) {
+    return paramErr;
+}
+OSErr DoSaveOverlayFile(SInt16) {
+    return paramErr;
+}
+
+#include "effects/shape_dialog.h"
+
+// Until the shape dialog exists it is never open and there is no shape to move.
+DialogPtr gShapeDialog = nullptr;
+Ptr gsaveshapespec = nullptr;
+SInt32 gNumPointsSelected = 0;
+Rect gRectFromCaller{};
+SInt16 gSampleID = 1;
+SInt32 gSampleVariant = 0;
+SInt32 gNumShapeSamples = 0;
+Str255 gnewname = {0};
+SInt32 gShapeChangedFlag = 0;
+
+void ChangeSampleShapes(SInt16 group, SInt32 variant) {
+    gSampleID = group;
+    gSampleVariant = variant;
+}
+SInt32 MoveShapePoints(Ptr, const Rect*, SInt16, SInt16, SInt32, SInt16) {
+    return 0;
+}
+void RegisterShapeChanged(SInt32*, ConstStr255Param, SInt32, SInt16) {}
+void SelectNextShapePoints(Ptr) {}
+void SelectPreviousShapePoints(Ptr) {}
+void DrawShapeUserItem(DialogPtr, SInt16) {}
+
+#include "effects/effect_windows.h"
+
+// Until these windows lay themselves out and close themselves: nothing to lay out, and closing leaves
+// the window as it is.
+void NewSpirographWindowSize(SInt16, SInt16) {}
+void NewOverlayWindowSize(SInt16, SInt16) {}
+void CloseSpirographWindow(SInt16) {}
+void CloseOverlayWindow(SInt16) {}

@@ -1,6 +1,7 @@
 // The error dialog: one message at a time, a check box that silences the rest of the run, and the
 // recording sink that tests and headless runs use instead.
 #include "foundation/error_dialog.h"
+#include "foundation/dialog_filters.h"
 
 #include "foundation/dialog_items.h"
 #include "foundation/machine_features.h"
@@ -50,7 +51,7 @@ void ShowErrorDialog(ConstStr255Param message) {
         ++gInModal;
         SInt16 item = 0;
         while (item != kOkItem) {
-            ModalDialog(nullptr, &item);
+            MovableDialog(nullptr, &item);
             if (item == kSilenceItem) DoCheckbox(dialog, kSilenceItem, &gDontDisplayErrorMessages);
         }
         --gInModal;
@@ -68,13 +69,23 @@ void ShowDeferredMessages(void*) {
     }
 }
 
-}  // namespace
+} // namespace
 
-void SetErrorMessageLogging(bool on) { gLogging = on; }
-void SetErrorMessageRecording(bool on) { gRecording = on; }
-bool IsErrorMessageRecording() { return gRecording; }
-const std::vector<std::string>& RecordedErrorMessages() { return gRecorded; }
-void ClearRecordedErrorMessages() { gRecorded.clear(); }
+void SetErrorMessageLogging(bool on) {
+    gLogging = on;
+}
+void SetErrorMessageRecording(bool on) {
+    gRecording = on;
+}
+bool IsErrorMessageRecording() {
+    return gRecording;
+}
+const std::vector<std::string>& RecordedErrorMessages() {
+    return gRecorded;
+}
+void ClearRecordedErrorMessages() {
+    gRecorded.clear();
+}
 
 void DoErrorMessage(ConstStr255Param message) {
     if (gDontDisplayErrorMessages || gShowingErrorMessage) return;

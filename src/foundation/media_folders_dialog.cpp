@@ -1,5 +1,6 @@
 // The media folders dialog and the answers of the folder dialogs it opens.
 #include "foundation/media_folders_dialog.h"
+#include "foundation/dialog_filters.h"
 
 #include "foundation/dialog_items.h"
 #include "foundation/file_dialogs.h"
@@ -71,7 +72,7 @@ bool GetNewPathsDialog(std::string& music, std::string& pictures, std::string& m
 
     bool accepted = false;
     for (SInt16 item = 0; item != kOkItem && item != kCancelItem;) {
-        ModalDialog(nullptr, &item);
+        MovableDialog(nullptr, &item);
         for (const FolderLine& line : kLines) {
             if (item != line.chooseItem) continue;
             Str255 prompt;

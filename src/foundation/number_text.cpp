@@ -38,6 +38,12 @@ UInt64 Magnitude(SInt64 v) {
     return v < 0 ? UInt64(-v) : UInt64(v);
 }
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
 // The platform's text-to-number rule: an optional sign, then digits up to the first other character,
 // kept to 32 bits.
 SInt32 StringToNum(std::string_view text) {
@@ -49,12 +55,6 @@ SInt32 StringToNum(std::string_view text) {
         value = value * 10 + UInt32(text[i] - '0');
     return SInt32(negative ? 0u - value : value);
 }
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-} // namespace
 
 StringPtr d_to_a(SInt32 value, SInt16 pad, StringPtr out) {
     out[0] = 0;

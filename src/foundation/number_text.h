@@ -5,6 +5,8 @@
 
 #include "platform/types.h"
 
+#include <string_view>
+
 // value in tenths: 1234 gives "123.4", -5 gives "-0.5". pad has no visible effect.
 StringPtr d_to_a(SInt32 value, SInt16 pad, StringPtr out);
 char* d_to_s(SInt32 value, SInt16 pad, char* out, size_t capacity);
@@ -31,3 +33,5 @@ double TextToRealNumber(const char* text, SInt32 length);
 // A 16-bit colour component from two hexadecimal digits: the byte they spell, widened so that "FF" is
 // full intensity (0xFFFF) and "80" is 0x8080.
 UInt16 HexToColor(const char* text);
+// An optional sign, then digits up to the first other character, kept to 32 bits (wrapping).
+SInt32 StringToNum(std::string_view text);

@@ -48,13 +48,3 @@ void SetThisCursor(SInt16 n) {
     if (n == -1 && cursorSet != -1) SetThemeCursor(kThemeArrowCursor);
     if (n == -1) cursorSet = -1;
 }
-
-#include "foundation/window_frames.h"
-
-void DoBoundsChanged(WindowPtr) {}
-void DoGoAway(WindowPtr) {}
-
-#include "foundation/app_utils.h"
-
-void InitApputils() {}
-void CloseApputils() {}

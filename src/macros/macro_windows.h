@@ -25,3 +25,13 @@ void MacroEditorRecalText();
 void SetMacroEditorWindowScrolls();
 void GetCurrentMacroEditorPos();
 void GetNewMacroEditorText();
+
+// Lay the window out for its new content size, and close it (alreadyGone 1: the window itself is gone
+// already, only its contents are released).
+void NewMacroEditorWindowSize(SInt16 width, SInt16 height);
+void NewFunctionsWindowSize(SInt16 width, SInt16 height);
+void NewMacroMonitorWindowSize(SInt16 width, SInt16 height);
+void NewKeyEquivWindowSize(SInt16 width, SInt16 height);
+void NewCommandWindowSize(SInt16 width, SInt16 height);
+void CloseKeyEquivWindow(SInt16 alreadyGone);
+void CloseCommandWindow(SInt16 alreadyGone);

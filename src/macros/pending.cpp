@@ -10,12 +10,16 @@ void DrawKeyEquivWindow(const Rect*, bool) {}
 
 #include "macros/macro_dialog.h"
 
-SInt16 DoMacroDialog(SInt16, ConstStr255Param, StringPtr, SInt32, MacroRecord*) { return 2; }
+SInt16 DoMacroDialog(SInt16, ConstStr255Param, StringPtr, SInt32, MacroRecord*) {
+    return 2;
+}
 
 // Until macro files are read, no data counts as a macro, so a standard macro file that exists is kept.
 #include "macros/macro_file_version.h"
 
-SInt32 GetMacroFileVersion(SInt16, Handle) { return 0; }
+SInt32 GetMacroFileVersion(SInt16, Handle) {
+    return 0;
+}
 
 // ---- What start-up, the timer and quit use of the macro language ----
 
@@ -63,8 +67,30 @@ void GetNewMacroEditorText() {}
 // Until macros can be read, run and saved, an opened macro does nothing and no macro is saved.
 bool gRunMacroOnOpen = true;
 bool gInSave = false;
-OSErr DoRunMacro(const std::string&, SInt16, SInt16) { return paramErr; }
-OSErr DoEditMacro(const std::string&) { return paramErr; }
-OSErr DoOpenMacroSource(const std::string&) { return paramErr; }
-OSErr DoSaveMacro(SInt16) { return paramErr; }
-OSErr DoSaveMacroSource(SInt16) { return paramErr; }
+OSErr DoRunMacro(const std::string&, SInt16, SInt16) {
+    return paramErr;
+}
+OSErr DoEditMacro(const std::string&) {
+    return paramErr;
+}
+OSErr DoOpenMacroSource(const std::string&) {
+    return paramErr;
+}
+OSErr DoSaveMacro(SInt16) {
+    return paramErr;
+}
+OSErr DoSaveMacroSource(SInt16) {
+    return paramErr;
+}
+
+#include "macros/macro_windows.h"
+
+// Until these windows lay themselves out and close themselves: nothing to lay out, and closing leaves
+// the window as it is.
+void NewMacroEditorWindowSize(SInt16, SInt16) {}
+void NewFunctionsWindowSize(SInt16, SInt16) {}
+void NewMacroMonitorWindowSize(SInt16, SInt16) {}
+void NewKeyEquivWindowSize(SInt16, SInt16) {}
+void NewCommandWindowSize(SInt16, SInt16) {}
+void CloseKeyEquivWindow(SInt16) {}
+void CloseCommandWindow(SInt16) {}

@@ -11,3 +11,10 @@ extern WindowPtr myRecordWindow;
 extern GDHandle myRecordDevice;
 extern WindowPtr myCueLightWindow;
 extern GDHandle myCueLightDevice;
+
+// Lay the window out for its new content size, and close it (alreadyGone 1: the window itself is gone
+// already, only its contents are released).
+void NewMediaQueueWindowSize(SInt16 width, SInt16 height);
+void NewRecordWindowSize(SInt16 width, SInt16 height);
+void CloseMediaQueueWindow(SInt16 alreadyGone);
+void CloseRecordWindow(SInt16 alreadyGone);

@@ -160,3 +160,12 @@ OSErr DoSaveMovie(SInt16) {
 bool gScrollToFile = false;
 void BallTimerAction() {}
 void GoToBeginningOfMovie(Movie) {}
+
+#include "media/media_windows.h"
+
+// Until these windows lay themselves out and close themselves: nothing to lay out, and closing leaves
+// the window as it is.
+void NewMediaQueueWindowSize(SInt16, SInt16) {}
+void NewRecordWindowSize(SInt16, SInt16) {}
+void CloseMediaQueueWindow(SInt16) {}
+void CloseRecordWindow(SInt16) {}

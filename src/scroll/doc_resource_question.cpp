@@ -1,4 +1,5 @@
 // The question of how to convert a bookmark list written before the side-data header existed.
+#include "foundation/dialog_filters.h"
 #include "foundation/dialog_items.h"
 #include "foundation/window_references.h"
 #include "macros/macro_services.h"
@@ -56,7 +57,7 @@ bool AskInDialog(bool looks16, bool notAscending, bool outOfRange, bool* widen, 
             item = gAutoDialogAnswer == kConvertItem ? kConvertItem : kCancelItem;
             break;
         }
-        ModalDialog(nullptr, &item);
+        MovableDialog(nullptr, &item);
         if (item == kWidenItem || item == kSwapItem)
             SetDialogItemValue(dialog, item, SInt16(!GetDialogItemValue(dialog, item)));
     }

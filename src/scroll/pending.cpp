@@ -264,3 +264,18 @@ void UpdateNonverbalWindow() {}
 
 #include "scroll/edit_window.h"
 void PutEditTextInBox() {}
+
+#include "scroll/scroll_dialogs.h"
+
+// Until the dialogs exist they are never open.
+DialogPtr gScrollDialog = nullptr;
+DialogPtr gSizeDialog = nullptr;
+DialogPtr gSpacingDialog = nullptr;
+
+#include "scroll/scroll_windows.h"
+
+// Until these windows lay themselves out and close themselves: nothing to lay out, and closing leaves
+// the window as it is.
+void NewBookmarkWindowSize(SInt16, SInt16) {}
+void NewToolbarWindowSize(SInt16, SInt16) {}
+void NewScrollMonitorWindowSize(SInt16, SInt16) {}

@@ -17,3 +17,9 @@ extern WindowPtr myToolbarWindow;
 extern GDHandle myToolbarDevice;
 extern WindowPtr myScrollMonitorWindow;
 extern GDHandle myScrollMonitorDevice;
+
+// Lay the window out for its new content size, and close it (alreadyGone 1: the window itself is gone
+// already, only its contents are released).
+void NewBookmarkWindowSize(SInt16 width, SInt16 height);
+void NewToolbarWindowSize(SInt16 width, SInt16 height);
+void NewScrollMonitorWindowSize(SInt16 width, SInt16 height);

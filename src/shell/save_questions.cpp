@@ -1,6 +1,7 @@
 // The questions asked before unsaved text or an unsaved queue is closed, replaced or quit: Save, Cancel or
 // Don't Save, taken from a running macro without being shown when it has set the answer.
 #include "foundation/app_paths.h"
+#include "foundation/dialog_filters.h"
 #include "foundation/error_dialog.h"
 #include "foundation/file_dialogs.h"
 #include "foundation/program_strings.h"
@@ -56,7 +57,7 @@ SInt16 TakeAnswer(SInt16 dialogID) {
         ShowWindow(GetDialogWindow(dialog));
         SelectWindow(GetDialogWindow(dialog));
         while (item != kSaveItem && item != kCancelItem && item != kDontSaveItem)
-            ModalDialog(nullptr, &item);
+            MovableDialog(nullptr, &item);
     }
     --gInModal;
     DisposeDialog(dialog);

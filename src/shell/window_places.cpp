@@ -1,9 +1,10 @@
 // Puts the open tool windows back at their remembered places when scrolling ends; a place that lies on
-// no screen any more, or is empty, is ignored.
+// no screen any more comes back onto the main screen, and an empty one is ignored.
 #include "shell/offscreen_worlds.h"
 
 #include "ebook/ebook_windows.h"
 #include "effects/effect_windows.h"
+#include "foundation/window_frames.h"
 #include "macros/macro_windows.h"
 #include "media/media_services.h"
 #include "media/media_windows.h"
@@ -47,14 +48,12 @@ const RememberedPlace kRememberedPlaces[] = {
 } // namespace
 
 void SetOtherWindowsToNirmalLocation() {
-    Rect screens{};
-    GetAllScreensBounds(&screens);
     for (const RememberedPlace& entry : kRememberedPlaces) {
         WindowPtr window = *entry.window;
         if (!window) continue;
-        const Rect place = GetWindowPlace(gPositionPreferences, entry.place);
-        Rect onScreen{};
-        if (EmptyRect(&place) || !SectRect(&place, &screens, &onScreen)) continue;
+        const Rect stored = GetWindowPlace(gPositionPreferences, entry.place);
+        if (EmptyRect(&stored)) continue;
+        const Rect place = KeepRectOnScreen(stored);
         SizeWindow(window, RectWidth(place), RectHeight(place), true);
         MoveWindow(window, place.left, place.top, false);
     }

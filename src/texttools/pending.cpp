@@ -101,3 +101,23 @@ SInt32 ScrollToWhichHyper(Handle, SInt32, SInt32, SInt32, SInt32, SInt16) {
 SInt32 ReadPositionWhichHyper(Handle, SInt32, SInt32, SInt32, SInt16) {
     return -1;
 }
+
+#include "texttools/text_tool_windows.h"
+
+// Until these windows lay themselves out and close themselves: nothing to lay out, and closing leaves
+// the window as it is.
+void NewFindReplaceWindowSize(SInt16, SInt16) {}
+void NewSyllableSyncWindowSize(SInt16, SInt16) {}
+void NewHelpWindowSize(SInt16, SInt16) {}
+void NewFindStyleWindowSize(SInt16, SInt16) {}
+void NewTextMergeWindowSize(SInt16, SInt16) {}
+void NewColorChartWindowSize(SInt16, SInt16) {}
+void NewHypertextWindowSize(SInt16, SInt16) {}
+void NewSearchDictWindowSize(SInt16, SInt16) {}
+void CloseFindReplaceWindow(SInt16) {}
+void CloseSyllableSyncWindow(SInt16) {}
+void CloseFindStyleWindow(SInt16) {}
+void CloseTextMergeWindow(SInt16) {}
+void CloseColorChartWindow(SInt16) {}
+void CloseHypertextWindow(SInt16) {}
+void CloseSearchDictWindow(SInt16) {}

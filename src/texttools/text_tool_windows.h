@@ -23,3 +23,21 @@ extern WindowPtr mySearchDictWindow;
 extern GDHandle mySearchDictDevice;
 extern WindowPtr hypertextDrawerWindow;
 extern GDHandle myHypertextDrawerDevice;
+
+// Lay the window out for its new content size, and close it (alreadyGone 1: the window itself is gone
+// already, only its contents are released).
+void NewFindReplaceWindowSize(SInt16 width, SInt16 height);
+void NewSyllableSyncWindowSize(SInt16 width, SInt16 height);
+void NewHelpWindowSize(SInt16 width, SInt16 height);
+void NewFindStyleWindowSize(SInt16 width, SInt16 height);
+void NewTextMergeWindowSize(SInt16 width, SInt16 height);
+void NewColorChartWindowSize(SInt16 width, SInt16 height);
+void NewHypertextWindowSize(SInt16 width, SInt16 height);
+void NewSearchDictWindowSize(SInt16 width, SInt16 height);
+void CloseFindReplaceWindow(SInt16 alreadyGone);
+void CloseSyllableSyncWindow(SInt16 alreadyGone);
+void CloseFindStyleWindow(SInt16 alreadyGone);
+void CloseTextMergeWindow(SInt16 alreadyGone);
+void CloseColorChartWindow(SInt16 alreadyGone);
+void CloseHypertextWindow(SInt16 alreadyGone);
+void CloseSearchDictWindow(SInt16 alreadyGone);

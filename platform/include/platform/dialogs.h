@@ -27,6 +27,8 @@ enum : SInt16 {
     itemDisable = 128,
 };
 enum : SInt16 { kStdOkItemIndex = 1, kStdCancelItemIndex = 2 };
+// A button's hilite while it shows pressed.
+enum : SInt16 { kControlButtonPart = 10 };
 
 using UserItemProc = void (*)(DialogPtr dialog, SInt16 item);
 // Sees every event of a modal loop first; returns true when it handled the event, setting *itemHit to
@@ -52,6 +54,9 @@ void SetDialogItemText(DialogPtr dialog, SInt16 item, ConstStr255Param text);
 // Selects characters start to end of an edit item and gives it the keyboard focus.
 void SelectDialogItemText(DialogPtr dialog, SInt16 item, SInt16 start, SInt16 end);
 SInt16 GetDialogKeyboardFocusItem(DialogPtr dialog);
+// Cut or copy the focused edit field's selection to the clipboard.
+void DialogCut(DialogPtr dialog);
+void DialogCopy(DialogPtr dialog);
 // Controls: value, range and highlight (0 active, 255 inactive).
 SInt16 GetDialogItemValue(DialogPtr dialog, SInt16 item);
 void SetDialogItemValue(DialogPtr dialog, SInt16 item, SInt16 value);
@@ -60,6 +65,10 @@ SInt16 GetDialogItemMaximum(DialogPtr dialog, SInt16 item);
 void SetDialogItemMinimum(DialogPtr dialog, SInt16 item, SInt16 minimum);
 void SetDialogItemMaximum(DialogPtr dialog, SInt16 item, SInt16 maximum);
 void HiliteDialogItem(DialogPtr dialog, SInt16 item, SInt16 hilite);
+SInt16 GetDialogItemHilite(DialogPtr dialog, SInt16 item);
+// A value the program keeps with an item (a scroll bar's page step); 0 at the start.
+SInt32 GetDialogItemReference(DialogPtr dialog, SInt16 item);
+void SetDialogItemReference(DialogPtr dialog, SInt16 item, SInt32 reference);
 void HideDialogItem(DialogPtr dialog, SInt16 item);
 void ShowDialogItem(DialogPtr dialog, SInt16 item);
 bool IsDialogItemVisible(DialogPtr dialog, SInt16 item);

@@ -10,8 +10,15 @@
 
 // Classic event codes and modifier bits.
 enum : UInt16 {
-    nullEvent = 0, mouseDown = 1, mouseUp = 2, keyDown = 3, keyUp = 4, autoKey = 5, updateEvt = 6,
-    activateEvt = 8, osEvt = 15,
+    nullEvent = 0,
+    mouseDown = 1,
+    mouseUp = 2,
+    keyDown = 3,
+    keyUp = 4,
+    autoKey = 5,
+    updateEvt = 6,
+    activateEvt = 8,
+    osEvt = 15,
 };
 enum : UInt16 {
     activeFlag = 0x0001,
@@ -26,62 +33,143 @@ enum : UInt32 { charCodeMask = 0x000000FF, keyCodeMask = 0x0000FF00 };
 
 // Key codes of the keys the program treats specially.
 enum : UInt8 {
-    kKeyReturn = 0x24, kKeyTab = 0x30, kKeySpace = 0x31, kKeyDelete = 0x33, kKeyEscape = 0x35,
-    kKeyEnter = 0x4C, kKeyHome = 0x73, kKeyPageUp = 0x74, kKeyForwardDelete = 0x75, kKeyEnd = 0x77,
-    kKeyPageDown = 0x79, kKeyLeft = 0x7B, kKeyRight = 0x7C, kKeyDown = 0x7D, kKeyUp = 0x7E,
-    kKeyF1 = 0x7A, kKeyF2 = 0x78, kKeyF3 = 0x63, kKeyF4 = 0x76, kKeyF5 = 0x60, kKeyF6 = 0x61,
-    kKeyF7 = 0x62, kKeyF8 = 0x64, kKeyF9 = 0x65, kKeyF10 = 0x6D, kKeyF11 = 0x67, kKeyF12 = 0x6F,
+    kKeyReturn = 0x24,
+    kKeyTab = 0x30,
+    kKeySpace = 0x31,
+    kKeyDelete = 0x33,
+    kKeyEscape = 0x35,
+    kKeyEnter = 0x4C,
+    kKeyHome = 0x73,
+    kKeyPageUp = 0x74,
+    kKeyForwardDelete = 0x75,
+    kKeyEnd = 0x77,
+    kKeyPageDown = 0x79,
+    kKeyLeft = 0x7B,
+    kKeyRight = 0x7C,
+    kKeyDown = 0x7D,
+    kKeyUp = 0x7E,
+    kKeyF1 = 0x7A,
+    kKeyF2 = 0x78,
+    kKeyF3 = 0x63,
+    kKeyF4 = 0x76,
+    kKeyF5 = 0x60,
+    kKeyF6 = 0x61,
+    kKeyF7 = 0x62,
+    kKeyF8 = 0x64,
+    kKeyF9 = 0x65,
+    kKeyF10 = 0x6D,
+    kKeyF11 = 0x67,
+    kKeyF12 = 0x6F,
 };
 // Letter and digit keys have fixed codes by where the key sits on a US keyboard, whatever the layout;
 // a key typing a shifted character shares the code of its key.
 enum : UInt8 {
-    kKeyA = 0x00, kKeyS = 0x01, kKeyD = 0x02, kKeyF = 0x03, kKeyH = 0x04, kKeyG = 0x05, kKeyZ = 0x06,
-    kKeyX = 0x07, kKeyC = 0x08, kKeyV = 0x09, kKeyB = 0x0B, kKeyQ = 0x0C, kKeyW = 0x0D, kKeyE = 0x0E,
-    kKeyR = 0x0F, kKeyY = 0x10, kKeyT = 0x11, kKey1 = 0x12, kKey2 = 0x13, kKey3 = 0x14, kKey4 = 0x15,
-    kKey6 = 0x16, kKey5 = 0x17, kKey9 = 0x19, kKey7 = 0x1A, kKey8 = 0x1C, kKey0 = 0x1D, kKeyO = 0x1F,
-    kKeyU = 0x20, kKeyI = 0x22, kKeyP = 0x23, kKeyL = 0x25, kKeyJ = 0x26, kKeyK = 0x28, kKeyN = 0x2D,
+    kKeyA = 0x00,
+    kKeyS = 0x01,
+    kKeyD = 0x02,
+    kKeyF = 0x03,
+    kKeyH = 0x04,
+    kKeyG = 0x05,
+    kKeyZ = 0x06,
+    kKeyX = 0x07,
+    kKeyC = 0x08,
+    kKeyV = 0x09,
+    kKeyB = 0x0B,
+    kKeyQ = 0x0C,
+    kKeyW = 0x0D,
+    kKeyE = 0x0E,
+    kKeyR = 0x0F,
+    kKeyY = 0x10,
+    kKeyT = 0x11,
+    kKey1 = 0x12,
+    kKey2 = 0x13,
+    kKey3 = 0x14,
+    kKey4 = 0x15,
+    kKey6 = 0x16,
+    kKey5 = 0x17,
+    kKey9 = 0x19,
+    kKey7 = 0x1A,
+    kKey8 = 0x1C,
+    kKey0 = 0x1D,
+    kKeyO = 0x1F,
+    kKeyU = 0x20,
+    kKeyI = 0x22,
+    kKeyP = 0x23,
+    kKeyL = 0x25,
+    kKeyJ = 0x26,
+    kKeyK = 0x28,
+    kKeyN = 0x2D,
     kKeyM = 0x2E,
 };
 // Modifier keys, for IsKeyDown: command is Ctrl, option Alt, control Meta.
-enum : UInt8 { kKeyCommand = 0x37, kKeyShift = 0x38, kKeyCapsLock = 0x39, kKeyOption = 0x3A, kKeyControl = 0x3B };
+enum : UInt8 {
+    kKeyCommand = 0x37,
+    kKeyShift = 0x38,
+    kKeyCapsLock = 0x39,
+    kKeyOption = 0x3A,
+    kKeyControl = 0x3B
+};
 // The code of a key that has none of its own.
 constexpr UInt8 kKeyUnknown = 0xFF;
 // Character codes of the special keys.
 enum : UInt8 {
-    kHomeCharCode = 1, kEnterCharCode = 3, kEndCharCode = 4, kBackspaceCharCode = 8, kTabCharCode = 9,
-    kPageUpCharCode = 11, kPageDownCharCode = 12, kReturnCharCode = 13, kFunctionKeyCharCode = 16,
-    kEscapeCharCode = 27, kLeftArrowCharCode = 28, kRightArrowCharCode = 29, kUpArrowCharCode = 30,
-    kDownArrowCharCode = 31, kSpaceCharCode = 32, kDeleteCharCode = 127,
+    kHomeCharCode = 1,
+    kEnterCharCode = 3,
+    kEndCharCode = 4,
+    kBackspaceCharCode = 8,
+    kTabCharCode = 9,
+    kPageUpCharCode = 11,
+    kPageDownCharCode = 12,
+    kReturnCharCode = 13,
+    kFunctionKeyCharCode = 16,
+    kEscapeCharCode = 27,
+    kLeftArrowCharCode = 28,
+    kRightArrowCharCode = 29,
+    kUpArrowCharCode = 30,
+    kDownArrowCharCode = 31,
+    kSpaceCharCode = 32,
+    kDeleteCharCode = 127,
 };
 
 struct EventRecord {
     UInt16 what = nullEvent;
-    UInt32 message = 0;  // keys: character | key code << 8; update and activate: the window
-    UInt32 when = 0;     // ticks
-    Point where{};       // global
+    UInt32 message = 0; // keys: character | key code << 8; update and activate: the window
+    UInt32 when = 0;    // ticks
+    Point where{};      // global
     UInt16 modifiers = 0;
 };
 
 enum class EventKind : UInt8 {
-    KeyDown, KeyRepeat, KeyUp,
-    MouseDown, MouseUp, MouseMoved, MouseDragged, MouseWheel,
-    WindowActivated, WindowDeactivated, WindowUpdate, WindowBoundsChanged, WindowClose,
-    ApplicationActivated, ApplicationDeactivated,
+    KeyDown,
+    KeyRepeat,
+    KeyUp,
+    MouseDown,
+    MouseUp,
+    MouseMoved,
+    MouseDragged,
+    MouseWheel,
+    WindowActivated,
+    WindowDeactivated,
+    WindowUpdate,
+    WindowBoundsChanged,
+    WindowClose,
+    ApplicationActivated,
+    ApplicationDeactivated,
 };
 
 struct PlatformEvent {
     EventKind kind{};
     WindowPtr window = nullptr;
-    UInt32 when = 0;          // ticks
-    UInt16 modifiers = 0;     // classic bits, btnState while a button is down
+    UInt32 when = 0;      // ticks
+    UInt16 modifiers = 0; // classic bits, btnState while a button is down
     // Keys.
-    UInt8 charCode = 0;       // Mac Roman
+    UInt8 charCode = 0; // Mac Roman
     UInt8 keyCode = 0;
     // Mouse.
     Point globalPoint{};
-    Point localPoint{};       // in the window's port
+    Point localPoint{}; // in the window's port
     SInt16 clickCount = 0;
-    SInt16 button = 0;        // 0 primary, 1 secondary, 2 middle
+    SInt16 button = 0; // 0 primary, 1 secondary, 2 middle
     // Wheel: axis 0 vertical, 1 horizontal; delta in lines, positive away from the user (up, left).
     SInt16 wheelAxis = 0;
     SInt32 wheelDelta = 0;
@@ -143,11 +231,20 @@ UInt16 GetCurrentKeyModifiers();
 bool IsKeyDown(UInt8 keyCode);
 UInt32 GetDblTime();   // ticks
 UInt32 GetCaretTime(); // ticks
+// The desktop's auto-repeat timing in ticks: the wait before the first repeat and between repeats.
+void GetAutoRepeatTicks(UInt32* firstDelay, UInt32* interval);
 
 // ---- Cursors and sound ----
 enum ThemeCursor : UInt8 {
-    kThemeArrowCursor, kThemeIBeamCursor, kThemeCrossCursor, kThemeWatchCursor, kThemePointingHandCursor,
-    kThemeOpenHandCursor, kThemeClosedHandCursor, kThemeResizeLeftRightCursor, kThemeResizeUpDownCursor,
+    kThemeArrowCursor,
+    kThemeIBeamCursor,
+    kThemeCrossCursor,
+    kThemeWatchCursor,
+    kThemePointingHandCursor,
+    kThemeOpenHandCursor,
+    kThemeClosedHandCursor,
+    kThemeResizeLeftRightCursor,
+    kThemeResizeUpDownCursor,
     kThemeNotAllowedCursor,
 };
 void SetThemeCursor(ThemeCursor cursor);
@@ -163,5 +260,6 @@ void SysBeep(SInt16 duration);
 // Synthetic input goes through the same translation as the real thing, when the event loop next runs.
 // Points are local to the window. A click count of 0 lets the clicks be counted as real ones are.
 void PostKeyEvent(WindowPtr window, EventKind kind, UInt8 charCode, UInt8 keyCode, UInt16 modifiers);
-void PostMouseEvent(WindowPtr window, EventKind kind, Point localPoint, UInt16 modifiers, SInt16 clickCount = 1);
+void PostMouseEvent(WindowPtr window, EventKind kind, Point localPoint, UInt16 modifiers,
+                    SInt16 clickCount = 1);
 void PostWheelEvent(WindowPtr window, Point localPoint, SInt16 axis, SInt32 deltaLines, UInt16 modifiers);

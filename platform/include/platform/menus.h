@@ -14,9 +14,9 @@ using MenuHandle = OpaqueMenu*;
 using MenuID = SInt16;
 using MenuItemIndex = UInt16;
 
-constexpr UInt8 kCheckCharCode = 0x12;  // the check mark
+constexpr UInt8 kCheckCharCode = 0x12; // the check mark
 constexpr UInt8 kNoMark = 0;
-constexpr UInt8 kSubmenuKey = 0x1B;     // key-equivalent byte of an item with a submenu
+constexpr UInt8 kSubmenuKey = 0x1B; // key-equivalent byte of an item with a submenu
 
 // Null when the resource is missing or damaged (ResError or memFullErr tell which).
 MenuRef GetMenu(SInt16 resourceID);
@@ -53,10 +53,12 @@ SInt16 GetFontFamilyFromMenuSelection(MenuRef menu, MenuItemIndex item);
 
 // Item attributes; a custom-drawn item is drawn by the menu's draw-item handler after the standard text.
 enum : UInt32 { kMenuItemAttrCustomDraw = 2048 };
-OSStatus ChangeMenuItemAttributes(MenuRef menu, MenuItemIndex item, UInt32 setAttributes, UInt32 clearAttributes);
+OSStatus ChangeMenuItemAttributes(MenuRef menu, MenuItemIndex item, UInt32 setAttributes,
+                                  UInt32 clearAttributes);
 UInt32 GetMenuItemAttributes(MenuRef menu, MenuItemIndex item);
 // Called to draw a custom-drawn item into the current port, with the bounds of its text.
-using MenuItemDrawProc = OSStatus (*)(MenuRef menu, MenuItemIndex item, const Rect* textBounds, void* userData);
+using MenuItemDrawProc = OSStatus (*)(MenuRef menu, MenuItemIndex item, const Rect* textBounds,
+                                      void* userData);
 OSStatus InstallMenuItemDrawHandler(MenuRef menu, MenuItemDrawProc proc, void* userData);
 MenuItemDrawProc GetMenuItemDrawHandler(MenuRef menu, void** userData);
 // Draws an item's text as the menu shows it, in the menu font (or the item's own font) and the current
@@ -74,3 +76,11 @@ bool IsMenuBarVisible();
 // The submenu ID of an item, 0 when it has none.
 MenuID GetItemSubmenu(MenuRef menu, MenuItemIndex item);
 void SetItemSubmenu(MenuRef menu, MenuItemIndex item, MenuID submenu);
+
+// Shows the menu as a pop-up with its top-left at a global point and item popUpItem under the mouse, and
+// waits for the choice: (menu ID << 16) | item, or 0 when nothing was chosen. Timers keep firing.
+SInt32 PopUpMenuSelect(MenuRef menu, SInt16 top, SInt16 left, MenuItemIndex popUpItem);
+
+// ---- Testing support ----
+// The next pop-up is answered with this item (0: dismissed) instead of being shown.
+void AnswerNextPopUpMenu(MenuItemIndex item);

@@ -11,17 +11,18 @@
 class QWidget;
 
 struct DialogItemRecord {
-    SInt16 kind = userItem;  // with itemDisable when disabled
-    Rect rect{};             // local to the dialog's port
-    std::string text;        // Mac Roman
-    SInt16 resourceID = 0;   // pictures, icons and resource controls
+    SInt16 kind = userItem; // with itemDisable when disabled
+    Rect rect{};            // local to the dialog's port
+    std::string text;       // Mac Roman
+    SInt16 resourceID = 0;  // pictures, icons and resource controls
     SInt16 value = 0;
     SInt16 minimum = 0;
     SInt16 maximum = 1;
     SInt16 hilite = 0;
+    SInt32 reference = 0;
     bool visible = true;
     UserItemProc userProc = nullptr;
-    QWidget* widget = nullptr;  // buttons, check boxes, radio buttons and edit fields
+    QWidget* widget = nullptr; // buttons, check boxes, radio buttons and edit fields
 };
 
 struct OpaqueDialog {

@@ -79,7 +79,10 @@ void SyncItemWidget(DialogPtr dialog, SInt16 item) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(QStringFromMacRoman(record.text));
         if (button->isCheckable()) button->setChecked(record.value != 0);
-        if (auto* push = qobject_cast<QPushButton*>(widget)) push->setDefault(item == dialog->defaultItem);
+        if (auto* push = qobject_cast<QPushButton*>(widget)) {
+            push->setDefault(item == dialog->defaultItem);
+            push->setDown(record.hilite == kControlButtonPart); // flashed by a key that presses it
+        }
     }
 }
 

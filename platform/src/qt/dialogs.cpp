@@ -3,11 +3,11 @@
 #include "qt_text.h"
 
 #include "dialog_record.h"
+#include "platform/clock.h"
 #include "platform/memory.h"
 #include "platform/pstring.h"
 #include "platform/resources.h"
 #include "platform/text_encoding.h"
-#include "platform/clock.h"
 #include "platform/timers.h"
 #include "port_internal.h"
 #include "window_record.h"
@@ -25,7 +25,9 @@ std::unordered_map<WindowPtr, DialogPtr> gDialogsByWindow;
 // Dialogs alive now: a pointer that is not one of them (a window or port passed as a dialog) answers null.
 std::unordered_set<DialogPtr> gLiveDialogs;
 
-bool IsLiveDialog(DialogPtr dialog) { return dialog && gLiveDialogs.count(dialog); }
+bool IsLiveDialog(DialogPtr dialog) {
+    return dialog && gLiveDialogs.count(dialog);
+}
 
 DialogItemRecord* ItemOf(DialogPtr dialog, SInt16 item) {
     if (!IsLiveDialog(dialog) || item < 1 || size_t(item) > dialog->items.size()) return nullptr;
@@ -48,7 +50,9 @@ Rect PlaceOnMainScreen(const Rect& bounds) {
     return Rect{SInt16(top), SInt16(left), SInt16(top + height), SInt16(left + width)};
 }
 
-void ToEventRecord(const PlatformEvent& event, EventRecord* record) { EventRecordFromPlatformEvent(event, record); }
+void ToEventRecord(const PlatformEvent& event, EventRecord* record) {
+    EventRecordFromPlatformEvent(event, record);
+}
 
 bool ItemAt(DialogPtr dialog, Point local, SInt16* item) {
     for (size_t i = 0; i < dialog->items.size(); ++i) {
@@ -121,7 +125,7 @@ void IdleTimerProc(EventLoopTimerRef, void* userData) {
     if (dialog->filter(dialog, &record, &item) && item > 0) HitDialogItem(dialog, item);
 }
 
-}  // namespace
+} // namespace
 
 void HitDialogItem(DialogPtr dialog, SInt16 item) {
     if (dialog->hit) return;
@@ -154,7 +158,8 @@ DialogPtr GetNewDialog(SInt16 dialogID, void* storage, WindowPtr behind) {
     gDialogsByWindow[dialog->window] = dialog;
     gLiveDialogs.insert(dialog);
     dialog->handler = InstallWindowEventHandler(dialog->window, DialogEventHandler, dialog);
-    for (SInt16 item = 1; item <= CountDITL(dialog); ++item) MakeItemWidget(dialog, item);
+    for (SInt16 item = 1; item <= CountDITL(dialog); ++item)
+        MakeItemWidget(dialog, item);
     DrawDialog(dialog);
     if (dlog.visible) ShowWindow(dialog->window);
     return dialog;
@@ -165,21 +170,28 @@ void DisposeDialog(DialogPtr dialog) {
     RemoveEventHandler(dialog->handler);
     gDialogsByWindow.erase(dialog->window);
     gLiveDialogs.erase(dialog);
-    for (DialogItemRecord& r : dialog->items) delete r.widget;
+    for (DialogItemRecord& r : dialog->items)
+        delete r.widget;
     DisposeWindow(dialog->window);
     delete dialog;
     SetMemError(noErr);
 }
 
-WindowPtr GetDialogWindow(DialogPtr dialog) { return IsLiveDialog(dialog) ? dialog->window : nullptr; }
-CGrafPtr GetDialogPort(DialogPtr dialog) { return IsLiveDialog(dialog) ? GetWindowPort(dialog->window) : nullptr; }
+WindowPtr GetDialogWindow(DialogPtr dialog) {
+    return IsLiveDialog(dialog) ? dialog->window : nullptr;
+}
+CGrafPtr GetDialogPort(DialogPtr dialog) {
+    return IsLiveDialog(dialog) ? GetWindowPort(dialog->window) : nullptr;
+}
 
 DialogPtr GetDialogFromWindow(WindowPtr window) {
     auto it = gDialogsByWindow.find(window);
     return it == gDialogsByWindow.end() ? nullptr : it->second;
 }
 
-SInt16 CountDITL(DialogPtr dialog) { return IsLiveDialog(dialog) ? SInt16(dialog->items.size()) : 0; }
+SInt16 CountDITL(DialogPtr dialog) {
+    return IsLiveDialog(dialog) ? SInt16(dialog->items.size()) : 0;
+}
 
 SInt16 GetDialogItemKind(DialogPtr dialog, SInt16 item) {
     const DialogItemRecord* r = ItemOf(dialog, item);
@@ -233,6 +245,23 @@ SInt16 GetDialogKeyboardFocusItem(DialogPtr dialog) {
     return 0;
 }
 
+namespace {
+
+QLineEdit* FocusedField(DialogPtr dialog) {
+    const SInt16 item = GetDialogKeyboardFocusItem(dialog);
+    return item > 0 ? qobject_cast<QLineEdit*>(dialog->items[size_t(item - 1)].widget) : nullptr;
+}
+
+} // namespace
+
+void DialogCut(DialogPtr dialog) {
+    if (QLineEdit* field = IsLiveDialog(dialog) ? FocusedField(dialog) : nullptr) field->cut();
+}
+
+void DialogCopy(DialogPtr dialog) {
+    if (QLineEdit* field = IsLiveDialog(dialog) ? FocusedField(dialog) : nullptr) field->copy();
+}
+
 SInt16 GetDialogItemValue(DialogPtr dialog, SInt16 item) {
     const DialogItemRecord* r = ItemOf(dialog, item);
     return r ? r->value : 0;
@@ -274,6 +303,20 @@ void HiliteDialogItem(DialogPtr dialog, SInt16 item, SInt16 hilite) {
         r->hilite = hilite;
         SyncItemWidget(dialog, item);
     }
+}
+
+SInt16 GetDialogItemHilite(DialogPtr dialog, SInt16 item) {
+    const DialogItemRecord* r = ItemOf(dialog, item);
+    return r ? r->hilite : 0;
+}
+
+SInt32 GetDialogItemReference(DialogPtr dialog, SInt16 item) {
+    const DialogItemRecord* r = ItemOf(dialog, item);
+    return r ? r->reference : 0;
+}
+
+void SetDialogItemReference(DialogPtr dialog, SInt16 item, SInt32 reference) {
+    if (DialogItemRecord* r = ItemOf(dialog, item)) r->reference = reference;
 }
 
 void HideDialogItem(DialogPtr dialog, SInt16 item) {
@@ -327,7 +370,8 @@ void DrawDialog(DialogPtr dialog) {
     EraseRect(&bounds);
     RGBBackColor(&oldBack);
     SetGWorld(savedPort, savedDevice);
-    for (SInt16 item = 1; item <= CountDITL(dialog); ++item) DrawPortItem(dialog, item);
+    for (SInt16 item = 1; item <= CountDITL(dialog); ++item)
+        DrawPortItem(dialog, item);
     QDFlushPortBuffer(port, nullptr);
 }
 
@@ -335,7 +379,8 @@ void ModalDialog(ModalFilterProc filter, SInt16* itemHit) {
     DialogPtr dialog = GetDialogFromWindow(FrontWindow());
     if (!dialog) {
         // No dialog in front: look for the frontmost one at all.
-        for (WindowPtr w = GetNextWindow(nullptr); w && !dialog; w = GetNextWindow(w)) dialog = GetDialogFromWindow(w);
+        for (WindowPtr w = GetNextWindow(nullptr); w && !dialog; w = GetNextWindow(w))
+            dialog = GetDialogFromWindow(w);
     }
     if (!dialog) {
         if (itemHit) *itemHit = 0;
@@ -346,7 +391,8 @@ void ModalDialog(ModalFilterProc filter, SInt16* itemHit) {
     ++dialog->modalDepth;
     EventLoopTimerRef idle = nullptr;
     if (filter) InstallEventLoopTimer(2.0 / 60, 2.0 / 60, IdleTimerProc, dialog, &idle);
-    while (!dialog->hit) RunNestedEventLoop();
+    while (!dialog->hit)
+        RunNestedEventLoop();
     if (idle) RemoveEventLoopTimer(idle);
     --dialog->modalDepth;
     dialog->filter = savedFilter;

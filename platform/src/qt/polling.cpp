@@ -95,3 +95,18 @@ UInt32 GetCaretTime() {
     int flash = QGuiApplication::styleHints()->cursorFlashTime();
     return flash <= 0 ? kNoBlinkCaretTicks : TicksFromMilliseconds(flash / 2);
 }
+
+// The desktop's key-repeat rate sets the interval; the wait before the first repeat follows its
+// press-and-hold time, kept to what keyboards commonly use.
+void GetAutoRepeatTicks(UInt32* firstDelay, UInt32* interval) {
+    UInt32 first = 30;
+    UInt32 every = 2;
+    if (QGuiApplication::instance()) {
+        const int rate = QGuiApplication::styleHints()->keyboardAutoRepeatRate();
+        if (rate > 0) every = std::clamp<UInt32>(UInt32(60 / rate), 1, 30);
+        first = std::clamp<UInt32>(
+            TicksFromMilliseconds(QGuiApplication::styleHints()->mousePressAndHoldInterval()), 15, 60);
+    }
+    if (firstDelay) *firstDelay = first;
+    if (interval) *interval = every;
+}
