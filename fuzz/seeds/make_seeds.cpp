@@ -456,6 +456,19 @@ void SideRecordSeeds() {
     Seed("side_records", "overlay", Framed().Byte(6).Rest(WithHeader(kOverlayTag, Host32s({1, 2}))).bytes);
 }
 
+// The program's own key tables, and picture-button entries as the dialogs that use them store them.
+void DialogTableSeeds() {
+    for (const ResID id : {403, 404})
+        if (Handle h = GetResource(FourCC("Cmd#"), id))
+            Seed("dialog_tables", "keys" + std::to_string(id), Of(h));
+    Bytes pictures;
+    for (const UInt16 field : {UInt16(8), UInt16(200), UInt16(201), UInt16(202), UInt16(32), UInt16(210),
+                               UInt16(211), UInt16(212)})
+        pictures = Put16(pictures, pictures.size(), field, true);
+    Seed("dialog_tables", "pictures", Framed().Byte(8 + 1).Rest(pictures).bytes);
+    Seed("dialog_tables", "cut", Framed().Byte(8 + 2).Rest({0, 8, 0}).bytes);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -480,5 +493,6 @@ int main(int argc, char** argv) {
     QueueSeeds();
     ColorTableSeeds();
     SideRecordSeeds();
+    DialogTableSeeds();
     return 0;
 }
