@@ -1,18 +1,21 @@
 // The program as it runs, scrolling the instructions in the settings given on the command line, for a
 // person (or a screenshot script) to look at: pacing mode 0-5, the output (upright, mirror, flip, turn or
-// turn-back) and the background kind. It starts the program normally, applies the settings, starts
-// scrolling and prints "scrolling"; it quits on SIGTERM like the program.
-//   scroll_look [pacing] [output] [background kind]
+// turn-back) and the background kind, and with "stops" named bookmarks that the text stops at for two
+// seconds after a start delay of two seconds. It starts the program normally, applies the settings,
+// starts scrolling and prints "scrolling"; it quits on SIGTERM like the program.
+//   scroll_look [pacing] [output] [background kind] [stops]
 #include "foundation/app_paths.h"
 #include "platform/application.h"
 #include "platform/resources.h"
 #include "platform/single_instance.h"
 #include "prefs/prefs_fields.h"
+#include "scroll/bookmarks.h"
 #include "scroll/pause.h"
 #include "scroll/prompter_window.h"
 #include "shell/mode_switching.h"
 #include "shell/shell_globals.h"
 #include "shell/startup.h"
+#include "textengine/text_engine.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,6 +32,22 @@ void ApplyOutput(const char* output) {
     if (std::strcmp(output, "turn") == 0) rotation = 1;
     if (std::strcmp(output, "turn-back") == 0) rotation = -1;
     SetPref(p, kPrefRotation, rotation);
+}
+
+// Bookmarks at the starts of a few lines, named, and the text stopping at each for two seconds.
+void SetStops() {
+    SetPref(gThePreferences, kPrefPauseAtBookmarks, 1);
+    SetPref(gThePreferences, kPrefSecondsToPause, 2);
+    const char* names[] = {"\x0A"
+                           "First stop",
+                           "\x0B"
+                           "Second stop"};
+    for (SInt16 slot = 0; slot < 2; ++slot) {
+        SInt32 start = 0, end = 0;
+        WEGetLineRange(8 + slot * 8, &start, &end, ScrollWEHandle);
+        SetBookmark(slot, start, 0);
+        SetBookmarkName(slot, reinterpret_cast<ConstStr255Param>(names[slot]));
+    }
 }
 
 void Quit(void*) {
@@ -62,8 +81,13 @@ int main(int argc, char** argv) {
     SetPref(p, kPrefCueMarkerShown, 1);
     PutScrollTextInBox(false);
     SetPref(p, kPrefFullScreen, 1);
+    const bool stops = argc > 4 && std::strcmp(argv[4], "stops") == 0;
+    if (stops) SetStops();
     StartScroll(1);
-    PauseOff(0);
+    if (stops)
+        DelayScrollStart(2);
+    else
+        PauseOff(0);
     std::printf("scrolling\n");
     std::fflush(stdout);
     RunApplicationEventLoop();
