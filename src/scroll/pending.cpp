@@ -55,8 +55,7 @@ void GetNewText(SInt16) {
     if (styles) DisposeHandle(styles);
 }
 
-// No bookmarks or soft returns until the script's edit window keeps them, so offsets are the same in both.
-void AdjustBookmarks(SInt32, SInt32, SInt32) {}
+// No soft returns until the script's edit window keeps them, so offsets are the same in both.
 
 void AdjustFakeReturns(SInt32, SInt32) {}
 
@@ -151,26 +150,19 @@ bool RequiresOffscreens() {
            GetPref(p, kPrefBackgroundKind) || GetPref(p, kPrefOverlaysOn);
 }
 
-// ---- Pacing, pause and highlight ----
+// ---- Pacing and highlight ----
 #include "scroll/highlight.h"
 #include "scroll/pacing.h"
 #include "scroll/pause.h"
 
 double gScrollThis = 0;
 SInt32 gTimer = 0;
-SInt32 gDelayScroll = 0;
-
-void PauseOn() {}
-void PauseOff(SInt16) {
-    SetPausedForTesting(false);
-}
 
 // ---- Edit window and bookmarks ----
 #include "scroll/bookmarks.h"
 #include "scroll/edit_window.h"
 
 WEReference EditWEHandle = nullptr;
-Handle gBookmarkList = nullptr;
 
 void NewEditWindowSize(SInt16, SInt16) {}
 void SetEditWindowTextRect() {}
@@ -194,59 +186,14 @@ void OpenTextEditWindow() {}
 void CloseEditWindow(SInt16) {}
 void UpdateEditWindow() {}
 
-namespace {
-bool gPausedForTesting = false;
-} // namespace
-
-void SetPausedForTesting(bool paused) {
-    gPausedForTesting = paused;
-}
-
-bool IsPaused() {
-    return gPausedForTesting;
-}
-
-// ---- Bookmark stops ----
+// ---- The bookmarks menu, the list window and the mark character dialog ----
 #include "scroll/bookmarks.h"
 
-SInt32 gPausedHere = -1;
-
-namespace {
-SInt32 gTestBookmarkDistance = kNoBookmarkAhead;
-SInt32 gTestBookmarkOffset = -1;
-} // namespace
-
-void SetNextBookmarkForTesting(SInt32 distance, SInt32 offset) {
-    gTestBookmarkDistance = distance;
-    gTestBookmarkOffset = distance == kNoBookmarkAhead ? -1 : offset;
-}
-
-SInt32 GetDistanceToNextBookmark(SInt32* offset) {
-    if (offset) *offset = gTestBookmarkOffset;
-    return gTestBookmarkDistance;
-}
-
-// No bookmarks are kept yet, so no page follows.
-SInt32 GetNextPage(SInt32, SInt32* line) {
-    if (line) *line = -1;
-    return -1;
-}
-
-// ---- Bookmark slots: the storing calls of the document code and file opening ----
-
-SInt32 gNumBookmarks = 0;
-Handle gBookmarkNames = nullptr;
 UInt8 gBookmarkCharacter = 0xB5;
 // Without the dialog the character already chosen stands; none chosen counts as a cancel.
 bool GetMarkCharacter() {
     return gBookmarkCharacter != 0;
 }
-bool BookmarksAreKept() {
-    return false;
-}
-void SetBookmark(SInt16, SInt32, SInt16) {}
-void CleanUpBookmarkList(SInt16) {}
-void SetBookmarkName(SInt16, ConstStr255Param) {}
 void SetBookmarkMenuItem(SInt32, SInt16, SInt16) {}
 void SetBookmarkListText(SInt16) {}
 
@@ -268,7 +215,6 @@ void PutEditTextInBox() {}
 #include "scroll/scroll_dialogs.h"
 
 // Until the dialogs exist they are never open.
-DialogPtr gScrollDialog = nullptr;
 DialogPtr gSizeDialog = nullptr;
 DialogPtr gSpacingDialog = nullptr;
 

@@ -46,6 +46,8 @@ SInt32 ScrollScrollThisMuch(SInt32 pixels, SInt16 mode);
 SInt32 ClampScrollPixels(SInt32 pixels);
 // Scrolls so that the character stands at the cue (positions measured from the cue) or at the top.
 void ScrollScrollToCharacter(SInt32 offset, SInt16 mode);
+// Brings the next set bookmark in the direction (1 on, -1 back) to the cue.
+void ScrollJumpToBookmark(SInt16 direction);
 SInt32 ScrollScrollToBeginning(SInt16 mode);
 SInt32 ScrollScrollToEnd(SInt16 mode);
 // Moves by pixels in steps that double and then halve again, drawing each.

@@ -2,7 +2,11 @@
 #include "scroll/scroll_position.h"
 
 #include "media/media_services.h"
+#include "prefs/prefs_fields.h"
+#include "scroll/bookmarks.h"
+#include "scroll/cue_marker.h"
 #include "scroll/prompter_window.h"
+#include "textengine/text_engine.h"
 
 #include <array>
 #include <cstdlib>
@@ -57,4 +61,24 @@ void JumpScroll(SInt32 pixels) {
     const SInt32 count = PlanJumpScroll(pixels, steps);
     for (SInt32 i = 0; i < count; ++i)
         ScrollScrollThisMuch(steps[size_t(i)], 0);
+}
+
+// The search passes over a bookmark already standing at the cue, so that repeated jumps walk on from one
+// bookmark to the next.
+void ScrollJumpToBookmark(SInt16 direction) {
+    const SInt16 savedDirection = GetPref(gThePreferences, kPrefScrollDirection);
+    SetPref(gThePreferences, kPrefScrollDirection, direction);
+    SInt32 offset = -1;
+    SInt32 distance = GetDistanceToNextBookmark(&offset);
+    const bool atCue = distance != kNoBookmarkAhead && ScrollWEHandle &&
+                       WEOffsetToLine(offset, ScrollWEHandle) ==
+                           WEOffsetToLine(GetScrollAdjustedCharacter(), ScrollWEHandle);
+    if (distance == 0 || atCue) {
+        const SInt32 savedPausedHere = gPausedHere;
+        gPausedHere = offset;
+        distance = GetDistanceToNextBookmark(&offset);
+        gPausedHere = savedPausedHere;
+    }
+    SetPref(gThePreferences, kPrefScrollDirection, savedDirection);
+    if (distance != kNoBookmarkAhead) ScrollScrollToCharacter(offset, 0);
 }

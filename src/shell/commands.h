@@ -15,6 +15,9 @@ enum : SInt16 {
     kOpenItem = 2,
     kQuitItem = 22,
     kScrollMenuID = 133,
+    kScrollControlItem = 8,
+    kPauseToggleItem = 10,
+    kBookmarksMenuID = 135,
 };
 
 // Carries out a command; non-zero when the command was not taken, so the platform's own handling runs.

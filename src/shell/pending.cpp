@@ -22,9 +22,13 @@ void CreateWindowName(SInt16) {}
 #include "platform/file_io.h"
 #include "platform/memory.h"
 #include "platform/text_encoding.h"
+#include "scroll/bookmarks.h"
 #include "scroll/pacing.h"
+#include "scroll/pause.h"
 #include "scroll/prompter_window.h"
+#include "scroll/scroll_control.h"
 #include "scroll/scroll_engine.h"
+#include "scroll/scroll_position.h"
 #include "shell/about_box.h"
 #include "shell/commands.h"
 #include "shell/desktop_events.h"
@@ -38,10 +42,16 @@ void CreateWindowName(SInt16) {}
 #include "shell/shell_services.h"
 #include "textengine/text_engine.h"
 
-// Quitting and opening a script are the commands before the command dispatch exists. Opening replaces the
+// Quitting, opening a script, the scroll control dialog, the pause toggle and going to a bookmark are the
+// commands before the command dispatch exists. Opening replaces the
 // text, so with unsaved changes it waits for the save question that the timer asks first.
 SInt32 DoCommand(MenuCommand command) {
     if (command == MakeMenuCommand(kFileMenuID, kQuitItem)) gQuitting = true;
+    if (command == MakeMenuCommand(kScrollMenuID, kScrollControlItem)) DoScrollControl();
+    if (command == MakeMenuCommand(kScrollMenuID, kPauseToggleItem) && gScrollOn)
+        IsPaused() ? PauseOff(0) : PauseOn();
+    if (SInt16(command >> 16) == kBookmarksMenuID)
+        return GoToBookmark(SInt16((command & 0xFFFF) - 1)) ? 0 : -1;
     if (command == MakeMenuCommand(kFileMenuID, kOpenItem)) {
         if (gDontQuitWithoutSaving) gNeedToCheckText = true;
         if (gQueueIsDirty) gNeedToCheckQueue = true;
@@ -57,7 +67,7 @@ SInt32 DoCommand(MenuCommand command) {
 }
 
 // Command-Q quits, F2 starts scrolling and escape stops it, command-O opens, command-S saves (with shift:
-// under another name); in edit mode other keys type into the prompter.
+// under another name), the bookmark and pause keys; in edit mode other keys type into the prompter.
 OSStatus DoKeyDown(const PlatformEvent& event) {
     if ((event.modifiers & cmdKey) && (event.charCode == 'q' || event.charCode == 'Q')) {
         DoCommand(MakeMenuCommand(kFileMenuID, kQuitItem));
@@ -71,6 +81,26 @@ OSStatus DoKeyDown(const PlatformEvent& event) {
         if (gScrollOn) StopScroll();
         return noErr;
     }
+    // While scrolling: space pauses and resumes, option-shift up and down jump between bookmarks.
+    if (gScrollOn && (event.keyCode == kKeySpace || event.charCode == 'p' || event.charCode == 'P'))
+        return DoCommand(MakeMenuCommand(kScrollMenuID, kPauseToggleItem)), noErr;
+    if (gScrollOn && (event.modifiers & optionKey) && (event.modifiers & shiftKey) &&
+        (event.keyCode == kKeyUp || event.keyCode == kKeyDown))
+        return ScrollJumpToBookmark(event.keyCode == kKeyUp ? -1 : 1), noErr;
+    // Option and a digit set that bookmark (option-0 the tenth) at the reading position; command and a
+    // digit go to it.
+    constexpr UInt8 kDigitKeys[10] = {kKey1, kKey2, kKey3, kKey4, kKey5, kKey6, kKey7, kKey8, kKey9, kKey0};
+    for (SInt16 slot = 0; slot < 10; ++slot) {
+        if (event.keyCode != kDigitKeys[slot] || !(event.modifiers & (optionKey | cmdKey))) continue;
+        if (event.modifiers & optionKey)
+            SetBookmark(slot, -1, 1);
+        else
+            DoCommand(MakeMenuCommand(kBookmarksMenuID, SInt16(slot + 1)));
+        return noErr;
+    }
+    // Command-K opens the scroll control dialog until the scroll menu holds it.
+    if ((event.modifiers & cmdKey) && (event.charCode == 'k' || event.charCode == 'K'))
+        return DoCommand(MakeMenuCommand(kScrollMenuID, kScrollControlItem)), noErr;
     if (event.modifiers & cmdKey) {
         switch (event.charCode) {
         case 'o':

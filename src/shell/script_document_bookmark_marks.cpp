@@ -1,5 +1,5 @@
-// Bookmarks kept as marker characters inside a document's text: inserted for the save, taken out again
-// (each becoming a bookmark) after it and after every load.
+// Bookmarks kept as marker characters inside a document's text: inserted into the bytes a save writes
+// (the text in memory never holds them), taken out again (each becoming a bookmark) after a load.
 #include "platform/memory.h"
 #include "scroll/bookmarks.h"
 #include "shell/script_documents.h"
@@ -9,30 +9,26 @@
 #include <cstring>
 #include <vector>
 
-void AddBookmarksToText() {
-    if (!BookmarksAreKept()) return;
-    if (!myTextResource || !gBookmarkList || gNumBookmarks <= 0) return;
+void AddBookmarksToText(std::vector<UInt8>& text) {
+    if (!gBookmarkList || gNumBookmarks <= 0) return;
     const Size slots = std::min(Size(gNumBookmarks), GetHandleSize(gBookmarkList) / 4);
     // Offsets in text order, so that each marker's place can be shifted by the markers before it; empty
     // slots and offsets outside the text get no marker.
     std::vector<SInt32> offsets;
-    const Size textSize = GetHandleSize(myTextResource);
     for (Size i = 0; i < slots; ++i) {
         SInt32 offset;
         std::memcpy(&offset, *gBookmarkList + i * 4, 4);
-        if (offset >= 0 && offset <= textSize) offsets.push_back(offset);
+        if (offset >= 0 && size_t(offset) <= text.size()) offsets.push_back(offset);
     }
     std::sort(offsets.begin(), offsets.end());
-    Size inserted = 0;
+    size_t inserted = 0;
     for (SInt32 offset : offsets) {
-        if (SpliceHandle(myTextResource, offset + inserted, 0, &gBookmarkCharacter, 1) != noErr) break;
+        text.insert(text.begin() + std::ptrdiff_t(size_t(offset) + inserted), gBookmarkCharacter);
         ++inserted;
     }
 }
 
 void SetBookmarkMenu(bool setBookmarks) {
-    // Markers that no bookmark could take over stay in the text.
-    if (!BookmarksAreKept()) return;
     if (!myTextResource || gBookmarkCharacter == 0) return;
     UInt8* text = reinterpret_cast<UInt8*>(*myTextResource);
     const Size size = GetHandleSize(myTextResource);

@@ -112,10 +112,11 @@ void LoadBookmarks(const std::string& documentName) {
     Handle list = CopyOfKept(FourCC("BkMk"), kSideDataID);
     if (!list) return;
     CheckBookmarkCompatibility(&list, true);
+    // Slot by slot as stored, empty slots included, so that the names stay with their bookmarks.
     for (Size at = 0; list && at + 4 <= GetHandleSize(list); at += 4) {
         SInt32 offset;
         std::memcpy(&offset, *list + at, 4);
-        SetBookmark(-1, offset, 0);
+        AppendStoredBookmark(offset);
     }
     if (list) DisposeHandle(list);
 

@@ -89,9 +89,13 @@ Handle MakeHeadedResource(ResType tag, Handle content) {
     return resource;
 }
 
+// While bookmarks are stored, the list as it is now is what is saved (bookmarks the user removed do not
+// come back from the loaded file), as resources or as marks in the text. While they are not, the
+// document's own stored bookmarks travel on as they came.
 bool AddLiveBookmarks() {
-    if (!gBookmarkList || gNumBookmarks <= 0) return false;
-    if (!PrefOn(kPrefSaveBookmarks) || GetPref(gThePreferences, kPrefBookmarkStorage) != 2) return true;
+    if (!PrefOn(kPrefSaveBookmarks)) return false;
+    if (!gBookmarkList || gNumBookmarks <= 0 || GetPref(gThePreferences, kPrefBookmarkStorage) != 2)
+        return true;
     if (Handle list = MakeHeadedResource(kBookmarkTag, gBookmarkList))
         AddNamedResource(list, FourCC("BkMk"), kSideDataID, "Bookmarks");
     if (gBookmarkNames)
@@ -218,17 +222,16 @@ void ReportSaveFailure(OSErr err) {
                        "); the file on disk was left as it was.");
 }
 
-// The current text as it goes to disk: with the bookmark marker characters when bookmarks are kept that way.
+// The current text as it goes to disk: with the bookmark marker characters when bookmarks are kept that
+// way. The text in memory stays as it is, so a marker-like character the user typed survives the save.
 std::vector<UInt8> TextForDisk() {
     if (gTextHasChanged) GetNewText(0);
-    const bool marks = BookmarksAsMarks();
-    if (marks) AddBookmarksToText();
     std::vector<UInt8> bytes;
     if (myTextResource) {
         const UInt8* text = reinterpret_cast<const UInt8*>(*myTextResource);
         bytes.assign(text, text + GetHandleSize(myTextResource));
     }
-    if (marks) SetBookmarkMenu(false);
+    if (BookmarksAsMarks()) AddBookmarksToText(bytes);
     return bytes;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/types.h"
 
 #include <string>
+#include <vector>
 
 // Puts the instructions document in the prompter (flag 1: as the start-up choice that shows them
 // scrolling); ReloadLastFile opens the last script (flag 1: and starts where it was left).
@@ -63,9 +64,10 @@ Handle LoadStyleResource(ResID id, bool onlyIfStyled);
 // Adds the memory-form style handle to the current resource file as 'styl' 128 in stored form.
 void AddStyleResource(Handle styles);
 
-// Inserts the bookmark marker character into myTextResource at every bookmark; SetBookmarkMenu removes
-// every marker again and, when setBookmarks, sets a bookmark where each one stood.
-void AddBookmarksToText();
+// Inserts the bookmark marker character into text (the bytes a save writes) at every bookmark;
+// SetBookmarkMenu removes every marker from myTextResource and, when setBookmarks, sets a bookmark where
+// each one stood.
+void AddBookmarksToText(std::vector<UInt8>& text);
 void SetBookmarkMenu(bool setBookmarks);
 
 // ---- The side file ----

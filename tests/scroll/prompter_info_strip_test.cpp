@@ -77,9 +77,9 @@ TEST_F(InfoStrip, TimesAreWholeSecondsRoundedUpAndTheFinishIsDashesWithoutAnEnd)
     EXPECT_EQ(GetScrollTicksPassed(), 0);
     EXPECT_EQ(FieldText(kInfoTimer), "Scrolled 0 second");
     EXPECT_EQ(FieldText(kInfoMode), "Editing");
-    SetPausedForTesting(true);
+    PauseOn();
     EXPECT_EQ(FieldText(kInfoPause), "Paused");
-    SetPausedForTesting(false);
+    PauseOff(0);
     EXPECT_EQ(FieldText(kInfoPause), "Running");
     gFileName = "News at six";
     EXPECT_EQ(FieldText(kInfoEnd), "News at six");

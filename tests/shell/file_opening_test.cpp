@@ -365,7 +365,8 @@ TEST_F(FileInsertingTest, InsertedDocumentBringsItsBookmarksAfterTheDocumentsOwn
     EXPECT_EQ(PrompterText(), "Hello worldABCDEFGHIJ");
     // -1 stays an empty slot and an offset past the inserted text becomes one.
     EXPECT_EQ(BookmarkSlots(), (std::vector<SInt32>{1, 3, 13, -1, -1}));
-    EXPECT_EQ(BookmarkNamesBytes(), std::string("\2\0\1a\1b", 6)) << "names past the count need no splice";
+    EXPECT_EQ(BookmarkNamesBytes(), std::string("\4\0\1a\1b\3One\3Two", 14))
+        << "names past the count need no splice; the inserted names follow their bookmarks";
 }
 
 TEST_F(FileOpeningTest, InsertedBookmarksTakeTheirPlaceAmongTheOldOnesPast32767) {

@@ -537,8 +537,34 @@ TEST_F(ScriptDocumentTest, BackupIsReplacedOnTheSecondSave) {
     }
 }
 
-TEST_F(ScriptDocumentTest, BookmarkMarkersStayInTheTextWhileNoBookmarkCanHoldThem) {
-    ASSERT_FALSE(BookmarksAreKept()) << "once bookmarks are kept, markers become bookmarks and back";
+TEST_F(ScriptDocumentTest, StoredBookmarksOpenSlotForSlotAndAreSavedAsTheListNowStands) {
+    SetPref(gThePreferences, kPrefSaveBookmarks, 1);
+    SetPref(gThePreferences, kPrefBookmarkStorage, 2);
+    const auto w = [] { return Writer{false, {}}; };
+    const std::vector<UInt8> names = w().U16(3).PString("Intro").PString("").PString("End").bytes;
+    const std::vector<Res> side = {
+        {FourCC("BkMk"), 128, "Bookmarks", w().Header(FourCC("BkMk")).U32(9).U32(UInt32(-1)).U32(2).bytes},
+        {FourCC("BmkN"), 128, "Bookmark Names", w().Header(FourCC("BkMk")).Raw(names).bytes}};
+    ASSERT_TRUE(Load("Old.txt", "0123456789", side));
+    ASSERT_EQ(gNumBookmarks, 3) << "an empty slot stays a slot, so the names keep their bookmarks";
+    EXPECT_EQ(GetBookmarkOffset(0), 9);
+    EXPECT_EQ(GetBookmarkOffset(1), -1);
+    EXPECT_EQ(GetBookmarkOffset(2), 2);
+    EXPECT_EQ(HandleBytes(gBookmarkNames), names);
+
+    ASSERT_EQ(DoSave(-1), noErr);
+    EXPECT_EQ(ReadSide(SideFilePath(dir.File("Old.txt"))), side) << "saved unchanged, byte for byte";
+
+    UnsetBookmark(2);
+    ASSERT_EQ(DoSave(-1), noErr);
+    const std::vector<Res> saved = ReadSide(SideFilePath(dir.File("Old.txt")));
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(saved[0].data, w().Header(FourCC("BkMk")).U32(9).bytes)
+        << "the removed bookmarks do not return";
+    EXPECT_EQ(saved[1].data, w().Header(FourCC("BkMk")).U16(1).PString("Intro").bytes);
+}
+
+TEST_F(ScriptDocumentTest, BookmarkMarkersBecomeBookmarksAndAreSavedAsMarkersAgain) {
     SetPref(gThePreferences, kPrefSaveBookmarks, 1);
     SetPref(gThePreferences, kPrefBookmarkStorage, 1);
     gBookmarkCharacter = 0xB5;
@@ -546,15 +572,28 @@ TEST_F(ScriptDocumentTest, BookmarkMarkersStayInTheTextWhileNoBookmarkCanHoldThe
                                "abc\xB5"
                                "def\xB5";
     ASSERT_TRUE(Load("Marks.txt", marked, {}));
-    EXPECT_EQ(HandleBytes(myTextResource), Text(marked)) << "stripped markers would be lost on the next save";
+    EXPECT_EQ(HandleBytes(myTextResource), Text("abcdef"));
+    ASSERT_EQ(gNumBookmarks, 3);
+    EXPECT_EQ(std::vector<SInt32>(reinterpret_cast<SInt32*>(*gBookmarkList),
+                                  reinterpret_cast<SInt32*>(*gBookmarkList) + 3),
+              (std::vector<SInt32>{0, 3, 6}))
+        << "each marker's place in the text without the markers before it, the very end included";
     ASSERT_EQ(DoSave(-1), noErr);
     EXPECT_EQ(ReadBytes(dir.File("Marks.txt")), Text(marked));
-    EXPECT_EQ(HandleBytes(myTextResource), Text(marked));
+    EXPECT_EQ(HandleBytes(myTextResource), Text("abcdef")) << "the text in memory never holds the markers";
+    EXPECT_FALSE(FileExists(dir.File("Marks.txt.rsrc"))) << "marks go into the text only";
+
+    // A marker-like character the user typed stays in memory across a save with marks.
+    SetHandleSize(myTextResource, 7);
+    (*myTextResource)[6] = char(0xB5);
+    ASSERT_EQ(DoSave(-1), noErr);
+    EXPECT_EQ(HandleBytes(myTextResource), Text("abcdef\xB5"));
 
     SetPref(gThePreferences, kPrefBookmarkStorage, 2);
-    ASSERT_TRUE(GetText(1));
+    ASSERT_TRUE(Load("Micro.txt", marked, {}));
     EXPECT_EQ(HandleBytes(myTextResource), Text(marked))
-        << "the marker is ordinary text when bookmarks are not kept as marks";
+        << "the character is ordinary text in a document not saved with marks";
+    EXPECT_EQ(gNumBookmarks, 0);
 }
 
 TEST_F(ScriptDocumentTest, AResourceScriptFileLoadsTheScriptByIndexWithItsCompanions) {

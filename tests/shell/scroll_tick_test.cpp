@@ -1,6 +1,6 @@
 // The scroll tick under the fake clock on the instructions script: whole-pixel motion without drift, the
-// smoothness countdown, exact bookmark stops with their deferred pause and delay, the speed ramp through a
-// reversal, the end of the text and paused calls.
+// smoothness countdown, exact bookmark stops at bookmarks set in the text with their deferred pause and
+// delay, the speed ramp through a reversal, the end of the text and paused calls.
 #include "program_fixture.h"
 
 #include "media/media_services.h"
@@ -8,6 +8,7 @@
 #include "scroll/bookmarks.h"
 #include "scroll/pacing.h"
 #include "scroll/pause.h"
+#include "scroll/prompter_window.h"
 #include "scroll/scroll_engine.h"
 #include "scroll/scroll_position.h"
 #include "shell/desktop_events.h"
@@ -16,6 +17,7 @@
 #include "shell/scroll_tick.h"
 #include "shell/shell.h"
 #include "shell/startup.h"
+#include "textengine/text_engine.h"
 
 #include <cmath>
 #include <cstring>
@@ -51,8 +53,8 @@ class ScrollTick : public ProgramTest {
     }
 
     void TearDown() override {
-        SetNextBookmarkForTesting(kNoBookmarkAhead, -1);
-        SetPausedForTesting(false);
+        CleanUpBookmarkList(1);
+        PauseOff(0);
         gSpeedDivisor = 1.0;
         ProgramTest::TearDown();
     }
@@ -63,6 +65,20 @@ class ScrollTick : public ProgramTest {
         gTimer = SaveTimertoTimerDelay(smoothness, 1);
         gScrollThis = 0;
         StartScrollTickClock(TickCount());
+    }
+
+    // The first line start whose distance from the cue is at least pixels in the direction (negative
+    // ahead), with that distance.
+    std::pair<SInt32, SInt32> LineAtLeast(SInt32 pixels) {
+        for (SInt32 line = 0; line < WECountLines(ScrollWEHandle); ++line) {
+            SInt32 offset = 0, end = 0;
+            WEGetLineRange(line, &offset, &end, ScrollWEHandle);
+            const SInt32 distance = GetScrollDistanceToCharacter(offset);
+            if (pixels < 0 ? distance <= pixels : distance >= pixels && distance < pixels + 40)
+                return {offset, distance};
+        }
+        ADD_FAILURE() << "no line " << pixels << " pixels away";
+        return {-1, 0};
     }
 
     // One tick later, one call of the scroll tick; the pixels the text moved (negative on).
@@ -149,46 +165,54 @@ TEST_F(ScrollTick, TheHighlightLookAheadLeavesTheOwedPixelsAsTheyWere) {
 TEST_F(ScrollTick, ABookmarkAheadStopsTheTextExactlyAndPausesThroughSlotZero) {
     SetPref(gThePreferences, kPrefPauseAtBookmarks, 1);
     SetPref(gThePreferences, kPrefSecondsToPause, 3);
-    gScrollDistance = 50.0;
-    SetNextBookmarkForTesting(-30, 1234);
-    EXPECT_EQ(Tick(), -30);
+    gScrollDistance = 150.0;
+    const auto [offset, distance] = LineAtLeast(-30);
+    ASSERT_GT(distance, -150);
+    SetBookmark(-1, offset, 0);
+    EXPECT_EQ(Tick(), distance);
+    EXPECT_EQ(GetScrollDistanceToCharacter(offset), 0) << "the bookmark's line stands exactly at the cue";
     EXPECT_EQ(gScrollThis, 0.0);
     EXPECT_EQ(gSavedMid, 133);
     EXPECT_EQ(gSavedMitem, 10);
-    EXPECT_EQ(gPausedHere, 1234);
+    EXPECT_EQ(gPausedHere, offset);
     EXPECT_TRUE(gForceBreakUpReset);
     EXPECT_EQ(gDelayScroll, 180);
 
     breakitup = 5;
     TimerAction();
     EXPECT_EQ(gSavedMid, 0) << "the pause toggle ran from slot 0 on the next call";
+    EXPECT_TRUE(IsPaused());
 
-    // Paused at the bookmark, the text resumes by itself after three seconds.
-    SetNextBookmarkForTesting(kNoBookmarkAhead, -1);
-    SetPausedForTesting(true);
+    // Paused at the bookmark, the text resumes by itself after three seconds, and leaves the bookmark.
     for (int tick = 1; tick < 180; ++tick) {
-        Tick();
+        ASSERT_EQ(Tick(), 0) << "tick " << tick;
         ASSERT_TRUE(IsPaused()) << "tick " << tick;
     }
     Tick();
     EXPECT_FALSE(IsPaused());
     EXPECT_EQ(gDelayScroll, 0);
+    EXPECT_EQ(Tick(), -150) << "the bookmark the text paused at does not stop it again";
 }
 
 TEST_F(ScrollTick, ABookmarkBeyondThisStepDoesNotStopIt) {
     SetPref(gThePreferences, kPrefPauseAtBookmarks, 1);
     gScrollDistance = 5.0;
-    SetNextBookmarkForTesting(-30, 1234);
+    const SInt32 ahead = LineAtLeast(-30).first;
+    SetBookmark(-1, ahead, 0);
     EXPECT_EQ(Tick(), -5);
     EXPECT_EQ(gSavedMid, 0);
-    ScrollScrollThisMuch(-100, 0);
+    ScrollScrollThisMuch(-200, 0);
     SetPref(gThePreferences, kPrefScrollDirection, -1);
-    SetNextBookmarkForTesting(30, 99);
-    EXPECT_EQ(Tick(), 5);
-    EXPECT_EQ(gSavedMid, 0);
-    SetNextBookmarkForTesting(3, 99);
-    EXPECT_EQ(Tick(), 3) << "reverse stops exactly too";
-    EXPECT_EQ(gSavedMid, 133);
+    const auto [behind, distance] = LineAtLeast(12);
+    SetBookmark(-1, behind, 0);
+    SInt32 moved = 0;
+    while (gSavedMid == 0 && moved < 100) {
+        const SInt32 step = Tick();
+        ASSERT_TRUE(step == 5 || gSavedMid == 133) << "moved " << moved;
+        moved += step;
+    }
+    EXPECT_EQ(moved, distance) << "reverse stops exactly too";
+    EXPECT_EQ(GetScrollDistanceToCharacter(behind), 0);
 }
 
 struct RampCase {
@@ -271,12 +295,12 @@ TEST_F(ScrollTick, PausedCallsNeitherCountDownNorOwePixels) {
     gScrollDistance = 2.0;
     UseSmoothness(7);
     const SInt32 countdown = gTimer;
-    SetPausedForTesting(true);
+    PauseOn();
     for (int tick = 0; tick < 50; ++tick)
         Tick();
     EXPECT_EQ(gTimer, countdown);
     EXPECT_EQ(gScrollThis, 0.0);
-    SetPausedForTesting(false);
+    PauseOff(0);
     for (int tick = 0; tick < 9; ++tick)
         EXPECT_EQ(Tick(), 0);
     EXPECT_EQ(Tick(), -20) << "ten ticks of motion after the pause, none for the paused ones";
@@ -285,7 +309,7 @@ TEST_F(ScrollTick, PausedCallsNeitherCountDownNorOwePixels) {
 TEST_F(ScrollTick, AStartDelayEndsThePauseAfterOneSecondOfCalls) {
     gScrollDistance = 1.0;
     gDelayScroll = 60;
-    SetPausedForTesting(true);
+    PauseOn();
     for (int tick = 1; tick < 60; ++tick) {
         Tick();
         ASSERT_TRUE(IsPaused()) << "tick " << tick;
