@@ -10,6 +10,7 @@
 #include "platform/text_drawing.h"
 #include "platform/windows.h"
 #include "prefs/prefs_fields.h"
+#include "scroll/label_font.h"
 #include "scroll/pacing.h"
 #include "scroll/pause.h"
 #include "scroll/prompter_compose.h"
@@ -29,7 +30,6 @@
 namespace {
 
 constexpr SInt16 kProgramTexts = 129;
-constexpr SInt16 kMonaco = 4;
 
 void Append(Str255 out, const UInt8* text, size_t length) {
     const size_t room = 255 - out[0];
@@ -117,16 +117,8 @@ void DrawStrip(const Rect& strip, SInt16 kind, bool showSize, bool showTimes) {
         MoveTo(strip.left, strip.top);
         LineTo(SInt16(strip.right - 1), SInt16(strip.bottom - 1));
     } else if (kind == 1) {
-        GrafPtr port;
-        GetPort(&port);
-        const SInt16 font = GetPortTextFont(port), size = GetPortTextSize(port), face = GetPortTextFace(port);
-        TextFont(kMonaco);
-        TextSize(9);
-        TextFace(0);
+        const SmallLabelFont labels;
         DrawFields(strip, showSize, showTimes);
-        TextFont(font);
-        TextSize(size);
-        TextFace(face);
     }
     RGBForeColor(&black);
 }

@@ -14,6 +14,7 @@
 #include "platform/windows.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/background_picture.h"
+#include "scroll/label_font.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_engine.h"
@@ -28,7 +29,6 @@ Handle gTabPics[kTabKindCount] = {};
 namespace {
 
 constexpr SInt16 kRulerHeight = 16;
-constexpr SInt16 kMonaco = 4;
 // A marker spans 6 pixels left and 5 right of its stop, from 4 pixels below the ruler's top.
 constexpr SInt16 kMarkerLeft = 6, kMarkerRight = 5, kMarkerTop = 4, kMarkerBottom = 15;
 // The markers' drawing index that takes the ruler's tab colour.
@@ -40,12 +40,7 @@ std::string TabPictureFolder() {
 }
 
 void DrawScale(const Rect& ruler) {
-    GrafPtr port;
-    GetPort(&port);
-    const SInt16 font = GetPortTextFont(port), size = GetPortTextSize(port), face = GetPortTextFace(port);
-    TextFont(kMonaco);
-    TextSize(9);
-    TextFace(0);
+    const SmallLabelFont labels;
     const SInt16 base = SInt16(ruler.bottom - 1);
     for (SInt32 step = 0; ruler.left + step < ruler.right; step += 10) {
         const SInt16 x = SInt16(ruler.left + step);
@@ -61,9 +56,6 @@ void DrawScale(const Rect& ruler) {
             LineTo(x, SInt16(base - (step % 50 == 0 ? 6 : 4)));
         }
     }
-    TextFont(font);
-    TextSize(size);
-    TextFace(face);
 }
 
 void DrawStops(const Rect& ruler) {
