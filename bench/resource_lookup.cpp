@@ -16,8 +16,9 @@ constexpr ResType kType = FourCC("TEXT");
 
 const std::string& BenchFile() {
     static const std::string path = [] {
-        std::string p = (std::filesystem::temp_directory_path() / ("orvalis-bench-" + std::to_string(getpid()) +
-                                                                   ".rsrc")).string();
+        std::string p =
+            (std::filesystem::temp_directory_path() / ("orvalis-bench-" + std::to_string(getpid()) + ".rsrc"))
+                .string();
         std::vector<std::string> data(kCount);
         ResourceForkContents contents;
         for (int i = 0; i < kCount; ++i) {
@@ -64,10 +65,11 @@ BENCHMARK(BM_GetAndReleaseEachById)->Unit(benchmark::kMillisecond);
 void BM_GetEachByIdLoaded(benchmark::State& state) {
     ResFileRefNum f = OpenResFile(BenchFile(), fsRdPerm);
     for (auto _ : state)
-        for (int i = 0; i < kCount; ++i) benchmark::DoNotOptimize(GetResource(kType, ResID(i)));
+        for (int i = 0; i < kCount; ++i)
+            benchmark::DoNotOptimize(GetResource(kType, ResID(i)));
     CloseResFile(f);
     state.SetItemsProcessed(state.iterations() * kCount);
 }
 BENCHMARK(BM_GetEachByIdLoaded)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace

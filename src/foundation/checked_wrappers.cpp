@@ -11,7 +11,9 @@
 namespace {
 
 // A handle or pointer with every bit set is a value no allocator gives: a sign of a stale variable.
-template <typename T> bool IsUnlikely(T p) { return reinterpret_cast<intptr_t>(p) == -1; }
+template <typename T> bool IsUnlikely(T p) {
+    return reinterpret_cast<intptr_t>(p) == -1;
+}
 
 // The message text immediately followed by a number, as every wrapper reports.
 void ReportWithNumber(const char* text, SInt32 number) {
@@ -23,11 +25,12 @@ void ReportWithNumber(const char* text, SInt32 number) {
 // Tries until the attempt succeeds or retries extra tries are used up.
 template <typename Attempt> auto Retry(SInt16 retries, Attempt attempt) {
     auto result = attempt();
-    for (SInt16 tries = 1; !result && tries <= retries; ++tries) result = attempt();
+    for (SInt16 tries = 1; !result && tries <= retries; ++tries)
+        result = attempt();
     return result;
 }
 
-}  // namespace
+} // namespace
 
 Handle MyNewHandle(Size size, SInt16 retries) {
     return Retry(retries, [&] { return NewHandle(size); });
@@ -78,8 +81,8 @@ Handle MyGetNamedResource(ResType type, ConstStr255Param name, SInt16 retries) {
     return Retry(retries, [&] { return GetNamedResource(type, name); });
 }
 
-Handle MyGet1IndResource(ResType type, SInt16 index, SInt16 retries, const char* file, SInt32 line, SInt32 reserved,
-                         bool searchPatches) {
+Handle MyGet1IndResource(ResType type, SInt16 index, SInt16 retries, const char* file, SInt32 line,
+                         SInt32 reserved, bool searchPatches) {
     if (!searchPatches) return Retry(retries, [&] { return Get1IndResource(type, index); });
     Handle found = Retry(retries, [&]() -> Handle {
         for (int i = kPatchResFileCount - 1; i >= 0; --i) {
@@ -125,8 +128,9 @@ DialogPtr MyGetNewDialog(SInt16 dialogID, void* storage, WindowPtr behind, SInt1
 
 WindowPtr MyNewCWindow(void* storage, const Rect* bounds, ConstStr255Param title, bool visible, SInt16 procID,
                        WindowPtr behind, bool goAwayFlag, SInt32 refCon, SInt16 retries) {
-    return Retry(retries,
-                 [&] { return NewCWindow(storage, bounds, title, visible, procID, behind, goAwayFlag, refCon); });
+    return Retry(retries, [&] {
+        return NewCWindow(storage, bounds, title, visible, procID, behind, goAwayFlag, refCon);
+    });
 }
 
 QDErr MyNewGWorld(GWorldPtr* world, SInt16 depth, const Rect* bounds, CTabHandle table, GDHandle device,
@@ -218,8 +222,8 @@ void MyDisposeGWorld(GWorldPtr* world) {
     *world = nullptr;
 }
 
-GWorldFlags MyUpdateGWorld(GWorldPtr* world, SInt16 depth, const Rect* bounds, CTabHandle table, GDHandle device,
-                           GWorldFlags flags) {
+GWorldFlags MyUpdateGWorld(GWorldPtr* world, SInt16 depth, const Rect* bounds, CTabHandle table,
+                           GDHandle device, GWorldFlags flags) {
     return UpdateGWorld(world, depth, bounds, table, device, flags);
 }
 

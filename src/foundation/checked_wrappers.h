@@ -20,8 +20,8 @@ Handle MyGetResource(ResType type, ResID id, SInt16 retries);
 Handle MyGet1Resource(ResType type, ResID id, SInt16 retries);
 Handle MyGetIndResource(ResType type, SInt16 index, SInt16 retries);
 Handle MyGetNamedResource(ResType type, ConstStr255Param name, SInt16 retries);
-Handle MyGet1IndResource(ResType type, SInt16 index, SInt16 retries, const char* file, SInt32 line, SInt32 reserved,
-                         bool searchPatches);
+Handle MyGet1IndResource(ResType type, SInt16 index, SInt16 retries, const char* file, SInt32 line,
+                         SInt32 reserved, bool searchPatches);
 SInt16 MyLoadResource(Handle resource, SInt16 retries);
 MenuRef MyGetMenu(SInt16 menuID, SInt16 retries);
 OSStatus MyCreateNewMenu(MenuID menuID, UInt32 attributes, MenuRef* menu, SInt16 retries);
@@ -42,8 +42,8 @@ void MyDisposeDialog(DialogPtr dialog, const char* file, SInt32 line);
 void MyDisposeMenu(MenuRef menu, const char* file, SInt32 line);
 void MyGetResInfo(Handle h, ResID* id, ResType* type, StringPtr name);
 void MyDisposeGWorld(GWorldPtr* world);
-GWorldFlags MyUpdateGWorld(GWorldPtr* world, SInt16 depth, const Rect* bounds, CTabHandle table, GDHandle device,
-                           GWorldFlags flags);
+GWorldFlags MyUpdateGWorld(GWorldPtr* world, SInt16 depth, const Rect* bounds, CTabHandle table,
+                           GDHandle device, GWorldFlags flags);
 
 // Memory purging is left to the system; these remain for the callers that ask for it.
 void LevelOnePurge();

@@ -16,9 +16,10 @@ void TakeText(const char* text, SInt32 length, StringPtr out) {
     SetPString(out, text ? std::string_view(text, size_t(std::max<SInt32>(0, length))) : std::string_view());
 }
 
-}  // namespace
+} // namespace
 
-SInt16 DoMacroMessage(const char* text, SInt32 length, const char* secondText, SInt32 secondLength, SInt32 number) {
+SInt16 DoMacroMessage(const char* text, SInt32 length, const char* secondText, SInt32 secondLength,
+                      SInt32 number) {
     Str255 message, second;
     TakeText(text, length, message);
     if (secondText)

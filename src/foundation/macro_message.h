@@ -4,4 +4,5 @@
 #include "platform/types.h"
 
 // The second line is secondText, or the number when secondText is null. Returns the dialog's answer.
-SInt16 DoMacroMessage(const char* text, SInt32 length, const char* secondText, SInt32 secondLength, SInt32 number);
+SInt16 DoMacroMessage(const char* text, SInt32 length, const char* secondText, SInt32 secondLength,
+                      SInt32 number);

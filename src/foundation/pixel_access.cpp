@@ -78,6 +78,7 @@ SInt16 Invert16() {
     RGBColor color{0, 0, 0};
     InvertColor(&color);
     // red x 65536 overflows a signed 32-bit value; the wrap is part of the result callers know.
-    const SInt32 packed = SInt32(UInt32(color.red) * 65536u + UInt32(color.green) * 256u + UInt32(color.blue));
+    const SInt32 packed =
+        SInt32(UInt32(color.red) * 65536u + UInt32(color.green) * 256u + UInt32(color.blue));
     return SInt16(packed / 65536);
 }

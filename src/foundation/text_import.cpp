@@ -87,15 +87,17 @@ bool IsWellFormedUtf16(std::string_view bytes, bool littleEndian) {
 }
 
 // The byte order of UTF-16 written without a mark, told by its zero bytes: text in the Latin range has a
-// zero in the high byte of at least half the units, on the same side every time. Nothing (MacRoman) when the zeros
-// show no such pattern, as in a Mac Roman file with a stray zero byte.
+// zero in the high byte of at least half the units, on the same side every time. Nothing (MacRoman) when the
+// zeros show no such pattern, as in a Mac Roman file with a stray zero byte.
 TextEncodingGuess GuessUnmarkedUtf16(std::string_view text) {
     if (text.size() % 2 != 0) return TextEncodingGuess::MacRoman;
     size_t evenZeros = 0, oddZeros = 0;
     for (size_t i = 0; i < text.size(); ++i)
         if (text[i] == 0) ++((i & 1) ? oddZeros : evenZeros);
     const size_t units = text.size() / 2;
-    const auto dominant = [units](size_t zeros, size_t others) { return zeros * 2 >= units && others * 8 <= zeros; };
+    const auto dominant = [units](size_t zeros, size_t others) {
+        return zeros * 2 >= units && others * 8 <= zeros;
+    };
     if (dominant(oddZeros, evenZeros) && IsWellFormedUtf16(text, true)) return TextEncodingGuess::Utf16LE;
     if (dominant(evenZeros, oddZeros) && IsWellFormedUtf16(text, false)) return TextEncodingGuess::Utf16BE;
     return TextEncodingGuess::MacRoman;
@@ -126,7 +128,8 @@ TextEncodingGuess GuessEncoding(std::string_view text, size_t* markLength) {
         return *markLength = 2, TextEncodingGuess::Utf16LE;
     if (startsWith("\xFE\xFF") && IsWellFormedUtf16(text.substr(2), false))
         return *markLength = 2, TextEncodingGuess::Utf16BE;
-    if (startsWith("\xEF\xBB\xBF") && IsWellFormedUtf8(text.substr(3))) return *markLength = 3, TextEncodingGuess::Utf8;
+    if (startsWith("\xEF\xBB\xBF") && IsWellFormedUtf8(text.substr(3)))
+        return *markLength = 3, TextEncodingGuess::Utf8;
     if (text.size() > 1 && std::memchr(text.data(), 0, text.size() - 1)) return GuessUnmarkedUtf16(text);
     return IsMultibyteUtf8(text) ? TextEncodingGuess::Utf8 : TextEncodingGuess::MacRoman;
 }

@@ -7,7 +7,7 @@ namespace {
 
 constexpr SInt32 kWholeText = 0x7FFFFFFF;
 
-}  // namespace
+} // namespace
 
 OSStatus TXNSetPlainText(TXNObject view) {
     TextViewStyle plain;

@@ -11,7 +11,7 @@ void FireLoopTimer(EventLoopTimerRef, void*) {
     TimerAction();
 }
 
-}  // namespace
+} // namespace
 
 void RemoveLoopTimer() {
     if (!gTheTimer) return;

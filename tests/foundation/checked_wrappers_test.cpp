@@ -11,7 +11,7 @@
 namespace {
 
 class CheckedWrappers : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         SetErrorMessageRecording(true);
         ClearRecordedErrorMessages();
@@ -31,16 +31,20 @@ TEST_F(CheckedWrappers, DisposersRefuseNullAndUnlikelyWithTheCallersLine) {
         const char* message;
     } cases[] = {
         {[] { MyDisposeHandle(nullptr, "x.cpp", 1234); }, "Trying to dispose null handle1234"},
-        {[] { MyDisposeHandle(reinterpret_cast<Handle>(-1), "x.cpp", 77); }, "Trying to dispose of unlikely handle77"},
+        {[] { MyDisposeHandle(reinterpret_cast<Handle>(-1), "x.cpp", 77); },
+         "Trying to dispose of unlikely handle77"},
         {[] { MyDisposePtr(nullptr, "x.cpp", 5); }, "Trying to dispose null Ptr5"},
-        {[] { MyDisposePtr(reinterpret_cast<Ptr>(-1), "x.cpp", 6); }, "Trying to dispose of unlikely pointer6"},
+        {[] { MyDisposePtr(reinterpret_cast<Ptr>(-1), "x.cpp", 6); },
+         "Trying to dispose of unlikely pointer6"},
         {[] { MyReleaseResource(nullptr, "x.cpp", 7); }, "Trying to release null resource7"},
         {[] { MyDetachResource(nullptr, "x.cpp", 8); }, "Trying to detach a null resource handle8"},
         {[] { MyRemoveResource(nullptr, "x.cpp", 9); }, "Trying to remove a null resource handle9"},
-        {[] { MyAddResource(nullptr, FourCC("TEXT"), 1, nullptr, "x.cpp", 10); }, "Trying to add a null resource handle10"},
+        {[] { MyAddResource(nullptr, FourCC("TEXT"), 1, nullptr, "x.cpp", 10); },
+         "Trying to add a null resource handle10"},
         {[] { MyDisposeDialog(nullptr, "x.cpp", 11); }, "Trying to dispose null Dialog11"},
         {[] { MyDisposeMenu(nullptr, "x.cpp", 12); }, "Trying to dispose null Menu12"},
-        {[] { MyGetResInfo(nullptr, nullptr, nullptr, nullptr); }, "Trying to GetInfo a null resource handle0"},
+        {[] { MyGetResInfo(nullptr, nullptr, nullptr, nullptr); },
+         "Trying to GetInfo a null resource handle0"},
         // A handle that is no resource: the platform's error code follows the message.
         {[] {
              Handle h = NewHandle(4);
@@ -83,7 +87,7 @@ TEST_F(CheckedWrappers, MissingDialogIsReportedOnce) {
 TEST_F(CheckedWrappers, ReallocMovesWhenItMustAndKeepsTheOldBlockOnFailure) {
     Ptr p = MyNewPtrClear(4, 0);
     std::memcpy(p, "abcd", 4);
-    Ptr q = Myrealloc(p, 64, 0, "x.cpp", 1);  // cannot grow in place: moved, contents kept, rest zero
+    Ptr q = Myrealloc(p, 64, 0, "x.cpp", 1); // cannot grow in place: moved, contents kept, rest zero
     ASSERT_NE(q, nullptr);
     EXPECT_EQ(std::memcmp(q, "abcd", 4), 0);
     EXPECT_EQ(GetPtrSize(q), 64);
@@ -92,9 +96,9 @@ TEST_F(CheckedWrappers, ReallocMovesWhenItMustAndKeepsTheOldBlockOnFailure) {
     SetAllocationFailureCountdown(0);
     EXPECT_EQ(Myrealloc(q, 4096, 2, "x.cpp", 2), nullptr);
     SetAllocationFailureCountdown(-1);
-    EXPECT_EQ(std::memcmp(q, "abcd", 4), 0);  // still the caller's, whole
+    EXPECT_EQ(std::memcmp(q, "abcd", 4), 0); // still the caller's, whole
     EXPECT_EQ(GetPtrSize(q), 64);
-    Ptr r = Myrealloc(q, 16, 0, "x.cpp", 3);  // shrinking stays in place
+    Ptr r = Myrealloc(q, 16, 0, "x.cpp", 3); // shrinking stays in place
     EXPECT_EQ(r, q);
     MyDisposePtr(r, "x.cpp", 4);
     Ptr fresh = Myrealloc(nullptr, 10, 0, "x.cpp", 5);
@@ -118,4 +122,4 @@ TEST_F(CheckedWrappers, SilencedMessagesAreDropped) {
     EXPECT_TRUE(Messages().empty());
 }
 
-}  // namespace
+} // namespace

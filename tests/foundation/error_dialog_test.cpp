@@ -74,7 +74,7 @@ TEST(ErrorDialog, ShowsTheMessageAndItsCheckBoxSilencesTheRest) {
     CloseResFile(app);
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
@@ -114,7 +114,8 @@ TEST(ErrorDialog, AMessageRaisedWhileAWindowIsRedrawnComesAfterTheRedraw) {
     InstallEventLoopTimer(0.02, 0.02, PressOkAfterUpdate, nullptr, &timer);
     Rect all{0, 0, 100, 200};
     InvalWindowRect(window, &all);
-    for (int i = 0; i < 200 && !gPaint.dialogSeenAfterUpdate; ++i) Delay(1, nullptr);
+    for (int i = 0; i < 200 && !gPaint.dialogSeenAfterUpdate; ++i)
+        Delay(1, nullptr);
     EXPECT_TRUE(gPaint.updateFinished);
     EXPECT_FALSE(gPaint.dialogSeenDuringUpdate);
     EXPECT_TRUE(gPaint.dialogSeenAfterUpdate);
@@ -124,4 +125,4 @@ TEST(ErrorDialog, AMessageRaisedWhileAWindowIsRedrawnComesAfterTheRedraw) {
     CloseResFile(app);
 }
 
-}  // namespace
+} // namespace

@@ -25,7 +25,8 @@ MenuRef MenuOf(std::initializer_list<const char*> items) {
 std::vector<UInt32> Pixels(GWorldPtr world, const Rect& r) {
     std::vector<UInt32> out;
     for (SInt16 v = r.top; v < r.bottom; ++v)
-        for (SInt16 h = r.left; h < r.right; ++h) out.push_back(GetPortPixel(world, h, v));
+        for (SInt16 h = r.left; h < r.right; ++h)
+            out.push_back(GetPortPixel(world, h, v));
     return out;
 }
 
@@ -78,7 +79,7 @@ TEST_F(MenusAndMenuBar, FontMenuItemsTakeTheirFamiliesUnlessMenusArePlain) {
     EXPECT_EQ(GetMenuItemFontID(menu, 1), kFontTimes);
     EXPECT_EQ(GetMenuItemFontID(menu, 2), kFontCourier);
     SetFoundationPref(FoundationPref::PlainFontMenus, 1);
-    SetFontMenuFonts(menu, true);  // only when needed, and plain: left as it is
+    SetFontMenuFonts(menu, true); // only when needed, and plain: left as it is
     EXPECT_EQ(GetMenuItemFontID(menu, 1), kFontTimes);
     SetFontMenuFonts(menu, false);
     EXPECT_EQ(GetMenuItemFontID(menu, 1), 0);
@@ -93,4 +94,4 @@ TEST_F(MenusAndMenuBar, ResolveColorReadsTheStandardTable) {
     EXPECT_EQ(*ResolveColor(35), expected);
 }
 
-}  // namespace
+} // namespace

@@ -369,7 +369,8 @@ TEST_F(RLEPictureTest, RowMapsAPictureCannotHoldAreNeitherKeptNorLeaked) {
         ASSERT_EQ(WriteFileAtomically(base + ".mapf", std::vector<UInt8>(27, 0)), noErr);
         ASSERT_EQ(WriteFileAtomically(base + ".rlem", bigMap), noErr);
         const size_t before = HeapInUse();
-        for (int i = 0; i < 20; ++i) DisposeRLEPicture(ReadRLEPicture(base));
+        for (int i = 0; i < 20; ++i)
+            DisposeRLEPicture(ReadRLEPicture(base));
         EXPECT_LT(HeapInUse(), before + bigMap.size()) << "row maps left behind";
     }
     // Attaching says whether the picture took the map; one it refuses stays the caller's.

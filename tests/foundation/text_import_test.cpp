@@ -68,7 +68,12 @@ TEST(TextImport, LineEndsAndEncodingsBecomeMacRomanWithCarriageReturns) {
         {"UTF-16 mark, lone surrogate", "\xFF\xFEh\0\x00\xD8", "\xFF\xFEh\0\x00\xD8", false},
         {"UTF-16 without mark, lone surrogate", std::string("h\0i\0\x00\xDC!\0", 8),
          std::string("h\0i\0\x00\xDC!\0", 8), false},
-        {"UTF-8 mark before Mac Roman", "\xEF\xBB\xBF" "caf\x8E", "\xEF\xBB\xBF" "caf\x8E", false},
+        {"UTF-8 mark before Mac Roman",
+         "\xEF\xBB\xBF"
+         "caf\x8E",
+         "\xEF\xBB\xBF"
+         "caf\x8E",
+         false},
     };
     for (const ImportCase& c : cases) {
         SCOPED_TRACE(c.what);

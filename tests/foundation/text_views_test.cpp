@@ -10,7 +10,7 @@
 namespace {
 
 class TextViews : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Rect bounds{100, 100, 300, 400};
         window = NewCWindow(nullptr, &bounds, nullptr, false, 0, nullptr, false, 0);
@@ -35,9 +35,12 @@ TEST_F(TextViews, SwapExchangesTheSelectionAndTheClipboard) {
         const char* clipboardAfter;
     } cases[] = {
         {"one two three", 4, 7, "2", "one 2 three", "two"},
-        {"abc", 3, 3, "!", "abc!", "!"},  // nothing selected: the clipboard is pasted and stays
-        {"abc\xCA", 0, 1, "\x8E", "\x8E" "bc\xCA", "a"},  // Mac Roman beyond ASCII both ways
-        {"line one\rline two", 5, 8, "1", "line 1\rline two", "one"},  // returns stay returns
+        {"abc", 3, 3, "!", "abc!", "!"}, // nothing selected: the clipboard is pasted and stays
+        {"abc\xCA", 0, 1, "\x8E",
+         "\x8E"
+         "bc\xCA",
+         "a"},                                                        // Mac Roman beyond ASCII both ways
+        {"line one\rline two", 5, 8, "1", "line 1\rline two", "one"}, // returns stay returns
     };
     for (const Case& c : cases) {
         SetTextViewText(view, c.text);
@@ -77,7 +80,7 @@ TEST(TextInBox, DrawsInsideTheBoxOnly) {
     TestWorld world(200, 100);
     Rect box{10, 10, 60, 110};
     std::string text = "A line long enough to wrap inside the box several times over";
-    DrawCFStringInBox(&box, nullptr);  // nothing for no text
+    DrawCFStringInBox(&box, nullptr); // nothing for no text
     EXPECT_EQ(world.At(20, 20), kWhitePixel);
     DrawCFStringInBox(&box, &text);
     int inside = 0, outside = 0;
@@ -91,4 +94,4 @@ TEST(TextInBox, DrawsInsideTheBoxOnly) {
     EXPECT_EQ(outside, 0);
 }
 
-}  // namespace
+} // namespace

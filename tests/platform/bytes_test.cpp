@@ -21,7 +21,7 @@ TEST(Bytes, WriterAndReaderAgree) {
     EXPECT_EQ(bytes.size() % 4, 0u);
     EXPECT_EQ(bytes[1], 0xFF);
     EXPECT_EQ(bytes[2], 0xFE);
-    EXPECT_EQ(bytes[6], 0xDE);  // big-endian: the high byte first
+    EXPECT_EQ(bytes[6], 0xDE); // big-endian: the high byte first
 
     ByteReader r(bytes);
     EXPECT_EQ(r.u8(), 0xAB);
@@ -39,11 +39,11 @@ TEST(Bytes, ReaderStopsAtTheEndInsteadOfReadingPast) {
     const UInt8 bytes[] = {0x00, 0x05, 'a', 'b'};
     ByteReader r(bytes);
     EXPECT_EQ(r.u16(), 5);
-    EXPECT_EQ(r.u32(), 0u);  // only two bytes left
+    EXPECT_EQ(r.u32(), 0u); // only two bytes left
     EXPECT_FALSE(r.ok());
     ByteReader s(bytes);
     s.skip(1);
-    EXPECT_EQ(s.pstring(), "");  // length 5 with two bytes behind it
+    EXPECT_EQ(s.pstring(), ""); // length 5 with two bytes behind it
     EXPECT_FALSE(s.ok());
 }
 
@@ -63,7 +63,7 @@ TEST(Clock, FakeClockMovesOnlyWhenTold) {
     AdvanceFakeClock(90);
     EXPECT_EQ(TickCount(), 190u);
     EXPECT_EQ(CurrentDateTime(), 3'000'000'001u);
-    AdvanceFakeClock(30);  // 120 ticks in all: two seconds
+    AdvanceFakeClock(30); // 120 ticks in all: two seconds
     EXPECT_EQ(CurrentDateTime(), 3'000'000'002u);
     UseRealClock();
     EXPECT_FALSE(IsClockFake());
@@ -71,4 +71,4 @@ TEST(Clock, FakeClockMovesOnlyWhenTold) {
     EXPECT_GT(CurrentDateTime(), 3'786'825'600u);
 }
 
-}  // namespace
+} // namespace

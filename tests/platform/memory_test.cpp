@@ -8,7 +8,9 @@
 
 namespace {
 
-std::string Contents(Handle h) { return std::string(*h, size_t(GetHandleSize(h))); }
+std::string Contents(Handle h) {
+    return std::string(*h, size_t(GetHandleSize(h)));
+}
 
 struct FailureCountdownReset {
     ~FailureCountdownReset() { SetAllocationFailureCountdown(-1); }
@@ -26,7 +28,8 @@ TEST(Memory, HandleKeepsExactSizeAndZeroesGrowth) {
     ASSERT_EQ(MemError(), noErr);
     EXPECT_EQ(GetHandleSize(h), 1000);
     EXPECT_EQ(std::string(*h, 3), "abc");
-    for (int i = 3; i < 1000; ++i) ASSERT_EQ((*h)[i], 0) << i;
+    for (int i = 3; i < 1000; ++i)
+        ASSERT_EQ((*h)[i], 0) << i;
     DisposeHandle(h);
 }
 
@@ -36,7 +39,7 @@ TEST(Memory, LockedHandleDoesNotMoveAndCannotOutgrowItsBlock) {
     char* before = *h;
     SetHandleSize(h, 8);
     EXPECT_EQ(MemError(), noErr);
-    SetHandleSize(h, 16);  // back within the block it has
+    SetHandleSize(h, 16); // back within the block it has
     EXPECT_EQ(MemError(), noErr);
     SetHandleSize(h, 1 << 20);
     EXPECT_EQ(MemError(), memFullErr);
@@ -99,14 +102,10 @@ TEST(Memory, SpliceInsertsRemovesAndAppends) {
         OSErr err;
         const char* result;
     } cases[] = {
-        {"abcdef", 2, 2, "XYZ", noErr, "abXYZef"},
-        {"abcdef", 0, 0, "<", noErr, "<abcdef"},
-        {"abcdef", -1, 0, ">", noErr, "abcdef>"},
-        {"abcdef", 3, -1, "", noErr, "abc"},
-        {"abcdef", 1, 5, "", noErr, "a"},
-        {"abcdef", 7, 0, "x", paramErr, "abcdef"},
-        {"abcdef", 4, 3, "", paramErr, "abcdef"},
-        {"", 0, 0, "new", noErr, "new"},
+        {"abcdef", 2, 2, "XYZ", noErr, "abXYZef"}, {"abcdef", 0, 0, "<", noErr, "<abcdef"},
+        {"abcdef", -1, 0, ">", noErr, "abcdef>"},  {"abcdef", 3, -1, "", noErr, "abc"},
+        {"abcdef", 1, 5, "", noErr, "a"},          {"abcdef", 7, 0, "x", paramErr, "abcdef"},
+        {"abcdef", 4, 3, "", paramErr, "abcdef"},  {"", 0, 0, "new", noErr, "new"},
     };
     for (const Case& c : cases) {
         Handle h = nullptr;
@@ -160,4 +159,4 @@ TEST(Memory, StateRoundTripsButCannotForgeTheResourceBit) {
     DisposeHandle(h);
 }
 
-}  // namespace
+} // namespace

@@ -27,7 +27,7 @@ ResourceEntry Entry(ResType type, ResID id, const std::string& data, const char*
 // One resource 'TEST' 128 "alpha" holding "hello". Offsets into it, for the damage table:
 constexpr size_t kMapOffsetField = 4;
 constexpr size_t kDataLengthField = 8;
-constexpr size_t kResourceLengthField = 256;  // the first resource's length word in the data section
+constexpr size_t kResourceLengthField = 256; // the first resource's length word in the data section
 constexpr size_t kMapStart = 256 + 9;
 constexpr size_t kTypeCountField = kMapStart + 28;
 constexpr size_t kRefListOffsetField = kMapStart + 28 + 2 + 6;
@@ -48,7 +48,7 @@ TEST(ResourceFormat, RoundTripKeepsTypesIdsNamesAttributesAndData) {
     in.mapAttributes = mapReadOnly;
     in.entries.push_back(Entry(FourCC("STR#"), 128, a, "Messages"));
     in.entries.push_back(Entry(FourCC("PICT"), -4000, c));
-    in.entries.push_back(Entry(FourCC("STR#"), 129, b));  // a second of one type, not adjacent
+    in.entries.push_back(Entry(FourCC("STR#"), 129, b)); // a second of one type, not adjacent
     in.entries.push_back(Entry(FourCC("TEXT"), 0, empty, ""));
     in.entries[1].attributes = resPurgeable | resChanged;
 
@@ -71,7 +71,7 @@ TEST(ResourceFormat, RoundTripKeepsTypesIdsNamesAttributesAndData) {
     EXPECT_EQ(out.entries[1].id, 129);
     EXPECT_FALSE(out.entries[1].hasName);
     EXPECT_EQ(out.entries[2].id, -4000);
-    EXPECT_EQ(out.entries[2].attributes, resPurgeable);  // the changed bit is not stored
+    EXPECT_EQ(out.entries[2].attributes, resPurgeable); // the changed bit is not stored
     EXPECT_EQ(out.entries[2].data.size(), 1000u);
     EXPECT_EQ(out.entries[3].data.size(), 0u);
     EXPECT_TRUE(out.entries[3].hasName);
@@ -126,14 +126,18 @@ TEST(ResourceFormat, DamagedFilesFailWithoutReadingOutside) {
         void (*apply)(std::vector<UInt8>&);
     } cases[] = {
         {"truncated header", [](std::vector<UInt8>& f) { f.resize(10); }},
-        {"map offset past the end", [](std::vector<UInt8>& f) { WriteBE32(&f[kMapOffsetField], UInt32(f.size())); }},
-        {"data length past the end", [](std::vector<UInt8>& f) { WriteBE32(&f[kDataLengthField], 0xFFFFFF00); }},
+        {"map offset past the end",
+         [](std::vector<UInt8>& f) { WriteBE32(&f[kMapOffsetField], UInt32(f.size())); }},
+        {"data length past the end",
+         [](std::vector<UInt8>& f) { WriteBE32(&f[kDataLengthField], 0xFFFFFF00); }},
         {"file cut inside the map", [](std::vector<UInt8>& f) { f.resize(f.size() - 1); }},
-        {"reference points outside the data", [](std::vector<UInt8>& f) { WriteBE24(&f[kReference + 5], 0xFFFFF0); }},
+        {"reference points outside the data",
+         [](std::vector<UInt8>& f) { WriteBE24(&f[kReference + 5], 0xFFFFF0); }},
         {"resource length past the end",
          [](std::vector<UInt8>& f) { WriteBE32(&f[kResourceLengthField], 0xFFFFFFF0); }},
         {"name offset past the end", [](std::vector<UInt8>& f) { WriteBE16(&f[kReference + 2], 0x7000); }},
-        {"reference list outside the map", [](std::vector<UInt8>& f) { WriteBE16(&f[kRefListOffsetField], 0xFFF0); }},
+        {"reference list outside the map",
+         [](std::vector<UInt8>& f) { WriteBE16(&f[kRefListOffsetField], 0xFFF0); }},
         {"type count beyond the map", [](std::vector<UInt8>& f) { WriteBE16(&f[kTypeCountField], 0x7FFF); }},
         {"name longer than the map", [](std::vector<UInt8>& f) { f[f.size() - 6] = 200; }},
     };
@@ -168,4 +172,4 @@ TEST(ResourceFormat, NoSingleByteDamageReadsOutsideTheFile) {
         }
 }
 
-}  // namespace
+} // namespace

@@ -8,7 +8,8 @@ namespace {
 
 TEST(TextEncoding, EveryMacRomanByteRoundTrips) {
     std::string all;
-    for (int c = 0; c < 256; ++c) all += char(c);
+    for (int c = 0; c < 256; ++c)
+        all += char(c);
     EXPECT_EQ(Utf8ToMacRoman(MacRomanToUtf8(all)), all);
     EXPECT_EQ(Utf16ToMacRoman(MacRomanToUtf16(all)), all);
     EXPECT_TRUE(Utf8FitsMacRoman(MacRomanToUtf8(all)));
@@ -19,8 +20,8 @@ TEST(TextEncoding, KnownCharacters) {
         UInt8 macRoman;
         char16_t unicode;
     } cases[] = {
-        {'A', u'A'}, {0x0D, u'\r'}, {0x80, u'Ä'}, {0x8E, u'é'}, {0xA5, u'•'}, {0xCA, u'\u00A0'},
-        {0xD2, u'“'}, {0xD5, u'’'}, {0xDB, u'€'}, {0xDE, u'ﬁ'}, {0xF5, u'ı'}, {0xFF, u'ˇ'},
+        {'A', u'A'},  {0x0D, u'\r'}, {0x80, u'Ä'}, {0x8E, u'é'}, {0xA5, u'•'}, {0xCA, u'\u00A0'},
+        {0xD2, u'“'}, {0xD5, u'’'},  {0xDB, u'€'}, {0xDE, u'ﬁ'}, {0xF5, u'ı'}, {0xFF, u'ˇ'},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(MacRomanToUnicode(c.macRoman), c.unicode) << int(c.macRoman);
@@ -60,4 +61,4 @@ TEST(PString, SetCopyCompareAndNumbers) {
     EXPECT_EQ(PStringView(a), "1234");
 }
 
-}  // namespace
+} // namespace

@@ -13,8 +13,8 @@
 #include "shell/desktop_events.h"
 #include "shell/event_handlers.h"
 #include "shell/input_dispatch.h"
-#include "shell/shell.h"
 #include "shell/script_documents.h"
+#include "shell/shell.h"
 #include "textengine/text_engine.h"
 
 #include <filesystem>
@@ -61,7 +61,8 @@ class SaveQuestions : public ProgramTest {
         home.WriteFile("News.txt", "Good evening.");
         ASSERT_EQ(OpenDocumentsEvent({News()}), noErr);
         WESetSelection(0, 0, 0, ScrollWEHandle);
-        for (char c : typed) Key(c, 0);
+        for (char c : typed)
+            Key(c, 0);
         ASSERT_TRUE(gDontQuitWithoutSaving);
     }
     std::string News() const { return home.path() + "/News.txt"; }
@@ -96,7 +97,8 @@ class SaveQuestions : public ProgramTest {
     // One turn of the timer's round robin, ending on slot 0, where deferred commands and quits run.
     static void TurnToSlotZero() {
         breakitup = 1;
-        for (int call = 0; call < kRoundRobinSlots; ++call) TimerAction();
+        for (int call = 0; call < kRoundRobinSlots; ++call)
+            TimerAction();
     }
 };
 

@@ -20,8 +20,8 @@
 #include "rc/compiler.h"
 
 #include "platform/bytes.h"
-#include "platform/text_encoding.h"
 #include "platform/file_io.h"
+#include "platform/text_encoding.h"
 #include "rc/item_list_body.h"
 #include "rc/lexer.h"
 #include "rc/menu_body.h"

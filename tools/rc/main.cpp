@@ -1,8 +1,8 @@
 // orvalis-rc: compiles resource sources into the application's resource file.
 //   orvalis-rc -o OUTPUT.rsrc SOURCE.rdef...
+#include "platform/file_io.h"
 #include "platform/resource_format.h"
 #include "rc/compiler.h"
-#include "platform/file_io.h"
 
 #include <cstdio>
 #include <filesystem>

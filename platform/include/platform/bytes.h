@@ -10,8 +10,12 @@
 #include <string>
 #include <vector>
 
-inline UInt16 ReadBE16(const UInt8* p) { return UInt16((UInt16(p[0]) << 8) | p[1]); }
-inline UInt32 ReadBE24(const UInt8* p) { return (UInt32(p[0]) << 16) | (UInt32(p[1]) << 8) | p[2]; }
+inline UInt16 ReadBE16(const UInt8* p) {
+    return UInt16((UInt16(p[0]) << 8) | p[1]);
+}
+inline UInt32 ReadBE24(const UInt8* p) {
+    return (UInt32(p[0]) << 16) | (UInt32(p[1]) << 8) | p[2];
+}
 inline UInt32 ReadBE32(const UInt8* p) {
     return (UInt32(p[0]) << 24) | (UInt32(p[1]) << 16) | (UInt32(p[2]) << 8) | p[3];
 }
@@ -52,7 +56,9 @@ inline UInt64 BitsFromDouble(double d) {
     return bits;
 }
 
-constexpr double FixedToDouble(Fixed f) { return double(f) / 65536.0; }
+constexpr double FixedToDouble(Fixed f) {
+    return double(f) / 65536.0;
+}
 // Rounds to the nearest 1/65536 and saturates at the ends of the range.
 Fixed DoubleToFixed(double d);
 
@@ -61,7 +67,7 @@ UInt32 SwapBytes32(UInt32 v);
 UInt64 SwapBytes64(UInt64 v);
 
 class ByteReader {
-public:
+  public:
     explicit ByteReader(std::span<const UInt8> bytes) : bytes_(bytes) {}
 
     UInt8 u8();
@@ -87,7 +93,7 @@ public:
     size_t remaining() const { return bytes_.size() - pos_; }
     bool ok() const { return ok_; }
 
-private:
+  private:
     bool take(size_t n);
     std::span<const UInt8> bytes_;
     size_t pos_ = 0;
@@ -95,7 +101,7 @@ private:
 };
 
 class ByteWriter {
-public:
+  public:
     void u8(UInt8 v) { out_.push_back(v); }
     void s8(SInt8 v) { u8(UInt8(v)); }
     void u16(UInt16 v);
@@ -119,6 +125,6 @@ public:
     std::vector<UInt8>& data() { return out_; }
     std::vector<UInt8> take() { return std::move(out_); }
 
-private:
+  private:
     std::vector<UInt8> out_;
 };

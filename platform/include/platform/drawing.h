@@ -25,8 +25,8 @@ using RgnHandle = Region*;
 struct Polygon;
 using PolyHandle = Polygon*;
 
-using PicHandle = Handle;   // picture data: PNG bytes
-using CTabHandle = Handle;  // colour table; unused by 32-bit worlds
+using PicHandle = Handle;  // picture data: PNG bytes
+using CTabHandle = Handle; // colour table; unused by 32-bit worlds
 using GWorldFlags = UInt32;
 using QDErr = SInt16;
 
@@ -46,7 +46,7 @@ enum : GWorldFlags {
     kReallocGWorld = 1,
     kClipGWorld = 2,
     kStretchGWorld = 4,
-    kGWorldFlagError = 0x80000000u,  // UpdateGWorld failed (no memory, bad bounds); the world is unchanged
+    kGWorldFlagError = 0x80000000u, // UpdateGWorld failed (no memory, bad bounds); the world is unchanged
 };
 // depth 0 or 32 makes a 32-bit world; 1 to 16 make a 32-bit world that tells its depth (grey copies).
 // The world starts erased to white. memFullErr when the image cannot be made.
@@ -56,8 +56,8 @@ QDErr NewGWorld(GWorldPtr* world, SInt16 depth, const Rect* bounds, CTabHandle t
 // (kStretchGWorld); otherwise the new world is white. The world keeps its address; its local
 // coordinates start at the new bounds' top-left. Returns kReallocGWorld when the pixels were remade,
 // kNoGWorldChange when the size was already right, kGWorldFlagError when the world could not be remade.
-GWorldFlags UpdateGWorld(GWorldPtr* world, SInt16 depth, const Rect* bounds, CTabHandle table, GDHandle device,
-                         GWorldFlags flags);
+GWorldFlags UpdateGWorld(GWorldPtr* world, SInt16 depth, const Rect* bounds, CTabHandle table,
+                         GDHandle device, GWorldFlags flags);
 void DisposeGWorld(GWorldPtr world);
 SInt16 GetPixDepth(CGrafPtr port);
 // Direct pixel access: the address of local point (bounds.left, bounds.top). It stays valid while the
@@ -69,11 +69,32 @@ void UnlockPixels(CGrafPtr port);
 
 // ---- Pen and colours ----
 enum : SInt16 {
-    srcCopy = 0, srcOr = 1, srcXor = 2, srcBic = 3, notSrcCopy = 4, notSrcOr = 5, notSrcXor = 6, notSrcBic = 7,
-    patCopy = 8, patOr = 9, patXor = 10, patBic = 11, notPatCopy = 12, notPatOr = 13, notPatXor = 14, notPatBic = 15,
-    blend = 32, addPin = 33, addOver = 34, subPin = 35, transparent = 36, addMax = 37, subOver = 38, adMin = 39,
+    srcCopy = 0,
+    srcOr = 1,
+    srcXor = 2,
+    srcBic = 3,
+    notSrcCopy = 4,
+    notSrcOr = 5,
+    notSrcXor = 6,
+    notSrcBic = 7,
+    patCopy = 8,
+    patOr = 9,
+    patXor = 10,
+    patBic = 11,
+    notPatCopy = 12,
+    notPatOr = 13,
+    notPatXor = 14,
+    notPatBic = 15,
+    blend = 32,
+    addPin = 33,
+    addOver = 34,
+    subPin = 35,
+    transparent = 36,
+    addMax = 37,
+    subOver = 38,
+    adMin = 39,
     ditherCopy = 64,
-    hilite = 50,  // exchanges the back colour and the highlight colour; drawing twice restores the pixels
+    hilite = 50, // exchanges the back colour and the highlight colour; drawing twice restores the pixels
 };
 
 struct Pattern {
@@ -190,19 +211,21 @@ void SetClip(RgnHandle rgn);
 // to maskRgn (in dst's coordinates) when given. Modes: srcCopy (and ditherCopy), srcOr, srcXor, srcBic,
 // notSrcCopy, transparent (source pixels of the back colour are skipped), blend (weighted by OpColor),
 // addOver, addPin, subOver, subPin, addMax, adMin. src and dst may be one port.
-void CopyBits(CGrafPtr src, CGrafPtr dst, const Rect* srcRect, const Rect* dstRect, SInt16 mode, RgnHandle maskRgn);
+void CopyBits(CGrafPtr src, CGrafPtr dst, const Rect* srcRect, const Rect* dstRect, SInt16 mode,
+              RgnHandle maskRgn);
 // Copies where the mask port's pixels are not white (a grey mask blends in proportion).
 void CopyMask(CGrafPtr src, CGrafPtr mask, CGrafPtr dst, const Rect* srcRect, const Rect* maskRect,
               const Rect* dstRect);
 // The final copy of a composed picture: the source turned, then mirrored, as it lands in dstRect.
 enum CopyTransform : UInt8 {
     kCopyUpright = 0,
-    kCopyRotate90 = 1,   // clockwise
+    kCopyRotate90 = 1, // clockwise
     kCopyRotate180 = 2,
     kCopyRotate270 = 3,
-    kCopyMirrorBit = 4,  // left-right mirror, after turning
+    kCopyMirrorBit = 4, // left-right mirror, after turning
 };
-void CopyBitsTransformed(CGrafPtr src, CGrafPtr dst, const Rect* srcRect, const Rect* dstRect, UInt8 transform);
+void CopyBitsTransformed(CGrafPtr src, CGrafPtr dst, const Rect* srcRect, const Rect* dstRect,
+                         UInt8 transform);
 // Moves the pixels of r by (dh, dv) within the current port; the uncovered strip is erased in the back
 // colour and returned in updateRgn (may be null).
 void ScrollRect(const Rect* r, SInt16 dh, SInt16 dv, RgnHandle updateRgn);

@@ -36,9 +36,9 @@ struct ResourceEntry {
     ResType type = 0;
     ResID id = 0;
     bool hasName = false;
-    std::string name;  // Mac Roman bytes, at most 255
+    std::string name; // Mac Roman bytes, at most 255
     UInt8 attributes = 0;
-    std::span<const UInt8> data;  // into the parsed buffer, or the writer's caller's storage
+    std::span<const UInt8> data; // into the parsed buffer, or the writer's caller's storage
 };
 
 struct ResourceForkContents {
@@ -48,7 +48,7 @@ struct ResourceForkContents {
 };
 
 constexpr size_t kResourceHeaderSize = 16;
-constexpr size_t kResourceDataStart = 256;  // the data section follows 240 bytes reserved after the header
+constexpr size_t kResourceDataStart = 256; // the data section follows 240 bytes reserved after the header
 constexpr size_t kMaxResourceDataSection = 0xFFFFFF;
 
 // Parses a whole resource file. An empty file is resFNotFound; anything inconsistent is mapReadErr.

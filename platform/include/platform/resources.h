@@ -7,7 +7,7 @@
 // Every call sets ResError().
 #pragma once
 
-#include "platform/resource_format.h"  // the attribute bits
+#include "platform/resource_format.h" // the attribute bits
 #include "platform/types.h"
 
 #include <string_view>

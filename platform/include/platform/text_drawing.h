@@ -6,15 +6,24 @@
 // serif, 22 a monospace), and a deterministic number for every other installed family.
 #pragma once
 
-#include "platform/drawing.h"  // GrafPort
+#include "platform/drawing.h" // GrafPort
 #include "platform/geometry.h"
 #include "platform/types.h"
 
 #include <string>
 #include <vector>
 
-enum : SInt16 { systemFont = 0, applicationFont = 1, kFontNewYork = 2, kFontGeneva = 3, kFontMonaco = 4,
-                kFontTimes = 20, kFontHelvetica = 21, kFontCourier = 22, kFontSymbol = 23 };
+enum : SInt16 {
+    systemFont = 0,
+    applicationFont = 1,
+    kFontNewYork = 2,
+    kFontGeneva = 3,
+    kFontMonaco = 4,
+    kFontTimes = 20,
+    kFontHelvetica = 21,
+    kFontCourier = 22,
+    kFontSymbol = 23
+};
 
 // Face bits, with the meaning they have everywhere in the program.
 enum : SInt16 {

@@ -8,7 +8,7 @@
 struct EventLoopTimer;
 using EventLoopTimerRef = EventLoopTimer*;
 using EventLoopTimerProc = void (*)(EventLoopTimerRef timer, void* userData);
-using EventTimerInterval = double;  // seconds
+using EventTimerInterval = double; // seconds
 
 constexpr EventTimerInterval kEventDurationSecond = 1.0;
 constexpr EventTimerInterval kEventDurationMillisecond = 0.001;

@@ -17,15 +17,15 @@ using UInt64 = std::uint64_t;
 using Boolean = bool;
 using OSErr = SInt16;
 using OSStatus = SInt32;
-using Size = SInt32;     // sizes of memory blocks and resources: at most 2 GiB - 1
-using Fixed = SInt32;    // 16.16 fixed point
-using OSType = UInt32;   // four-character code, first character in the high byte
+using Size = SInt32;   // sizes of memory blocks and resources: at most 2 GiB - 1
+using Fixed = SInt32;  // 16.16 fixed point
+using OSType = UInt32; // four-character code, first character in the high byte
 using ResType = OSType;
 using ResID = SInt16;
 using ResFileRefNum = SInt16;
 
 using Ptr = char*;
-using Handle = char**;   // *h is the block's current address; it may move unless the handle is locked
+using Handle = char**; // *h is the block's current address; it may move unless the handle is locked
 
 // A length-prefixed string: byte 0 is the length, then up to 255 bytes of Mac Roman text.
 using Str255 = unsigned char[256];

@@ -12,9 +12,9 @@ using WindowRef = OpaqueWindow*;
 
 enum WindowClass : UInt8 {
     kDocumentWindowClass = 0,
-    kFloatingWindowClass = 1,  // tool windows: above the document windows, never the front document
-    kModalWindowClass = 2,     // dialogs
-    kPlainWindowClass = 3,     // no frame: full-screen and second-screen windows
+    kFloatingWindowClass = 1, // tool windows: above the document windows, never the front document
+    kModalWindowClass = 2,    // dialogs
+    kPlainWindowClass = 3,    // no frame: full-screen and second-screen windows
 };
 
 enum WindowRegionCode : UInt16 { kWindowStructureRgn = 32, kWindowContentRgn = 33 };
@@ -29,7 +29,8 @@ WindowPtr NewCWindow(void* storage, const Rect* bounds, ConstStr255Param title, 
 // Builds a window from a 'WIND' resource.
 WindowPtr GetNewCWindow(SInt16 windowID, void* storage, WindowPtr behind);
 // The window starts hidden, in front of its class.
-WindowPtr NewWindowOfClass(WindowClass windowClass, const Rect* bounds, ConstStr255Param title, SInt32 refCon);
+WindowPtr NewWindowOfClass(WindowClass windowClass, const Rect* bounds, ConstStr255Param title,
+                           SInt32 refCon);
 void DisposeWindow(WindowPtr window);
 
 CGrafPtr GetWindowPort(WindowPtr window);
@@ -78,7 +79,7 @@ void InvalWindowRect(WindowPtr window, const Rect* localRect);
 void InvalWindowRgn(WindowPtr window, RgnHandle localRgn);
 void ValidWindowRect(WindowPtr window, const Rect* localRect);
 
-void LocalToGlobal(Point* pt);   // in the current port
+void LocalToGlobal(Point* pt); // in the current port
 void GlobalToLocal(Point* pt);
 
 // ---- Screens ----

@@ -11,11 +11,15 @@ Fixed DoubleToFixed(double d) {
     return Fixed(scaled);
 }
 
-UInt16 SwapBytes16(UInt16 v) { return UInt16((v >> 8) | (v << 8)); }
+UInt16 SwapBytes16(UInt16 v) {
+    return UInt16((v >> 8) | (v << 8));
+}
 UInt32 SwapBytes32(UInt32 v) {
     return (v >> 24) | ((v >> 8) & 0xFF00u) | ((v << 8) & 0xFF0000u) | (v << 24);
 }
-UInt64 SwapBytes64(UInt64 v) { return (UInt64(SwapBytes32(UInt32(v))) << 32) | SwapBytes32(UInt32(v >> 32)); }
+UInt64 SwapBytes64(UInt64 v) {
+    return (UInt64(SwapBytes32(UInt32(v))) << 32) | SwapBytes32(UInt32(v >> 32));
+}
 
 bool ByteReader::take(size_t n) {
     if (!ok_ || n > bytes_.size() - pos_) {
@@ -129,5 +133,6 @@ void ByteWriter::bytes(const void* src, size_t n) {
 }
 
 void ByteWriter::align(size_t unit) {
-    while (out_.size() % unit) out_.push_back(0);
+    while (out_.size() % unit)
+        out_.push_back(0);
 }

@@ -18,7 +18,7 @@ UInt64 gFakeUnitsAtDateTimeBase = 0;
 // Tick values count from the first time the clock is read, so they stay small and wrap late.
 const auto gClockStart = std::chrono::steady_clock::now();
 
-}  // namespace
+} // namespace
 
 UInt64 MonotonicMicroseconds() {
     if (gFakeClock) return gFakeUnits / kUnitsPerMicrosecond;
@@ -32,7 +32,8 @@ UInt32 TickCount() {
 }
 
 UInt32 CurrentDateTime() {
-    if (gFakeClock) return UInt32(gFakeDateTimeBase + (gFakeUnits - gFakeUnitsAtDateTimeBase) / kUnitsPerSecond);
+    if (gFakeClock)
+        return UInt32(gFakeDateTimeBase + (gFakeUnits - gFakeUnitsAtDateTimeBase) / kUnitsPerSecond);
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
@@ -51,8 +52,16 @@ void UseFakeClock(UInt32 ticks, UInt32 dateTime) {
     gFakeUnitsAtDateTimeBase = gFakeUnits;
 }
 
-void AdvanceFakeClock(UInt32 ticks) { gFakeUnits += UInt64(ticks) * kUnitsPerTick; }
-void AdvanceFakeClockMicroseconds(UInt64 microseconds) { gFakeUnits += microseconds * kUnitsPerMicrosecond; }
+void AdvanceFakeClock(UInt32 ticks) {
+    gFakeUnits += UInt64(ticks) * kUnitsPerTick;
+}
+void AdvanceFakeClockMicroseconds(UInt64 microseconds) {
+    gFakeUnits += microseconds * kUnitsPerMicrosecond;
+}
 
-void UseRealClock() { gFakeClock = false; }
-bool IsClockFake() { return gFakeClock; }
+void UseRealClock() {
+    gFakeClock = false;
+}
+bool IsClockFake() {
+    return gFakeClock;
+}

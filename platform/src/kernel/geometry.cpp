@@ -55,8 +55,12 @@ bool PtInRect(Point pt, const Rect* r) {
     return pt.v >= r->top && pt.v < r->bottom && pt.h >= r->left && pt.h < r->right;
 }
 
-bool EqualRect(const Rect* a, const Rect* b) { return *a == *b; }
-bool EmptyRect(const Rect* r) { return r->bottom <= r->top || r->right <= r->left; }
+bool EqualRect(const Rect* a, const Rect* b) {
+    return *a == *b;
+}
+bool EmptyRect(const Rect* r) {
+    return r->bottom <= r->top || r->right <= r->left;
+}
 
 void Pt2Rect(Point a, Point b, Rect* result) {
     *result = Rect{std::min(a.v, b.v), std::min(a.h, b.h), std::max(a.v, b.v), std::max(a.h, b.h)};

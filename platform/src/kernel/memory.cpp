@@ -24,7 +24,9 @@ bool AllocationAllowed() {
     return true;
 }
 
-void* Allocate(size_t bytes) { return AllocationAllowed() ? std::malloc(bytes == 0 ? 1 : bytes) : nullptr; }
+void* Allocate(size_t bytes) {
+    return AllocationAllowed() ? std::malloc(bytes == 0 ? 1 : bytes) : nullptr;
+}
 
 void* Reallocate(void* old, size_t bytes) {
     return AllocationAllowed() ? std::realloc(old, bytes == 0 ? 1 : bytes) : nullptr;
@@ -40,7 +42,9 @@ struct PtrHeader {
 static_assert(sizeof(PtrHeader) == 16, "pointer blocks stay 16-byte aligned");
 constexpr UInt32 kPtrMagic = 0x50545221;
 
-PtrHeader* HeaderOf(Ptr p) { return reinterpret_cast<PtrHeader*>(p) - 1; }
+PtrHeader* HeaderOf(Ptr p) {
+    return reinterpret_cast<PtrHeader*>(p) - 1;
+}
 
 Handle MakeHandle(Size size, bool clear) {
     if (size < 0) {
@@ -87,15 +91,27 @@ Ptr MakePtr(Size size, bool clear) {
     return p;
 }
 
-}  // namespace
+} // namespace
 
-void SetMemError(OSErr err) { gMemErr = err; }
-OSErr MemError() { return gMemErr; }
-void SetAllocationFailureCountdown(SInt32 count) { gFailureCountdown = count; }
-void FailNextAllocations(SInt32 count) { gFailuresToCome = count; }
+void SetMemError(OSErr err) {
+    gMemErr = err;
+}
+OSErr MemError() {
+    return gMemErr;
+}
+void SetAllocationFailureCountdown(SInt32 count) {
+    gFailureCountdown = count;
+}
+void FailNextAllocations(SInt32 count) {
+    gFailuresToCome = count;
+}
 
-Handle NewHandle(Size size) { return MakeHandle(size, false); }
-Handle NewHandleClear(Size size) { return MakeHandle(size, true); }
+Handle NewHandle(Size size) {
+    return MakeHandle(size, false);
+}
+Handle NewHandleClear(Size size) {
+    return MakeHandle(size, true);
+}
 
 Handle TempNewHandle(Size size, OSErr* resultCode) {
     Handle h = MakeHandle(size, false);
@@ -160,7 +176,9 @@ void SetHandleSize(Handle h, Size newSize) {
     gMemErr = noErr;
 }
 
-void EmptyHandle(Handle h) { SetHandleSize(h, 0); }
+void EmptyHandle(Handle h) {
+    SetHandleSize(h, 0);
+}
 
 void HLock(Handle h) {
     if (!h) {
@@ -200,7 +218,9 @@ void HSetState(Handle h, SInt8 state) {
     gMemErr = noErr;
 }
 
-bool IsHandleLocked(Handle h) { return h && (BlockOf(h)->state & kHandleLockedBit); }
+bool IsHandleLocked(Handle h) {
+    return h && (BlockOf(h)->state & kHandleLockedBit);
+}
 
 OSErr HandToHand(Handle* theHndl) {
     if (!theHndl || !*theHndl) return gMemErr = nilHandleErr;
@@ -222,7 +242,9 @@ OSErr PtrToHand(const void* srcPtr, Handle* dstHndl, Size size) {
     return gMemErr = noErr;
 }
 
-OSErr PtrAndHand(const void* ptr, Handle h, Size size) { return SpliceHandle(h, -1, 0, ptr, size); }
+OSErr PtrAndHand(const void* ptr, Handle h, Size size) {
+    return SpliceHandle(h, -1, 0, ptr, size);
+}
 
 OSErr HandAndHand(Handle src, Handle dst) {
     if (!src || !dst) return gMemErr = nilHandleErr;
@@ -275,8 +297,12 @@ OSErr SpliceHandle(Handle h, Size offset, Size removeLength, const void* insert,
     return gMemErr = noErr;
 }
 
-Ptr NewPtr(Size size) { return MakePtr(size, false); }
-Ptr NewPtrClear(Size size) { return MakePtr(size, true); }
+Ptr NewPtr(Size size) {
+    return MakePtr(size, false);
+}
+Ptr NewPtrClear(Size size) {
+    return MakePtr(size, true);
+}
 
 void DisposePtr(Ptr p) {
     if (!p) {

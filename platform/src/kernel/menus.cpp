@@ -34,7 +34,7 @@ struct OpaqueMenu {
 
 namespace {
 bool gMenuBarVisible = true;
-}  // namespace
+} // namespace
 
 namespace {
 
@@ -75,7 +75,7 @@ MenuRef ParseMenu(std::span<const UInt8> bytes) {
     return r.ok() ? menu.release() : nullptr;
 }
 
-}  // namespace
+} // namespace
 
 MenuRef GetMenu(SInt16 resourceID) {
     Handle h = GetResource(FourCC("MENU"), resourceID);
@@ -92,17 +92,25 @@ OSStatus CreateNewMenu(MenuID id, UInt32 attributes, MenuRef* outMenu) {
     return noErr;
 }
 
-void DisposeMenu(MenuRef menu) { delete menu; }
+void DisposeMenu(MenuRef menu) {
+    delete menu;
+}
 
-MenuID GetMenuID(MenuRef menu) { return menu ? menu->id : 0; }
+MenuID GetMenuID(MenuRef menu) {
+    return menu ? menu->id : 0;
+}
 
-void GetMenuTitle(MenuRef menu, StringPtr title) { SetPString(title, menu ? menu->title : std::string()); }
+void GetMenuTitle(MenuRef menu, StringPtr title) {
+    SetPString(title, menu ? menu->title : std::string());
+}
 
 void SetMenuTitle(MenuRef menu, ConstStr255Param title) {
     if (menu) menu->title = std::string(PStringView(title));
 }
 
-UInt16 CountMenuItems(MenuRef menu) { return menu ? UInt16(menu->items.size()) : 0; }
+UInt16 CountMenuItems(MenuRef menu) {
+    return menu ? UInt16(menu->items.size()) : 0;
+}
 
 void GetMenuItemText(MenuRef menu, MenuItemIndex item, StringPtr text) {
     const MenuItemRecord* it = Item(menu, item);
@@ -125,7 +133,9 @@ void AppendMenuItemText(MenuRef menu, ConstStr255Param text) {
     InsertMenuItemText(menu, text, CountMenuItems(menu));
 }
 
-void DeleteMenuItem(MenuRef menu, MenuItemIndex item) { DeleteMenuItems(menu, item, 1); }
+void DeleteMenuItem(MenuRef menu, MenuItemIndex item) {
+    DeleteMenuItems(menu, item, 1);
+}
 
 void DeleteMenuItems(MenuRef menu, MenuItemIndex first, UInt16 count) {
     if (!menu || first < 1 || first > menu->items.size()) return;
@@ -199,7 +209,8 @@ SInt16 GetMenuItemFontID(MenuRef menu, MenuItemIndex item) {
     return it ? it->fontID : 0;
 }
 
-OSStatus ChangeMenuItemAttributes(MenuRef menu, MenuItemIndex item, UInt32 setAttributes, UInt32 clearAttributes) {
+OSStatus ChangeMenuItemAttributes(MenuRef menu, MenuItemIndex item, UInt32 setAttributes,
+                                  UInt32 clearAttributes) {
     MenuItemRecord* it = Item(menu, item);
     if (!it) return paramErr;
     it->attributes = (it->attributes | setAttributes) & ~clearAttributes;
@@ -224,6 +235,12 @@ MenuItemDrawProc GetMenuItemDrawHandler(MenuRef menu, void** userData) {
     return menu->drawProc;
 }
 
-void HideMenuBar() { gMenuBarVisible = false; }
-void ShowMenuBar() { gMenuBarVisible = true; }
-bool IsMenuBarVisible() { return gMenuBarVisible; }
+void HideMenuBar() {
+    gMenuBarVisible = false;
+}
+void ShowMenuBar() {
+    gMenuBarVisible = true;
+}
+bool IsMenuBarVisible() {
+    return gMenuBarVisible;
+}

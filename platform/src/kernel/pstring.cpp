@@ -7,7 +7,7 @@
 void SetPString(StringPtr dst, std::string_view text) {
     size_t n = text.size() > 255 ? 255 : text.size();
     dst[0] = UInt8(n);
-    if (n) std::memcpy(dst + 1, text.data(), n);  // an empty view may have no data at all
+    if (n) std::memcpy(dst + 1, text.data(), n); // an empty view may have no data at all
 }
 
 void CopyPString(ConstStringPtr src, StringPtr dst, size_t dstCapacity) {
@@ -18,7 +18,9 @@ void CopyPString(ConstStringPtr src, StringPtr dst, size_t dstCapacity) {
     dst[0] = UInt8(n);
 }
 
-bool EqualPStrings(ConstStringPtr a, ConstStringPtr b) { return PStringView(a) == PStringView(b); }
+bool EqualPStrings(ConstStringPtr a, ConstStringPtr b) {
+    return PStringView(a) == PStringView(b);
+}
 
 void NumToString(SInt32 n, StringPtr dst) {
     char buffer[16];

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr size_t kMapHeaderSize = 28;  // header copy, next map, file reference, attributes, two offsets
+constexpr size_t kMapHeaderSize = 28; // header copy, next map, file reference, attributes, two offsets
 constexpr size_t kTypeEntrySize = 8;
 constexpr size_t kReferenceSize = 12;
 constexpr UInt16 kNoName = 0xFFFF;
@@ -22,7 +22,7 @@ size_t ResolveOffset(UInt16 stored, size_t lowerBound, bool bigMap) {
     return candidate;
 }
 
-}  // namespace
+} // namespace
 
 OSErr ParseResourceFork(std::span<const UInt8> bytes, ResourceForkContents& out) {
     out = ResourceForkContents{};
@@ -51,7 +51,7 @@ OSErr ParseResourceFork(std::span<const UInt8> bytes, ResourceForkContents& out)
     struct TypeInfo {
         ResType type;
         size_t count;
-        size_t references;  // from the start of the map
+        size_t references; // from the start of the map
     };
     std::vector<TypeInfo> types(typeCount);
     size_t listsEnd = typeList + 2 + typeCount * kTypeEntrySize;
@@ -72,7 +72,7 @@ OSErr ParseResourceFork(std::span<const UInt8> bytes, ResourceForkContents& out)
     if (nameList > map.size()) return mapReadErr;
 
     out.entries.reserve(totalReferences);
-    size_t namesEnd = 0;  // relative to the name list, for wrapped name offsets
+    size_t namesEnd = 0; // relative to the name list, for wrapped name offsets
     for (const TypeInfo& info : types) {
         for (size_t r = 0; r < info.count; ++r) {
             const UInt8* ref = map.data() + info.references + r * kReferenceSize;
@@ -132,12 +132,12 @@ OSErr SerializeResourceFork(const ResourceForkContents& contents, std::vector<UI
     }
 
     ByteWriter map;
-    map.zeros(16);  // the header copy, filled in below
-    map.u32(0);     // next map
-    map.u16(0);     // file reference
+    map.zeros(16); // the header copy, filled in below
+    map.u32(0);    // next map
+    map.u16(0);    // file reference
     map.u16(UInt16(contents.mapAttributes & ~mapChanged));
     map.u16(UInt16(kMapHeaderSize));
-    map.u16(0);  // name list offset, patched
+    map.u16(0); // name list offset, patched
     const size_t typeList = map.size();
     map.u16(UInt16(typeOrder.size() - 1));
     std::vector<size_t> typeEntryAt;
@@ -145,7 +145,7 @@ OSErr SerializeResourceFork(const ResourceForkContents& contents, std::vector<UI
         typeEntryAt.push_back(map.size());
         map.u32(type);
         map.u16(UInt16(byType[type].size() - 1));
-        map.u16(0);  // reference list offset, patched
+        map.u16(0); // reference list offset, patched
     }
     std::vector<size_t> nameFieldAt(entries.size(), 0);
     for (size_t t = 0; t < typeOrder.size(); ++t) {
@@ -186,7 +186,8 @@ OSErr SerializeResourceFork(const ResourceForkContents& contents, std::vector<UI
 
     if (dataOffsets) {
         dataOffsets->resize(entries.size());
-        for (size_t i = 0; i < entries.size(); ++i) (*dataOffsets)[i] = kResourceDataStart + placed[i] + 4;
+        for (size_t i = 0; i < entries.size(); ++i)
+            (*dataOffsets)[i] = kResourceDataStart + placed[i] + 4;
     }
     return noErr;
 }

@@ -18,7 +18,7 @@ std::unique_ptr<QApplication> gApplication;
 int gArgc = 0;
 char** gArgv = nullptr;
 
-}  // namespace
+} // namespace
 
 void InitPlatform(int argc, char** argv) {
     if (gApplication) return;
@@ -36,9 +36,13 @@ void InitPlatform(int argc, char** argv) {
     InitWindowing();
 }
 
-bool IsPlatformStarted() { return gApplication != nullptr; }
+bool IsPlatformStarted() {
+    return gApplication != nullptr;
+}
 
-bool IsPlatformHeadless() { return gApplication && QGuiApplication::platformName() == QLatin1String("offscreen"); }
+bool IsPlatformHeadless() {
+    return gApplication && QGuiApplication::platformName() == QLatin1String("offscreen");
+}
 
 void ShutdownPlatform() {
     if (!gApplication) return;

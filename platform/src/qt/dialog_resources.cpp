@@ -14,7 +14,7 @@ Rect ReadRect(ByteReader& r) {
     return rect;
 }
 
-}  // namespace
+} // namespace
 
 // Bounds, definition ID, visible and close-box flags (each a byte and a filler), reference constant,
 // item list ID, title.

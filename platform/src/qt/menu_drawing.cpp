@@ -9,7 +9,7 @@ namespace {
 
 constexpr SInt16 kMenuTextSize = 13;
 
-}  // namespace
+} // namespace
 
 OSStatus DrawStandardMenuItem(MenuRef menu, MenuItemIndex item, const Rect* textBounds) {
     if (!menu || !textBounds || item < 1 || item > CountMenuItems(menu)) return paramErr;
@@ -23,7 +23,8 @@ OSStatus DrawStandardMenuItem(MenuRef menu, MenuItemIndex item, const Rect* text
     TextSize(kMenuTextSize);
     FontInfo info;
     GetFontInfo(&info);
-    const SInt16 baseline = SInt16(textBounds->top + (RectHeight(*textBounds) + info.ascent - info.descent) / 2);
+    const SInt16 baseline =
+        SInt16(textBounds->top + (RectHeight(*textBounds) + info.ascent - info.descent) / 2);
     MoveTo(textBounds->left, baseline);
     DrawString(text);
     TextFont(font);

@@ -8,20 +8,20 @@
 #include <QImage>
 #include <QRegion>
 
-class WindowHost;  // the widget of a window port (windows half)
+class WindowHost; // the widget of a window port (windows half)
 
 struct GrafPort {
-    QImage image;            // Format_RGB32 (or ARGB32 for worlds that need alpha); the pixels of the port
-    SInt16 depth = 32;       // the depth asked for; pixels are 32-bit whatever it is
-    Point origin{};          // local coordinates of the image's top-left pixel
-    QRegion clip{-32768, -32768, 65535, 65535};  // in local coordinates; every 16-bit point when wide open
+    QImage image;      // Format_RGB32 (or ARGB32 for worlds that need alpha); the pixels of the port
+    SInt16 depth = 32; // the depth asked for; pixels are 32-bit whatever it is
+    Point origin{};    // local coordinates of the image's top-left pixel
+    QRegion clip{-32768, -32768, 65535, 65535}; // in local coordinates; every 16-bit point when wide open
     bool clipIsWideOpen = true;
 
     // Pen.
     Point penLocation{};
     Point penSize{1, 1};
     SInt16 penMode = patCopy;
-    Pattern penPattern{{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}};  // black, as PenNormal sets it
+    Pattern penPattern{{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}}; // black, as PenNormal sets it
     RGBColor foreColor{0, 0, 0};
     RGBColor backColor{0xFFFF, 0xFFFF, 0xFFFF};
     RGBColor hiliteColor{0xB5B5, 0xD5D5, 0xFFFF};
@@ -58,8 +58,12 @@ GDHandle CurrentDevice();
 void ForgetPort(GrafPort* port);
 
 // Local <-> image pixel coordinates of a port.
-inline int ImageX(const GrafPort* p, int h) { return h - p->origin.h; }
-inline int ImageY(const GrafPort* p, int v) { return v - p->origin.v; }
+inline int ImageX(const GrafPort* p, int h) {
+    return h - p->origin.h;
+}
+inline int ImageY(const GrafPort* p, int v) {
+    return v - p->origin.v;
+}
 
 // The windows half: called by QDFlushPortBuffer to show the port's pixels (the whole port when rgn is
 // empty) on screen.

@@ -13,4 +13,6 @@ inline QString QStringFromMacRoman(std::string_view macRoman) {
     return QString::fromStdU16String(MacRomanToUtf16(macRoman));
 }
 
-inline std::string MacRomanFromQString(const QString& s) { return Utf16ToMacRoman(s.toStdU16String()); }
+inline std::string MacRomanFromQString(const QString& s) {
+    return Utf16ToMacRoman(s.toStdU16String());
+}

@@ -32,7 +32,8 @@ void DisposeSpeechChannel(SpeechChannel channel) {
 OSErr SpeakText(SpeechChannel channel, const void* text, SInt32 length) {
     if (!channel) return speechUnavailableErr;
     if (!text || length < 0) return paramErr;
-    channel->speech->say(QStringFromMacRoman(std::string_view(static_cast<const char*>(text), size_t(length))));
+    channel->speech->say(
+        QStringFromMacRoman(std::string_view(static_cast<const char*>(text), size_t(length))));
     if (channel->speech->state() == QTextToSpeech::Error) return speechUnavailableErr;
     return noErr;
 }

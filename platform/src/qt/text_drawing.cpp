@@ -1,11 +1,11 @@
 // Simple text in ports: the port's font, face, size and text mode, integer metrics and widths, and
 // drawing Mac Roman text at the pen. The pen moves by exactly the width that measuring reports.
 #include "platform/text_drawing.h"
-#include "qt_text.h"
 #include "platform/text_encoding.h"
 #include "qt/font_registry.h"
 #include "qt/port_internal.h"
 #include "qt/shape_fill.h"
+#include "qt_text.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -44,7 +44,8 @@ const PortFont* FontOf(const GrafPort* port) {
 
 QString TextToQString(const void* text, SInt16 firstByte, SInt16 byteCount) {
     if (!text || firstByte < 0 || byteCount <= 0) return QString();
-    return QStringFromMacRoman(std::string_view(static_cast<const char*>(text) + firstByte, size_t(byteCount)));
+    return QStringFromMacRoman(
+        std::string_view(static_cast<const char*>(text) + firstByte, size_t(byteCount)));
 }
 
 SInt16 MeasureText(const QString& s) {

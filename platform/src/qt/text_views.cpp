@@ -25,7 +25,9 @@ namespace {
 
 // The program ends lines with a return; the editor keeps paragraphs. The raw text keeps non-breaking
 // spaces, which the editor's plain text would turn into spaces.
-QString ToEditorText(const std::string& macRoman) { return QStringFromMacRoman(macRoman).replace(QChar('\r'), QChar('\n')); }
+QString ToEditorText(const std::string& macRoman) {
+    return QStringFromMacRoman(macRoman).replace(QChar('\r'), QChar('\n'));
+}
 
 std::string FromEditor(const QTextEdit* editor) {
     QString raw = editor->document()->toRawText();
@@ -46,9 +48,11 @@ QRect WidgetRect(WindowPtr window, const Rect& frame) {
                  frame.bottom - frame.top);
 }
 
-QColor ToQColor(const RGBColor& c) { return QColor(c.red >> 8, c.green >> 8, c.blue >> 8); }
+QColor ToQColor(const RGBColor& c) {
+    return QColor(c.red >> 8, c.green >> 8, c.blue >> 8);
+}
 
-}  // namespace
+} // namespace
 
 TXNObject NewTextView(WindowPtr window, const Rect* frame) {
     if (!window || !window->host || !frame) return nullptr;
@@ -130,7 +134,8 @@ void GetTextViewStyle(TXNObject view, SInt32 offset, TextViewStyle* style) {
                          (font.underline() ? underline : 0) | (font.strikeOut() ? strikeOut : 0));
     style->size = SInt16(font.pixelSize() > 0 ? font.pixelSize() : 12);
     const QColor color = format.foreground().color();
-    style->color = RGBColor{UInt16(color.red() * 257), UInt16(color.green() * 257), UInt16(color.blue() * 257)};
+    style->color =
+        RGBColor{UInt16(color.red() * 257), UInt16(color.green() * 257), UInt16(color.blue() * 257)};
 }
 
 OSStatus TextViewCut(TXNObject view) {
@@ -163,6 +168,7 @@ void DrawTextInBox(const std::string& macRoman, const Rect* box) {
     painter.setFont(MakeFont(port->textFont, port->textFace, port->textSize));
     painter.setPen(ToQColor(port->foreColor));
     if (!port->clipIsWideOpen) painter.setClipRegion(port->clip.translated(-port->origin.h, -port->origin.v));
-    const QRect area(ImageX(port, box->left), ImageY(port, box->top), box->right - box->left, box->bottom - box->top);
+    const QRect area(ImageX(port, box->left), ImageY(port, box->top), box->right - box->left,
+                     box->bottom - box->top);
     painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QStringFromMacRoman(macRoman));
 }

@@ -46,7 +46,9 @@ void DeliverPendingUpdates() {
 
 } // namespace
 
-bool IsHandlingUpdateEvent() { return gUpdatesBeingHandled > 0; }
+bool IsHandlingUpdateEvent() {
+    return gUpdatesBeingHandled > 0;
+}
 
 void ScheduleUpdateDelivery() {
     if (gUpdateDeliveryScheduled || !QCoreApplication::instance()) return;
