@@ -40,13 +40,13 @@ namespace {
 constexpr SInt16 kProgramTexts = 129;
 
 // Buttons of the strip from its right end: left and right edges relative to R (the list's right less the
-// scroll bar), each 13 pixels high from 2 below the strip's top.
+// scroll bar), each 13 pixels high from 2 below the strip's top, 46 wide and 2 apart.
 struct StripButton {
     Rect* rect;
     SInt16 left, right;
 };
 const StripButton kStripButtons[] = {
-    {&gBookmarkGotoRect, 63, 17},   {&gBookmarkFillinRect, 96, 50},  {&gBookmarkRemoveRect, 144, 98},
+    {&gBookmarkGotoRect, 48, 2},    {&gBookmarkFillinRect, 96, 50},  {&gBookmarkRemoveRect, 144, 98},
     {&gBookmarkSortRect, 192, 146}, {&gBookmarkNamesRect, 240, 194}, {&gBookmarkRenameRect, 288, 242},
 };
 // Titles of the strip's buttons in 'STR#' 145, in the order above; the names button's title follows
@@ -66,11 +66,14 @@ Rect DefaultBookmarkPlace() {
                 SInt16(screen.top + menuBar + 190), SInt16(screen.left + 367)};
 }
 
-// Draws with the bookmark window's port current and puts the caller's port back.
+// Draws with the bookmark window's port current, shows what was drawn and puts the caller's port back.
 class InBookmarkWindow {
   public:
     InBookmarkWindow() : saved_(GetPortReference()) { SetPortByReference(kBookmarkWindowReference); }
-    ~InBookmarkWindow() { SetPortByReference(saved_); }
+    ~InBookmarkWindow() {
+        if (myBookmarkWindow) QDFlushPortBuffer(GetWindowPort(myBookmarkWindow), nullptr);
+        SetPortByReference(saved_);
+    }
     InBookmarkWindow(const InBookmarkWindow&) = delete;
     InBookmarkWindow& operator=(const InBookmarkWindow&) = delete;
 
@@ -136,7 +139,13 @@ void CreateBookmarkList() {
 }
 
 void SetBookmarkListText(SInt16 slot) {
-    if (!BookmarkListHandle || slot < 0 || slot >= LCountRows(BookmarkListHandle)) return;
+    if (!BookmarkListHandle) return;
+    // Slots came or went (or the caller asks for every row, slot -1): the list is made again.
+    if (slot < 0 || LCountRows(BookmarkListHandle) != std::min<SInt32>(gNumBookmarks, 0x7FFF)) {
+        PutBookmarksInList();
+        return;
+    }
+    if (slot >= LCountRows(BookmarkListHandle)) return;
     const SInt32 offset = GetBookmarkOffset(slot);
     Str255 text;
     if (offset < 0) {

@@ -36,6 +36,7 @@ void CreateBookmarkList();
 void GetBookmarkRects();
 // Fills the list with a row per slot; 1 when rows were filled, 0 otherwise.
 SInt16 PutBookmarksInList();
+// Rewrites the slot's row; when slots came or went, or for slot -1, every row.
 void SetBookmarkListText(SInt16 slot);
 void SelectBookmark(SInt16 slot);
 void BookmarkScrollThisMuch(SInt16 rows);

@@ -70,9 +70,9 @@ TEST_F(BookmarkListWindow, TheStripsButtonsStandFromTheRightAndTheOpacityButtonG
         Rect list, gotoRect, renameRect, opacity;
     };
     const Case cases[] = {
-        {352, Rect{0, 0, 137, 352}, Rect{139, 274, 152, 320}, Rect{139, 49, 152, 95}, Rect{139, 1, 152, 14}},
+        {352, Rect{0, 0, 137, 352}, Rect{139, 289, 152, 335}, Rect{139, 49, 152, 95}, Rect{139, 1, 152, 14}},
         // 150 wide: R = 135, the remove button spans -9 to 37, so the opacity button moves by 1 - 37.
-        {150, Rect{0, 0, 137, 150}, Rect{139, 72, 152, 118}, Rect{139, -153, 152, -107},
+        {150, Rect{0, 0, 137, 150}, Rect{139, 87, 152, 133}, Rect{139, -153, 152, -107},
          Rect{139, -35, 152, -22}},
     };
     for (const Case& c : cases) {
@@ -84,6 +84,7 @@ TEST_F(BookmarkListWindow, TheStripsButtonsStandFromTheRightAndTheOpacityButtonG
         EXPECT_EQ(gBookmarkRenameRect, c.renameRect);
         EXPECT_EQ(gBookmarkOpacityRect, c.opacity);
         EXPECT_EQ(gBookmarkExtraRect, (Rect{137, 0, 154, c.width}));
+        EXPECT_LE(gBookmarkFillinRect.right, gBookmarkGotoRect.left) << "no two buttons overlap";
     }
 }
 
@@ -117,6 +118,21 @@ TEST_F(BookmarkListWindow, RowsShowNamesTextOrTheEmptySlotLabel) {
     EXPECT_EQ(RowText(0).rfind("First line of the talk", 0), 0u);
     EXPECT_EQ(RowText(1), "(empty slot)") << "also while text is shown";
     EXPECT_LE(RowText(0).size(), size_t(kBookmarkRowTextLength));
+}
+
+TEST_F(BookmarkListWindow, TheListFollowsSlotsComingGoingAndSorted) {
+    OpenSized(352, 153);
+    EXPECT_EQ(LCountRows(BookmarkListHandle), 0);
+    SetBookmark(-1, 23, 0);
+    SetBookmark(-1, 0, 0);
+    ASSERT_EQ(LCountRows(BookmarkListHandle), 2);
+    EXPECT_EQ(RowText(1).rfind("First line", 0), 0u);
+    SortBookmarkList();
+    EXPECT_EQ(RowText(0).rfind("First line", 0), 0u);
+    UnsetBookmark(1);
+    EXPECT_EQ(LCountRows(BookmarkListHandle), 1);
+    CleanUpBookmarkList(1);
+    EXPECT_EQ(LCountRows(BookmarkListHandle), 0);
 }
 
 TEST_F(BookmarkListWindow, ALongListScrollsByPagesAndKeepsTheSelectionInView) {
