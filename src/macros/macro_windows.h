@@ -35,3 +35,9 @@ void NewKeyEquivWindowSize(SInt16 width, SInt16 height);
 void NewCommandWindowSize(SInt16 width, SInt16 height);
 void CloseKeyEquivWindow(SInt16 alreadyGone);
 void CloseCommandWindow(SInt16 alreadyGone);
+
+// Redraw the window's content, its port current (the update dispatcher erases first where it needs).
+void UpdateMacroEditorWindow();
+void UpdateFunctionsWindow();
+void UpdateMacroMonitorWindow();
+void UpdateKeyEquivWindow();

@@ -94,3 +94,10 @@ void NewKeyEquivWindowSize(SInt16, SInt16) {}
 void NewCommandWindowSize(SInt16, SInt16) {}
 void CloseKeyEquivWindow(SInt16) {}
 void CloseCommandWindow(SInt16) {}
+
+// ---- Drawing of windows that are never open until their subsystems are built ----
+#include "macros/macro_windows.h"
+void UpdateMacroEditorWindow() {}
+void UpdateFunctionsWindow() {}
+void UpdateMacroMonitorWindow() {}
+void UpdateKeyEquivWindow() {}

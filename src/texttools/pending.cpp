@@ -121,3 +121,11 @@ void CloseTextMergeWindow(SInt16) {}
 void CloseColorChartWindow(SInt16) {}
 void CloseHypertextWindow(SInt16) {}
 void CloseSearchDictWindow(SInt16) {}
+
+// ---- Drawing of windows that are never open until their subsystems are built ----
+#include "texttools/text_tool_windows.h"
+void UpdateHypertextWindow() {}
+void UpdateHypertextDrawer() {}
+void UpdateHelpWindow() {}
+void UpdateTextMergeWindow() {}
+void UpdateColorChartWindow() {}
