@@ -110,3 +110,10 @@ void NewSpirographWindowSize(SInt16, SInt16) {}
 void NewOverlayWindowSize(SInt16, SInt16) {}
 void CloseSpirographWindow(SInt16) {}
 void CloseOverlayWindow(SInt16) {}
+
+// ---- The keyword tables stay empty until the mandala and overlay text files are read ----
+#include "effects/effect_keywords.h"
+
+Handle gSpiroKeywords = nullptr;
+Handle gOverlayKeywords = nullptr;
+void GetSpiroKeywords() {}
