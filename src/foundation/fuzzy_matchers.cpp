@@ -17,7 +17,8 @@ constexpr SInt16 kMatch = 0;
 constexpr SInt16 kNoMatch = 1;
 
 UInt8 Fold(UInt8 c) {
-    return MacRomanToLower(c);
+    static const UInt8* const lower = MacRomanLowerTable();
+    return lower[c];
 }
 
 bool IsDigit(UInt8 c) {

@@ -165,12 +165,13 @@ void GetSourceSelection(SInt16 source, const SearchSource& s, SInt32* start, SIn
 struct SubstringFinder {
     const UInt8* pattern;
     SInt32 m;
+    const UInt8* lower = MacRomanLowerTable();
     std::array<UInt8, 256> folded{};
     std::array<SInt32, 256> shift{};
 
     SubstringFinder(const UInt8* p, SInt32 length, bool backwards) : pattern(p), m(length) {
         for (SInt32 i = 0; i < m; ++i)
-            folded[size_t(i)] = MacRomanToLower(p[i]);
+            folded[size_t(i)] = lower[p[i]];
         shift.fill(m);
         // Case-blind: both cases of a letter take the folded letter's shift.
         if (!backwards) {
@@ -183,17 +184,17 @@ struct SubstringFinder {
     }
     bool At(const UInt8* t) const {
         for (SInt32 i = m - 1; i >= 0; --i)
-            if (MacRomanToLower(t[i]) != folded[size_t(i)]) return false;
+            if (lower[t[i]] != folded[size_t(i)]) return false;
         return true;
     }
     // The first place from `from` up to `last` where the pattern is, or -1.
     SInt32 Forward(const UInt8* text, SInt32 from, SInt32 last) const {
-        for (SInt32 p = from; p <= last; p += shift[MacRomanToLower(text[p + m - 1])])
+        for (SInt32 p = from; p <= last; p += shift[lower[text[p + m - 1]]])
             if (At(text + p)) return p;
         return -1;
     }
     SInt32 Backward(const UInt8* text, SInt32 from) const {
-        for (SInt32 p = from; p >= 0; p -= shift[MacRomanToLower(text[p])])
+        for (SInt32 p = from; p >= 0; p -= shift[lower[text[p]]])
             if (At(text + p)) return p;
         return -1;
     }
@@ -232,6 +233,17 @@ struct Search {
                 if (MatchMore(s.bytes + p, m, matchType) == kMatch) return p;
                 p += backwards ? -1 : 1;
             }
+            return -1;
+        }
+        if (!wholeWords) {
+            // An empty pattern: one byte per place, so the answer for each byte value is worked out once.
+            std::array<bool, 256> inClass;
+            for (UInt32 c = 0; c < 256; ++c) {
+                const UInt8 b = UInt8(c);
+                inClass[c] = ThisMatches(&b, &b, pattern, &b + 1, 1, 0, false, matchType, options) == kMatch;
+            }
+            for (SInt32 p = from; backwards ? p >= 0 : p <= last; p += backwards ? -1 : 1)
+                if (inClass[s.bytes[p]]) return p;
             return -1;
         }
         for (SInt32 p = from; backwards ? p >= 0 : p <= last; p += backwards ? -1 : 1)

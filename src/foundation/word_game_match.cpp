@@ -17,7 +17,8 @@ constexpr UInt8 kMustUseTile = '+';
 constexpr UInt8 kMayUseTile = '-';
 
 UInt8 Fold(UInt8 c) {
-    return MacRomanToLower(c);
+    static const UInt8* const lower = MacRomanLowerTable();
+    return lower[c];
 }
 
 SInt32 LengthOf(ConstStringPtr s) {

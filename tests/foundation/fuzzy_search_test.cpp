@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -44,7 +45,15 @@ SInt32 InBuffer(const std::string& text, const std::string& pattern, bool wholeW
 
 class FuzzySearch : public TextMeasureTest {
   protected:
+    // Counting the script's words for a search also sets the script's counts, which other tests read.
+    void SetUp() override {
+        TextMeasureTest::SetUp();
+        savedCounts = {gTotalWords, gTotalLines, gTotalSyllables};
+    }
     void TearDown() override {
+        gTotalWords = savedCounts[0];
+        gTotalLines = savedCounts[1];
+        gTotalSyllables = savedCounts[2];
         for (Handle* h : {&myHelpText, &gHelpWordLineArray, &gDictionaryResource, &dictionaryWordLineArray,
                           &myNonverbalText, &gNonverbalWordLineArray, &myMacroEditorText,
                           &gMacroEditWordLineArray, &gSpellCheckResource, &spellcheckDictionaryWordLineArray,
@@ -69,6 +78,7 @@ class FuzzySearch : public TextMeasureTest {
         return FindNextInText(kSourceHelp, Pascal(pattern).data(), nullptr, 0, wholeWords, backwards, type,
                               length, options);
     }
+    std::array<SInt32, 3> savedCounts{};
 };
 
 TEST_F(FuzzySearch, SubstringsInACallersTextForwardsAndBackwards) {
@@ -253,10 +263,13 @@ TEST_F(FuzzySearch, ASearchStartsAtTheSelectionAndStepsPastAMatchAlreadySelected
         {0, 3, false, true, "cat", -1},    // the first one selected: nothing before
         {9, 9, false, false, "cat", 16},   // from a caret inside a match
         {0, 3, true, false, "cat", 8},     // the same word by word
-        {8, 11, true, true, "cat", 0},     {11, 11, true, false, "cat", 16}, // a caret just after a word
-                                                                             // looks on from there
-        {11, 11, true, true, "dog", 4}, // backwards never takes the word after the caret
-        {16, 19, true, false, "cat", -1},  {0, 3, true, true, "cat", -1},    {4, 7, true, false, "dog", 12},
+        {8, 11, true, true, "cat", 0},
+        {11, 11, true, false, "cat", 16}, // a caret just after a word
+                                          // looks on from there
+        {11, 11, true, true, "dog", 4},   // backwards never takes the word after the caret
+        {16, 19, true, false, "cat", -1},
+        {0, 3, true, true, "cat", -1},
+        {4, 7, true, false, "dog", 12},
     };
     for (const Case& c : cases) {
         UseHelpText(text, true, c.selStart, c.selEnd);
