@@ -20,6 +20,10 @@ extern GDHandle myCommandDevice;
 
 // The macro editor's text; null while the editor is closed.
 extern WEReference MacroEditWEHandle;
+// A copy of the macro editor's text and the word data counted from it (null and 0 while there is none).
+extern Handle myMacroEditorText;
+extern Handle gMacroEditWordLineArray;
+extern SInt32 gTotalMacroEditWords;
 // After its text changed: re-lay the macro editor, its scroll bar and position, and copy its text out.
 void MacroEditorRecalText();
 void SetMacroEditorWindowScrolls();

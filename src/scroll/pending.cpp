@@ -201,6 +201,7 @@ void StoreUndoInfo(SInt16) {}
 Handle myNonverbalText = nullptr;
 Handle gNonverbalWordLineArray = nullptr;
 SInt32 gTotalNonverbalWords = 0;
+WEReference NonverbalWEHandle = nullptr;
 bool PutNonverbalTextInBox() {
     return false;
 }

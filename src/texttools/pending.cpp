@@ -129,3 +129,19 @@ void UpdateHypertextDrawer() {}
 void UpdateHelpWindow() {}
 void UpdateTextMergeWindow() {}
 void UpdateColorChartWindow() {}
+
+// ---- No help text, word list or spelling list exists until their windows are built ----
+#include "texttools/search_texts.h"
+
+Handle myHelpText = nullptr;
+WEReference HelpWEHandle = nullptr;
+Handle gHelpWordLineArray = nullptr;
+SInt32 gTotalHelpWords = 0;
+Handle gDictionaryResource = nullptr;
+WEReference DictionaryWEHandle = nullptr;
+Handle dictionaryWordLineArray = nullptr;
+SInt32 gTotalDictionaryWords = 0;
+Handle gSpellCheckResource = nullptr;
+WEReference SpellCheckWEHandle = nullptr;
+Handle spellcheckDictionaryWordLineArray = nullptr;
+SInt32 gTotalSpellCheckWords = 0;
