@@ -4,6 +4,7 @@
 
 #include "foundation/app_paths.h"
 #include "foundation/checked_wrappers.h"
+#include "foundation/error_dialog.h"
 #include "foundation/file_types.h"
 #include "platform/file_io.h"
 #include "platform/memory.h"
@@ -175,7 +176,11 @@ void ProcessText(Ptr buffer, SInt32* length, ConstStr255Param fileName, Handle* 
         const std::string original(buffer, size_t(*length));
         Handle styles = nullptr;
         const SInt16 status = ProcessRTF(buffer, length, &styles);
-        if (status == 0 || *length > 0) {
+        const std::string quotedName = "\"" + std::string(PStringView(fileName)) + "\"";
+        if (status == kRTFDone || *length > 0) {
+            if (status != kRTFDone)
+                DoErrorMessageText(quotedName +
+                                   " is damaged: only the part of it that could be read was opened.");
             if (styleScrap)
                 *styleScrap = styles;
             else if (styles)
@@ -184,6 +189,7 @@ void ProcessText(Ptr buffer, SInt32* length, ConstStr255Param fileName, Handle* 
         }
         // RTF that could not be read at all comes in as the text it is, rather than as an empty script
         // that a save would write over the file.
+        DoErrorMessageText(quotedName + " could not be read as RTF and was opened as plain text.");
         if (styles) DisposeHandle(styles);
         std::memcpy(buffer, original.data(), original.size());
         *length = SInt32(original.size());
