@@ -1,6 +1,7 @@
 // Reading RTF: a 1 MB script as a word processor writes it (font and colour tables, a paragraph style on
 // every paragraph, bold, italic, underlined and coloured runs, escaped accents and Unicode characters).
 #include "textengine/rtf_reader.h"
+#include "textengine/text_engine.h"
 
 #include "platform/memory.h"
 
@@ -58,5 +59,32 @@ void ReadOneMegabyteOfStyledRtf(benchmark::State& state) {
     state.SetBytesProcessed(SInt64(state.iterations()) * SInt64(rtf.size()));
 }
 BENCHMARK(ReadOneMegabyteOfStyledRtf)->Unit(benchmark::kMillisecond);
+
+// The same document read and put into a text view with its runs, as opening it does.
+void OpenOneMegabyteOfStyledRtfInATextView(benchmark::State& state) {
+    const std::string rtf = StyledDocument();
+    std::vector<char> buffer(rtf.size());
+    SInt32 runs = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::copy(rtf.begin(), rtf.end(), buffer.begin());
+        LongRect dest{0, 0, 1000000, 1800};
+        LongRect view{0, 0, 1080, 1800};
+        WEReference we = nullptr;
+        WENew(&dest, &view, 0, &we);
+        state.ResumeTiming();
+        SInt32 length = SInt32(buffer.size());
+        Handle styles = nullptr;
+        ProcessRTF(buffer.data(), &length, &styles);
+        WEInsert(buffer.data(), length, styles, nullptr, we, 0);
+        state.PauseTiming();
+        runs = WECountRuns(we);
+        if (styles) DisposeHandle(styles);
+        WEDispose(we);
+        state.ResumeTiming();
+    }
+    state.counters["runs"] = double(runs);
+}
+BENCHMARK(OpenOneMegabyteOfStyledRtfInATextView)->Unit(benchmark::kMillisecond);
 
 } // namespace

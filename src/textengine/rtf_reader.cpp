@@ -28,7 +28,9 @@ constexpr size_t kLongestKeyword = 32;
 constexpr size_t kMostFonts = 1024;
 constexpr size_t kMostColors = 1024;
 constexpr size_t kLongestFontName = 63;
-constexpr size_t kMostStyleElements = 32767;
+// Past 32,766 elements a scrap's 16-bit count stays at 32,767 and readers count by its size; the bound
+// only keeps a hostile file from growing the scrap without end.
+constexpr size_t kMostStyleElements = size_t(1) << 20;
 constexpr SInt32 kDefaultHalfPoints = 24;
 constexpr SInt32 kLargestSize = 1000;
 
@@ -588,7 +590,7 @@ Handle MakeStyleScrap(const std::vector<StyleScrapElement>& elements) {
     Handle scrap = NewHandleClear(Size(2 + elements.size() * kStyleScrapElementSize));
     if (!scrap) return nullptr;
     auto* p = reinterpret_cast<UInt8*>(*scrap);
-    const UInt16 count = UInt16(elements.size());
+    const UInt16 count = UInt16(std::min<size_t>(elements.size(), 32767));
     std::memcpy(p, &count, sizeof count);
     for (size_t i = 0; i < elements.size(); ++i)
         WriteStyleScrapElement(p + 2 + i * kStyleScrapElementSize, elements[i]);

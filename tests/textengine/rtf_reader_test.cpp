@@ -213,14 +213,16 @@ TEST(RtfReader, FontsAreFoundByNameWithTheirClassAsFallback) {
     EXPECT_EQ(fonts, expected);
 }
 
-TEST(RtfReader, StyleRunsStopAtWhatTheScrapCanCountAndTheTextGoesOn) {
+TEST(RtfReader, RunsPastWhatTheScrapsCountHoldsAreAllKept) {
     std::string rtf = "{\\rtf1 ";
     for (int i = 0; i < 40000; i++)
         rtf += i % 2 ? "\\b0 x" : "\\b x";
     rtf += "}";
     const Converted out = Convert(rtf);
     EXPECT_EQ(out.text, std::string(40000, 'x'));
-    EXPECT_EQ(out.elements.size(), 32767u);
+    ASSERT_EQ(out.elements.size(), 40000u);
+    EXPECT_EQ(out.elements.back().start, 39999);
+    EXPECT_EQ(out.elements.back().record.style.face, 0);
 }
 
 TEST(RtfReader, AWordProcessorFileKeepsItsReadableText) {
