@@ -160,6 +160,15 @@ SInt32 FoldLineEnds(char* text, SInt32 length) {
     return out;
 }
 
+// Whether the bytes open as RTF does; a file named as RTF that does not is read as the text it is.
+bool StartsAsRtf(std::string_view text) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    while (!text.empty() &&
+           (text.front() == ' ' || text.front() == '\t' || text.front() == '\r' || text.front() == '\n'))
+        text.remove_prefix(1);
+    return text.substr(0, 5) == "{\\rtf";
+}
+
 bool HasEnding(ConstStr255Param name, const char* ending) {
     Str255 pending;
     SetPString(pending, ending);
@@ -172,7 +181,8 @@ void ProcessText(Ptr buffer, SInt32* length, ConstStr255Param fileName, Handle* 
     if (styleScrap) *styleScrap = nullptr;
     if (!buffer || !length || *length <= 0) return;
     const bool named = fileName && fileName[0] > 0;
-    if (named && (HasEnding(fileName, ".rtf") || HasEnding(fileName, ".wri"))) {
+    if (named && (HasEnding(fileName, ".rtf") || HasEnding(fileName, ".wri")) &&
+        StartsAsRtf(std::string_view(buffer, size_t(*length)))) {
         const std::string original(buffer, size_t(*length));
         Handle styles = nullptr;
         const SInt16 status = ProcessRTF(buffer, length, &styles);

@@ -112,6 +112,8 @@ TEST(TextImport, RtfFilesOpenStyledAndADamagedOneSaysSoOnce) {
         {"styled.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Times;}}\\f0\\fs28 Hello \\b bold\\b0\\par\n}",
          "Hello bold\r", 3, 0},
         {"cut.rtf", "{\\rtf1\\ansi Hello {\\b bo", "Hello bo", 2, 1},
+        // A file named as RTF that holds plain text keeps its lines.
+        {"plain.rtf", "Line one\nLine two\n", "Line one\rLine two\r", -1, 0},
         {"broken.RTF", "{\\rtf1 {\\*\\unknown x}", "{\\rtf1 {\\*\\unknown x}", -1, 1},
     };
     for (const Case& c : cases) {
