@@ -8,9 +8,9 @@
 #include "platform/memory.h"
 
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <iterator>
-#include <cstring>
 
 Handle _weGlobalObjectHandlerTable = nullptr;
 
