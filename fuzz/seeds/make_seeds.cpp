@@ -393,6 +393,27 @@ void TextSeeds() {
              .bytes);
     Seed("text_import", "word", Framed().Byte(3).Rest(Of("\xD0\xCF\x11\xE0 not really a document")).bytes);
 
+    // RTF as the common writers put it: a word processor's header tables and groups, a converter's plain
+    // layout, a clipboard's fragment, and damaged ones.
+    Seed("rtf_reader", "word_processor",
+         Of("{\\rtf1\\ansi\\deff0\\adeflang1025\n{\\fonttbl{\\f0\\froman\\fprq2\\fcharset0 Liberation "
+            "Serif{\\*\\falt Times New Roman};}{\\f1\\fswiss\\fprq2\\fcharset0 Liberation Sans;}}\n"
+            "{\\colortbl;\\red0\\green0\\blue0;\\red201\\green33\\blue30;}\n{\\stylesheet{\\s0\\snext0 "
+            "Normal;}}{\\*\\generator "
+            "Writer;}{\\info{\\creatim\\yr2026\\mo1}}\n\\pard\\plain\\s0\\qc\\f1\\fs32"
+            "\\b Title\\par\\pard\\plain\\f0\\fs24 Plain, {\\i italic}, {\\cf2\\ul red underlined}\\par\n"
+            "\\trowd\\cellx2000\\cellx4000\\pard\\intbl A\\cell B\\cell\\row\\pard{\\*\\shppict{\\pict"
+            "\\pngblip\\picw1\\pich1 89504e470d0a}}{\\nonshppict{\\pict\\bin3 {}}}\\par}"));
+    Seed("rtf_reader", "converter",
+         Of("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Courier;}}{\\colortbl;\\red255\\green0\\blue0;}\n"
+            "{\\pard \\ql \\f0 \\sa180 \\li0 \\fi0 Caf\\u233? \\u8364? and \\u-10179?\\u-8704? "
+            "{\\b bold} {\\field{\\*\\fldinst{HYPERLINK \"x\"}}{\\fldrslt{\\ul link}}}\\par}\n}"));
+    Seed("rtf_reader", "fragment",
+         Of("{\\rtf1\\mac{\\fonttbl\\f3\\fnil Geneva;}\\f3\\fs18 \\'8e\\uc0\\u8220 "
+            "q\\ansicpg1251\\'c6}"));
+    Seed("rtf_reader", "damaged", Of("{\\rtf1}}{{\\b x\\'zz\\bin99999999999 y"));
+    Seed("rtf_reader", "deep", Of(std::string(300, '{') + "\\i deep" + std::string(299, '}')));
+
     Seed("line_files", "bookmark_names",
          Framed().Byte(5).Rest(Of("Opening\r  Weather\r\rSport\r\nClose\n")).bytes);
     Seed("line_files", "merge",

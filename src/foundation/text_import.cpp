@@ -4,6 +4,7 @@
 
 #include "foundation/app_paths.h"
 #include "foundation/checked_wrappers.h"
+#include "foundation/error_dialog.h"
 #include "foundation/file_types.h"
 #include "platform/file_io.h"
 #include "platform/memory.h"
@@ -159,6 +160,15 @@ SInt32 FoldLineEnds(char* text, SInt32 length) {
     return out;
 }
 
+// Whether the bytes open as RTF does; a file named as RTF that does not is read as the text it is.
+bool StartsAsRtf(std::string_view text) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    while (!text.empty() &&
+           (text.front() == ' ' || text.front() == '\t' || text.front() == '\r' || text.front() == '\n'))
+        text.remove_prefix(1);
+    return text.substr(0, 5) == "{\\rtf";
+}
+
 bool HasEnding(ConstStr255Param name, const char* ending) {
     Str255 pending;
     SetPString(pending, ending);
@@ -171,11 +181,16 @@ void ProcessText(Ptr buffer, SInt32* length, ConstStr255Param fileName, Handle* 
     if (styleScrap) *styleScrap = nullptr;
     if (!buffer || !length || *length <= 0) return;
     const bool named = fileName && fileName[0] > 0;
-    if (named && (HasEnding(fileName, ".rtf") || HasEnding(fileName, ".wri"))) {
+    if (named && (HasEnding(fileName, ".rtf") || HasEnding(fileName, ".wri")) &&
+        StartsAsRtf(std::string_view(buffer, size_t(*length)))) {
         const std::string original(buffer, size_t(*length));
         Handle styles = nullptr;
         const SInt16 status = ProcessRTF(buffer, length, &styles);
-        if (status == 0 || *length > 0) {
+        const std::string quotedName = "\"" + std::string(PStringView(fileName)) + "\"";
+        if (status == kRTFDone || *length > 0) {
+            if (status != kRTFDone)
+                DoErrorMessageText(quotedName +
+                                   " is damaged: only the part of it that could be read was opened.");
             if (styleScrap)
                 *styleScrap = styles;
             else if (styles)
@@ -184,6 +199,7 @@ void ProcessText(Ptr buffer, SInt32* length, ConstStr255Param fileName, Handle* 
         }
         // RTF that could not be read at all comes in as the text it is, rather than as an empty script
         // that a save would write over the file.
+        DoErrorMessageText(quotedName + " could not be read as RTF and was opened as plain text.");
         if (styles) DisposeHandle(styles);
         std::memcpy(buffer, original.data(), original.size());
         *length = SInt32(original.size());

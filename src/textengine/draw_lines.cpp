@@ -82,9 +82,11 @@ Boolean SLDraw(const WELineRec& line, const WERunInfo& run, const UInt8* text, S
     if (state.withColor) RGBForeColor(&run.style.style.color);
     Point before;
     GetPen(&before);
-    if (!run.style.style.extra) { // objects are drawn by their handlers
+    if (!run.style.style.extra) {
         const Fixed slop = _WESegmentSlop(r, line, text, length, position);
         reinterpret_cast<WEDrawTextProc>(r.hooks[kWEHookDrawText])(text, length, slop, position, we);
+    } else {
+        _WEDrawObject(run.style.style.extra);
     }
     if (_WEHasInputUnderline(run.style.style.faceMask)) {
         Point after;

@@ -2,6 +2,7 @@
 // editing primitives and the stand-ins of layout, drawing and objects.
 #pragma once
 
+#include "textengine/objects.h"
 #include "textengine/text_engine.h"
 
 // The record behind a reference.
@@ -135,10 +136,6 @@ void ATSUTextDeleted(void* layout, SInt32 offset, SInt32 length);
 void ATSUSetTextPointerLocation(void* layout, const UInt16* text, SInt32 offset, SInt32 length, SInt32 total);
 void DisposeATSUDataForMe(WEReference we);
 void WEStopInlineSession(WEReference we);
-OSErr _WENewObject(OSType type, Handle data, WEReference we, WEObjectReference* object);
-OSErr _WEFreeObject(WEObjectReference object);
-Point WEGetObjectSize(WEObjectReference object);
-OSErr WESetObjectSize(WEObjectReference object, Point size);
 
 // The Unicode layout's standard measuring and drawing hooks.
 void _WEStdDrawText(const UInt8* text, SInt32 length, Fixed slop, SInt16 runPosition, WEReference we);

@@ -55,8 +55,8 @@ OSErr _WEApplySoup(SInt32 offset, Handle soup, WEReference we) {
                 DisposeHandle(data);
                 return err;
             }
-            Point own = WEGetObjectSize(object);
-            if (own.v == 0 && own.h == 0) WESetObjectSize(object, entry.objectSize);
+            // The size the object had when it was copied, unless the soup did not record one.
+            if (entry.objectSize.v != 0 || entry.objectSize.h != 0) WESetObjectSize(object, entry.objectSize);
             WETextStyle style;
             style.extra = object;
             err = _WESetStyleRange(SInt32(character), SInt32(character) + 1, weDoExtra, &style, we);

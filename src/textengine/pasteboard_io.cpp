@@ -75,10 +75,36 @@ OSErr ConvertRtf(Handle h, Handle* rtfStyles) {
     return MemError();
 }
 
-// Reads one item into *h by the first name of the list that it holds; empty when it holds none.
+bool HasFlavor(const std::vector<std::string>& flavors, const char* name) {
+    return std::any_of(flavors.begin(), flavors.end(),
+                       [&](const std::string& f) { return SameFlavor(f, name); });
+}
+
+// Styled text that another program put: its RTF holds the formatting that its plain text has lost. True
+// when the item's RTF gave text into *h (and its runs into *rtfStyles).
+bool ReadForeignRtf(SInt32 item, const std::vector<std::string>& flavors, Handle* h, Handle* rtfStyles,
+                    OSErr* err) {
+    if (!rtfStyles || HasFlavor(flavors, kFlavorMacRomanText) || HasFlavor(flavors, kFlavorStyles) ||
+        !HasFlavor(flavors, kFlavorRtf))
+        return false;
+    std::string bytes;
+    if (!CopyPasteboardFlavorData(item, kFlavorRtf, &bytes) || SetHandleBytes(*h, bytes) != noErr)
+        return false;
+    _WEForgetHandle(rtfStyles);
+    *err = ConvertRtf(*h, rtfStyles);
+    if (*err == noErr && GetHandleSize(*h) > 0) return true;
+    _WEForgetHandle(rtfStyles);
+    *err = noErr;
+    return false;
+}
+
+// Reads one item into *h by the first name of the list that it holds; empty when it holds none. When
+// styles are wanted, another program's RTF comes first.
 OSErr ReadItem(SInt32 item, OSType type, const std::vector<std::string>& names, Handle* h,
                Handle* rtfStyles) {
     const std::vector<std::string> flavors = GetPasteboardItemFlavors(item);
+    OSErr rtfError = noErr;
+    if (type == FourCC("TEXT") && ReadForeignRtf(item, flavors, h, rtfStyles, &rtfError)) return rtfError;
     for (const std::string& name : names) {
         for (const std::string& flavor : flavors) {
             std::string bytes;
@@ -111,7 +137,7 @@ OSErr _WEPutScrapHandle(const std::string& flavor, SInt32 item, Handle h, Boolea
     if (SameFlavor(flavor, kFlavorStyles) && size >= 4) bytes.erase(2, 2);
     HSetState(h, state);
     if (clearFirst) ClearPasteboard();
-    return PutPasteboardFlavor(int(item), flavor, bytes) ? noErr : weNoPasteboardItemErr;
+    return PutPasteboardFlavor(int(item), flavor, bytes) ? OSErr(noErr) : OSErr(weNoPasteboardItemErr);
 }
 
 OSErr _WEGetScrapHandle(OSType type, Handle* h, SInt32 item, Handle* rtfStyles, SInt16 flavorChoice) {
@@ -119,7 +145,7 @@ OSErr _WEGetScrapHandle(OSType type, Handle* h, SInt32 item, Handle* rtfStyles, 
     if (rtfStyles) *rtfStyles = nullptr;
     if (!*h) return memFullErr;
     const SInt32 count = CountPasteboardItems();
-    OSErr err = item > count || item < 0 ? weNoPasteboardItemErr : noErr;
+    OSErr err = item > count || item < 0 ? OSErr(weNoPasteboardItemErr) : OSErr(noErr);
     const std::vector<std::string> names = FlavorNames(type, flavorChoice > 0 ? flavorChoice : 1);
     for (SInt32 i = item == 0 ? 1 : item; err == noErr && i <= (item == 0 ? count : item); i++)
         err = ReadItem(i, type, names, h, rtfStyles);
@@ -151,7 +177,7 @@ Handle WEGetPasteText(SInt16 flags) {
         if (length > 0) {
             if (!collected) collected = NewHandle(0);
             HLock(text);
-            OSErr err = collected ? PtrAndHand(*text, collected, length) : memFullErr;
+            OSErr err = collected ? PtrAndHand(*text, collected, length) : OSErr(memFullErr);
             if (err == noErr && (flags & 32)) err = PtrAndHand(" ", collected, 1);
             if (err != noErr) {
                 DisposeHandle(text);

@@ -1,65 +1,6 @@
-// What the text engine's inline-input, object and RTF code provide to the storage, editing and layout code
+// What the text engine's inline-input code provides to the storage, editing and layout code
 // before they are built, in their least form. Each definition moves to its own
 // file when its code is built.
 #include "textengine/engine_internal.h"
-#include "textengine/rtf_reader.h"
-
-#include "platform/memory.h"
-
-#include <algorithm>
-#include <vector>
 
 void WEStopInlineSession(WEReference) {}
-
-// An object until the object handlers exist: its type, its data and its size.
-struct PendingObject {
-    OSType type;
-    Handle data;
-    Point size;
-};
-
-OSErr _WENewObject(OSType type, Handle data, WEReference, WEObjectReference* object) {
-    Handle h = NewHandleClear(sizeof(PendingObject));
-    *object = h;
-    if (!h) return memFullErr;
-    *reinterpret_cast<PendingObject*>(*h) = PendingObject{type, data, Point{}};
-    return noErr;
-}
-
-OSErr _WEFreeObject(WEObjectReference object) {
-    if (!object) return nilHandleErr;
-    if (Handle data = reinterpret_cast<PendingObject*>(*object)->data) DisposeHandle(data);
-    DisposeHandle(object);
-    return noErr;
-}
-
-Point WEGetObjectSize(WEObjectReference object) {
-    return reinterpret_cast<PendingObject*>(*object)->size;
-}
-
-OSErr WESetObjectSize(WEObjectReference object, Point size) {
-    reinterpret_cast<PendingObject*>(*object)->size = size;
-    return noErr;
-}
-
-// Until the RTF reader exists, RTF yields no text and no runs: pasting it inserts nothing rather than the
-// RTF source.
-SInt16 ProcessRTF(Ptr, SInt32* length, Handle* styleScrap) {
-    *length = 0;
-    *styleScrap = nullptr;
-    return 1;
-}
-
-// Until the word-processor reader exists, such a file is left as read: its text with the format's bytes.
-void ProcessDOC(Ptr, SInt32*) {}
-
-// Until object handlers exist, every object streams as its own type and data.
-OSErr _WEStreamObject(SInt16, OSType* type, Handle* data, Boolean* handled, WEObjectReference object) {
-    if (!object) return nilHandleErr;
-    if (*data) DisposeHandle(*data);
-    const PendingObject& o = *reinterpret_cast<PendingObject*>(*object);
-    *type = o.type;
-    *data = o.data;
-    *handled = false;
-    return noErr;
-}

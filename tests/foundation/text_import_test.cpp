@@ -2,6 +2,8 @@
 // CR line ends; high Mac Roman bytes are not mistaken for UTF-8.
 #include "foundation/text_import.h"
 
+#include "foundation/error_dialog.h"
+
 #include "platform/memory.h"
 #include "platform/pstring.h"
 #include "shell/script_documents.h"
@@ -93,6 +95,44 @@ TEST(TextImport, RtfThatCannotBeReadComesInAsItsTextRatherThanNothing) {
     EXPECT_GT(length, 0);
     if (styles) DisposeHandle(styles);
     gIsDos = 0;
+}
+
+TEST(TextImport, RtfFilesOpenStyledAndADamagedOneSaysSoOnce) {
+    TempDir dir;
+    SetErrorMessageRecording(true);
+    ClearRecordedErrorMessages();
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::string text;
+        SInt32 runs; // style elements; -1 for none
+        size_t messages;
+    };
+    const Case cases[] = {
+        {"styled.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Times;}}\\f0\\fs28 Hello \\b bold\\b0\\par\n}",
+         "Hello bold\r", 3, 0},
+        {"cut.rtf", "{\\rtf1\\ansi Hello {\\b bo", "Hello bo", 2, 1},
+        // A file named as RTF that holds plain text keeps its lines.
+        {"plain.rtf", "Line one\nLine two\n", "Line one\rLine two\r", -1, 0},
+        {"broken.RTF", "{\\rtf1 {\\*\\unknown x}", "{\\rtf1 {\\*\\unknown x}", -1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ClearRecordedErrorMessages();
+        std::ofstream(dir.File(c.name), std::ios::binary) << c.bytes;
+        Handle text = nullptr, styles = nullptr;
+        ASSERT_EQ(ReadWholeTextFile(dir.File(c.name), &text, &styles, nullptr), noErr);
+        ASSERT_NE(text, nullptr);
+        EXPECT_EQ(std::string(*text, size_t(GetHandleSize(text))), c.text);
+        EXPECT_EQ(styles ? SInt32((GetHandleSize(styles) - 2) / 20) : -1, c.runs);
+        ASSERT_EQ(RecordedErrorMessages().size(), c.messages);
+        if (c.messages) {
+            EXPECT_NE(RecordedErrorMessages()[0].find(c.name), std::string::npos);
+        }
+        DisposeHandle(text);
+        if (styles) DisposeHandle(styles);
+    }
+    SetErrorMessageRecording(false);
 }
 
 TEST(TextImport, CarriageReturnsAloneLeaveTheDosFlagAsItWas) {

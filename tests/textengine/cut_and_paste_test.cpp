@@ -65,6 +65,41 @@ TEST_F(CutAndPasteTest, PasteFlagsChooseTextStylesOrBoth) {
     }
 }
 
+TEST_F(CutAndPasteTest, StyledTextFromAnotherProgramPastesFromItsRtf) {
+    struct Case {
+        const char* text;
+        const char* rtf;
+        SInt16 flags;
+        std::string result;
+        bool boldThere; // "there" keeps the bold its RTF gave it
+    } cases[] = {
+        {"Hi there", "{\\rtf1\\ansi Hi {\\b there}}", 1, "aaaHi thereBBBccc", true},
+        {"Hi there", "{\\rtf1\\ansi Hi {\\b there}}", 2, "aaaHi thereBBBccc", false},
+        // An RTF that gives no text leaves the plain text to paste.
+        {"Hi there", "{\\rtf1{\\*\\junk x}}", 1, "aaaHi thereBBBccc", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rtf);
+        SetClipboardTextWithRtf(c.text, c.rtf);
+        Select(3, 3);
+        SInt32 pasted = -1;
+        ASSERT_EQ(WEPaste(we, &pasted, c.flags), noErr);
+        EXPECT_EQ(Text(), c.result);
+        const Runs runs = RunFaces();
+        const auto faceAt = [&](SInt32 offset) {
+            int face = 0;
+            for (const auto& [start, f] : runs)
+                if (start <= offset) face = f;
+            return face;
+        };
+        EXPECT_EQ(faceAt(3), 0);
+        EXPECT_EQ(faceAt(6) == kWEBold, c.boldThere);
+        EXPECT_TRUE(RecordIsConsistent(we));
+        ASSERT_EQ(WEUndo(we), noErr);
+        EXPECT_EQ(Text(), "aaaBBBccc");
+    }
+}
+
 TEST_F(CutAndPasteTest, ItemsGatherWithBlanksOrGoOnePerRange) {
     ASSERT_TRUE(PutPasteboardFlavor(1, kFlavorMacRomanText, "x"));
     ASSERT_TRUE(PutPasteboardFlavor(2, kFlavorMacRomanText, "yy"));

@@ -6,6 +6,8 @@
 
 // Mac Roman text in and out; characters Mac Roman cannot hold arrive as '?'.
 void SetClipboardText(const std::string& macRoman);
+// Text with its RTF beside it, as a word processor puts styled text.
+void SetClipboardTextWithRtf(const std::string& macRoman, const std::string& rtf);
 // False when the clipboard holds no text.
 bool GetClipboardText(std::string* macRoman);
 void ClearClipboard();

@@ -13,6 +13,15 @@ void SetClipboardText(const std::string& macRoman) {
         clipboard->setText(QStringFromMacRoman(macRoman));
 }
 
+void SetClipboardTextWithRtf(const std::string& macRoman, const std::string& rtf) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard) return;
+    auto* data = new QMimeData;
+    data->setText(QStringFromMacRoman(macRoman));
+    data->setData("text/rtf", QByteArray(rtf.data(), qsizetype(rtf.size())));
+    clipboard->setMimeData(data);
+}
+
 bool GetClipboardText(std::string* macRoman) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
