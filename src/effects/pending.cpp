@@ -110,3 +110,7 @@ void NewSpirographWindowSize(SInt16, SInt16) {}
 void NewOverlayWindowSize(SInt16, SInt16) {}
 void CloseSpirographWindow(SInt16) {}
 void CloseOverlayWindow(SInt16) {}
+
+#include "effects/effect_windows.h"
+void OpenOverlayWindow() {}
+void OpenSpirographWindow() {}

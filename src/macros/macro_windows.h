@@ -35,3 +35,9 @@ void NewKeyEquivWindowSize(SInt16 width, SInt16 height);
 void NewCommandWindowSize(SInt16 width, SInt16 height);
 void CloseKeyEquivWindow(SInt16 alreadyGone);
 void CloseCommandWindow(SInt16 alreadyGone);
+
+// ---- What the menus open and ask of the macros ----
+void OpenCommandWindow();
+void OpenKeyEquivWindow();
+// The Macro menu and the macro files menu (with option: edit rather than run); DoCommand's status.
+SInt32 DoMacroMenuCommand(SInt16 menu, SInt16 item, bool option);

@@ -94,3 +94,11 @@ void NewKeyEquivWindowSize(SInt16, SInt16) {}
 void NewCommandWindowSize(SInt16, SInt16) {}
 void CloseKeyEquivWindow(SInt16) {}
 void CloseCommandWindow(SInt16) {}
+
+// ---- The menus' macro commands ----
+#include "macros/macro_windows.h"
+void OpenCommandWindow() {}
+void OpenKeyEquivWindow() {}
+SInt32 DoMacroMenuCommand(SInt16, SInt16, bool) {
+    return -1;
+}

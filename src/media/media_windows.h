@@ -18,3 +18,15 @@ void NewMediaQueueWindowSize(SInt16 width, SInt16 height);
 void NewRecordWindowSize(SInt16 width, SInt16 height);
 void CloseMediaQueueWindow(SInt16 alreadyGone);
 void CloseRecordWindow(SInt16 alreadyGone);
+
+// ---- What the menus open and ask of the media ----
+void OpenRecordWindow();
+void OpenMediaQueueWindow();
+// A new empty queue holding the current script; a file opened into the queue; the queue dialog.
+void DoNewQueue();
+void DoOpenIntoQueue();
+void DoQueueDialog();
+// The external music player follows the scripts while linked.
+extern bool gSynciTunes;
+bool initiTunes();
+void CloseiTunes();

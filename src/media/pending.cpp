@@ -169,3 +169,16 @@ void NewMediaQueueWindowSize(SInt16, SInt16) {}
 void NewRecordWindowSize(SInt16, SInt16) {}
 void CloseMediaQueueWindow(SInt16) {}
 void CloseRecordWindow(SInt16) {}
+
+// ---- The menus' media commands ----
+#include "media/media_windows.h"
+void OpenRecordWindow() {}
+void OpenMediaQueueWindow() {}
+void DoNewQueue() {}
+void DoOpenIntoQueue() {}
+void DoQueueDialog() {}
+bool gSynciTunes = false;
+bool initiTunes() {
+    return false;
+}
+void CloseiTunes() {}

@@ -121,3 +121,13 @@ void CloseTextMergeWindow(SInt16) {}
 void CloseColorChartWindow(SInt16) {}
 void CloseHypertextWindow(SInt16) {}
 void CloseSearchDictWindow(SInt16) {}
+
+// ---- The menus' text-tool commands ----
+#include "texttools/text_tools.h"
+void OpenHypertextWindow() {}
+void OpenColorChartWindow() {}
+void ToggleInstructions() {}
+bool gInstructionsShowing = false;
+SInt32 DoTextToolsCommand(SInt16, SInt16) {
+    return -1;
+}
