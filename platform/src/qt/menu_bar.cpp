@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPointer>
 
 #include <map>
@@ -34,6 +35,7 @@ std::vector<MenuID> gBarIds;
 
 constexpr int kSwatchWidth = 160;
 constexpr int kSwatchHeight = 18;
+constexpr int kSwatchSide = 14;
 
 QString ShortcutText(MenuRef menu, MenuItemIndex item) {
     const UInt8 glyph = GetMenuItemKeyGlyph(menu, item);
@@ -55,8 +57,8 @@ QString ShortcutText(MenuRef menu, MenuItemIndex item) {
     return text + keyName;
 }
 
-// A custom-drawn item (a colour swatch, a name in its colour) is drawn by the program into a small world
-// whose picture becomes the item's icon, so the item keeps its look in the native menu.
+// A custom-drawn item (a colour's name drawn in that colour) is drawn by the program into a small world;
+// the strongest colour it drew becomes a swatch beside the item's text in the native menu.
 QIcon CustomDrawnIcon(MenuRef menu, MenuItemIndex item) {
     const Rect bounds{0, 0, kSwatchHeight, kSwatchWidth};
     GWorldPtr world = nullptr;
@@ -65,10 +67,33 @@ QIcon CustomDrawnIcon(MenuRef menu, MenuItemIndex item) {
     GDHandle savedDevice;
     GetGWorld(&savedPort, &savedDevice);
     SetGWorld(world, nullptr);
+    // The item's plain text goes on in white, unseen on the white world: only the colour drawing shows.
+    const RGBColor white{0xFFFF, 0xFFFF, 0xFFFF};
+    RGBForeColor(&white);
     DrawMenuItem(menu, item, &bounds);
     SetGWorld(savedPort, savedDevice);
-    QIcon icon(QPixmap::fromImage(world->image.copy()));
+    QColor strongest = Qt::white;
+    int farthest = 0;
+    const QImage& image = world->image;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int distance = (255 - qRed(row[x])) + (255 - qGreen(row[x])) + (255 - qBlue(row[x]));
+            if (distance > farthest) {
+                farthest = distance;
+                strongest = QColor(row[x]);
+            }
+        }
+    }
     DisposeGWorld(world);
+    QPixmap swatch(kSwatchSide, kSwatchSide);
+    swatch.fill(strongest);
+    QPainter painter(&swatch);
+    painter.setPen(Qt::gray);
+    painter.drawRect(0, 0, kSwatchSide - 1, kSwatchSide - 1);
+    // A greyed item keeps its colour: the colour is what it names.
+    QIcon icon(swatch);
+    icon.addPixmap(swatch, QIcon::Disabled);
     return icon;
 }
 
