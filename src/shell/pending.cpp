@@ -2,7 +2,6 @@
 // is safe. Each definition moves to its own file when that code is built.
 #include "shell/shell.h"
 
-
 // ---- Start-up, the timer and the event handlers reach these before their own code exists ----
 
 #include "foundation/app_paths.h"
