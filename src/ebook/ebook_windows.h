@@ -12,3 +12,6 @@ extern GDHandle myFormatPalDevice;
 // already, only its contents are released).
 void NewFormatPalWindowSize(SInt16 width, SInt16 height);
 void CloseFormatPalWindow(SInt16 alreadyGone);
+
+// Opens the format palette (first: show the palette's introduction first when it is the run's first).
+void OpenFormatPalWindow(SInt16 first);

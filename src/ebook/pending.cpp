@@ -16,3 +16,6 @@ MenuRef GetFormatPaletteFontMenu(int) {
 // the window as it is.
 void NewFormatPalWindowSize(SInt16, SInt16) {}
 void CloseFormatPalWindow(SInt16) {}
+
+#include "ebook/ebook_windows.h"
+void OpenFormatPalWindow(SInt16) {}

@@ -16,3 +16,7 @@ void NewSpirographWindowSize(SInt16 width, SInt16 height);
 void NewOverlayWindowSize(SInt16 width, SInt16 height);
 void CloseSpirographWindow(SInt16 alreadyGone);
 void CloseOverlayWindow(SInt16 alreadyGone);
+
+// The overlay and mandala editors, opened from the Windows menu.
+void OpenOverlayWindow();
+void OpenSpirographWindow();

@@ -121,3 +121,7 @@ void UpdateShapeDialog() {}
 Handle gSpiroKeywords = nullptr;
 Handle gOverlayKeywords = nullptr;
 void GetSpiroKeywords() {}
+
+#include "effects/effect_windows.h"
+void OpenOverlayWindow() {}
+void OpenSpirographWindow() {}

@@ -45,3 +45,9 @@ void UpdateMacroEditorWindow();
 void UpdateFunctionsWindow();
 void UpdateMacroMonitorWindow();
 void UpdateKeyEquivWindow();
+
+// ---- What the menus open and ask of the macros ----
+void OpenCommandWindow();
+void OpenKeyEquivWindow();
+// The Macro menu and the macro files menu (with option: edit rather than run); DoCommand's status.
+SInt32 DoMacroMenuCommand(SInt16 menu, SInt16 item, bool option);

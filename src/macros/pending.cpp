@@ -120,3 +120,11 @@ Handle gASCIINames = nullptr;
 UInt16 gNumASCIIs = 0;
 Handle gLabelNames = nullptr;
 UInt16 gNumLabels = 0;
+
+// ---- The menus' macro commands ----
+#include "macros/macro_windows.h"
+void OpenCommandWindow() {}
+void OpenKeyEquivWindow() {}
+SInt32 DoMacroMenuCommand(SInt16, SInt16, bool) {
+    return -1;
+}

@@ -21,3 +21,15 @@ void CloseRecordWindow(SInt16 alreadyGone);
 
 // Redraws the window's list, strip, buttons and progress bar, its port current.
 void UpdateMediaQueueWindow();
+
+// ---- What the menus open and ask of the media ----
+void OpenRecordWindow();
+void OpenMediaQueueWindow();
+// A new empty queue holding the current script; a file opened into the queue; the queue dialog.
+void DoNewQueue();
+void DoOpenIntoQueue();
+void DoQueueDialog();
+// The external music player follows the scripts while linked.
+extern bool gSynciTunes;
+bool initiTunes();
+void CloseiTunes();

@@ -173,3 +173,16 @@ void CloseRecordWindow(SInt16) {}
 // ---- Drawing of windows that are never open until their subsystems are built ----
 #include "media/media_windows.h"
 void UpdateMediaQueueWindow() {}
+
+// ---- The menus' media commands ----
+#include "media/media_windows.h"
+void OpenRecordWindow() {}
+void OpenMediaQueueWindow() {}
+void DoNewQueue() {}
+void DoOpenIntoQueue() {}
+void DoQueueDialog() {}
+bool gSynciTunes = false;
+bool initiTunes() {
+    return false;
+}
+void CloseiTunes() {}

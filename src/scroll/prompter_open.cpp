@@ -5,6 +5,7 @@
 #include "foundation/window_references.h"
 #include "platform/events.h"
 #include "platform/memory.h"
+#include "platform/menus.h"
 #include "prefs/companion_records.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/prompter_drawing.h"
@@ -61,6 +62,8 @@ void OpenScrollWindow() {
         gPositionPrefsChanged = true;
     }
     myScrollWindow = window;
+    // The program's menu bar stands at the top of the prompter, above its content.
+    SetMenuBarWindow(window);
     SizeWindow(window, RectWidth(place), RectHeight(place), false);
     MoveWindow(window, place.left, place.top, false);
     myScrollDevice = GetMaxDevice(&place);
@@ -90,6 +93,7 @@ void CloseScrollWindow() {
     DisposeTabPics();
     if (ScrollWEHandle) WEDispose(ScrollWEHandle);
     ScrollWEHandle = nullptr;
+    if (myScrollWindow && GetMenuBarWindow() == myScrollWindow) SetMenuBarWindow(nullptr);
     if (myScrollWindow) DisposeWindow(myScrollWindow);
     myScrollWindow = nullptr;
     myScrollWindowAlias = nullptr;

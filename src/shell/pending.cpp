@@ -2,18 +2,6 @@
 // is safe. Each definition moves to its own file when that code is built.
 #include "shell/shell.h"
 
-void CheckColorsInMenu(MenuRef) {}
-
-void MyLiveScrollProc(SInt16, SInt16) {}
-
-#include "shell/menus.h"
-
-MenuRef GetProgramMenu(int) {
-    return nullptr;
-}
-
-void CreateWindowName(SInt16) {}
-
 // ---- Start-up, the timer and the event handlers reach these before their own code exists ----
 
 #include "foundation/app_paths.h"
@@ -21,6 +9,7 @@ void CreateWindowName(SInt16) {}
 #include "macros/macro_services.h"
 #include "platform/file_io.h"
 #include "platform/memory.h"
+#include "platform/pstring.h"
 #include "platform/text_encoding.h"
 #include "scroll/bookmarks.h"
 #include "scroll/pacing.h"
@@ -34,53 +23,22 @@ void CreateWindowName(SInt16) {}
 #include "shell/desktop_events.h"
 #include "shell/file_opening.h"
 #include "shell/input_dispatch.h"
+#include "shell/menus.h"
 #include "shell/mode_switching.h"
 #include "shell/periodic_timer.h"
 #include "shell/printing.h"
 #include "shell/script_documents.h"
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
+#include "shell/startup.h"
 #include "textengine/text_engine.h"
 
-// Quitting, opening a script, the scroll control dialog, the pause toggle and going to a bookmark are the
-// commands before the command dispatch exists. Opening replaces the
-// text, so with unsaved changes it waits for the save question that the timer asks first.
-SInt32 DoCommand(MenuCommand command) {
-    if (command == MakeMenuCommand(kFileMenuID, kQuitItem)) gQuitting = true;
-    if (command == MakeMenuCommand(kScrollMenuID, kScrollControlItem)) DoScrollControl();
-    if (command == MakeMenuCommand(kScrollMenuID, kPauseToggleItem) && gScrollOn)
-        IsPaused() ? PauseOff(0) : PauseOn();
-    if (SInt16(command >> 16) == kBookmarksMenuID)
-        return GoToBookmark(SInt16((command & 0xFFFF) - 1)) ? 0 : -1;
-    if (command == MakeMenuCommand(kFileMenuID, kOpenItem)) {
-        if (gDontQuitWithoutSaving) gNeedToCheckText = true;
-        if (gQueueIsDirty) gNeedToCheckQueue = true;
-        if (gNeedToCheckText || gNeedToCheckQueue) {
-            gSavedMid = kFileMenuID;
-            gSavedMitem = kOpenItem;
-            gSaveAutoDialogAnswer = gAutoDialogAnswer;
-            return -1;
-        }
-        DoOpen(std::string());
-    }
-    return 0;
-}
-
-// Command-Q quits, F2 starts scrolling and escape stops it, command-O opens, command-S saves (with shift:
-// under another name), the bookmark and pause keys; in edit mode other keys type into the prompter.
+// Menu key equivalents (the menus' own keys, F2 to scroll and escape to edit) go to their commands; the
+// bookmark and pause keys and command-K stay here until the key dispatch is written; in edit mode other
+// keys type into the prompter.
 OSStatus DoKeyDown(const PlatformEvent& event) {
-    if ((event.modifiers & cmdKey) && (event.charCode == 'q' || event.charCode == 'Q')) {
-        DoCommand(MakeMenuCommand(kFileMenuID, kQuitItem));
-        return noErr;
-    }
-    if (event.keyCode == kKeyF2) {
-        if (gScrollOn != 1) StartScroll(1);
-        return noErr;
-    }
-    if (event.keyCode == kKeyEscape) {
-        if (gScrollOn) StopScroll();
-        return noErr;
-    }
+    if (event.keyCode == kKeyF2) return DoCommand(MakeMenuCommand(kScrollMenuID, kScrollItem)), noErr;
+    if (event.keyCode == kKeyEscape) return DoCommand(MakeMenuCommand(kScrollMenuID, kEditModeItem)), noErr;
     // While scrolling: space pauses and resumes, option-shift up and down jump between bookmarks.
     if (gScrollOn && (event.keyCode == kKeySpace || event.charCode == 'p' || event.charCode == 'P'))
         return DoCommand(MakeMenuCommand(kScrollMenuID, kPauseToggleItem)), noErr;
@@ -102,22 +60,13 @@ OSStatus DoKeyDown(const PlatformEvent& event) {
     if ((event.modifiers & cmdKey) && (event.charCode == 'k' || event.charCode == 'K'))
         return DoCommand(MakeMenuCommand(kScrollMenuID, kScrollControlItem)), noErr;
     if (event.modifiers & cmdKey) {
-        switch (event.charCode) {
-        case 'o':
-        case 'O':
-            DoCommand(MakeMenuCommand(kFileMenuID, kOpenItem));
-            return noErr;
-        case 's':
-        case 'S':
-            // Save As with shift, or when the script has no file yet.
-            if ((event.modifiers & shiftKey) || gOutName.empty())
-                DoSave(kSaveScript);
-            else
-                DoSave(-kSaveScript);
-            return noErr;
-        default:
-            return eventNotHandledErr;
-        }
+        // The items' keys and texts follow the modifiers of this key.
+        curEvent.modifiers = event.modifiers;
+        ConsistifyMenus();
+        const SInt32 chosen = MenuKey(UInt8(event.charCode), event.modifiers);
+        if (chosen == 0) return eventNotHandledErr;
+        DoCommand(MenuCommand(chosen));
+        return noErr;
     }
     // In edit mode the script is typed straight into the prompter.
     if (!gScrollOn && ScrollWEHandle) {
@@ -149,38 +98,13 @@ void ShowInstructions(SInt16) {
     gOutName = slash == std::string::npos ? path : path.substr(slash + 1);
     gIsTextFile = kTextDocument;
     gIsDos = 0;
-    ShowText(1);
+    if (ShowText(1) && SetScriptMenu(true)) EnableWhenFile(false);
 }
 
 void ReloadLastFile(SInt16) {}
 
 void Initialize_Printing() {}
 void Close_Printing() {}
-
-void DoAbout(SInt16) {}
-void SetUpMenus() {}
-void ConsistifyMenus() {}
-
-void InitTimers() {
-    gTimer = 0;
-}
-
-void SetMyScriptsPath() {}
-
-// ---- The file menu's save kinds, as the document saver reaches them ----
-
-#include "foundation/file_dialogs.h"
-#include "platform/pstring.h"
-
-// The save dialog of every kind offers the document's name for a text file until the save-kind table
-// of the file menu exists.
-void GetOutFile(SInt16 kind) {
-    Str255 prompt;
-    Str255 name;
-    SetPString(prompt, "Save the script as:");
-    SetPString(name, Utf8ToMacRoman(gOutName));
-    GetFileName(prompt, name, FourCC("TEXT"), kind);
-}
 
 // ---- The scripts menu: until it is built, it lists the current document alone ----
 
@@ -191,15 +115,30 @@ std::string gCurrentScriptName;
 namespace {
 std::string gScriptMenuItem;
 }
+namespace {
+// The scripts menu lists the one document, checked while it is the current script.
+void FillScriptMenu() {
+    MenuRef menu = GetProgramMenu(kScriptsMenuSlot);
+    if (!menu) return;
+    DeleteMenuItems(menu, 1, CountMenuItems(menu));
+    if (gScriptMenuItem.empty()) return;
+    Str255 text;
+    SetPString(text, Utf8ToMacRoman(gScriptMenuItem));
+    AppendMenuItemText(menu, text);
+    CheckMenuItem(menu, 1, gSelectText == 1);
+}
+} // namespace
 bool SetScriptMenu(bool) {
     gScriptMenuItem.clear();
     if (gOutName.empty()) {
+        FillScriptMenu();
         SysBeep(1);
         return false;
     }
     if (gIsTextFile == kTextDocument) gCurrentScriptName = gOutName;
     gScriptMenuItem = gOutName;
     gSelectText = gIsTextFile == kTextDocument ? 1 : -1;
+    FillScriptMenu();
     return true;
 }
 SInt16 CountScriptMenuItems() {
@@ -211,9 +150,11 @@ SInt16 FindScriptMenuItem(const std::string& name) {
 std::string GetScriptMenuItemText(SInt16 item) {
     return item == 1 ? gScriptMenuItem : std::string();
 }
-void CheckScriptMenuItem(SInt16) {}
-void EnableWhenFile(bool) {}
-void EnableWhenSelect() {}
+void CheckScriptMenuItem(SInt16 item) {
+    if (MenuRef menu = GetProgramMenu(kScriptsMenuSlot))
+        for (MenuItemIndex i = 1; i <= CountMenuItems(menu); ++i)
+            CheckMenuItem(menu, i, i == item);
+}
 
 // The per-second figures are not drawn yet; the switch exists for those who draw beside them.
 #include "shell/periodic_timer.h"
@@ -224,3 +165,34 @@ bool turboing = false;
 void DoApp1Event() {}
 Point geeMouseDownPosition{};
 void DoTextPopup(Point, SInt16, UInt32, WindowPtr, bool) {}
+
+// ---- Commands of the menus whose code is not written yet: each does nothing and says so ----
+
+#include "shell/command_parts.h"
+
+bool gSaveAsWordSwapFlag = false;
+bool gDontCheckSaveStatus = false;
+SInt32 gSelectedSpeakStart = 0;
+SInt32 gSelectedSpeakEnd = 0;
+
+// Saves without a dialog when the script has a file to go to, else asks for one.
+OSErr DoSaveInstant() {
+    return DoSave(gOutName.empty() ? SInt16(kSaveScript) : SInt16(-kSaveScript));
+}
+void DoSaveOptionsDialog() {}
+void DoPageSetup() {}
+void DoPrint(SInt32) {}
+SInt32 DoCmdShiftFunction(char) {
+    return -1;
+}
+SInt32 DoEditCommand(SInt16, SInt16) {
+    return -1;
+}
+SInt32 DoFormatCommand(SInt16, SInt16) {
+    return -1;
+}
+SInt16 CountRecentFiles() {
+    return 0;
+}
+void LoadRecentFile(SInt16) {}
+void TryToFindMissingFiles() {}

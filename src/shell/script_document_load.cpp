@@ -46,18 +46,6 @@ constexpr ResType kConsumedTypes[] = {FourCC("styl"), kWordArrayType, kSyllableA
 constexpr ResType kSharedSideDataTypes[] = {FourCC("BkMk"), FourCC("BmkN"), FourCC("OVTb"), FourCC("TxMg"),
                                             FourCC("HyTx"), FourCC("HyDt"), FourCC("Mndl"), FourCC("OvLy")};
 
-void DisposeDocumentText() {
-    if (myTextResource) DisposeHandle(myTextResource);
-    if (myStyle) DisposeHandle(myStyle);
-    if (myWordLineArray) DisposeHandle(myWordLineArray);
-    if (mySyllableArray) DisposeHandle(mySyllableArray);
-    myTextResource = myStyle = myWordLineArray = mySyllableArray = nullptr;
-    gTotalWords = gTotalLines = gTotalSyllables = 0;
-    // What was typed into the prompter belonged to the text that goes: it must not be taken back over the
-    // new one when the prompter is filled again.
-    gTextHasChanged = false;
-}
-
 Handle DetachOwnResource(ResType type, ResID id) {
     Handle resource = Get1Resource(type, id);
     if (resource) DetachResource(resource);
@@ -236,6 +224,18 @@ Handle ReadDocumentText(bool* cut, std::string* folder) {
 }
 
 } // namespace
+
+void DisposeDocumentText() {
+    if (myTextResource) DisposeHandle(myTextResource);
+    if (myStyle) DisposeHandle(myStyle);
+    if (myWordLineArray) DisposeHandle(myWordLineArray);
+    if (mySyllableArray) DisposeHandle(mySyllableArray);
+    myTextResource = myStyle = myWordLineArray = mySyllableArray = nullptr;
+    gTotalWords = gTotalLines = gTotalSyllables = 0;
+    // What was typed into the prompter belonged to the text that goes: it must not be taken back over the
+    // new one when the prompter is filled again.
+    gTextHasChanged = false;
+}
 
 bool GetText(SInt16 n) {
     DisposeDocumentText();

@@ -49,3 +49,6 @@ void AddDocumentPreferences();
 void SwapArrayToHost(Handle array);
 // A copy of a host-order array with every 32-bit unit big-endian, as documents store it.
 Handle CopyArrayBigEndian(Handle array);
+
+// Disposes of the script's text, styles, word-line and syllable arrays (counts to 0).
+void DisposeDocumentText();

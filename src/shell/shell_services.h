@@ -1,15 +1,31 @@
-// Small services of the shell that start-up and the timer use: the running-time countdown and the folder
-// scripts are saved in without a dialog.
+// Small services of the shell: the running-time clock, the folder scripts are saved in without a dialog,
+// the save dialogs by kind, closing every tool window and the speech channel.
 #pragma once
 
 #include "platform/windows.h"
 
 // Zeroes the countdown to the next scroll step.
 void InitTimers();
+// The running-time clock goes on (StartTimer returns that it runs) or stands still.
+bool StartTimer();
+void StopTimer();
 void SetMyScriptsPath();
+// Any key is down.
+bool KeyPressed();
 
-// Starts the save dialog for the save kind (the answer saves through the dialog's handler).
-void GetOutFile(SInt16 kind);
+// Starts the save dialog for the save kind 1 to 9 (the answer saves through the dialog's handler) and
+// returns its status; any other kind opens no dialog and is returned as it is.
+SInt16 GetOutFile(SInt16 kind);
+// Starts the open dialog for a script, and for background music; the dialog's status.
+OSStatus GetFile();
+OSStatus DoOpenMusic();
+// Leaves the recorded-syllable pacing for the default pacing when the script has no syllable times.
+void ClearKaraokeMode();
+// Closes every open tool window; the prompter stays.
+void CloseAllWindows();
+// Makes the speech channel when there is none; disposes of it.
+void DoSetupSpeech();
+OSErr NoMorespeech();
 
 // ---- What the scroll tick asks of the window dragging and the text pop-up ----
 // A turbo drag of the prompter text is running while the button stays down.

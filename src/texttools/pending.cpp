@@ -145,3 +145,13 @@ Handle gSpellCheckResource = nullptr;
 WEReference SpellCheckWEHandle = nullptr;
 Handle spellcheckDictionaryWordLineArray = nullptr;
 SInt32 gTotalSpellCheckWords = 0;
+
+// ---- The menus' text-tool commands ----
+#include "texttools/text_tools.h"
+void OpenHypertextWindow() {}
+void OpenColorChartWindow() {}
+void ToggleInstructions() {}
+bool gInstructionsShowing = false;
+SInt32 DoTextToolsCommand(SInt16, SInt16) {
+    return -1;
+}

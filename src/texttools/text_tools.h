@@ -82,3 +82,12 @@ bool MouseInSyllableSyncWindow(const EventRecord& event, DialogPtr dialog, Point
 // The link that entered the visible range, or the reading position reached, since `last`; -1 none.
 SInt32 ScrollToWhichHyper(Handle list, SInt32 count, SInt32 start, SInt32 end, SInt32 last, SInt16 direction);
 SInt32 ReadPositionWhichHyper(Handle list, SInt32 count, SInt32 offset, SInt32 last, SInt16 direction);
+
+// ---- What the menus open and ask of the text tools ----
+void OpenHypertextWindow();
+void OpenColorChartWindow();
+// Opens the help window on the instructions, or closes it while they show.
+void ToggleInstructions();
+extern bool gInstructionsShowing;
+// The find tools and the spelling menus; DoCommand's status.
+SInt32 DoTextToolsCommand(SInt16 menu, SInt16 item);

@@ -45,8 +45,9 @@ TEST_F(EditSaveReopen, TypedTextAndItsStylesComeBack) {
     ASSERT_EQ(PrompterText(), "Hello. Good evening.\rThe weather.\r");
     PlatformEvent save{};
     save.kind = EventKind::KeyDown;
-    save.charCode = 's';
-    save.modifiers = cmdKey;
+    // Command-shift-S saves at once where the script came from (command-S asks where).
+    save.charCode = 'S';
+    save.modifiers = cmdKey | shiftKey;
     DoKeyDown(save);
     EXPECT_FALSE(gDontQuitWithoutSaving);
 

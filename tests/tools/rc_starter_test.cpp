@@ -45,9 +45,9 @@ TEST_F(BuiltResources, HoldsTheStarterStringsInMacRoman) {
 }
 
 TEST_F(BuiltResources, HoldsTheStarterMenuDialogAndItems) {
-    std::span<const UInt8> menu = Data("MENU", 128);
+    std::span<const UInt8> menu = Data("MENU", 127);
     ByteReader m(menu);
-    EXPECT_EQ(m.u16(), 128);
+    EXPECT_EQ(m.u16(), 127);
     m.skip(8);
     EXPECT_EQ(m.u32(), 0xFFFFFFE7u); // the separator (3) and Close (4) are disabled
     EXPECT_EQ(m.pstring(), "File");

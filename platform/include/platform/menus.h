@@ -5,6 +5,7 @@
 
 #include "platform/geometry.h"
 #include "platform/types.h"
+#include "platform/windows.h"
 
 #include <string>
 
@@ -68,6 +69,48 @@ OSStatus DrawStandardMenuItem(MenuRef menu, MenuItemIndex item, const Rect* text
 // drawing (which may start with the standard text).
 OSStatus DrawMenuItem(MenuRef menu, MenuItemIndex item, const Rect* textBounds);
 
+// Which modifiers besides command an item's key equivalent needs (kMenuNoCommandModifier: none at all).
+enum : UInt8 {
+    kMenuNoModifiers = 0,
+    kMenuShiftModifier = 1,
+    kMenuOptionModifier = 2,
+    kMenuControlModifier = 4,
+    kMenuNoCommandModifier = 8,
+};
+void SetMenuItemModifiers(MenuRef menu, MenuItemIndex item, UInt8 modifiers);
+UInt8 GetMenuItemModifiers(MenuRef menu, MenuItemIndex item);
+// A key with no character of its own as an item's key equivalent (shown, not matched by MenuKey).
+enum : UInt8 { kMenuNullGlyph = 0, kMenuEscapeGlyph = 0x1B, kMenuF1Glyph = 0x6F };
+void SetMenuItemKeyGlyph(MenuRef menu, MenuItemIndex item, UInt8 glyph);
+UInt8 GetMenuItemKeyGlyph(MenuRef menu, MenuItemIndex item);
+
+// ---- The menu bar: its menus and the submenus they show, by ID ----
+// beforeID 0 appends the menu to the bar; kInsertHierarchicalMenu makes it a submenu that items reach by
+// its ID. A menu whose ID is already in the list is not inserted again.
+constexpr MenuID kInsertHierarchicalMenu = -1;
+void InsertMenu(MenuRef menu, MenuID beforeID);
+// Takes the menu out of the bar or the submenu list (the menu itself is not disposed).
+void DeleteMenu(MenuID id);
+void ClearMenuBar();
+// The inserted menu with the ID, null when none.
+MenuRef GetMenuHandle(MenuID id);
+// The bar's menus, left to right.
+UInt16 CountMenuBarMenus();
+MenuRef GetMenuBarMenu(UInt16 index);
+// The enabled item of the bar's menus (or their submenus) whose key equivalent is the character with the
+// modifiers (classic bits, command held): (menu ID << 16) | item, 0 when none.
+SInt32 MenuKey(UInt8 character, UInt16 modifiers);
+// Brings the shown menu bar in line with the menus (titles, whole-menu enable state).
+void DrawMenuBar();
+// The window whose top shows the menu bar (null: none shows it).
+void SetMenuBarWindow(WindowPtr window);
+WindowPtr GetMenuBarWindow();
+// Called just before a menu of the bar (or a submenu) opens, so the program can bring it up to date, and
+// when an item is chosen.
+using MenuOpeningProc = void (*)(MenuRef menu);
+using MenuChoiceProc = void (*)(MenuID menu, MenuItemIndex item);
+void InstallMenuHandlers(MenuOpeningProc opening, MenuChoiceProc choice);
+
 // The menu bar can be hidden (full-screen prompting) and shown again.
 void HideMenuBar();
 void ShowMenuBar();
@@ -82,5 +125,8 @@ void SetItemSubmenu(MenuRef menu, MenuItemIndex item, MenuID submenu);
 SInt32 PopUpMenuSelect(MenuRef menu, SInt16 top, SInt16 left, MenuItemIndex popUpItem);
 
 // ---- Testing support ----
+// Opens the bar's menu with the ID as the user would (its opening hook runs) and chooses the item (0:
+// closes it without a choice). False when the menu is not in the bar or the item is disabled.
+bool ChooseMenuBarItem(MenuID menu, MenuItemIndex item);
 // The next pop-up is answered with this item (0: dismissed) instead of being shown.
 void AnswerNextPopUpMenu(MenuItemIndex item);

@@ -21,6 +21,8 @@ struct MenuItemRecord {
     MenuID submenu = 0;
     SInt16 fontID = 0;
     UInt32 attributes = 0;
+    UInt8 modifiers = kMenuNoModifiers;
+    UInt8 glyph = kMenuNullGlyph;
 };
 
 struct OpaqueMenu {
@@ -31,10 +33,6 @@ struct OpaqueMenu {
     MenuItemDrawProc drawProc = nullptr;
     void* drawUserData = nullptr;
 };
-
-namespace {
-bool gMenuBarVisible = true;
-} // namespace
 
 namespace {
 
@@ -235,12 +233,20 @@ MenuItemDrawProc GetMenuItemDrawHandler(MenuRef menu, void** userData) {
     return menu->drawProc;
 }
 
-void HideMenuBar() {
-    gMenuBarVisible = false;
+void SetMenuItemModifiers(MenuRef menu, MenuItemIndex item, UInt8 modifiers) {
+    if (MenuItemRecord* it = Item(menu, item)) it->modifiers = modifiers;
 }
-void ShowMenuBar() {
-    gMenuBarVisible = true;
+
+UInt8 GetMenuItemModifiers(MenuRef menu, MenuItemIndex item) {
+    const MenuItemRecord* it = Item(menu, item);
+    return it ? it->modifiers : 0;
 }
-bool IsMenuBarVisible() {
-    return gMenuBarVisible;
+
+void SetMenuItemKeyGlyph(MenuRef menu, MenuItemIndex item, UInt8 glyph) {
+    if (MenuItemRecord* it = Item(menu, item)) it->glyph = glyph;
+}
+
+UInt8 GetMenuItemKeyGlyph(MenuRef menu, MenuItemIndex item) {
+    const MenuItemRecord* it = Item(menu, item);
+    return it ? it->glyph : 0;
 }

@@ -201,8 +201,8 @@ void TranslateMouseEvent(WindowPtr window, const QMouseEvent& mouse) {
     }
     event.globalPoint = global;
     const GrafPort* port = window->port;
-    event.localPoint =
-        PointFromToolkit(mouse.position(), port ? port->origin.h : 0, port ? port->origin.v : 0);
+    event.localPoint = PointFromToolkit(mouse.position(), port ? port->origin.h : 0,
+                                        (port ? port->origin.v : 0) - MenuBarInset(window));
     DispatchPlatformEvent(event);
 }
 
@@ -214,7 +214,8 @@ void TranslateWheelEvent(WindowPtr window, const QWheelEvent& wheel) {
     Point global = PointFromToolkit(wheel.globalPosition());
     gInputState.globalMouse = global;
     const GrafPort* port = window->port;
-    Point local = PointFromToolkit(wheel.position(), port ? port->origin.h : 0, port ? port->origin.v : 0);
+    Point local = PointFromToolkit(wheel.position(), port ? port->origin.h : 0,
+                                   (port ? port->origin.v : 0) - MenuBarInset(window));
     const QPoint angle = wheel.angleDelta();
     const QPoint pixels = wheel.pixelDelta();
     const int angles[2] = {angle.y(), angle.x()};

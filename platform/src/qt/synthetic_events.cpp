@@ -25,7 +25,7 @@ WindowHost* HostOf(WindowPtr window) {
 
 // Local port coordinates to the widget's, and to global ones.
 QPointF WidgetPoint(WindowPtr window, Point local) {
-    return QPointF(local.h - window->port->origin.h, local.v - window->port->origin.v);
+    return QPointF(local.h - window->port->origin.h, local.v - window->port->origin.v + MenuBarInset(window));
 }
 
 QPointF GlobalPoint(WindowPtr window, QPointF widgetPoint) {

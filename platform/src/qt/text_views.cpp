@@ -44,8 +44,8 @@ int Pin(const OpaqueTextView* view, SInt32 offset) {
 
 QRect WidgetRect(WindowPtr window, const Rect& frame) {
     const GrafPort* port = window->port;
-    return QRect(ImageX(port, frame.left), ImageY(port, frame.top), frame.right - frame.left,
-                 frame.bottom - frame.top);
+    return QRect(ImageX(port, frame.left), ImageY(port, frame.top) + MenuBarInset(window),
+                 frame.right - frame.left, frame.bottom - frame.top);
 }
 
 QColor ToQColor(const RGBColor& c) {

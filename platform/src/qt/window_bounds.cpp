@@ -22,13 +22,36 @@ QRect QRectFromRect(const Rect& r) {
     return QRect(r.left, r.top, int(r.right) - int(r.left), int(r.bottom) - int(r.top));
 }
 
+int MenuBarInset(const OpaqueWindow* window) {
+    return window ? window->menuBarInset : 0;
+}
+
+QRect HostContentGeometry(const OpaqueWindow* window) {
+    return window->host->geometry().adjusted(0, window->menuBarInset, 0, 0);
+}
+
+void SetHostContentGeometry(OpaqueWindow* window, const QRect& content) {
+    window->host->setGeometry(content.adjusted(0, -window->menuBarInset, 0, 0));
+}
+
+void SetMenuBarInset(OpaqueWindow* window, int inset) {
+    if (!window || !window->host || window->menuBarInset == inset) return;
+    const QRect content = HostContentGeometry(window);
+    window->menuBarInset = inset;
+    window->applyingBounds = true;
+    SetHostContentGeometry(window, content);
+    window->applyingBounds = false;
+    SyncWindowBounds(window, true);
+    window->host->update();
+}
+
 Rect ContentBounds(WindowPtr window) {
-    return window && window->host ? RectFromQRect(window->host->geometry()) : Rect{};
+    return window && window->host ? RectFromQRect(HostContentGeometry(window)) : Rect{};
 }
 
 void SyncWindowBounds(WindowPtr window, bool invalidateNewArea) {
     if (!window || window->disposed || !window->host) return;
-    QRect geometry = window->host->geometry();
+    QRect geometry = HostContentGeometry(window);
     GrafPort* port = window->port;
     int width = std::max(1, geometry.width());
     int height = std::max(1, geometry.height());
@@ -53,14 +76,14 @@ namespace {
 // Gives the host a new content geometry and tells the program what changed.
 void ApplyContentGeometry(WindowPtr window, const QRect& geometry, bool invalidateNewArea) {
     window->applyingBounds = true;
-    window->host->setGeometry(geometry);
+    SetHostContentGeometry(window, geometry);
     window->applyingBounds = false;
     SyncWindowBounds(window, invalidateNewArea);
 }
 
-QMargins FrameMargins(const WindowHost* host) {
-    QRect frame = host->frameGeometry();
-    QRect content = host->geometry();
+QMargins FrameMargins(const OpaqueWindow* window) {
+    QRect frame = window->host->frameGeometry();
+    QRect content = HostContentGeometry(window);
     return QMargins(content.left() - frame.left(), content.top() - frame.top(),
                     frame.right() - content.right(), frame.bottom() - content.bottom());
 }
@@ -69,7 +92,7 @@ QMargins FrameMargins(const WindowHost* host) {
 
 void MoveWindow(WindowPtr window, SInt16 h, SInt16 v, bool front) {
     if (!window || !window->host) return;
-    QRect geometry = window->host->geometry();
+    QRect geometry = HostContentGeometry(window);
     geometry.moveTopLeft(QPoint(h, v));
     ApplyContentGeometry(window, geometry, true);
     if (front) SelectWindow(window);
@@ -77,7 +100,7 @@ void MoveWindow(WindowPtr window, SInt16 h, SInt16 v, bool front) {
 
 void SizeWindow(WindowPtr window, SInt16 width, SInt16 height, bool update) {
     if (!window || !window->host || width <= 0 || height <= 0) return;
-    QRect geometry = window->host->geometry();
+    QRect geometry = HostContentGeometry(window);
     geometry.setSize(QSize(width, height));
     ApplyContentGeometry(window, geometry, update);
 }
@@ -86,7 +109,7 @@ OSStatus GetWindowBounds(WindowPtr window, WindowRegionCode region, Rect* global
     if (!window || !window->host || !globalBounds) return paramErr;
     switch (region) {
     case kWindowContentRgn:
-        *globalBounds = RectFromQRect(window->host->geometry());
+        *globalBounds = RectFromQRect(HostContentGeometry(window));
         return noErr;
     case kWindowStructureRgn:
         *globalBounds = RectFromQRect(window->host->frameGeometry());
@@ -99,7 +122,7 @@ OSStatus SetWindowBounds(WindowPtr window, WindowRegionCode region, const Rect* 
     if (!window || !window->host || !globalBounds) return paramErr;
     QRect geometry = QRectFromRect(*globalBounds);
     if (region == kWindowStructureRgn)
-        geometry = geometry.marginsRemoved(FrameMargins(window->host));
+        geometry = geometry.marginsRemoved(FrameMargins(window));
     else if (region != kWindowContentRgn)
         return paramErr;
     if (geometry.width() <= 0 || geometry.height() <= 0) return paramErr;
@@ -116,14 +139,14 @@ void SetWindowFullScreen(WindowPtr window, bool fullScreen) {
         window->fullScreen = true;
         // The geometry is set as well as the state: without a window manager nobody else would.
         window->applyingBounds = true;
-        host->setGeometry(QRectFromRect(screen));
+        SetHostContentGeometry(window, QRectFromRect(screen));
         host->setWindowState(host->windowState() | Qt::WindowFullScreen);
         window->applyingBounds = false;
     } else {
         window->fullScreen = false;
         window->applyingBounds = true;
         host->setWindowState(host->windowState() & ~Qt::WindowFullScreen);
-        host->setGeometry(QRectFromRect(window->boundsBeforeFullScreen));
+        SetHostContentGeometry(window, QRectFromRect(window->boundsBeforeFullScreen));
         window->applyingBounds = false;
     }
     SyncWindowBounds(window, true);
@@ -139,7 +162,7 @@ namespace {
 
 QPoint PortGlobalOffset(const GrafPort* port) {
     QPoint offset(-port->origin.h, -port->origin.v);
-    if (port->window && port->window->host) offset += port->window->host->geometry().topLeft();
+    if (port->window && port->window->host) offset += HostContentGeometry(port->window).topLeft();
     return offset;
 }
 

@@ -2,11 +2,12 @@
 // so a flush from a timer or a tracking loop that does not return to the event loop reaches the screen.
 #include "port_internal.h"
 #include "window_host.h"
+#include "window_record.h"
 
 void FlushWindowPort(GrafPort* port, const QRegion& imageArea) {
     if (!port || !port->host || !port->host->isVisible()) return;
     if (imageArea.isEmpty())
         port->host->repaint();
     else
-        port->host->repaint(imageArea);
+        port->host->repaint(imageArea.translated(0, port->window ? MenuBarInset(port->window) : 0));
 }

@@ -8,6 +8,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -45,12 +46,15 @@ void WindowHost::paintEvent(QPaintEvent* event) {
         return;
     }
     const QImage& image = port->image;
-    for (const QRect& r : event->region())
-        painter.drawImage(r.topLeft(), image, r);
+    // The port starts below the menu bar, when the window shows one.
+    const int inset = MenuBarInset(window);
+    const QRegion area = event->region().translated(0, -inset);
+    for (const QRect& r : area)
+        painter.drawImage(r.topLeft() + QPoint(0, inset), image, r);
     // While a resize is on its way to the port the widget can be larger than the image for a moment.
-    if (!image.rect().contains(event->rect())) {
-        for (const QRect& r : event->region().subtracted(image.rect()))
-            painter.fillRect(r, Qt::white);
+    if (!image.rect().contains(area.boundingRect())) {
+        for (const QRect& r : area.subtracted(image.rect()))
+            painter.fillRect(r.translated(0, inset), Qt::white);
     }
 }
 
@@ -89,6 +93,7 @@ void WindowHost::moveEvent(QMoveEvent*) {
 }
 
 void WindowHost::resizeEvent(QResizeEvent*) {
+    if (menuBar) menuBar->setGeometry(0, 0, width(), menuBar->height());
     if (window && !window->applyingBounds) SyncWindowBounds(window, true);
 }
 

@@ -11,6 +11,8 @@ class WindowHost : public QWidget {
     WindowHost(WindowPtr window, Qt::WindowFlags flags);
     // Null once the window is disposed: a host waiting for deletion ignores its events.
     WindowPtr window = nullptr;
+    // The menu bar at the top of the window, when it shows the program's menus (menu_bar.cpp).
+    QWidget* menuBar = nullptr;
 
   protected:
     bool event(QEvent* event) override;

@@ -46,7 +46,16 @@ struct OpaqueWindow {
     bool applyingBounds = false;
     std::vector<EventHandlerSlot*> handlers; // in the order they were installed
     bool disposed = false;
+    // Height of the menu bar shown at the top of the host; the content (the port) starts below it.
+    int menuBarInset = 0;
 };
+
+// ---- The content inside the host: the whole host but the menu bar at its top ----
+int MenuBarInset(const OpaqueWindow* window);
+QRect HostContentGeometry(const OpaqueWindow* window);
+void SetHostContentGeometry(OpaqueWindow* window, const QRect& content);
+// Changes the height of the menu bar above the content; the content keeps its place on the screen.
+void SetMenuBarInset(OpaqueWindow* window, int inset);
 
 // ---- Rectangles between Qt and the program (16-bit, half-open) ----
 SInt16 ClampToSInt16(int value);

@@ -1,0 +1,75 @@
+// Tracking the scroll bars and lists while a button or the wheel is held: each step's size grows with the
+// pace of the steps (a slow first click moves one unit, quick repeats move more), and the step moves the
+// view of its window.
+#include "shell/shell.h"
+
+#include "platform/clock.h"
+#include "scroll/scroll_position.h"
+
+#include <algorithm>
+
+namespace {
+
+enum : SInt16 {
+    kUpArrowPart = 20,
+    kDownArrowPart = 21,
+    kPageUpPart = 22,
+    kPageDownPart = 23,
+    kThumbPart = 129
+};
+constexpr SInt16 kPrompterReference = 1;
+constexpr SInt16 kEditReference = 2;
+
+UInt32 lasttick = 0;
+SInt16 lastdelta = 0;
+
+// The step by the ticks since the previous one: the text views' bars accelerate further than the lists.
+SInt16 StepFor(bool textView, UInt32 dt) {
+    if (textView) {
+        if (dt <= 9) return lastdelta < 20 ? 20 : 50;
+        if (dt <= 19) return lastdelta > 4 ? 20 : 5;
+        if (dt <= 39) return 5;
+        return 1;
+    }
+    if (dt <= 4) return lastdelta < 8 ? 8 : 20;
+    if (dt <= 14) return lastdelta > 32 ? 8 : 3;
+    if (dt <= 29) return 3;
+    return 1;
+}
+
+SInt32 Movement(SInt16 part, SInt32 value, SInt32 minimum, SInt32 maximum, SInt32 step, SInt32 page) {
+    switch (part) {
+    case kUpArrowPart:
+        return value > minimum ? -std::min(step, value - minimum) : 0;
+    case kDownArrowPart:
+        return value < maximum ? std::min(maximum - value, step) : 0;
+    case kPageUpPart:
+        return value > minimum ? -std::min(page - 1, value - minimum) : 0;
+    case kPageDownPart:
+        return value < maximum ? std::min(maximum - value, page - 1) : 0;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+void MyLiveScrollProc(SInt16 windowReference, SInt16 part) {
+    const UInt32 now = TickCount();
+    const bool textView = windowReference == kPrompterReference || windowReference == kEditReference;
+    const SInt16 step = StepFor(textView, now - lasttick);
+    lastdelta = step;
+    lasttick = now;
+    // Only the prompter's bar exists so far; the edit window, the editors and the lists come with them.
+    if (windowReference != kPrompterReference) return;
+    ScrollBarValues& bar = gVScrollScroll;
+    if (part == kThumbPart) {
+        VScrollScrollGlue(SInt16(bar.value - bar.minimum), bar.value);
+        return;
+    }
+    const SInt32 page = std::max<SInt32>(2, gScrollPageScrollSize);
+    const SInt32 movement = Movement(part, bar.value, bar.minimum, bar.maximum, step, page);
+    if (movement == 0) return;
+    const double divisor = gVScrollScrollDivisor > 0 ? gVScrollScrollDivisor : 1.0;
+    ScrollScrollThisMuch(SInt32(-(movement * divisor)), 0);
+}
