@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -182,6 +183,10 @@ void BM_ScrollTick(benchmark::State& state) {
     Rect text = gScrollTextRect;
     state.counters["text_w"] = text.right - text.left;
     state.counters["text_h"] = text.bottom - text.top;
+    // A tick that reports an error (and so allocates its message) is not the tick being measured.
+    state.counters["errors"] = double(RecordedErrorMessages().size());
+    if (!RecordedErrorMessages().empty())
+        std::fprintf(stderr, "error: %s\n", RecordedErrorMessages().back().c_str());
     state.counters["allocs_per_tick"] = ticks ? double(allocations) / double(ticks) : 0;
     state.counters["p50_ms"] = Percentile(milliseconds, 0.5);
     state.counters["p95_ms"] = Percentile(milliseconds, 0.95);
