@@ -136,6 +136,78 @@ void PlaceFullCopy(CopyPlan& plan, UInt32* topLeft, ptrdiff_t stride, SInt16 rot
         plan.columnStep = mirror ? -1 : 1;
     }
 }
+// The two modes of one copy, settled to ones the rules can run.
+struct CopyModes {
+    SInt16 source;
+    SInt16 destination;
+};
+
+void CheckRectanglesMatch(const Rect* sourceRect, const Rect* destinationRect, bool turned) {
+    if (!sourceRect || !destinationRect) return;
+    const bool equal = turned ? Width(*sourceRect) == Height(*destinationRect) &&
+                                    Height(*sourceRect) == Width(*destinationRect)
+                              : Width(*sourceRect) == Width(*destinationRect) &&
+                                    Height(*sourceRect) == Height(*destinationRect);
+    if (!equal) Report("Unequal rectangles in CopyOffscreentoOffscreen");
+}
+
+void SettleModes(CopyModes& modes) {
+    if (modes.source < 1 || modes.source > kSourceModes) modes.source = kSourceCopy;
+    if (modes.destination < 1 || modes.destination > kDestinationModes) modes.destination = kDestinationCopy;
+    if ((modes.source == kSourceRainbow || modes.destination == kDestinationRainbow) &&
+        !EnsureRainbowColors()) {
+        // Without colours there is no stripe to paint: the rainbow side copies plainly.
+        if (modes.source == kSourceRainbow) modes.source = kSourceCopy;
+        if (modes.destination == kDestinationRainbow) modes.destination = kDestinationCopy;
+    }
+}
+
+void ReadPercents(const CopyModes& modes, const void* sourceExtra, const void* destinationExtra,
+                  CopyContext& context) {
+    if (modes.source == kSourceBlend && sourceExtra) context.sourcePercent = ReadPercent(sourceExtra);
+    if (modes.destination == kDestinationBlend && destinationExtra)
+        context.destinationPercent = ReadPercent(destinationExtra);
+}
+
+// A rainbow stripe is as long as the destination port is wide, along the direction the copy writes.
+int RainbowRunLength(GWorldPtr destination, bool turned) {
+    Rect portBounds;
+    GetPortBounds(destination, &portBounds);
+    return std::max(1, turned ? portBounds.bottom - portBounds.top : portBounds.right - portBounds.left);
+}
+
+// Key tables and replacement colours; a mode whose key or colour is missing falls back to a plain copy.
+void PrepareKeys(CopyModes& modes, const void* sourceKey, const void* sourceExtra, const void* destinationKey,
+                 const void* destinationExtra, SInt32 tolerance, CopyContext& context) {
+    if (modes.source != kSourceCopy && !sourceKey) modes.source = kSourceCopy;
+    if (sourceKey && modes.source != kSourceCopy)
+        BuildKey(sourceKey, tolerance, context.sourceKey, context.sourceTable);
+    if (destinationKey && modes.destination != kDestinationCopy)
+        BuildKey(destinationKey, tolerance, context.destinationKey, context.destinationTable);
+    if (modes.source == kSourceReplace)
+        context.sourceReplacement =
+            sourceExtra ? ReplacementOf(sourceExtra) : kPixelAlphaBits | context.sourceKey;
+    if (modes.destination == kDestinationReplace) {
+        if (destinationExtra)
+            context.destinationReplacement = ReplacementOf(destinationExtra);
+        else
+            modes.destination = kDestinationCopy;
+    }
+}
+
+// A shape gives each destination row a span and the source row it samples.
+void FollowShape(CopyPlan& plan, const void* shape, bool wholeRows, const CopyModes& modes,
+                 GWorldPtr source) {
+    SInt32 shapeRows;
+    std::memcpy(&shapeRows, static_cast<const UInt8*>(shape) + kShapeRowCountOffset, sizeof shapeRows);
+    if (shapeRows != plan.rows) Report("Shape spec has incorrect height");
+    // Rows the shape does not describe are left as they are: no entry past its end is read.
+    plan.shape = static_cast<const UInt8*>(shape);
+    plan.shapeRows = std::clamp(shapeRows, 0, plan.rows);
+    plan.wholeRows = wholeRows;
+    plan.paintOutsideSpan = modes.source == kSourceCopy && modes.destination == kDestinationCopy;
+    if (plan.paintOutsideSpan) plan.backPixel = BackPixelOf(source);
+}
 } // namespace
 
 Rect WorldBounds(GWorldPtr world) {
@@ -157,25 +229,12 @@ void CopyOffscreentoOffscreen(GWorldPtr source, GWorldPtr destination, const Rec
     if (rotation != 1 && rotation != -1) rotation = 0;
     const bool straight = shapeMode >= 2;
     const bool turned = rotation != 0 && !straight;
-    if (sourceRect && destinationRect) {
-        const bool equal = turned ? Width(*sourceRect) == Height(*destinationRect) &&
-                                        Height(*sourceRect) == Width(*destinationRect)
-                                  : Width(*sourceRect) == Width(*destinationRect) &&
-                                        Height(*sourceRect) == Height(*destinationRect);
-        if (!equal) Report("Unequal rectangles in CopyOffscreentoOffscreen");
-    }
-    if (sourceMode < 1 || sourceMode > kSourceModes) sourceMode = kSourceCopy;
-    if (destinationMode < 1 || destinationMode > kDestinationModes) destinationMode = kDestinationCopy;
-    if ((sourceMode == kSourceRainbow || destinationMode == kDestinationRainbow) && !EnsureRainbowColors()) {
-        // Without colours there is no stripe to paint: the rainbow side copies plainly.
-        if (sourceMode == kSourceRainbow) sourceMode = kSourceCopy;
-        if (destinationMode == kDestinationRainbow) destinationMode = kDestinationCopy;
-    }
+    CheckRectanglesMatch(sourceRect, destinationRect, turned);
+    CopyModes modes{sourceMode, destinationMode};
+    SettleModes(modes);
     CopyContext context;
     StartRainbowPhase(context);
-    if (sourceMode == kSourceBlend && sourceExtra) context.sourcePercent = ReadPercent(sourceExtra);
-    if (destinationMode == kDestinationBlend && destinationExtra)
-        context.destinationPercent = ReadPercent(destinationExtra);
+    ReadPercents(modes, sourceExtra, destinationExtra, context);
     if (!source || !destination) return;
 
     Rect from = PixelRectInWorld(source, sourceRect), to = PixelRectInWorld(destination, destinationRect);
@@ -189,28 +248,11 @@ void CopyOffscreentoOffscreen(GWorldPtr source, GWorldPtr destination, const Rec
     UInt32* sourceBase = GetPixBaseAddr(source);
     UInt32* destinationBase = GetPixBaseAddr(destination);
     if (sourceBase && destinationBase) {
+        context.runLength = RainbowRunLength(destination, turned);
+        PrepareKeys(modes, sourceKey, sourceExtra, destinationKey, destinationExtra, tolerance, context);
+
         const ptrdiff_t sourceStride = (GetPixRowBytes(source) & 0x7FFFFFFF) / 4;
         const ptrdiff_t destinationStride = (GetPixRowBytes(destination) & 0x7FFFFFFF) / 4;
-        Rect portBounds;
-        GetPortBounds(destination, &portBounds);
-        context.runLength =
-            std::max(1, turned ? portBounds.bottom - portBounds.top : portBounds.right - portBounds.left);
-
-        if (sourceMode != kSourceCopy && !sourceKey) sourceMode = kSourceCopy;
-        if (sourceKey && sourceMode != kSourceCopy)
-            BuildKey(sourceKey, tolerance, context.sourceKey, context.sourceTable);
-        if (destinationKey && destinationMode != kDestinationCopy)
-            BuildKey(destinationKey, tolerance, context.destinationKey, context.destinationTable);
-        if (sourceMode == kSourceReplace)
-            context.sourceReplacement =
-                sourceExtra ? ReplacementOf(sourceExtra) : kPixelAlphaBits | context.sourceKey;
-        if (destinationMode == kDestinationReplace) {
-            if (destinationExtra)
-                context.destinationReplacement = ReplacementOf(destinationExtra);
-            else
-                destinationMode = kDestinationCopy;
-        }
-
         CopyPlan plan{};
         plan.sourceOrigin = sourceBase + from.top * sourceStride + from.left;
         plan.sourceStride = sourceStride;
@@ -223,20 +265,9 @@ void CopyOffscreentoOffscreen(GWorldPtr source, GWorldPtr destination, const Rec
             plan.columnStep = 1;
         } else {
             PlaceFullCopy(plan, topLeft, destinationStride, rotation, mirror, flip);
-            if (shape) {
-                SInt32 shapeRows;
-                std::memcpy(&shapeRows, static_cast<const UInt8*>(shape) + kShapeRowCountOffset,
-                            sizeof shapeRows);
-                if (shapeRows != plan.rows) Report("Shape spec has incorrect height");
-                // Rows the shape does not describe are left as they are: no entry past its end is read.
-                plan.shape = static_cast<const UInt8*>(shape);
-                plan.shapeRows = std::clamp(shapeRows, 0, plan.rows);
-                plan.wholeRows = wholeRows;
-                plan.paintOutsideSpan = sourceMode == kSourceCopy && destinationMode == kDestinationCopy;
-                if (plan.paintOutsideSpan) plan.backPixel = BackPixelOf(source);
-            }
+            if (shape) FollowShape(plan, shape, wholeRows, modes, source);
         }
-        const int pair = (sourceMode - 1) * kDestinationModes + (destinationMode - 1);
+        const int pair = (modes.source - 1) * kDestinationModes + (modes.destination - 1);
         (straight ? kStraightCopies : kFullCopies)[pair](plan, context);
         StoreRainbowPhase(context);
     }

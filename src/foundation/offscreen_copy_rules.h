@@ -3,6 +3,7 @@
 #pragma once
 
 #include "foundation/color_tolerance.h"
+#include "foundation/keyed_runs.h"
 #include "foundation/offscreen_copy.h"
 #include "foundation/pixel_words.h"
 
@@ -217,6 +218,13 @@ template <int S, int D, bool Straight> void CopyWithRule(const CopyPlan& plan, C
             if constexpr (kPlainCopy) {
                 if (plan.columnStep == 1) {
                     std::memmove(d, s, size_t(columns) * sizeof(UInt32));
+                    continue;
+                }
+            }
+            // Text keyed over a picture, the common case of a prompter over a picture, goes in blocks.
+            if constexpr ((S == 3 || S == 7) && D == 1 && !Straight) {
+                if (plan.columnStep == 1 || plan.columnStep == -1) {
+                    KeyedRun(s, d, plan.columnStep, columns, k.sourceTable, S == 7);
                     continue;
                 }
             }

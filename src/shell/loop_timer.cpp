@@ -1,14 +1,19 @@
 // The program's loop timer and the callback that hands each fire to TimerAction.
 #include "shell/loop_timer.h"
 
+#include "shell/frame_clock.h"
 #include "shell/shell.h"
 
 EventLoopTimerRef gTheTimer = nullptr;
 
 namespace {
 
-void FireLoopTimer(EventLoopTimerRef, void*) {
+void FireLoopTimer(EventLoopTimerRef timer, void*) {
+    // A nested loop inside the step fires the timer again; the outer step keeps its own due time.
+    const UInt64 outer = gLoopTimerDueMicros;
+    gLoopTimerDueMicros = GetEventLoopTimerDueMicroseconds(timer);
     TimerAction();
+    gLoopTimerDueMicros = outer;
 }
 
 } // namespace

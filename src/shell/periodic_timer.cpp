@@ -14,6 +14,7 @@
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_engine.h"
 #include "scroll/scroll_windows.h"
+#include "shell/frame_clock.h"
 #include "shell/input_dispatch.h"
 #include "shell/mode_switching.h"
 #include "shell/scroll_tick.h"
@@ -118,7 +119,7 @@ void RunTimerStep() {
     if (gScrollOn == 0)
         DoEditChores();
     else
-        DoScrollTick(now);
+        DoScrollTick(ScrollFrameTick(now));
     if (SInt32(now - (gCurrentTick + 60)) >= 0) DoOncePerSecond(now);
     ReformatEditText();
     SpeakShiftSelection();

@@ -15,6 +15,7 @@
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_position.h"
 #include "scroll/scroll_windows.h"
+#include "shell/frame_clock.h"
 #include "shell/periodic_timer.h"
 #include "shell/scroll_tick_parts.h"
 #include "shell/shell_globals.h"
@@ -212,6 +213,7 @@ SInt32 WholePixelsOwed(double owed) {
 }
 
 void StartScrollTickClock(UInt32 now) {
+    ForgetFrameTicks();
     gLastScrollTick = gCurrentScrollTick = now;
     gTicksForTimer = 0;
     gLastTicksForTimer = now;

@@ -53,6 +53,15 @@ EventHandlerRef gAppEventHandler = nullptr;
 
 namespace {
 
+// The scroll's frames are paced by the precise loop timer: the platform layer offers no presentation in
+// step with the display. Said once, so that a user chasing a judder knows which clock drives the frames.
+void LogFramePacing() {
+    static bool said = false;
+    if (said) return;
+    said = true;
+    std::fprintf(stderr, "Orvalis: scroll frames paced by the precise 1/60 s timer (no display sync)\n");
+}
+
 constexpr SInt16 kProgramStrings = 129;
 constexpr SInt16 kPictSequenceNameItem = 36;
 constexpr SInt16 kMovieNameItem = 37;
@@ -178,6 +187,7 @@ bool StartUp() {
         StartEdit();
     // Entering scroll mode installs the faster timer itself.
     if (!gTheTimer) InstallLoopTimer(kEditTimerInterval);
+    LogFramePacing();
     RunStartupMacros();
     return true;
 }

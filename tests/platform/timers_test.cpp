@@ -64,6 +64,29 @@ TEST_F(Timers, ALateTimerFiresOnceAndStartsAgainFromNow) {
     EXPECT_EQ(fires, 2);
 }
 
+void RecordDueTime(EventLoopTimerRef timer, void* userData) {
+    static_cast<std::vector<UInt64>*>(userData)->push_back(GetEventLoopTimerDueMicroseconds(timer));
+}
+
+// Fires that come up to 9 ms late, as a busy loop lets them, keep due times on the exact 1/60 s lattice:
+// the sixtieth fire is due one second after the first, not a rounding error per fire later.
+TEST_F(Timers, DueTimesOfALateRepeatingTimerKeepTheExactInterval) {
+    std::vector<UInt64> due;
+    EventLoopTimerRef timer = Install(kTick, kTick, &RecordDueTime, &due);
+    EXPECT_EQ(GetEventLoopTimerDueMicroseconds(timer), 0u);
+    const UInt64 start = MonotonicMicroseconds();
+    for (UInt64 i = 1; i <= 600; ++i) {
+        const UInt64 lateness = (i * 7919) % 9000;
+        const UInt64 target = start + i * 1'000'000 / 60 + lateness;
+        AdvanceFakeClockMicroseconds(target - MonotonicMicroseconds());
+        ProcessPendingEvents();
+    }
+    ASSERT_EQ(due.size(), 600u);
+    for (size_t i = 0; i < due.size(); i += 59)
+        EXPECT_NEAR(double(due[i] - due[0]), double(i) * 1e6 / 60, 1.0) << "fire " << i;
+    EXPECT_EQ(GetEventLoopTimerDueMicroseconds(nullptr), 0u);
+}
+
 TEST_F(Timers, OneShotAndForeverTimersWaitToBeRescheduled) {
     int oneShot = 0, forever = 0;
     EventLoopTimerRef once = Install(2 * kTick, 0, &Count, &oneShot);

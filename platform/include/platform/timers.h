@@ -19,5 +19,8 @@ OSStatus InstallEventLoopTimer(EventTimerInterval firstDelay, EventTimerInterval
                                EventLoopTimerProc proc, void* userData, EventLoopTimerRef* outTimer);
 OSStatus RemoveEventLoopTimer(EventLoopTimerRef timer);
 OSStatus SetEventLoopTimerNextFireTime(EventLoopTimerRef timer, EventTimerInterval nextFire);
+// The monotonic time (MonotonicMicroseconds) at which the timer's current or last fire was due: fires come
+// a little late, but their due times keep the interval exactly. 0 before the first fire.
+UInt64 GetEventLoopTimerDueMicroseconds(EventLoopTimerRef timer);
 // Fires every timer that is due now; the event loop does this by itself.
 void FireDueTimers();

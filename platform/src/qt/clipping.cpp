@@ -5,7 +5,7 @@
 void ClipRect(const Rect* r) {
     if (!r) return;
     GrafPort* port = CurrentPort();
-    port->clip = QRegion(ToQRect(*r));
+    SetRegionToRect(port->clip, ToQRect(*r));
     port->clipIsWideOpen = false;
 }
 
@@ -17,5 +17,5 @@ void SetClip(RgnHandle rgn) {
     if (!rgn) return;
     GrafPort* port = CurrentPort();
     port->clip = rgn->area;
-    port->clipIsWideOpen = rgn->area == QRegion(WideOpenRect());
+    port->clipIsWideOpen = RegionIsRect(rgn->area, WideOpenRect());
 }

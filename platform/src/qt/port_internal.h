@@ -45,6 +45,16 @@ struct Region {
     QRegion area;
 };
 
+// Makes region the one rectangle r. A QRegion of a rectangle is allocated afresh every time one is made,
+// and the scroll tick sets the same few rectangles (clips, the scrolled band) on every call: recently made
+// rectangle regions are kept and shared instead.
+void SetRegionToRect(QRegion& region, const QRect& r);
+
+// The region is exactly the rectangle r.
+inline bool RegionIsRect(const QRegion& region, const QRect& r) {
+    return region.rectCount() == 1 && region.boundingRect() == r;
+}
+
 // Creates the port of a window, erased to white; the windows half owns it and disposes of it with
 // DisposeWindowPort.
 GrafPort* NewWindowPort(int width, int height, WindowPtr window);

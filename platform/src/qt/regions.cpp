@@ -45,8 +45,28 @@ void SetEmptyRgn(RgnHandle rgn) {
     if (rgn) rgn->area = QRegion();
 }
 
+void SetRegionToRect(QRegion& region, const QRect& r) {
+    if (r.isEmpty()) {
+        if (!region.isEmpty()) region = QRegion();
+        return;
+    }
+    if (RegionIsRect(region, r)) return;
+    // A few slots, replaced in turn; a region taken from one is shared until someone changes it.
+    constexpr int kKeptRects = 8;
+    static QRegion kept[kKeptRects];
+    static int next = 0;
+    for (const QRegion& candidate : kept)
+        if (RegionIsRect(candidate, r)) {
+            region = candidate;
+            return;
+        }
+    kept[next] = QRegion(r);
+    region = kept[next];
+    next = (next + 1) % kKeptRects;
+}
+
 void RectRgn(RgnHandle rgn, const Rect* r) {
-    if (rgn) rgn->area = r ? QRegion(ToQRect(*r)) : QRegion();
+    if (rgn) SetRegionToRect(rgn->area, r ? ToQRect(*r) : QRect());
 }
 
 void SetRectRgn(RgnHandle rgn, SInt16 left, SInt16 top, SInt16 right, SInt16 bottom) {

@@ -23,26 +23,66 @@ void MoveRows(GrafPort* port, const SourcePixels& source, const QRect& moved, in
     }
 }
 
+// The part of bounds that moved does not cover, when it is one rectangle: the whole of bounds when nothing
+// moved, or the rows or columns at one end after a move along one axis.
+bool UncoveredBand(const QRect& bounds, const QRect& moved, QRect* band) {
+    if (moved.isEmpty()) {
+        *band = bounds;
+        return true;
+    }
+    if (moved.left() == bounds.left() && moved.right() == bounds.right()) {
+        if (moved == bounds)
+            *band = QRect();
+        else if (moved.top() == bounds.top())
+            *band =
+                QRect(bounds.left(), moved.bottom() + 1, bounds.width(), bounds.bottom() - moved.bottom());
+        else
+            *band = QRect(bounds.left(), bounds.top(), bounds.width(), moved.top() - bounds.top());
+        return true;
+    }
+    if (moved.top() == bounds.top() && moved.bottom() == bounds.bottom()) {
+        if (moved.left() == bounds.left())
+            *band = QRect(moved.right() + 1, bounds.top(), bounds.right() - moved.right(), bounds.height());
+        else
+            *band = QRect(bounds.left(), bounds.top(), moved.left() - bounds.left(), bounds.height());
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void ScrollRect(const Rect* r, SInt16 dh, SInt16 dv, RgnHandle updateRgn) {
     GrafPort* port = CurrentPort();
-    if (updateRgn) updateRgn->area = QRegion();
-    if (!r) return;
+    if (!r) {
+        if (updateRgn) updateRgn->area = QRegion();
+        return;
+    }
     // Only the part of r that drawing may change scrolls.
     const DrawableArea area(port, nullptr);
     const QRect bounds = ToQRect(*r) & area.Bounds();
-    if (bounds.isEmpty()) return;
+    if (bounds.isEmpty()) {
+        if (updateRgn) updateRgn->area = QRegion();
+        return;
+    }
     const PaintOp erase = ErasePaintOp(port);
 
     if (area.IsRectangle()) {
         const QRect moved = bounds & bounds.translated(dh, dv);
         if (!moved.isEmpty()) MoveRows(port, PortPixels(port), moved, dh, dv);
+        QRect band;
+        if (UncoveredBand(bounds, moved, &band)) {
+            // A scroll along one axis uncovers one band, which needs no region work at all.
+            if (!band.isEmpty()) FillRect(port, band, erase);
+            if (updateRgn) SetRegionToRect(updateRgn->area, band);
+            return;
+        }
         const QRegion uncovered = QRegion(bounds) - QRegion(moved);
         FillRegion(port, uncovered, erase);
         if (updateRgn) updateRgn->area = uncovered;
         return;
     }
+    if (updateRgn) updateRgn->area = QRegion();
 
     // A clip of several rectangles: the scrolled area is r within the clip; pixels move only from
     // inside it to inside it, read from a snapshot since the pieces may feed each other.

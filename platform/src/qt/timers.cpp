@@ -20,8 +20,11 @@ struct EventLoopTimer {
     EventLoopTimerProc proc = nullptr;
     void* userData = nullptr;
     UInt64 intervalMicros = 0; // 0 fires once
+    UInt32 intervalNanos = 0;  // the interval's part below a microsecond, carried from fire to fire
+    UInt32 carriedNanos = 0;
     UInt64 dueMicros = 0;
-    bool scheduled = false; // false: waits for SetEventLoopTimerNextFireTime
+    UInt64 firedDueMicros = 0; // when the fire in progress (or the last one) was due
+    bool scheduled = false;    // false: waits for SetEventLoopTimerNextFireTime
     bool running = false;
     bool removed = false;   // removed while its procedure ran; freed when it returns
     UInt64 firedInPass = 0; // a timer fires at most once per FireDueTimers call
@@ -42,6 +45,11 @@ bool MicrosFromInterval(EventTimerInterval seconds, UInt64* micros) {
     return true;
 }
 
+UInt32 NanosBelowMicros(EventTimerInterval seconds, UInt64 micros) {
+    const double nanos = std::round(seconds * 1e9) - double(micros) * 1000.0;
+    return nanos > 0 && nanos < 1000 ? UInt32(nanos) : 0;
+}
+
 bool IsInstalled(EventLoopTimerRef timer) {
     return timer && std::find(gTimers.begin(), gTimers.end(), timer) != gTimers.end();
 }
@@ -59,7 +67,13 @@ void Reschedule(EventLoopTimer* timer, UInt64 now) {
         timer->scheduled = false;
         return;
     }
+    // A 1/60 s timer keeps 60 fires a second on average instead of drifting by the rounding of its interval.
     UInt64 next = timer->dueMicros + timer->intervalMicros;
+    timer->carriedNanos += timer->intervalNanos;
+    if (timer->carriedNanos >= 1000) {
+        timer->carriedNanos -= 1000;
+        ++next;
+    }
     timer->dueMicros = next > now ? next : now + timer->intervalMicros;
 }
 
@@ -96,7 +110,10 @@ OSStatus InstallEventLoopTimer(EventTimerInterval firstDelay, EventTimerInterval
     auto* timer = new EventLoopTimer;
     timer->proc = proc;
     timer->userData = userData;
-    if (!MicrosFromInterval(interval, &timer->intervalMicros)) timer->intervalMicros = 0;
+    if (!MicrosFromInterval(interval, &timer->intervalMicros))
+        timer->intervalMicros = 0;
+    else
+        timer->intervalNanos = NanosBelowMicros(interval, timer->intervalMicros);
     Schedule(timer, firstDelay);
     gTimers.push_back(timer);
     if (outTimer) *outTimer = timer;
@@ -122,6 +139,10 @@ OSStatus SetEventLoopTimerNextFireTime(EventLoopTimerRef timer, EventTimerInterv
     return noErr;
 }
 
+UInt64 GetEventLoopTimerDueMicroseconds(EventLoopTimerRef timer) {
+    return IsInstalled(timer) ? timer->firedDueMicros : 0;
+}
+
 void FireDueTimers() {
     UInt64 now = MonotonicMicroseconds();
     UInt64 pass = ++gLastFiringPass;
@@ -137,6 +158,7 @@ void FireDueTimers() {
         }
         if (!next) break;
         next->firedInPass = pass;
+        next->firedDueMicros = next->dueMicros;
         Reschedule(next, now);
         next->running = true;
         // Armed before the call, so that other timers fire inside a nested loop the procedure runs.

@@ -274,7 +274,12 @@ void DrawUnicodeLine(const UnicodeParagraph* p, SInt32 lineIndex, SInt32 h, SInt
 
     QPainter painter(&port->image);
     painter.translate(-port->origin.h, -port->origin.v);
-    if (!area.IsRectangle() || area.Bounds() != LocalImageRect(port)) painter.setClipRegion(area.ToRegion());
+    // One rectangle clips without building a region for it.
+    if (area.IsRectangle()) {
+        if (area.Bounds() != LocalImageRect(port)) painter.setClipRect(area.Bounds());
+    } else {
+        painter.setClipRegion(area.ToRegion());
+    }
     const int margin = BlurMargin(p, line);
     if (margin == 0) {
         PaintLine(painter, p, line, h, v);
