@@ -415,7 +415,7 @@ Rect MyControlHitRect(MyDialogHandle dialog, const MyControlItem* record) {
 
 void DrawAMyDialogButton(WindowReference reference, MyDialogHandle dialog, MyControlItem* record,
                          bool pressed, bool drawHidden) {
-    if (!record || IsInactive(record) || (IsHidden(record) && !drawHidden)) return;
+    if (!dialog || !record || IsInactive(record) || (IsHidden(record) && !drawHidden)) return;
     WindowReference saved;
     if (!SetItemPort(reference, dialog, record, &saved)) return;
     {
@@ -490,7 +490,7 @@ void EraseAMyDialogButton(WindowReference reference, MyControlItem* record) {
 
 SInt16 TrackAMyDialogButton(WindowReference reference, MyDialogHandle dialog, MyControlItem* focus,
                             const EventRecord* event, MyControlItem* record, Point point) {
-    if (!record || IsDisabled(record) || IsHidden(record) || IsInactive(record)) return 0;
+    if (!dialog || !record || IsDisabled(record) || IsHidden(record) || IsInactive(record)) return 0;
     WindowReference saved;
     if (!SetItemPort(reference, dialog, record, &saved)) return 0;
     const Point offset = MyControlOffset(dialog, record);
