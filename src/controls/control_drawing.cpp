@@ -5,6 +5,9 @@
 #include "controls/control_layout.h"
 #include "controls/control_previews.h"
 #include "controls/custom_controls.h"
+#include "controls/edit_fields.h"
+#include "controls/list_controls.h"
+#include "controls/scroll_controls.h"
 #include "controls/window_callbacks.h"
 #include "foundation/popup_items.h"
 #include "foundation/string_drawing.h"
@@ -327,8 +330,10 @@ void DrawByKind(WindowReference reference, MyDialogHandle dialog, MyControlItem*
     case kMyScrollingEditText: {
         Rect frame = r;
         if ((record->kind & kMyKindMask) == kMyEditText) InsetRect(&frame, -1, -1);
-        RGBForeColor(focused ? &kFocusBlue : &kBlack);
+        DrawMyEditText(record, r);
+        RGBForeColor(focused ? &kFocusBlue : disabled ? &kDisabledGrey : &kBlack);
         FrameRect(&frame);
+        if (record->scrollBar) DrawMyScrollControl(record->scrollBar, kScrollBarNormal);
         break;
     }
     case kMyIcon:
@@ -345,8 +350,17 @@ void DrawByKind(WindowReference reference, MyDialogHandle dialog, MyControlItem*
         DrawIndicatorLight(record, r, pressed);
         break;
     case kMyList:
+        RGBForeColor(focused ? &kFocusBlue : &kBlack);
+        FrameRect(&r);
+        RGBForeColor(&kBlack);
+        DrawMyControlList(record);
+        break;
     case kMyVerticalScrollBar:
     case kMyHorizontalScrollBar:
+        RGBForeColor(&kBlack);
+        FrameRect(&r);
+        if (record->scrollBar) DrawMyScrollControl(record->scrollBar, kScrollBarNormal);
+        break;
     case kMySlidingPictures:
         RGBForeColor(&kBlack);
         FrameRect(&r);
@@ -501,10 +515,23 @@ SInt16 TrackAMyDialogButton(WindowReference reference, MyDialogHandle dialog, My
     const UInt16 kind = record->kind & kMyKindMask;
     switch (kind) {
     case kMyList:
+        ClickInMyControlList(reference, dialog, record, point, GetCurrentKeyModifiers());
+        result = 1;
+        break;
     case kMyEditText:
     case kMyScrollingEditText:
+        if (record->scrollBar && PtInRect(point, &record->scrollBar->bar))
+            TrackMyScrollbar(record->scrollBar, dialog, record, point);
+        else
+            ClickInMyEditField(reference, dialog, record, point, GetCurrentKeyModifiers());
+        result = 1;
+        break;
     case kMyVerticalScrollBar:
     case kMyHorizontalScrollBar:
+        result = record->scrollBar && PtInRect(point, &record->scrollBar->bar)
+                     ? SInt16(TrackMyScrollbar(record->scrollBar, dialog, record, point) ? 1 : 0)
+                     : 1;
+        break;
     case kMySlidingPictures:
         result = 1;
         break;

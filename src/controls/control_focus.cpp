@@ -2,6 +2,7 @@
 #include "controls/control_focus.h"
 
 #include "controls/control_drawing.h"
+#include "controls/edit_fields.h"
 #include "controls/window_callbacks.h"
 #include "platform/events.h"
 
@@ -72,10 +73,13 @@ void SetMyControlKeyFocus(WindowReference reference, MyDialogHandle dialog, SInt
     gHasfocus = next;
     gHasfocusDialog = next ? dialog : nullptr;
     if (old && oldDialog) {
-        if (IsEditKind(old->kind & kMyKindMask)) CommitMyEditControl(oldDialog, old->itemNumber);
+        if (IsEditKind(old->kind & kMyKindMask)) MyEditFieldFocusChanged(oldDialog, old, false);
         DrawAMyDialogButton(oldDialog->windowReference, oldDialog, old, false, false);
     }
-    if (next) DrawAMyDialogButton(reference, dialog, next, false, false);
+    if (next) {
+        if (IsEditKind(next->kind & kMyKindMask)) MyEditFieldFocusChanged(dialog, next, true);
+        DrawAMyDialogButton(reference, dialog, next, false, false);
+    }
 }
 
 SInt16 AdvanceMyControlFocus(WindowReference reference, MyDialogHandle dialog, bool backwards) {
@@ -112,6 +116,10 @@ SInt16 KeyInMyDialogControls(WindowReference reference, MyDialogHandle dialog, U
                              UInt16 modifiers, bool* handled) {
     if (handled) *handled = false;
     if (!dialog) return 0;
+    if (KeyInMyEditField(reference, dialog, character, modifiers)) {
+        if (handled) *handled = true;
+        return 0;
+    }
     if (character == kTabCharCode) {
         AdvanceMyControlFocus(reference, dialog, modifiers & shiftKey);
         if (handled) *handled = true;

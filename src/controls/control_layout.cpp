@@ -4,6 +4,9 @@
 
 #include "controls/control_drawing.h"
 #include "controls/control_previews.h"
+#include "controls/edit_fields.h"
+#include "controls/list_controls.h"
+#include "controls/scroll_controls.h"
 
 #include <vector>
 
@@ -29,6 +32,29 @@ void EraseAndInvalidate(WindowReference reference, MyDialogHandle dialog, MyCont
     (void)dialog;
 }
 
+// Places what the item owns at its place with the content offset.
+void PlaceOwned(MyDialogHandle dialog, MyControlItem* record) {
+    const Point offset = MyControlOffset(dialog, record);
+    Rect place = MyControlPlace(record);
+    OffsetRect(&place, offset.h, offset.v);
+    switch (record->kind & kMyKindMask) {
+    case kMyPreview:
+        PlaceMyPreviewContent(record, place);
+        break;
+    case kMyList:
+        PlaceMyControlList(record, place);
+        break;
+    case kMyEditText:
+    case kMyScrollingEditText:
+        InsetRect(&place, 1, 1);
+        if ((record->kind & kMyKindMask) == kMyScrollingEditText) place.right = SInt16(place.right - 9);
+        PlaceMyEditText(record, place);
+        break;
+    default:
+        break;
+    }
+}
+
 // Moves an item and what follows it. Each item moves once per move: one that both hangs under a moved
 // item and sits in the moved container would otherwise be carried twice.
 void MoveWithFollowers(WindowReference reference, MyDialogHandle dialog, SInt16 item, const Rect& rect,
@@ -45,12 +71,8 @@ void MoveWithFollowers(WindowReference reference, MyDialogHandle dialog, SInt16 
     record->collapseRect.left = SInt16(record->collapseRect.left + dh);
     record->collapseRect.right = SInt16(record->collapseRect.right + dh);
     record->rect = rect;
-    if ((record->kind & kMyKindMask) == kMyPreview) {
-        const Point offset = MyControlOffset(dialog, record);
-        Rect place = MyControlPlace(record);
-        OffsetRect(&place, offset.h, offset.v);
-        PlaceMyPreviewContent(record, place);
-    }
+    PlaceOwned(dialog, record);
+    if (record->scrollBar && (dh || dv)) MoveMyScrollControl(record->scrollBar, dh, dv);
     const SInt16 count = CountMyControls(dialog);
     for (SInt16 n = SInt16(item + 1); n <= count; ++n) {
         MyControlItem* below = ControlFromItemNum(dialog, n);
@@ -206,12 +228,15 @@ void SetMyDisclosureControlHeight(WindowReference reference, MyDialogHandle dial
 void ResetMyEditControlRects(WindowReference reference, MyDialogHandle dialog) {
     if (!dialog) return;
     MyDialogLock lock(dialog);
-    for (MyControlItem& record : dialog->items) {
-        if ((record.flags & kMyFlagFixed) || (record.kind & kMyKindMask) != kMyPreview) continue;
-        const Point offset = MyControlOffset(dialog, &record);
-        Rect place = MyControlPlace(&record);
-        OffsetRect(&place, offset.h, offset.v);
-        PlaceMyPreviewContent(&record, place);
-    }
     (void)reference;
+    for (MyControlItem& record : dialog->items) {
+        if (record.flags & kMyFlagFixed) continue;
+        PlaceOwned(dialog, &record);
+        if (!record.scrollBar) continue;
+        const Point offset = MyControlOffset(dialog, &record);
+        Rect bar = record.rect;
+        if ((record.kind & kMyKindMask) == kMyScrollingEditText) bar.left = SInt16(bar.right - 9);
+        OffsetRect(&bar, offset.h, offset.v);
+        PlaceMyScrollControl(record.scrollBar, bar);
+    }
 }

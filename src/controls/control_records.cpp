@@ -3,11 +3,15 @@
 #include "controls/control_records.h"
 
 #include "controls/control_previews.h"
+#include "controls/edit_fields.h"
+#include "controls/scroll_controls.h"
 #include "foundation/checked_wrappers.h"
 #include "foundation/error_dialog.h"
 #include "platform/bytes.h"
 #include "platform/color_icons.h"
+#include "platform/lists.h"
 #include "platform/memory.h"
+#include "platform/menus.h"
 #include "platform/resources.h"
 
 #include <algorithm>
@@ -107,12 +111,23 @@ void DisposeOwned(MyControlItem* record, MyDialogHandle dialog) {
         gHasfocus = nullptr;
         gHasfocusDialog = nullptr;
     }
+    MyDisposeScrollControl(record->scrollBar);
+    record->scrollBar = nullptr;
     switch (record->kind & kMyKindMask) {
     case kMyEditText:
     case kMyScrollingEditText:
         if (dialog)
             DeleteMyTextObjectRegistration(UInt32(dialog->windowReference) << 16 |
                                            UInt16(record->itemNumber));
+        DisposeMyEditText(record);
+        break;
+    case kMyList:
+        if (record->object) LDispose(static_cast<ListHandle>(record->object));
+        record->object = nullptr;
+        break;
+    case kMyPopup:
+        if (record->object) DisposeMenu(static_cast<MenuRef>(record->object));
+        record->object = nullptr;
         break;
     case kMyPreview:
         DisposeMyPreviewContent(record);

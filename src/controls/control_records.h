@@ -57,6 +57,8 @@ constexpr int kMyTitleLength = 63;
 constexpr int kMyDialogColors = 8;
 constexpr int kMyTextRegistrySize = 100;
 
+struct MyScrollControl;
+
 struct MyControlItem {
     Rect rect{};         // the full place, when expanded
     Rect collapseRect{}; // the place when not expanded; drawing erases and draws within it
@@ -75,6 +77,8 @@ struct MyControlItem {
     // What the item owns, by kind: a preview's content (its type in maximum), an icon's picture, a nested
     // item. Kept apart from the three numbers so that a number is never read as an address.
     void* object = nullptr;
+    // The layer's own scroll bar of a scroll-bar item or a scrolling edit field.
+    MyScrollControl* scrollBar = nullptr;
 };
 
 struct MyDialogRec {

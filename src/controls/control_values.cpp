@@ -4,6 +4,9 @@
 #include "controls/control_drawing.h"
 #include "controls/control_layout.h"
 #include "controls/control_previews.h"
+#include "controls/edit_fields.h"
+#include "controls/list_controls.h"
+#include "controls/scroll_controls.h"
 #include "foundation/number_text.h"
 #include "platform/pstring.h"
 
@@ -183,6 +186,26 @@ void SetMyControlKind(WindowReference reference, MyDialogHandle dialog, SInt16 i
         record->value = 0;
         record->maximum = 1;
         record->minimum = 2;
+        break;
+    case kMyList:
+        SetMyControlList(reference, dialog, record);
+        break;
+    case kMyEditText:
+    case kMyScrollingEditText:
+        SetMyControlEditText(reference, dialog, item, nullptr, 0, kind);
+        if ((kind & kMyKindMask) == kMyScrollingEditText && !record->scrollBar) {
+            Rect bar = record->rect;
+            bar.left = SInt16(bar.right - 9);
+            const Point offset = MyControlOffset(dialog, record);
+            OffsetRect(&bar, offset.h, offset.v);
+            record->scrollBar = MyCreateScrollControl(record->window, true, &bar,
+                                                      UInt32(UInt16(reference)) << 16 | UInt16(item));
+            if (record->scrollBar) record->scrollBar->text = static_cast<WEReference>(record->object);
+        }
+        break;
+    case kMyVerticalScrollBar:
+    case kMyHorizontalScrollBar:
+        SetMyControlScrollBar(reference, dialog, item, (kind & kMyKindMask) == kMyVerticalScrollBar);
         break;
     default:
         break;

@@ -2,7 +2,6 @@
 #include "controls/custom_controls.h"
 
 void MainUpDownButton(const Rect*, SInt32, SInt32, SInt16, SInt16) {}
-void DrawMainPopup(WindowRef, const Rect*, SInt16, SInt16, MenuRef) {}
 void DrawMainSlider(WindowRef, const Rect*, SInt32) {}
 void DrawMovieSlider(WindowRef, const Rect*, SInt32) {}
 void DrawMainRadialControl(WindowRef, const Rect*, SInt32, SInt32) {}
@@ -18,9 +17,6 @@ SInt16 TrackMainMultiState(const Rect*, SInt32, SInt32, SInt16, SInt16) {
     return 0;
 }
 SInt16 TrackMainUpDownButton(const Rect*, SInt32, SInt32, SInt16, SInt16, SInt16, SInt32) {
-    return 0;
-}
-SInt16 TrackMainPopup(WindowRef, const Rect*, SInt16, SInt32*, MenuRef) {
     return 0;
 }
 SInt16 TrackMainRadial(WindowRef, const Rect*, SInt32*, SInt32*) {
