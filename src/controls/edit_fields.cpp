@@ -371,9 +371,13 @@ bool CheckMyNumericField(WindowReference reference, MyDialogHandle dialog, SInt1
                   "\" is not a number: " + RangeText(record->minimum, record->maximum) + ".";
         break;
     case NumberRead::kOk:
-        if (value < record->minimum || value > record->maximum)
-            problem = std::to_string(value) +
-                      " is out of range: " + RangeText(record->minimum, record->maximum) + ".";
+        if (value < record->minimum || value > record->maximum) {
+            // The entry as typed: a long one would not fit any number the message could show.
+            std::string shown = text.substr(0, 40);
+            shown.erase(0, shown.find_first_not_of(" \t"));
+            shown.erase(shown.find_last_not_of(" \t") + 1);
+            problem = shown + " is out of range: " + RangeText(record->minimum, record->maximum) + ".";
+        }
         break;
     }
     if (!problem.empty()) {

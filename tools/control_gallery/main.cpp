@@ -5,6 +5,9 @@
 #include "controls/control_focus.h"
 #include "controls/control_layout.h"
 #include "controls/control_values.h"
+#include "controls/edit_fields.h"
+#include "controls/list_controls.h"
+#include "controls/scroll_controls.h"
 #include "platform/application.h"
 #include "platform/bytes.h"
 #include "platform/events.h"
@@ -17,6 +20,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -55,6 +59,21 @@ const GalleryItem kColumnItems[] = {
 constexpr int kPerColumn = int(std::size(kColumnItems));
 const char* const kColumnTitles[kColumns] = {"Normal", "Pressed", "Disabled", "Focused"};
 
+// Below the columns: fields, a list, a pop-up and a scroll bar.
+const GalleryItem kFieldItems[] = {
+    {8, {330, 20, 346, 120}, "Speed", 0, false},
+    {16, {330, 120, 348, 220}, "", 0, false},
+    {8, {356, 20, 372, 120}, "Title", 0, false},
+    {16, {356, 120, 374, 420}, "", 0, false},
+    {8, {382, 20, 398, 120}, "Pacing", 0, false},
+    {0, {382, 120, 402, 320}, "", kMyPopup, false},
+    {0, {330, 460, 470, 700}, "", kMyList, false},
+    {0, {330, 720, 470, 736}, "", kMyVerticalScrollBar, false},
+    {16, {420, 20, 470, 420}, "", kMyScrollingEditText, false},
+};
+constexpr int kFieldCount = int(std::size(kFieldItems));
+constexpr SInt16 kFirstField = kColumns * kPerColumn + 1;
+
 void PutBE16(std::vector<UInt8>& out, int v) {
     out.push_back(UInt8((v >> 8) & 0xFF));
     out.push_back(UInt8(v & 0xFF));
@@ -62,7 +81,7 @@ void PutBE16(std::vector<UInt8>& out, int v) {
 
 std::vector<UInt8> GalleryItemList() {
     std::vector<UInt8> out;
-    PutBE16(out, kColumns * kPerColumn - 1);
+    PutBE16(out, kColumns * kPerColumn + kFieldCount - 1);
     for (int column = 0; column < kColumns; ++column) {
         const int left = 20 + column * 220;
         for (const GalleryItem& item : kColumnItems) {
@@ -79,7 +98,57 @@ std::vector<UInt8> GalleryItemList() {
             if (text.size() & 1) out.push_back(0);
         }
     }
+    for (const GalleryItem& item : kFieldItems) {
+        const std::string text = item.text;
+        out.insert(out.end(), {0, 0, 0, 0});
+        PutBE16(out, item.rect.top);
+        PutBE16(out, item.rect.left);
+        PutBE16(out, item.rect.bottom);
+        PutBE16(out, item.rect.right);
+        out.push_back(item.type);
+        out.push_back(UInt8(text.size()));
+        out.insert(out.end(), text.begin(), text.end());
+        if (text.size() & 1) out.push_back(0);
+    }
     return out;
+}
+
+void PrepareFields(MyDialogHandle dialog) {
+    const SInt16 f = kFirstField;
+    for (int i = 0; i < kFieldCount; ++i)
+        if (kFieldItems[i].kind)
+            SetMyControlKind(kGalleryReference, dialog, SInt16(f + i), kFieldItems[i].kind, 0);
+    SetMyControlEditNum(kGalleryReference, dialog, SInt16(f + 1), 42, kMyEditText);
+    SetMyControlEditRange(kGalleryReference, dialog, SInt16(f + 1), 1, 100);
+    const char* title = "Evening news, second block";
+    SetMyControlEditText(kGalleryReference, dialog, SInt16(f + 3), title, SInt32(strlen(title)), kMyEditText);
+    const char* notes = "Notes for the speaker: slow down after the weather, pause before the interview.";
+    SetMyControlEditText(kGalleryReference, dialog, SInt16(f + 8), notes, SInt32(strlen(notes)),
+                         kMyScrollingEditText);
+    MenuRef menu = nullptr;
+    if (CreateNewMenu(3901, 0, &menu) == noErr && menu) {
+        Str255 text;
+        for (const char* name : {"Pixels per second", "Lines per minute", "Finish time"}) {
+            SetPString(text, name);
+            AppendMenuItemText(menu, text);
+        }
+        MyControlItem* popup = ControlFromItemNum(dialog, SInt16(f + 5));
+        popup->object = menu;
+        popup->minimum = 3901;
+        SetMyControlPopupChoice(kGalleryReference, nullptr, popup, 2);
+    }
+    for (const char* name : {"Opening", "Weather", "Interview", "Sports", "Closing", "Credits", "Spare 1",
+                             "Spare 2", "Spare 3", "Spare 4", "Spare 5"}) {
+        Str255 text;
+        SetPString(text, name);
+        AddItemToMyControlList(kGalleryReference, dialog, SInt16(f + 6), text);
+    }
+    SelectMyControlList(kGalleryReference, dialog, SInt16(f + 6), 2, true);
+    MyScrollControl* bar =
+        GetMyControlScrollBar(kGalleryReference, ControlFromItemNum(dialog, SInt16(f + 7)));
+    SetMyScrollControlMaximum(bar, nullptr, 1000, false);
+    SetMyScrollControlValue(bar, nullptr, 300, false);
+    RecalMyScrollControl(bar, false, kScrollBarNormal, nullptr);
 }
 
 ResFileRefNum WriteGalleryResources(const std::string& path) {
@@ -128,14 +197,18 @@ void DrawGallery(MyDialogHandle dialog) {
     for (int i = 1; i < kPerColumn; ++i)
         DrawAMyDialogButton(kGalleryReference, dialog, ControlFromItemNum(dialog, SInt16(kPerColumn + i + 1)),
                             true, false);
+    // The field in front holds the focus, its caret shown.
+    SetMyControlKeyFocus(kGalleryReference, dialog, SInt16(kFirstField + 3));
+    SetMyControlEditSetPosition(kGalleryReference, dialog, SInt16(kFirstField + 3), 8, 12);
     // Only one item holds the focus at a time; the column shows each in turn, drawn while it holds it.
+    MyControlItem* field = gHasfocus;
     for (int i = 1; i < kPerColumn; ++i) {
-        const SInt16 item = SInt16(3 * kPerColumn + i + 1);
-        if (!MyControlTakesFocus(ControlFromItemNum(dialog, item))) continue;
-        SetMyControlKeyFocus(kGalleryReference, dialog, item);
-        gHasfocus = nullptr;
-        gHasfocusDialog = nullptr;
+        MyControlItem* record = ControlFromItemNum(dialog, SInt16(3 * kPerColumn + i + 1));
+        if (!MyControlTakesFocus(record)) continue;
+        gHasfocus = record;
+        DrawAMyDialogButton(kGalleryReference, dialog, record, false, false);
     }
+    gHasfocus = field;
     QDFlushPortBuffer(GetWindowPort(myFindReplaceWindow), nullptr);
 }
 
@@ -152,7 +225,7 @@ int main(int argc, char** argv) {
     const ResFileRefNum file = WriteGalleryResources(path);
     if (file <= 0) return 1;
 
-    const Rect bounds{40, 40, 360, 940};
+    const Rect bounds{40, 40, 530, 940};
     Str255 title;
     SetPString(title, "Control gallery");
     myFindReplaceWindow = NewCWindow(nullptr, &bounds, title, true, 0, kFirstWindowOfClass, false, 0);
@@ -160,6 +233,7 @@ int main(int argc, char** argv) {
     MyDialogHandle dialog =
         CreateMyDialogControls(kGalleryReference, myFindReplaceWindow, kGalleryList, kGalleryList);
     Prepare(dialog);
+    PrepareFields(dialog);
     DrawGallery(dialog);
     ProcessPendingEvents();
 
