@@ -8,6 +8,7 @@
 #include "controls/edit_fields.h"
 #include "controls/list_controls.h"
 #include "controls/scroll_controls.h"
+#include "controls/sliding_pictures.h"
 #include "controls/window_callbacks.h"
 #include "foundation/popup_items.h"
 #include "foundation/string_drawing.h"
@@ -362,6 +363,10 @@ void DrawByKind(WindowReference reference, MyDialogHandle dialog, MyControlItem*
         if (record->scrollBar) DrawMyScrollControl(record->scrollBar, kScrollBarNormal);
         break;
     case kMySlidingPictures:
+        if (record->maximum == 1)
+            DrawMyScrollingPicturesItem(&r, static_cast<MySlidingStrip*>(record->object), pressed);
+        else if (record->maximum == kStripLeftArrow || record->maximum == kStripRightArrow)
+            DrawMySlidingArrow(&r, record->maximum == kStripLeftArrow, pressed);
         RGBForeColor(&kBlack);
         FrameRect(&r);
         break;
@@ -533,7 +538,7 @@ SInt16 TrackAMyDialogButton(WindowReference reference, MyDialogHandle dialog, My
                      : 1;
         break;
     case kMySlidingPictures:
-        result = 1;
+        result = TrackMySlidingPicts(reference, dialog, record->itemNumber, &hit, point);
         break;
     case kMyPictureRadio:
         result = TrackMainUpDownRadio(&tracking, record->value, record->maximum, 1,

@@ -7,6 +7,7 @@
 #include "controls/edit_fields.h"
 #include "controls/list_controls.h"
 #include "controls/scroll_controls.h"
+#include "controls/sliding_pictures.h"
 
 #include <vector>
 
@@ -43,6 +44,18 @@ void PlaceOwned(MyDialogHandle dialog, MyControlItem* record) {
         break;
     case kMyList:
         PlaceMyControlList(record, place);
+        break;
+    case kMySlidingPictures:
+        if (record->maximum == 1 && record->object) {
+            auto* strip = static_cast<MySlidingStrip*>(record->object);
+            const SInt32 dh = place.left - strip->view.left, dv = place.top - strip->view.top;
+            for (LongRect* r : {&strip->view, &strip->leftArrow, &strip->rightArrow, &strip->cells}) {
+                r->left += dh;
+                r->right += dh;
+                r->top += dv;
+                r->bottom += dv;
+            }
+        }
         break;
     case kMyEditText:
     case kMyScrollingEditText:

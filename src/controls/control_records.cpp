@@ -5,6 +5,7 @@
 #include "controls/control_previews.h"
 #include "controls/edit_fields.h"
 #include "controls/scroll_controls.h"
+#include "controls/sliding_pictures.h"
 #include "foundation/checked_wrappers.h"
 #include "foundation/error_dialog.h"
 #include "platform/bytes.h"
@@ -127,6 +128,10 @@ void DisposeOwned(MyControlItem* record, MyDialogHandle dialog) {
         break;
     case kMyPopup:
         if (record->object) DisposeMenu(static_cast<MenuRef>(record->object));
+        record->object = nullptr;
+        break;
+    case kMySlidingPictures:
+        if (record->maximum == 1) MyDisposeScrollingControl(static_cast<MySlidingStrip*>(record->object));
         record->object = nullptr;
         break;
     case kMyPreview:

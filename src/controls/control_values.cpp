@@ -7,6 +7,7 @@
 #include "controls/edit_fields.h"
 #include "controls/list_controls.h"
 #include "controls/scroll_controls.h"
+#include "controls/sliding_pictures.h"
 #include "foundation/number_text.h"
 #include "platform/pstring.h"
 
@@ -202,6 +203,9 @@ void SetMyControlKind(WindowReference reference, MyDialogHandle dialog, SInt16 i
                                                       UInt32(UInt16(reference)) << 16 | UInt16(item));
             if (record->scrollBar) record->scrollBar->text = static_cast<WEReference>(record->object);
         }
+        break;
+    case kMySlidingPictures:
+        SetMyControlSlidingPicts(reference, dialog, item, extra);
         break;
     case kMyVerticalScrollBar:
     case kMyHorizontalScrollBar:
