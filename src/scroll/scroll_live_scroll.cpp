@@ -1,8 +1,11 @@
-// Live tracking of a text scroll bar's thumb: the text follows the thumb while the button is held.
+// The prompter's scroll bar: drawn in the column at the window's right edge from the scroll position, and
+// its thumb tracked live so that the text follows it while the button is held.
+#include "controls/scroll_controls.h"
 #include "foundation/window_references.h"
 #include "platform/events.h"
 #include "scroll/scroll_position.h"
 #include "scroll/scroll_windows.h"
+#include "shell/shell_globals.h"
 
 #include <algorithm>
 
@@ -48,6 +51,31 @@ Rect GetPrompterScrollBarRect() {
     return bounds;
 }
 
+void DrawPrompterScrollBar(bool always) {
+    // One bar for the prompter's life, laid out again only when the window's size changes: a scroll tick
+    // that draws it allocates nothing.
+    static MyScrollControl bar;
+    static Rect lastThumb{};
+    static bool drawn = false;
+    // The bar shows the position while the text scrolls; in edit mode its column stays clear.
+    if (!myScrollWindow || gScrollOn == 0) return;
+    const Rect place = GetPrompterScrollBarRect();
+    if (place.bottom - place.top < 3 * kBarWidth) return;
+    if (!EqualRect(&place, &bar.bar) || bar.window != myScrollWindow) {
+        bar.window = myScrollWindow;
+        PlaceMyScrollControl(&bar, place);
+        always = true;
+    }
+    bar.minimum = 0;
+    bar.maximum = gScrollExtraHeight > 0 ? double(gScrollExtraHeight) : 0.0;
+    bar.value = -gScrollCurrentPos;
+    RecalMyScrollControl(&bar, false, kScrollBarNormal, nullptr);
+    if (!always && drawn && EqualRect(&bar.thumb, &lastThumb)) return;
+    lastThumb = bar.thumb;
+    drawn = true;
+    UpdateMyScrollControl(&bar, kScrollBarNormal);
+}
+
 void PrompterLiveScroll(SInt16 startV) {
     if (!myScrollWindow) return;
     const WindowReference saved = GetPortReference();
@@ -55,4 +83,5 @@ void PrompterLiveScroll(SInt16 startV) {
     const Rect bar = GetPrompterScrollBarRect();
     ScrollLiveScroll(&gVScrollScroll, &bar, startV, VScrollScrollGlue);
     SetPortByReference(saved);
+    DrawPrompterScrollBar(true);
 }

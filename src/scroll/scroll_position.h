@@ -72,6 +72,9 @@ using ScrollBarGlue = void (*)(SInt16 newValue, SInt16 oldValue);
 void ScrollLiveScroll(ScrollBarValues* bar, const Rect* barRect, SInt16 startV, ScrollBarGlue glue);
 // The prompter's bar: the 15-pixel column at the window's right edge above the size box.
 Rect GetPrompterScrollBarRect();
+// Draws the prompter's bar from the scroll position while scrolling; unless always, only when its thumb
+// moved.
+void DrawPrompterScrollBar(bool always);
 // ScrollLiveScroll on the prompter's bar, in its port.
 void PrompterLiveScroll(SInt16 startV);
 // Remembers the scroll position and scrolls back to the start; RestoreScrollPosition returns there. The

@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -76,6 +77,35 @@ TEST_F(PrompterLiveScrollTest, DraggingTheThumbMovesTheTextToThePlaceTheBarShows
     const SInt16 before = gVScrollScroll.value;
     Drag(40, SInt16(bar.bottom + 30));
     EXPECT_EQ(gVScrollScroll.value, before);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PrompterLiveScrollTest, WhileScrollingTheBarShowsThePosition) {
+    const Rect bar = GetPrompterScrollBarRect();
+    auto thumbRows = [&] {
+        // Rows of the bar's middle column that show the thumb's red.
+        std::vector<SInt16> rows;
+        for (SInt16 v = bar.top; v < bar.bottom; ++v)
+            if (GetPortPixel(GetWindowPort(myScrollWindow), SInt16(bar.left + 7), v) == 0xFFFF0000u)
+                rows.push_back(v);
+        return rows;
+    };
+    DrawPrompterScrollBar(true);
+    EXPECT_TRUE(thumbRows().empty()) << "edit mode: no bar";
+    gScrollOn = 1;
+    DrawPrompterScrollBar(true);
+    const auto atStart = thumbRows();
+    ASSERT_FALSE(atStart.empty());
+    EXPECT_EQ(atStart.front(), bar.top + 16) << "just below the first arrow";
+    ScrollScrollThisMuch(-gScrollExtraHeight, 0);
+    DrawPrompterScrollBar(false);
+    const auto atEnd = thumbRows();
+    ASSERT_FALSE(atEnd.empty());
+    EXPECT_EQ(atEnd.back(), bar.bottom - 16 - 1) << "just above the second arrow";
+    gScrollOn = 0;
 }
 
 } // namespace
