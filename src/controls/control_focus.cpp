@@ -3,6 +3,7 @@
 
 #include "controls/control_drawing.h"
 #include "controls/edit_fields.h"
+#include "controls/list_controls.h"
 #include "controls/window_callbacks.h"
 #include "platform/events.h"
 
@@ -130,6 +131,10 @@ SInt16 KeyInMyDialogControls(WindowReference reference, MyDialogHandle dialog, U
     MyDialogLock lock(dialog);
     MyControlItem* record = ControlFromItemNum(dialog, focus);
     const UInt16 kind = record->kind & kMyKindMask;
+    if (kind == kMyList && KeyInMyControlList(reference, dialog, focus, character, modifiers)) {
+        if (handled) *handled = true;
+        return focus;
+    }
     if (character == ' ' && !IsEditKind(kind) && kind != kMyList) {
         if (handled) *handled = true;
         // A short pressed look, as a click gives.

@@ -1,6 +1,7 @@
 // List items selected by clicks and keys, type-select and the wheel; pop-up items and their check marks.
 #include "controls/list_controls.h"
 
+#include "controls/control_focus.h"
 #include "controls/control_values.h"
 #include "foundation/list_items.h"
 #include "texttools/text_tool_windows.h"
@@ -69,6 +70,18 @@ TEST_F(ListControls, KeysAndTypingMoveTheSelection) {
         EXPECT_EQ(DoMyList(reference, dialog, 1, nullptr), s.want) << s.name;
     }
     EXPECT_FALSE(KeyInMyControlList(reference, dialog, 1, 'c', cmdKey)) << "command keys are the window's";
+}
+
+TEST_F(ListControls, AFocusedListTakesTheArrowKeysFromTheWindow) {
+    SetMyControlKeyFocus(reference, dialog, 1);
+    ASSERT_EQ(GetMyControlKeyFocus(dialog), 1);
+    bool handled = false;
+    EXPECT_EQ(KeyInMyDialogControls(reference, dialog, kDownArrowCharCode, 0, &handled), 1);
+    EXPECT_TRUE(handled);
+    EXPECT_EQ(Selected(), 0);
+    KeyInMyDialogControls(reference, dialog, 'd', 0, &handled);
+    EXPECT_EQ(Selected(), 4);
+    SetMyControlKeyFocus(reference, dialog, 0);
 }
 
 TEST_F(ListControls, TypeSelectMatchesTheStartOfARowWhateverItsCase) {
