@@ -3,3 +3,4 @@
 
 WindowPtr myFormatPalWindow = nullptr;
 GDHandle myFormatPalDevice = nullptr;
+MyDialogRec* gFormatPalDialog = nullptr;

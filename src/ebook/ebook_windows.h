@@ -8,6 +8,10 @@
 extern WindowPtr myFormatPalWindow;
 extern GDHandle myFormatPalDevice;
 
+// The item records of the tool windows built from item lists; null while closed.
+struct MyDialogRec;
+extern MyDialogRec* gFormatPalDialog;
+
 // Lay the window out for its new content size, and close it (alreadyGone 1: the window itself is gone
 // already, only its contents are released).
 void NewFormatPalWindowSize(SInt16 width, SInt16 height);

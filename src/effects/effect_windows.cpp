@@ -5,3 +5,5 @@ WindowPtr mySpirographWindow = nullptr;
 GDHandle mySpirographDevice = nullptr;
 WindowPtr myOverlayWindow = nullptr;
 GDHandle myOverlayDevice = nullptr;
+MyDialogRec* gSpirographDialog = nullptr;
+MyDialogRec* gOverlayDialog = nullptr;

@@ -10,6 +10,11 @@ extern GDHandle mySpirographDevice;
 extern WindowPtr myOverlayWindow;
 extern GDHandle myOverlayDevice;
 
+// The item records of the tool windows built from item lists; null while closed.
+struct MyDialogRec;
+extern MyDialogRec* gSpirographDialog;
+extern MyDialogRec* gOverlayDialog;
+
 // Lay the window out for its new content size, and close it (alreadyGone 1: the window itself is gone
 // already, only its contents are released).
 void NewSpirographWindowSize(SInt16 width, SInt16 height);

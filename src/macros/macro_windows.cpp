@@ -11,3 +11,4 @@ WindowPtr myKeyEquivWindow = nullptr;
 GDHandle myKeyEquivDevice = nullptr;
 WindowPtr myCommandWindow = nullptr;
 GDHandle myCommandDevice = nullptr;
+MyDialogRec* gCommandDialog = nullptr;

@@ -16,6 +16,10 @@ extern GDHandle myKeyEquivDevice;
 extern WindowPtr myCommandWindow;
 extern GDHandle myCommandDevice;
 
+// The item records of the tool windows built from item lists; null while closed.
+struct MyDialogRec;
+extern MyDialogRec* gCommandDialog;
+
 #include "textengine/text_engine_types.h"
 
 // The macro editor's text; null while the editor is closed.

@@ -7,3 +7,4 @@ WindowPtr myRecordWindow = nullptr;
 GDHandle myRecordDevice = nullptr;
 WindowPtr myCueLightWindow = nullptr;
 GDHandle myCueLightDevice = nullptr;
+MyDialogRec* gRecordDialog = nullptr;

@@ -12,6 +12,10 @@ extern GDHandle myRecordDevice;
 extern WindowPtr myCueLightWindow;
 extern GDHandle myCueLightDevice;
 
+// The item records of the tool windows built from item lists; null while closed.
+struct MyDialogRec;
+extern MyDialogRec* gRecordDialog;
+
 // Lay the window out for its new content size, and close it (alreadyGone 1: the window itself is gone
 // already, only its contents are released).
 void NewMediaQueueWindowSize(SInt16 width, SInt16 height);

@@ -137,6 +137,7 @@ void UpdateScrollWindow() {
     UpdateScrollExtraRects();
     const Rect content = GetScrollWindowContent();
     DrawScrollTabBar(&content);
+    DrawPrompterScrollBar(true);
     QDFlushPortBuffer(windowPort, nullptr);
     SetPort(saved);
 }

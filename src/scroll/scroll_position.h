@@ -64,6 +64,19 @@ void SetScrollWindowScrolls();
 SInt16 GetScrollAdjustedValues(SInt32 range, double* ratio);
 // Moves the text by a change of the prompter bar's value.
 void VScrollScrollGlue(SInt16 newValue, SInt16 oldValue);
+// Moves a text by a change of its bar's value (new, old).
+using ScrollBarGlue = void (*)(SInt16 newValue, SInt16 oldValue);
+// Live tracking of a text scroll bar's thumb pressed at startV: while the button is down, the value
+// follows the mouse over the bar's length (less its arrows) and each change is handed to the glue, so
+// the text moves with the thumb. The mouse is read in the current port.
+void ScrollLiveScroll(ScrollBarValues* bar, const Rect* barRect, SInt16 startV, ScrollBarGlue glue);
+// The prompter's bar: the 15-pixel column at the window's right edge above the size box.
+Rect GetPrompterScrollBarRect();
+// Draws the prompter's bar from the scroll position while scrolling; unless always, only when its thumb
+// moved.
+void DrawPrompterScrollBar(bool always);
+// ScrollLiveScroll on the prompter's bar, in its port.
+void PrompterLiveScroll(SInt16 startV);
 // Remembers the scroll position and scrolls back to the start; RestoreScrollPosition returns there. The
 // pair does not nest: an unpaired call only beeps.
 void SaveScrollPositionandReset();

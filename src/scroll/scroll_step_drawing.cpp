@@ -165,6 +165,7 @@ void DrawScrollStep(SInt32 pixels) {
     else
         ComposeTextOnly(text, pixels);
     CopyOffscreenToScrollWindow();
+    DrawPrompterScrollBar(false);
     QDFlushPortBuffer(windowPort, nullptr);
     SetGWorld(savedPort, savedDevice);
 }

@@ -24,6 +24,14 @@ extern GDHandle mySearchDictDevice;
 extern WindowPtr hypertextDrawerWindow;
 extern GDHandle myHypertextDrawerDevice;
 
+// The item records of the tool windows built from item lists; null while closed.
+struct MyDialogRec;
+extern MyDialogRec* gFindReplaceDialog;
+extern MyDialogRec* myHelpWidgets;
+extern MyDialogRec* gFindStyleDialog;
+extern MyDialogRec* gHypertextDialog;
+extern MyDialogRec* gSearchDictDialog;
+
 // Lay the window out for its new content size, and close it (alreadyGone 1: the window itself is gone
 // already, only its contents are released).
 void NewFindReplaceWindowSize(SInt16 width, SInt16 height);
