@@ -111,7 +111,7 @@ OSErr _WEPutScrapHandle(const std::string& flavor, SInt32 item, Handle h, Boolea
     if (SameFlavor(flavor, kFlavorStyles) && size >= 4) bytes.erase(2, 2);
     HSetState(h, state);
     if (clearFirst) ClearPasteboard();
-    return PutPasteboardFlavor(int(item), flavor, bytes) ? noErr : weNoPasteboardItemErr;
+    return PutPasteboardFlavor(int(item), flavor, bytes) ? OSErr(noErr) : OSErr(weNoPasteboardItemErr);
 }
 
 OSErr _WEGetScrapHandle(OSType type, Handle* h, SInt32 item, Handle* rtfStyles, SInt16 flavorChoice) {
@@ -119,7 +119,7 @@ OSErr _WEGetScrapHandle(OSType type, Handle* h, SInt32 item, Handle* rtfStyles, 
     if (rtfStyles) *rtfStyles = nullptr;
     if (!*h) return memFullErr;
     const SInt32 count = CountPasteboardItems();
-    OSErr err = item > count || item < 0 ? weNoPasteboardItemErr : noErr;
+    OSErr err = item > count || item < 0 ? OSErr(weNoPasteboardItemErr) : OSErr(noErr);
     const std::vector<std::string> names = FlavorNames(type, flavorChoice > 0 ? flavorChoice : 1);
     for (SInt32 i = item == 0 ? 1 : item; err == noErr && i <= (item == 0 ? count : item); i++)
         err = ReadItem(i, type, names, h, rtfStyles);
@@ -151,7 +151,7 @@ Handle WEGetPasteText(SInt16 flags) {
         if (length > 0) {
             if (!collected) collected = NewHandle(0);
             HLock(text);
-            OSErr err = collected ? PtrAndHand(*text, collected, length) : memFullErr;
+            OSErr err = collected ? PtrAndHand(*text, collected, length) : OSErr(memFullErr);
             if (err == noErr && (flags & 32)) err = PtrAndHand(" ", collected, 1);
             if (err != noErr) {
                 DisposeHandle(text);

@@ -16,7 +16,7 @@ constexpr Size kHandleScrapHeader = 4;
 OSErr SizeHandle(Handle h, Size size) {
     SetHandleSize(h, size);
     if (MemError() != noErr) return MemError();
-    return GetHandleSize(h) == size ? noErr : OSErr(memFullErr);
+    return GetHandleSize(h) == size ? OSErr(noErr) : OSErr(memFullErr);
 }
 
 OSErr CopyTextRange(Handle text, const UInt8* source, SInt32 start, SInt32 end) {
@@ -92,8 +92,8 @@ OSErr WECopyRangeFromTextStyleBlock(SInt32 start, SInt32 end, Handle destText, H
     start = _WEPinInRange(start, 0, length);
     end = _WEPinInRange(end, 0, length);
     _WEReorder(&start, &end);
-    OSErr err =
-        sourceText ? CopyTextRange(destText, reinterpret_cast<const UInt8*>(*sourceText), start, end) : noErr;
+    OSErr err = sourceText ? CopyTextRange(destText, reinterpret_cast<const UInt8*>(*sourceText), start, end)
+                           : OSErr(noErr);
     if (err == noErr && destSoup) err = SizeHandle(destSoup, 0);
     if (err != noErr || !destStyles) return err;
     StyleScrapShape shape;

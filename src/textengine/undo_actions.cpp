@@ -51,7 +51,7 @@ OSErr NewAction(SInt32 start, SInt32 end, SInt32 newLength, SInt16 kind, SInt16 
         a.savedEnds.ranges = CopyMultipleSelectionRanges(false, nullptr, r.selCount, r.selEnd.ranges);
         failed = !a.savedStarts.ranges || !a.savedEnds.ranges;
     }
-    OSErr err = failed ? OSErr(memFullErr) : noErr;
+    OSErr err = failed ? OSErr(memFullErr) : OSErr(noErr);
     if (err == noErr && !(flags & kWEActionNoText)) err = _WEAllocate(0, 0, &a.text, 0, __FILE__, __LINE__);
     if (err == noErr && !(flags & kWEActionNoStyles))
         err = _WEAllocate(0, 0, &a.styles, 0, __FILE__, __LINE__);
