@@ -232,76 +232,78 @@ Handle ReadDocumentText(bool* cut, std::string* folder) {
     return text;
 }
 
-} // namespace
-
-bool GetText(SInt16 n) {
-    DisposeDocumentText();
-    gKeptSideResources.clear();
-    // With a queue loaded, its element n names the document, whatever kind the last one was.
-    if (gQueue && !SetDocumentFromQueueElement(n - 1)) return false;
-    gSyllableArrayCustom = false;
-    // Where the document was found: its own folder, or the queue's when it moved with the queue.
-    std::string folder = gOutPath;
-    const bool resourceScript = gIsTextFile == kResourceScriptFile;
-    const ResFileRefNum previous = CurResFile();
-    bool cut = false;
+// What reading a document's text found: the text (null when there is none), the folder it was found in
+// and whether it was cut to fit.
+struct DocumentText {
     Handle text = nullptr;
-    ResID scriptID = kSideDataID;
+    std::string folder;
+    bool cut = false;
+};
 
-    if (!resourceScript) {
-        if (gOutName.empty()) {
-            SysBeep(1);
-            return false;
-        }
-        text = ReadDocumentText(&cut, &folder);
-        if (text && !gIsDos) {
-            const ResFileRefNum side = OpenDocumentResources(folder + gOutName, false, false);
-            if (side != -1)
-                LoadScriptCompanions(kSideDataID, myStyle == nullptr, folder);
-            else
-                gTheMusic = CloseTheMusic(gTheMusic);
-            CloseDocumentResources(side, previous);
-        }
-    } else {
-        ResFileRefNum file = OpenDocumentResources(folder + gOutName, true, false);
-        if (file == -1 && gQueue) {
-            folder = GetQueueFolder(gQueue);
-            file = OpenDocumentResources(folder + gOutName, true, false);
-        }
-        if (file == -1) {
-            SysBeep(1);
-            CloseDocumentResources(-1, previous);
-            SysBeep(1);
-            return false;
-        }
-        if (Handle script = Get1IndResource(kTextType, n)) {
-            ResType ignored = 0;
-            GetResInfo(script, &scriptID, &ignored, nullptr);
-            DetachResource(script);
-            text = script;
-            LoadScriptCompanions(scriptID, true, folder);
-        } else {
-            for (int i = 0; i < 3; ++i)
-                SysBeep(1);
-        }
-        CloseDocumentResources(file, previous);
-    }
-
-    CleanUpBookmarkList(1);
-    if (!text) {
-        if (cut) DoAbout(kTextWasCutDialog);
+// A text document's text and, from its side file, the companions the text needs; false, with a beep, when
+// there is no document to read.
+bool ReadTextDocument(DocumentText& found, ResFileRefNum previous) {
+    if (gOutName.empty()) {
+        SysBeep(1);
         return false;
     }
+    found.text = ReadDocumentText(&found.cut, &found.folder);
+    if (found.text && !gIsDos) {
+        const ResFileRefNum side = OpenDocumentResources(found.folder + gOutName, false, false);
+        if (side != -1)
+            LoadScriptCompanions(kSideDataID, myStyle == nullptr, found.folder);
+        else
+            gTheMusic = CloseTheMusic(gTheMusic);
+        CloseDocumentResources(side, previous);
+    }
+    return true;
+}
+
+// Script n of a resource script file with its companions; false, with beeps, when the file cannot be
+// opened where it was or beside the queue.
+bool ReadResourceScript(DocumentText& found, SInt16 n, ResFileRefNum previous) {
+    ResFileRefNum file = OpenDocumentResources(found.folder + gOutName, true, false);
+    if (file == -1 && gQueue) {
+        found.folder = GetQueueFolder(gQueue);
+        file = OpenDocumentResources(found.folder + gOutName, true, false);
+    }
+    if (file == -1) {
+        SysBeep(1);
+        CloseDocumentResources(-1, previous);
+        SysBeep(1);
+        return false;
+    }
+    if (Handle script = Get1IndResource(kTextType, n)) {
+        ResID scriptID = kSideDataID;
+        ResType ignored = 0;
+        GetResInfo(script, &scriptID, &ignored, nullptr);
+        DetachResource(script);
+        found.text = script;
+        LoadScriptCompanions(scriptID, true, found.folder);
+    } else {
+        for (int i = 0; i < 3; ++i)
+            SysBeep(1);
+    }
+    CloseDocumentResources(file, previous);
+    return true;
+}
+
+// Makes the text the script's, in place of the names and links of the document before it.
+void InstallDocumentText(const DocumentText& found) {
     UseMusicSyllableTimes();
-    myTextResource = text;
+    myTextResource = found.text;
     // A save goes where the document was found.
-    gOutPath = folder;
+    gOutPath = found.folder;
     if (gBookmarkNames) {
         DisposeHandle(gBookmarkNames);
         gBookmarkNames = nullptr;
     }
     if (gHypertextList) UnsetHypertext(-1);
+}
 
+// The side resources the document's own owners take (bookmarks, tabs, document preferences) and the
+// ones kept for the next save; without a side file the custom tabs go.
+void LoadSideResources(const std::string& folder, bool resourceScript, ResFileRefNum previous) {
     const std::string documentName = gOutName;
     const ResFileRefNum side = OpenDocumentResources(folder + gOutName, resourceScript, true);
     if (side == -1) {
@@ -321,7 +323,11 @@ bool GetText(SInt16 n) {
         if (!LoadDocumentPreferences(documentName)) ResetPacingWithoutSyllables();
     }
     CloseDocumentResources(side, previous);
+}
 
+// The word, line and syllable totals, then what the loaded document asks for: the cut notice, its merge
+// fields' values and the bookmark menu of marks.
+void FinishLoadedText(bool cut) {
     if (myWordLineArray) {
         gTotalLines = -1;
         gTotalWords = GetHandleSize(myWordLineArray) / Size(sizeof(WordLineRec)) - 1;
@@ -340,6 +346,32 @@ bool GetText(SInt16 n) {
     if (GetPref(gThePreferences, kPrefSaveBookmarks) != 0 &&
         GetPref(gThePreferences, kPrefBookmarkStorage) == 1)
         SetBookmarkMenu(true);
+}
+
+} // namespace
+
+bool GetText(SInt16 n) {
+    DisposeDocumentText();
+    gKeptSideResources.clear();
+    // With a queue loaded, its element n names the document, whatever kind the last one was.
+    if (gQueue && !SetDocumentFromQueueElement(n - 1)) return false;
+    gSyllableArrayCustom = false;
+    // Where the document was found: its own folder, or the queue's when it moved with the queue.
+    DocumentText found;
+    found.folder = gOutPath;
+    const bool resourceScript = gIsTextFile == kResourceScriptFile;
+    const ResFileRefNum previous = CurResFile();
+    if (!(resourceScript ? ReadResourceScript(found, n, previous) : ReadTextDocument(found, previous)))
+        return false;
+
+    CleanUpBookmarkList(1);
+    if (!found.text) {
+        if (found.cut) DoAbout(kTextWasCutDialog);
+        return false;
+    }
+    InstallDocumentText(found);
+    LoadSideResources(found.folder, resourceScript, previous);
+    FinishLoadedText(found.cut);
     return true;
 }
 
