@@ -25,7 +25,9 @@ TEST_P(LayoutTest, LineArrayHoldsHeightsAscentsAndTotal) {
         EXPECT_GE(Line(i).slack, 0);
         // Lines break after blanks or returns, never inside these words.
         const UInt8 last = TextOf(Rec())[LineEnd(i) - 1];
-        if (i + 1 < Rec().lineCount) EXPECT_TRUE(last == ' ' || last == 13) << int(last);
+        if (i + 1 < Rec().lineCount) {
+            EXPECT_TRUE(last == ' ' || last == 13) << int(last);
+        }
     }
     EXPECT_EQ(Rec().destRect.bottom - Rec().destRect.top, Line(Rec().lineCount).origin);
 }
@@ -58,7 +60,9 @@ TEST_P(LayoutTest, JustificationStepsSkipParagraphEnds) {
     for (SInt32 i = 0; i < Rec().lineCount; i++) {
         SCOPED_TRACE(i);
         const bool endsParagraph = LineEnd(i) == Rec().textLength || TextOf(Rec())[LineEnd(i) - 1] == 13;
-        if (endsParagraph) EXPECT_EQ(Line(i).justStep, 0);
+        if (endsParagraph) {
+            EXPECT_EQ(Line(i).justStep, 0);
+        }
         if (!endsParagraph && Line(i).slack > 0) {
             EXPECT_GT(Line(i).justStep, 0);
             someJustified = true;
