@@ -115,7 +115,7 @@ void RunTimerStep() {
     if (gMacroRunning) KeepMacroRunning();
 
     const UInt32 now = TickCount();
-    if (gScrollOn == 0)
+    if (gScrollOn == kScrollOff)
         DoEditChores();
     else
         DoScrollTick(now);

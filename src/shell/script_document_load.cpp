@@ -211,9 +211,9 @@ void UseMusicSyllableTimes() {
         SetPref(gThePreferences, kPrefCuePositionKind, 0);
     SetPref(gThePreferences, kPrefPositionsFromCue, 1);
     SetPref(gThePreferences, kPrefPacingMode, 5);
-    if (GetPref(gThePreferences, kPrefHighlightKind) == 0) {
+    if (GetPref(gThePreferences, kPrefHighlightKind) == kHighlightNone) {
         const SInt16 last = GetPref(gThePreferences, kPrefLastHighlightKind);
-        SetPref(gThePreferences, kPrefHighlightKind, last ? last : 1);
+        SetPref(gThePreferences, kPrefHighlightKind, last != kHighlightNone ? last : kHighlightBall);
     }
 }
 
