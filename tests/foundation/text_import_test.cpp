@@ -92,14 +92,12 @@ TEST(TextImport, RtfThatCannotBeReadComesInAsItsTextRatherThanNothing) {
     ProcessText(rtf.data(), &length, name, &styles);
     EXPECT_GT(length, 0);
     if (styles) DisposeHandle(styles);
-    gIsDos = 0;
 }
 
 TEST(TextImport, CarriageReturnsAloneLeaveTheDosFlagAsItWas) {
     gIsDos = 1;
     EXPECT_EQ(Import("a\rb"), "a\rb");
     EXPECT_EQ(gIsDos, 1);
-    gIsDos = 0;
 }
 
 TEST(TextImport, WholeFileComesBackConvertedAndMissingOrEmptyFilesGiveNull) {
@@ -113,7 +111,6 @@ TEST(TextImport, WholeFileComesBackConvertedAndMissingOrEmptyFilesGiveNull) {
     DisposeHandle(text);
     EXPECT_EQ(GetAndProcessText(dir.File("empty.txt")), nullptr);
     EXPECT_EQ(GetAndProcessText(dir.File("missing.txt")), nullptr);
-    gIsDos = 0;
 }
 
 } // namespace
