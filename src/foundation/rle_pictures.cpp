@@ -197,13 +197,21 @@ template <class Paint>
     }
 }
 
-// Runs of one form until the row's width is covered.
-template <class Paint, class ReadRun>
-[[gnu::always_inline]] inline bool ReadRuns(const RLEView& p, size_t& at, int width, Paint& paint,
-                                            ReadRun readRun) {
+enum class RunForm { kFourBit, kPairs, kPacked };
+
+// Runs of one form until the row's width is covered. The form is a template argument so that each run
+// reader is a direct call, inlined into the loop.
+template <RunForm form, class Paint>
+[[gnu::always_inline]] inline bool ReadRuns(const RLEView& p, size_t& at, int width, Paint& paint) {
     for (int x = 0; x < width;) {
         if (!RunFits(p, at, 1)) return false;
-        const RunRead read = readRun(p, at, x, paint);
+        RunRead read;
+        if constexpr (form == RunForm::kFourBit)
+            read = ReadFourBitRun(p, at, x, paint);
+        else if constexpr (form == RunForm::kPairs)
+            read = ReadPairRun(p, at, x, paint);
+        else
+            read = ReadPackedRun(p, at, x, paint);
         if (read != RunRead::kNext) return read == RunRead::kStopped;
     }
     return true;
@@ -215,9 +223,9 @@ template <class Paint, class ReadRun>
 // the picture's end or holds no pixels.
 // The run form is chosen once for the row, outside the loop over its runs.
 template <class Paint> bool ReadRow(const RLEView& p, size_t& at, int width, Paint paint) {
-    if (p.depth == 4) return ReadRuns(p, at, width, paint, ReadFourBitRun<Paint>);
-    if (!p.packed) return ReadRuns(p, at, width, paint, ReadPairRun<Paint>);
-    return ReadRuns(p, at, width, paint, ReadPackedRun<Paint>);
+    if (p.depth == 4) return ReadRuns<RunForm::kFourBit>(p, at, width, paint);
+    if (!p.packed) return ReadRuns<RunForm::kPairs>(p, at, width, paint);
+    return ReadRuns<RunForm::kPacked>(p, at, width, paint);
 }
 
 // Where the row's runs begin: through the row map for packed pictures, else straight after the last row.
