@@ -124,65 +124,108 @@ bool ViewPicture(Handle picture, RLEView& view) {
     return view.width > 0;
 }
 
+// What reading one run did: the row goes on, paint asked to stop, or the run was damaged (reported). The
+// run readers are forced inline: as calls they cost the pixel lookup half as much again.
+enum class RunRead { kNext, kStopped, kDamaged };
+
+// Whether count more bytes from at lie inside the picture; reported when they do not.
+[[gnu::always_inline]] inline bool RunFits(const RLEView& p, size_t at, size_t count) {
+    if (at + count <= p.size) return true;
+    DoErrorMessageText("Get pointer too high");
+    return false;
+}
+
+RunRead EmptyRun() {
+    DoErrorMessageText("This rlen has a run of no pixels");
+    return RunRead::kDamaged;
+}
+
+// A 4-bit picture's run: one byte, the count in its high half and the colour in its low half.
+template <class Paint>
+[[gnu::always_inline]] inline RunRead ReadFourBitRun(const RLEView& p, size_t& at, int& x, Paint& paint) {
+    const UInt8 run = p.bytes[at++];
+    const int count = run >> 4, index = run & 0x0F;
+    if (count == 0) return EmptyRun();
+    if (paint(x, count, index, index)) return RunRead::kStopped;
+    x += count;
+    return RunRead::kNext;
+}
+
+// An unpacked 8-bit picture's run: a count byte, then the colour byte.
+template <class Paint>
+[[gnu::always_inline]] inline RunRead ReadPairRun(const RLEView& p, size_t& at, int& x, Paint& paint) {
+    if (!RunFits(p, at, 2)) return RunRead::kDamaged;
+    const int count = p.bytes[at], index = p.bytes[at + 1];
+    at += 2;
+    if (count == 0) return EmptyRun();
+    if (paint(x, count, index, index)) return RunRead::kStopped;
+    x += count;
+    return RunRead::kNext;
+}
+
+// A packed run's control byte: the top two bits name the kind, the low six bits n the length. Kind 0 is
+// n + 1 literal pixels, 1 is n + 1 pairs of two alternating colours, 2 repeats one colour n + 1 times and
+// 3 repeats it 64 x (n + 1) times.
+template <class Paint>
+[[gnu::always_inline]] inline RunRead ReadPackedRun(const RLEView& p, size_t& at, int& x, Paint& paint) {
+    const UInt8 control = p.bytes[at++];
+    const int n = control & 0x3F;
+    switch (control >> 6) {
+    case 0:
+        if (!RunFits(p, at, size_t(n + 1))) return RunRead::kDamaged;
+        for (int i = 0; i <= n; ++i)
+            if (paint(x + i, 1, p.bytes[at + size_t(i)], -1)) return RunRead::kStopped;
+        at += size_t(n + 1);
+        x += n + 1;
+        return RunRead::kNext;
+    case 1: {
+        if (!RunFits(p, at, 2)) return RunRead::kDamaged;
+        const int a = p.bytes[at], b = p.bytes[at + 1];
+        at += 2;
+        for (int i = 0; i < 2 * (n + 1); ++i)
+            if (paint(x + i, 1, i % 2 ? b : a, a)) return RunRead::kStopped;
+        x += 2 * (n + 1);
+        return RunRead::kNext;
+    }
+    default: {
+        if (!RunFits(p, at, 1)) return RunRead::kDamaged;
+        const int count = (control >> 6) == 2 ? n + 1 : 64 * n + 64, index = p.bytes[at++];
+        if (paint(x, count, index, index)) return RunRead::kStopped;
+        x += count;
+        return RunRead::kNext;
+    }
+    }
+}
+
+enum class RunForm { kFourBit, kPairs, kPacked };
+
+// Runs of one form until the row's width is covered. The form is a template argument so that each run
+// reader is a direct call, inlined into the loop.
+template <RunForm form, class Paint>
+[[gnu::always_inline]] inline bool ReadRuns(const RLEView& p, size_t& at, int width, Paint& paint) {
+    for (int x = 0; x < width;) {
+        if (!RunFits(p, at, 1)) return false;
+        RunRead read;
+        if constexpr (form == RunForm::kFourBit)
+            read = ReadFourBitRun(p, at, x, paint);
+        else if constexpr (form == RunForm::kPairs)
+            read = ReadPairRun(p, at, x, paint);
+        else
+            read = ReadPackedRun(p, at, x, paint);
+        if (read != RunRead::kNext) return read == RunRead::kStopped;
+    }
+    return true;
+}
+
 // Colour spans of one row come out as paint(x, count, index, fallback), fallback being the colour a
 // single-colour or alternating run leaves as the row's last colour (-1 for literal pixels); paint returns
 // true to stop. Reads the runs until the row's width is covered; false, reported, when a run lies past
 // the picture's end or holds no pixels.
+// The run form is chosen once for the row, outside the loop over its runs.
 template <class Paint> bool ReadRow(const RLEView& p, size_t& at, int width, Paint paint) {
-    auto outside = [&](size_t count) {
-        if (at + count <= p.size) return false;
-        DoErrorMessageText("Get pointer too high");
-        return true;
-    };
-    auto empty = [] {
-        DoErrorMessageText("This rlen has a run of no pixels");
-        return false;
-    };
-    for (int x = 0; x < width;) {
-        if (outside(1)) return false;
-        if (p.depth == 4) {
-            const UInt8 run = p.bytes[at++];
-            const int count = run >> 4, index = run & 0x0F;
-            if (count == 0) return empty();
-            if (paint(x, count, index, index)) return true;
-            x += count;
-        } else if (!p.packed) {
-            if (outside(2)) return false;
-            const int count = p.bytes[at], index = p.bytes[at + 1];
-            at += 2;
-            if (count == 0) return empty();
-            if (paint(x, count, index, index)) return true;
-            x += count;
-        } else {
-            const UInt8 control = p.bytes[at++];
-            const int n = control & 0x3F;
-            switch (control >> 6) {
-            case 0:
-                if (outside(size_t(n + 1))) return false;
-                for (int i = 0; i <= n; ++i)
-                    if (paint(x + i, 1, p.bytes[at + size_t(i)], -1)) return true;
-                at += size_t(n + 1);
-                x += n + 1;
-                break;
-            case 1: {
-                if (outside(2)) return false;
-                const int a = p.bytes[at], b = p.bytes[at + 1];
-                at += 2;
-                for (int i = 0; i < 2 * (n + 1); ++i)
-                    if (paint(x + i, 1, i % 2 ? b : a, a)) return true;
-                x += 2 * (n + 1);
-                break;
-            }
-            default: {
-                if (outside(1)) return false;
-                const int count = (control >> 6) == 2 ? n + 1 : 64 * n + 64, index = p.bytes[at++];
-                if (paint(x, count, index, index)) return true;
-                x += count;
-            }
-            }
-        }
-    }
-    return true;
+    if (p.depth == 4) return ReadRuns<RunForm::kFourBit>(p, at, width, paint);
+    if (!p.packed) return ReadRuns<RunForm::kPairs>(p, at, width, paint);
+    return ReadRuns<RunForm::kPacked>(p, at, width, paint);
 }
 
 // Where the row's runs begin: through the row map for packed pictures, else straight after the last row.

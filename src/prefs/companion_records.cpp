@@ -32,6 +32,10 @@ void CopyStringIn(UInt8* field, ConstStringPtr text) {
 
 constinit RecentPrefsRecord gRecentPreferences = BuildRecentDefaults();
 constinit PositionPrefsRecord gPositionPreferences = BuildPositionDefaults();
+
+void ResetPositionPreferences() {
+    gPositionPreferences = BuildPositionDefaults();
+}
 Boolean gPositionPrefsChanged = false;
 
 SInt16 GetRecentCount(const RecentPrefsRecord& r) {

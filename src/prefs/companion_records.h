@@ -121,6 +121,8 @@ constexpr bool WindowPlacesFollowEachOther() {
 static_assert(WindowPlacesFollowEachOther());
 
 extern PositionPrefsRecord gPositionPreferences;
+// Puts the built-in window places back into gPositionPreferences.
+void ResetPositionPreferences();
 // Set whenever a rectangle of gPositionPreferences may have changed; quit stores the record then.
 extern Boolean gPositionPrefsChanged;
 

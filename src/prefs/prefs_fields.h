@@ -167,6 +167,12 @@ inline constexpr PrefShort kPrefRotation = ShortAt(4140); // 0, or a quarter tur
 inline constexpr PrefColor kPrefHideBackgroundColor = ColorAt(4142);
 inline constexpr PrefShort kPrefPauseAtBookmarks = ShortAt(4148);
 inline constexpr PrefShort kPrefHighlightKind = ShortAt(4150);
+// What kPrefHighlightKind holds: how the words at the cue are marked.
+inline constexpr SInt16 kHighlightNone = 0;
+inline constexpr SInt16 kHighlightBall = 1;
+inline constexpr SInt16 kHighlightWord = 2;
+inline constexpr SInt16 kHighlightLine = 3;
+inline constexpr SInt16 kHighlightSpeedReading = 4;
 inline constexpr PrefColor kPrefHighlightColor = ColorAt(4152);
 inline constexpr PrefShort kPrefCropPicture = ShortAt(4160);
 inline constexpr PrefRect kPrefPictureCropRect = RectAt(4162);

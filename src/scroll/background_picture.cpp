@@ -188,7 +188,7 @@ void DrawScrollPicture(SInt16 dh, SInt16 dv) {
     if (!gThePicture) gThePicture = GetBuiltInPicture(kFallbackPictureItem);
     if (!gThePicture) return;
 
-    const bool scrolling = gScrollOn != 0;
+    const bool scrolling = gScrollOn != kScrollOff;
     const bool wasFlipped = isflipped;
     if (scrolling) FlipScreenRects(0);
     const Rect saved = GetPref(p, kPrefPictureRect);

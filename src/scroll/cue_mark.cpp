@@ -72,7 +72,7 @@ void UpdateCueMark() {
     const RGBColor backColor = GetPref(p, kPrefPrompterFormat).backColor;
     RGBForeColor(&textColor);
     RGBBackColor(&backColor);
-    const bool scrolling = gScrollOn != 0;
+    const bool scrolling = gScrollOn != kScrollOff;
     const bool overBackground = scrolling && GetPref(p, kPrefBackgroundKind) != 0;
     if (!overBackground) EraseRect(&gCueRect);
     if (EmptyRect(&spot)) return;

@@ -15,7 +15,7 @@ struct CueOutput {
 
 // The rotation counts only while scrolling: at rest the prompter shows the text upright.
 CueOutput CurrentCueOutput() {
-    if (gScrollOn == 0) return CueOutput{0, false};
+    if (gScrollOn == kScrollOff) return CueOutput{0, false};
     const SInt16 turn = GetPref(gThePreferences, kPrefRotation);
     return CueOutput{SInt16(turn == 1 || turn == -1 ? turn : 0), GetPref(gThePreferences, kPrefFlip) != 0};
 }

@@ -84,7 +84,7 @@ void GetCueSpotRect(Rect* out) {
         return;
     }
     PrefsRecord& p = gThePreferences;
-    const bool scrolling = gScrollOn != 0;
+    const bool scrolling = gScrollOn != kScrollOff;
     const SInt16 turn = GetPref(p, kPrefRotation);
     const bool flip = GetPref(p, kPrefFlip) != 0;
     const bool turned = scrolling && (turn == 1 || turn == -1);

@@ -59,7 +59,7 @@ void AppendSeconds(Str255 out, SInt16 label, SInt32 ticks) {
 }
 
 bool Scrolling() {
-    return gScrollOn == 1 || gScrollOn == 3;
+    return gScrollOn == kScrollOn || gScrollOn == kScrollOnEditable;
 }
 
 const Rect* FieldRect(SInt16 field) {
@@ -170,7 +170,7 @@ void GetInfoFieldText(SInt16 field, Str255 out) {
         AppendSeconds(out, 38, GetScrollTicksPassed());
         break;
     case kInfoMode:
-        AppendItem(out, gScrollOn == 1 ? 19 : gScrollOn == 3 ? 170 : 18);
+        AppendItem(out, gScrollOn == kScrollOn ? 19 : gScrollOn == kScrollOnEditable ? 170 : 18);
         break;
     case kInfoPause:
         AppendItem(out, IsPaused() ? 20 : 21);

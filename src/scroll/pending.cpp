@@ -29,32 +29,6 @@ bool GetColorDialog(SInt16, RGBColor*) {
     return false;
 }
 
-bool gTextHasChanged = false;
-
-// The script is taken out of the prompter's text box (the only view of it until the edit window exists),
-// with its styles; never from a capitals copy made for scrolling.
-void GetNewText(SInt16) {
-    if (!ScrollWEHandle || gScrollingInAllCAPS) return;
-    Handle text = WEGetText(ScrollWEHandle);
-    const Size length = Size(WEGetTextLength(ScrollWEHandle));
-    Handle copy = nullptr;
-    if (!text || PtrToHand(*text, &copy, length) != noErr) return;
-    if (myTextResource) DisposeHandle(myTextResource);
-    myTextResource = copy;
-    // The engine copies runs in the memory form the script keeps: the run count, a format word (3 for the
-    // script), then the runs.
-    Handle styles = NewHandle(0);
-    if (styles && WECopyRange(0, length, nullptr, styles, nullptr, ScrollWEHandle) == noErr &&
-        GetHandleSize(styles) >= 4) {
-        const UInt16 format = 3;
-        std::memcpy(*styles + 2, &format, 2);
-        if (myStyle) DisposeHandle(myStyle);
-        myStyle = styles;
-        styles = nullptr;
-    }
-    if (styles) DisposeHandle(styles);
-}
-
 // No soft returns until the script's edit window keeps them, so offsets are the same in both.
 
 void AdjustFakeReturns(SInt32, SInt32) {}
@@ -81,57 +55,6 @@ void SyncScrollMonitorToScroll() {}
 // ---- Screens ----
 #include "scroll/screens.h"
 
-bool GetTotalDeviceRectForRect(const Rect* global, Rect* total, SInt16* count, Rect* rects) {
-    Rect all{};
-    SInt16 found = 0;
-    bool mainAmong = false;
-    for (GDHandle device = GetDeviceList(); device && global; device = GetNextDevice(device)) {
-        const Rect bounds = GetDeviceBounds(device);
-        Rect common{};
-        if (!SectRect(&bounds, global, &common)) continue;
-        if (found == 0)
-            all = bounds;
-        else
-            UnionRect(&all, &bounds, &all);
-        if (rects && found < kMaxScreenRects) rects[found] = bounds;
-        ++found;
-        mainAmong = mainAmong || device == GetMainDevice();
-    }
-    if (found == 0) {
-        all = GetDeviceBounds(GetMainDevice());
-        mainAmong = true;
-        if (rects) rects[0] = all;
-        found = 1;
-    }
-    if (total) *total = all;
-    if (count) *count = SInt16(found < kMaxScreenRects ? found : kMaxScreenRects);
-    return mainAmong;
-}
-
-bool IsRectWithinADeviceRect(const Rect* global) {
-    if (!global) return false;
-    for (GDHandle device = GetDeviceList(); device; device = GetNextDevice(device)) {
-        const Rect bounds = GetDeviceBounds(device);
-        Rect common{};
-        if (SectRect(&bounds, global, &common)) return true;
-    }
-    return false;
-}
-
-void GetAllScreensBounds(Rect* out) {
-    if (!out) return;
-    *out = Rect{};
-    bool first = true;
-    for (GDHandle device = GetDeviceList(); device; device = GetNextDevice(device)) {
-        const Rect bounds = GetAvailableBounds(device);
-        if (first)
-            *out = bounds;
-        else
-            UnionRect(out, &bounds, out);
-        first = false;
-    }
-}
-
 // The display keeps its mode until display modes are built.
 void ChangeScreenResolution(GDHandle, const SInt32*, SInt16) {}
 
@@ -142,12 +65,6 @@ SInt16 SelectHideOtherWindow(WindowPtr window) {
     if (!window) return 0;
     SelectWindow(window);
     return 1;
-}
-
-bool RequiresOffscreens() {
-    const PrefsRecord& p = gThePreferences;
-    return GetPref(p, kPrefMirror) || GetPref(p, kPrefFlip) || GetPref(p, kPrefRotation) ||
-           GetPref(p, kPrefBackgroundKind) || GetPref(p, kPrefOverlaysOn);
 }
 
 // ---- Pacing and highlight ----

@@ -20,7 +20,7 @@ PrompterLayoutSettings CurrentLayoutSettings(const Rect* box) {
     PrompterLayoutSettings s;
     s.content = GetScrollWindowContent();
     s.offscreen = gOffscreenExtraWindow != nullptr;
-    s.scrolling = gScrollOn != 0;
+    s.scrolling = gScrollOn != kScrollOff;
     s.rotation = GetPref(p, kPrefRotation);
     s.mirror = GetPref(p, kPrefMirror) != 0;
     s.flip = GetPref(p, kPrefFlip) != 0;

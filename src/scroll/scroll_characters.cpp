@@ -58,7 +58,7 @@ SInt32 GetScrollAdjustedCharacter() {
 
 SInt32 GetScreenPositionCharacter(Point p) {
     SInt32 v = p.v, h = p.h;
-    if (gScrollOn != 0) {
+    if (gScrollOn != kScrollOff) {
         const PrefsRecord& prefs = gThePreferences;
         const bool mirror = GetPref(prefs, kPrefMirror) != 0, flip = GetPref(prefs, kPrefFlip) != 0;
         const SInt16 turn = GetPref(prefs, kPrefRotation);

@@ -194,7 +194,7 @@ void FindBestSmoothness() {
     SetPref(gThePreferences, kPrefScrollSmoothness, 1);
     gAutoScrollCount = 25;
     gAutoFailCount = 0;
-    StartScroll(1);
+    StartScroll(kScrollOn);
     gPaused = false;
 }
 

@@ -22,16 +22,16 @@ constexpr SInt32 kBookmarkByBookmark = 14;
 void DriveHighlight() {
     if (gInhibitHightlight || !gScrollOn) return;
     switch (GetPref(gThePreferences, kPrefHighlightKind)) {
-    case 1:
+    case kHighlightBall:
         if (gBallsReady) BounceBallToWordAtCue(2, 0);
         break;
-    case 2:
+    case kHighlightWord:
         HighlightWordAtCue(2, 0);
         break;
-    case 3:
+    case kHighlightLine:
         HighlightLineAtCue(2);
         break;
-    case 4:
+    case kHighlightSpeedReading:
         HighlightSpeedReading(2, 0);
         break;
     default:
@@ -49,7 +49,8 @@ bool PacingFollowsLines() {
     const SInt32 smoothness = GetPref(p, kPrefScrollSmoothness);
     const SInt16 pacing = GetPref(p, kPrefPacingMode);
     return smoothness != kLineByLine && smoothness != kBookmarkByBookmark &&
-           (gScrollOn == 1 || gScrollOn == 3) && (pacing == 1 || pacing == 3 || pacing == 4 || pacing == 5);
+           (gScrollOn == kScrollOn || gScrollOn == kScrollOnEditable) &&
+           (pacing == 1 || pacing == 3 || pacing == 4 || pacing == 5);
 }
 
 } // namespace

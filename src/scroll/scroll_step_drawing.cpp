@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr SInt16 kHighlightLine = 3;
-
 // Copies the rows of the text world that the highlight changed onto the composite world as the output
 // shows them, and gives the part of the window they cover. False when the output turns or shapes the
 // text or lays overlays over it: the whole layer must then be copied.

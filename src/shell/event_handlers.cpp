@@ -81,10 +81,10 @@ void FocusAcquired(WindowPtr window) {
     }
     WEReference text = nullptr;
     GrafPtr port = nullptr;
-    if (window == myScrollWindow && gScrollOn == 0) {
+    if (window == myScrollWindow && gScrollOn == kScrollOff) {
         text = ScrollWEHandle;
         port = myScrollWindowAlias;
-    } else if (window == myEditWindow && myEditWindow && gScrollOn == 0) {
+    } else if (window == myEditWindow && myEditWindow && gScrollOn == kScrollOff) {
         text = EditWEHandle;
         port = GetWindowPort(myEditWindow);
     }
@@ -108,7 +108,7 @@ OSStatus HandleCommandEvent(UInt32 commandID, MenuID menu, MenuItemIndex item) {
     gNothingHappened = 0;
     SInt32 result = 0;
     if (commandID == kCommandPreferences) {
-        if (gScrollOn == 0) DoPreferences();
+        if (gScrollOn == kScrollOff) DoPreferences();
     } else if (commandID == kCommandAbout) {
         DoAbout(129);
     } else {

@@ -39,13 +39,13 @@ namespace {
 // mode 1 starts the highlight kind's work and the line distance of a starting scroll, 3 ends them.
 void StepScrollHighlight(SInt16 mode) {
     switch (GetPref(gThePreferences, kPrefHighlightKind)) {
-    case 3:
+    case kHighlightLine:
         HighlightLineAtCue(mode);
         break;
-    case 2:
+    case kHighlightWord:
         HighlightWordAtCue(mode, 0);
         break;
-    case 4:
+    case kHighlightSpeedReading:
         HighlightSpeedReading(mode, 0);
         break;
     }

@@ -101,7 +101,7 @@ void StartScroll(SInt16 mode) {
     // The once-a-second jobs run on the first tick.
     gCurrentTick = now - 60;
     gTimeScrollStarted = now;
-    if (GetPref(gThePreferences, kPrefHighlightKind) == 1) InitializeBalls();
+    if (GetPref(gThePreferences, kPrefHighlightKind) == kHighlightBall) InitializeBalls();
     StartScrollHighlight();
     if (myScrollWindow) SelectWindow(myScrollWindow);
     CreateWindowName(1);
@@ -127,14 +127,14 @@ void StopScroll() {
     gUpdateWindowBounds = 90;
     ChangeScreenResolution(myScrollDevice, nullptr, 0);
     SetScrollOpacity(1.0f);
-    if (GetPref(gThePreferences, kPrefHighlightKind) == 1) finishballs();
+    if (GetPref(gThePreferences, kPrefHighlightKind) == kHighlightBall) finishballs();
     EndScrollHighlight();
     RemoveLoopTimer();
     if (myNonverbalWindow) CloseNonverbalWindow();
     if (myScrollMonitorWindow) CloseScrollMonitorWindow(0);
     if (gScrollOn) {
         gTimerRunning = false;
-        gScrollOn = 0;
+        gScrollOn = kScrollOff;
         TellEditors();
         gTimer = 0;
         PauseOff(0);
@@ -188,5 +188,5 @@ void StopEdit() {
         SetAutoScroll(ScrollWEHandle, 0);
         SetAutoScroll(EditWEHandle, 0);
     }
-    StartScroll(1);
+    StartScroll(kScrollOn);
 }

@@ -90,17 +90,6 @@ const std::string* gGlobalSpecPtr = nullptr;
 bool gDontQuitWithoutSaving = false;
 bool gQueueIsDirty = false;
 
-// The instructions are an ordinary text document, loaded and shown like any script.
-void ShowInstructions(SInt16) {
-    const std::string path = GetInstructionsBundlePath();
-    const size_t slash = path.rfind('/');
-    gOutPath = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    gOutName = slash == std::string::npos ? path : path.substr(slash + 1);
-    gIsTextFile = kTextDocument;
-    gIsDos = 0;
-    if (ShowText(1) && SetScriptMenu(true)) EnableWhenFile(false);
-}
-
 void ReloadLastFile(SInt16) {}
 
 void Initialize_Printing() {}

@@ -116,7 +116,7 @@ void RunTimerStep() {
     if (gMacroRunning) KeepMacroRunning();
 
     const UInt32 now = TickCount();
-    if (gScrollOn == 0)
+    if (gScrollOn == kScrollOff)
         DoEditChores();
     else
         DoScrollTick(ScrollFrameTick(now));

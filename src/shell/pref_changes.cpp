@@ -55,7 +55,7 @@ void RegisterPrefChanges() {
     AddLoopingText();
     gTimer = SaveTimertoTimerDelay(GetPref(gThePreferences, kPrefScrollSmoothness), 1);
     StartScrollHighlight();
-    if (GetPref(gThePreferences, kPrefHighlightKind) == 1) InitializeBalls();
+    if (GetPref(gThePreferences, kPrefHighlightKind) == kHighlightBall) InitializeBalls();
     if (myScrollWindow) SelectWindow(myScrollWindow);
     InstallModeTimer(kScrollTimerInterval);
 }
@@ -78,7 +78,7 @@ void ResetForNewPrefs() {
         StartEdit();
         ScrollScrollThisMuch(-gScrollCurrentPos, 0);
     } else {
-        StartScroll(1);
+        StartScroll(kScrollOn);
     }
     if (GetPref(gThePreferences, kPrefBookmarkWindowOpen)) OpenBookmarkWindow();
 }

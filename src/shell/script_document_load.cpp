@@ -46,6 +46,7 @@ constexpr ResType kConsumedTypes[] = {FourCC("styl"), kWordArrayType, kSyllableA
 constexpr ResType kSharedSideDataTypes[] = {FourCC("BkMk"), FourCC("BmkN"), FourCC("OVTb"), FourCC("TxMg"),
                                             FourCC("HyTx"), FourCC("HyDt"), FourCC("Mndl"), FourCC("OvLy")};
 
+
 Handle DetachOwnResource(ResType type, ResID id) {
     Handle resource = Get1Resource(type, id);
     if (resource) DetachResource(resource);
@@ -202,9 +203,9 @@ void UseMusicSyllableTimes() {
         SetPref(gThePreferences, kPrefCuePositionKind, 0);
     SetPref(gThePreferences, kPrefPositionsFromCue, 1);
     SetPref(gThePreferences, kPrefPacingMode, 5);
-    if (GetPref(gThePreferences, kPrefHighlightKind) == 0) {
+    if (GetPref(gThePreferences, kPrefHighlightKind) == kHighlightNone) {
         const SInt16 last = GetPref(gThePreferences, kPrefLastHighlightKind);
-        SetPref(gThePreferences, kPrefHighlightKind, last ? last : 1);
+        SetPref(gThePreferences, kPrefHighlightKind, last != kHighlightNone ? last : kHighlightBall);
     }
 }
 
@@ -221,6 +222,122 @@ Handle ReadDocumentText(bool* cut, std::string* folder) {
     if (error != noErr) return nullptr;
     myStyle = styles;
     return text;
+}
+
+// What reading a document's text found: the text (null when there is none), the folder it was found in
+// and whether it was cut to fit.
+struct DocumentText {
+    Handle text = nullptr;
+    std::string folder;
+    bool cut = false;
+};
+
+// A text document's text and, from its side file, the companions the text needs; false, with a beep, when
+// there is no document to read.
+bool ReadTextDocument(DocumentText& found, ResFileRefNum previous) {
+    if (gOutName.empty()) {
+        SysBeep(1);
+        return false;
+    }
+    found.text = ReadDocumentText(&found.cut, &found.folder);
+    if (found.text && !gIsDos) {
+        const ResFileRefNum side = OpenDocumentResources(found.folder + gOutName, false, false);
+        if (side != -1)
+            LoadScriptCompanions(kSideDataID, myStyle == nullptr, found.folder);
+        else
+            gTheMusic = CloseTheMusic(gTheMusic);
+        CloseDocumentResources(side, previous);
+    }
+    return true;
+}
+
+// Script n of a resource script file with its companions; false, with beeps, when the file cannot be
+// opened where it was or beside the queue.
+bool ReadResourceScript(DocumentText& found, SInt16 n, ResFileRefNum previous) {
+    ResFileRefNum file = OpenDocumentResources(found.folder + gOutName, true, false);
+    if (file == -1 && gQueue) {
+        found.folder = GetQueueFolder(gQueue);
+        file = OpenDocumentResources(found.folder + gOutName, true, false);
+    }
+    if (file == -1) {
+        SysBeep(1);
+        CloseDocumentResources(-1, previous);
+        SysBeep(1);
+        return false;
+    }
+    if (Handle script = Get1IndResource(kTextType, n)) {
+        ResID scriptID = kSideDataID;
+        ResType ignored = 0;
+        GetResInfo(script, &scriptID, &ignored, nullptr);
+        DetachResource(script);
+        found.text = script;
+        LoadScriptCompanions(scriptID, true, found.folder);
+    } else {
+        for (int i = 0; i < 3; ++i)
+            SysBeep(1);
+    }
+    CloseDocumentResources(file, previous);
+    return true;
+}
+
+// Makes the text the script's, in place of the names and links of the document before it.
+void InstallDocumentText(const DocumentText& found) {
+    UseMusicSyllableTimes();
+    myTextResource = found.text;
+    // A save goes where the document was found.
+    gOutPath = found.folder;
+    if (gBookmarkNames) {
+        DisposeHandle(gBookmarkNames);
+        gBookmarkNames = nullptr;
+    }
+    if (gHypertextList) UnsetHypertext(-1);
+}
+
+// The side resources the document's own owners take (bookmarks, tabs, document preferences) and the
+// ones kept for the next save; without a side file the custom tabs go.
+void LoadSideResources(const std::string& folder, bool resourceScript, ResFileRefNum previous) {
+    const std::string documentName = gOutName;
+    const ResFileRefNum side = OpenDocumentResources(folder + gOutName, resourceScript, true);
+    if (side == -1) {
+        if (gTabList) {
+            DisposeHandle(gTabList);
+            gTabList = nullptr;
+        }
+        gTabsAreCustom = false;
+    } else {
+        if (resourceScript)
+            KeepCurrentFileResources(kSharedSideDataTypes, true);
+        else
+            KeepCurrentFileResources(kConsumedTypes, false);
+        LoadBookmarks(documentName);
+        LoadTabs(documentName);
+        CheckOtherSideData(documentName);
+        if (!LoadDocumentPreferences(documentName)) ResetPacingWithoutSyllables();
+    }
+    CloseDocumentResources(side, previous);
+}
+
+// The word, line and syllable totals, then what the loaded document asks for: the cut notice, its merge
+// fields' values and the bookmark menu of marks.
+void FinishLoadedText(bool cut) {
+    if (myWordLineArray) {
+        gTotalLines = -1;
+        gTotalWords = GetHandleSize(myWordLineArray) / Size(sizeof(WordLineRec)) - 1;
+    } else {
+        MeasureScriptText();
+    }
+    if (mySyllableArray) gTotalSyllables = GetHandleSize(mySyllableArray) / Size(sizeof(SyllableRec)) - 1;
+    if (cut) DoAbout(kTextWasCutDialog);
+    // A document with merge fields asks for their values and runs the standard merge macro.
+    if (GetPref(gThePreferences, kPrefAllowTextMerge) != 0 && !gFlagDoWordSwap &&
+        CheckForTextMergeFunction(gTextMergeList, gNumTextMerge) &&
+        PerformMergeFunction(gTextMergeList, gNumTextMerge) != 0)
+        RunMacroByID(kMergeMacroID);
+    // Only a document whose bookmarks are kept as marks loses its marker characters: the same character
+    // is ordinary text (µ) in every other script.
+    if (GetPref(gThePreferences, kPrefSaveBookmarks) != 0 &&
+        GetPref(gThePreferences, kPrefBookmarkStorage) == 1)
+        SetBookmarkMenu(true);
 }
 
 } // namespace
@@ -244,105 +361,21 @@ bool GetText(SInt16 n) {
     if (gQueue && !SetDocumentFromQueueElement(n - 1)) return false;
     gSyllableArrayCustom = false;
     // Where the document was found: its own folder, or the queue's when it moved with the queue.
-    std::string folder = gOutPath;
+    DocumentText found;
+    found.folder = gOutPath;
     const bool resourceScript = gIsTextFile == kResourceScriptFile;
     const ResFileRefNum previous = CurResFile();
-    bool cut = false;
-    Handle text = nullptr;
-    ResID scriptID = kSideDataID;
-
-    if (!resourceScript) {
-        if (gOutName.empty()) {
-            SysBeep(1);
-            return false;
-        }
-        text = ReadDocumentText(&cut, &folder);
-        if (text && !gIsDos) {
-            const ResFileRefNum side = OpenDocumentResources(folder + gOutName, false, false);
-            if (side != -1)
-                LoadScriptCompanions(kSideDataID, myStyle == nullptr, folder);
-            else
-                gTheMusic = CloseTheMusic(gTheMusic);
-            CloseDocumentResources(side, previous);
-        }
-    } else {
-        ResFileRefNum file = OpenDocumentResources(folder + gOutName, true, false);
-        if (file == -1 && gQueue) {
-            folder = GetQueueFolder(gQueue);
-            file = OpenDocumentResources(folder + gOutName, true, false);
-        }
-        if (file == -1) {
-            SysBeep(1);
-            CloseDocumentResources(-1, previous);
-            SysBeep(1);
-            return false;
-        }
-        if (Handle script = Get1IndResource(kTextType, n)) {
-            ResType ignored = 0;
-            GetResInfo(script, &scriptID, &ignored, nullptr);
-            DetachResource(script);
-            text = script;
-            LoadScriptCompanions(scriptID, true, folder);
-        } else {
-            for (int i = 0; i < 3; ++i)
-                SysBeep(1);
-        }
-        CloseDocumentResources(file, previous);
-    }
+    if (!(resourceScript ? ReadResourceScript(found, n, previous) : ReadTextDocument(found, previous)))
+        return false;
 
     CleanUpBookmarkList(1);
-    if (!text) {
-        if (cut) DoAbout(kTextWasCutDialog);
+    if (!found.text) {
+        if (found.cut) DoAbout(kTextWasCutDialog);
         return false;
     }
-    UseMusicSyllableTimes();
-    myTextResource = text;
-    // A save goes where the document was found.
-    gOutPath = folder;
-    if (gBookmarkNames) {
-        DisposeHandle(gBookmarkNames);
-        gBookmarkNames = nullptr;
-    }
-    if (gHypertextList) UnsetHypertext(-1);
-
-    const std::string documentName = gOutName;
-    const ResFileRefNum side = OpenDocumentResources(folder + gOutName, resourceScript, true);
-    if (side == -1) {
-        if (gTabList) {
-            DisposeHandle(gTabList);
-            gTabList = nullptr;
-        }
-        gTabsAreCustom = false;
-    } else {
-        if (resourceScript)
-            KeepCurrentFileResources(kSharedSideDataTypes, true);
-        else
-            KeepCurrentFileResources(kConsumedTypes, false);
-        LoadBookmarks(documentName);
-        LoadTabs(documentName);
-        CheckOtherSideData(documentName);
-        if (!LoadDocumentPreferences(documentName)) ResetPacingWithoutSyllables();
-    }
-    CloseDocumentResources(side, previous);
-
-    if (myWordLineArray) {
-        gTotalLines = -1;
-        gTotalWords = GetHandleSize(myWordLineArray) / Size(sizeof(WordLineRec)) - 1;
-    } else {
-        MeasureScriptText();
-    }
-    if (mySyllableArray) gTotalSyllables = GetHandleSize(mySyllableArray) / Size(sizeof(SyllableRec)) - 1;
-    if (cut) DoAbout(kTextWasCutDialog);
-    // A document with merge fields asks for their values and runs the standard merge macro.
-    if (GetPref(gThePreferences, kPrefAllowTextMerge) != 0 && !gFlagDoWordSwap &&
-        CheckForTextMergeFunction(gTextMergeList, gNumTextMerge) &&
-        PerformMergeFunction(gTextMergeList, gNumTextMerge) != 0)
-        RunMacroByID(kMergeMacroID);
-    // Only a document whose bookmarks are kept as marks loses its marker characters: the same character
-    // is ordinary text (µ) in every other script.
-    if (GetPref(gThePreferences, kPrefSaveBookmarks) != 0 &&
-        GetPref(gThePreferences, kPrefBookmarkStorage) == 1)
-        SetBookmarkMenu(true);
+    InstallDocumentText(found);
+    LoadSideResources(found.folder, resourceScript, previous);
+    FinishLoadedText(found.cut);
     return true;
 }
 

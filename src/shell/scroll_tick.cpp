@@ -39,7 +39,7 @@ constexpr SInt16 kScrollMenuID = 133;
 constexpr SInt16 kPauseToggleItem = 10;
 
 bool IsScrolling() {
-    return gScrollOn == 1 || gScrollOn == 3;
+    return gScrollOn == kScrollOn || gScrollOn == kScrollOnEditable;
 }
 
 SInt16 CurrentDirection() {

@@ -52,7 +52,7 @@ void RedrawBackground(SInt32 movable) {
 void StepMandalaDesign() {
     SpirographTimerAction();
     if (!gPerformingSpiroDesign) return;
-    if (gScrollOn == 3 && Button()) {
+    if (gScrollOn == kScrollOnEditable && Button()) {
         Point mouse;
         GetGlobalMouse(&mouse);
         PerformSpiroMouseClick(mouse, -1);

@@ -4,12 +4,6 @@
 
 #include "platform/types.h"
 
-// Highlight kinds at the cue (kPrefHighlightKind).
-constexpr SInt16 kHighlightNone = 0;
-constexpr SInt16 kHighlightBall = 1;
-constexpr SInt16 kHighlightWord = 2;
-constexpr SInt16 kHighlightSpeedReading = 4;
-
 // The most pixels one step asks the text to move (the scroll step's "to the far end"), and the longest
 // bookmark pause that still counts in ticks.
 constexpr SInt32 kMaxPixelsPerStep = 0x3FFFFFFF;

@@ -23,7 +23,7 @@ ResFileRefNum gLastResFile = 0;
 
 RGBColor gGotColor{};
 RGBColor gDropColor{};
-SInt16 gScrollOn = 0;
+SInt16 gScrollOn = kScrollOff;
 SInt32 gNothingHappened = 0;
 bool geeLockHorizontal = false;
 bool geeLockVertical = false;

@@ -35,8 +35,11 @@ extern ResFileRefNum gLastResFile;
 // colour means "derived from the text colour".
 extern RGBColor gGotColor;
 extern RGBColor gDropColor;
-// 0 edit mode, 1 scrolling, 3 scrolling with the text still editable.
+// kScrollOff in edit mode, kScrollOn scrolling, kScrollOnEditable scrolling with the text still editable.
 extern SInt16 gScrollOn;
+inline constexpr SInt16 kScrollOff = 0;
+inline constexpr SInt16 kScrollOn = 1;
+inline constexpr SInt16 kScrollOnEditable = 3;
 // Idle counter: input clears it.
 extern SInt32 gNothingHappened;
 // A dragged rectangle keeps still along a locked axis.

@@ -182,7 +182,7 @@ bool StartUp() {
     MakeMeTheFrontProcess();
     if (!gAppEventHandler) gAppEventHandler = InstallApplicationEventHandler(MyAppEventHandler, nullptr);
     if (GetPref(gThePreferences, kPrefStartScrolling))
-        StartScroll(1);
+        StartScroll(kScrollOn);
     else
         StartEdit();
     // Entering scroll mode installs the faster timer itself.

@@ -68,7 +68,7 @@ SInt32 StoredSmoothness() {
 }
 
 void DoOncePerSecond(UInt32 now) {
-    if (gScrollOn == 1 && !IsPaused()) ObscureCursor();
+    if (gScrollOn == kScrollOn && !IsPaused()) ObscureCursor();
     gLoopCount = thisloop;
     gScrollsPerSecond = thisscroll;
     gTickCounter = gThisTick;

@@ -55,10 +55,11 @@ void RunRoundRobinSlot(SInt16 slot) {
         RunDeferredCommand();
         break;
     case 1:
-        if (gScrollOn == 0 || gScrollOn == 3) BlinkCaret(ScrollWEHandle, myScrollWindowAlias, myScrollWindow);
+        if (gScrollOn == kScrollOff || gScrollOn == kScrollOnEditable)
+            BlinkCaret(ScrollWEHandle, myScrollWindowAlias, myScrollWindow);
         break;
     case 2:
-        if (gScrollOn == 0 && myEditWindow)
+        if (gScrollOn == kScrollOff && myEditWindow)
             BlinkCaret(EditWEHandle, GetWindowPort(myEditWindow), myEditWindow);
         break;
     case 4:

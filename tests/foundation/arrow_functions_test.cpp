@@ -136,9 +136,6 @@ TEST(ShapeArrows, SampleGroupsAndVariantsStayInRange) {
         EXPECT_EQ(gSampleID, c.expectedGroup) << "code " << c.code << " group " << c.group;
         EXPECT_EQ(gSampleVariant, c.expectedVariant) << "code " << c.code << " variant " << c.variant;
     }
-    gSampleID = 1;
-    gSampleVariant = 0;
-    gNumShapeSamples = 0;
 }
 
 TEST(PictureButtonTables, EntriesAreReadFromTheirBigEndianBytes) {

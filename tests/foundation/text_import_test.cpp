@@ -94,7 +94,6 @@ TEST(TextImport, RtfThatCannotBeReadComesInAsItsTextRatherThanNothing) {
     ProcessText(rtf.data(), &length, name, &styles);
     EXPECT_GT(length, 0);
     if (styles) DisposeHandle(styles);
-    gIsDos = 0;
 }
 
 TEST(TextImport, RtfFilesOpenStyledAndADamagedOneSaysSoOnce) {
@@ -139,7 +138,6 @@ TEST(TextImport, CarriageReturnsAloneLeaveTheDosFlagAsItWas) {
     gIsDos = 1;
     EXPECT_EQ(Import("a\rb"), "a\rb");
     EXPECT_EQ(gIsDos, 1);
-    gIsDos = 0;
 }
 
 TEST(TextImport, WholeFileComesBackConvertedAndMissingOrEmptyFilesGiveNull) {
@@ -153,7 +151,6 @@ TEST(TextImport, WholeFileComesBackConvertedAndMissingOrEmptyFilesGiveNull) {
     DisposeHandle(text);
     EXPECT_EQ(GetAndProcessText(dir.File("empty.txt")), nullptr);
     EXPECT_EQ(GetAndProcessText(dir.File("missing.txt")), nullptr);
-    gIsDos = 0;
 }
 
 } // namespace

@@ -36,7 +36,6 @@ TEST(TimeStrings, TheTimeOfDayTellsWhenItChanged) {
     AdvanceFakeClock(60 * 60);
     EXPECT_TRUE(GetTheTime(s));
     EXPECT_EQ(P(s), "9:06");
-    UseRealClock();
 }
 
 } // namespace

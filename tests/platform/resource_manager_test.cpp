@@ -3,6 +3,7 @@
 #include "platform/memory.h"
 #include "platform/pstring.h"
 #include "platform/resources.h"
+#include "support/pascal_name.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -25,12 +26,6 @@ Handle Text(const std::string& s) {
 std::string Contents(Handle h) {
     return h ? std::string(*h, size_t(GetHandleSize(h))) : "<null>";
 }
-
-struct PName {
-    Str255 s;
-    explicit PName(const char* text) { SetPString(s, text); }
-    operator ConstStr255Param() const { return s; }
-};
 
 class ResourceFiles : public ::testing::Test {
   protected:

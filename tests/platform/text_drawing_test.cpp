@@ -3,6 +3,7 @@
 #include "platform/drawing.h"
 #include "platform/pstring.h"
 #include "platform/text_drawing.h"
+#include "support/pascal_name.h"
 #include "support/port_pixels.h"
 
 #include <gtest/gtest.h>
@@ -10,12 +11,6 @@
 #include <string>
 
 namespace {
-
-struct PName {
-    Str255 s;
-    explicit PName(const char* text) { SetPString(s, text); }
-    operator ConstStr255Param() const { return s; }
-};
 
 std::string FontName(SInt16 family) {
     Str255 name;

@@ -7,6 +7,7 @@
 #include "platform/resources.h"
 #include "platform/windows.h"
 #include "support/event_log.h"
+#include "support/pascal_name.h"
 #include "support/port_pixels.h"
 #include "support/temp_dir.h"
 
@@ -16,12 +17,6 @@
 #include <vector>
 
 namespace {
-
-struct PName {
-    Str255 s;
-    explicit PName(const char* text) { SetPString(s, text); }
-    operator ConstStr255Param() const { return s; }
-};
 
 // Makes windows that go away with the test, and records what the application handler is given.
 class Windows : public ::testing::Test {

@@ -4,14 +4,9 @@
 
 #include "prefs/preference_sets.h"
 #include "shell/startup.h"
+#include "support/pascal_name.h"
 
 namespace {
-
-struct PName {
-    Str255 s;
-    explicit PName(const char* text) { SetPString(s, text); }
-    operator ConstStr255Param() const { return s; }
-};
 
 std::vector<UInt8> Shape(UInt32 count, UInt8 fill) {
     std::vector<UInt8> shape(kShapeRecordMaxSize, 0);

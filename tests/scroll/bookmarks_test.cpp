@@ -167,8 +167,6 @@ TEST(DelayedStart, CountsSecondsAsTicksAndNeverOverflows) {
         EXPECT_GE(gDelayScroll, 0);
         EXPECT_TRUE(gPaused);
     }
-    PauseOff(0);
-    gDelayScroll = 0;
 }
 
 // A prompter with forty numbered lines.

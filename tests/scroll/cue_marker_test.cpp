@@ -167,9 +167,12 @@ TEST_F(CueMarker, TheCuePositionCountsFromTheEdgeTheOutputReadsFromPlusTheHotSpo
             EXPECT_EQ(GetCueScrollRectPosition(), position) << c.what << withHot;
             EXPECT_EQ(GetCueDestRectPosition(), position + 7) << c.what;
             // With the prompter closed the window's content is empty: its top and left edges are at 0.
-            if (c.turn == 0 && !c.flip) EXPECT_EQ(GetCueScreenPosition(), position + 20) << c.what;
-            if (c.turn != 0 && (c.turn == 1) == c.flip)
+            if (c.turn == 0 && !c.flip) {
                 EXPECT_EQ(GetCueScreenPosition(), position + 20) << c.what;
+            }
+            if (c.turn != 0 && (c.turn == 1) == c.flip) {
+                EXPECT_EQ(GetCueScreenPosition(), position + 20) << c.what;
+            }
         }
     }
     // At rest the text is upright whatever the output settings: the spot's top from the text's top.

@@ -31,9 +31,14 @@ PrompterLayoutSettings SettingsFor(const LayoutCase& c) {
     return s;
 }
 
-void PrintTo(const Rect& r, std::ostream* os) {
+} // namespace
+
+// Beside Rect itself, where the test framework looks for it.
+static void PrintTo(const Rect& r, std::ostream* os) {
     *os << "{" << r.top << "," << r.left << "," << r.bottom << "," << r.right << "}";
 }
+
+namespace {
 
 TEST(PrompterLayout, StripSidesAndCueColumnFollowRotationMirrorAndFlip) {
     const LayoutCase cases[] = {

@@ -99,7 +99,6 @@ TEST_F(PrompterWindow, WithoutMemoryForCapitalsThePlainTextScrolls) {
     FailNextAllocations(0);
     EXPECT_FALSE(gScrollingInAllCAPS);
     EXPECT_EQ(BoxText(), "quiet");
-    gScrollOn = 0;
 }
 
 TEST_F(PrompterWindow, WorldsAreRemadeOnlyWhenTheSizeChanges) {

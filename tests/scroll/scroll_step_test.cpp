@@ -52,7 +52,9 @@ TEST(ScrollBarScaling, ThirtyTwoBitRangesFitTheBarsSixteenBits) {
         double ratio = 0;
         EXPECT_EQ(GetScrollAdjustedValues(c.range, &ratio), c.maximum) << c.range;
         EXPECT_LE(GetScrollAdjustedValues(c.range, &ratio), 32767) << c.range;
-        if (c.ratio > 0) EXPECT_DOUBLE_EQ(ratio, c.ratio) << c.range;
+        if (c.ratio > 0) {
+            EXPECT_DOUBLE_EQ(ratio, c.ratio) << c.range;
+        }
         EXPECT_NEAR(ratio * GetScrollAdjustedValues(c.range, &ratio), c.range, 1e-6) << c.range;
     }
     double ratio = -1;

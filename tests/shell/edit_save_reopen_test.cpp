@@ -6,6 +6,7 @@
 #include "shell/desktop_events.h"
 #include "shell/input_dispatch.h"
 #include "shell/script_documents.h"
+#include "support/prompter_text.h"
 #include "textengine/text_engine.h"
 
 #include <string>
@@ -14,9 +15,6 @@ namespace {
 
 class EditSaveReopen : public ProgramTest {
   protected:
-    static std::string PrompterText() {
-        return std::string(*WEGetText(ScrollWEHandle), size_t(WEGetTextLength(ScrollWEHandle)));
-    }
     static WERunInfo FirstRun() {
         WERunInfo info{};
         WEGetRunInfo(0, &info, ScrollWEHandle);

@@ -77,7 +77,6 @@ TEST_F(ProgramTest, SuspendAndResumeRecordsBecomeActivateRecordsOfTheFrontWindow
             EXPECT_EQ(record.modifiers & activeFlag, c.message & 1);
         }
     }
-    inBackground = false;
 }
 
 } // namespace

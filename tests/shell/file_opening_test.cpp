@@ -14,6 +14,7 @@
 #include "shell/program_fixture.h"
 #include "shell/script_documents.h"
 #include "support/port_pixels.h"
+#include "support/prompter_text.h"
 #include "support/temp_dir.h"
 #include "textengine/text_engine.h"
 
@@ -89,11 +90,6 @@ void SetBookmarkNames(const std::vector<std::string>& names) {
 
 std::string BookmarkNamesBytes() {
     return gBookmarkNames ? std::string(*gBookmarkNames, size_t(GetHandleSize(gBookmarkNames))) : "";
-}
-
-std::string PrompterText() {
-    Handle text = WEGetText(ScrollWEHandle);
-    return text ? std::string(*text, size_t(WEGetTextLength(ScrollWEHandle))) : "";
 }
 
 class FileOpeningTest : public ProgramTest {
@@ -262,7 +258,6 @@ TEST_F(FileOpeningTest, SizeDisplayIsDrawnBesideTheMiddleOfTheTextRectangleWhenO
     RGBForeColor(&kBlackRGB);
     const Rect all{0, 0, 200, 400};
     PaintRect(&all);
-    const Rect savedTextRect = gScrollTextRect;
     gScrollTextRect = all;
     gShowSpeed = false;
     DoOpen("/nowhere/Gone.txt");
@@ -275,8 +270,6 @@ TEST_F(FileOpeningTest, SizeDisplayIsDrawnBesideTheMiddleOfTheTextRectangleWhenO
     EXPECT_EQ(world.At(189, 100), kBlackPixel);
     EXPECT_EQ(world.At(380, 125), kBlackPixel) << "24 pixels below the middle at most";
     EXPECT_FALSE(gShowSize);
-    gShowSpeed = false;
-    gScrollTextRect = savedTextRect;
 }
 
 class FileInsertingTest : public FileOpeningTest {

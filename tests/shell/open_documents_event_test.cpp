@@ -106,7 +106,6 @@ TEST_F(OpenDocumentsEventTest, DesktopRequestsOtherThanOpenAndQuitAreRefused) {
     EXPECT_EQ(gOutName, "sent.txt");
     EXPECT_EQ(HandleDesktopRequest(FourCC("aevt"), FourCC("quit"), {}), noErr);
     EXPECT_TRUE(gQuitting);
-    gQuitting = false;
 }
 
 TEST_F(OpenDocumentsEventTest, SecondOpenRequestBringsTheShowingDialogForward) {

@@ -1,5 +1,6 @@
 // A fixture that runs the program's start-up in a home folder of the test's own, under the fake clock, with
-// messages recorded rather than shown, and quits it after the test.
+// messages recorded rather than shown, and quits it after the test. The test program's main puts every
+// global back to its start value before and after each test.
 #pragma once
 
 #include "foundation/error_dialog.h"
@@ -33,20 +34,12 @@ class ProgramTest : public ::testing::Test {
         gMainResFileNum = OpenResFile(ORVALIS_RESOURCE_FILE, fsRdPerm);
         ASSERT_GT(gMainResFileNum, 0) << "the built resource file " << ORVALIS_RESOURCE_FILE;
         gLastResFile = gMainResFileNum;
-        CopyPreferences(&gDefaultPreferences, &gThePreferences);
-        gPrefsChanged = false;
-        gPositionPrefsChanged = false;
-        gQuitting = false;
-        gSavedMid = gSavedMitem = 0;
-        gSaveQuestionUp = false;
-        breakitup = 0;
     }
 
     void TearDown() override {
         if (started) QuitProgram();
         // A quit asked for with no loop running is kept for the next loop; this one takes it.
         if (IsApplicationEventLoopQuitPending()) RunApplicationEventLoop();
-        gQuitting = false;
         if (gMainResFileNum > 0) CloseResFile(gMainResFileNum);
         SetErrorMessageRecording(false);
         UseRealClock();

@@ -15,6 +15,7 @@
 #include "shell/input_dispatch.h"
 #include "shell/script_documents.h"
 #include "shell/shell.h"
+#include "support/prompter_text.h"
 #include "textengine/text_engine.h"
 
 #include <filesystem>
@@ -72,9 +73,6 @@ class SaveQuestions : public ProgramTest {
         event.charCode = UInt8(c);
         event.modifiers = modifiers;
         DoKeyDown(event);
-    }
-    static std::string PrompterText() {
-        return std::string(*WEGetText(ScrollWEHandle), size_t(WEGetTextLength(ScrollWEHandle)));
     }
     static std::string FileText(const std::string& path) {
         std::vector<UInt8> bytes;

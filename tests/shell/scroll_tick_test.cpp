@@ -45,7 +45,7 @@ class ScrollTick : public ProgramTest {
         SetPref(gThePreferences, kPrefMomentum, 0);
         SetPref(gThePreferences, kPrefPauseAtBookmarks, 0);
         SetPref(gThePreferences, kPrefLoopingText, 0);
-        SetPref(gThePreferences, kPrefHighlightKind, 0);
+        SetPref(gThePreferences, kPrefHighlightKind, kHighlightNone);
         SetPref(gThePreferences, kPrefScrollDirection, 1);
         StartScroll(1);
         PauseOff(0);
@@ -54,8 +54,7 @@ class ScrollTick : public ProgramTest {
 
     void TearDown() override {
         CleanUpBookmarkList(1);
-        PauseOff(0);
-        gSpeedDivisor = 1.0;
+        if (gQueue) DisposeHandle(gQueue), gQueue = nullptr;
         ProgramTest::TearDown();
     }
 
@@ -154,7 +153,7 @@ TEST_F(ScrollTick, SmoothnessSpacesTheStepsAndZeroNeverMoves) {
 TEST_F(ScrollTick, TheHighlightLookAheadLeavesTheOwedPixelsAsTheyWere) {
     gScrollDistance = 1.0;
     UseSmoothness(7);
-    SetPref(gThePreferences, kPrefHighlightKind, 2);
+    SetPref(gThePreferences, kPrefHighlightKind, kHighlightWord);
     for (int tick = 0; tick < 9; ++tick) {
         Tick();
         EXPECT_EQ(gScrollThis, 0.0) << "tick " << tick;
@@ -328,7 +327,6 @@ TEST_F(ScrollTick, OneTickOfMotionAtMostWhenSkippedTicksAreNotWantedOrTheScrollI
         EXPECT_EQ(Tick(), -2) << "a call five ticks late still moves by one tick's distance";
         EXPECT_EQ(gScrollThis, 0.0);
     }
-    gScrollToFile = false;
 }
 
 TEST_F(ScrollTick, AtTheEndOfAQueuedScriptItsPauseAndTheNextScriptFollow) {
@@ -350,13 +348,6 @@ TEST_F(ScrollTick, AtTheEndOfAQueuedScriptItsPauseAndTheNextScriptFollow) {
     EXPECT_EQ(gDelayScroll, 120);
     EXPECT_TRUE(skiptonext);
     EXPECT_EQ(nexttoskipto, 2);
-
-    DisposeHandle(gQueue);
-    gQueue = nullptr;
-    gSelectText = 0;
-    gDelayScroll = 0;
-    skiptonext = false;
-    nexttoskipto = 0;
 }
 
 } // namespace

@@ -7,18 +7,12 @@
 #include "platform/folders.h"
 #include "shell/loop_timer.h"
 #include "shell/text_effect_globals.h"
+#include "support/prompter_text.h"
 #include "textengine/text_engine.h"
 
 #include <filesystem>
 
 namespace {
-
-std::string PrompterText() {
-    if (!ScrollWEHandle) return {};
-    Handle text = WEGetText(ScrollWEHandle);
-    return text ? std::string(reinterpret_cast<const char*>(*text), size_t(WEGetTextLength(ScrollWEHandle)))
-                : std::string();
-}
 
 TEST_F(ProgramTest, StartUpMakesTheFoldersAndThePreferenceFileAndShowsTheInstructions) {
     Start();

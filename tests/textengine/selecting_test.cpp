@@ -150,7 +150,6 @@ TEST_F(SelectingTest, CaretBlinksOnlyWhileActiveAtItsInterval) {
     EXPECT_FALSE(Rec().stateBits & kWEStateCaretShown);
     WEDeactivate(we);
     EXPECT_FALSE(WEIsActive(we));
-    UseRealClock();
 }
 
 int gScrollHookCalls = 0;

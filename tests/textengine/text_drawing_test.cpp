@@ -28,8 +28,6 @@ TEST(TextEffects, ShadowColourDerivedFromTheText) {
 }
 
 TEST(TextEffects, RunStylesResolveColoursThatFollowTheText) {
-    const RGBColor savedDrop = gDropColor, savedStrike = gStrikeColor, savedUnderline = gUnderlineColor;
-    const SInt16 savedCount = gStrikeCount;
     WETextStyle style;
     style.face = kWEShadow | kWEStrikeOut | kWEUnderline;
     style.color = RGBColor{20000, 0, 0};
@@ -46,10 +44,6 @@ TEST(TextEffects, RunStylesResolveColoursThatFollowTheText) {
     gDropColor = RGBColor{0, 65535, 0};
     FillUnicodeRunStyle(style, 5, &run);
     EXPECT_TRUE(SameColor(run.shadowColor, RGBColor{0, 65535, 0}));
-    gDropColor = savedDrop;
-    gStrikeColor = savedStrike;
-    gUnderlineColor = savedUnderline;
-    gStrikeCount = savedCount;
 }
 
 class DrawingTest : public LayoutTest {
@@ -94,8 +88,6 @@ TEST_P(DrawingTest, RegionUpdateDrawsWithoutErasing) {
 }
 
 TEST_P(DrawingTest, EffectsAreDrawnInTheirOwnColours) {
-    const RGBColor savedDrop = gDropColor, savedStrike = gStrikeColor;
-    const Fixed savedWidth = gDropWidth, savedHeight = gDropHeight;
     gDropColor = RGBColor{65535, 0, 0};
     gStrikeColor = RGBColor{0, 65535, 0};
     gDropWidth = gDropHeight = 20 << 16; // a fifth of the width of "A"
@@ -113,18 +105,11 @@ TEST_P(DrawingTest, EffectsAreDrawnInTheirOwnColours) {
         EXPECT_GT(Count(0xFF0000, 0, bottom), 10);
         EXPECT_GT(Count(0x00FF00, 0, bottom), 10);
     }
-    gDropColor = savedDrop;
-    gStrikeColor = savedStrike;
-    gDropWidth = savedWidth;
-    gDropHeight = savedHeight;
 }
 
 // Lines with blurred shadows are painted once and copied afterwards, until their paragraph changes.
 TEST_P(DrawingTest, BlurredShadowsRepaintOnlyWhenTheirParagraphChanges) {
     if (GetParam()) GTEST_SKIP() << "the classic text draws no shadows of its own";
-    const RGBColor savedDrop = gDropColor;
-    const float savedBlur = gDropBlur;
-    const Fixed savedWidth = gDropWidth, savedHeight = gDropHeight;
     gDropColor = kColorFollowsText;
     gDropBlur = 3;
     gDropWidth = gDropHeight = 15 << 16;
@@ -153,10 +138,6 @@ TEST_P(DrawingTest, BlurredShadowsRepaintOnlyWhenTheirParagraphChanges) {
     EXPECT_FALSE(recoloured == first);
     EXPECT_EQ(Count(0x00009C, 0, Line(1).origin), 0); // no blue left from the old paint
     EXPECT_GT(Count(0x9C0000, 0, Line(1).origin), 0); // the new colour is drawn
-    gDropColor = savedDrop;
-    gDropBlur = savedBlur;
-    gDropWidth = savedWidth;
-    gDropHeight = savedHeight;
 }
 
 TEST_P(DrawingTest, LinesComposedOffscreenMatchLinesDrawnDirectly) {

@@ -1,0 +1,76 @@
+// Putting the globals of the scroll engine back to their start values; a global added to the subsystem gets
+// its line here.
+#include "scroll/scroll_globals_reset.h"
+
+#include "scroll/background_picture.h"
+#include "scroll/bookmarks.h"
+#include "scroll/cue_marker.h"
+#include "scroll/pacing.h"
+#include "scroll/pause.h"
+#include "scroll/prompter_drawing.h"
+#include "scroll/prompter_window.h"
+#include "scroll/scroll_control.h"
+#include "scroll/scroll_engine.h"
+#include "scroll/scroll_position.h"
+#include "scroll/tab_ruler.h"
+#include "scroll/tool_windows.h"
+
+#include <algorithm>
+#include <iterator>
+#include <string>
+
+void ResetScrollGlobals() {
+    gNumTempBookmarks = 0;
+    gNumInReturnStack = 0;
+    gNumBookmarks = 0;
+    gBookmarksShowingText = false;
+    gPausedHere = -1;
+    std::fill(std::begin(gCueHot), std::end(gCueHot), SInt16{});
+    gCueSpot = Rect{};
+    gCuePositionPercent = 0;
+    gScrollDistance = 60.0;
+    gAverageScrollDistance = 60.0;
+    gSpeedDivisor = 1.0;
+    gInhibitScroll = 0;
+    gSaveScrollAmount = 0;
+    gWantScrollAmount = 0;
+    gScrollDif = 0;
+    gPaused = false;
+    gDelayScroll = 0;
+    gTextHasChanged = false;
+    gScrollThis = 0;
+    gTimer = 0;
+    gBookmarkCharacter = 0xB5;
+    gTotalNonverbalWords = 0;
+    ScrollVerticalScrollRect = Rect{};
+    gScrollTextRect = Rect{};
+    gAvailableRect = Rect{};
+    gScrollDestinationRect = Rect{};
+    gInfoRect = Rect{};
+    gScrollSingleSpace = 0;
+    gScrollPixelSpace = 0;
+    gScrollingInAllCAPS = false;
+    gIsFullScreen = false;
+    gUpdateWindowBounds = 0;
+    gInhibitBoundChanged = false;
+    gWaitingForUpdate = false;
+    gQuitting = false;
+    gCueWidth = 0;
+    gCueSpotChanged = true;
+    gCueRect = Rect{};
+    gPictureRect = Rect{};
+    gTabBarShowing = false;
+    gSmoothnessMenuChoice = 0;
+    gScrollCurrentPos = 0;
+    gNumBlankLinesNeeded = 0;
+    gScrollTextHeight = 0;
+    gScrollTextRectHeight = 0;
+    gScrollExtraHeight = 0;
+    gInhibitHightlight = false;
+    gVScrollScroll = ScrollBarValues{};
+    gVScrollScrollDivisor = 1;
+    gScrollPageScrollSize = 0;
+    gSaveScrollPositionCount = 0;
+    gScrollOffset = 0;
+    gTabBarRect = Rect{};
+}

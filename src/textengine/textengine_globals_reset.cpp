@@ -1,0 +1,15 @@
+// Putting the globals of the text engine back to their start values; a global added to the subsystem gets its
+// line here.
+#include "textengine/textengine_globals_reset.h"
+
+#include "textengine/engine_internal.h"
+#include "textengine/text_engine.h"
+
+#include <algorithm>
+#include <iterator>
+#include <string>
+
+void ResetTextEngineGlobals() {
+    gLayoutFormatFlag = 1;
+    gInhibitWEHiliting = 0;
+}

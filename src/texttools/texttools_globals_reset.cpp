@@ -1,0 +1,26 @@
+// Putting the globals of the text tools back to their start values; a global added to the subsystem gets its
+// line here.
+#include "texttools/texttools_globals_reset.h"
+
+#include "texttools/text_tools.h"
+
+#include <algorithm>
+#include <iterator>
+#include <string>
+
+void ResetTextToolsGlobals() {
+    gNumHypertext = 0;
+    gTextMergeUnderline = false;
+    gSylSylsColorValue = RGBColor{0xFFFF, 0, 0};
+    gSylWordsColor1Value = RGBColor{0, 0, 0xFFFF};
+    gSylWordsColor2Value = RGBColor{0, 0x8000, 0};
+    gSylLinesColor1Value = RGBColor{0x8000, 0, 0x8000};
+    gSylLinesColor2Value = RGBColor{0, 0x8000, 0x8000};
+    gLastScrollToHyper = -1;
+    gLastReadPositionHyper = -1;
+    gRecordingTaps = false;
+    gSylWaitingForThisTap = 0;
+    gFlagDoWordSwap = false;
+    gNumTextMerge = 0;
+    gSylStopThisOffset = -1;
+}
