@@ -82,7 +82,7 @@ OSErr WEInstallObjectHandler(OSType objectType, OSType selector, WEHookProc hand
     Handle* table = TableSlot(we);
     if (!*table) {
         *table = NewHandle(0);
-        if (!*table) return MemError() ? MemError() : memFullErr;
+        if (!*table) return MemError() ? MemError() : OSErr(memFullErr);
     }
     SInt32 index = _WELookupObjectType(objectType, *table);
     if (index < 0) {
@@ -131,7 +131,7 @@ OSErr _WENewObject(OSType type, Handle data, WEReference we, WEObjectReference* 
     }
     if (index < 0) table = nullptr;
     Handle h = NewHandleClear(sizeof(ObjectDesc));
-    if (!h) return MemError() ? MemError() : memFullErr;
+    if (!h) return MemError() ? MemError() : OSErr(memFullErr);
     ObjectDesc& d = DescOf(h);
     d = ObjectDesc{
         type, data, kDefaultObjectSize, table, index, we, table ? EntriesOf(table)[index].refCon : 0};
