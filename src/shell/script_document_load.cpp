@@ -46,7 +46,6 @@ constexpr ResType kConsumedTypes[] = {FourCC("styl"), kWordArrayType, kSyllableA
 constexpr ResType kSharedSideDataTypes[] = {FourCC("BkMk"), FourCC("BmkN"), FourCC("OVTb"), FourCC("TxMg"),
                                             FourCC("HyTx"), FourCC("HyDt"), FourCC("Mndl"), FourCC("OvLy")};
 
-
 Handle DetachOwnResource(ResType type, ResID id) {
     Handle resource = Get1Resource(type, id);
     if (resource) DetachResource(resource);
