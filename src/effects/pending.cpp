@@ -110,3 +110,14 @@ void NewSpirographWindowSize(SInt16, SInt16) {}
 void NewOverlayWindowSize(SInt16, SInt16) {}
 void CloseSpirographWindow(SInt16) {}
 void CloseOverlayWindow(SInt16) {}
+
+// ---- Drawing of windows that are never open until their subsystems are built ----
+#include "effects/shape_dialog.h"
+void UpdateShapeDialog() {}
+
+// ---- The keyword tables stay empty until the mandala and overlay text files are read ----
+#include "effects/effect_keywords.h"
+
+Handle gSpiroKeywords = nullptr;
+Handle gOverlayKeywords = nullptr;
+void GetSpiroKeywords() {}

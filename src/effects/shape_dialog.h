@@ -23,3 +23,6 @@ void RegisterShapeChanged(SInt32* changeCounter, ConstStr255Param name, SInt32 v
 void SelectNextShapePoints(Ptr spec);
 void SelectPreviousShapePoints(Ptr spec);
 void DrawShapeUserItem(DialogPtr dialog, SInt16 item);
+
+// Redraws the dialog's items and its picture buttons in their states, its port current.
+void UpdateShapeDialog();

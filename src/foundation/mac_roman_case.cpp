@@ -26,7 +26,11 @@ struct LowerTable {
 
 } // namespace
 
-UInt8 MacRomanToLower(UInt8 c) {
+const UInt8* MacRomanLowerTable() {
     static const LowerTable table;
-    return table.map[c];
+    return table.map;
+}
+
+UInt8 MacRomanToLower(UInt8 c) {
+    return MacRomanLowerTable()[c];
 }

@@ -5,3 +5,5 @@
 #include "platform/types.h"
 
 UInt8 MacRomanToLower(UInt8 c);
+// The same as a table of 256 bytes, for loops that fold every byte they read.
+const UInt8* MacRomanLowerTable();

@@ -24,6 +24,10 @@ extern MyDialogRec* gCommandDialog;
 
 // The macro editor's text; null while the editor is closed.
 extern WEReference MacroEditWEHandle;
+// A copy of the macro editor's text and the word data counted from it (null and 0 while there is none).
+extern Handle myMacroEditorText;
+extern Handle gMacroEditWordLineArray;
+extern SInt32 gTotalMacroEditWords;
 // After its text changed: re-lay the macro editor, its scroll bar and position, and copy its text out.
 void MacroEditorRecalText();
 void SetMacroEditorWindowScrolls();
@@ -39,3 +43,9 @@ void NewKeyEquivWindowSize(SInt16 width, SInt16 height);
 void NewCommandWindowSize(SInt16 width, SInt16 height);
 void CloseKeyEquivWindow(SInt16 alreadyGone);
 void CloseCommandWindow(SInt16 alreadyGone);
+
+// Redraw the window's content, its port current (the update dispatcher erases first where it needs).
+void UpdateMacroEditorWindow();
+void UpdateFunctionsWindow();
+void UpdateMacroMonitorWindow();
+void UpdateKeyEquivWindow();

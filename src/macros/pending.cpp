@@ -59,6 +59,9 @@ void CloseMacroMonitorWindow(SInt16) {}
 // ---- The macro editor's text: there is no editor until it is built ----
 #include "macros/macro_windows.h"
 WEReference MacroEditWEHandle = nullptr;
+Handle myMacroEditorText = nullptr;
+Handle gMacroEditWordLineArray = nullptr;
+SInt32 gTotalMacroEditWords = 0;
 void MacroEditorRecalText() {}
 void SetMacroEditorWindowScrolls() {}
 void GetCurrentMacroEditorPos() {}
@@ -94,3 +97,26 @@ void NewKeyEquivWindowSize(SInt16, SInt16) {}
 void NewCommandWindowSize(SInt16, SInt16) {}
 void CloseKeyEquivWindow(SInt16) {}
 void CloseCommandWindow(SInt16) {}
+
+// ---- Drawing of windows that are never open until their subsystems are built ----
+#include "macros/macro_windows.h"
+void UpdateMacroEditorWindow() {}
+void UpdateFunctionsWindow() {}
+void UpdateMacroMonitorWindow() {}
+void UpdateKeyEquivWindow() {}
+
+// ---- The command and name tables stay empty until the macro compiler is built ----
+#include "macros/macro_tables.h"
+
+Handle gFunctionsList = nullptr;
+SInt32 gNumFunctions = 0;
+void GetFunctions() {}
+void GetParameters() {}
+Handle gVariableNames = nullptr;
+UInt16 gNumVariables = 0;
+Handle gByteNames = nullptr;
+UInt16 gNumBytes = 0;
+Handle gASCIINames = nullptr;
+UInt16 gNumASCIIs = 0;
+Handle gLabelNames = nullptr;
+UInt16 gNumLabels = 0;

@@ -22,3 +22,6 @@ void NewMediaQueueWindowSize(SInt16 width, SInt16 height);
 void NewRecordWindowSize(SInt16 width, SInt16 height);
 void CloseMediaQueueWindow(SInt16 alreadyGone);
 void CloseRecordWindow(SInt16 alreadyGone);
+
+// Redraws the window's list, strip, buttons and progress bar, its port current.
+void UpdateMediaQueueWindow();

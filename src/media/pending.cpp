@@ -169,3 +169,7 @@ void NewMediaQueueWindowSize(SInt16, SInt16) {}
 void NewRecordWindowSize(SInt16, SInt16) {}
 void CloseMediaQueueWindow(SInt16) {}
 void CloseRecordWindow(SInt16) {}
+
+// ---- Drawing of windows that are never open until their subsystems are built ----
+#include "media/media_windows.h"
+void UpdateMediaQueueWindow() {}

@@ -187,6 +187,7 @@ void ShortenBookmarkList() {
     if (names.size() > slots.size()) names.resize(slots.size());
     WriteSlots(slots);
     WriteNames(names);
+    SetBookmarkListText(-1);
 }
 
 void CleanUpBookmarkList(SInt16 all) {
@@ -209,6 +210,7 @@ void CleanUpBookmarkList(SInt16 all) {
     WriteNames(keptNames);
     for (size_t i = 0; i < kept.size() && i < 10; ++i)
         SetBookmarkListText(SInt16(i));
+    if (kept.empty()) SetBookmarkListText(-1);
 }
 
 void SortBookmarkList() {

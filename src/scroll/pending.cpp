@@ -175,8 +175,6 @@ void SetEditWindowTextRect() {}
 
 void OpenHideBackgroundWindow() {}
 void CloseHideBackgroundWindow() {}
-void OpenBookmarkWindow() {}
-void CloseBookmarkWindow(SInt16) {}
 void OpenToolbarWindow() {}
 void CloseToolbarWindow(SInt16) {}
 void UpdateToolbarWindow() {}
@@ -186,7 +184,7 @@ void OpenTextEditWindow() {}
 void CloseEditWindow(SInt16) {}
 void UpdateEditWindow() {}
 
-// ---- The bookmarks menu, the list window and the mark character dialog ----
+// ---- The bookmarks menu and the mark character dialog ----
 #include "scroll/bookmarks.h"
 
 UInt8 gBookmarkCharacter = 0xB5;
@@ -195,7 +193,6 @@ bool GetMarkCharacter() {
     return gBookmarkCharacter != 0;
 }
 void SetBookmarkMenuItem(SInt32, SInt16, SInt16) {}
-void SetBookmarkListText(SInt16) {}
 
 // Nothing is kept for Undo until snapshots exist.
 void StoreUndoInfo(SInt16) {}
@@ -204,6 +201,7 @@ void StoreUndoInfo(SInt16) {}
 Handle myNonverbalText = nullptr;
 Handle gNonverbalWordLineArray = nullptr;
 SInt32 gTotalNonverbalWords = 0;
+WEReference NonverbalWEHandle = nullptr;
 bool PutNonverbalTextInBox() {
     return false;
 }
@@ -222,6 +220,5 @@ DialogPtr gSpacingDialog = nullptr;
 
 // Until these windows lay themselves out and close themselves: nothing to lay out, and closing leaves
 // the window as it is.
-void NewBookmarkWindowSize(SInt16, SInt16) {}
 void NewToolbarWindowSize(SInt16, SInt16) {}
 void NewScrollMonitorWindowSize(SInt16, SInt16) {}

@@ -18,6 +18,7 @@
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_engine.h"
+#include "scroll/tab_stops.h"
 #include "shell/shell_globals.h"
 
 #include <algorithm>
@@ -91,16 +92,8 @@ Rect ScrollTabBarRect(const Rect& frame) {
 }
 
 void GetScrollTabStops(TabList* out) {
-    if (gTabList && *gTabList && GetHandleSize(gTabList) >= Size(sizeof(TabList))) {
-        std::memcpy(out, *gTabList, sizeof *out);
-        out->count = std::clamp<SInt32>(out->count, 0, kMaxTabStops);
-        return;
-    }
-    *out = TabList{};
-    out->firstValue = 1;
-    out->count = 18;
-    for (SInt32 i = 0; i < out->count; ++i)
-        out->positions[i] = SInt16(100 * (i + 1));
+    *out = CurrentTabList();
+    out->count = std::clamp<SInt32>(out->count, 0, kMaxTabStops);
 }
 
 void DisposeTabPics() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/types.h"
+#include "textengine/text_engine_types.h"
 
 void OpenHideBackgroundWindow();
 void CloseHideBackgroundWindow();
@@ -19,6 +20,8 @@ void SyncScrollMonitorToScroll();
 extern Handle myNonverbalText;
 extern Handle gNonverbalWordLineArray;
 extern SInt32 gTotalNonverbalWords;
+// The nonverbal-cue window's text view; null while the window is closed.
+extern WEReference NonverbalWEHandle;
 // Puts myNonverbalText into the window (true when there was a window's text to fill), and redraws it.
 bool PutNonverbalTextInBox();
 void UpdateNonverbalWindow();

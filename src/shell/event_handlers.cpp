@@ -1,6 +1,7 @@
 // The application's and the windows' event handlers: each event goes to the dispatcher or the window
 // operation that owns it; what the program takes no interest in is passed on to the platform.
 #include "shell/event_handlers.h"
+#include "shell/window_update.h"
 
 #include "foundation/cursors.h"
 #include "foundation/window_frames.h"
@@ -93,13 +94,6 @@ void FocusAcquired(WindowPtr window) {
     SetPort(port);
     WEActivate(text);
     SetPort(saved);
-}
-
-void EraseWindow(WindowPtr window, const RGBColor* back) {
-    Rect bounds;
-    GetPortBounds(GetWindowPort(window), &bounds);
-    if (back) RGBBackColor(back);
-    EraseRect(&bounds);
 }
 
 } // namespace
@@ -200,18 +194,7 @@ OSStatus MyWindowEventHandler(const PlatformEvent& event, void*) {
 }
 
 void DoCarbonUpdate(WindowPtr window) {
-    if (!window) return;
-    GrafPtr saved;
-    GetPort(&saved);
-    SetPort(GetWindowPort(window));
-    if (window == myScrollWindow) {
-        EraseWindow(window, nullptr);
-        UpdateScrollWindow();
-    } else if (window == myHideWindow) {
-        const RGBColor back = GetPref(gThePreferences, kPrefHideBackgroundColor);
-        EraseWindow(window, &back);
-    }
-    SetPort(saved);
+    DoUpdate(window);
 }
 
 void AdjustCursor(WindowPtr, UInt16, Point) {

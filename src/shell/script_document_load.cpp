@@ -17,6 +17,7 @@
 #include "scroll/prompter_window.h"
 #include "scroll/script_measures.h"
 #include "scroll/scroll_engine.h"
+#include "scroll/tab_stops.h"
 #include "shell/about_box.h"
 #include "shell/file_opening.h"
 #include "shell/script_document_parts.h"
@@ -138,23 +139,25 @@ void LoadBookmarks(const std::string& documentName) {
     DisposeHandle(names);
 }
 
-void LoadTabs() {
+// The document's own tab stops. A list whose header is not ours is left alone as before; one with our
+// header but an impossible count, unknown kinds or positions out of order is reported once and the
+// default stops are used.
+void LoadTabs(const std::string& documentName) {
     Handle tabs = CopyOfKept(FourCC("OVTb"), kSideDataID);
-    const bool accepted = tabs && GetHandleSize(tabs) >= Size(kDocResourceHeaderSize + sizeof(TabList)) &&
-                          CheckTabCompatibility(&tabs, true);
+    bool accepted = tabs && GetHandleSize(tabs) >= Size(kDocResourceHeaderSize + sizeof(TabList)) &&
+                    CheckTabCompatibility(&tabs, true);
+    TabList list{};
+    if (accepted) {
+        std::memcpy(&list, reinterpret_cast<const UInt8*>(*tabs) + kDocResourceHeaderSize, sizeof list);
+        if (!TabListIsSound(list)) {
+            ReportDamagedSideResource(FourCC("OVTb"), documentName);
+            accepted = false;
+        }
+    }
     if (accepted) {
         if (!gTabList) gTabList = NewHandleClear(sizeof(TabList));
-        if (gTabList) {
-            const UInt8* stored = reinterpret_cast<const UInt8*>(*tabs) + kDocResourceHeaderSize;
-            TabList list{};
-            std::memcpy(&list.firstValue, stored, 4);
-            std::memcpy(&list.count, stored + 4, 4);
-            list.count = std::clamp(list.count, SInt32(0), kMaxTabStops);
-            std::memcpy(list.kinds, stored + 8, size_t(list.count) * 2);
-            std::memcpy(list.positions, stored + 108, size_t(list.count) * 2);
-            std::memcpy(*gTabList, &list, sizeof list);
-        }
-    } else if (gTabsAreCustom && gTabList) {
+        if (gTabList) std::memcpy(*gTabList, &list, sizeof list);
+    } else if (gTabList) {
         DisposeHandle(gTabList);
         gTabList = nullptr;
     }
@@ -305,7 +308,7 @@ bool GetText(SInt16 n) {
     const std::string documentName = gOutName;
     const ResFileRefNum side = OpenDocumentResources(folder + gOutName, resourceScript, true);
     if (side == -1) {
-        if (gTabsAreCustom && gTabList) {
+        if (gTabList) {
             DisposeHandle(gTabList);
             gTabList = nullptr;
         }
@@ -316,7 +319,7 @@ bool GetText(SInt16 n) {
         else
             KeepCurrentFileResources(kConsumedTypes, false);
         LoadBookmarks(documentName);
-        LoadTabs();
+        LoadTabs(documentName);
         CheckOtherSideData(documentName);
         if (!LoadDocumentPreferences(documentName)) ResetPacingWithoutSyllables();
     }

@@ -19,6 +19,7 @@
 #include "shell/script_documents.h"
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
+#include "shell/text_effect_globals.h"
 
 #include <cstring>
 #include <vector>
@@ -104,6 +105,15 @@ bool AddLiveBookmarks() {
     return true;
 }
 
+// Stops the operator set in this session are saved as they stand; a document without its own keeps what
+// it came with (nothing, or a list this program could not read).
+bool AddLiveTabs() {
+    if (!gTabsAreCustom || !gTabList) return false;
+    if (Handle tabs = MakeHeadedResource(kTabsTag, gTabList))
+        AddNamedResource(tabs, FourCC("OVTb"), kSideDataID, "Tabs");
+    return true;
+}
+
 bool AddLiveTimings() {
     if (!mySyllableArray || !gSyllableArrayCustom) return false;
     const UInt8 noName[1] = {0};
@@ -154,13 +164,15 @@ bool AddLiveGroup(SideGroup group) {
     case SideGroup::kStyles:
         if (myStyle && PrefOn(kPrefStyledText)) AddStyleResource(myStyle);
         return true;
+    case SideGroup::kTabs:
+        return AddLiveTabs();
     case SideGroup::kTimings:
         return AddLiveTimings();
     case SideGroup::kMusic:
         return AddLiveMusic();
     case SideGroup::kColors:
         return AddLiveColors();
-    default: // tab stops, text merge, hypertext, mandalas and overlays travel as the document had them
+    default: // text merge, hypertext, mandalas and overlays travel as the document had them
         return false;
     }
 }

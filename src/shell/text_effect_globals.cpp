@@ -1,4 +1,4 @@
-// Definitions of the text effect globals: one plain line of each, no shadow offset, no tab stops.
+// Definitions of the text effect globals: one plain line of each, no shadow offset, the default tab stops.
 #include "shell/text_effect_globals.h"
 
 float gDropBlur = 0;
@@ -9,3 +9,16 @@ SInt16 gStrikeCount = 1;
 RGBColor gUnderlineColor = kColorFollowsText;
 SInt16 gUnderlineCount = 1;
 Handle gTabList = nullptr;
+
+namespace {
+constexpr TabList MakeDefaultTabList() {
+    TabList list{};
+    list.firstValue = 1;
+    list.count = 18;
+    for (SInt32 i = 0; i < list.count; ++i)
+        list.positions[i] = SInt16(100 * (i + 1));
+    return list;
+}
+} // namespace
+
+const TabList gDefaultTabList = MakeDefaultTabList();

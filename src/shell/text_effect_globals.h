@@ -26,5 +26,7 @@ struct TabList {
 };
 static_assert(sizeof(TabList) == 208);
 
-// Handle of a TabList; null while the prompter has no stops.
+// Handle of the document's own TabList; null while the default stops apply.
 extern Handle gTabList;
+// 18 left stops every 100 pixels, from 100 to 1800.
+extern const TabList gDefaultTabList;

@@ -7,6 +7,7 @@
 #include "shell/shell_globals.h"
 #include "shell/text_effect_globals.h"
 
+#include "platform/memory.h"
 #include "platform/text_drawing.h"
 
 #include <algorithm>
@@ -75,8 +76,9 @@ void FillUnicodeRunStyle(const WETextStyle& style, SInt32 length, UnicodeRunStyl
 }
 
 SInt32 GetUnicodeTabs(UnicodeTab* tabs) {
-    if (!gTabList || !*gTabList) return 0;
-    const TabList& list = *reinterpret_cast<const TabList*>(*gTabList);
+    // Without the document's own stops the text tabs to the defaults the rulers show.
+    const bool own = gTabList && *gTabList && GetHandleSize(gTabList) >= Size(sizeof(TabList));
+    const TabList& list = own ? *reinterpret_cast<const TabList*>(*gTabList) : gDefaultTabList;
     const SInt32 count = std::clamp<SInt32>(list.count, 0, kMaxTabStops);
     for (SInt32 i = 0; i < count; i++)
         tabs[i] = UnicodeTab{list.positions[i], list.kinds[i]};

@@ -121,3 +121,27 @@ void CloseTextMergeWindow(SInt16) {}
 void CloseColorChartWindow(SInt16) {}
 void CloseHypertextWindow(SInt16) {}
 void CloseSearchDictWindow(SInt16) {}
+
+// ---- Drawing of windows that are never open until their subsystems are built ----
+#include "texttools/text_tool_windows.h"
+void UpdateHypertextWindow() {}
+void UpdateHypertextDrawer() {}
+void UpdateHelpWindow() {}
+void UpdateTextMergeWindow() {}
+void UpdateColorChartWindow() {}
+
+// ---- No help text, word list or spelling list exists until their windows are built ----
+#include "texttools/search_texts.h"
+
+Handle myHelpText = nullptr;
+WEReference HelpWEHandle = nullptr;
+Handle gHelpWordLineArray = nullptr;
+SInt32 gTotalHelpWords = 0;
+Handle gDictionaryResource = nullptr;
+WEReference DictionaryWEHandle = nullptr;
+Handle dictionaryWordLineArray = nullptr;
+SInt32 gTotalDictionaryWords = 0;
+Handle gSpellCheckResource = nullptr;
+WEReference SpellCheckWEHandle = nullptr;
+Handle spellcheckDictionaryWordLineArray = nullptr;
+SInt32 gTotalSpellCheckWords = 0;

@@ -49,3 +49,10 @@ void CloseTextMergeWindow(SInt16 alreadyGone);
 void CloseColorChartWindow(SInt16 alreadyGone);
 void CloseHypertextWindow(SInt16 alreadyGone);
 void CloseSearchDictWindow(SInt16 alreadyGone);
+
+// Redraw the window's content, its port current (the update dispatcher erases first where it needs).
+void UpdateHypertextWindow();
+void UpdateHypertextDrawer();
+void UpdateHelpWindow();
+void UpdateTextMergeWindow();
+void UpdateColorChartWindow();

@@ -50,7 +50,7 @@ class WindowFrames : public ::testing::Test {
     void TearDown() override {
         myHelpWindow = nullptr;
         myBookmarkWindow = nullptr;
-        DisposeWindow(window);
+        if (window) DisposeWindow(window);
         gPositionPreferences = savedPlaces;
         gQuitting = false;
     }
@@ -88,6 +88,8 @@ TEST_F(WindowFrames, ClosingWhileQuittingChangesNoSetting) {
         EXPECT_EQ(GetPref(gThePreferences, kPrefBookmarkWindowOpen), quitting ? 1 : 0);
         EXPECT_EQ(bool(gPrefsChanged), !quitting);
     }
+    EXPECT_EQ(myBookmarkWindow, nullptr) << "closed for good once not quitting";
+    window = nullptr; // the bookmark window's closer disposed of it
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 #include "prefs/prefs_fields.h"
 #include "scroll/bookmarks.h"
 #include "scroll/doc_resource_header.h"
+#include "scroll/tab_ruler.h"
+#include "scroll/tab_stops.h"
 #include "shell/script_document_parts.h"
 #include "shell/script_documents.h"
 #include "shell/shell_globals.h"
@@ -215,6 +217,9 @@ class ScriptDocumentTest : public ::testing::Test {
                 *h = nullptr;
             }
         gNumBookmarks = 0;
+        if (gTabList) DisposeHandle(gTabList);
+        gTabList = nullptr;
+        gTabsAreCustom = false;
         gKeptSideResources.clear();
         ClearFileFaults();
         SetErrorMessageRecording(false);
@@ -342,8 +347,22 @@ TEST_F(ScriptDocumentTest, DamagedSideDataOpensTheTextWithOneMessageAndLosesNoth
         size_t cutFromEnd;
     };
     auto w = [] { return Writer{false, {}}; };
+    // A stored stop list of the given count, kinds and positions (the rest of its 50 slots zero).
+    auto tabs = [&w](SInt32 count, std::vector<UInt16> kinds, std::vector<UInt16> positions) {
+        Writer list = w().Header(FourCC("Tabs")).U32(1).U32(UInt32(count));
+        kinds.resize(50, 0);
+        positions.resize(50, 0);
+        for (UInt16 k : kinds)
+            list.U16(k);
+        for (UInt16 p : positions)
+            list.U16(p);
+        return list.bytes;
+    };
     const Case cases[] = {
         {"truncated map", EveryKindOfSideData(false), 40},
+        {"tab stops out of order", {{FourCC("OVTb"), 128, "Tabs", tabs(2, {0, 0}, {300, 200})}}, 0},
+        {"tab stops counting past fifty", {{FourCC("OVTb"), 128, "Tabs", tabs(51, {}, {})}}, 0},
+        {"a tab stop of no known kind", {{FourCC("OVTb"), 128, "Tabs", tabs(1, {7}, {100})}}, 0},
         {"hypertext counts past the data",
          {{FourCC("HyTx"), 128, "Hypertext",
            w().Header(FourCC("HyTx")).U32(0).U32(0).U32(1000).U32(1).bytes}},
@@ -371,6 +390,10 @@ TEST_F(ScriptDocumentTest, DamagedSideDataOpensTheTextWithOneMessageAndLosesNoth
         ASSERT_TRUE(GetText(1));
         EXPECT_EQ(HandleBytes(myTextResource), Text("Still here"));
         EXPECT_EQ(RecordedErrorMessages().size(), 1u);
+        if (c.side[0].type == FourCC("OVTb")) {
+            EXPECT_FALSE(gTabsAreCustom) << "the default stops stand";
+            EXPECT_EQ(CurrentTabList().count, gDefaultTabList.count);
+        }
         EXPECT_EQ(ReadBytes(SideFilePath(dir.File("Talk.txt"))), sideBytes)
             << "reading never writes the side file";
         if (c.cutFromEnd == 0 && c.side[0].type != FourCC("fPrf")) {
@@ -379,6 +402,24 @@ TEST_F(ScriptDocumentTest, DamagedSideDataOpensTheTextWithOneMessageAndLosesNoth
                 << "written back as it came";
         }
     }
+}
+
+TEST_F(ScriptDocumentTest, TabStopsSetInTheSessionAreSavedAndComeBackWithTheDocument) {
+    ASSERT_TRUE(Load("Talk.txt", "a\tb", {}));
+    EXPECT_FALSE(gTabsAreCustom);
+    gTabBarRect = Rect{0, 10, 16, 800};
+    gCurrentTabKind = 2;
+    ASSERT_EQ(InsertTab(Point{8, 10 + 250}), 2);
+    gCurrentTabKind = 0;
+    ASSERT_EQ(DoSave(-1), noErr);
+
+    ASSERT_TRUE(GetText(1));
+    EXPECT_TRUE(gTabsAreCustom);
+    const TabList& list = CurrentTabList();
+    ASSERT_EQ(list.count, 19);
+    EXPECT_EQ(list.positions[2], 250);
+    EXPECT_EQ(list.kinds[2], 2);
+    EXPECT_TRUE(RecordedErrorMessages().empty());
 }
 
 TEST_F(ScriptDocumentTest, DocumentPreferencesReplaceOnlyTheDocumentsSettingsFromEitherWriter) {

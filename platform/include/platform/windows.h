@@ -78,6 +78,11 @@ bool IsWindowFrameless(WindowPtr window);
 void InvalWindowRect(WindowPtr window, const Rect* localRect);
 void InvalWindowRgn(WindowPtr window, RgnHandle localRgn);
 void ValidWindowRect(WindowPtr window, const Rect* localRect);
+// Between these two calls, made while the window's update event is handled with its port current,
+// drawing in the port reaches only the area the update is for; EndUpdate gives the port its clip back.
+// Outside an update event they change nothing.
+void BeginUpdate(WindowPtr window);
+void EndUpdate(WindowPtr window);
 
 void LocalToGlobal(Point* pt); // in the current port
 void GlobalToLocal(Point* pt);

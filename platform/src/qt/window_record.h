@@ -33,6 +33,11 @@ struct OpaqueWindow {
     Rect boundsBeforeFullScreen{};
     Rect reportedBounds{}; // the content bounds the handlers last heard of
     QRegion invalidArea;   // image coordinates; waits for the next update event
+    QRegion updateArea;    // image coordinates; what the update event being handled is for
+    // The port's clip before BeginUpdate narrowed it; restored by EndUpdate.
+    QRegion clipBeforeUpdate;
+    bool clipWasWideOpen = true;
+    int updateDepth = 0;
     // Set while the window system may still activate a window that was shown behind others, so that
     // activation does not bring it to the front.
     bool ignoreShowActivation = false;

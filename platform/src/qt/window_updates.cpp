@@ -38,7 +38,9 @@ void DeliverPendingUpdates() {
                  ClampToSInt16(bounds.top() + bounds.height() + port->origin.v),
                  ClampToSInt16(bounds.left() + bounds.width() + port->origin.h)};
         ++gUpdatesBeingHandled;
+        window->updateArea = area;
         DispatchPlatformEvent(event);
+        if (!window->disposed) window->updateArea = QRegion();
         --gUpdatesBeingHandled;
         if (!window->disposed && window->port) FlushWindowPort(window->port, area);
     }
@@ -70,6 +72,23 @@ void InvalWindowRect(WindowPtr window, const Rect* localRect) {
 void InvalWindowRgn(WindowPtr window, RgnHandle localRgn) {
     if (!window || !window->port || !localRgn) return;
     InvalidateImageArea(window, localRgn->area.translated(-window->port->origin.h, -window->port->origin.v));
+}
+
+void BeginUpdate(WindowPtr window) {
+    if (!window || window->disposed || !window->port || window->updateArea.isEmpty()) return;
+    if (window->updateDepth++ > 0) return;
+    GrafPort* port = window->port;
+    window->clipBeforeUpdate = port->clip;
+    window->clipWasWideOpen = port->clipIsWideOpen;
+    port->clip = port->clip.intersected(window->updateArea.translated(port->origin.h, port->origin.v));
+    port->clipIsWideOpen = false;
+}
+
+void EndUpdate(WindowPtr window) {
+    if (!window || window->disposed || !window->port || window->updateDepth <= 0) return;
+    if (--window->updateDepth > 0) return;
+    window->port->clip = window->clipBeforeUpdate;
+    window->port->clipIsWideOpen = window->clipWasWideOpen;
 }
 
 void ValidWindowRect(WindowPtr window, const Rect* localRect) {
