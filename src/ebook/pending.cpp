@@ -16,3 +16,6 @@ MenuRef GetFormatPaletteFontMenu(int) {
 // the window as it is.
 void NewFormatPalWindowSize(SInt16, SInt16) {}
 void CloseFormatPalWindow(SInt16) {}
+
+// The format palette has no fields yet, so its up/down buttons step nothing.
+void StepFormatPalField(SInt16, SInt16) {}

@@ -121,3 +121,7 @@ void UpdateShapeDialog() {}
 Handle gSpiroKeywords = nullptr;
 Handle gOverlayKeywords = nullptr;
 void GetSpiroKeywords() {}
+
+// Without overlays or mandala paths there is no selection to move.
+void MoveSelectedOverlay(SInt16, SInt16) {}
+void MoveSelectedSpirographPathPoints(SInt16, bool, bool, bool, bool) {}
