@@ -31,6 +31,8 @@ void DrawMainPopup(WindowRef window, const Rect* r, SInt16 menuID, SInt16 choice
 // Media sliders carry a square knob as high as the rect; their position runs 0 .. width - height.
 enum : SInt16 { kKnobDiamond = 1, kKnobOval = 2 };
 void DrawMainSlider(WindowRef window, const Rect* r, SInt32 position);
+// The main slider with an arrow held: -1 the left one, 1 the right one.
+void DrawMainSliderArrowPressed(const Rect* r, SInt32 position, SInt16 arrow);
 void DrawMediaSlider(WindowRef window, const Rect* r, SInt32 position, SInt16 knob, SInt16 colourMode);
 void DrawMovieSlider(WindowRef window, const Rect* r, SInt32 position);
 void DrawVolumeSlider(WindowRef window, const Rect* r, SInt32 position);

@@ -263,17 +263,28 @@ void DrawMainKnifeSwitch(WindowRef, const Rect* r, SInt32 value, SInt16 pictureI
     if (PicHandle base = GetPicture(pictureID)) {
         DrawPicture(base, r);
     } else {
-        // No base picture: two contacts at the ends and the hinge in the middle.
+        // No base picture: a plate with a contact at each end and the hinge in the middle.
+        const RGBColor plate{0xEC00, 0xEC00, 0xE400}, edge{0x9000, 0x9000, 0x8800};
         const RGBColor copper{0xB800, 0x7000, 0x3000};
+        RGBForeColor(&plate);
+        PaintRoundRect(r, 6, 6);
+        RGBForeColor(&edge);
+        FrameRoundRect(r, 6, 6);
         RGBForeColor(&copper);
         const Rect contacts[] = {
-            {SInt16(r->top + 2), r->left, SInt16(r->top + 12), SInt16(r->left + 4)},
-            {SInt16(r->top + 2), SInt16(r->right - 4), SInt16(r->top + 12), r->right},
+            {SInt16(r->top + 3), SInt16(r->left + 1), SInt16(r->top + 11), SInt16(r->left + 4)},
+            {SInt16(r->top + 3), SInt16(r->right - 4), SInt16(r->top + 11), SInt16(r->right - 1)},
             {SInt16(r->top + 4), SInt16(centre - 2), SInt16(r->top + 10), SInt16(centre + 3)},
         };
         for (const Rect& c : contacts)
             PaintRect(&c);
     }
+    // The blade: a steel bar between its two edge lines, from the hinge to the handle.
+    const RGBColor steel{0xC800, 0xC800, 0xD000};
+    RGBForeColor(&steel);
+    const Rect bar{SInt16(r->top + 4), SInt16(std::min<SInt32>(centre, centre + value)), SInt16(r->top + 10),
+                   SInt16(std::max<SInt32>(centre, centre + value) + 1)};
+    PaintRect(&bar);
     const RGBColor grey{0x8000, 0x8000, 0x8000};
     RGBForeColor(&grey);
     for (SInt16 row : {SInt16(r->top + 3), SInt16(r->top + 10)}) {

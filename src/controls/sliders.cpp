@@ -207,6 +207,10 @@ void DrawMainSlider(WindowRef, const Rect* r, SInt32 position) {
     if (r) DrawMainSliderLook(*r, position, Arrow::None);
 }
 
+void DrawMainSliderArrowPressed(const Rect* r, SInt32 position, SInt16 arrow) {
+    if (r) DrawMainSliderLook(*r, position, arrow < 0 ? Arrow::Left : arrow > 0 ? Arrow::Right : Arrow::None);
+}
+
 void DrawMediaSlider(WindowRef, const Rect* r, SInt32 position, SInt16 knob, SInt16 colourMode) {
     if (!r) return;
     RGBColor savedInk;
