@@ -19,3 +19,6 @@ void CloseFormatPalWindow(SInt16) {}
 
 #include "ebook/ebook_windows.h"
 void OpenFormatPalWindow(SInt16) {}
+
+// The format palette has no fields yet, so its up/down buttons step nothing.
+void StepFormatPalField(SInt16, SInt16) {}

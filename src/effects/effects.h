@@ -25,6 +25,10 @@ void DisposeOverlayRectangles();
 // Refresh the open mandala and overlay editors.
 void ExternalSpirographSetValues(SInt16 what);
 void ExternalOverlaySetValues(SInt16 what);
+// Moves the selected overlay by the distance in pixels.
+void MoveSelectedOverlay(SInt16 dh, SInt16 dv);
+// Moves the selected points of a mandala path one pixel in the directions flagged.
+void MoveSelectedSpirographPathPoints(SInt16 path, bool left, bool up, bool right, bool down);
 // One animation step of the falling-characters, stars and mandala backgrounds in gMatrixPort.
 void MatrixTimerAction();
 void StarsTimerAction();

@@ -125,3 +125,7 @@ void GetSpiroKeywords() {}
 #include "effects/effect_windows.h"
 void OpenOverlayWindow() {}
 void OpenSpirographWindow() {}
+
+// Without overlays or mandala paths there is no selection to move.
+void MoveSelectedOverlay(SInt16, SInt16) {}
+void MoveSelectedSpirographPathPoints(SInt16, bool, bool, bool, bool) {}

@@ -2,7 +2,7 @@
 // clicks on its rows and buttons are handled with the program's other mouse-downs.
 #include "scroll/bookmark_list_window.h"
 
-#include "foundation/custom_buttons.h"
+#include "controls/custom_controls.h"
 #include "foundation/list_items.h"
 #include "foundation/mouse_wheel.h"
 #include "foundation/program_strings.h"
@@ -103,7 +103,7 @@ void DrawStrip() {
                              SInt16(kNamesTitle + (gBookmarksShowingText ? 1 : 0)),
                              kRenameTitle};
     for (size_t i = 0; i < std::size(kStripButtons); ++i)
-        MainUpDownButton(kStripButtons[i].rect, kBookmarkButtonTitles, titles[i], false, kButtonPush);
+        MainUpDownButton(kStripButtons[i].rect, kBookmarkButtonTitles, titles[i], 0, kButtonPush);
 }
 
 } // namespace
@@ -233,8 +233,8 @@ void UpdateBookmarkOpacityButton() {
     if (!myBookmarkWindow) return;
     InBookmarkWindow port;
     EraseRect(&gBookmarkOpacityRect);
-    MainUpDownButton(&gBookmarkOpacityRect, kOpacityUpPicture, kOpacityDownPicture, gBookmarkOpacity <= 99,
-                     kButtonPictures);
+    MainUpDownButton(&gBookmarkOpacityRect, kOpacityUpPicture, kOpacityDownPicture,
+                     SInt16(gBookmarkOpacity <= 99 ? 1 : 0), kButtonPictures);
 }
 
 void DrawBookmarkWindow() {
@@ -246,8 +246,8 @@ void DrawBookmarkWindow() {
         RestoreFont();
     }
     DrawStrip();
-    MainUpDownButton(&gBookmarkOpacityRect, kOpacityUpPicture, kOpacityDownPicture, gBookmarkOpacity <= 99,
-                     kButtonPictures);
+    MainUpDownButton(&gBookmarkOpacityRect, kOpacityUpPicture, kOpacityDownPicture,
+                     SInt16(gBookmarkOpacity <= 99 ? 1 : 0), kButtonPictures);
 }
 
 void SetBookmarkWindowColor(const RGBColor& color) {

@@ -1,10 +1,12 @@
-// A tool window of every common control in four columns, normal, pressed, disabled and focused, for a
+// A tool window of every common control in four columns, normal, pressed, disabled and focused, and
+// below them the custom-drawn buttons, sliders, dials and knife switches released and pressed, for a
 // person to look at. Its item list is written into a scratch resource file at start. It quits by itself
 // after the number of seconds given as its argument (8 by default).
 #include "controls/control_drawing.h"
 #include "controls/control_focus.h"
 #include "controls/control_layout.h"
 #include "controls/control_values.h"
+#include "controls/custom_controls.h"
 #include "controls/edit_fields.h"
 #include "controls/list_controls.h"
 #include "controls/scroll_controls.h"
@@ -14,6 +16,7 @@
 #include "platform/memory.h"
 #include "platform/pstring.h"
 #include "platform/resources.h"
+#include "platform/text_drawing.h"
 #include "platform/timers.h"
 #include "platform/windows.h"
 #include "texttools/text_tool_windows.h"
@@ -212,6 +215,78 @@ void DrawGallery(MyDialogHandle dialog) {
     QDFlushPortBuffer(GetWindowPort(myFindReplaceWindow), nullptr);
 }
 
+void Label(SInt16 h, SInt16 v, const char* text) {
+    Str255 s;
+    SetPString(s, text);
+    const RGBColor black{0, 0, 0};
+    RGBForeColor(&black);
+    TextFont(4);
+    TextSize(9);
+    MoveTo(h, v);
+    DrawString(s);
+}
+
+// The custom controls under the columns, drawn directly: each released on the left, pressed (or held
+// mid-way) on the right.
+void DrawCustomControls() {
+    CGrafPtr port = GetWindowPort(myFindReplaceWindow);
+    CGrafPtr saved;
+    GDHandle device;
+    GetGWorld(&saved, &device);
+    SetGWorld(port, nullptr);
+    constexpr SInt16 kTop = 490, kPressed = 460;
+    Label(20, kTop, "Custom controls, released");
+    Label(kPressed, kTop, "Pressed / held");
+    const char* titles[] = {"Port", "Label", "Blue"};
+    for (SInt16 style = 0; style < 3; ++style) {
+        UInt8 title[32];
+        SetPString(title, titles[style]);
+        for (int pressed = 0; pressed < 2; ++pressed) {
+            const SInt16 left = SInt16((pressed ? kPressed : 20) + style * 100);
+            const Rect r{SInt16(kTop + 10), left, SInt16(kTop + 32), SInt16(left + 86)};
+            Main3DButton(port, &r, title, pressed != 0, style);
+        }
+    }
+    // Main sliders: pinned at both ends and in the middle; then each arrow held.
+    const SInt32 positions[] = {-5, 60, 200};
+    for (int i = 0; i < 3; ++i) {
+        const SInt16 left = SInt16(20 + i * 140);
+        const Rect r{SInt16(kTop + 44), left, SInt16(kTop + 60), SInt16(left + 130)};
+        DrawMainSlider(myFindReplaceWindow, &r, positions[i] == 200 ? 115 : positions[i]);
+    }
+    for (int i = 0; i < 2; ++i) {
+        const SInt16 left = SInt16(kPressed + i * 140);
+        const Rect r{SInt16(kTop + 44), left, SInt16(kTop + 60), SInt16(left + 130)};
+        DrawMainSliderArrowPressed(&r, 40, SInt16(i ? 1 : -1));
+    }
+    // Media sliders: movie position, volume and end point.
+    for (int i = 0; i < 3; ++i) {
+        const SInt16 left = SInt16(20 + i * 140);
+        const Rect r{SInt16(kTop + 72), left, SInt16(kTop + 86), SInt16(left + 130)};
+        if (i == 0) DrawMovieSlider(myFindReplaceWindow, &r, 30);
+        if (i == 1) DrawVolumeSlider(myFindReplaceWindow, &r, 80);
+        if (i == 2) DrawFinishSlider(myFindReplaceWindow, &r, 116);
+    }
+    // Dials: centred, a small offset down and right, a full one up and left; and a large one.
+    const Fixed one = 65536;
+    const Fixed dials[][2] = {{0, 0}, {40 * one, 30 * one}, {-100 * one, -100 * one}, {70 * one, -20 * one}};
+    for (int i = 0; i < 4; ++i) {
+        const SInt16 size = i == 3 ? 120 : 80;
+        const SInt16 left = SInt16(i < 3 ? 20 + i * 100 : kPressed);
+        const Rect r{SInt16(kTop + 98), left, SInt16(kTop + 98 + size), SInt16(left + size)};
+        DrawMainRadialControl(myFindReplaceWindow, &r, dials[i][0], dials[i][1]);
+    }
+    // Knife switches: off, on, and held at a few points of the blade's travel.
+    const SInt32 blades[] = {-14, 14, -9, 3, 12};
+    for (int i = 0; i < 5; ++i) {
+        const SInt16 left = SInt16(i < 2 ? 330 + i * 60 : kPressed + 140 + (i - 2) * 60);
+        const Rect r{SInt16(kTop + 98), left, SInt16(kTop + 112), SInt16(left + 37)};
+        DrawMainKnifeSwitch(myFindReplaceWindow, &r, blades[i], 460);
+    }
+    QDFlushPortBuffer(port, nullptr);
+    SetGWorld(saved, device);
+}
+
 void Quit(EventLoopTimerRef, void*) {
     QuitApplicationEventLoop();
 }
@@ -225,7 +300,7 @@ int main(int argc, char** argv) {
     const ResFileRefNum file = WriteGalleryResources(path);
     if (file <= 0) return 1;
 
-    const Rect bounds{40, 40, 530, 940};
+    const Rect bounds{40, 40, 780, 940};
     Str255 title;
     SetPString(title, "Control gallery");
     myFindReplaceWindow = NewCWindow(nullptr, &bounds, title, true, 0, kFirstWindowOfClass, false, 0);
@@ -235,6 +310,7 @@ int main(int argc, char** argv) {
     Prepare(dialog);
     PrepareFields(dialog);
     DrawGallery(dialog);
+    DrawCustomControls();
     ProcessPendingEvents();
 
     EventLoopTimerRef quit = nullptr;
