@@ -4,8 +4,10 @@
 
 #include "controls/control_drawing.h"
 #include "controls/control_focus.h"
+#include "controls/scroll_controls.h"
 #include "controls/window_callbacks.h"
 #include "foundation/error_dialog.h"
+#include "foundation/number_text.h"
 #include "platform/events.h"
 #include "platform/memory.h"
 #include "platform/text_drawing.h"
@@ -100,6 +102,23 @@ void SetLastFocus(SInt32 reference, SInt16 item) {
     }
 }
 
+UInt32 ScrollKey(MyDialogHandle dialog, const MyControlItem* record) {
+    return UInt32(UInt16(dialog->windowReference)) << 16 | UInt16(record->itemNumber);
+}
+
+// A scrolling field tells its bar where its text stands after every change that can move it.
+void ReportScroll(MyDialogHandle dialog, const MyControlItem* record) {
+    WEReference text = TextOf(record);
+    if (!dialog || !text || (record->kind & kMyKindMask) != kMyScrollingEditText) return;
+    LongRect view, dest;
+    WEGetViewRect(&view, text);
+    WEGetDestRect(&dest, text);
+    const SInt32 height = WEGetHeight(0, 0x7FFFFFFF, text);
+    const SInt32 maximum = std::max<SInt32>(0, height - (view.bottom - view.top));
+    MyTXNScrollInfoProc(std::clamp<SInt32>(view.top - dest.top, 0, maximum), maximum, 0,
+                        ScrollKey(dialog, record));
+}
+
 std::string FieldText(const MyControlItem* record) {
     WEReference text = TextOf(record);
     if (!text) return {};
@@ -117,6 +136,9 @@ void ReplaceText(MyDialogHandle dialog, MyControlItem* record, const void* bytes
         if (MyCreateTextObject(nullptr, record->window, &made, kind) != noErr || !made) return;
         record->object = made;
         PlaceMyEditText(record, TextPlace(dialog, record));
+        if ((kind & kMyKindMask) == kMyScrollingEditText && dialog)
+            RegisterMyTextObject(ScrollKey(dialog, record), dialog->windowReference, dialog,
+                                 UInt32(record->itemNumber));
     }
     if (record->flags & kMyFlagInactive) return;
     WEReference text = TextOf(record);
@@ -129,6 +151,7 @@ void ReplaceText(MyDialogHandle dialog, MyControlItem* record, const void* bytes
     if (length > 0 && bytes) WEInsert(bytes, length, nullptr, nullptr, text, 0);
     WESetSelection(0, 0, 0, text);
     if (dialog) DrawAMyDialogButton(dialog->windowReference, dialog, record, false, false);
+    ReportScroll(dialog, record);
 }
 
 std::string RangeText(SInt32 minimum, SInt32 maximum) {
@@ -239,6 +262,13 @@ void SetMyControlEditNum(WindowReference reference, MyDialogHandle dialog, SInt1
     SetMyControlEditText(reference, dialog, item, text.data(), SInt32(text.size()), kind);
 }
 
+void SetMyControlEditFixed(WindowReference reference, MyDialogHandle dialog, SInt16 item, Fixed number,
+                           UInt16 kind) {
+    Str255 text;
+    FixedToString(number, text, 3);
+    SetMyControlEditText(reference, dialog, item, text + 1, text[0], kind);
+}
+
 void SetMyControlEditDouble(WindowReference reference, MyDialogHandle dialog, SInt16 item, double number,
                             UInt16 kind) {
     char buffer[64];
@@ -283,6 +313,46 @@ OSErr GetMyControlEditNum(WindowReference reference, MyDialogHandle dialog, SInt
     if (ReadWholeNumber(text, &value) == NumberRead::kOk)
         *number = SInt32(std::clamp<long long>(value, -2147483647LL - 1, 2147483647LL));
     return err;
+}
+
+OSErr GetMyControlEditFixed(WindowReference reference, MyDialogHandle dialog, SInt16 item, SInt32 start,
+                            SInt32 end, Fixed* number) {
+    Str255 text;
+    SInt32 length = SInt32(kLongestNumberText), total = 0;
+    const OSErr err = GetMyControlEditText(reference, dialog, item, start, end,
+                                           reinterpret_cast<char*>(text + 1), &length, &total);
+    if (!number) return err;
+    *number = 0;
+    if (err != noErr) return err;
+    text[0] = UInt8(length);
+    FixedToNum(text, number);
+    return err;
+}
+
+Handle GetNewTextHandleFromEditControl(Handle old, WindowReference, MyDialogHandle dialog, SInt16 item) {
+    MyDialogLock lock(dialog);
+    const MyControlItem* record = ControlFromItemNum(dialog, item);
+    if (!TextOf(record)) return old;
+    // The whole text, however long: a field's text is never cut short on the way out.
+    const std::string all = FieldText(record);
+    Handle text = NewHandle(Size(all.size()));
+    if (!text) return old;
+    if (!all.empty()) std::copy(all.begin(), all.end(), reinterpret_cast<char*>(*text));
+    if (old) DisposeHandle(old);
+    return text;
+}
+
+void MyTXNScrollInfoProc(SInt32 value, SInt32 maximum, SInt16, UInt32 key) {
+    const SInt16 entry = FindMyTextObject(key);
+    if (entry < 0) return;
+    const TextControlReg& reg = gTextControlRegVals[entry];
+    MyDialogLock lock(reg.dialog);
+    MyControlItem* record = ControlFromItemNum(reg.dialog, SInt16(reg.item));
+    if (!record || !record->scrollBar) return;
+    MyScrollControl* bar = record->scrollBar;
+    bar->maximum = double(maximum);
+    bar->value = double(value);
+    RecalMyScrollControl(bar, true, kScrollBarNormal, TextOf(record));
 }
 
 OSErr GetMyControlEditKey(WindowReference reference, MyDialogHandle dialog, SInt16 item, SInt32 start,
@@ -455,6 +525,7 @@ bool KeyInMyEditField(WindowReference reference, MyDialogHandle dialog, UInt8 ch
     } else if (!(record->flags & kMyFlagChecked)) {
         WEKey(character, modifiers, text);
     }
+    ReportScroll(dialog, record);
     QDFlushPortBuffer(GetWindowPort(record->window), nullptr);
     return true;
 }
@@ -482,6 +553,7 @@ void ClickInMyEditField(WindowReference reference, MyDialogHandle dialog, MyCont
             QDFlushPortBuffer(GetWindowPort(record->window), nullptr);
         }
     }
+    ReportScroll(dialog, record);
 }
 
 void IdleMyEditFields() {

@@ -30,6 +30,9 @@ void ReplaceMyControlEditText(WindowReference reference, MyDialogHandle dialog, 
                               SInt32 length, SInt32 start, SInt32 count, UInt16 kind);
 void SetMyControlEditNum(WindowReference reference, MyDialogHandle dialog, SInt16 item, SInt32 number,
                          UInt16 kind);
+// The number with three decimals.
+void SetMyControlEditFixed(WindowReference reference, MyDialogHandle dialog, SInt16 item, Fixed number,
+                           UInt16 kind);
 void SetMyControlEditDouble(WindowReference reference, MyDialogHandle dialog, SInt16 item, double number,
                             UInt16 kind);
 // Copies characters start to end; 0, or -50 without a dialog, item or text.
@@ -38,6 +41,13 @@ OSErr GetMyControlEditText(WindowReference reference, MyDialogHandle dialog, SIn
 // The text up to its first period as a number; 0 when it cannot be read.
 OSErr GetMyControlEditNum(WindowReference reference, MyDialogHandle dialog, SInt16 item, SInt32 start,
                           SInt32 end, SInt32* number);
+// Characters start to end read as a 16.16 number; 0 when they cannot be read.
+OSErr GetMyControlEditFixed(WindowReference reference, MyDialogHandle dialog, SInt16 item, SInt32 start,
+                            SInt32 end, Fixed* number);
+// A new handle holding the field's whole text; the old handle is disposed of. Without a field or memory the
+// old handle comes back as it was.
+Handle GetNewTextHandleFromEditControl(Handle old, WindowReference reference, MyDialogHandle dialog,
+                                       SInt16 item);
 // The first four characters as a code, padded with blanks; 'xxxx' when unreadable.
 OSErr GetMyControlEditKey(WindowReference reference, MyDialogHandle dialog, SInt16 item, SInt32 start,
                           SInt32 end, OSType* key);
@@ -67,6 +77,10 @@ void ClickInMyEditField(WindowReference reference, MyDialogHandle dialog, MyCont
                         UInt16 modifiers);
 // The focus tells a field it gained or lost the focus: losing it commits the field.
 void MyEditFieldFocusChanged(MyDialogHandle dialog, MyControlItem* record, bool gained);
+// A scrolling field's text reports how far it is scrolled (value) of how far it can be (maximum); key is
+// the field's window reference << 16 | its item number, as registered when its text was made. The field's
+// bar follows. A key that is not registered is ignored.
+void MyTXNScrollInfoProc(SInt32 value, SInt32 maximum, SInt16 orientation, UInt32 key);
 // Blinks the focused field's caret; call from the timer.
 void IdleMyEditFields();
 // Draws the field's text in r (its frame is the caller's).

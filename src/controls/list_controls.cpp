@@ -169,6 +169,47 @@ void MyControlListScroll(WindowReference, MyDialogHandle dialog, SInt16 item, SI
     LScroll(rows, list);
 }
 
+namespace {
+
+// Rows the view shows whole (at least one).
+SInt16 VisibleRows(ListHandle list) {
+    const Rect view = LGetView(list);
+    const SInt16 height = LGetCellSize(list).v;
+    return height > 0 ? std::max<SInt16>(1, SInt16((view.bottom - view.top) / height)) : SInt16(1);
+}
+
+} // namespace
+
+void GeyMyControlListVisibleCells(WindowReference, MyDialogHandle dialog, SInt16 item, Rect* cells) {
+    if (!cells) return;
+    *cells = Rect{};
+    MyDialogLock lock(dialog);
+    ListHandle list = ListOf(ControlFromItemNum(dialog, item));
+    if (!list) return;
+    const SInt16 top = LTopRow(list);
+    cells->top = top;
+    cells->bottom = SInt16(std::min<SInt32>(SInt32(top) + VisibleRows(list), LCountRows(list)));
+    cells->left = 0;
+    cells->right = LCountColumns(list);
+}
+
+void MyControlListAutoScroll(WindowReference, MyDialogHandle dialog, SInt16 item) {
+    MyDialogLock lock(dialog);
+    ListHandle list = ListOf(ControlFromItemNum(dialog, item));
+    if (!list) return;
+    Cell selected{0, 0};
+    if (!LGetSelect(true, &selected, list)) return;
+    const SInt16 top = LTopRow(list), rows = VisibleRows(list);
+    SInt16 by = 0;
+    if (selected.v < top)
+        by = SInt16(selected.v - top);
+    else if (selected.v >= top + rows)
+        by = SInt16(selected.v - (top + rows) + 1);
+    if (by == 0) return;
+    ListFont font(list);
+    LScroll(by, list);
+}
+
 void ClickInMyControlList(WindowReference, MyDialogHandle, MyControlItem* record, Point point,
                           UInt16 modifiers) {
     ListHandle list = ListOf(record);

@@ -23,6 +23,11 @@ SInt16 DoMyList(WindowReference reference, MyDialogHandle dialog, SInt16 item, b
 ListHandle GetMyControlListHandle(WindowReference reference, const MyControlItem* record);
 void MyControlListScroll(WindowReference reference, MyDialogHandle dialog, SInt16 item, SInt16 rows,
                          SInt16 columns);
+// The cells the list's view shows now: rows top to bottom (exclusive), columns left to right (exclusive).
+// Empty without a list.
+void GeyMyControlListVisibleCells(WindowReference reference, MyDialogHandle dialog, SInt16 item, Rect* cells);
+// Scrolls the list just enough to show its first selected cell.
+void MyControlListAutoScroll(WindowReference reference, MyDialogHandle dialog, SInt16 item);
 // A click at a local point: selects the row under it (shift adds in lists that allow several).
 void ClickInMyControlList(WindowReference reference, MyDialogHandle dialog, MyControlItem* record,
                           Point point, UInt16 modifiers);

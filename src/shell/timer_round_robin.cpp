@@ -1,6 +1,8 @@
 // The round robin of idle jobs: one slot per timer call, so that a call stays short at sixty a second.
 #include "shell/periodic_timer.h"
 
+#include "controls/control_records.h"
+#include "controls/edit_fields.h"
 #include "macros/macro_services.h"
 #include "media/media_services.h"
 #include "platform/clock.h"
@@ -55,7 +57,10 @@ void RunRoundRobinSlot(SInt16 slot) {
         RunDeferredCommand();
         break;
     case 1:
-        if (gScrollOn == kScrollOff || gScrollOn == kScrollOnEditable)
+        // A tool window's field holding the keyboard focus blinks its caret instead of the prompter's.
+        if (gHasfocus && gInModal == 0)
+            IdleMyEditFields();
+        else if (gScrollOn == kScrollOff || gScrollOn == kScrollOnEditable)
             BlinkCaret(ScrollWEHandle, myScrollWindowAlias, myScrollWindow);
         break;
     case 2:

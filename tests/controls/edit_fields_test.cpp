@@ -5,6 +5,7 @@
 #include "controls/control_drawing.h"
 #include "controls/control_focus.h"
 #include "controls/control_values.h"
+#include "controls/scroll_controls.h"
 #include "controls/window_callbacks.h"
 #include "ebook/ebook_windows.h"
 #include "tool_window_items.h"
@@ -147,6 +148,53 @@ TEST_F(EditFields, TextsAndNumbersInAndOut) {
     SetMyControlInactive(reference, dialog, kName, true);
     SetMyControlEditText(reference, dialog, kName, "new", 3, kMyEditText);
     EXPECT_EQ(Text(kName), "aXYZb");
+}
+
+TEST_F(EditFields, FixedNumbersAndTheWholeTextAsAHandle) {
+    struct Case {
+        Fixed number;
+        const char* text;
+    } fixed[] = {{0x00028000, "2.5"}, {0x00010000, "1.0"}, {-0x00018000, "-1.5"}, {0x00014000, "1.25"}};
+    for (const Case& c : fixed) {
+        SetMyControlEditFixed(reference, dialog, kName, c.number, kMyEditText);
+        EXPECT_EQ(Text(kName), c.text);
+        Fixed back = 0;
+        GetMyControlEditFixed(reference, dialog, kName, 0, 0x7FFFFFFF, &back);
+        EXPECT_EQ(back, c.number) << c.text;
+    }
+
+    // Longer than any first guess at its size: the whole text comes out, the old handle is gone.
+    const std::string longText(9000, 'w');
+    SetMyControlEditText(reference, dialog, kName, longText.data(), SInt32(longText.size()), kMyEditText);
+    Handle old = NewHandle(10);
+    Handle text = GetNewTextHandleFromEditControl(old, reference, dialog, kName);
+    ASSERT_NE(text, old);
+    ASSERT_EQ(GetHandleSize(text), Size(longText.size()));
+    EXPECT_EQ(std::string(*text, longText.size()), longText);
+    // No such field: the handle given comes back as it was.
+    EXPECT_EQ(GetNewTextHandleFromEditControl(text, reference, dialog, 9), text);
+    DisposeHandle(text);
+}
+
+class ScrollingEditField : public ToolWindowFixture {};
+
+TEST_F(ScrollingEditField, ItsBarFollowsItsText) {
+    Build(&myFormatPalWindow, 14, {ItemListBytes({Item(0, {20, 20, 60, 200})})});
+    SetMyControlKind(reference, dialog, 1, kMyScrollingEditText, 0);
+    MyControlItem* field = ControlFromItemNum(dialog, 1);
+    ASSERT_NE(field, nullptr);
+    ASSERT_NE(field->scrollBar, nullptr);
+    EXPECT_EQ(field->scrollBar->maximum, 0.0) << "an empty text does not scroll";
+    std::string lines;
+    for (int i = 0; i < 30; ++i)
+        lines += "line " + std::to_string(i) + "\r";
+    SetMyControlEditText(reference, dialog, 1, lines.data(), SInt32(lines.size()), kMyScrollingEditText);
+    EXPECT_GT(field->scrollBar->maximum, 100.0) << "thirty lines in a 40-pixel field";
+    EXPECT_EQ(field->scrollBar->value, 0.0);
+    // A key not registered changes nothing.
+    const double before = field->scrollBar->maximum;
+    MyTXNScrollInfoProc(5, 10, 0, 0xDEAD0001u);
+    EXPECT_EQ(field->scrollBar->maximum, before);
 }
 
 TEST_F(EditFields, AReadOnlyFieldTakesNeitherFocusNorTyping) {

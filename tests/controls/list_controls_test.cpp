@@ -120,6 +120,26 @@ TEST_F(ListControls, TheWheelScrollsALongList) {
     EXPECT_EQ(LTopRow(list), 3);
     WheelInMyControlList(reference, dialog, 1, 10);
     EXPECT_EQ(LTopRow(list), 0);
+
+    // The view's cells, and scrolling just far enough to show the selection, either way.
+    Rect cells{};
+    GeyMyControlListVisibleCells(reference, dialog, 1, &cells);
+    const SInt16 shown = SInt16(cells.bottom - cells.top);
+    EXPECT_EQ(cells.top, 0);
+    EXPECT_GT(shown, 1);
+    EXPECT_EQ(cells.right, 1);
+    LSetSelect(true, Cell{30, 0}, list);
+    MyControlListAutoScroll(reference, dialog, 1);
+    GeyMyControlListVisibleCells(reference, dialog, 1, &cells);
+    EXPECT_EQ(cells.bottom, 31) << "the selected row is the last shown";
+    LSetSelect(false, Cell{30, 0}, list);
+    LSetSelect(true, Cell{2, 0}, list);
+    MyControlListAutoScroll(reference, dialog, 1);
+    GeyMyControlListVisibleCells(reference, dialog, 1, &cells);
+    EXPECT_EQ(cells.top, 2) << "the selected row is the first shown";
+    MyControlListAutoScroll(reference, dialog, 1);
+    GeyMyControlListVisibleCells(reference, dialog, 1, &cells);
+    EXPECT_EQ(cells.top, 2) << "already in view: nothing moves";
 }
 
 TEST_F(ListControls, APopupShowsAMenuAndMovesItsCheckMark) {
