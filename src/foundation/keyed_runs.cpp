@@ -26,7 +26,11 @@ constexpr int kBlock = 8;
 }
 
 [[gnu::always_inline]] inline Block Reversed(Block b) {
+#if defined(__clang__)
+    return __builtin_shufflevector(b, b, 7, 6, 5, 4, 3, 2, 1, 0);
+#else
     return __builtin_shuffle(b, Block{7, 6, 5, 4, 3, 2, 1, 0});
+#endif
 }
 
 // All ones in the lanes whose pixel lies in one of the table's ranges.
