@@ -177,8 +177,9 @@ void MainUpDownButton(const Rect* r, SInt32 up, SInt32 down, SInt16 pressed, SIn
         Main3DButton(reinterpret_cast<CGrafPtr>(port), r, title, pressed != 0, k3DTitleLabel);
         return;
     }
-    if (source != kButtonPictures) return; // no run-length or shared-table buttons are drawn anywhere yet
-    PicHandle picture = GetPicture(SInt16(pressed ? down : up));
+    if (source != kButtonPictures && source != kButtonTable) return; // run-length buttons are never used
+    PicHandle picture =
+        source == kButtonTable ? GetButtonPict(pressed ? down : up) : GetPicture(SInt16(pressed ? down : up));
     if (!picture) return;
     Rect place = *r;
     if (place.right == 0 || place.bottom == 0) {

@@ -5,6 +5,7 @@
 
 #include "platform/drawing.h"
 #include "platform/geometry.h"
+#include "platform/lists.h"
 #include "platform/menus.h"
 #include "platform/windows.h"
 
@@ -26,6 +27,28 @@ bool Track3DButton(CGrafPtr port, const Rect* r, ConstStr255Param title, SInt16 
 void MainUpDownButton(const Rect* r, SInt32 pictureID, SInt32 pressedPictureID, SInt16 pressed,
                       SInt16 source);
 void DrawMainPopup(WindowRef window, const Rect* r, SInt16 menuID, SInt16 choice, MenuRef menu);
+void UpdateMainPopup(WindowRef window, const Rect* r, SInt16 menuID, SInt16 choice, MenuRef menu);
+// TrackMainPopup with the timer keeping off the screen meanwhile; answers the choice.
+SInt16 DoMainPopup(WindowRef window, const Rect* r, SInt16 menuID, SInt32* choice, MenuRef menu);
+// Pops the menu (loaded by ID when null) at the box with *item marked. A different choice is stored in
+// *item and the box redrawn; answers the menu ID of the choice, 0 when nothing was chosen.
+SInt16 TrackWindowPopup(WindowRef window, const Rect* r, SInt16 menuID, SInt16* item, MenuRef menu);
+// The same for a menu with a submenu: the chosen item and the menu it is in are stored.
+SInt16 TrackWindowPopupWithSub(WindowRef window, const Rect* r, SInt16 menuID, SInt16 submenuID, SInt16* item,
+                               SInt16* chosenMenu, MenuRef menu, MenuRef submenu);
+// A window's own list: one column and no rows in the view less 15 pixels for its bar, one row selected at a
+// time, cells as wide as the view.
+ListHandle NewWinList(const Rect* view, WindowRef window);
+// A 6-pixel bar width pixels long, red (kind 0) or green, lit from above; with width 24 or less the rest of
+// the rect is painted in the dark background.
+void DrawDamageRect(const Rect* r, SInt16 width, SInt16 kind);
+// The shared table of button pictures (source kButtonTable): count pictures from firstPictureID.
+void InitButtonPicts(SInt16 count, SInt16 firstPictureID);
+void DestroyButtonPicts(SInt16 count);
+PicHandle GetButtonPict(SInt32 index);
+// save: keeps the text effects, draws a sharp shadow offset by horizontal, vertical (16.16) and sets the
+// port's face to shadow; otherwise puts them back and the face to plain.
+void SetRestoreStyleForRadial(Fixed horizontal, Fixed vertical, bool save);
 
 // Sliders. A main slider has arrows at both ends, ticks and a knob; its position runs 0 .. width - 20.
 // Media sliders carry a square knob as high as the rect; their position runs 0 .. width - height.
