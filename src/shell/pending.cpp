@@ -33,8 +33,6 @@
 #include "shell/startup.h"
 #include "textengine/text_engine.h"
 
-void DoMouseDown(const PlatformEvent&) {}
-
 bool gSaveInProgress = false;
 bool gNeedOpenModalDialog = false;
 Str255 gForceFileName = {0};
