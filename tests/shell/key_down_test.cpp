@@ -201,6 +201,25 @@ TEST_F(KeyDown, OptionDigitsSetBookmarksAndOptionShiftArrowsJumpBetweenThem) {
     EXPECT_LT(GetBookmarkOffset(2), 0);
 }
 
+TEST_F(KeyDown, CommandDigitsGoToBookmarksAndCommandOptionBracketsKeepATemporaryPlace) {
+    Scroll();
+    ScrollScrollThisMuch(-2500, 0);
+    DoKeyDown(Key('1', kKey1, optionKey));
+    ASSERT_GT(GetBookmarkOffset(0), 0);
+    ScrollScrollThisMuch(SInt32(-gScrollCurrentPos), 0);
+    DoKeyDown(Key('1', kKey1, cmdKey));
+    EXPECT_LT(gScrollCurrentPos, -2000) << "command-1 goes to the first bookmark";
+
+    const double marked = gScrollCurrentPos;
+    DoKeyDown(Key('[', 0x21, cmdKey | optionKey));
+    EXPECT_EQ(gNumTempBookmarks, 1);
+    ScrollScrollThisMuch(SInt32(-gScrollCurrentPos), 0);
+    DoKeyDown(Key(']', 0x1E, cmdKey | optionKey));
+    EXPECT_NEAR(gScrollCurrentPos, marked, 40.0);
+    DoKeyDown(Key('{', 0x21, cmdKey | optionKey | shiftKey));
+    EXPECT_EQ(gNumTempBookmarks, 0);
+}
+
 TEST_F(KeyDown, TypingInEditModeMovesLaterBookmarksAndDropsForwardDelete) {
     ASSERT_EQ(gScrollOn, 0);
     SetBookmark(0, 10, 1);
