@@ -11,3 +11,5 @@ void DoMouseDown(const PlatformEvent& event);
 // Which text an arrow key with shift last moved a selection in (1 prompter, 2 edit window, 8 macro editor;
 // 0 none): the timer speaks that selection once shift is let go.
 extern SInt16 gArrowKeysDuringShift;
+// The character of the latest key pressed.
+extern UInt16 gLastKeyPressed;

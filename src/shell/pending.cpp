@@ -33,55 +33,6 @@
 #include "shell/startup.h"
 #include "textengine/text_engine.h"
 
-// Menu key equivalents (the menus' own keys, F2 to scroll and escape to edit) go to their commands; the
-// bookmark and pause keys and command-K stay here until the key dispatch is written; in edit mode other
-// keys type into the prompter.
-OSStatus DoKeyDown(const PlatformEvent& event) {
-    if (event.keyCode == kKeyF2) return DoCommand(MakeMenuCommand(kScrollMenuID, kScrollItem)), noErr;
-    if (event.keyCode == kKeyEscape) return DoCommand(MakeMenuCommand(kScrollMenuID, kEditModeItem)), noErr;
-    // While scrolling: space pauses and resumes, option-shift up and down jump between bookmarks.
-    if (gScrollOn && (event.keyCode == kKeySpace || event.charCode == 'p' || event.charCode == 'P'))
-        return DoCommand(MakeMenuCommand(kScrollMenuID, kPauseToggleItem)), noErr;
-    if (gScrollOn && (event.modifiers & optionKey) && (event.modifiers & shiftKey) &&
-        (event.keyCode == kKeyUp || event.keyCode == kKeyDown))
-        return ScrollJumpToBookmark(event.keyCode == kKeyUp ? -1 : 1), noErr;
-    // Option and a digit set that bookmark (option-0 the tenth) at the reading position; command and a
-    // digit go to it.
-    constexpr UInt8 kDigitKeys[10] = {kKey1, kKey2, kKey3, kKey4, kKey5, kKey6, kKey7, kKey8, kKey9, kKey0};
-    for (SInt16 slot = 0; slot < 10; ++slot) {
-        if (event.keyCode != kDigitKeys[slot] || !(event.modifiers & (optionKey | cmdKey))) continue;
-        if (event.modifiers & optionKey)
-            SetBookmark(slot, -1, 1);
-        else
-            DoCommand(MakeMenuCommand(kBookmarksMenuID, SInt16(slot + 1)));
-        return noErr;
-    }
-    // Command-K opens the scroll control dialog until the scroll menu holds it.
-    if ((event.modifiers & cmdKey) && (event.charCode == 'k' || event.charCode == 'K'))
-        return DoCommand(MakeMenuCommand(kScrollMenuID, kScrollControlItem)), noErr;
-    if (event.modifiers & cmdKey) {
-        // The items' keys and texts follow the modifiers of this key.
-        curEvent.modifiers = event.modifiers;
-        ConsistifyMenus();
-        const SInt32 chosen = MenuKey(UInt8(event.charCode), event.modifiers);
-        if (chosen == 0) return eventNotHandledErr;
-        DoCommand(MenuCommand(chosen));
-        return noErr;
-    }
-    // In edit mode the script is typed straight into the prompter.
-    if (!gScrollOn && ScrollWEHandle) {
-        WEKey(SInt16(event.charCode), event.modifiers, ScrollWEHandle);
-        gTextHasChanged = true;
-        gDontQuitWithoutSaving = true;
-        return noErr;
-    }
-    return eventNotHandledErr;
-}
-
-void DoMouseDown(const PlatformEvent&) {}
-
-SInt16 gArrowKeysDuringShift = 0;
-
 bool gSaveInProgress = false;
 bool gNeedOpenModalDialog = false;
 Str255 gForceFileName = {0};

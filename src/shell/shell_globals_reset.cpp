@@ -49,6 +49,7 @@ void ResetShellGlobals() {
     gModeTimerInterval = 0;
     gIGotCancelled = false;
     gArrowKeysDuringShift = 0;
+    gLastKeyPressed = 0;
     gSaveInProgress = false;
     gNeedOpenModalDialog = false;
     std::fill(std::begin(gForceFileName), std::end(gForceFileName), UInt8{});

@@ -1,0 +1,268 @@
+// The mouse-down dispatcher: a click in a window's content goes, by window and then by the region under
+// the point, to the prompter's scroll bar, tab bar, information strip, cue column or text, or to the
+// bookmark list's buttons and rows.
+#include "shell/input_dispatch.h"
+
+#include "foundation/error_dialog.h"
+#include "platform/clock.h"
+#include "platform/lists.h"
+#include "platform/memory.h"
+#include "platform/windows.h"
+#include "prefs/prefs_fields.h"
+#include "prefs/prefs_record.h"
+#include "scroll/bookmark_list_window.h"
+#include "scroll/bookmarks.h"
+#include "scroll/cue_marker.h"
+#include "scroll/pause.h"
+#include "scroll/prompter_drawing.h"
+#include "scroll/prompter_window.h"
+#include "scroll/scroll_position.h"
+#include "scroll/scroll_windows.h"
+#include "scroll/tab_ruler.h"
+#include "scroll/tab_stops.h"
+#include "scroll/window_settings.h"
+#include "shell/commands.h"
+#include "shell/mode_switching.h"
+#include "shell/periodic_timer.h"
+#include "shell/script_documents.h"
+#include "shell/shell.h"
+#include "shell/shell_globals.h"
+#include "shell/shell_services.h"
+#include "shell/startup.h"
+#include "textengine/text_engine.h"
+
+UInt32 geeMouseDownTime = 0;
+UInt16 curButton = 0;
+
+namespace {
+
+constexpr SInt16 kBarWidth = 15;
+constexpr SInt16 kPrompterReference = 1;
+enum : SInt16 {
+    kUpArrowPart = 20,
+    kDownArrowPart = 21,
+    kPageUpPart = 22,
+    kPageDownPart = 23,
+    kThumbPart = 129
+};
+
+bool SecondaryClick(const PlatformEvent& event) {
+    return event.button != 0 || (event.modifiers & controlKey);
+}
+
+// The part of the prompter's bar under the point: the arrows at its ends, the thumb where the position
+// puts it, and the pages above and below the thumb.
+SInt16 PrompterBarPart(const Rect& bar, Point point) {
+    if (point.v < bar.top + kBarWidth) return kUpArrowPart;
+    if (point.v >= bar.bottom - kBarWidth) return kDownArrowPart;
+    const SInt32 travel = RectHeight(bar) - 3 * kBarWidth;
+    const SInt32 maximum = gVScrollScroll.maximum;
+    const SInt32 thumbTop = bar.top + kBarWidth +
+                            (maximum > 0 && travel > 0 ? SInt32(gVScrollScroll.value) * travel / maximum : 0);
+    if (point.v < thumbTop) return kPageUpPart;
+    if (point.v >= thumbTop + kBarWidth) return kPageDownPart;
+    return kThumbPart;
+}
+
+void PrompterBarClick(const Rect& bar, Point point) {
+    if (gScrollOn == 0) return; // the bar shows only while scrolling
+    const SInt16 part = PrompterBarPart(bar, point);
+    if (part == kThumbPart) return PrompterLiveScroll(point.v);
+    do
+        MyLiveScrollProc(kPrompterReference, part);
+    while (StillDown());
+    DrawPrompterScrollBar(true);
+}
+
+void RelayPrompterText() {
+    Rect bounds{};
+    GetPortBounds(GetWindowPort(myScrollWindow), &bounds);
+    NewScrollWindowSize(SInt16(RectWidth(bounds)), SInt16(RectHeight(bounds)));
+    gWaitingForUpdate = true;
+    gDontQuitWithoutSaving = true;
+    gTabsAreCustom = true;
+}
+
+// The mouse where the button was let go.
+Point ReleasePoint() {
+    while (StillDown()) {
+    }
+    Point point;
+    GetMouse(&point);
+    return point;
+}
+
+// A tab dragged along the bar moves; dragged off the bar it is gone. With option the tab takes every tab
+// after it along. A click away from the tabs adds one.
+void TabBarClick(const PlatformEvent& event, Point point) {
+    if (SecondaryClick(event)) return; // the tab pop-up comes with the context menus
+    Point mark{};
+    const SInt16 tab = FindScrollTab(point, &mark);
+    if (tab < 0) {
+        if (InsertTab(point) >= 0) RelayPrompterText();
+        return;
+    }
+    const SInt16 savedKind = gCurrentTabKind;
+    const TabList& tabs = CurrentTabList();
+    if (tab < tabs.count) gCurrentTabKind = tabs.kinds[tab];
+    const bool group = (event.modifiers & optionKey) != 0;
+    if (group) {
+        // The default stops have no handle of their own; the group is copied from the list in use.
+        Handle current = gTabList;
+        if (!current && PtrToHand(&tabs, &current, sizeof tabs) != noErr) current = nullptr;
+        gMovingTabsList = DuplicateTabList(current, tab);
+        if (current != gTabList) DisposeHandle(current);
+    }
+    if (RemoveTab(tab) >= 0) {
+        Point release = ReleasePoint();
+        if (group) {
+            // The group keeps its distance from the tab's mark to the mouse.
+            release.h = SInt16(mark.h + (release.h - point.h));
+            release.v = mark.v;
+        }
+        const Rect bar{gTabBarRect.top, gTabBarRect.left, SInt16(gTabBarRect.bottom + (group ? 20 : 0)),
+                       gTabBarRect.right};
+        if (PtInRect(release, &bar)) {
+            release.v = SInt16(gTabBarRect.top + 8);
+            if (group && gMovingTabsList)
+                InsertTabs(gMovingTabsList, release);
+            else
+                InsertTab(release);
+        }
+        RelayPrompterText();
+    }
+    if (gMovingTabsList) DisposeHandle(gMovingTabsList);
+    gMovingTabsList = nullptr;
+    gCurrentTabKind = savedKind;
+}
+
+void InfoStripClick(Point point) {
+    if (PtInRect(point, &gClickInfoStartRect)) return GetBeginDelay();
+    if (PtInRect(point, &gClickInfoModeRect)) return gScrollOn ? StartEdit() : StartScroll(1);
+    if (PtInRect(point, &gClickInfoPauseRect)) {
+        if (!gScrollOn) return;
+        IsPaused() ? PauseOff(0) : PauseOn();
+    }
+    // The size and finish-time fields open their dialogs once those are built.
+}
+
+// A click in the text puts the caret at the character under it in edit mode; while scrolling it only
+// tells the text where it was clicked.
+void PrompterTextClick(Point point) {
+    if (!ScrollWEHandle) return;
+    const SInt32 offset = GetScreenPositionCharacter(point);
+    if (offset < 0) return;
+    if (gScrollOn == 0 || gScrollOn == 3) {
+        WESetSelection(offset, offset, 0, ScrollWEHandle);
+        GetCurrentScrollPos();
+    }
+    geeMouseIsDown = false;
+}
+
+void PrompterClick(const PlatformEvent& event, Point point) {
+    if (gDisableScrollClicks) return;
+    Rect bounds{};
+    GetPortBounds(GetWindowPort(myScrollWindow), &bounds);
+    if (point.h >= bounds.right - kBarWidth) {
+        if (gScrollOn == 0 && point.v >= bounds.bottom - kBarWidth)
+            return DoErrorMessageText("I don't expect to get here in DoMouseDown");
+        return PrompterBarClick(GetPrompterScrollBarRect(), point);
+    }
+    if (gTabBarShowing && PtInRect(point, &gTabBarRect)) return TabBarClick(event, point);
+    if (PtInRect(point, &gInfoRect)) return InfoStripClick(point);
+    // Placing the cue by hand comes with the drag tracking; a plain click in its column does nothing.
+    if (PtInRect(point, &gCueRect)) return;
+    if (PtInRect(point, &gScrollTextRect)) PrompterTextClick(point);
+}
+
+// Tracks a button of the bookmark list's strip: true when the mouse is let go inside it.
+bool TrackStripButton(const Rect& button) {
+    return PtInRect(ReleasePoint(), &button);
+}
+
+void GoToSelectedBookmark() {
+    Cell cell{0, 0};
+    if (!BookmarkListHandle || !LGetSelect(true, &cell, BookmarkListHandle)) return;
+    const SInt32 offset = GetBookmarkOffset(cell.v);
+    if (offset >= 0) ScrollScrollToCharacter(offset, 0);
+}
+
+void ToggleBookmarkNames() {
+    gBookmarksShowingText = !gBookmarksShowingText;
+    for (SInt16 slot = 0; slot < gNumBookmarks; ++slot) {
+        SetBookmarkMenuItem(GetBookmarkOffset(slot), SInt16(slot + 1), 0);
+        SetBookmarkListText(slot);
+    }
+    DrawBookmarkWindow();
+}
+
+void ToggleBookmarkOpacity() {
+    gBookmarkOpacity = gBookmarkOpacity == 100 ? 50 : 100;
+    SetWindowAlpha(myBookmarkWindow, float(gBookmarkOpacity) / 100.0f);
+    UpdateBookmarkOpacityButton();
+}
+
+void BookmarkListClick(const PlatformEvent& event, Point point) {
+    Rect bounds{};
+    GetPortBounds(GetWindowPort(myBookmarkWindow), &bounds);
+    if (point.h >= bounds.right - kBarWidth && point.v >= bounds.bottom - kBarWidth) {
+        DoErrorMessageText("I don't expect to get here in DoMouseDown");
+    } else if (PtInRect(point, &gBookmarkGotoRect)) {
+        if (TrackStripButton(gBookmarkGotoRect)) GoToSelectedBookmark();
+    } else if (PtInRect(point, &gBookmarkFillinRect)) {
+        if (TrackStripButton(gBookmarkFillinRect)) CleanUpBookmarkList(0);
+    } else if (PtInRect(point, &gBookmarkRemoveRect)) {
+        if (TrackStripButton(gBookmarkRemoveRect)) DoCommand(MakeMenuCommand(216, 2));
+    } else if (PtInRect(point, &gBookmarkSortRect)) {
+        if (TrackStripButton(gBookmarkSortRect)) SortBookmarkList();
+    } else if (PtInRect(point, &gBookmarkNamesRect)) {
+        if (TrackStripButton(gBookmarkNamesRect)) ToggleBookmarkNames();
+    } else if (PtInRect(point, &gBookmarkOpacityRect)) {
+        if (TrackStripButton(gBookmarkOpacityRect)) ToggleBookmarkOpacity();
+    } else if (PtInRect(point, &gBookmarkRenameRect)) {
+        // Renaming asks for the name in a dialog that comes with the edit window's dialogs.
+        TrackStripButton(gBookmarkRenameRect);
+    } else if (BookmarkListHandle && PtInRect(point, &gBookmarkListRect)) {
+        if (LClick(point, event.modifiers, event.clickCount, BookmarkListHandle)) GoToSelectedBookmark();
+    }
+    geeMouseIsDown = false;
+    GetCurrentBookmarksPos();
+}
+
+void RecordClick(const PlatformEvent& event) {
+    geeMouseIsDown = true;
+    gNothingHappened = 0;
+    geeMouseDownTime = TickCount();
+    geeMouseDownPosition = event.localPoint;
+    curEvent.what = mouseDown;
+    curEvent.message = UInt32(reinterpret_cast<uintptr_t>(event.window));
+    curEvent.when = geeMouseDownTime;
+    curEvent.where = event.globalPoint;
+    curEvent.modifiers = event.modifiers;
+    stopEvent = curEvent;
+    curButton = UInt16(event.button + 1);
+}
+
+} // namespace
+
+void DoMouseDown(const PlatformEvent& event) {
+    RecordClick(event);
+    const WindowPtr window = event.window;
+    if (!window) return;
+    SetPort(GetWindowPort(window));
+    const Point point = event.localPoint;
+    // Click to pause: a plain click anywhere in the scrolling prompter.
+    if (window == myScrollWindow && GetPref(gThePreferences, kPrefWheelControl) != 0 && gScrollOn == 1 &&
+        !SecondaryClick(event)) {
+        IsPaused() ? PauseOff(0) : PauseOn();
+        return;
+    }
+    if (window == myNonverbalWindow || window == myScrollMonitorWindow) return; // the desktop drags these
+    if (window != FrontNonFloatingWindow() &&
+        (window == myScrollWindow || window == myEditWindow || window == myBookmarkWindow)) {
+        SelectHideOtherWindow(window);
+        return;
+    }
+    if (window == myBookmarkWindow) return BookmarkListClick(event, point);
+    if (window == myScrollWindow) return PrompterClick(event, point);
+}

@@ -1,0 +1,269 @@
+// The key-down dispatcher: the key tables on their own, then keys sent to the running program while a long
+// script scrolls or is edited, under the fake clock.
+#include "program_fixture.h"
+
+#include "platform/memory.h"
+#include "prefs/prefs_fields.h"
+#include "scroll/bookmarks.h"
+#include "scroll/pacing.h"
+#include "scroll/pause.h"
+#include "scroll/prompter_window.h"
+#include "scroll/scroll_engine.h"
+#include "scroll/scroll_position.h"
+#include "shell/desktop_events.h"
+#include "shell/input_dispatch.h"
+#include "shell/key_table.h"
+#include "shell/mode_switching.h"
+#include "shell/periodic_timer.h"
+#include "shell/scroll_tick.h"
+#include "shell/startup.h"
+#include "support/prompter_text.h"
+#include "textengine/text_engine.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+struct MacroKeyCase {
+    UInt8 character;
+    UInt8 keyCode;
+    SInt16 macro;
+};
+
+TEST(KeyTable, CommandOptionKeysRunTheMacroOfTheUSLetterAtTheirPlace) {
+    const MacroKeyCase cases[] = {
+        {'a', kKeyA, 1},
+        {'Z', kKeyZ, 26},
+        {'m', kKeyM, 13},
+        // Comma and period run macros 4 and 8 on any layout.
+        {',', 0x2B, 4},
+        {'.', 0x2F, 8},
+        // A layout with other letters at a place: the character wins when it is a Latin letter.
+        {'q', kKeyA, 17},
+        // No Latin letter: the US letter at that place.
+        {0x8A, kKeyQ, 17},
+        {0xE0, kKeyK, 11},
+        {0xA7, kKeyN, 14},
+        // Digits, brackets and slash have other uses; keys off the letter places run nothing.
+        {'1', kKey1, 0},
+        {'[', 0x21, 0},
+        {']', 0x1E, 0},
+        {'/', 0x2C, 0},
+        {0xA7, 0x2A, 0},
+        {0xA7, kKeyUnknown, 0},
+    };
+    for (const MacroKeyCase& c : cases)
+        EXPECT_EQ(CommandOptionMacro(c.character, c.keyCode), c.macro)
+            << "character " << int(c.character) << " key " << int(c.keyCode);
+}
+
+TEST(KeyTable, OptionDigitsAndSpeedPresets) {
+    const UInt8 optionCharacters[10] = {0xC1, 0xAA, 0xA3, 0xA2, 0xB0, 0xA4, 0xA6, 0xA5, 0xBB, 0xBC};
+    const UInt8 digitKeys[10] = {kKey1, kKey2, kKey3, kKey4, kKey5, kKey6, kKey7, kKey8, kKey9, kKey0};
+    for (SInt16 slot = 0; slot < 10; ++slot) {
+        EXPECT_EQ(OptionDigitBookmarkSlot(optionCharacters[slot], kKeyUnknown), slot);
+        EXPECT_EQ(OptionDigitBookmarkSlot(UInt8('0' + (slot + 1) % 10), digitKeys[slot]), slot);
+    }
+    EXPECT_EQ(OptionDigitBookmarkSlot('a', kKeyA), -1);
+    EXPECT_EQ(SpeedPresetForDigit('1'), 30);
+    EXPECT_EQ(SpeedPresetForDigit('5'), 150);
+    EXPECT_EQ(SpeedPresetForDigit('9'), 270);
+    EXPECT_EQ(SpeedPresetForDigit('0'), 300);
+    EXPECT_EQ(SpeedPresetForDigit('a'), 0);
+}
+
+std::string LongScript() {
+    std::string script;
+    for (int line = 0; script.size() < 40'000; ++line)
+        script += "Line " + std::to_string(line) + " of a script long enough to keep scrolling.\n";
+    return script;
+}
+
+PlatformEvent Key(UInt8 character, UInt8 keyCode = kKeyUnknown, UInt16 modifiers = 0,
+                  EventKind kind = EventKind::KeyDown) {
+    PlatformEvent event{};
+    event.kind = kind;
+    event.charCode = character;
+    event.keyCode = keyCode;
+    event.modifiers = modifiers;
+    return event;
+}
+
+class KeyDown : public ProgramTest {
+  protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        Start();
+        home.WriteFile("long.txt", LongScript());
+        ASSERT_EQ(OpenDocumentsEvent({home.path() + "/long.txt"}), noErr);
+        SetPref(gThePreferences, kPrefMomentum, 0);
+        SetPref(gThePreferences, kPrefPauseAtBookmarks, 0);
+        SetPref(gThePreferences, kPrefLoopingText, 0);
+        SetPref(gThePreferences, kPrefScrollDirection, 1);
+    }
+    void TearDown() override {
+        CleanUpBookmarkList(1);
+        ProgramTest::TearDown();
+    }
+    void Scroll() {
+        StartScroll(1);
+        PauseOff(0);
+        ASSERT_EQ(gScrollOn, 1);
+    }
+};
+
+TEST_F(KeyDown, DigitsWhileScrollingPresetTheSpeed) {
+    Scroll();
+    const struct {
+        UInt8 digit;
+        SInt32 amount;
+    } cases[] = {{'1', 30}, {'4', 120}, {'9', 270}, {'0', 300}};
+    for (const auto& c : cases) {
+        gPrefsChanged = false;
+        DoKeyDown(Key(c.digit));
+        EXPECT_EQ(gWantScrollAmount, c.amount) << c.digit;
+        EXPECT_TRUE(gPrefsChanged);
+        EXPECT_TRUE(gTimerRunning);
+    }
+}
+
+TEST_F(KeyDown, ArrowsStepTheSpeedAndShiftRemembersTheFirstSpeedOnly) {
+    Scroll();
+    DoKeyDown(Key('5'));
+    const SInt32 start = gWantScrollAmount;
+    DoKeyDown(Key(kRightArrowCharCode, kKeyRight));
+    const SInt32 faster = gWantScrollAmount;
+    EXPECT_GT(faster, start);
+    DoKeyDown(Key(kLeftArrowCharCode, kKeyLeft));
+    EXPECT_LT(gWantScrollAmount, faster);
+    EXPECT_FALSE(gArrowandShiftKeyFlag);
+
+    const SInt32 beforeShift = gWantScrollAmount;
+    DoKeyDown(Key(kRightArrowCharCode, kKeyRight, shiftKey));
+    DoKeyDown(Key(kRightArrowCharCode, kKeyRight, shiftKey));
+    DoKeyDown(Key(kLeftArrowCharCode, kKeyLeft, shiftKey));
+    EXPECT_TRUE(gArrowandShiftKeyFlag);
+    EXPECT_EQ(gSpeedBeforeShiftKey, beforeShift);
+    // Ending the scroll puts the remembered speed back.
+    DoKeyDown(Key(kEscapeCharCode, kKeyEscape));
+    EXPECT_EQ(gScrollOn, 0);
+    EXPECT_EQ(gWantScrollAmount, beforeShift);
+}
+
+TEST_F(KeyDown, UpAndDownSetTheDirectionOnlyWhenItChanges) {
+    Scroll();
+    gPrefsChanged = false;
+    DoKeyDown(Key(kDownArrowCharCode, kKeyDown));
+    EXPECT_EQ(GetPref(gThePreferences, kPrefScrollDirection), 1);
+    EXPECT_FALSE(gPrefsChanged) << "already forward";
+    DoKeyDown(Key(kUpArrowCharCode, kKeyUp));
+    EXPECT_EQ(GetPref(gThePreferences, kPrefScrollDirection), -1);
+    EXPECT_TRUE(gPrefsChanged);
+    DoKeyDown(Key(kDownArrowCharCode, kKeyDown));
+    EXPECT_EQ(GetPref(gThePreferences, kPrefScrollDirection), 1);
+}
+
+TEST_F(KeyDown, PauseKeysToggleAndHomeGoesBackToTheTop) {
+    Scroll();
+    const struct {
+        UInt8 character;
+        UInt8 keyCode;
+        bool paused;
+    } cases[] = {{' ', kKeySpace, true}, {'p', kKeyP, false}, {'P', kKeyP, true}, {' ', kKeySpace, false}};
+    for (const auto& c : cases) {
+        DoKeyDown(Key(c.character, c.keyCode));
+        EXPECT_EQ(IsPaused(), c.paused) << c.character;
+    }
+    ScrollScrollThisMuch(-2000, 0);
+    ASSERT_LT(gScrollCurrentPos, 0);
+    DoKeyDown(Key('h', kKeyH));
+    EXPECT_EQ(gScrollCurrentPos, 0);
+    // Option-down moves on to the next line start, option-up back to the line before.
+    DoKeyDown(Key(kDownArrowCharCode, kKeyDown, optionKey));
+    const double afterDown = gScrollCurrentPos;
+    EXPECT_LT(afterDown, 0);
+    DoKeyDown(Key(kUpArrowCharCode, kKeyUp, optionKey));
+    EXPECT_GT(gScrollCurrentPos, afterDown);
+}
+
+TEST_F(KeyDown, OptionDigitsSetBookmarksAndOptionShiftArrowsJumpBetweenThem) {
+    Scroll();
+    ScrollScrollThisMuch(-3000, 0);
+    DoKeyDown(Key('3', kKey3, optionKey));
+    const SInt32 mark = GetBookmarkOffset(2);
+    EXPECT_GT(mark, 0);
+    ScrollScrollThisMuch(SInt32(-gScrollCurrentPos), 0);
+    DoKeyDown(Key(kDownArrowCharCode, kKeyDown, optionKey | shiftKey));
+    EXPECT_LT(gScrollCurrentPos, -2000);
+    // Command-option and the digit takes the bookmark away.
+    DoKeyDown(Key('3', kKey3, cmdKey | optionKey));
+    EXPECT_LT(GetBookmarkOffset(2), 0);
+}
+
+TEST_F(KeyDown, CommandDigitsGoToBookmarksAndCommandOptionBracketsKeepATemporaryPlace) {
+    Scroll();
+    ScrollScrollThisMuch(-2500, 0);
+    DoKeyDown(Key('1', kKey1, optionKey));
+    ASSERT_GT(GetBookmarkOffset(0), 0);
+    ScrollScrollThisMuch(SInt32(-gScrollCurrentPos), 0);
+    DoKeyDown(Key('1', kKey1, cmdKey));
+    EXPECT_LT(gScrollCurrentPos, -2000) << "command-1 goes to the first bookmark";
+
+    const double marked = gScrollCurrentPos;
+    DoKeyDown(Key('[', 0x21, cmdKey | optionKey));
+    EXPECT_EQ(gNumTempBookmarks, 1);
+    ScrollScrollThisMuch(SInt32(-gScrollCurrentPos), 0);
+    DoKeyDown(Key(']', 0x1E, cmdKey | optionKey));
+    EXPECT_NEAR(gScrollCurrentPos, marked, 40.0);
+    DoKeyDown(Key('{', 0x21, cmdKey | optionKey | shiftKey));
+    EXPECT_EQ(gNumTempBookmarks, 0);
+}
+
+TEST_F(KeyDown, TypingInEditModeMovesLaterBookmarksAndDropsForwardDelete) {
+    ASSERT_EQ(gScrollOn, 0);
+    SetBookmark(0, 10, 1);
+    const std::string before = PrompterText();
+    WESetSelection(5, 5, 0, ScrollWEHandle);
+    DoKeyDown(Key(kDeleteCharCode, kKeyForwardDelete));
+    EXPECT_EQ(PrompterText(), before);
+    DoKeyDown(Key(kEnterCharCode, kKeyEnter));
+    EXPECT_EQ(PrompterText(), before.substr(0, 5) + "\r" + before.substr(5));
+    EXPECT_EQ(GetBookmarkOffset(0), 11);
+    EXPECT_TRUE(gTextHasChanged);
+    EXPECT_EQ(gWaitToUpdateWordCount, 300);
+    DoKeyDown(Key(kBackspaceCharCode, kKeyDelete));
+    EXPECT_EQ(PrompterText(), before);
+    EXPECT_EQ(GetBookmarkOffset(0), 10);
+}
+
+TEST_F(KeyDown, TypedLettersWhileScrollingAreDropped) {
+    Scroll();
+    const std::string before = PrompterText();
+    DoKeyDown(Key('x', kKeyX));
+    EXPECT_EQ(PrompterText(), before);
+    EXPECT_EQ(gLastKeyPressed, 'x');
+    EXPECT_EQ(stopEvent.message & charCodeMask, UInt32('x'));
+}
+
+// A held key repeating thirty times a second while the text scrolls: every tick still moves the text.
+TEST_F(KeyDown, AHeldFasterKeyNeverCostsAScrollStep) {
+    Scroll();
+    // A speed of at least a pixel a tick, so that a tick without motion is a lost step.
+    DoKeyDown(Key('0'));
+    StartScrollTickClock(TickCount());
+    SInt32 stalled = 0;
+    for (int tick = 0; tick < 120; ++tick) {
+        if (tick % 2 == 0)
+            DoKeyDown(
+                Key(kRightArrowCharCode, kKeyRight, 0, tick ? EventKind::KeyRepeat : EventKind::KeyDown));
+        AdvanceFakeClock(1);
+        const double before = gScrollCurrentPos;
+        DoScrollTick(TickCount());
+        if (gScrollCurrentPos == before) ++stalled;
+    }
+    EXPECT_EQ(stalled, 0);
+    EXPECT_GT(gWantScrollAmount, 300);
+}
+
+} // namespace
