@@ -3,6 +3,8 @@
 // dial writes its sample in.
 #include "controls/custom_controls.h"
 
+#include "controls/custom_tracking.h"
+
 #include "foundation/popup_items.h"
 #include "platform/lists.h"
 #include "platform/text_drawing.h"
@@ -55,9 +57,8 @@ void UpdateMainPopup(WindowRef window, const Rect* r, SInt16 menuID, SInt16 choi
 }
 
 SInt16 DoMainPopup(WindowRef window, const Rect* r, SInt16 menuID, SInt32* choice, MenuRef menu) {
-    gDontInterruptPopup = true;
+    const TrackingGuard tracking;
     TrackMainPopup(window, r, menuID, choice, menu);
-    gDontInterruptPopup = false;
     return choice ? SInt16(*choice) : SInt16(0);
 }
 

@@ -87,20 +87,6 @@ void Line(double h1, double v1, double h2, double v2) {
     LineTo(SInt16(std::lround(h2)), SInt16(std::lround(v2)));
 }
 
-class TrackingGuard {
-  public:
-    TrackingGuard() { gDontInterruptPopup = true; }
-    ~TrackingGuard() { gDontInterruptPopup = false; }
-    TrackingGuard(const TrackingGuard&) = delete;
-    TrackingGuard& operator=(const TrackingGuard&) = delete;
-};
-
-Point Mouse() {
-    Point mouse;
-    GetMouse(&mouse);
-    return mouse;
-}
-
 Rect KnifeHandle(const Rect& r, SInt32 value) {
     const SInt16 h = SInt16((r.left + r.right) / 2 + value);
     const bool far = value > 10 || value < -10;

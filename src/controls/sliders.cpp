@@ -109,21 +109,6 @@ SInt32 ActionCode(WindowRef window, SInt16 item) {
     return SInt32(UInt32(UInt16(GetWindowIDFromWindow(window))) << 16 | UInt16(item));
 }
 
-// Sets the flag that keeps the timer off the screen for as long as a tracker runs.
-class TrackingGuard {
-  public:
-    TrackingGuard() { gDontInterruptPopup = true; }
-    ~TrackingGuard() { gDontInterruptPopup = false; }
-    TrackingGuard(const TrackingGuard&) = delete;
-    TrackingGuard& operator=(const TrackingGuard&) = delete;
-};
-
-Point Mouse() {
-    Point mouse;
-    GetMouse(&mouse);
-    return mouse;
-}
-
 // Holding an arrow: one step at the press for the right arrow, then after a pause a step every few ticks
 // while the mouse stays on the arrow; the prompter keeps scrolling meanwhile.
 void TrackArrow(WindowRef window, SInt16 item, const Rect& r, Arrow arrow, SInt32* position) {
