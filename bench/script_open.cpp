@@ -10,6 +10,8 @@
 #include "shell/shell_globals.h"
 #include "shell/startup.h"
 
+#include "support/program_start.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -43,17 +45,8 @@ double ResidentMegabytes() {
 
 void BM_OpenScript(benchmark::State& state) {
     const size_t size = size_t(state.range(0));
-    char folder[] = "/tmp/orvalis-open-XXXXXX";
-    const std::string home = mkdtemp(folder);
-    ::setenv("HOME", home.c_str(), 1);
-    SetErrorMessageRecording(true);
-    gMainResFileNum = OpenResFile(ORVALIS_RESOURCE_FILE, fsRdPerm);
-    gLastResFile = gMainResFileNum;
-    CopyPreferences(&gDefaultPreferences, &gThePreferences);
-    if (!StartUp()) {
-        state.SkipWithError("the program did not start");
-        return;
-    }
+    const std::string home = StartProgramInFreshHome(state, "orvalis-open");
+    if (home.empty()) return;
     const std::string path = home + "/script.txt";
     std::ofstream(path, std::ios::binary) << Script(size);
     ProcessPendingEvents();

@@ -27,6 +27,8 @@
 #include "shell/shell_globals.h"
 #include "shell/startup.h"
 
+#include "support/program_start.h"
+
 #include <benchmark/benchmark.h>
 
 #include <time.h>
@@ -102,17 +104,8 @@ double Percentile(std::vector<double> values, double fraction) {
 
 void BM_ScrollCadence(benchmark::State& state) {
     const Output output = Output(state.range(0));
-    char folder[] = "/tmp/orvalis-cadence-XXXXXX";
-    const std::string home = mkdtemp(folder);
-    ::setenv("HOME", home.c_str(), 1);
-    SetErrorMessageRecording(true);
-    gMainResFileNum = OpenResFile(ORVALIS_RESOURCE_FILE, fsRdPerm);
-    gLastResFile = gMainResFileNum;
-    CopyPreferences(&gDefaultPreferences, &gThePreferences);
-    if (!StartUp()) {
-        state.SkipWithError("the program did not start");
-        return;
-    }
+    const std::string home = StartProgramInFreshHome(state, "orvalis-cadence");
+    if (home.empty()) return;
     const std::string path = home + "/script.txt";
     std::ofstream(path, std::ios::binary) << Script();
     OpenDocumentsEvent({path});
