@@ -77,6 +77,32 @@ TEST(UnicodeLayoutDrawing, AParagraphLaidOutAgainDrawsWhatItNowHolds) {
     EXPECT_EQ(again.Count(kGreenPixel), 0) << "another paragraph's line 0 was drawn";
 }
 
+TEST(UnicodeLayoutDrawing, ALayoutLetGoKeepsItsLinesAndNeitherMeasuresNorDrawsUntilLaidOutAgain) {
+    Paragraph p = LaidOut("Quick brown jumps; glyphs gj reach down", kBlackRGB, 220);
+    const SInt32 lines = CountUnicodeLines(p.get());
+    UnicodeLineInfo second{};
+    GetUnicodeLine(p.get(), 1, &second);
+    const SInt32 x = UnicodeOffsetToX(p.get(), 5);
+    ASSERT_GT(x, 0);
+
+    ReleaseUnicodeLayout(p.get());
+    EXPECT_TRUE(IsUnicodeLayoutReleased(p.get()));
+    EXPECT_EQ(CountUnicodeLines(p.get()), lines);
+    UnicodeLineInfo kept{};
+    GetUnicodeLine(p.get(), 1, &kept);
+    EXPECT_EQ(kept.start, second.start);
+    EXPECT_EQ(kept.length, second.length);
+    EXPECT_EQ(UnicodeLineOfOffset(p.get(), second.start), 1);
+    EXPECT_EQ(UnicodeOffsetToX(p.get(), 5), 0);
+    TestWorld world(260, 60);
+    DrawUnicodeLine(p.get(), 0, 10, 30);
+    EXPECT_EQ(world.Count(kWhitePixel), 260 * 60);
+
+    p = LaidOut("Quick brown jumps; glyphs gj reach down", kBlackRGB, 220, p.release());
+    EXPECT_FALSE(IsUnicodeLayoutReleased(p.get()));
+    EXPECT_EQ(UnicodeOffsetToX(p.get(), 5), x);
+}
+
 TEST(UnicodeLayoutDrawing, InkStaysInsideAClipOfTwoRectangles) {
     const Paragraph p = LaidOut("MMMMMMMM", kBlackRGB);
     TestWorld world(200, 40);

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 // Wide enough for any line the program lays out; stands for "no wrapping".
@@ -30,6 +31,7 @@ struct UnicodeParagraph {
     QList<QTextLayout::FormatRange> formats;
     QList<QTextOption::Tab> tabs;
     UInt64 generation = 0; // new for every layout, so painted lines of an older one are never reused
+    bool released = false; // only the lines are kept
 };
 
 // Every drawn line is painted once, off to the side, and blended onto ports from then on: scrolling
@@ -163,10 +165,25 @@ static QTextOption::TabType TabTypeOf(SInt16 kind) {
 }
 
 // The strike lines and extra underlines are drawn by us in their own colours, so the font carries neither.
+// The few fonts a script uses are made once and shared by all its paragraphs.
 static QFont FontOfRun(const UnicodeRunStyle& run) {
-    QFont font = MakeFont(run.font, SInt16(run.face & ~(strikeOut | underline)), run.size);
-    font.setKerning(true);
-    return font;
+    struct Made {
+        SInt16 font = 0, face = -1, size = 0;
+        QFont made;
+    };
+    static Made fonts[8];
+    static int next = 0;
+    const SInt16 face = SInt16(run.face & ~(strikeOut | underline));
+    for (const Made& m : fonts)
+        if (m.face == face && m.font == run.font && m.size == run.size) return m.made;
+    Made& m = fonts[next];
+    next = (next + 1) % 8;
+    m.made = MakeFont(run.font, face, run.size);
+    m.made.setKerning(true);
+    m.font = run.font;
+    m.face = face;
+    m.size = run.size;
+    return m.made;
 }
 
 SInt32 LayOutUnicodeParagraph(UnicodeParagraph* p, const UInt16* text, SInt32 length,
@@ -181,12 +198,14 @@ SInt32 LayOutUnicodeParagraph(UnicodeParagraph* p, const UInt16* text, SInt32 le
     for (SInt32 i = 0; i < runCount; i++) {
         p->runStarts[size_t(i)] = at;
         p->fonts[size_t(i)] = FontOfRun(runs[i]);
-        QTextLayout::FormatRange range;
-        range.start = at;
-        range.length = runs[i].length;
-        range.format.setFont(p->fonts[size_t(i)]);
-        range.format.setForeground(ColorOf(runs[i].color));
-        p->formats.append(range);
+        if (runCount > 1) {
+            QTextLayout::FormatRange range;
+            range.start = at;
+            range.length = runs[i].length;
+            range.format.setFont(p->fonts[size_t(i)]);
+            range.format.setForeground(ColorOf(runs[i].color));
+            p->formats.append(range);
+        }
         at += runs[i].length;
     }
     p->runStarts[size_t(runCount)] = at;
@@ -227,7 +246,22 @@ SInt32 LayOutUnicodeParagraph(UnicodeParagraph* p, const UInt16* text, SInt32 le
     p->layout.endLayout();
     if (p->lines.empty()) p->lines.push_back(UnicodeLineInfo{});
     p->generation = ++gLayoutGeneration;
+    p->released = false;
     return SInt32(p->lines.size());
+}
+
+void ReleaseUnicodeLayout(UnicodeParagraph* p) {
+    if (p->released) return;
+    // A cleared layout keeps the capacity of its line and glyph arrays; a new one holds none.
+    std::destroy_at(&p->layout);
+    std::construct_at(&p->layout);
+    p->text = QString();
+    p->formats = QList<QTextLayout::FormatRange>();
+    p->released = true;
+}
+
+bool IsUnicodeLayoutReleased(const UnicodeParagraph* p) {
+    return p->released;
 }
 
 SInt32 CountUnicodeLines(const UnicodeParagraph* p) {
