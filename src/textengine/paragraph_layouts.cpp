@@ -31,7 +31,7 @@ struct StyleOverride {
     UnicodeRunStyle style;
 };
 
-constexpr size_t kShapedParagraphs = 256;
+constexpr size_t kShapedParagraphs = 2048;
 
 struct ParagraphCache {
     std::vector<Paragraph> paragraphs;    // cover the text in order
@@ -174,6 +174,7 @@ void LayOut(ParagraphCache& c, const WERec& r, Paragraph& p) {
 
 // Keeps layout among the paragraphs laid out whole, letting the longest kept one go to its lines.
 void KeepShaped(ParagraphCache& c, UnicodeParagraph* layout) {
+    if (c.shaped[(c.nextShaped + kShapedParagraphs - 1) % kShapedParagraphs] == layout) return;
     if (std::find(c.shaped.begin(), c.shaped.end(), layout) != c.shaped.end()) return;
     UnicodeParagraph*& slot = c.shaped[c.nextShaped];
     c.nextShaped = (c.nextShaped + 1) % kShapedParagraphs;
@@ -182,7 +183,8 @@ void KeepShaped(ParagraphCache& c, UnicodeParagraph* layout) {
 }
 
 // The paragraph holding offset, bounds and options brought up to date and laid out; whole (to measure
-// positions or draw) or, when only its lines are asked for, let go to them again at once unless kept.
+// positions or draw) or, when only its lines are asked for, as it is. A script of up to kShapedParagraphs
+// paragraphs stays laid out whole, so that scrolling through it lays nothing out again.
 Paragraph* ReadyParagraphAt(WERec& r, SInt32 offset, bool whole = true) {
     ParagraphCache* c = CacheOf(r);
     if (!c) return nullptr;
@@ -192,10 +194,7 @@ Paragraph* ReadyParagraphAt(WERec& r, SInt32 offset, bool whole = true) {
     Paragraph& p = c->paragraphs[IndexAt(*c, offset)];
     const bool layOut = p.stale || (whole && IsUnicodeLayoutReleased(p.layout));
     if (layOut) LayOut(*c, r, p);
-    if (whole)
-        KeepShaped(*c, p.layout);
-    else if (layOut && std::find(c->shaped.begin(), c->shaped.end(), p.layout) == c->shaped.end())
-        ReleaseUnicodeLayout(p.layout);
+    if (whole || layOut) KeepShaped(*c, p.layout);
     return &p;
 }
 
