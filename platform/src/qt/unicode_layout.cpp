@@ -83,15 +83,6 @@ struct LineCanvas {
     QPainter* painter = nullptr;
 };
 LineCanvas gCanvas;
-} // namespace
-
-void ReleasePaintedLines() {
-    delete gCanvas.painter;
-    gCanvas = LineCanvas{};
-    gPaintedLines = std::vector<PaintedLine>();
-}
-
-namespace {
 
 QPainter& CanvasOfSize(int width, int height) {
     if (!gCanvas.painter || gCanvas.image.width() < width || gCanvas.image.height() < height) {
@@ -166,17 +157,22 @@ static QTextOption::TabType TabTypeOf(SInt16 kind) {
 
 // The strike lines and extra underlines are drawn by us in their own colours, so the font carries neither.
 // The few fonts a script uses are made once and shared by all its paragraphs.
+namespace {
+struct MadeFont {
+    SInt16 font = 0, face = -1, size = 0;
+    QFont made;
+};
+MadeFont gMadeFonts[8];
+int gNextMadeFont = 0;
+} // namespace
+
 static QFont FontOfRun(const UnicodeRunStyle& run) {
-    struct Made {
-        SInt16 font = 0, face = -1, size = 0;
-        QFont made;
-    };
-    static Made fonts[8];
-    static int next = 0;
+    auto& fonts = gMadeFonts;
+    int& next = gNextMadeFont;
     const SInt16 face = SInt16(run.face & ~(strikeOut | underline));
-    for (const Made& m : fonts)
+    for (const MadeFont& m : fonts)
         if (m.face == face && m.font == run.font && m.size == run.size) return m.made;
-    Made& m = fonts[next];
+    MadeFont& m = fonts[next];
     next = (next + 1) % 8;
     m.made = MakeFont(run.font, face, run.size);
     m.made.setKerning(true);
@@ -184,6 +180,15 @@ static QFont FontOfRun(const UnicodeRunStyle& run) {
     m.face = face;
     m.size = run.size;
     return m.made;
+}
+
+void ReleasePaintedLines() {
+    delete gCanvas.painter;
+    gCanvas = LineCanvas{};
+    gPaintedLines = std::vector<PaintedLine>();
+    // Fonts belong to the toolkit, which is about to go.
+    for (MadeFont& m : gMadeFonts)
+        m = MadeFont{};
 }
 
 SInt32 LayOutUnicodeParagraph(UnicodeParagraph* p, const UInt16* text, SInt32 length,
