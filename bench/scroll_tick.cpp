@@ -23,7 +23,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <execinfo.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -37,6 +39,17 @@
 
 namespace {
 std::atomic<long> gHeapAllocations{0};
+// Set for one tick when ORVALIS_TRACE_ALLOCATIONS is in the environment: every allocation prints its stack.
+bool gTraceAllocations = false;
+
+void TraceAllocation() {
+    gTraceAllocations = false;
+    void* frames[28];
+    const int count = backtrace(frames, 28);
+    backtrace_symbols_fd(frames, count, 2);
+    ::write(2, "--\n", 3);
+    gTraceAllocations = true;
+}
 
 // Out of line, so that the compiler does not pair a free it can see with the operator new it came from.
 [[gnu::noinline]] void ReleaseBlock(void* p) noexcept {
@@ -47,6 +60,7 @@ std::atomic<long> gHeapAllocations{0};
 // Every heap allocation of the program passes here and is counted.
 void* operator new(std::size_t size) {
     gHeapAllocations.fetch_add(1, std::memory_order_relaxed);
+    if (gTraceAllocations) TraceAllocation();
     if (void* p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }
@@ -166,15 +180,28 @@ void BM_ScrollTick(benchmark::State& state) {
         AdvanceFakeClock(1);
         DoScrollTick(TickCount());
     }
+    if (std::getenv("ORVALIS_TRACE_ALLOCATIONS")) {
+        void* warm[4];
+        backtrace(warm, 4); // loads the unwinder before the traced tick
+        for (int i = 0; i < 40; ++i) {
+            gTraceAllocations = true;
+            AdvanceFakeClock(1);
+            DoScrollTick(TickCount());
+            gTraceAllocations = false;
+            std::fprintf(stderr, "== tick %d\n", i);
+        }
+    }
     std::vector<double> milliseconds;
     milliseconds.reserve(1 << 16);
-    long allocations = 0, ticks = 0;
+    long allocations = 0, ticks = 0, allocatingTicks = 0;
     for (auto _ : state) {
         const double start = ThreadMilliseconds();
         const long before = gHeapAllocations.load(std::memory_order_relaxed);
         AdvanceFakeClock(1);
         DoScrollTick(TickCount());
-        allocations += gHeapAllocations.load(std::memory_order_relaxed) - before;
+        const long made = gHeapAllocations.load(std::memory_order_relaxed) - before;
+        allocations += made;
+        allocatingTicks += made > 0;
         ++ticks;
         if (milliseconds.size() < milliseconds.capacity())
             milliseconds.push_back(ThreadMilliseconds() - start);
@@ -188,6 +215,9 @@ void BM_ScrollTick(benchmark::State& state) {
     if (!RecordedErrorMessages().empty())
         std::fprintf(stderr, "error: %s\n", RecordedErrorMessages().back().c_str());
     state.counters["allocs_per_tick"] = ticks ? double(allocations) / double(ticks) : 0;
+    // A line seen for the first time is shaped and painted once (the toolkit allocates for that); every
+    // later tick only moves and copies pixels.
+    state.counters["allocating_ticks"] = double(allocatingTicks);
     state.counters["p50_ms"] = Percentile(milliseconds, 0.5);
     state.counters["p95_ms"] = Percentile(milliseconds, 0.95);
 }

@@ -91,11 +91,16 @@ Handle MakePrompterFormatScrap() {
     return scrap;
 }
 
+// The text was just put in and its lines are not worked out yet: the whole text counts as one line, and
+// hiliting the selection or scrolling it into view would lay all of it out as that line. Recalculation
+// stays off until the caller works the lines out once, afterwards.
 void ApplyStyles(Handle scrap) {
     const SInt32 length = WEGetTextLength(ScrollWEHandle);
+    const SInt16 recal = WEFeatureFlag(weFInhibitRecal, 1, ScrollWEHandle);
     WESetSelection(0, length, 0, ScrollWEHandle);
     WEPasteStylesOnly(scrap, ScrollWEHandle, 0, length);
     WESetSelection(0, 0, 0, ScrollWEHandle);
+    WEFeatureFlag(weFInhibitRecal, recal, ScrollWEHandle);
 }
 
 } // namespace

@@ -68,7 +68,7 @@ void UnicodeSlops(SInt32 firstLine, SInt32 lastLine, WERec& r) {
         WELineRec& line = LinesOf(r)[i];
         UnicodeLineRef ref;
         SInt32 width = 0;
-        if (FindUnicodeLine(r, line.start, &ref)) {
+        if (FindUnicodeLine(r, line.start, &ref, false)) {
             UnicodeLineInfo info;
             GetUnicodeLine(ref.layout, ref.line, &info);
             width = info.width;

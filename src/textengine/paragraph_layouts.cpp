@@ -10,6 +10,7 @@
 #include "shell/text_effect_globals.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 SInt16 gLayoutFormatFlag = 1;
@@ -30,6 +31,8 @@ struct StyleOverride {
     UnicodeRunStyle style;
 };
 
+constexpr size_t kShapedParagraphs = 2048;
+
 struct ParagraphCache {
     std::vector<Paragraph> paragraphs;    // cover the text in order
     std::vector<StyleOverride> overrides; // later ones win
@@ -40,7 +43,12 @@ struct ParagraphCache {
     UnicodeLayoutOptions options;
     UnicodeTab tabs[kMaxTabStops] = {};
     std::vector<UnicodeRunStyle> runs;    // reused for every paragraph
+    std::vector<SInt32> cuts;             // reused for every paragraph
     std::vector<UnicodeParagraph*> spare; // layouts of merged-away paragraphs, reused
+    // The paragraphs last asked for whole (to measure or draw), kept laid out; the others keep only their
+    // lines, so that a long script holds little more than its text.
+    std::array<UnicodeParagraph*, kShapedParagraphs> shaped{};
+    size_t nextShaped = 0;
 };
 
 ParagraphCache* CacheOf(const WERec& r) {
@@ -123,7 +131,8 @@ void LayOut(ParagraphCache& c, const WERec& r, Paragraph& p) {
     const WEStyleEntry* styles = StylesOf(r);
     const SInt32 end = p.start + length;
     // Style changes inside the paragraph: run starts and the bounds of set styles.
-    std::vector<SInt32> cuts{p.start, end};
+    std::vector<SInt32>& cuts = c.cuts;
+    cuts.assign({p.start, end});
     for (SInt32 i = _WEOffsetToRun(r, p.start) + 1; i < r.runCount && runs[i].start < end; i++)
         cuts.push_back(runs[i].start);
     for (const StyleOverride& o : c.overrides)
@@ -163,15 +172,29 @@ void LayOut(ParagraphCache& c, const WERec& r, Paragraph& p) {
     p.stale = false;
 }
 
-// The paragraph holding offset, bounds and options brought up to date and laid out.
-Paragraph* ReadyParagraphAt(WERec& r, SInt32 offset) {
+// Keeps layout among the paragraphs laid out whole, letting the longest kept one go to its lines.
+void KeepShaped(ParagraphCache& c, UnicodeParagraph* layout) {
+    if (c.shaped[(c.nextShaped + kShapedParagraphs - 1) % kShapedParagraphs] == layout) return;
+    if (std::find(c.shaped.begin(), c.shaped.end(), layout) != c.shaped.end()) return;
+    UnicodeParagraph*& slot = c.shaped[c.nextShaped];
+    c.nextShaped = (c.nextShaped + 1) % kShapedParagraphs;
+    if (slot) ReleaseUnicodeLayout(slot);
+    slot = layout;
+}
+
+// The paragraph holding offset, bounds and options brought up to date and laid out; whole (to measure
+// positions or draw) or, when only its lines are asked for, as it is. A script of up to kShapedParagraphs
+// paragraphs stays laid out whole, so that scrolling through it lays nothing out again.
+Paragraph* ReadyParagraphAt(WERec& r, SInt32 offset, bool whole = true) {
     ParagraphCache* c = CacheOf(r);
     if (!c) return nullptr;
     Rescan(*c, r);
     SyncOptions(*c, r);
     if (c->paragraphs.empty()) return nullptr;
     Paragraph& p = c->paragraphs[IndexAt(*c, offset)];
-    if (p.stale) LayOut(*c, r, p);
+    const bool layOut = p.stale || (whole && IsUnicodeLayoutReleased(p.layout));
+    if (layOut) LayOut(*c, r, p);
+    if (whole || layOut) KeepShaped(*c, p.layout);
     return &p;
 }
 
@@ -190,8 +213,8 @@ bool BreaksOnlyAtReturns(const WERec& r) {
     return r.hooks[kWEHookLineBreak] == reinterpret_cast<WEHookProc>(&_WENoWrapLineBreak);
 }
 
-bool FindUnicodeLine(WERec& r, SInt32 offset, UnicodeLineRef* ref) {
-    const Paragraph* p = ReadyParagraphAt(r, offset);
+bool FindUnicodeLine(WERec& r, SInt32 offset, UnicodeLineRef* ref, bool whole) {
+    const Paragraph* p = ReadyParagraphAt(r, offset, whole);
     if (!p) return false;
     ref->layout = p->layout;
     ref->paragraphStart = p->start;
@@ -200,7 +223,7 @@ bool FindUnicodeLine(WERec& r, SInt32 offset, UnicodeLineRef* ref) {
 }
 
 SInt32 UnicodeLineLength(WERec& r, SInt32 lineStart) {
-    const Paragraph* p = ReadyParagraphAt(r, lineStart);
+    const Paragraph* p = ReadyParagraphAt(r, lineStart, false);
     if (!p) return 0;
     const SInt32 line = UnicodeLineOfOffset(p->layout, lineStart - p->start);
     if (line == CountUnicodeLines(p->layout) - 1) return EndOf(*p) - lineStart;

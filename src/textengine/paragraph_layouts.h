@@ -16,7 +16,8 @@ struct UnicodeLineRef {
 // The length of the laid-out line that holds lineStart (up to the line's end), laying out its paragraph
 // if needed; 0 without Unicode layout data.
 SInt32 UnicodeLineLength(WERec& r, SInt32 lineStart);
-// The laid-out line holding offset; false without Unicode layout data.
-bool FindUnicodeLine(WERec& r, SInt32 offset, UnicodeLineRef* ref);
+// The laid-out line holding offset; false without Unicode layout data. Without whole, only the lines of
+// the layout are sure to be there (enough for GetUnicodeLine, not for measuring positions or drawing).
+bool FindUnicodeLine(WERec& r, SInt32 offset, UnicodeLineRef* ref, bool whole = true);
 // Whether the record breaks lines only after carriage returns.
 bool BreaksOnlyAtReturns(const WERec& r);

@@ -88,6 +88,29 @@ TEST_F(PrompterWindow, ScrollingInCapitalsGivesBackTheOwnTextAndStyles) {
     EXPECT_EQ(after.style.style.face, before.style.style.face);
 }
 
+TEST_F(PrompterWindow, FillingTheBoxStylesEveryLineAndLeavesTheEngineAsItFoundIt) {
+    OpenAt(Rect{100, 100, 500, 700});
+    std::string script;
+    for (int i = 0; i < 200; i++)
+        script += "Paragraph " + std::to_string(i) + " of the script.\r";
+    myTextResource = NewHandle(Size(script.size()));
+    std::memcpy(*myTextResource, script.data(), script.size());
+    ASSERT_TRUE(PutScrollTextInBox(false));
+    EXPECT_EQ(WEFeatureFlag(weFInhibitRecal, -1, ScrollWEHandle), 0) << "recalculation was left off";
+    EXPECT_GE(WECountLines(ScrollWEHandle), 200);
+    SInt32 start = -1, end = -1;
+    WEGetSelection(&start, &end, 0, ScrollWEHandle);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 0);
+    const TextFormatBlock format = GetPref(gThePreferences, kPrefPrompterFormat);
+    for (SInt32 at : {SInt32(0), SInt32(script.size() / 2), SInt32(script.size() - 2)}) {
+        WERunInfo run;
+        WEGetRunInfo(at, &run, ScrollWEHandle);
+        EXPECT_EQ(run.style.style.size, format.size) << at;
+        EXPECT_EQ(run.style.style.font, format.font) << at;
+    }
+}
+
 TEST_F(PrompterWindow, WithoutMemoryForCapitalsThePlainTextScrolls) {
     OpenAt(Rect{100, 100, 500, 700});
     myTextResource = NewHandle(5);

@@ -6,6 +6,8 @@
 #include "shell/text_effect_globals.h"
 
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -93,6 +95,25 @@ TEST_P(HitTest, PointsOutsideTheTextPinToItsEnds) {
         {{-5, 10}, 0}, {{500, 10}, 7}, {{2, 280}, 3}, {{30, -10}, 4}, {{30, 280}, 7}};
     for (auto [point, offset] : cases)
         EXPECT_EQ(WEGetOffset(&point, nullptr, we), offset) << point.v << "," << point.h;
+}
+
+// A long text keeps only the paragraphs it last measured laid out whole; one let go to its lines and asked
+// for again gives the same positions and is found under the same points.
+TEST_P(UnicodeHitTest, AParagraphLaidOutAgainMeasuresAsBefore) {
+    std::string text;
+    for (int i = 0; i < 2600; i++)
+        text += "Para " + std::to_string(i) + " wide words\r";
+    SetText(text);
+    std::vector<SInt32> before;
+    for (SInt32 offset = 0; offset < 14; offset++)
+        before.push_back(X(offset));
+    // Measuring every other paragraph lets the first one go.
+    for (SInt32 at = 20; at < SInt32(text.size()); at += 19)
+        X(at);
+    for (SInt32 offset = 0; offset < 14; offset++)
+        EXPECT_EQ(X(offset), before[size_t(offset)]) << offset;
+    ExpectGlyphsUnderPoints(0, 12);
+    ExpectGlyphsUnderPoints(SInt32(text.size()) - 20, SInt32(text.size()) - 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, HitTest, ::testing::Values(true, false), ModeName);

@@ -54,6 +54,10 @@ void DisposeUnicodeParagraph(UnicodeParagraph* paragraph);
 SInt32 LayOutUnicodeParagraph(UnicodeParagraph* paragraph, const UInt16* text, SInt32 length,
                               const UnicodeRunStyle* runs, SInt32 runCount,
                               const UnicodeLayoutOptions& options);
+// Frees the laid-out text and keeps only its lines (CountUnicodeLines, GetUnicodeLine, UnicodeLineOfOffset
+// and UnicodeNaturalWidth still answer); measuring x positions and drawing need it laid out again.
+void ReleaseUnicodeLayout(UnicodeParagraph* paragraph);
+bool IsUnicodeLayoutReleased(const UnicodeParagraph* paragraph);
 SInt32 CountUnicodeLines(const UnicodeParagraph* paragraph);
 void GetUnicodeLine(const UnicodeParagraph* paragraph, SInt32 line, UnicodeLineInfo* info);
 // The line that holds offset (the last line for the paragraph's end).

@@ -47,6 +47,7 @@ bool IsPlatformHeadless() {
 void ShutdownPlatform() {
     if (!gApplication) return;
     ShutdownWindowing();
+    ReleasePaintedLines();
     gApplication.reset();
 }
 

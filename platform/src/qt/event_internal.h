@@ -81,6 +81,10 @@ void ShutdownSound();
 // ---- Screens (screens.cpp) ----
 void ShutdownScreens();
 
+// ---- Text (unicode_layout.cpp) ----
+// Ends the painter kept open for drawing text lines and frees the lines kept painted.
+void ReleasePaintedLines();
+
 // ---- Start and stop (called by InitPlatform and ShutdownPlatform) ----
 void InitWindowing();
 void ShutdownWindowing();

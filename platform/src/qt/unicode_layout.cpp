@@ -1,6 +1,7 @@
 // Paragraph layout on the toolkit's text layout: one QTextLayout per paragraph answers line breaking,
 // measuring, hit testing and drawing, so carets and selections sit on the glyphs that are drawn.
 #include "platform/unicode_layout.h"
+#include "qt/event_internal.h"
 #include "qt/font_registry.h"
 #include "qt/port_internal.h"
 #include "qt/shape_fill.h"
@@ -9,10 +10,12 @@
 #include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
+#include <QPen>
 #include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 // Wide enough for any line the program lays out; stands for "no wrapping".
@@ -28,30 +31,37 @@ struct UnicodeParagraph {
     QList<QTextLayout::FormatRange> formats;
     QList<QTextOption::Tab> tabs;
     UInt64 generation = 0; // new for every layout, so painted lines of an older one are never reused
+    bool released = false; // only the lines are kept
 };
 
-// Painted lines with costly effects, most recently used kept: enough for a screenful or two, so that
-// scrolling copies them instead of painting them again, with a bound on memory however long the text.
+// Every drawn line is painted once, off to the side, and blended onto ports from then on: scrolling
+// exposes a line a few rows at a time, and each exposure then costs a copy of those rows and no painter,
+// no clip and no glyph runs made afresh. The most recently used lines are kept, enough for a screenful, so
+// that memory stays bounded however long the text.
 namespace {
 struct PaintedLine {
     UInt64 generation = 0;
     SInt32 line = -1;
     UInt64 lastUse = 0;
-    QImage image;
+    int width = 0;
+    int height = 0;
+    int margin = 0;           // room around the line's box for glyphs and shadows that reach past it
+    std::vector<QRgb> pixels; // premultiplied, width x height; the buffer is kept for the next line
 };
-constexpr size_t kPaintedLineCount = 96;
+constexpr size_t kPaintedLineCount = 48;
 std::vector<PaintedLine> gPaintedLines;
 UInt64 gLayoutGeneration = 0;
 UInt64 gPaintClock = 0;
 
-// The cached image of a line (null when there is none yet; fill it in place).
-QImage& PaintedLineImage(UInt64 generation, SInt32 line) {
+// The cached line (painted when its size is not 0), or the least recently used slot taken for it.
+PaintedLine& PaintedLineSlot(UInt64 generation, SInt32 line) {
+    if (gPaintedLines.capacity() < kPaintedLineCount) gPaintedLines.reserve(kPaintedLineCount);
     ++gPaintClock;
     PaintedLine* oldest = nullptr;
     for (PaintedLine& entry : gPaintedLines) {
         if (entry.generation == generation && entry.line == line) {
             entry.lastUse = gPaintClock;
-            return entry.image;
+            return entry;
         }
         if (!oldest || entry.lastUse < oldest->lastUse) oldest = &entry;
     }
@@ -59,8 +69,64 @@ QImage& PaintedLineImage(UInt64 generation, SInt32 line) {
         gPaintedLines.emplace_back();
         oldest = &gPaintedLines.back();
     }
-    *oldest = PaintedLine{generation, line, gPaintClock, QImage()};
-    return oldest->image;
+    oldest->generation = generation;
+    oldest->line = line;
+    oldest->lastUse = gPaintClock;
+    oldest->width = oldest->height = 0;
+    return *oldest;
+}
+
+// The one image lines are painted in, with a painter that stays open on it: opening a painter, setting
+// its clip and making pens cost heap blocks every time.
+struct LineCanvas {
+    QImage image;
+    QPainter* painter = nullptr;
+};
+LineCanvas gCanvas;
+
+QPainter& CanvasOfSize(int width, int height) {
+    if (!gCanvas.painter || gCanvas.image.width() < width || gCanvas.image.height() < height) {
+        delete gCanvas.painter;
+        gCanvas.painter = nullptr;
+        // Grown with room to spare, so that a slightly longer line does not make it again.
+        const int w = std::max(width + width / 4, gCanvas.image.width());
+        const int h = std::max(height + height / 4, gCanvas.image.height());
+        gCanvas.image = QImage(std::max(w, 1), std::max(h, 1), QImage::Format_ARGB32_Premultiplied);
+        gCanvas.painter = new QPainter(&gCanvas.image);
+        gCanvas.painter->setRenderHint(QPainter::Antialiasing, true);
+    }
+    for (int y = 0; y < height; y++) {
+        QRgb* row = reinterpret_cast<QRgb*>(gCanvas.image.scanLine(y));
+        std::fill(row, row + width, QRgb(0));
+    }
+    return *gCanvas.painter;
+}
+
+// Pens of the colours drawn most, made once: a painter given a colour makes a new pen each time.
+const QPen& PenOf(QRgb rgb) {
+    struct Kept {
+        QRgb rgb = 0;
+        QPen pen;
+    };
+    static Kept kept[8];
+    static int next = 0;
+    for (const Kept& k : kept)
+        if (k.rgb == rgb && k.pen.style() != Qt::NoPen) return k.pen;
+    Kept& k = kept[next];
+    next = (next + 1) % 8;
+    k.rgb = rgb;
+    k.pen = QPen(QColor::fromRgb(rgb));
+    return k.pen;
+}
+
+// s over d, both premultiplied (an opaque destination stays opaque), rounded as the toolkit rounds.
+inline QRgb BlendOver(QRgb s, QRgb d) {
+    const UInt32 a = 255 - qAlpha(s);
+    UInt32 rb = (d & 0xff00ff) * a;
+    rb = ((rb + ((rb >> 8) & 0xff00ff) + 0x800080) >> 8) & 0xff00ff;
+    UInt32 ag = ((d >> 8) & 0xff00ff) * a;
+    ag = (ag + ((ag >> 8) & 0xff00ff) + 0x800080) & 0xff00ff00;
+    return s + (rb | ag);
 }
 } // namespace
 
@@ -90,10 +156,39 @@ static QTextOption::TabType TabTypeOf(SInt16 kind) {
 }
 
 // The strike lines and extra underlines are drawn by us in their own colours, so the font carries neither.
+// The few fonts a script uses are made once and shared by all its paragraphs.
+namespace {
+struct MadeFont {
+    SInt16 font = 0, face = -1, size = 0;
+    QFont made;
+};
+MadeFont gMadeFonts[8];
+int gNextMadeFont = 0;
+} // namespace
+
 static QFont FontOfRun(const UnicodeRunStyle& run) {
-    QFont font = MakeFont(run.font, SInt16(run.face & ~(strikeOut | underline)), run.size);
-    font.setKerning(true);
-    return font;
+    auto& fonts = gMadeFonts;
+    int& next = gNextMadeFont;
+    const SInt16 face = SInt16(run.face & ~(strikeOut | underline));
+    for (const MadeFont& m : fonts)
+        if (m.face == face && m.font == run.font && m.size == run.size) return m.made;
+    MadeFont& m = fonts[next];
+    next = (next + 1) % 8;
+    m.made = MakeFont(run.font, face, run.size);
+    m.made.setKerning(true);
+    m.font = run.font;
+    m.face = face;
+    m.size = run.size;
+    return m.made;
+}
+
+void ReleasePaintedLines() {
+    delete gCanvas.painter;
+    gCanvas = LineCanvas{};
+    gPaintedLines = std::vector<PaintedLine>();
+    // Fonts belong to the toolkit, which is about to go.
+    for (MadeFont& m : gMadeFonts)
+        m = MadeFont{};
 }
 
 SInt32 LayOutUnicodeParagraph(UnicodeParagraph* p, const UInt16* text, SInt32 length,
@@ -108,12 +203,14 @@ SInt32 LayOutUnicodeParagraph(UnicodeParagraph* p, const UInt16* text, SInt32 le
     for (SInt32 i = 0; i < runCount; i++) {
         p->runStarts[size_t(i)] = at;
         p->fonts[size_t(i)] = FontOfRun(runs[i]);
-        QTextLayout::FormatRange range;
-        range.start = at;
-        range.length = runs[i].length;
-        range.format.setFont(p->fonts[size_t(i)]);
-        range.format.setForeground(ColorOf(runs[i].color));
-        p->formats.append(range);
+        if (runCount > 1) {
+            QTextLayout::FormatRange range;
+            range.start = at;
+            range.length = runs[i].length;
+            range.format.setFont(p->fonts[size_t(i)]);
+            range.format.setForeground(ColorOf(runs[i].color));
+            p->formats.append(range);
+        }
         at += runs[i].length;
     }
     p->runStarts[size_t(runCount)] = at;
@@ -134,7 +231,12 @@ SInt32 LayOutUnicodeParagraph(UnicodeParagraph* p, const UInt16* text, SInt32 le
     p->layout.setText(p->text);
     p->layout.setFont(runCount > 0 ? p->fonts[0] : MakeFont(0, 0, 12));
     p->layout.setTextOption(option);
-    p->layout.setFormats(p->formats);
+    // One style needs no formats: the layout's font is the run's, and the colour is the pen's when drawn.
+    // A layout without formats draws without making fonts and pens for every item.
+    if (runCount > 1)
+        p->layout.setFormats(p->formats);
+    else
+        p->layout.clearFormats();
     p->layout.beginLayout();
     p->lines.clear();
     const qreal width = unbounded ? kUnboundedWidth : qreal(options.lineWidth);
@@ -149,7 +251,22 @@ SInt32 LayOutUnicodeParagraph(UnicodeParagraph* p, const UInt16* text, SInt32 le
     p->layout.endLayout();
     if (p->lines.empty()) p->lines.push_back(UnicodeLineInfo{});
     p->generation = ++gLayoutGeneration;
+    p->released = false;
     return SInt32(p->lines.size());
+}
+
+void ReleaseUnicodeLayout(UnicodeParagraph* p) {
+    if (p->released) return;
+    // A cleared layout keeps the capacity of its line and glyph arrays; a new one holds none.
+    std::destroy_at(&p->layout);
+    std::construct_at(&p->layout);
+    p->text = QString();
+    p->formats = QList<QTextLayout::FormatRange>();
+    p->released = true;
+}
+
+bool IsUnicodeLayoutReleased(const UnicodeParagraph* p) {
+    return p->released;
 }
 
 SInt32 CountUnicodeLines(const UnicodeParagraph* p) {
@@ -222,8 +339,13 @@ static void DrawRules(QPainter& painter, qreal left, qreal right, qreal y, qreal
 static void PaintLine(QPainter& painter, const UnicodeParagraph* p, QTextLine& line, qreal h, qreal v) {
     const SInt32 lineStart = SInt32(line.textStart()), lineEnd = lineStart + SInt32(line.textLength());
     line.cursorToX(lineStart); // settles justification before glyph positions are read
-    painter.setRenderHint(QPainter::Antialiasing, true);
     const QPointF origin(h, v - line.ascent());
+    constexpr SInt16 kDrawnByUs = dropShadow | underline | strikeOut;
+    if (p->runs.size() == 1 && !(p->runs[0].face & kDrawnByUs)) {
+        painter.setPen(PenOf(PixelFromRGB(p->runs[0].color)));
+        line.draw(&painter, origin);
+        return;
+    }
     for (size_t i = 0; i < p->runs.size(); i++) {
         const SInt32 from = std::max(p->runStarts[i], lineStart), to = std::min(p->runStarts[i + 1], lineEnd);
         if (from >= to) continue;
@@ -232,7 +354,7 @@ static void PaintLine(QPainter& painter, const UnicodeParagraph* p, QTextLine& l
         if (run.face & dropShadow)
             for (const QGlyphRun& g : glyphs)
                 DrawShadow(painter, g, origin, run);
-        painter.setPen(ColorOf(run.color));
+        painter.setPen(PenOf(PixelFromRGB(run.color)));
         for (const QGlyphRun& g : glyphs)
             painter.drawGlyphRun(origin, g);
         if (!(run.face & (underline | strikeOut))) continue;
@@ -250,7 +372,7 @@ static void PaintLine(QPainter& painter, const UnicodeParagraph* p, QTextLine& l
     }
 }
 
-// How far a line's blurred shadows reach beyond its glyph box; 0 when it has none (drawn directly).
+// How far a line's blurred shadows reach beyond its glyph box; 0 when it has none.
 static int BlurMargin(const UnicodeParagraph* p, const QTextLine& line) {
     const SInt32 lineStart = SInt32(line.textStart()), lineEnd = lineStart + SInt32(line.textLength());
     int margin = 0;
@@ -265,39 +387,66 @@ static int BlurMargin(const UnicodeParagraph* p, const QTextLine& line) {
     return margin;
 }
 
+// Copies the painted line's pixels that lie in the port's drawable area, its top-left at (left, top) in
+// local coordinates, over what the port holds.
+static void BlendPaintedLine(GrafPort* port, const DrawableArea& area, const PaintedLine& painted, int left,
+                             int top) {
+    const QRect box(left, top, painted.width, painted.height);
+    const QRect image = LocalImageRect(port);
+    const bool opaque = port->image.format() == QImage::Format_RGB32;
+    area.ForEachPiece(box & image, [&](const QRect& piece) {
+        for (int y = piece.top(); y <= piece.bottom(); y++) {
+            const QRgb* from =
+                painted.pixels.data() + size_t(y - top) * size_t(painted.width) + (piece.left() - left);
+            auto* to = reinterpret_cast<QRgb*>(port->image.scanLine(y - port->origin.v)) +
+                       (piece.left() - port->origin.h);
+            for (int x = 0; x < piece.width(); x++) {
+                const QRgb s = from[x];
+                if (qAlpha(s) == 0) continue;
+                to[x] = qAlpha(s) == 255 ? s : BlendOver(s, to[x]);
+                if (opaque) to[x] |= 0xff000000u;
+            }
+        }
+    });
+}
+
 void DrawUnicodeLine(const UnicodeParagraph* p, SInt32 lineIndex, SInt32 h, SInt32 v) {
     if (lineIndex < 0 || lineIndex >= p->layout.lineCount()) return;
     GrafPort* port = CurrentPort();
     const DrawableArea area(port);
     if (area.IsEmpty() || port->image.isNull()) return;
     QTextLine line = p->layout.lineAt(lineIndex);
-
-    QPainter painter(&port->image);
-    painter.translate(-port->origin.h, -port->origin.v);
-    // One rectangle clips without building a region for it.
-    if (area.IsRectangle()) {
-        if (area.Bounds() != LocalImageRect(port)) painter.setClipRect(area.Bounds());
-    } else {
-        painter.setClipRegion(area.ToRegion());
-    }
-    const int margin = BlurMargin(p, line);
-    if (margin == 0) {
-        PaintLine(painter, p, line, h, v);
-        return;
-    }
-    // Blurred shadows cost many glyph draws: the line is painted once into an image of its own and copied
-    // from then on, until the paragraph is laid out again or the line falls out of the cache.
     const int ascent = int(std::ceil(line.ascent()));
-    QImage& image = PaintedLineImage(p->generation, lineIndex);
-    if (image.isNull()) {
+    PaintedLine& painted = PaintedLineSlot(p->generation, lineIndex);
+    if (painted.width == 0) {
+        // Room for glyphs that reach past their advance (italics, accents) and for blurred shadows.
+        const int margin = std::max(BlurMargin(p, line), int(std::ceil(line.height() / 4)) + 2);
         const int width = int(std::ceil(std::max(line.naturalTextWidth(),
                                                  line.cursorToX(line.textStart() + line.textLength())))) +
                           2 * margin;
         const int height = ascent + int(std::ceil(line.descent())) + 2 * margin;
-        image = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter imagePainter(&image);
-        PaintLine(imagePainter, p, line, margin, margin + ascent);
+        QPainter& canvas = CanvasOfSize(width, height);
+        PaintLine(canvas, p, line, margin, margin + ascent);
+        painted.width = width;
+        painted.height = height;
+        painted.margin = margin;
+        painted.pixels.resize(size_t(width) * size_t(height));
+        for (int y = 0; y < height; y++) {
+            const auto* row = reinterpret_cast<const QRgb*>(gCanvas.image.constScanLine(y));
+            std::copy(row, row + width, painted.pixels.data() + size_t(y) * size_t(width));
+        }
     }
-    painter.drawImage(QPoint(h - margin, v - ascent - margin), image);
+    const int left = h - painted.margin, top = v - ascent - painted.margin;
+    const QImage::Format format = port->image.format();
+    if (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied) {
+        BlendPaintedLine(port, area, painted, left, top);
+        return;
+    }
+    // Other pixel formats are blended by the toolkit.
+    const QImage image(reinterpret_cast<const uchar*>(painted.pixels.data()), painted.width, painted.height,
+                       QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&port->image);
+    painter.translate(-port->origin.h, -port->origin.v);
+    painter.setClipRegion(area.ToRegion());
+    painter.drawImage(QPoint(left, top), image);
 }

@@ -1,0 +1,129 @@
+// Drawing laid-out lines: a line exposed a few rows at a time (as scrolling exposes it) gives the pixels
+// of the line drawn at once, a paragraph laid out again draws what it now holds, and the clip holds.
+#include "platform/drawing.h"
+#include "platform/text_drawing.h"
+#include "platform/unicode_layout.h"
+#include "support/port_pixels.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct ParagraphDeleter {
+    void operator()(UnicodeParagraph* p) const { DisposeUnicodeParagraph(p); }
+};
+using Paragraph = std::unique_ptr<UnicodeParagraph, ParagraphDeleter>;
+
+// A paragraph of text in one run of 24-point type in the given colour, wrapped at width (0: one line).
+Paragraph LaidOut(const std::string& text, const RGBColor& color, SInt32 width = 0,
+                  UnicodeParagraph* reuse = nullptr) {
+    Paragraph p(reuse ? reuse : NewUnicodeParagraph());
+    const std::vector<UInt16> units(text.begin(), text.end());
+    UnicodeRunStyle run;
+    run.length = SInt32(units.size());
+    run.font = kFontTimes;
+    run.size = 24;
+    run.color = color;
+    UnicodeLayoutOptions options;
+    options.lineWidth = width;
+    LayOutUnicodeParagraph(p.get(), units.data(), SInt32(units.size()), &run, 1, options);
+    return p;
+}
+
+TEST(UnicodeLayoutDrawing, ALineExposedInStripsMatchesTheLineDrawnWhole) {
+    const Paragraph p = LaidOut("Quick brown jumps; glyphs gj reach down", kBlackRGB, 220);
+    ASSERT_GT(CountUnicodeLines(p.get()), 1);
+    // Worlds whose local coordinates start elsewhere than 0,0 place the copied rows by their own origin.
+    struct Case {
+        int left, top, strip;
+    } cases[] = {{0, 0, 2}, {-15, 7, 1}, {30, -40, 5}};
+    for (const Case& c : cases) {
+        TestWorld whole(260, 110, c.left, c.top);
+        for (SInt32 line = 0; line < 2; line++)
+            DrawUnicodeLine(p.get(), line, c.left + 10, c.top + 30 + 32 * line);
+        const std::string expected = whole.Snapshot();
+        EXPECT_LT(whole.Count(kWhitePixel), 260 * 110) << "nothing was drawn";
+
+        TestWorld strips(260, 110, c.left, c.top);
+        for (int v = c.top; v < c.top + 110; v += c.strip) {
+            const Rect band{SInt16(v), SInt16(c.left), SInt16(v + c.strip), SInt16(c.left + 260)};
+            ClipRect(&band);
+            for (SInt32 line = 0; line < 2; line++)
+                DrawUnicodeLine(p.get(), line, c.left + 10, c.top + 30 + 32 * line);
+        }
+        EXPECT_EQ(strips.Snapshot(), expected) << c.left << "," << c.top << " strips of " << c.strip;
+    }
+}
+
+TEST(UnicodeLayoutDrawing, AParagraphLaidOutAgainDrawsWhatItNowHolds) {
+    Paragraph red = LaidOut("Mm", kRedRGB);
+    const Paragraph other = LaidOut("Ww", kGreenRGB);
+    TestWorld world(80, 40);
+    DrawUnicodeLine(red.get(), 0, 5, 30);
+    DrawUnicodeLine(other.get(), 0, 45, 30);
+    EXPECT_GT(world.Count(kRedPixel), 0);
+    EXPECT_GT(world.Count(kGreenPixel), 0);
+
+    // The same paragraph, its line 0 drawn before, now blue: nothing of the red line may come back.
+    const Paragraph blue = LaidOut("Mm", kBlueRGB, 0, red.release());
+    TestWorld again(80, 40);
+    DrawUnicodeLine(blue.get(), 0, 5, 30);
+    EXPECT_EQ(again.Count(kRedPixel), 0);
+    EXPECT_GT(again.Count(kBluePixel), 0);
+    EXPECT_EQ(again.Count(kGreenPixel), 0) << "another paragraph's line 0 was drawn";
+}
+
+TEST(UnicodeLayoutDrawing, ALayoutLetGoKeepsItsLinesAndNeitherMeasuresNorDrawsUntilLaidOutAgain) {
+    Paragraph p = LaidOut("Quick brown jumps; glyphs gj reach down", kBlackRGB, 220);
+    const SInt32 lines = CountUnicodeLines(p.get());
+    UnicodeLineInfo second{};
+    GetUnicodeLine(p.get(), 1, &second);
+    const SInt32 x = UnicodeOffsetToX(p.get(), 5);
+    ASSERT_GT(x, 0);
+
+    ReleaseUnicodeLayout(p.get());
+    EXPECT_TRUE(IsUnicodeLayoutReleased(p.get()));
+    EXPECT_EQ(CountUnicodeLines(p.get()), lines);
+    UnicodeLineInfo kept{};
+    GetUnicodeLine(p.get(), 1, &kept);
+    EXPECT_EQ(kept.start, second.start);
+    EXPECT_EQ(kept.length, second.length);
+    EXPECT_EQ(UnicodeLineOfOffset(p.get(), second.start), 1);
+    EXPECT_EQ(UnicodeOffsetToX(p.get(), 5), 0);
+    TestWorld world(260, 60);
+    DrawUnicodeLine(p.get(), 0, 10, 30);
+    EXPECT_EQ(world.Count(kWhitePixel), 260 * 60);
+
+    p = LaidOut("Quick brown jumps; glyphs gj reach down", kBlackRGB, 220, p.release());
+    EXPECT_FALSE(IsUnicodeLayoutReleased(p.get()));
+    EXPECT_EQ(UnicodeOffsetToX(p.get(), 5), x);
+}
+
+TEST(UnicodeLayoutDrawing, InkStaysInsideAClipOfTwoRectangles) {
+    const Paragraph p = LaidOut("MMMMMMMM", kBlackRGB);
+    TestWorld world(200, 40);
+    RgnHandle clip = NewRgn(), second = NewRgn();
+    const Rect a{0, 0, 40, 40}, b{0, 100, 40, 140};
+    RectRgn(clip, &a);
+    RectRgn(second, &b);
+    UnionRgn(clip, second, clip);
+    SetClip(clip);
+    DrawUnicodeLine(p.get(), 0, 2, 30);
+    int inside = 0;
+    for (int v = 0; v < 40; v++)
+        for (int h = 0; h < 200; h++) {
+            if (world.At(h, v) == kWhitePixel) continue;
+            const bool inClip = h < 40 || (h >= 100 && h < 140);
+            EXPECT_TRUE(inClip) << h << "," << v;
+            inside += inClip;
+        }
+    EXPECT_GT(inside, 0);
+    DisposeRgn(clip);
+    DisposeRgn(second);
+}
+
+} // namespace
