@@ -190,16 +190,10 @@ Boolean WEClick(Point hitPt, UInt16 modifiers, UInt32 clickTime, WEReference we)
         if (t.block && t.mode == 0) t.saved.clear();
         auto clickLoop = reinterpret_cast<WEClickLoopProc>(r.hooks[kWEHookClickLoop]);
         Point mouse = hitPt;
-        bool down = true;
         for (;;) {
             t.Pass(mouse);
-            if (!down || (clickLoop && !clickLoop(we))) break;
-            down = WaitMouseUp();
-            Point next;
-            GetMouse(&next);
-            // The point of release counts too; a release where the last pass was adds nothing.
-            if (!down && next.h == mouse.h && next.v == mouse.v) break;
-            mouse = next;
+            if ((clickLoop && !clickLoop(we)) || !WaitMouseUp()) break;
+            GetMouse(&mouse);
         }
         r.stateBits &= ~kWEStateTracking;
         WEGetSelection(&selStart, &selEnd, 0, we);

@@ -8,6 +8,19 @@
 
 namespace {
 
+// The mouse moves the tracking loop makes, one each time it calls the click loop.
+std::vector<std::pair<EventKind, Point>> gMoves;
+WindowPtr gWindow = nullptr;
+UInt16 gModifiers = 0;
+
+Boolean MoveTheMouse(WEReference) {
+    if (gMoves.empty()) return true;
+    PostMouseEvent(gWindow, gMoves.front().first, gMoves.front().second, gModifiers);
+    gMoves.erase(gMoves.begin());
+    ProcessPendingEvents();
+    return true;
+}
+
 class ClickTest : public EngineTest {
   protected:
     void SetUp() override {
@@ -19,6 +32,8 @@ class ClickTest : public EngineTest {
         SetPort(GetWindowPort(window));
         EngineTest::SetUp();
         ASSERT_EQ(Rec().port, GetWindowPort(window));
+        auto hook = &MoveTheMouse;
+        ASSERT_EQ(WESetInfo(FourCC("clik"), &hook, we), noErr);
     }
     void TearDown() override {
         EngineTest::TearDown();
@@ -37,12 +52,13 @@ class ClickTest : public EngineTest {
         const WELineRec& line = LinesOf(Rec())[WEOffsetToLine(offset, we)];
         return Point{SInt16(line.origin + 2), SInt16((offset - line.start) * kTestAdvance + 3)};
     }
-    // Presses at `from`, drags to `to` and releases there, then lets the text follow that press.
+    // Presses at `from`, and while the text tracks the press drags to `to` and releases there.
     Boolean ClickAt(Point from, Point to, UInt32 time, UInt16 modifiers = 0) {
         PostMouseEvent(window, EventKind::MouseDown, from, modifiers);
-        PostMouseEvent(window, EventKind::MouseDragged, to, modifiers);
-        PostMouseEvent(window, EventKind::MouseUp, to, modifiers);
         ProcessPendingEvents();
+        gMoves = {{EventKind::MouseDragged, to}, {EventKind::MouseUp, to}};
+        gWindow = window;
+        gModifiers = modifiers;
         return WEClick(from, modifiers, time, we);
     }
     Boolean Click(SInt32 offset, UInt32 time, SInt32 dragTo = -1, UInt16 modifiers = 0) {
