@@ -70,9 +70,10 @@ bool MakeInstance(const LongRect& dest) {
     return we != nullptr;
 }
 
+// While editing, a drag past the view scrolls the text and a press in the selection drags it.
 void SetEditingFeatures() {
-    WEFeatureFlag(weFAutoScroll, 0, ScrollWEHandle);
-    if (gEditOn) WEFeatureFlag(weFAutoScroll, 1, ScrollWEHandle);
+    WEFeatureFlag(weFAutoScroll, gEditOn ? 1 : 0, ScrollWEHandle);
+    WEFeatureFlag(weFDragAndDrop, gEditOn ? 1 : 0, ScrollWEHandle);
 }
 
 // One run in the prompter's format over the whole text, as a style scrap.

@@ -24,6 +24,8 @@
 #include "textengine/text_engine.h"
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 bool inBackground = false;
 WindowPtr gFocusWindowWhenDeactivated = nullptr;
@@ -72,6 +74,19 @@ void WindowClosed(WindowPtr window) {
         DoGoAway(window);
 }
 
+// The text of a window that the user edits: the prompter's script while editing, and the edit window's.
+WEReference EditableTextOf(WindowPtr window, GrafPtr* port) {
+    if (window == myScrollWindow && gScrollOn == kScrollOff) {
+        *port = myScrollWindowAlias;
+        return ScrollWEHandle;
+    }
+    if (window == myEditWindow && myEditWindow && gScrollOn == kScrollOff) {
+        *port = GetWindowPort(myEditWindow);
+        return EditWEHandle;
+    }
+    return nullptr;
+}
+
 // A window that gets the focus gives it to its text, so the caret shows there while editing.
 void FocusAcquired(WindowPtr window) {
     gFunctionsSearchHasFocus = false;
@@ -79,21 +94,59 @@ void FocusAcquired(WindowPtr window) {
         window = gFocusWindowWhenDeactivated;
         gFocusWindowWhenDeactivated = nullptr;
     }
-    WEReference text = nullptr;
     GrafPtr port = nullptr;
-    if (window == myScrollWindow && gScrollOn == kScrollOff) {
-        text = ScrollWEHandle;
-        port = myScrollWindowAlias;
-    } else if (window == myEditWindow && myEditWindow && gScrollOn == kScrollOff) {
-        text = EditWEHandle;
-        port = GetWindowPort(myEditWindow);
-    }
+    WEReference text = EditableTextOf(window, &port);
     if (!text || !port || WEIsActive(text)) return;
     GrafPtr saved;
     GetPort(&saved);
     SetPort(port);
     WEActivate(text);
     SetPort(saved);
+}
+
+// Drags over an editable text: the text shows where a drop would go and takes the drop.
+OSStatus TextDragEvent(const PlatformEvent& event) {
+    GrafPtr port = nullptr;
+    WEReference text = EditableTextOf(event.window, &port);
+    if (!text || !event.drag) return eventNotHandledErr;
+    switch (event.kind) {
+    case EventKind::DragEntered:
+        WETrackDrag(2, event.drag, text);
+        WETrackDrag(3, event.drag, text);
+        return WECanAcceptDrag(event.drag, text) ? OSStatus(noErr) : OSStatus(eventNotHandledErr);
+    case EventKind::DragMoved:
+        WETrackDrag(3, event.drag, text);
+        return WECanAcceptDrag(event.drag, text) ? OSStatus(noErr) : OSStatus(eventNotHandledErr);
+    case EventKind::DragLeft:
+        WETrackDrag(4, event.drag, text);
+        return noErr;
+    default:
+        gNothingHappened = 0;
+        WETrackDrag(4, event.drag, text);
+        return WEReceiveDrag(event.drag, text) == noErr ? OSStatus(noErr) : OSStatus(eventNotHandledErr);
+    }
+}
+
+// An input method's step types into the focused text: what it confirms as typing, what it still
+// composes underlined, with the caret where the input method puts it.
+OSStatus TextInputMethodEvent(const PlatformEvent& event) {
+    GrafPtr port = nullptr;
+    WEReference text = EditableTextOf(event.window, &port);
+    const InputMethodText* step = event.inputMethod;
+    if (!text || !step) return eventNotHandledErr;
+    gNothingHappened = 0;
+    std::vector<WEInputRange> ranges;
+    for (const InputMethodRange& range : step->ranges)
+        ranges.push_back({range.start, range.start + range.length, range.style});
+    if (!step->preedit.empty()) ranges.push_back({step->caret, step->caret, 1});
+    const std::string all = step->commit + step->preedit;
+    GrafPtr saved;
+    GetPort(&saved);
+    SetPort(port);
+    WEUpdateInputArea(reinterpret_cast<const UInt8*>(all.data()), SInt32(all.size()),
+                      SInt32(step->commit.size()), ranges.data(), SInt16(ranges.size()), text);
+    SetPort(saved);
+    return noErr;
 }
 
 } // namespace
@@ -145,6 +198,11 @@ OSStatus MyAppEventHandler(const PlatformEvent& event, void*) {
     case EventKind::MouseUp:
     case EventKind::MouseDragged:
     case EventKind::MouseWheel:
+    case EventKind::DragEntered:
+    case EventKind::DragMoved:
+    case EventKind::DragLeft:
+    case EventKind::DragDropped:
+    case EventKind::InputMethod:
     case EventKind::WindowActivated:
     case EventKind::WindowDeactivated:
     case EventKind::WindowUpdate:
@@ -176,6 +234,13 @@ OSStatus MyWindowEventHandler(const PlatformEvent& event, void*) {
     case EventKind::WindowActivated:
         FocusAcquired(event.window);
         return eventNotHandledErr;
+    case EventKind::DragEntered:
+    case EventKind::DragMoved:
+    case EventKind::DragLeft:
+    case EventKind::DragDropped:
+        return TextDragEvent(event);
+    case EventKind::InputMethod:
+        return TextInputMethodEvent(event);
     case EventKind::KeyDown:
     case EventKind::KeyRepeat:
     case EventKind::KeyUp:

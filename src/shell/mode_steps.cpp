@@ -165,6 +165,9 @@ void ErasePrompter() {
     SetPort(saved);
 }
 
+// Editing also lets a press in the selection drag it.
 void SetAutoScroll(WEReference we, SInt16 on) {
-    if (we) WEFeatureFlag(weFAutoScroll, on, we);
+    if (!we) return;
+    WEFeatureFlag(weFAutoScroll, on, we);
+    WEFeatureFlag(weFDragAndDrop, on, we);
 }

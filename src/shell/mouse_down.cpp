@@ -146,13 +146,19 @@ void InfoStripClick(Point point) {
     // The size and finish-time fields open their dialogs once those are built.
 }
 
-// A click in the text puts the caret at the character under it in edit mode; while scrolling it only
-// tells the text where it was clicked.
-void PrompterTextClick(Point point) {
+// A click in the text selects in edit mode (by characters, words or lines, extended by the drag, or drags
+// the selection); while scrolling it only tells the text where it was clicked.
+void PrompterTextClick(const PlatformEvent& event, Point point) {
     if (!ScrollWEHandle) return;
+    if (gScrollOn == 0) {
+        WEClick(point, event.modifiers, event.when, ScrollWEHandle);
+        GetCurrentScrollPos();
+        geeMouseIsDown = false;
+        return;
+    }
     const SInt32 offset = GetScreenPositionCharacter(point);
     if (offset < 0) return;
-    if (gScrollOn == 0 || gScrollOn == 3) {
+    if (gScrollOn == 3) {
         WESetSelection(offset, offset, 0, ScrollWEHandle);
         GetCurrentScrollPos();
     }
@@ -172,7 +178,7 @@ void PrompterClick(const PlatformEvent& event, Point point) {
     if (PtInRect(point, &gInfoRect)) return InfoStripClick(point);
     // Placing the cue by hand comes with the drag tracking; a plain click in its column does nothing.
     if (PtInRect(point, &gCueRect)) return;
-    if (PtInRect(point, &gScrollTextRect)) PrompterTextClick(point);
+    if (PtInRect(point, &gScrollTextRect)) PrompterTextClick(event, point);
 }
 
 // Tracks a button of the bookmark list's strip: true when the mouse is let go inside it.

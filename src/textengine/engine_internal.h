@@ -135,7 +135,6 @@ void ATSUTextInserted(void* layout, SInt32 offset, SInt32 length);
 void ATSUTextDeleted(void* layout, SInt32 offset, SInt32 length);
 void ATSUSetTextPointerLocation(void* layout, const UInt16* text, SInt32 offset, SInt32 length, SInt32 total);
 void DisposeATSUDataForMe(WEReference we);
-void WEStopInlineSession(WEReference we);
 
 // The Unicode layout's standard measuring and drawing hooks.
 void _WEStdDrawText(const UInt8* text, SInt32 length, Fixed slop, SInt16 runPosition, WEReference we);
@@ -169,6 +168,13 @@ void _WEDoArrowKey(SInt16 key, UInt16 modifiers, WEReference we);
 SInt32 _WEPinInRange(SInt32 value, SInt32 min, SInt32 max);
 // Whether the character an offset hits (the one before it for the trailing edge 0) lies in start..end.
 Boolean _WEOffsetInRange(SInt32 offset, SInt8 edge, SInt32 start, SInt32 end);
+
+// Dragging the selection from a press at hitPt: kWENoDragErr when the button came up without the mouse
+// moving (an ordinary click), else the drag's result.
+enum : OSErr { kWENoDragErr = 128, weBadDragFlavorErr = -1852, weDropRefusedErr = -1857 };
+OSErr _WEDrag(Point hitPt, UInt16 modifiers, UInt32 clickTime, WEReference we);
+// Moves the caret that shows where a drop would go (-1: none).
+void _WEUpdateDragCaret(SInt32 offset, WEReference we);
 
 // Undo.
 void _WEDisposeUndo(WEReference we);

@@ -31,7 +31,7 @@ static OSErr AllocateRecordArrays(WERec& r) {
 
 // This platform always draws in colour; drags, input methods and further scripts come later.
 static UInt32 CapabilityBits() {
-    return kWEStateColor;
+    return kWEStateColor | kWEStateDrag | kWEStateInputMethods;
 }
 
 static void MakeFirstStyle(WERec& r) {

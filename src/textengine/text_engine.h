@@ -4,6 +4,8 @@
 
 #include "textengine/text_engine_types.h"
 
+struct DragRecord;
+
 // Non-zero while a caller selects many ranges in a row; selection setting then hilites none of them.
 extern SInt16 gInhibitWEHiliting;
 
@@ -116,6 +118,41 @@ SInt16 WECharByte(SInt32 offset, WEReference we);
 SInt16 WECharType(SInt32 offset, WEReference we);
 // A new region covering the range on screen within the view; the caller disposes of it.
 RgnHandle WEGetHiliteRgn(SInt32 start, SInt32 end, WEReference we);
+
+// Clicking: a press at a local point of the text's port selects by characters, words (a second click in
+// the double-click time at the same place) or lines (a third), extends the selection with shift (or edits
+// a list of ranges with shift and command when gSelectMultipleMode is on), selects a block one range per
+// line when gSelectBlockMode is on, and drags the selection when pressed inside it; the selection follows
+// the mouse until the button comes up. True when the click continued a series.
+extern SInt16 gSelectMultipleMode;
+extern SInt16 gSelectBlockMode;
+Boolean WEClick(Point hitPt, UInt16 modifiers, UInt32 clickTime, WEReference we);
+// 0 after a single click, 1 after a double click, 2 and up after a triple or further click.
+UInt8 WEGetClickCount(WEReference we);
+
+// Drag and drop of text (platform/drag.h): whether a text takes a drag, the feedback while a drag is over
+// it (2 entered, 3 within, 4 left) and the drop, which moves the text's own selection unless option is
+// held and otherwise inserts what the drag holds (with its styles); each drop is one undoable step.
+Boolean WECanAcceptDrag(DragRecord* drag, WEReference we);
+OSErr WETrackDrag(SInt16 message, DragRecord* drag, WEReference we);
+OSErr WEReceiveDrag(DragRecord* drag, WEReference we);
+// The items a drag of the selection carries: its text and style runs, or the one selected object.
+OSErr WEMakeSelectionDrag(DragRecord* drag, WEReference we);
+
+// Inline input: an input method's text replaces what it composed before at the selection; its first
+// `confirmed` bytes (-1: all) are final, and the marked ranges (relative to the rest; style 2 raw, 3
+// selected raw, 4 converted, 5 selected converted, +-1 the caret) underline the rest until it is
+// confirmed. WEStopInlineSession keeps what is composed as it stands.
+struct WEInputRange {
+    SInt32 start = 0;
+    SInt32 end = 0;
+    SInt16 style = 0;
+};
+OSErr WEUpdateInputArea(const UInt8* text, SInt32 length, SInt32 confirmed, const WEInputRange* ranges,
+                        SInt16 rangeCount, WEReference we);
+void WEStopInlineSession(WEReference we);
+// The text being composed, -1 and -1 when none.
+void WEGetInputArea(SInt32* start, SInt32* end, WEReference we);
 
 // Scrolling: the text moves by the amounts, the pixels already shown move with it and only the uncovered
 // strip is drawn. WEPinScroll keeps the text from moving past its top or bottom.

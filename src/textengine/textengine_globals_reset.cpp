@@ -12,4 +12,6 @@
 void ResetTextEngineGlobals() {
     gLayoutFormatFlag = 1;
     gInhibitWEHiliting = 0;
+    gSelectMultipleMode = 0;
+    gSelectBlockMode = 0;
 }

@@ -93,6 +93,8 @@ void _WESynchNullStyle(WEReference we) {
 
 OSErr WEKey(SInt16 key, UInt16 modifiers, WEReference we) {
     WERec& r = RecordOf(we);
+    // A key while an input method composes keeps what it composed, as it stands.
+    WEStopInlineSession(we);
     _WEHideCaret(we);
     ObscureCursor();
     if (key >= kLeftArrowCharCode && key <= kDownArrowCharCode) {

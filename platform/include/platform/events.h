@@ -8,6 +8,9 @@
 #include "platform/types.h"
 #include "platform/windows.h"
 
+#include <string>
+#include <vector>
+
 // Classic event codes and modifier bits.
 enum : UInt16 {
     nullEvent = 0,
@@ -155,6 +158,32 @@ enum class EventKind : UInt8 {
     WindowClose,
     ApplicationActivated,
     ApplicationDeactivated,
+    // A drag over a window (platform/drag.h): a handler answers noErr to enter and move events when the
+    // window takes what the drag holds there, and to a drop when it took it.
+    DragEntered,
+    DragMoved,
+    DragLeft,
+    DragDropped,
+    // A step of an input method composing text in the focused window.
+    InputMethod,
+};
+
+struct DragRecord;
+
+// A range of the text an input method is composing, by its marking: 2 raw input, 3 raw input selected, 4
+// converted, 5 converted selected.
+struct InputMethodRange {
+    SInt32 start = 0;
+    SInt32 length = 0;
+    SInt16 style = 2;
+};
+// An input method's step, Mac Roman: first the text it confirms (replacing what it was composing), then
+// the text it is composing now, with the caret's offset in it and its marked ranges.
+struct InputMethodText {
+    std::string commit;
+    std::string preedit;
+    SInt32 caret = 0;
+    std::vector<InputMethodRange> ranges;
 };
 
 struct PlatformEvent {
@@ -178,6 +207,10 @@ struct PlatformEvent {
     Rect currentBounds{};
     Rect updateRect{};
     bool sizeChanged = false;
+    // Drag events: the drag (localPoint is where it is); input method events: the step, valid while the
+    // event is handled.
+    DragRecord* drag = nullptr;
+    const InputMethodText* inputMethod = nullptr;
 };
 
 enum : OSStatus { eventNotHandledErr = -9874, userCanceledErr = -128 };
@@ -234,6 +267,12 @@ UInt32 GetCaretTime(); // ticks
 // The desktop's auto-repeat timing in ticks: the wait before the first repeat and between repeats.
 void GetAutoRepeatTicks(UInt32* firstDelay, UInt32* interval);
 
+// Where the text an input method composes stands in a window (local coordinates), so that the input
+// method shows its choices beside it.
+void SetInputMethodArea(WindowPtr window, const Rect& local);
+// Makes the input method forget the text it is composing: the program has kept it as it stands.
+void ResetInputMethod();
+
 // ---- Cursors and sound ----
 enum ThemeCursor : UInt8 {
     kThemeArrowCursor,
@@ -263,3 +302,6 @@ void PostKeyEvent(WindowPtr window, EventKind kind, UInt8 charCode, UInt8 keyCod
 void PostMouseEvent(WindowPtr window, EventKind kind, Point localPoint, UInt16 modifiers,
                     SInt16 clickCount = 1);
 void PostWheelEvent(WindowPtr window, Point localPoint, SInt16 axis, SInt32 deltaLines, UInt16 modifiers);
+// An input method's step for the window, in UTF-8, as the toolkit's input method would send it.
+void PostInputMethodEvent(WindowPtr window, const std::string& commitUtf8, const std::string& preeditUtf8,
+                          SInt32 caret);

@@ -11,6 +11,7 @@
 class QKeyEvent;
 class QMouseEvent;
 class QWheelEvent;
+class QInputMethodEvent;
 
 // ---- Dispatch (event_handlers.cpp) ----
 // Gives the event to the window's handlers, newest first, then to the application's, until one takes
@@ -34,6 +35,7 @@ void RemoveAllEventHandlers();
 void TranslateKeyEvent(WindowPtr window, const QKeyEvent& event);
 void TranslateMouseEvent(WindowPtr window, const QMouseEvent& event);
 void TranslateWheelEvent(WindowPtr window, const QWheelEvent& event);
+void TranslateInputMethodEvent(WindowPtr window, const QInputMethodEvent& event);
 void TranslateActivation(WindowPtr window, bool active);
 void TranslateApplicationActivation(bool active);
 void TranslateCloseRequest(WindowPtr window);

@@ -72,6 +72,12 @@ void EventRecordFromPlatformEvent(const PlatformEvent& event, EventRecord* recor
         break;
     case EventKind::WindowBoundsChanged:
     case EventKind::WindowClose:
+    case EventKind::DragEntered:
+    case EventKind::DragMoved:
+    case EventKind::DragLeft:
+    case EventKind::DragDropped:
+    case EventKind::InputMethod:
+        // Drags and input methods have no classic record of their own.
         break;
     }
 }

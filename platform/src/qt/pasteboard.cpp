@@ -1,5 +1,6 @@
 // The pasteboard of items and flavours over the toolkit's one-item clipboard: our items travel whole in a
 // private type, with their text beside it as Unicode plain text (and RTF) for other programs.
+#include "pasteboard_items.h"
 #include "platform/clipboard.h"
 #include "qt_text.h"
 
@@ -13,8 +14,6 @@
 #include <utility>
 
 namespace {
-
-using PasteboardItem = std::vector<std::pair<std::string, std::string>>;
 
 constexpr const char* kPrivateType = "application/x-orvalis-pasteboard";
 constexpr const char* kRtfTypes[] = {"text/rtf", "application/rtf"};
@@ -112,17 +111,6 @@ std::vector<PasteboardItem> ForeignItems(const QMimeData& data) {
     return {std::move(item)};
 }
 
-std::vector<PasteboardItem> ReadItems() {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
-    if (!data) return {};
-    if (data->hasFormat(kPrivateType)) {
-        std::vector<PasteboardItem> items;
-        if (ItemDecoder(data->data(kPrivateType)).Decode(&items)) return items;
-    }
-    return ForeignItems(*data);
-}
-
 // The text other programs see for an item: its Mac Roman text, else its Unicode text.
 QString ItemText(const PasteboardItem& item) {
     if (const std::string* text = FindFlavor(item, kFlavorMacRomanText)) return QStringFromMacRoman(*text);
@@ -133,9 +121,17 @@ QString ItemText(const PasteboardItem& item) {
     return {};
 }
 
-void WriteItems(const std::vector<PasteboardItem>& items) {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard) return;
+} // namespace
+
+std::vector<PasteboardItem> ItemsOfMimeData(const QMimeData& data) {
+    if (data.hasFormat(kPrivateType)) {
+        std::vector<PasteboardItem> items;
+        if (ItemDecoder(data.data(kPrivateType)).Decode(&items)) return items;
+    }
+    return ForeignItems(data);
+}
+
+QMimeData* NewMimeDataOfItems(const std::vector<PasteboardItem>& items) {
     auto* data = new QMimeData;
     data->setData(kPrivateType, EncodeItems(items));
     // Several items reach other programs as their texts one per line.
@@ -152,7 +148,22 @@ void WriteItems(const std::vector<PasteboardItem>& items) {
             break;
         }
     }
-    clipboard->setMimeData(data);
+    return data;
+}
+
+namespace {
+
+std::vector<PasteboardItem> ReadItems() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
+    if (!data) return {};
+    return ItemsOfMimeData(*data);
+}
+
+void WriteItems(const std::vector<PasteboardItem>& items) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard) return;
+    clipboard->setMimeData(NewMimeDataOfItems(items));
 }
 
 } // namespace

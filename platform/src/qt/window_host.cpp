@@ -2,11 +2,14 @@
 // translation into the program's events. The program draws into the port, never here.
 #include "window_host.h"
 
+#include "drag_internal.h"
 #include "event_internal.h"
 #include "port_internal.h"
 #include "window_record.h"
 
+#include <QDropEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPaintEvent>
@@ -21,6 +24,8 @@ WindowHost::WindowHost(WindowPtr owner, Qt::WindowFlags flags) : QWidget(nullptr
     setAttribute(Qt::WA_ShowWithoutActivating);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
+    setAttribute(Qt::WA_InputMethodEnabled);
 }
 
 bool WindowHost::event(QEvent* event) {
@@ -106,4 +111,38 @@ void WindowHost::closeEvent(QCloseEvent* event) {
 bool CanRaiseWindows() {
     static const bool canRaise = QGuiApplication::platformName() != QLatin1String("offscreen");
     return canRaise;
+}
+
+void WindowHost::dragEnterEvent(QDragEnterEvent* event) {
+    if (window) TranslateDragEvent(window, *event, EventKind::DragEntered);
+}
+
+void WindowHost::dragMoveEvent(QDragMoveEvent* event) {
+    if (window) TranslateDragEvent(window, *event, EventKind::DragMoved);
+}
+
+void WindowHost::dragLeaveEvent(QDragLeaveEvent*) {
+    if (window) TranslateDragLeave(window);
+}
+
+void WindowHost::dropEvent(QDropEvent* event) {
+    if (window) TranslateDragEvent(window, *event, EventKind::DragDropped);
+}
+
+void WindowHost::inputMethodEvent(QInputMethodEvent* event) {
+    if (window) TranslateInputMethodEvent(window, *event);
+    event->accept();
+}
+
+QVariant WindowHost::inputMethodQuery(Qt::InputMethodQuery query) const {
+    switch (query) {
+    case Qt::ImEnabled:
+        return true;
+    case Qt::ImCursorRectangle:
+        return inputArea;
+    case Qt::ImHints:
+        return int(Qt::ImhNone);
+    default:
+        return QWidget::inputMethodQuery(query);
+    }
 }

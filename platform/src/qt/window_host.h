@@ -13,6 +13,8 @@ class WindowHost : public QWidget {
     WindowPtr window = nullptr;
     // The menu bar at the top of the window, when it shows the program's menus (menu_bar.cpp).
     QWidget* menuBar = nullptr;
+    // Where the text being composed by an input method stands, in widget coordinates.
+    QRect inputArea;
 
   protected:
     bool event(QEvent* event) override;
@@ -27,6 +29,12 @@ class WindowHost : public QWidget {
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     // Tab and back-tab are keys for the program, not focus moves between widgets.
     bool focusNextPrevChild(bool next) override { return false; }
 };
