@@ -4,9 +4,14 @@
 
 #include "foundation/word_line_arrays.h"
 #include "platform/clipboard.h"
+#include "platform/drawing.h"
 #include "platform/memory.h"
 #include "platform/pstring.h"
+#include "platform/windows.h"
 #include "scroll/bookmarks.h"
+#include "scroll/edit_window.h"
+#include "scroll/scroll_engine.h"
+#include "scroll/scroll_windows.h"
 #include "scroll/undo.h"
 #include "shell/command_parts.h"
 #include "shell/commands.h"
@@ -39,6 +44,7 @@ class EditCommands : public ProgramTest {
         ProgramTest::TearDown();
     }
     static void UseScript(const std::string& script) {
+        gTextHasChanged = false;
         if (myTextResource) DisposeHandle(myTextResource);
         if (myStyle) DisposeHandle(myStyle);
         myStyle = nullptr;
@@ -376,6 +382,72 @@ TEST_F(EditCommands, AnEditThatWouldLoseRecordedTimingsAsksFirst) {
     }
     gAutoDialogAnswer = 0;
     gSyllableArrayCustom = false;
+}
+
+// A stand-in edit window: a window of its own with a second text of the script, in front.
+class EditCommandsWithEditWindow : public EditCommands {
+  protected:
+    void SetUp() override {
+        EditCommands::SetUp();
+        const Rect bounds{100, 100, 300, 400};
+        Str255 title;
+        SetPString(title, "Edit");
+        myEditWindow = NewCWindow(nullptr, &bounds, title, true, 0, kFirstWindowOfClass, false, 0);
+        ASSERT_NE(myEditWindow, nullptr);
+        SetPort(GetWindowPort(myEditWindow));
+        LongRect rect;
+        WESetLongRect(&rect, 0, 0, 300, 200);
+        ASSERT_EQ(WENew(&rect, &rect, 0, &EditWEHandle), noErr);
+    }
+    void TearDown() override {
+        if (EditWEHandle) WEDispose(EditWEHandle);
+        EditWEHandle = nullptr;
+        if (myEditWindow) DisposeWindow(myEditWindow);
+        myEditWindow = nullptr;
+        EditCommands::TearDown();
+    }
+    static void UseScriptInBoth(const std::string& script) {
+        UseScript(script);
+        WESetSelection(0, WEGetTextLength(EditWEHandle), 0, EditWEHandle);
+        WEInsert(script.data(), SInt32(script.size()), nullptr, nullptr, EditWEHandle, 0);
+    }
+    static std::string EditText() {
+        Handle text = WEGetText(EditWEHandle);
+        return std::string(*text, size_t(WEGetTextLength(EditWEHandle)));
+    }
+};
+
+TEST_F(EditCommandsWithEditWindow, BothViewsChangeAlikeAndTheClipboardIsTouchedOnce) {
+    const struct {
+        const char* name;
+        bool editInFront;
+        SInt16 item;
+        const char* text;
+        const char* clipboardAfter;
+        SInt32 bookmarkAfter;
+    } cases[] = {
+        {"swap in the prompter", false, 6, "One XY three four", "two", 13},
+        {"swap in the edit window", true, 6, "One XY three four", "two", 13},
+        {"cut in the edit window", true, 3, "One  three four", "two", 11},
+        {"paste in the edit window", true, 5, "One XY three four", "XY", 13},
+        {"clear in the prompter", false, 7, "One  three four", "XY", 11},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        UseScriptInBoth("One two three four");
+        SetSlots({14});
+        SetClipboardText("XY");
+        WESetSelection(4, 7, 0, ScrollWEHandle);
+        WESetSelection(4, 7, 0, EditWEHandle);
+        SelectWindow(c.editInFront ? myEditWindow : myScrollWindow);
+        ASSERT_EQ(FocusedTextView(), c.editInFront ? EditWEHandle : ScrollWEHandle);
+
+        EXPECT_EQ(Run(kEditMenuID, c.item), 0);
+        EXPECT_EQ(PrompterText(), c.text);
+        EXPECT_EQ(EditText(), c.text);
+        EXPECT_EQ(Clipboard(), c.clipboardAfter);
+        EXPECT_EQ(Slots(), std::vector<SInt32>{c.bookmarkAfter});
+    }
 }
 
 } // namespace
