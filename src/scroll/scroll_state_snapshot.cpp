@@ -7,11 +7,15 @@
 #include "foundation/word_line_arrays.h"
 #include "macros/macro_services.h"
 #include "prefs/companion_records.h"
+#include "prefs/prefs_fields.h"
 #include "prefs/prefs_record.h"
+#include "scroll/edit_window.h"
 #include "scroll/pause.h"
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_engine.h"
+#include "scroll/scroll_windows.h"
 #include "scroll/state_copies.h"
+#include "scroll/tool_windows.h"
 #include "shell/command_parts.h"
 #include "shell/input_dispatch.h"
 #include "shell/mode_switching.h"
@@ -89,6 +93,13 @@ void RestoreScrollState(SInt32) {
     gPositionPreferences = s.places;
     gPositionPrefsChanged = s.placesChanged;
     PutBackText(s.text);
+    const bool editWindowWanted = GetPref(gThePreferences, kPrefSeparateEditWindow) != 0;
+    if (editWindowWanted && !myEditWindow) {
+        OpenTextEditWindow();
+        PutEditTextInBox();
+    } else if (!editWindowWanted && myEditWindow) {
+        CloseEditWindow(0);
+    }
     PutBackPlaces(s.selections);
     // Hand-recorded syllable times cannot be counted again from the text: they come back as kept.
     if (s.text.customSyllables && s.wordLines && s.syllables) {
@@ -109,6 +120,13 @@ void RestoreScrollState(SInt32) {
     } else {
         SetScrollWindowToNormal();
     }
+    // The bookmark list and the toolbar as the restored preferences have them.
+    const bool bookmarksWanted = GetPref(gThePreferences, kPrefBookmarkWindowOpen) != 0;
+    if (bookmarksWanted && !myBookmarkWindow) OpenBookmarkWindow();
+    if (!bookmarksWanted && myBookmarkWindow) CloseBookmarkWindow(0);
+    const bool toolbarWanted = GetPref(gThePreferences, kPrefToolbarOpen) != 0;
+    if (toolbarWanted && !myToolbarWindow) OpenToolbarWindow();
+    if (!toolbarWanted && myToolbarWindow) CloseToolbarWindow(0);
     ClearScrollState();
     gDontDisplayErrorMessages = s.dontDisplayErrorMessages;
     gLastKeyPressed = s.lastKeyPressed;

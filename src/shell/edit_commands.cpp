@@ -6,12 +6,16 @@
 #include "foundation/error_dialog.h"
 #include "foundation/word_line_arrays.h"
 #include "platform/events.h"
+#include "platform/lists.h"
 #include "platform/memory.h"
+#include "platform/windows.h"
+#include "scroll/bookmark_list_window.h"
 #include "scroll/bookmarks.h"
 #include "scroll/edit_window.h"
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_engine.h"
 #include "scroll/scroll_position.h"
+#include "scroll/scroll_windows.h"
 #include "scroll/undo.h"
 #include "shell/command_parts.h"
 #include "shell/commands.h"
@@ -161,7 +165,30 @@ SInt32 CopyScript(WEReference target) {
     return 0;
 }
 
+ListHandle BookmarkListInFront() {
+    // The list floats above the documents: it is in front whenever it is shown.
+    return myBookmarkWindow && FrontWindow() == myBookmarkWindow ? BookmarkListHandle : nullptr;
+}
+
+// Every row of the list selected (select) or none, or each toggled (invert).
+void SelectRows(ListHandle list, bool select, bool invert) {
+    // The list keeps one row selected for a click; these commands reach every row.
+    LSetSelFlags(lNoNilHilite, list);
+    for (SInt16 row = 0; row < LCountRows(list); ++row) {
+        Cell cell{row, 0};
+        Cell found = cell;
+        const bool selected = LGetSelect(false, &found, list);
+        LSetSelect(invert ? !selected : select, cell, list);
+    }
+    LSetSelFlags(lOnlyOne | lNoNilHilite, list);
+}
+
+// The script's focused view first; the bookmark list's rows when no text has the focus.
 SInt32 SelectAll(WEReference target) {
+    if (ListHandle list = target ? nullptr : BookmarkListInFront()) {
+        SelectRows(list, true, false);
+        return 0;
+    }
     if (!target) return 0;
     const SInt16 redraw = WEFeatureFlag(weFInhibitRedraw, 1, target);
     WESetSelection(0, WEGetTextLength(target), 0, target);
@@ -252,14 +279,21 @@ void InvertSelection(WEReference we) {
 
 SInt32 SelectionCommand(SInt16 item) {
     const WEReference target = FocusedTextView();
+    ListHandle list = target ? nullptr : BookmarkListInFront();
     switch (item) {
     case 1:
         return SelectAll(target);
     case 2:
-        if (target) WESetSelection(0, 0, 0, target);
+        if (list)
+            SelectRows(list, false, false);
+        else if (target)
+            WESetSelection(0, 0, 0, target);
         return 0;
     case 3:
-        if (target) InvertSelection(target);
+        if (list)
+            SelectRows(list, false, true);
+        else if (target)
+            InvertSelection(target);
         return 0;
     case 5:
         gSelectMultipleMode = !gSelectMultipleMode;
@@ -278,7 +312,18 @@ SInt32 BookmarkTool(SInt16 item) {
         SetBookmark(-1, -1, 1);
         return 0;
     case 2:
-        UnsetBookmark(-1);
+        if (ListHandle list = BookmarkListInFront()) {
+            // The rows are read first: emptying a slot can rebuild the list and lose its selection.
+            std::vector<SInt16> rows;
+            for (SInt16 row = 0; row < LCountRows(list); ++row) {
+                Cell cell{row, 0};
+                if (LGetSelect(false, &cell, list)) rows.push_back(row);
+            }
+            for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+                UnsetBookmark(*row);
+        } else {
+            UnsetBookmark(-1);
+        }
         return 0;
     case 4: {
         if (gTextHasChanged) GetNewText(0);

@@ -19,6 +19,7 @@
 #include "platform/text_drawing.h"
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_record.h"
+#include "scroll/bookmark_list_window.h"
 #include "scroll/bookmarks.h"
 #include "scroll/edit_window.h"
 #include "scroll/prompter_drawing.h"
@@ -120,13 +121,14 @@ void EditItems() {
         SetEnabled(edit, item, selected);
     SetEnabled(edit, 5, canPaste);
     SetEnabled(edit, 6, canPaste);
-    SetEnabled(edit, 10, hasText);
+    const bool listInFront = myBookmarkWindow && BookmarkListHandle && FrontWindow() == myBookmarkWindow;
+    SetEnabled(edit, 10, hasText || listInFront);
     auto everyItem = [](MenuRef menu, bool enabled) {
         for (MenuItemIndex item = 1; menu && item <= CountMenuItems(menu); ++item)
             SetEnabled(menu, item, enabled);
     };
     everyItem(Slot(kCopySpecialMenuSlot), selected);
-    everyItem(Slot(kSelectionMenuSlot), target != nullptr);
+    everyItem(Slot(kSelectionMenuSlot), target != nullptr || listInFront);
     everyItem(Slot(kTextTransformsMenuSlot), hasText);
     Check(Slot(kSelectionMenuSlot), 5, gSelectMultipleMode);
     Check(Slot(kSelectionMenuSlot), 6, gSelectBlockMode);

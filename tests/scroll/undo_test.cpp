@@ -1,9 +1,11 @@
 // Undo and the save point: what each keeps and gives back, byte for byte, and the masks that choose it.
 #include "prompter_fixture.h"
 
+#include "scroll/bookmark_list_window.h"
 #include "scroll/bookmarks.h"
 #include "scroll/pause.h"
 #include "scroll/scroll_engine.h"
+#include "scroll/scroll_windows.h"
 #include "scroll/undo.h"
 #include "shell/script_documents.h"
 #include "texttools/text_tools.h"
@@ -178,6 +180,21 @@ TEST_F(UndoAndSnapshot, ASavePointTakenWhileScrollingScrollsAgainUnpaused) {
     EXPECT_EQ(gScrollOn, 1);
     EXPECT_FALSE(gPaused);
     StopScroll();
+}
+
+TEST_F(UndoAndSnapshot, TheBookmarkListOpensOrClosesAsTheRestoredPreferencesSay) {
+    SetScript("text");
+    for (const bool open : {false, true}) {
+        SCOPED_TRACE(open);
+        SetPref(gThePreferences, kPrefBookmarkWindowOpen, open ? 1 : 0);
+        SaveScrollState(0);
+        SetPref(gThePreferences, kPrefBookmarkWindowOpen, open ? 0 : 1);
+        if (open) CloseBookmarkWindow(0);
+        if (!open) OpenBookmarkWindow();
+        RestoreScrollState(0);
+        EXPECT_EQ(myBookmarkWindow != nullptr, open);
+    }
+    CloseBookmarkWindow(0);
 }
 
 } // namespace

@@ -5,9 +5,11 @@
 #include "foundation/word_line_arrays.h"
 #include "platform/clipboard.h"
 #include "platform/drawing.h"
+#include "platform/lists.h"
 #include "platform/memory.h"
 #include "platform/pstring.h"
 #include "platform/windows.h"
+#include "scroll/bookmark_list_window.h"
 #include "scroll/bookmarks.h"
 #include "scroll/edit_window.h"
 #include "scroll/scroll_engine.h"
@@ -382,6 +384,39 @@ TEST_F(EditCommands, AnEditThatWouldLoseRecordedTimingsAsksFirst) {
     }
     gAutoDialogAnswer = 0;
     gSyllableArrayCustom = false;
+}
+
+TEST_F(EditCommands, WithTheBookmarkListInFrontSelectionAndRemovalWorkOnItsRows) {
+    UseScript("One two three four");
+    SetSlots({0, 4, 8, 14});
+    OpenBookmarkWindow();
+    ASSERT_NE(BookmarkListHandle, nullptr);
+    SelectWindow(myBookmarkWindow);
+    // While the script is being edited the commands go to its text; while it scrolls, to the list.
+    Run(kEditMenuID, 10);
+    EXPECT_EQ(Selection(), (std::pair<SInt32, SInt32>{0, 18}));
+    StartScroll(1);
+    auto selectedRows = [] {
+        std::vector<SInt16> rows;
+        for (SInt16 row = 0; row < LCountRows(BookmarkListHandle); ++row) {
+            Cell cell{row, 0};
+            if (LGetSelect(false, &cell, BookmarkListHandle)) rows.push_back(row);
+        }
+        return rows;
+    };
+    Run(kEditMenuID, 10);
+    EXPECT_EQ(selectedRows(), (std::vector<SInt16>{0, 1, 2, 3}));
+    Run(kSelectionMenuID, 2);
+    EXPECT_TRUE(selectedRows().empty());
+    LSetSelect(true, Cell{1, 0}, BookmarkListHandle);
+    Run(kSelectionMenuID, 3);
+    EXPECT_EQ(selectedRows(), (std::vector<SInt16>{0, 2, 3}));
+    LSetSelect(false, Cell{0, 0}, BookmarkListHandle);
+    Run(kBookmarkToolsMenuID, 2);
+    EXPECT_EQ(Slots(), (std::vector<SInt32>{0, 4})) << "rows 2 and 3 unset, the empty tail dropped";
+    EXPECT_EQ(PrompterText(), "One two three four") << "the script is not the target";
+    StopScroll();
+    CloseBookmarkWindow(0);
 }
 
 // A stand-in edit window: a window of its own with a second text of the script, in front.
