@@ -189,11 +189,8 @@ SInt32 SelectAll(WEReference target) {
         SelectRows(list, true, false);
         return 0;
     }
-    if (!target) return 0;
-    const SInt16 redraw = WEFeatureFlag(weFInhibitRedraw, 1, target);
-    WESetSelection(0, WEGetTextLength(target), 0, target);
-    WEFeatureFlag(weFInhibitRedraw, redraw, target);
-    WESetSelection(0, WEGetTextLength(target), 4, target);
+    // The engine hilites the new range as it sets it, so that what is shown and what is selected agree.
+    if (target) WESetSelection(0, WEGetTextLength(target), 0, target);
     return 0;
 }
 
