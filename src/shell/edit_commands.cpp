@@ -5,6 +5,7 @@
 
 #include "foundation/error_dialog.h"
 #include "foundation/word_line_arrays.h"
+#include "macros/macro_services.h"
 #include "platform/events.h"
 #include "platform/lists.h"
 #include "platform/memory.h"
@@ -27,6 +28,7 @@
 #include "textengine/text_engine.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 SInt16 gCopyPasteMode = 1;
@@ -240,8 +242,51 @@ SInt32 WithCopyPasteMode(SInt16 mode, SInt16 item) {
     return result;
 }
 
+// Every selected range of the script is written over with the clipboard's text, repeated as often as the
+// range needs: the script keeps its length, so bookmarks and soft returns stay where they are.
+SInt32 PasteOverSelection() {
+    if (gScrollOn && !gForceCommandFromMacro) StopScroll();
+    const WEReference target = FocusedTextView();
+    if (!target) return kNotDone;
+    Handle paste = WEGetPasteText(1);
+    const Size pasteLength = paste ? GetHandleSize(paste) : 0;
+    if (pasteLength == 0) {
+        if (paste) DisposeHandle(paste);
+        return 0;
+    }
+    const std::string pattern(*paste, size_t(pasteLength));
+    DisposeHandle(paste);
+    if (target != ScrollWEHandle) {
+        SavedRanges ranges(EditWEHandle, true);
+        ranges.SelectIn(ScrollWEHandle, false);
+    }
+    StoreUndoInfo(kUndoText | kUndoSelections);
+    gDontQuitWithoutSaving = true;
+    const SInt32 count = std::max(WEGetNumberSelections(ScrollWEHandle), SInt32(1));
+    std::vector<std::pair<SInt32, SInt32>> ranges;
+    for (SInt32 i = 0; i < count; ++i) {
+        SInt32 start = 0, end = 0;
+        WEGetSelection(&start, &end, i, ScrollWEHandle);
+        if (start < end) ranges.emplace_back(start, end);
+    }
+    for (const auto& [start, end] : ranges) {
+        std::string text;
+        while (SInt32(text.size()) < end - start)
+            text += pattern;
+        text.resize(size_t(end - start));
+        WESetSelection(start, end, 0, ScrollWEHandle);
+        WEInsert(text.data(), SInt32(text.size()), nullptr, nullptr, ScrollWEHandle, 0);
+    }
+    if (!ranges.empty()) WESetSelection(ranges[0].first, ranges[0].second, 0, ScrollWEHandle);
+    PrompterChanged();
+    GetNewText(1);
+    if (EditWindowText()) PutEditTextInBox();
+    return 0;
+}
+
 SInt32 PasteSpecial(SInt16 item) {
     static constexpr SInt16 kModes[] = {1, 2, 0, 4, 12, 17, 33};
+    if (item == 3) return PasteOverSelection();
     if (item < 1) return kNotDone;
     if (item <= 7) return kModes[item - 1] ? WithCopyPasteMode(kModes[item - 1], kPasteItem) : kNotDone;
     return WithCopyPasteMode(SInt16((item - 7) * 256 + 1), kPasteItem);

@@ -44,7 +44,6 @@ constexpr WaitingCommands kWaiting[] = {
     {kBuiltInSetsMenuID, 0, 0, "preference sets"},
     {kMacroMenuID, 0, 0, "macro language"},
     {kMacroFilesMenuID, 0, 0, "macro language"},
-    {kPasteSpecialMenuID, 3, 3, "pasting over the selection"},
     {kBookmarkToolsMenuID, 3, 3, "bookmarks from a file"},
     {kTextTransformsMenuID, 7, 7, "sort dialog"},
     {kFindToolsMenuID, 0, 0, "find tools"},
