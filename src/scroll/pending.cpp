@@ -111,9 +111,6 @@ bool GetMarkCharacter() {
 }
 void SetBookmarkMenuItem(SInt32, SInt16, SInt16) {}
 
-// Nothing is kept for Undo until snapshots exist.
-void StoreUndoInfo(SInt16) {}
-
 #include "scroll/tool_windows.h"
 Handle myNonverbalText = nullptr;
 Handle gNonverbalWordLineArray = nullptr;

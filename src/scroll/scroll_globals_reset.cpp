@@ -14,6 +14,7 @@
 #include "scroll/scroll_position.h"
 #include "scroll/tab_ruler.h"
 #include "scroll/tool_windows.h"
+#include "scroll/undo.h"
 
 #include <algorithm>
 #include <iterator>
@@ -38,6 +39,9 @@ void ResetScrollGlobals() {
     gPaused = false;
     gDelayScroll = 0;
     gTextHasChanged = false;
+    gUndoAvailable = 0;
+    gInhibitUndo = false;
+    ClearScrollState();
     gScrollThis = 0;
     gTimer = 0;
     gBookmarkCharacter = 0xB5;

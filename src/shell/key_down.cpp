@@ -342,6 +342,8 @@ void TypeIntoPrompter(const PlatformEvent& event, UInt8 character) {
         SInt32 end = 0;
         WEGetSelection(&start, &end, 0, ScrollWEHandle);
         if (character == kBackspaceCharCode && start != end) {
+            // The clear item is enabled by the selection just made.
+            ConsistifyMenus();
             DoCommand(MakeMenuCommand(kEditMenuID, 7));
             return;
         }

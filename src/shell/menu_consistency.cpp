@@ -19,13 +19,16 @@
 #include "platform/text_drawing.h"
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_record.h"
+#include "scroll/bookmark_list_window.h"
 #include "scroll/bookmarks.h"
 #include "scroll/edit_window.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_windows.h"
 #include "scroll/tool_windows.h"
+#include "scroll/undo.h"
 #include "shell/commands.h"
+#include "shell/edit_commands.h"
 #include "shell/mode_switching.h"
 #include "shell/script_documents.h"
 #include "shell/shell_globals.h"
@@ -75,7 +78,7 @@ void UndoAndSaveItems(bool shift) {
     if (!shift) {
         SetText(edit, kUndoItem, 122);
         SetMenuItemModifiers(edit, kUndoItem, kMenuNoModifiers);
-        SetEnabled(edit, kUndoItem, false);
+        SetEnabled(edit, kUndoItem, gUndoAvailable != 0);
         SetText(file, kSaveItem, 133);
         SetText(file, kSaveSwappedItem, 135);
         SetMenuItemModifiers(file, kSaveItem, kMenuNoModifiers);
@@ -99,6 +102,36 @@ void UndoAndSaveItems(bool shift) {
     SetText(file, kSaveSwappedItem, 134);
     SetMenuItemModifiers(file, kSaveItem, kMenuShiftModifier);
     SetMenuItemModifiers(file, kSaveSwappedItem, kMenuShiftModifier);
+}
+
+// The edit items follow the view the commands would act on: cut, copy and clear need a selected range,
+// paste and swap something on the clipboard, select all a text.
+void EditItems() {
+    MenuRef edit = Slot(kEditMenuSlot);
+    const WEReference target = FocusedTextView();
+    bool selected = false;
+    for (SInt32 i = 0; target && !selected && i < std::max(WEGetNumberSelections(target), SInt32(1)); ++i) {
+        SInt32 start = 0, end = 0;
+        WEGetSelection(&start, &end, i, target);
+        selected = start != end;
+    }
+    const bool canPaste = target && WECanPaste(target);
+    const bool hasText = target && WEGetTextLength(target) > 0;
+    for (MenuItemIndex item : {3, 4, 7})
+        SetEnabled(edit, item, selected);
+    SetEnabled(edit, 5, canPaste);
+    SetEnabled(edit, 6, canPaste);
+    const bool listInFront = myBookmarkWindow && BookmarkListHandle && FrontWindow() == myBookmarkWindow;
+    SetEnabled(edit, 10, hasText || listInFront);
+    auto everyItem = [](MenuRef menu, bool enabled) {
+        for (MenuItemIndex item = 1; menu && item <= CountMenuItems(menu); ++item)
+            SetEnabled(menu, item, enabled);
+    };
+    everyItem(Slot(kCopySpecialMenuSlot), selected);
+    everyItem(Slot(kSelectionMenuSlot), target != nullptr || listInFront);
+    everyItem(Slot(kTextTransformsMenuSlot), hasText);
+    Check(Slot(kSelectionMenuSlot), 5, gSelectMultipleMode);
+    Check(Slot(kSelectionMenuSlot), 6, gSelectBlockMode);
 }
 
 bool PrompterInFront() {
@@ -224,16 +257,13 @@ void ConsistifyMenus() {
     SetEnabled(file, kReturnBookmarkItem, PeekReturnBookmark(nullptr, nullptr, nullptr));
 
     if (ScrollWEHandle && myTextResource && editMode) {
-        SetEnabled(edit, 3, true);
-        SetEnabled(edit, 4, true);
         MenuRef paste = Slot(kPasteSpecialMenuSlot);
         const bool canPaste = WECanPaste(ScrollWEHandle);
         for (MenuItemIndex item = 1; paste && item <= CountMenuItems(paste); ++item)
             SetEnabled(paste, item, canPaste);
-        SetEnabled(edit, 7, true);
         SetEnabled(edit, 8, true);
-        SetEnabled(edit, 10, true);
     }
+    EditItems();
 
     const WindowPtr front = FrontNonFloatingWindow();
     const bool textInFront =

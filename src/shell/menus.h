@@ -22,9 +22,11 @@ constexpr int kStyleMenuSlot = 12;
 constexpr int kColorMenuSlot = 13;
 constexpr int kMacroMenuSlot = 15;
 constexpr int kMacroFilesMenuSlot = 16;
+constexpr int kCopySpecialMenuSlot = 17;
 constexpr int kPasteSpecialMenuSlot = 18;
 constexpr int kSelectionMenuSlot = 19;
 constexpr int kWindowListMenuSlot = 23;
+constexpr int kTextTransformsMenuSlot = 25;
 extern std::array<MenuRef, kMenuSlotCount> myMenus;
 // The MENU ID now in slot 8 (138, 137 with a queue, 136 with a document of several texts), 0 when none.
 extern SInt16 gScriptsMenuExists;

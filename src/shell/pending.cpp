@@ -125,9 +125,6 @@ void DoPrint(SInt32) {}
 SInt32 DoCmdShiftFunction(char) {
     return -1;
 }
-SInt32 DoEditCommand(SInt16, SInt16) {
-    return -1;
-}
 SInt32 DoFormatCommand(SInt16, SInt16) {
     return -1;
 }

@@ -4,6 +4,7 @@
 
 #include "foundation/file_dialogs.h"
 #include "shell/desktop_events.h"
+#include "shell/edit_commands.h"
 #include "shell/event_handlers.h"
 #include "shell/input_dispatch.h"
 #include "shell/menus.h"
@@ -28,6 +29,9 @@ extern SInt32 gLoopCount;
 extern SInt32 gTickCounter;
 
 void ResetShellGlobals() {
+    gCopyPasteMode = 1;
+    gSelectMultipleMode = false;
+    gSelectBlockMode = false;
     gSavedMid = 0;
     gSavedMitem = 0;
     gNeedToCheckText = false;

@@ -73,7 +73,8 @@ void WERestoreSelections(SInt32 count, WESelectionField starts, WESelectionField
 }
 
 // Calls adjust(start, amount, end) for every saved range, the first with firstAmount, the rest with
-// otherAmount.
+// otherAmount. The ranges are offsets from before the edit, so they go from the last back: each adjustment
+// then meets the text before it exactly as it was.
 template <typename Adjust>
 static void ForEachSavedRange(SInt32 count, WESelectionField starts, WESelectionField ends,
                               SInt32 firstAmount, SInt32 otherAmount, Boolean dispose, Adjust adjust) {
@@ -82,7 +83,7 @@ static void ForEachSavedRange(SInt32 count, WESelectionField starts, WESelection
         return;
     }
     if (!starts.ranges || !ends.ranges) return;
-    for (SInt32 i = 0; i < count; i++)
+    for (SInt32 i = count - 1; i >= 0; i--)
         adjust(RangesOf(starts.ranges)[i], i == 0 ? firstAmount : otherAmount, RangesOf(ends.ranges)[i]);
     if (dispose) {
         DisposeHandle(starts.ranges);

@@ -66,8 +66,9 @@ TEST_F(ProgramTest, MenusFollowTheModeTheSelectionAndTheUnsavedState) {
         EXPECT_EQ(GetMenuItemModifiers(GetMenuHandle(kFileMenuID), kSaveItem), c.saveNeeds);
         EXPECT_TRUE(Enabled(kFileMenuID, kSaveItem)) << "a script is open";
         EXPECT_TRUE(Enabled(kScrollMenuID, kScrollItem));
+        EXPECT_EQ(Enabled(kEditMenuID, 4), c.selection && !c.scrolling) << "copy";
         // Waiting for code that is not written: greyed whatever the state.
-        EXPECT_FALSE(Enabled(kEditMenuID, 4)) << "copy";
+        EXPECT_FALSE(Enabled(kEditMenuID, 11)) << "find and replace";
         EXPECT_FALSE(Enabled(kEditMenuID, kPreferencesItem));
         EXPECT_FALSE(Enabled(kFileMenuID, kPrintItem));
         EXPECT_FALSE(Enabled(kWindowsMenuID, 4)) << "toolbar";

@@ -1,0 +1,25 @@
+// The Edit menu and its text submenus acting on the script in whichever of its views has the focus, with
+// the bookmarks and the edit window's soft returns kept in step and one level of undo.
+#pragma once
+
+#include "platform/types.h"
+#include "textengine/text_engine_types.h"
+
+// The flags handed to the text engine's copy and paste (1 normally). Bit 4: the paste leaves the script's
+// characters as they are, so no timing question, no re-measuring and no bookmark shift.
+extern SInt16 gCopyPasteMode;
+// Clicks add ranges to the selection; drags select blocks.
+extern bool gSelectMultipleMode;
+extern bool gSelectBlockMode;
+
+// The view of the script the edit commands act on: the prompter's text, or the edit window's when that
+// window is in front; null while the script is not editable or another window has the focus.
+WEReference FocusedTextView();
+
+// The question asked before an edit throws away hand-recorded syllable times; true to go on. A test or a
+// macro answers through gAutoDialogAnswer (1 cancels).
+bool AskToDropCustomTiming();
+
+// The text transforms (upper, lower and swapped case, joining lines, removing blank lines, plain characters
+// only) on the script in both views, styles, bookmarks and soft returns kept.
+SInt32 DoTextTransform(SInt16 item);
