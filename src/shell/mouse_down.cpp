@@ -13,6 +13,7 @@
 #include "scroll/bookmark_list_window.h"
 #include "scroll/bookmarks.h"
 #include "scroll/cue_marker.h"
+#include "scroll/edit_window.h"
 #include "scroll/pause.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
@@ -257,7 +258,8 @@ void DoMouseDown(const PlatformEvent& event) {
         IsPaused() ? PauseOff(0) : PauseOn();
         return;
     }
-    if (window == myNonverbalWindow || window == myScrollMonitorWindow) return; // the desktop drags these
+    if (window == myScrollMonitorWindow) return ScrollMonitorClick(point); // elsewhere the desktop drags it
+    if (window == myNonverbalWindow) return;                               // the desktop drags it
     if (window != FrontNonFloatingWindow() &&
         (window == myScrollWindow || window == myEditWindow || window == myBookmarkWindow)) {
         SelectHideOtherWindow(window);
@@ -265,4 +267,5 @@ void DoMouseDown(const PlatformEvent& event) {
     }
     if (window == myBookmarkWindow) return BookmarkListClick(event, point);
     if (window == myScrollWindow) return PrompterClick(event, point);
+    if (window == myEditWindow) return EditWindowClick(point, event.modifiers, SecondaryClick(event));
 }
