@@ -49,7 +49,8 @@ const TextWindowKind kEditKind{kEditWindowID, kEditWindowReference,
                                kPlaceEdit,    DefaultEditPlace,
                                EditFormat,    kEditTextLeftInset,
                                true,          true,
-                               false,         true};
+                               false,         true,
+                               true};
 
 bool BreaksLikePrompter() {
     return GetPref(gThePreferences, kPrefEditFollowsPrompterLines) != 0;

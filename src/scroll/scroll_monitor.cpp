@@ -38,6 +38,7 @@ const TextWindowKind kMonitorKind{kScrollMonitorWindowID,
                                   false,
                                   false,
                                   true,
+                                  false,
                                   false};
 
 } // namespace

@@ -10,9 +10,12 @@
 #include "platform/text_drawing.h"
 #include "prefs/companion_records.h"
 #include "prefs/prefs_fields.h"
+#include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
 #include "scroll/screens.h"
 #include "scroll/scroll_engine.h"
+#include "scroll/tab_ruler.h"
+#include "scroll/tab_stops.h"
 #include "shell/event_handlers.h"
 #include "shell/mode_switching.h"
 #include "shell/shell_globals.h"
@@ -27,6 +30,8 @@
 namespace {
 
 constexpr SInt16 kBarWidth = 15;
+// The tab ruler's 16 rows and the row below it that keeps the text off its base line.
+constexpr SInt16 kTabBarHeight = 16, kTabBarRoom = 17;
 // Text taller than this would overflow the 32-bit arithmetic of positions.
 constexpr SInt32 kTallestText = 0x3FFFFFFF;
 
@@ -109,6 +114,7 @@ void ResetTextWindow(TextWindow& tw) {
     tw.fakes.clear();
     tw.savePositionCount = 0;
     tw.savedOffset = 0;
+    if (tw.kind && tw.kind->tabBar) gEditTabBarRect = Rect{};
 }
 
 bool OpenTextWindow(TextWindow& tw) {
@@ -250,6 +256,7 @@ void SetTextWindowTextRect(TextWindow& tw) {
     Rect r = PortBounds(tw);
     r.right = SInt16(r.right - (kBarWidth + 1));
     r.left = SInt16(r.left + tw.kind->leftInset);
+    if (tw.kind->tabBar && gTabBarShowing) r.top = SInt16(r.top + kTabBarRoom);
     tw.textRect = r;
     WEReference we = *tw.text;
     if (!we) return;
@@ -420,8 +427,22 @@ void UpdateTextWindow(TextWindow& tw) {
     Rect side = bounds;
     side.right = tw.textRect.left;
     EraseRect(&side);
+    Rect above = bounds;
+    above.right = SInt16(bounds.right - (kBarWidth + 1));
+    above.bottom = tw.textRect.top;
+    EraseRect(&above);
     if (*tw.text) WEUpdate(nullptr, *tw.text);
     DrawTextWindowScrollBar(tw);
+    if (tw.kind->tabBar) {
+        gEditTabBarRect = TextWindowTabBarRect(tw);
+        if (!EmptyRect(&gEditTabBarRect)) DrawTabRuler(gEditTabBarRect, tw.textRect.right);
+    }
+}
+
+Rect TextWindowTabBarRect(const TextWindow& tw) {
+    if (!tw.kind->tabBar || !gTabBarShowing || !*tw.window) return Rect{};
+    const Rect bounds = PortBounds(tw);
+    return Rect{bounds.top, tw.textRect.left, SInt16(bounds.top + kTabBarHeight), tw.textRect.right};
 }
 
 void NewTextWindowSize(TextWindow& tw) {

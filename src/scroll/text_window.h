@@ -22,7 +22,8 @@ struct TextWindowKind {
     bool editable;               // takes the caret and typing in edit mode
     bool spacingFromFormat;      // line spacing from the format, else single
     bool alwaysBreakLikePrompter;
-    bool wheel; // the mouse wheel scrolls it
+    bool wheel;  // the mouse wheel scrolls it
+    bool tabBar; // shows the tab ruler above the text while the prompter's tab bar shows
 };
 
 struct TextWindow {
@@ -73,6 +74,8 @@ SInt32 TextWindowZeroPositionCharacter(const TextWindow& tw);
 SInt32 TextWindowMiddleCharacter(const TextWindow& tw, SInt16 v);
 void UpdateTextWindow(TextWindow& tw);
 void DrawTextWindowScrollBar(TextWindow& tw);
+// The tab ruler's rectangle above the text: empty when the window has none or the tab bar is hidden.
+Rect TextWindowTabBarRect(const TextWindow& tw);
 // The scroll bar's column at the window's right edge above the size box.
 Rect TextWindowScrollBarRect(const TextWindow& tw);
 // Lays the window out again after a resize, keeping the character at the top.
