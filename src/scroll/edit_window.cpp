@@ -153,17 +153,11 @@ SInt32 GetEditMiddleofScreenCharacter(SInt16 v) {
 }
 
 void SaveEditPositionandReset() {
-    if (!myEditWindow || gEditView.savePositionCount != 0) return SysBeep(10);
-    gEditView.savePositionCount = 1;
-    gEditView.savedOffset = GetEditZeroPositionCharacter();
-    TextWindowScrollThisMuch(gEditView, -gEditView.currentPos, false);
+    SaveTextWindowPositionAndReset(gEditView);
 }
 
 void RestoreEditPosition() {
-    if (gEditView.savePositionCount != 1) return SysBeep(10);
-    EditScrollToCharacter(gEditView.savedOffset);
-    UpdateEditWindow();
-    gEditView.savePositionCount = 0;
+    RestoreTextWindowPosition(gEditView);
 }
 
 // The edit window's offsets are mapped to the script's before the prompter is moved: the prompter does

@@ -114,6 +114,8 @@ void ResetTextWindow(TextWindow& tw) {
     tw.fakes.clear();
     tw.savePositionCount = 0;
     tw.savedOffset = 0;
+    if (tw.savedClip) DisposeRgn(tw.savedClip);
+    tw.savedClip = nullptr;
     if (tw.kind && tw.kind->tabBar) gEditTabBarRect = Rect{};
 }
 
@@ -437,6 +439,48 @@ void UpdateTextWindow(TextWindow& tw) {
         gEditTabBarRect = TextWindowTabBarRect(tw);
         if (!EmptyRect(&gEditTabBarRect)) DrawTabRuler(gEditTabBarRect, tw.textRect.right);
     }
+}
+
+void SaveTextWindowPositionAndReset(TextWindow& tw) {
+    if (!*tw.window || tw.savePositionCount != 0) return SysBeep(10);
+    tw.savePositionCount = 1;
+    {
+        InTextWindow port(tw);
+        tw.savedClip = NewRgn();
+        if (tw.savedClip) GetClip(tw.savedClip);
+        const Rect nothing{};
+        ClipRect(&nothing);
+    }
+    tw.savedOffset = TextWindowZeroPositionCharacter(tw);
+    if (*tw.text) {
+        InTextWindow port(tw);
+        WEScroll(0, -tw.currentPos, *tw.text);
+    }
+    tw.currentPos = 0;
+}
+
+void RestoreTextWindowPosition(TextWindow& tw) {
+    if (tw.savePositionCount != 1) return SysBeep(10);
+    tw.savePositionCount = 0;
+    if (!*tw.window) return; // closed meanwhile: its port and clip went with it
+    TextWindowScrollToCharacter(tw, tw.savedOffset, 0, true);
+    {
+        InTextWindow port(tw);
+        if (tw.savedClip) {
+            SetClip(tw.savedClip);
+            DisposeRgn(tw.savedClip);
+        } else {
+            const Rect bounds = PortBounds(tw);
+            ClipRect(&bounds);
+        }
+        tw.savedClip = nullptr;
+        // A text shorter than the window leaves rows below it that the redraw does not cover.
+        if (tw.extraHeight < 0) {
+            const Rect bounds = PortBounds(tw);
+            EraseRect(&bounds);
+        }
+    }
+    UpdateTextWindow(tw);
 }
 
 Rect TextWindowTabBarRect(const TextWindow& tw) {

@@ -47,6 +47,7 @@ struct TextWindow {
     FakeReturnList fakes;
     SInt16 savePositionCount = 0;
     SInt32 savedOffset = 0; // 32-bit: a saved place far into a long script comes back to the same character
+    RgnHandle savedClip = nullptr; // the port's clip while a position save keeps drawing off
 };
 
 // Puts a window's numbers back to those of a closed window.
@@ -73,6 +74,11 @@ void TextWindowScrollToCharacter(TextWindow& tw, SInt32 offset, double fraction,
 SInt32 TextWindowZeroPositionCharacter(const TextWindow& tw);
 SInt32 TextWindowMiddleCharacter(const TextWindow& tw, SInt16 v);
 void UpdateTextWindow(TextWindow& tw);
+// The one-deep save of the window's place around a dialog that lays its text out again: the save keeps the
+// character at the top, stops drawing and goes to the start; the restore comes back to that character and
+// draws the window again. A second save, or a restore without a save, only beeps.
+void SaveTextWindowPositionAndReset(TextWindow& tw);
+void RestoreTextWindowPosition(TextWindow& tw);
 void DrawTextWindowScrollBar(TextWindow& tw);
 // The tab ruler's rectangle above the text: empty when the window has none or the tab bar is hidden.
 Rect TextWindowTabBarRect(const TextWindow& tw);

@@ -87,6 +87,44 @@ TEST_F(EditWindow, WithoutPrompterBreaksTheTextIsTheScript) {
     EXPECT_EQ(EditWEHandle, nullptr);
 }
 
+// The position save around a dialog: the window goes to the start with drawing off and comes back to the
+// same top character far into the script, its clip as before; an unmatched save or restore changes nothing.
+TEST_F(EditWindow, ThePositionSaveComesBackToTheSameCharacterOnceOnly) {
+    UsePlainOutput();
+    OpenAt(Rect{60, 60, 460, 460});
+    SetScript(LongWrappedScript());
+    OpenTextEditWindow();
+    ASSERT_TRUE(PutEditTextInBox());
+    EditScrollThisMuch(-60'000);
+    const SInt32 top = GetEditZeroPositionCharacter();
+    ASSERT_GT(top, 1'000);
+    GrafPtr saved;
+    GetPort(&saved);
+    SetPort(GetWindowPort(myEditWindow));
+    RgnHandle before = NewRgn(), during = NewRgn(), after = NewRgn();
+    GetClip(before);
+
+    SaveEditPositionandReset();
+    EXPECT_EQ(gEditView.currentPos, 0);
+    EXPECT_EQ(GetEditZeroPositionCharacter(), 0);
+    GetClip(during);
+    EXPECT_TRUE(EmptyRgn(during));
+    SaveEditPositionandReset(); // refused: the first save stays
+    EditScrollThisMuch(-700);
+    RestoreEditPosition();
+    EXPECT_EQ(GetEditZeroPositionCharacter(), top);
+    GetClip(after);
+    EXPECT_TRUE(EqualRgn(before, after));
+    EditScrollThisMuch(700);
+    const SInt32 moved = gEditView.currentPos;
+    RestoreEditPosition(); // refused: nothing saved
+    EXPECT_EQ(gEditView.currentPos, moved);
+    DisposeRgn(before);
+    DisposeRgn(during);
+    DisposeRgn(after);
+    SetPort(saved);
+}
+
 TEST_F(EditWindow, TheMonitorFollowsThePrompterLineForLine) {
     UsePlainOutput();
     SetPref(gThePreferences, kPrefUseScrollMonitor, 1);
