@@ -2,7 +2,6 @@
 // script (with returns added where the prompter wraps), measuring, scrolling and drawing.
 #include "scroll/text_window.h"
 
-#include "foundation/error_dialog.h"
 #include "foundation/mouse_wheel.h"
 #include "foundation/window_references.h"
 #include "platform/drawing.h"
@@ -16,6 +15,7 @@
 #include "scroll/scroll_engine.h"
 #include "scroll/tab_ruler.h"
 #include "scroll/tab_stops.h"
+#include "shell/about_box.h"
 #include "shell/event_handlers.h"
 #include "shell/mode_switching.h"
 #include "shell/shell_globals.h"
@@ -34,6 +34,7 @@ constexpr SInt16 kBarWidth = 15;
 constexpr SInt16 kTabBarHeight = 16, kTabBarRoom = 17;
 // Text taller than this would overflow the 32-bit arithmetic of positions.
 constexpr SInt32 kTallestText = 0x3FFFFFFF;
+constexpr SInt16 kTextTooTallNotice = 135;
 
 // Runs with the window's port current and puts the caller's port back.
 class InTextWindow {
@@ -307,7 +308,7 @@ void TextWindowRecalText(TextWindow& tw) {
     const Rect bounds = PortBounds(tw);
     tw.textRectHeight = bounds.bottom - bounds.top;
     tw.extraHeight = tw.textHeight - tw.textRectHeight;
-    if (tw.textHeight > kTallestText) DoErrorMessageText("The text is too tall to show in this window.");
+    if (tw.textHeight > kTallestText) DoAbout(kTextTooTallNotice);
 }
 
 void SetTextWindowScrolls(TextWindow& tw) {

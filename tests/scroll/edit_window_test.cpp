@@ -3,6 +3,7 @@
 // the prompter's reading position line for line.
 #include "prompter_fixture.h"
 
+#include "platform/dialogs.h"
 #include "scroll/edit_window.h"
 #include "scroll/scroll_engine.h"
 #include "scroll/scroll_position.h"
@@ -123,6 +124,18 @@ TEST_F(EditWindow, ThePositionSaveComesBackToTheSameCharacterOnceOnly) {
     DisposeRgn(during);
     DisposeRgn(after);
     SetPort(saved);
+}
+
+// A text laid out past the reach of window positions is reported with a notice whose first item closes it.
+TEST_F(EditWindow, TheTextTooTallNoticeOpensWithItsClosingButton) {
+    DialogPtr notice = GetNewDialog(135, nullptr, kFirstWindowOfClass);
+    ASSERT_NE(notice, nullptr);
+    EXPECT_GE(CountDITL(notice), 2);
+    EXPECT_EQ(GetDialogItemKind(notice, 1) & ~itemDisable, ctrlItem + btnCtrl);
+    Str255 text;
+    GetDialogItemText(notice, 3, text);
+    EXPECT_GT(text[0], 20);
+    DisposeDialog(notice);
 }
 
 TEST_F(EditWindow, TheMonitorFollowsThePrompterLineForLine) {
