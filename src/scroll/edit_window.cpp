@@ -2,6 +2,7 @@
 // lines where the prompter does, with the offsets of its text mapped to the script's.
 #include "scroll/edit_window.h"
 
+#include "platform/clock.h"
 #include "platform/drawing.h"
 #include "platform/events.h"
 #include "prefs/companion_records.h"
@@ -15,6 +16,7 @@
 #include "shell/mode_switching.h"
 #include "shell/shell.h"
 #include "shell/shell_globals.h"
+#include "shell/shell_services.h"
 #include "textengine/text_engine.h"
 
 WEReference EditWEHandle = nullptr;
@@ -24,6 +26,8 @@ namespace {
 constexpr SInt16 kEditWindowID = 129;
 constexpr SInt16 kEditTextLeftInset = 2;
 constexpr SInt16 kBarWidth = 15;
+// How long a control-click waits for the mouse to move before it counts as a click.
+constexpr UInt32 kDragWaitTicks = 60;
 enum : SInt16 {
     kUpArrowPart = 20,
     kDownArrowPart = 21,
@@ -180,6 +184,45 @@ void SetEditWindowBackColor(const RGBColor& color) {
     UpdateEditWindow();
 }
 
+bool DragEditRect(SInt16 startV, bool waitFirst) {
+    if (!EditWEHandle || !myEditWindow) return false;
+    GrafPtr saved;
+    GetPort(&saved);
+    SetPort(GetWindowPort(myEditWindow));
+    SInt16 lastV = startV;
+    Point mouse{};
+    if (waitFirst) {
+        // A press held still for a second, or let go, is a click and not a drag.
+        GetMouse(&mouse);
+        const Point start = mouse;
+        const UInt32 until = TickCount() + kDragWaitTicks;
+        for (;;) {
+            if (!StillDown()) {
+                geeMouseIsDown = false;
+                SetPort(saved);
+                return false;
+            }
+            GetMouse(&mouse);
+            if (mouse.v != start.v || mouse.h != start.h) break;
+            if (TickCount() >= until) {
+                SetPort(saved);
+                return false;
+            }
+        }
+        EditScrollThisMuch(mouse.v - lastV);
+        lastV = mouse.v;
+    }
+    // The text follows the mouse: dragged down, it moves towards its start.
+    while (StillDown()) {
+        GetMouse(&mouse);
+        if (mouse.v == lastV) continue;
+        EditScrollThisMuch(mouse.v - lastV);
+        lastV = mouse.v;
+    }
+    SetPort(saved);
+    return true;
+}
+
 void EditWindowClick(Point point, UInt16 modifiers, bool secondary) {
     if (!myEditWindow) return;
     Rect bounds;
@@ -188,7 +231,18 @@ void EditWindowClick(Point point, UInt16 modifiers, bool secondary) {
         if (point.v < bounds.bottom - kBarWidth) TextWindowBarClick(gEditView, point, VEditScrollGlue);
         return;
     }
-    if (!EditWEHandle || secondary || !PtInRect(point, &gEditView.textRect)) return;
+    if (!EditWEHandle || !PtInRect(point, &gEditView.textRect)) return;
+    const bool contextClick = secondary || (modifiers & controlKey) != 0;
+    if (contextClick && GetPref(gThePreferences, kPrefAllowHandTool) != 0) {
+        if (DragEditRect(point.v, true)) return;
+        if (gEditOn)
+            DoTextPopup(point, SInt16(modifiers), TickCount(), myEditWindow, geeMouseIsDown);
+        else
+            DragEditRect(point.v, false);
+        return;
+    }
+    if (contextClick && gEditOn)
+        return DoTextPopup(point, SInt16(modifiers), TickCount(), myEditWindow, geeMouseIsDown);
     GrafPtr saved;
     GetPort(&saved);
     SetPort(GetWindowPort(myEditWindow));

@@ -36,6 +36,9 @@ void EditScrollThisMuch(SInt32 pixels);
 // Brings a character's line to the top of the text rect.
 void EditScrollToCharacter(SInt32 offset);
 void VEditScrollGlue(SInt16 newValue, SInt16 oldValue);
+// Scrolls the text with the mouse while the button is down. With waitFirst, a press let go or held still for
+// a second first answers false (a click, not a drag).
+bool DragEditRect(SInt16 startV, bool waitFirst);
 SInt32 GetEditZeroPositionCharacter();
 SInt32 GetEditMiddleofScreenCharacter(SInt16 v);
 // The one-deep save of the edit window's place around a dialog that lays the text out again.

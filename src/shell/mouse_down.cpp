@@ -102,13 +102,21 @@ void TabBarClick(const PlatformEvent& event, Point point, const Rect& bar) {
     const auto onPrompterBar = [&](Point p) {
         return Point{SInt16(p.v - bar.top + gTabBarRect.top), SInt16(p.h - bar.left + gTabBarRect.left)};
     };
+    // From the edit window's bar the prompter is laid out again only while it is not scrolling, and the
+    // stops alone do not make the script unsaved.
     const auto relay = [editBar] {
-        RelayPrompterText();
-        if (editBar && myEditWindow) {
+        if (!editBar) return RelayPrompterText();
+        gTabsAreCustom = true;
+        if (gScrollOn == 0 && myScrollWindow) {
             Rect bounds{};
-            GetPortBounds(GetWindowPort(myEditWindow), &bounds);
-            NewEditWindowSize(SInt16(RectWidth(bounds)), SInt16(RectHeight(bounds)));
+            GetPortBounds(GetWindowPort(myScrollWindow), &bounds);
+            NewScrollWindowSize(SInt16(RectWidth(bounds)), SInt16(RectHeight(bounds)));
+            gWaitingForUpdate = true;
         }
+        if (!myEditWindow) return;
+        Rect bounds{};
+        GetPortBounds(GetWindowPort(myEditWindow), &bounds);
+        NewEditWindowSize(SInt16(RectWidth(bounds)), SInt16(RectHeight(bounds)));
     };
     Point mark{};
     const SInt16 tab = FindTabInBar(bar, point, &mark);

@@ -158,6 +158,33 @@ TEST_F(MouseDown, TheEditWindowsTabBarAddsAStopTheBothBarsShow) {
     CloseEditWindow(0);
 }
 
+// In the edit window a plain click places the caret; a control click (dragging the text, or the text's
+// pop-up in edit mode) never does, and a press let go at once drags nothing.
+TEST_F(MouseDown, AControlClickInTheEditWindowLeavesTheCaretAndTheTextWhereTheyAre) {
+    OpenTextEditWindow();
+    ASSERT_TRUE(PutEditTextInBox());
+    const Point point{SInt16(gEditView.textRect.top + 30), SInt16(gEditView.textRect.left + 40)};
+    const struct {
+        SInt16 handTool;
+        UInt16 modifiers;
+        bool placesCaret;
+    } cases[] = {{0, 0, true}, {0, controlKey, false}, {1, controlKey, false}, {1, 0, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "hand tool " << c.handTool << " modifiers " << c.modifiers);
+        SetPref(gThePreferences, kPrefAllowHandTool, c.handTool);
+        WESetSelection(0, 0, 0, EditWEHandle);
+        const SInt32 position = gEditView.currentPos;
+        PlatformEvent click = Click(point, c.modifiers);
+        click.window = myEditWindow;
+        DoMouseDown(click);
+        SInt32 start = -1, end = -1;
+        WEGetSelection(&start, &end, 0, EditWEHandle);
+        EXPECT_EQ(start > 0, c.placesCaret);
+        EXPECT_EQ(gEditView.currentPos, position);
+    }
+    CloseEditWindow(0);
+}
+
 TEST_F(MouseDown, TheSizeCornerInEditModeIsReportedAndChangesNothing) {
     Rect bounds{};
     GetPortBounds(GetWindowPort(myScrollWindow), &bounds);
