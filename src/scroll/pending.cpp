@@ -29,18 +29,6 @@ bool GetColorDialog(SInt16, RGBColor*) {
     return false;
 }
 
-// No soft returns until the script's edit window keeps them, so offsets are the same in both.
-
-void AdjustFakeReturns(SInt32, SInt32) {}
-
-SInt32 GetRealEditPosition(SInt32 offset) {
-    return offset;
-}
-
-SInt32 SetRealEditPosition(SInt32 offset) {
-    return offset;
-}
-
 // ---- Prompter drawing ----
 #include "prefs/prefs_fields.h"
 #include "scroll/prompter_drawing.h"
@@ -49,8 +37,6 @@ SInt32 SetRealEditPosition(SInt32 offset) {
 #include "shell/offscreen_worlds.h"
 #include "shell/shell_globals.h"
 #include "textengine/text_engine.h"
-
-void SyncScrollMonitorToScroll() {}
 
 // ---- Screens ----
 #include "scroll/screens.h"
@@ -75,18 +61,8 @@ SInt16 SelectHideOtherWindow(WindowPtr window) {
 double gScrollThis = 0;
 SInt32 gTimer = 0;
 
-// ---- Edit window and bookmarks ----
-#include "scroll/bookmarks.h"
-#include "scroll/edit_window.h"
-
-WEReference EditWEHandle = nullptr;
-
-void NewEditWindowSize(SInt16, SInt16) {}
-void SetEditWindowTextRect() {}
-
 // ---- The companion windows start-up and quit open and close ----
 
-#include "scroll/edit_window.h"
 #include "scroll/pause.h"
 #include "scroll/tool_windows.h"
 
@@ -96,10 +72,6 @@ void OpenToolbarWindow() {}
 void CloseToolbarWindow(SInt16) {}
 void UpdateToolbarWindow() {}
 void CloseNonverbalWindow() {}
-void CloseScrollMonitorWindow(SInt16) {}
-void OpenTextEditWindow() {}
-void CloseEditWindow(SInt16) {}
-void UpdateEditWindow() {}
 
 // ---- The bookmarks menu and the mark character dialog ----
 #include "scroll/bookmarks.h"
@@ -121,9 +93,6 @@ bool PutNonverbalTextInBox() {
 }
 void UpdateNonverbalWindow() {}
 
-#include "scroll/edit_window.h"
-void PutEditTextInBox() {}
-
 #include "scroll/scroll_dialogs.h"
 
 // Until the dialogs exist they are never open.
@@ -135,4 +104,3 @@ DialogPtr gSpacingDialog = nullptr;
 // Until these windows lay themselves out and close themselves: nothing to lay out, and closing leaves
 // the window as it is.
 void NewToolbarWindowSize(SInt16, SInt16) {}
-void NewScrollMonitorWindowSize(SInt16, SInt16) {}

@@ -1,6 +1,7 @@
-// Taking the script back from the prompter's text box after it was typed into, so that saving, speaking
-// and the scroll position work on what the user sees.
+// Taking the script back from the text view it was typed into (the prompter's or the edit window's), so
+// that saving, speaking and the scroll position work on what the user sees.
 #include "platform/memory.h"
+#include "scroll/edit_window.h"
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_engine.h"
 #include "shell/shell_globals.h"
@@ -10,9 +11,31 @@
 
 bool gTextHasChanged = false;
 
-// The script is taken out of the prompter's text box (the only view of it until the edit window exists),
-// with its styles; never from a capitals copy made for scrolling.
-void GetNewText(SInt16) {
+namespace {
+
+// The edit window's text with its added returns taken out; the styles stay the script's own, the edit
+// window showing one format over the whole text.
+bool TakeScriptFromEditWindow() {
+    Handle text = WEGetText(EditWEHandle);
+    const SInt32 length = WEGetTextLength(EditWEHandle);
+    Handle copy = nullptr;
+    if (!text || PtrToHand(*text, &copy, length) != noErr) return false;
+    const SInt32 scriptLength = RemoveFakeReturns(gEditView.fakes, reinterpret_cast<UInt8*>(*copy), length);
+    SetHandleSize(copy, scriptLength);
+    if (myTextResource) DisposeHandle(myTextResource);
+    myTextResource = copy;
+    return true;
+}
+
+} // namespace
+
+// The script is taken out of the edit window when it is open (unless the prompter is asked for), else out
+// of the prompter's text box with its styles; never from a capitals copy made for scrolling.
+void GetNewText(SInt16 fromPrompter) {
+    if (!fromPrompter && myEditWindow && EditWEHandle) {
+        if (TakeScriptFromEditWindow()) gTextHasChanged = false;
+        return;
+    }
     if (!ScrollWEHandle || gScrollingInAllCAPS) return;
     Handle text = WEGetText(ScrollWEHandle);
     const Size length = Size(WEGetTextLength(ScrollWEHandle));

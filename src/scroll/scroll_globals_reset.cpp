@@ -5,6 +5,7 @@
 #include "scroll/background_picture.h"
 #include "scroll/bookmarks.h"
 #include "scroll/cue_marker.h"
+#include "scroll/edit_window.h"
 #include "scroll/pacing.h"
 #include "scroll/pause.h"
 #include "scroll/prompter_drawing.h"
@@ -77,4 +78,7 @@ void ResetScrollGlobals() {
     gSaveScrollPositionCount = 0;
     gScrollOffset = 0;
     gTabBarRect = Rect{};
+    ResetTextWindow(gEditView);
+    ResetTextWindow(gScrollMonitorView);
+    gAAAAddedForOverlays.clear();
 }

@@ -123,8 +123,11 @@ void DrawScrollTabBar(const Rect* frame) {
     whole.right = SInt16(whole.right - kScrollBarStrip);
     gTabBarRect = ScrollTabBarRect(frame ? *frame : whole);
     if (EmptyRect(&gTabBarRect)) return;
+    DrawTabRuler(gTabBarRect, gScrollTextRect.right);
+}
+
+void DrawTabRuler(const Rect& ruler, SInt16 lineRight) {
     if (!gTabPics[0]) LoadTabPics();
-    const Rect& ruler = gTabBarRect;
     RGBColor fore;
     GetForeColor(&fore);
     static RgnHandle savedClip = NewRgn();
@@ -138,7 +141,7 @@ void DrawScrollTabBar(const Rect* frame) {
     PaintRect(&ruler);
     RGBForeColor(&black);
     MoveTo(ruler.left, SInt16(ruler.bottom - 1));
-    LineTo(SInt16(std::min(gScrollTextRect.right, ruler.right) - 1), SInt16(ruler.bottom - 1));
+    LineTo(SInt16(std::min(lineRight, ruler.right) - 1), SInt16(ruler.bottom - 1));
     DrawScale(ruler);
     SetClip(savedClip);
     // The markers stand over the ruler's ends: one at the text's left edge reaches past it.

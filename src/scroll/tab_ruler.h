@@ -20,6 +20,9 @@ extern Handle gTabPics[kTabKindCount];
 Rect ScrollTabBarRect(const Rect& frame);
 // The stops the ruler shows: the prompter's own list, else the default stops every 100 pixels.
 void GetScrollTabStops(TabList* out);
+// Draws a ruler (white band, pixel scale, a marker at each stop) in the current port; the scale's base line
+// stops at lineRight.
+void DrawTabRuler(const Rect& ruler, SInt16 lineRight);
 // Reads the markers from the program's folder, stopping at the first kind whose picture is missing.
 void LoadTabPics();
 void DisposeTabPics();

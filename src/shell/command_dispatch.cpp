@@ -18,6 +18,7 @@
 #include "prefs/prefs_record.h"
 #include "scroll/bookmarks.h"
 #include "scroll/cue_marker.h"
+#include "scroll/edit_window.h"
 #include "scroll/pause.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
@@ -283,6 +284,8 @@ SInt32 WindowsMenuCommand(SInt16 item) {
         gTabBarShowing = !gTabBarShowing;
         const Rect content = GetScrollWindowContent();
         NewScrollWindowSize(RectWidth(content), RectHeight(content));
+        // The edit window shows the same bar above its text.
+        if (myEditWindow) NewEditWindowSize(0, 0);
         gWaitingForUpdate = true;
         MarkPrefsChanged();
         return 0;

@@ -34,6 +34,7 @@
 #include "shell/startup.h"
 #include "textengine/text_engine.h"
 
+#include <algorithm>
 #include <cctype>
 
 SInt16 gArrowKeysDuringShift = 0;
@@ -378,11 +379,83 @@ void TypeIntoPrompter(const PlatformEvent& event, UInt8 character) {
             WEAdjustManyFakeReturns(count, WESelectionField{0, starts}, WESelectionField{0, ends}, shift,
                                     shift, true);
             gReformatEditTextCount = 300;
+            KeepFakeReturnsInStep(gEditView);
+            EditRecalText();
+            SetEditWindowScrolls();
+            GetCurrentEditPos();
         }
     } else {
         if (starts) DisposeHandle(starts);
         if (ends) DisposeHandle(ends);
     }
+}
+
+// A key that would remove one of the edit window's added returns (which the script does not hold) acts on
+// the script character beside it instead, so that both views lose the same character.
+void StepOverAddedReturn(UInt8 character) {
+    SInt32 start = 0, end = 0;
+    WEGetSelection(&start, &end, 0, EditWEHandle);
+    if (start != end || WEGetNumberSelections(EditWEHandle) > 1) return;
+    const bool back = character == kBackspaceCharCode;
+    const SInt32 removed = back ? start - 1 : start;
+    const auto& fakes = gEditView.fakes;
+    if (removed < 0 || std::find(fakes.begin(), fakes.end(), removed) == fakes.end()) return;
+    const SInt32 caret = back ? start - 1 : start + 1;
+    WESetSelection(caret, caret, 0, EditWEHandle);
+}
+
+// A typed key or an arrow in the edit window: the mirror image of the prompter's typing. The same change
+// is made in the prompter's text at the matching script offsets, and the bookmarks follow.
+void TypeIntoEditWindow(const PlatformEvent& event, UInt8 character) {
+    if (!EditWEHandle) return;
+    const bool movement = IsArrow(character);
+    if (!movement) {
+        SInt32 start = 0;
+        SInt32 end = 0;
+        WEGetSelection(&start, &end, 0, EditWEHandle);
+        if (character == kBackspaceCharCode && start != end) {
+            DoCommand(MakeMenuCommand(kEditMenuID, 7));
+            return;
+        }
+        StoreUndoInfo(11);
+        gDontQuitWithoutSaving = true;
+        if (character == kBackspaceCharCode || character == kDeleteCharCode) StepOverAddedReturn(character);
+    }
+    Handle starts = nullptr;
+    Handle ends = nullptr;
+    const SInt32 count = movement ? 0 : WESaveSelections(&starts, &ends, EditWEHandle, true);
+    WEKey(SInt16(character), event.modifiers, EditWEHandle);
+    if (movement) {
+        GetCurrentEditPos();
+        if (Held(event, shiftKey)) gArrowKeysDuringShift = 2;
+        return;
+    }
+    if (gScrollOn == 3) KeepScrollChanges();
+    EditRecalText();
+    SetEditWindowScrolls();
+    GetCurrentEditPos();
+    if (count <= 0 || !starts || !ends) {
+        if (starts) DisposeHandle(starts);
+        if (ends) DisposeHandle(ends);
+        return;
+    }
+    const SInt32 shift = character == kBackspaceCharCode ? -1 : 1;
+    WEAdjustManyFakeReturns(count, WESelectionField{0, starts}, WESelectionField{0, ends}, shift, shift,
+                            false);
+    if (ScrollWEHandle) {
+        WERestoreSelections(count, WESelectionField{0, starts}, WESelectionField{0, ends}, ScrollWEHandle, 0,
+                            false, false, true);
+        WEKey(SInt16(character), event.modifiers, ScrollWEHandle);
+        ScrollRecalText();
+        SetScrollWindowScrolls();
+        GetCurrentScrollPos();
+    }
+    gWaitToUpdateWordCount = 300;
+    gTextHasChanged = true;
+    GetNewText(1);
+    WEAdjustManyBookmarks(count, WESelectionField{0, starts}, WESelectionField{0, ends}, shift, shift, true);
+    KeepFakeReturnsInStep(gEditView);
+    gReformatEditTextCount = 300;
 }
 
 // Typing: text views take typed keys in edit mode (and while the text scrolls editable); elsewhere typed
@@ -391,7 +464,10 @@ void TypedKey(const PlatformEvent& event, UInt8 character) {
     const bool editing = gEditOn != 0 || gScrollOn != kScrollOn;
     if (!editing) return;
     const WindowPtr front = FrontNonFloatingWindow();
-    if (!front || front == myScrollWindow) TypeIntoPrompter(event, character);
+    if (!front || front == myScrollWindow)
+        TypeIntoPrompter(event, character);
+    else if (front == myEditWindow)
+        TypeIntoEditWindow(event, character);
 }
 
 // Keys that reach the general stage, by character code.

@@ -104,6 +104,7 @@ void StartScroll(SInt16 mode) {
     if (GetPref(gThePreferences, kPrefHighlightKind) == kHighlightBall) InitializeBalls();
     StartScrollHighlight();
     if (myScrollWindow) SelectWindow(myScrollWindow);
+    OpenScrollMonitorIfUsed();
     CreateWindowName(1);
     SetScrollOpacity(ScrollingOpacity());
     InstallModeTimer(kScrollTimerInterval);

@@ -13,6 +13,7 @@
 #include "scroll/bookmark_list_window.h"
 #include "scroll/bookmarks.h"
 #include "scroll/cue_marker.h"
+#include "scroll/edit_window.h"
 #include "scroll/pause.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
@@ -93,13 +94,34 @@ Point ReleasePoint() {
 }
 
 // A tab dragged along the bar moves; dragged off the bar it is gone. With option the tab takes every tab
-// after it along. A click away from the tabs adds one.
-void TabBarClick(const PlatformEvent& event, Point point) {
+// after it along. A click away from the tabs adds one. The edit window's bar shows the same stops as the
+// prompter's: its points are carried over to the prompter's bar, where the stops are measured.
+void TabBarClick(const PlatformEvent& event, Point point, const Rect& bar) {
     if (SecondaryClick(event)) return; // the tab pop-up comes with the context menus
+    const bool editBar = &bar == &gEditTabBarRect;
+    const auto onPrompterBar = [&](Point p) {
+        return Point{SInt16(p.v - bar.top + gTabBarRect.top), SInt16(p.h - bar.left + gTabBarRect.left)};
+    };
+    // From the edit window's bar the prompter is laid out again only while it is not scrolling, and the
+    // stops alone do not make the script unsaved.
+    const auto relay = [editBar] {
+        if (!editBar) return RelayPrompterText();
+        gTabsAreCustom = true;
+        if (gScrollOn == 0 && myScrollWindow) {
+            Rect bounds{};
+            GetPortBounds(GetWindowPort(myScrollWindow), &bounds);
+            NewScrollWindowSize(SInt16(RectWidth(bounds)), SInt16(RectHeight(bounds)));
+            gWaitingForUpdate = true;
+        }
+        if (!myEditWindow) return;
+        Rect bounds{};
+        GetPortBounds(GetWindowPort(myEditWindow), &bounds);
+        NewEditWindowSize(SInt16(RectWidth(bounds)), SInt16(RectHeight(bounds)));
+    };
     Point mark{};
-    const SInt16 tab = FindScrollTab(point, &mark);
+    const SInt16 tab = FindTabInBar(bar, point, &mark);
     if (tab < 0) {
-        if (InsertTab(point) >= 0) RelayPrompterText();
+        if (InsertTab(onPrompterBar(point)) >= 0) relay();
         return;
     }
     const SInt16 savedKind = gCurrentTabKind;
@@ -120,16 +142,15 @@ void TabBarClick(const PlatformEvent& event, Point point) {
             release.h = SInt16(mark.h + (release.h - point.h));
             release.v = mark.v;
         }
-        const Rect bar{gTabBarRect.top, gTabBarRect.left, SInt16(gTabBarRect.bottom + (group ? 20 : 0)),
-                       gTabBarRect.right};
-        if (PtInRect(release, &bar)) {
-            release.v = SInt16(gTabBarRect.top + 8);
+        const Rect dropArea{bar.top, bar.left, SInt16(bar.bottom + (group ? 20 : 0)), bar.right};
+        if (PtInRect(release, &dropArea)) {
+            release.v = SInt16(bar.top + 8);
             if (group && gMovingTabsList)
-                InsertTabs(gMovingTabsList, release);
+                InsertTabs(gMovingTabsList, onPrompterBar(release));
             else
-                InsertTab(release);
+                InsertTab(onPrompterBar(release));
         }
-        RelayPrompterText();
+        relay();
     }
     if (gMovingTabsList) DisposeHandle(gMovingTabsList);
     gMovingTabsList = nullptr;
@@ -174,7 +195,7 @@ void PrompterClick(const PlatformEvent& event, Point point) {
             return DoErrorMessageText("I don't expect to get here in DoMouseDown");
         return PrompterBarClick(GetPrompterScrollBarRect(), point);
     }
-    if (gTabBarShowing && PtInRect(point, &gTabBarRect)) return TabBarClick(event, point);
+    if (gTabBarShowing && PtInRect(point, &gTabBarRect)) return TabBarClick(event, point, gTabBarRect);
     if (PtInRect(point, &gInfoRect)) return InfoStripClick(point);
     // Placing the cue by hand comes with the drag tracking; a plain click in its column does nothing.
     if (PtInRect(point, &gCueRect)) return;
@@ -263,7 +284,8 @@ void DoMouseDown(const PlatformEvent& event) {
         IsPaused() ? PauseOff(0) : PauseOn();
         return;
     }
-    if (window == myNonverbalWindow || window == myScrollMonitorWindow) return; // the desktop drags these
+    if (window == myScrollMonitorWindow) return ScrollMonitorClick(point); // elsewhere the desktop drags it
+    if (window == myNonverbalWindow) return;                               // the desktop drags it
     if (window != FrontNonFloatingWindow() &&
         (window == myScrollWindow || window == myEditWindow || window == myBookmarkWindow)) {
         SelectHideOtherWindow(window);
@@ -271,4 +293,9 @@ void DoMouseDown(const PlatformEvent& event) {
     }
     if (window == myBookmarkWindow) return BookmarkListClick(event, point);
     if (window == myScrollWindow) return PrompterClick(event, point);
+    if (window == myEditWindow) {
+        if (gTabBarShowing && PtInRect(point, &gEditTabBarRect))
+            return TabBarClick(event, point, gEditTabBarRect);
+        return EditWindowClick(point, event.modifiers, SecondaryClick(event));
+    }
 }

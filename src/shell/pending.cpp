@@ -12,6 +12,7 @@
 #include "platform/pstring.h"
 #include "platform/text_encoding.h"
 #include "scroll/bookmarks.h"
+#include "scroll/edit_window.h"
 #include "scroll/pacing.h"
 #include "scroll/pause.h"
 #include "scroll/prompter_window.h"
@@ -122,8 +123,20 @@ OSErr DoSaveInstant() {
 void DoSaveOptionsDialog() {}
 void DoPageSetup() {}
 void DoPrint(SInt32) {}
-SInt32 DoCmdShiftFunction(char) {
-    return -1;
+// Of the window shortcuts, the edit window's and the scroll monitor's are built.
+SInt32 DoCmdShiftFunction(char letter) {
+    switch (letter) {
+    case 'E':
+    case 'e':
+        ToggleEditWindowShortcut();
+        return 0;
+    case 'M':
+    case 'm':
+        ToggleScrollMonitorShortcut();
+        return 0;
+    default:
+        return -1;
+    }
 }
 SInt32 DoFormatCommand(SInt16, SInt16) {
     return -1;

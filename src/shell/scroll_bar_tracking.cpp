@@ -4,6 +4,7 @@
 #include "shell/shell.h"
 
 #include "platform/clock.h"
+#include "scroll/edit_window.h"
 #include "scroll/scroll_position.h"
 
 #include <algorithm>
@@ -18,7 +19,7 @@ enum : SInt16 {
     kThumbPart = 129
 };
 constexpr SInt16 kPrompterReference = 1;
-constexpr SInt16 kEditReference = 2;
+constexpr SInt16 kEditReference = kEditWindowReference;
 
 UInt32 lasttick = 0;
 SInt16 lastdelta = 0;
@@ -60,7 +61,16 @@ void MyLiveScrollProc(SInt16 windowReference, SInt16 part) {
     const SInt16 step = StepFor(textView, now - lasttick);
     lastdelta = step;
     lasttick = now;
-    // Only the prompter's bar exists so far; the edit window, the editors and the lists come with them.
+    if (windowReference == kEditReference || windowReference == kScrollMonitorReference) {
+        TextWindow& tw = windowReference == kEditReference ? gEditView : gScrollMonitorView;
+        const SInt32 movement = Movement(part, tw.bar.value, tw.bar.minimum, tw.bar.maximum, step,
+                                         std::max<SInt32>(2, SInt32(tw.pageScrollSize / tw.divisor)));
+        if (movement == 0) return;
+        const SInt32 pixels = SInt32(-(movement * tw.divisor));
+        return windowReference == kEditReference ? EditScrollThisMuch(pixels)
+                                                 : ScrollMonitorScrollThisMuch(pixels);
+    }
+    // The editors and the lists come with them.
     if (windowReference != kPrompterReference) return;
     ScrollBarValues& bar = gVScrollScroll;
     if (part == kThumbPart) {

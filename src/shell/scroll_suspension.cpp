@@ -3,6 +3,7 @@
 #include "shell/mode_switching.h"
 
 #include "prefs/prefs_fields.h"
+#include "scroll/edit_window.h"
 #include "scroll/pacing.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
@@ -87,6 +88,7 @@ void ResumeScroll() {
     MeasureAndValidateScriptText();
     gTimerRunning = true;
     StartScrollHighlight();
+    OpenScrollMonitorIfUsed();
     RestoreView(kept);
     if (myScrollWindow) SetWindowAlpha(myScrollWindow, ScrollingOpacity());
     InstallModeTimer(kScrollTimerInterval);

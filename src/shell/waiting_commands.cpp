@@ -28,7 +28,7 @@ constexpr WaitingCommands kWaiting[] = {
     {kWindowsMenuID, 11, 11, "hypertext window"},
     {kWindowsMenuID, 12, 12, "key-equivalents window"},
     {kWindowsMenuID, 13, 13, "colour chart"},
-    {kWindowsMenuID, 14, 17, "window shortcuts"},
+    {kWindowsMenuID, 15, 16, "window shortcuts"},
     {kWindowsMenuID, 24, 24, "format palette"},
     {kWindowsMenuID, 25, 26, "overlay and mandala editors"},
     {kScrollMenuID, 9, 9, "bookmark mark character dialog"},

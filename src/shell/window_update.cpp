@@ -67,6 +67,8 @@ bool DrawProgramWindow(WindowPtr window) {
         EraseAnd(window, UpdateHypertextWindow);
     } else if (window == hypertextDrawerWindow) {
         UpdateHypertextDrawer();
+    } else if (window == myScrollMonitorWindow) {
+        EraseAnd(window, UpdateScrollMonitorWindow);
     } else if (window == myNonverbalWindow) {
         EraseAnd(window, UpdateNonverbalWindow);
     } else if (window == myToolbarWindow) {

@@ -11,6 +11,9 @@
 OSErr WEUseText(Handle text, WEReference we, Boolean keepStyles) {
     WERec& r = RecordOf(we);
     WEStopInlineSession(we);
+    // The caret's place is known only in the old text: a caret left marked as shown would be inverted
+    // later where it never stood.
+    _WEHideCaret(we);
     r.modCount = 0;
     // Undo actions hold offsets into the text being replaced.
     _WEDisposeUndo(we);

@@ -5,6 +5,7 @@
 #include "platform/memory.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/bookmarks.h"
+#include "scroll/edit_window.h"
 #include "scroll/pacing.h"
 #include "scroll/pause.h"
 #include "scroll/prompter_window.h"
@@ -264,6 +265,58 @@ TEST_F(KeyDown, AHeldFasterKeyNeverCostsAScrollStep) {
     }
     EXPECT_EQ(stalled, 0);
     EXPECT_GT(gWantScrollAmount, 300);
+}
+
+// The edit window breaking its lines like a narrow prompter: keys typed there, also beside the returns it
+// adds, change the prompter's text the same way, and the bookmarks after them move along.
+TEST_F(KeyDown, TypingInTheEditWindowReachesThePrompterText) {
+    ASSERT_EQ(gScrollOn, 0);
+    SetPref(gThePreferences, kPrefEditFollowsPrompterLines, 1);
+    SizeWindow(myScrollWindow, 320, 500, false);
+    NewScrollWindowSize(320, 500);
+    ToggleEditWindowShortcut();
+    ASSERT_NE(EditWEHandle, nullptr);
+    ASSERT_FALSE(gEditView.fakes.empty()) << "the prompter wraps the script's lines";
+    SelectWindow(myEditWindow);
+    ProcessPendingEvents();
+    ASSERT_EQ(FrontNonFloatingWindow(), myEditWindow);
+    SetBookmark(0, 5'000, 1);
+
+    const auto editWithoutAddedReturns = [] {
+        std::string text(*WEGetText(EditWEHandle), size_t(WEGetTextLength(EditWEHandle)));
+        const SInt32 length =
+            RemoveFakeReturns(gEditView.fakes, reinterpret_cast<UInt8*>(text.data()), SInt32(text.size()));
+        return text.substr(0, size_t(length));
+    };
+    const SInt32 firstAdded = gEditView.fakes.front();
+    const struct {
+        const char* where;
+        SInt32 caret; // in the edit window's text
+        UInt8 character;
+        UInt8 keyCode;
+        SInt32 bookmarkMoves;
+    } cases[] = {
+        {"a letter near the start", 5, 'x', kKeyX, 1},
+        {"a letter just before an added return", firstAdded + 1, 'y', kKeyUnknown, 1},
+        {"delete just after an added return", firstAdded + 3, kBackspaceCharCode, kKeyDelete, -1},
+        {"return", 3, kReturnCharCode, kKeyUnknown, 1},
+    };
+    SInt32 bookmark = 5'000;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        const std::string before = PrompterText();
+        WESetSelection(c.caret, c.caret, 0, EditWEHandle);
+        DoKeyDown(Key(c.character, c.keyCode));
+        EXPECT_NE(PrompterText(), before);
+        EXPECT_EQ(PrompterText(), editWithoutAddedReturns());
+        EXPECT_EQ(PrompterText().size(), before.size() + size_t(c.bookmarkMoves));
+        bookmark += c.bookmarkMoves;
+        EXPECT_EQ(GetBookmarkOffset(0), bookmark);
+        for (SInt32 added : gEditView.fakes)
+            EXPECT_EQ(WEGetChar(added, EditWEHandle), '\r');
+    }
+    EXPECT_TRUE(gTextHasChanged);
+    EXPECT_EQ(gReformatEditTextCount, 300);
 }
 
 } // namespace

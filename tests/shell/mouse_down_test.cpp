@@ -7,6 +7,7 @@
 #include "platform/events.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/bookmarks.h"
+#include "scroll/edit_window.h"
 #include "scroll/pause.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
@@ -127,6 +128,61 @@ TEST_F(MouseDown, TheTabBarAddsATabOnAnEmptyPlaceAndDropsOneDraggedOff) {
     DoMouseDown(Click(empty));
     EXPECT_EQ(CurrentTabList().count, before);
     EXPECT_LT(FindScrollTab(empty, nullptr), 0);
+}
+
+// The edit window shows the prompter's stops on its own bar above its text: a stop added there is measured
+// from that bar's left edge, and the prompter's bar shows it at the same distance from its own.
+TEST_F(MouseDown, TheEditWindowsTabBarAddsAStopTheBothBarsShow) {
+    gTabBarShowing = true;
+    Relayout();
+    OpenTextEditWindow();
+    ASSERT_NE(myEditWindow, nullptr);
+    ASSERT_TRUE(PutEditTextInBox());
+    NewEditWindowSize(0, 0);
+    ASSERT_GT(RectWidth(gEditTabBarRect), 0);
+    EXPECT_GE(gEditView.textRect.top, gEditTabBarRect.bottom);
+    const SInt32 before = CurrentTabList().count;
+    const Point empty{SInt16(gEditTabBarRect.top + 8), SInt16(gEditTabBarRect.left + 150)};
+    ASSERT_LT(FindEditTab(empty, nullptr), 0);
+    PlatformEvent click = Click(empty);
+    click.window = myEditWindow;
+    DoMouseDown(click);
+    EXPECT_EQ(CurrentTabList().count, before + 1);
+    EXPECT_GE(FindEditTab(empty, nullptr), 0);
+    EXPECT_GE(FindScrollTab(Point{SInt16(gTabBarRect.top + 8), SInt16(gTabBarRect.left + 150)}, nullptr), 0);
+    // Hidden, the bar gives its rows back to the text.
+    gTabBarShowing = false;
+    NewEditWindowSize(0, 0);
+    EXPECT_TRUE(EmptyRect(&gEditTabBarRect));
+    EXPECT_EQ(gEditView.textRect.top, 0);
+    CloseEditWindow(0);
+}
+
+// In the edit window a plain click places the caret; a control click (dragging the text, or the text's
+// pop-up in edit mode) never does, and a press let go at once drags nothing.
+TEST_F(MouseDown, AControlClickInTheEditWindowLeavesTheCaretAndTheTextWhereTheyAre) {
+    OpenTextEditWindow();
+    ASSERT_TRUE(PutEditTextInBox());
+    const Point point{SInt16(gEditView.textRect.top + 30), SInt16(gEditView.textRect.left + 40)};
+    const struct {
+        SInt16 handTool;
+        UInt16 modifiers;
+        bool placesCaret;
+    } cases[] = {{0, 0, true}, {0, controlKey, false}, {1, controlKey, false}, {1, 0, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "hand tool " << c.handTool << " modifiers " << c.modifiers);
+        SetPref(gThePreferences, kPrefAllowHandTool, c.handTool);
+        WESetSelection(0, 0, 0, EditWEHandle);
+        const SInt32 position = gEditView.currentPos;
+        PlatformEvent click = Click(point, c.modifiers);
+        click.window = myEditWindow;
+        DoMouseDown(click);
+        SInt32 start = -1, end = -1;
+        WEGetSelection(&start, &end, 0, EditWEHandle);
+        EXPECT_EQ(start > 0, c.placesCaret);
+        EXPECT_EQ(gEditView.currentPos, position);
+    }
+    CloseEditWindow(0);
 }
 
 TEST_F(MouseDown, TheSizeCornerInEditModeIsReportedAndChangesNothing) {

@@ -3,6 +3,8 @@
 // when drawn a second time.
 #include "layout_fixture.h"
 
+#include "platform/memory.h"
+
 #include <vector>
 
 namespace {
@@ -107,6 +109,27 @@ TEST_P(ScrollingTest, TypedTextAppearsAndUndoingItRestoresThePixels) {
     _WEHideCaret(we);
     EXPECT_NE(Pixels(), plain);
     ASSERT_EQ(WEUndo(we), noErr);
+    _WEHideCaret(we);
+    EXPECT_EQ(Pixels(), plain);
+}
+
+// A text replaced while its caret shows takes the caret off where it stood; left marked as shown, the
+// next hide or blink would invert a stray mark at the new text's start, at the view's left edge.
+TEST_P(ScrollingTest, ReplacingTheTextTakesAShownCaretOffTheScreen) {
+    WEActivate(we);
+    WESetSelection(6, 6, 0, we);
+    _WEHideCaret(we);
+    WEUpdate(nullptr, we);
+    const std::vector<UInt32> plain = Pixels();
+    WESetSelection(40, 40, 0, we);
+    ASSERT_TRUE(Rec().stateBits & kWEStateCaretShown);
+    Handle same = WEGetText(we);
+    ASSERT_EQ(HandToHand(&same), noErr);
+    ASSERT_EQ(WEUseText(same, we, true), noErr);
+    ASSERT_EQ(WECalText(we), noErr);
+    EXPECT_FALSE(Rec().stateBits & kWEStateCaretShown);
+    _WEHideCaret(we);
+    WESetSelection(0, 0, 0, we);
     _WEHideCaret(we);
     EXPECT_EQ(Pixels(), plain);
 }
