@@ -114,7 +114,7 @@ void ApplyToScript(UInt16 mode, const WETextStyle& style, bool stopsScrolling,
 void StoreFont(const WETextStyle& style) {
     TextFormatBlock format = GetPref(gThePreferences, kPrefPrompterFormat);
     format.font = style.font;
-    format.face = style.face;
+    format.face = StyleAtSelectionStart().face;
     SetPref(gThePreferences, kPrefPrompterFormat, format);
 }
 
@@ -175,11 +175,15 @@ SInt32 SizeCommand(SInt16 item) {
 }
 
 // Face bits are changed one at a time through a mask; a face of 0 means plain to the text engine, so a
-// bit is cleared by asking for the other bits under a mask that lets none of them through.
+// bit is cleared by asking for other bits under a mask that lets none of them through.
 void ApplyFaceBits(UInt8 bits, bool on) {
     WETextStyle style;
     style.faceMask = bits;
-    style.face = on ? bits : UInt8(~bits & 0x7F);
+    // The other bits asked for are kept out of condensed and extended where they can be, as asking for
+    // either of those takes the other away.
+    UInt8 others = UInt8(~bits & 0x1F);
+    if (others == 0) others = UInt8(~bits & 0x7F);
+    style.face = on ? bits : others;
     ApplyToScript(UInt16(weDoFace | weDoFaceMask), style, true, StoreFace);
 }
 
