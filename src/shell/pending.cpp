@@ -63,10 +63,6 @@ bool gDontCheckSaveStatus = false;
 SInt32 gSelectedSpeakStart = 0;
 SInt32 gSelectedSpeakEnd = 0;
 
-// Saves without a dialog when the script has a file to go to, else asks for one.
-OSErr DoSaveInstant() {
-    return DoSave(gOutName.empty() ? SInt16(kSaveScript) : SInt16(-kSaveScript));
-}
 void DoSaveOptionsDialog() {}
 void DoPageSetup() {}
 void DoPrint(SInt32) {}
