@@ -103,6 +103,9 @@ void MakeScriptCurrent(SInt16 item) {
     gSelectText = item;
     CheckScriptMenuItem(item);
     gCurrentScriptName = GetScriptMenuItemText(item);
+    // A folder's documents are files of their own: the one chosen is read, and later saved, by its name.
+    // A queue's element and a resource script's text are found by their number.
+    if (!gQueue && gIsTextFile == kTextDocument) gFileName = gOutName = gCurrentScriptName;
     EnableWhenSelect();
     RegisterQueueElement(SInt16(item - 1));
     ShowText(item);
@@ -129,7 +132,6 @@ SInt32 StepScript(SInt16 item, SInt16 step) {
     if (gSelectText < 1 || target < 1 || target > CountScriptMenuItems()) return kNotDone;
     if (DeferForSaveQuestions(kFileMenuID, item, true, false)) return kNotDone;
     MakeScriptCurrent(target);
-    gFileName = gOutName = gCurrentScriptName;
     return 0;
 }
 
@@ -427,7 +429,6 @@ SInt32 ScriptsMenuCommand(SInt16 item) {
     if (DeferForSaveQuestions(kDocumentScriptsMenuID, item, true, false)) return kNotDone;
     if (ScrollWEHandle) ScrollScrollToCharacter(0, 0);
     MakeScriptCurrent(item);
-    gFileName = gOutName = gCurrentScriptName;
     return 0;
 }
 
@@ -448,6 +449,8 @@ SInt32 Dispatch(SInt16 menu, SInt16 item) {
     case kFileMenuID:
         return FileMenuCommand(item);
     case kEditMenuID:
+        if (item == 17 || item == 18 || item == 20) return DoSetEditCommand(item);
+        return DoEditCommand(menu, item);
     case kCopySpecialMenuID:
     case kPasteSpecialMenuID:
     case kSelectionMenuID:

@@ -111,6 +111,9 @@ SInt32 GetQueueElementCount(Handle queue);
 std::string GetQueueFolder(Handle queue);
 // Stores the file's name and folder (UTF-8) in element index; nothing for an index out of range.
 void SetQueueElementFile(Handle queue, SInt32 index, const std::string& name, const std::string& folder);
+// Element index's file name and folder (UTF-8); empty for an index out of range.
+std::string GetQueueElementName(Handle queue, SInt32 index);
+std::string GetQueueElementFolder(Handle queue, SInt32 index);
 // The opening index of the header; -1 when none is set.
 SInt32 GetQueueOpeningIndex(Handle queue);
 void SetQueueOpeningIndex(Handle queue, SInt32 index);

@@ -69,6 +69,7 @@ SInt16 OpenFileByType(const std::string& path) {
     }
     if (SetScriptMenu(true)) EnableWhenFile(false);
     ShowScriptOfScriptsMenu();
+    AddToRecentFiles();
     return 1;
 }
 

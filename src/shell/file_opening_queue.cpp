@@ -87,6 +87,14 @@ bool SetDocumentFromQueueElement(SInt32 index) {
     return true;
 }
 
+std::string GetQueueElementName(Handle queue, SInt32 index) {
+    return HasElement(queue, index) ? ReadPString(queue, ElementAt(index) + kElementNameAt) : std::string();
+}
+
+std::string GetQueueElementFolder(Handle queue, SInt32 index) {
+    return HasElement(queue, index) ? ReadPString(queue, ElementAt(index) + kElementFolderAt) : std::string();
+}
+
 SInt16 GetQueueElementPauseAtEnd(Handle queue, SInt32 index) {
     return HasElement(queue, index) ? ReadField<SInt16>(queue, ElementAt(index) + kElementPauseAtEndAt) : 0;
 }

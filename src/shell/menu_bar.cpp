@@ -12,8 +12,10 @@
 #include "platform/text_drawing.h"
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_record.h"
+#include "shell/command_parts.h"
 #include "shell/commands.h"
 #include "shell/event_handlers.h"
+#include "shell/script_documents.h"
 #include "shell/shell.h"
 #include "shell/startup.h"
 
@@ -113,6 +115,9 @@ void SetUpMenus() {
     DisableWhenNoFile();
     SetRunMenu();
     CheckColorsInMenu(myMenus[kColorMenuSlot]);
+    AddRecentFilesToMenu();
+    SetSetsMenu(myMenus[14], true);
+    SetBuiltInMenu(myMenus[24]);
 }
 
 bool SetRunMenu() {

@@ -42,60 +42,8 @@ const std::string* gGlobalSpecPtr = nullptr;
 bool gDontQuitWithoutSaving = false;
 bool gQueueIsDirty = false;
 
-void ReloadLastFile(SInt16) {}
-
 void Initialize_Printing() {}
 void Close_Printing() {}
-
-// ---- The scripts menu: until it is built, it lists the current document alone ----
-
-#include "platform/events.h"
-
-SInt32 gSelectText = 0;
-std::string gCurrentScriptName;
-namespace {
-std::string gScriptMenuItem;
-}
-namespace {
-// The scripts menu lists the one document, checked while it is the current script.
-void FillScriptMenu() {
-    MenuRef menu = GetProgramMenu(kScriptsMenuSlot);
-    if (!menu) return;
-    DeleteMenuItems(menu, 1, CountMenuItems(menu));
-    if (gScriptMenuItem.empty()) return;
-    Str255 text;
-    SetPString(text, Utf8ToMacRoman(gScriptMenuItem));
-    AppendMenuItemText(menu, text);
-    CheckMenuItem(menu, 1, gSelectText == 1);
-}
-} // namespace
-bool SetScriptMenu(bool) {
-    gScriptMenuItem.clear();
-    if (gOutName.empty()) {
-        FillScriptMenu();
-        SysBeep(1);
-        return false;
-    }
-    if (gIsTextFile == kTextDocument) gCurrentScriptName = gOutName;
-    gScriptMenuItem = gOutName;
-    gSelectText = gIsTextFile == kTextDocument ? 1 : -1;
-    FillScriptMenu();
-    return true;
-}
-SInt16 CountScriptMenuItems() {
-    return gScriptMenuItem.empty() ? 0 : 1;
-}
-SInt16 FindScriptMenuItem(const std::string& name) {
-    return !gScriptMenuItem.empty() && name == gScriptMenuItem ? 1 : 0;
-}
-std::string GetScriptMenuItemText(SInt16 item) {
-    return item == 1 ? gScriptMenuItem : std::string();
-}
-void CheckScriptMenuItem(SInt16 item) {
-    if (MenuRef menu = GetProgramMenu(kScriptsMenuSlot))
-        for (MenuItemIndex i = 1; i <= CountMenuItems(menu); ++i)
-            CheckMenuItem(menu, i, i == item);
-}
 
 // The per-second figures are not drawn yet; the switch exists for those who draw beside them.
 #include "shell/periodic_timer.h"
@@ -116,10 +64,6 @@ bool gDontCheckSaveStatus = false;
 SInt32 gSelectedSpeakStart = 0;
 SInt32 gSelectedSpeakEnd = 0;
 
-// Saves without a dialog when the script has a file to go to, else asks for one.
-OSErr DoSaveInstant() {
-    return DoSave(gOutName.empty() ? SInt16(kSaveScript) : SInt16(-kSaveScript));
-}
 void DoSaveOptionsDialog() {}
 void DoPageSetup() {}
 void DoPrint(SInt32) {}
@@ -138,11 +82,3 @@ SInt32 DoCmdShiftFunction(char letter) {
         return -1;
     }
 }
-SInt32 DoFormatCommand(SInt16, SInt16) {
-    return -1;
-}
-SInt16 CountRecentFiles() {
-    return 0;
-}
-void LoadRecentFile(SInt16) {}
-void TryToFindMissingFiles() {}

@@ -12,6 +12,7 @@
 #include "platform/pstring.h"
 #include "platform/text_encoding.h"
 #include "platform/windows.h"
+#include "shell/command_parts.h"
 #include "shell/desktop_events.h"
 #include "shell/periodic_timer.h"
 #include "shell/script_documents.h"
@@ -129,4 +130,16 @@ bool ReadyToReplaceText() {
     gSaveQuestionUp = false;
     gNeedOpenModalDialog = modal;
     return goOn && !gSaveInProgress && !gDontQuitWithoutSaving;
+}
+
+OSErr DoSaveInstant() {
+    // A script with a name is written at once: to its own file, or, when it has no folder yet, to the
+    // folder of scripts saved without a dialog. A script without a name, or one whose write failed (which
+    // has said why), goes to the save dialog so that nothing is left unsaved silently.
+    if (!gFileName.empty()) {
+        gOutName = gFileName;
+        if (gOutPath.empty()) gOutPath = FolderOfSlot(kInstantSaveSlot);
+        if (DoSave(-kSaveScript) == noErr) return noErr;
+    }
+    return DoSave(kSaveScript);
 }

@@ -355,5 +355,6 @@ OSErr DoSave(SInt16 kind) {
     gDontQuitWithoutSaving = false;
     gDoOpenChangedFile = false;
     BecomeTextDocument(path);
+    AddToRecentFiles();
     return noErr;
 }

@@ -12,6 +12,12 @@
 // scrolling); ReloadLastFile opens the last script (flag 1: and starts where it was left).
 void ShowInstructions(SInt16 flag);
 void ReloadLastFile(SInt16 flag);
+
+// The recent-files list: the document or queue now open goes to its top (unless gDontAddToRecentFiles is
+// raised) and is stored at once; the Open Recent menu is rebuilt from it, greying files that have gone.
+extern bool gDontAddToRecentFiles;
+void AddToRecentFiles();
+void AddRecentFilesToMenu();
 // The two save questions, by dialog ID.
 enum : SInt16 { kTextSaveQuestion = 403, kQueueSaveQuestion = 404 };
 // Asks whether to save changes (kTextSaveQuestion or kQueueSaveQuestion) and saves when asked to: true when

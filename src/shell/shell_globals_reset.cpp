@@ -3,6 +3,7 @@
 #include "shell/shell_globals_reset.h"
 
 #include "foundation/file_dialogs.h"
+#include "shell/command_parts.h"
 #include "shell/desktop_events.h"
 #include "shell/edit_commands.h"
 #include "shell/event_handlers.h"
@@ -61,6 +62,14 @@ void ResetShellGlobals() {
     gQueueIsDirty = false;
     gSelectText = 0;
     gCurrentScriptName = std::string{};
+    gDontAddToRecentFiles = false;
+    gGlobalSize = 12;
+    gGlobalStyle = 0;
+    gGlobalRed = gGlobalGreen = gGlobalBlue = 0;
+    gGlobalColors = RGBColor{};
+    gGlobalColorValid = false;
+    gPrefSetResIds.clear();
+    gBuiltInSetResIds.clear();
     breakitup = 0;
     gForceBreakUpReset = false;
     gFlagTextPrefsLoaded = 0;

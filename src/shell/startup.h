@@ -71,3 +71,6 @@ std::string SingleInstanceKey();
 SingleInstanceResult ClaimProgramInstance(const std::vector<std::string>& files);
 // Files named on the command line, made absolute against the current folder.
 std::vector<std::string> CommandLineFiles(int argc, char** argv);
+// Copies the preference fields that services keep in globals of their own into those globals, after a
+// whole preference record was loaded.
+void CopyPrefsToServiceGlobals();

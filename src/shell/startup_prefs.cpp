@@ -41,6 +41,8 @@ Handle LoadToolbarButtonList() {
     return list;
 }
 
+} // namespace
+
 void CopyPrefsToServiceGlobals() {
     const PrefsRecord& p = gThePreferences;
     gRecordShowCueLight = GetPref(p, kPrefRecordShowCueLight);
@@ -68,6 +70,8 @@ void CopyPrefsToServiceGlobals() {
     if (gThePreferences.bytes[kPrefDictionaryName.offset] > kLongestDictionaryName)
         gThePreferences.bytes[kPrefDictionaryName.offset] = 0;
 }
+
+namespace {
 
 // The shape the text flows in is made now, for the rectangle the prompter will have while scrolling.
 void LoadRecentShape() {

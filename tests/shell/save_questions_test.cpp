@@ -228,4 +228,15 @@ TEST_F(SaveQuestions, AMacrosAnswerIsTakenWithoutShowingAndAnUntitledScriptIsSav
     EXPECT_TRUE(gDontQuitWithoutSaving);
 }
 
+TEST_F(SaveQuestions, SavingWithShiftWritesTheScriptsOwnFileWithoutADialog) {
+    StartEdited();
+    const int dialogsBefore = CountFileDialogsRun();
+    curEvent.modifiers = shiftKey;
+    EXPECT_EQ(DoCommand(MakeMenuCommand(kFileMenuID, kSaveItem)), 0);
+    curEvent.modifiers = 0;
+    EXPECT_EQ(CountFileDialogsRun(), dialogsBefore);
+    EXPECT_EQ(FileText(News()), "Hello. Good evening.");
+    EXPECT_FALSE(gDontQuitWithoutSaving);
+}
+
 } // namespace
