@@ -52,21 +52,6 @@ SInt32 SetRealEditPosition(SInt32 offset) {
 
 void SyncScrollMonitorToScroll() {}
 
-// ---- Screens ----
-#include "scroll/screens.h"
-
-// The display keeps its mode until display modes are built.
-void ChangeScreenResolution(GDHandle, const SInt32*, SInt16) {}
-
-// ---- Window settings ----
-#include "scroll/window_settings.h"
-
-SInt16 SelectHideOtherWindow(WindowPtr window) {
-    if (!window) return 0;
-    SelectWindow(window);
-    return 1;
-}
-
 // ---- Pacing and highlight ----
 #include "scroll/highlight.h"
 #include "scroll/pacing.h"
@@ -90,12 +75,6 @@ void SetEditWindowTextRect() {}
 #include "scroll/pause.h"
 #include "scroll/tool_windows.h"
 
-void OpenHideBackgroundWindow() {}
-void CloseHideBackgroundWindow() {}
-void OpenToolbarWindow() {}
-void CloseToolbarWindow(SInt16) {}
-void UpdateToolbarWindow() {}
-void CloseNonverbalWindow() {}
 void CloseScrollMonitorWindow(SInt16) {}
 void OpenTextEditWindow() {}
 void CloseEditWindow(SInt16) {}
@@ -114,16 +93,6 @@ void SetBookmarkMenuItem(SInt32, SInt16, SInt16) {}
 // Nothing is kept for Undo until snapshots exist.
 void StoreUndoInfo(SInt16) {}
 
-#include "scroll/tool_windows.h"
-Handle myNonverbalText = nullptr;
-Handle gNonverbalWordLineArray = nullptr;
-SInt32 gTotalNonverbalWords = 0;
-WEReference NonverbalWEHandle = nullptr;
-bool PutNonverbalTextInBox() {
-    return false;
-}
-void UpdateNonverbalWindow() {}
-
 #include "scroll/edit_window.h"
 void PutEditTextInBox() {}
 
@@ -137,5 +106,4 @@ DialogPtr gSpacingDialog = nullptr;
 
 // Until these windows lay themselves out and close themselves: nothing to lay out, and closing leaves
 // the window as it is.
-void NewToolbarWindowSize(SInt16, SInt16) {}
 void NewScrollMonitorWindowSize(SInt16, SInt16) {}

@@ -119,7 +119,6 @@ SInt32 gSelectedSpeakEnd = 0;
 OSErr DoSaveInstant() {
     return DoSave(gOutName.empty() ? SInt16(kSaveScript) : SInt16(-kSaveScript));
 }
-void DoSaveOptionsDialog() {}
 void DoPageSetup() {}
 void DoPrint(SInt32) {}
 SInt32 DoCmdShiftFunction(char) {
