@@ -80,6 +80,7 @@ void ShutdownSound();
 
 // ---- Screens (screens.cpp) ----
 void ShutdownScreens();
+void SplitScreenFromEnvironment();
 
 // ---- Start and stop (called by InitPlatform and ShutdownPlatform) ----
 void InitWindowing();

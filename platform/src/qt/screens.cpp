@@ -145,6 +145,23 @@ void EndFakeScreens() {
     gFakes.clear();
 }
 
+void SplitScreenFromEnvironment() {
+    // ORVALIS_SPLIT_SCREEN=N shows the main screen as N screens side by side: a wide virtual display
+    // (Xvfb, a remote desktop) then stands in for a studio's row of monitors.
+    const QByteArray split = qgetenv("ORVALIS_SPLIT_SCREEN");
+    const int parts = split.toInt();
+    if (parts < 2 || parts > 8 || !QGuiApplication::primaryScreen()) return;
+    const QRect whole = QGuiApplication::primaryScreen()->geometry();
+    std::vector<Rect> bounds;
+    for (int i = 0; i < parts; ++i) {
+        const int left = whole.left() + whole.width() * i / parts;
+        const int right = whole.left() + whole.width() * (i + 1) / parts;
+        bounds.push_back(
+            Rect{SInt16(whole.top()), SInt16(left), SInt16(whole.top() + whole.height()), SInt16(right)});
+    }
+    UseFakeScreens(bounds, {});
+}
+
 void ShutdownScreens() {
     RestoreDisplayModes();
     gFakes.clear();
