@@ -38,20 +38,6 @@ bool GetColorDialog(SInt16, RGBColor*) {
 #include "shell/shell_globals.h"
 #include "textengine/text_engine.h"
 
-// ---- Screens ----
-#include "scroll/screens.h"
-
-// The display keeps its mode until display modes are built.
-void ChangeScreenResolution(GDHandle, const SInt32*, SInt16) {}
-
-// ---- Window settings ----
-#include "scroll/window_settings.h"
-
-SInt16 SelectHideOtherWindow(WindowPtr window) {
-    if (!window) return 0;
-    SelectWindow(window);
-    return 1;
-}
 
 // ---- Pacing and highlight ----
 #include "scroll/highlight.h"
@@ -66,12 +52,6 @@ SInt32 gTimer = 0;
 #include "scroll/pause.h"
 #include "scroll/tool_windows.h"
 
-void OpenHideBackgroundWindow() {}
-void CloseHideBackgroundWindow() {}
-void OpenToolbarWindow() {}
-void CloseToolbarWindow(SInt16) {}
-void UpdateToolbarWindow() {}
-void CloseNonverbalWindow() {}
 
 // ---- The bookmarks menu and the mark character dialog ----
 #include "scroll/bookmarks.h"
@@ -83,15 +63,6 @@ bool GetMarkCharacter() {
 }
 void SetBookmarkMenuItem(SInt32, SInt16, SInt16) {}
 
-#include "scroll/tool_windows.h"
-Handle myNonverbalText = nullptr;
-Handle gNonverbalWordLineArray = nullptr;
-SInt32 gTotalNonverbalWords = 0;
-WEReference NonverbalWEHandle = nullptr;
-bool PutNonverbalTextInBox() {
-    return false;
-}
-void UpdateNonverbalWindow() {}
 
 #include "scroll/scroll_dialogs.h"
 
@@ -103,4 +74,3 @@ DialogPtr gSpacingDialog = nullptr;
 
 // Until these windows lay themselves out and close themselves: nothing to lay out, and closing leaves
 // the window as it is.
-void NewToolbarWindowSize(SInt16, SInt16) {}

@@ -6,6 +6,7 @@
 #include "platform/events.h"
 #include "platform/memory.h"
 #include "platform/menus.h"
+#include "platform/screens.h"
 #include "prefs/companion_records.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/prompter_drawing.h"
@@ -80,6 +81,7 @@ void OpenScrollWindow() {
     CreateScrollTextBox();
     PlaceScrollVerticalScrollRect();
     InstallWindowHandlers(window);
+    SetScreensChangedProc(PrompterScreensChanged);
     InstallWindowEventHandler(window, GetMouseWheelHandler(),
                               reinterpret_cast<void*>(std::intptr_t(kFirstWindowReference)));
     ShowWindow(window);

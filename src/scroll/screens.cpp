@@ -30,14 +30,27 @@ bool GetTotalDeviceRectForRect(const Rect* global, Rect* total, SInt16* count, R
     return mainAmong;
 }
 
-bool IsRectWithinADeviceRect(const Rect* global) {
+bool IsRectWithinADeviceRect(const Rect* global, Rect* overlap) {
     if (!global) return false;
     for (GDHandle device = GetDeviceList(); device; device = GetNextDevice(device)) {
         const Rect bounds = GetDeviceBounds(device);
         Rect common{};
-        if (SectRect(&bounds, global, &common)) return true;
+        if (!SectRect(&bounds, global, &common)) continue;
+        if (overlap) *overlap = common;
+        return true;
     }
     return false;
+}
+
+GDHandle GetRectDevice(const Rect* global) {
+    if (!global) return GetMainDevice();
+    const Point centre{SInt16((global->top + global->bottom) / 2),
+                       SInt16((global->left + global->right) / 2)};
+    for (GDHandle device = GetDeviceList(); device; device = GetNextDevice(device)) {
+        const Rect bounds = GetDeviceBounds(device);
+        if (PtInRect(centre, &bounds)) return device;
+    }
+    return GetMainDevice();
 }
 
 void GetAllScreensBounds(Rect* out) {

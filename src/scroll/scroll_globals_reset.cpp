@@ -6,6 +6,8 @@
 #include "scroll/bookmarks.h"
 #include "scroll/cue_marker.h"
 #include "scroll/edit_window.h"
+#include "scroll/display_modes.h"
+#include "scroll/nonverbal_window.h"
 #include "scroll/pacing.h"
 #include "scroll/pause.h"
 #include "scroll/prompter_drawing.h"
@@ -15,6 +17,7 @@
 #include "scroll/scroll_position.h"
 #include "scroll/tab_ruler.h"
 #include "scroll/tool_windows.h"
+#include "scroll/toolbar_window.h"
 #include "scroll/undo.h"
 
 #include <algorithm>
@@ -47,6 +50,16 @@ void ResetScrollGlobals() {
     gTimer = 0;
     gBookmarkCharacter = 0xB5;
     gTotalNonverbalWords = 0;
+    gNonverbalBoxRect = Rect{};
+    gNonverbalSingleSpace = 0;
+    gNonverbalPixelSpace = 0;
+    gNonverbalCurrentPos = 0;
+    gNonverbalHasntMoved = false;
+    gToolbarButtonCount = 0;
+    gToolbarHorizontalCount = 0;
+    gToolbarVerticalCount = 0;
+    gToolbarButtonSize = 0;
+    ForgetScreenMode();
     ScrollVerticalScrollRect = Rect{};
     gScrollTextRect = Rect{};
     gAvailableRect = Rect{};

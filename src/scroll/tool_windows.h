@@ -7,6 +7,7 @@
 
 void OpenHideBackgroundWindow();
 void CloseHideBackgroundWindow();
+void SetHideBackgroundWindowColor();
 void OpenBookmarkWindow();
 void CloseBookmarkWindow(SInt16 flag);
 void OpenToolbarWindow();

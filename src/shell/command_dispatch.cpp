@@ -26,6 +26,7 @@
 #include "scroll/scroll_engine.h"
 #include "scroll/scroll_position.h"
 #include "scroll/tool_windows.h"
+#include "scroll/window_dialogs.h"
 #include "shell/about_box.h"
 #include "shell/command_parts.h"
 #include "shell/desktop_events.h"

@@ -13,7 +13,6 @@ SInt32 DoNewDocument();
 OSErr DoSaveInstant();
 // The next save swaps the merge words in and out; cleared by the save that uses it.
 extern bool gSaveAsWordSwapFlag;
-void DoSaveOptionsDialog();
 void DoPageSetup();
 // Prints the script, or the window a macro names (its window reference; 0: the script).
 void DoPrint(SInt32 window);

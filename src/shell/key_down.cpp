@@ -15,6 +15,7 @@
 #include "scroll/bookmarks.h"
 #include "scroll/cue_marker.h"
 #include "scroll/edit_window.h"
+#include "scroll/nonverbal_window.h"
 #include "scroll/pacing.h"
 #include "scroll/pause.h"
 #include "scroll/prompter_window.h"
@@ -322,6 +323,8 @@ void FunctionKey(const PlatformEvent& event) {
     switch (event.keyCode) {
     case kKeyF3:
         return StartFromTheTop();
+    case kKeyF5:
+        return OpenNonverbalWindow();
     case kKeyF6:
         return CloseNonverbalWindow();
     case kKeyF2:

@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "prefs/companion_records.h"
 #include "prefs/prefs_fields.h"
+#include "scroll/display_modes.h"
 #include "scroll/edit_window.h"
 #include "scroll/highlight.h"
 #include "scroll/pacing.h"

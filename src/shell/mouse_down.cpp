@@ -21,6 +21,8 @@
 #include "scroll/scroll_windows.h"
 #include "scroll/tab_ruler.h"
 #include "scroll/tab_stops.h"
+#include "scroll/toolbar_window.h"
+#include "scroll/window_dialogs.h"
 #include "scroll/window_settings.h"
 #include "shell/commands.h"
 #include "shell/mode_switching.h"
@@ -164,7 +166,8 @@ void InfoStripClick(Point point) {
         if (!gScrollOn) return;
         IsPaused() ? PauseOff(0) : PauseOn();
     }
-    // The size and finish-time fields open their dialogs once those are built.
+    if (PtInRect(point, &gClickInfoSizeRect)) return GetNewWindowSize();
+    if (PtInRect(point, &gClickInfoFinishRect)) return GetFinishTime();
 }
 
 // A click in the text selects in edit mode (by characters, words or lines, extended by the drag, or drags
@@ -292,6 +295,7 @@ void DoMouseDown(const PlatformEvent& event) {
         return;
     }
     if (window == myBookmarkWindow) return BookmarkListClick(event, point);
+    if (window == myToolbarWindow) return MouseInToolbar(point);
     if (window == myScrollWindow) return PrompterClick(event, point);
     if (window == myEditWindow) {
         if (gTabBarShowing && PtInRect(point, &gEditTabBarRect))

@@ -64,7 +64,6 @@ bool gDontCheckSaveStatus = false;
 SInt32 gSelectedSpeakStart = 0;
 SInt32 gSelectedSpeakEnd = 0;
 
-void DoSaveOptionsDialog() {}
 void DoPageSetup() {}
 void DoPrint(SInt32) {}
 // Of the window shortcuts, the edit window's and the scroll monitor's are built.

@@ -13,13 +13,11 @@ struct WaitingCommands {
 
 constexpr WaitingCommands kWaiting[] = {
     {kFileMenuID, 6, 6, "text merge (word swap)"},
-    {kFileMenuID, 7, 7, "save options dialog"},
     {kFileMenuID, 9, 12, "media queues"},
     {kFileMenuID, 19, 20, "printing"},
     {kEditMenuID, 8, 8, "macro editor"},
     {kEditMenuID, 11, 11, "find and replace window"},
     {kEditMenuID, 21, 21, "preferences dialog"},
-    {kWindowsMenuID, 4, 4, "toolbar"},
     {kWindowsMenuID, 5, 5, "help window"},
     {kWindowsMenuID, 7, 7, "text merge window"},
     {kWindowsMenuID, 8, 9, "recording and media queue windows"},

@@ -71,7 +71,8 @@ TEST_F(ProgramTest, MenusFollowTheModeTheSelectionAndTheUnsavedState) {
         EXPECT_FALSE(Enabled(kEditMenuID, 11)) << "find and replace";
         EXPECT_FALSE(Enabled(kEditMenuID, kPreferencesItem));
         EXPECT_FALSE(Enabled(kFileMenuID, kPrintItem));
-        EXPECT_FALSE(Enabled(kWindowsMenuID, 4)) << "toolbar";
+        EXPECT_FALSE(Enabled(kWindowsMenuID, 5)) << "instructions";
+        EXPECT_TRUE(Enabled(kWindowsMenuID, 4)) << "toolbar";
         EXPECT_TRUE(Enabled(kWindowsMenuID, 2)) << "bookmark list";
         // Without a voice there is nothing to speak with.
         EXPECT_EQ(Enabled(kScrollMenuID, kSpeakItem), gChan != nullptr && IsSpeechAvailable());

@@ -82,6 +82,7 @@ void ShutdownSound();
 
 // ---- Screens (screens.cpp) ----
 void ShutdownScreens();
+void SplitScreenFromEnvironment();
 
 // ---- Text (unicode_layout.cpp) ----
 // Ends the painter kept open for drawing text lines and frees the lines kept painted.

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 
 void InitWindowing() {
+    SplitScreenFromEnvironment();
     QObject::connect(
         qGuiApp, &QGuiApplication::applicationStateChanged, qGuiApp,
         [](Qt::ApplicationState state) { TranslateApplicationActivation(state == Qt::ApplicationActive); });
