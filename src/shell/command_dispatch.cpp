@@ -14,6 +14,7 @@
 #include "platform/events.h"
 #include "platform/file_io.h"
 #include "platform/web.h"
+#include "prefs/preferences_dialog.h"
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_record.h"
 #include "scroll/bookmarks.h"
@@ -438,6 +439,15 @@ SInt32 WindowListCommand(SInt16 item) {
     return kNotDone;
 }
 
+// While a transformed text scrolls, the dialog works on the document's own text and the scroll takes up
+// the new settings afterwards.
+SInt32 PreferencesCommand() {
+    SuspendScroll();
+    DoPreferences();
+    ResumeScroll();
+    return 0;
+}
+
 SInt32 Dispatch(SInt16 menu, SInt16 item) {
     switch (menu) {
     case kAppleMenuID:
@@ -445,6 +455,8 @@ SInt32 Dispatch(SInt16 menu, SInt16 item) {
     case kFileMenuID:
         return FileMenuCommand(item);
     case kEditMenuID:
+        if (item == kPreferencesItem) return PreferencesCommand();
+        [[fallthrough]];
     case kCopySpecialMenuID:
     case kPasteSpecialMenuID:
     case kSelectionMenuID:

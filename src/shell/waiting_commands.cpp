@@ -18,7 +18,6 @@ constexpr WaitingCommands kWaiting[] = {
     {kFileMenuID, 19, 20, "printing"},
     {kEditMenuID, 1, 16, "edit commands"},
     {kEditMenuID, 17, 20, "preference sets"},
-    {kEditMenuID, 21, 21, "preferences dialog"},
     {kWindowsMenuID, 4, 4, "toolbar"},
     {kWindowsMenuID, 5, 5, "help window"},
     {kWindowsMenuID, 7, 7, "text merge window"},
