@@ -41,7 +41,7 @@ bool IsPopupItem(SInt16 item) {
 }
 
 void RedrawAllPrefsItems(DialogPtr dialog) {
-    const Rect r = GetDialogItemRect(dialog, 10);
+    const Rect r = PrefsPaneFrame(dialog);
     InvalWindowRect(GetDialogWindow(dialog), &r);
     for (SInt16 item = kFirstTabItem; item <= kLastTabItem; ++item)
         RedrawPrefsItem(dialog, item);

@@ -244,7 +244,7 @@ bool RefuseField(DialogPtr dialog, SInt16 item, const std::string& message) {
         ShowHidePrefControls(dialog);
         for (SInt16 tab = kFirstTabItem; tab <= kLastTabItem; ++tab)
             RedrawPrefsItem(dialog, tab);
-        const Rect frame = GetDialogItemRect(dialog, 10);
+        const Rect frame = PrefsPaneFrame(dialog);
         InvalWindowRect(GetDialogWindow(dialog), &frame);
     }
     SelectDialogItemText(dialog, item, 0, 32767);

@@ -67,7 +67,9 @@ bool ReadFormatFieldsQuietly(DialogPtr dialog);
 // Writes the format pane's fields for the chosen window.
 void SetFormatFields(DialogPtr dialog);
 
-// User items.
+// User items. The pane's frame is drawn from item 10, a line under the tabs, so that it takes no clicks
+// from the items inside it.
+Rect PrefsPaneFrame(DialogPtr dialog);
 void InstallPrefsUserItems(DialogPtr dialog);
 void RedrawPrefsItem(DialogPtr dialog, SInt16 item);
 void TrackPrefsSlider(DialogPtr dialog, SInt16 item);

@@ -157,14 +157,17 @@ SInt16 PrefsPopupChoice(SInt16 item) {
     case 219:
         return SInt16(gScrollEditRadio + 1);
     case 192: {
+        // Fonts are matched by family: a stored family may be shown under its installed name.
         MenuRef menu = PrefsPopupMenu(item);
-        Str255 name, text;
+        if (!menu) return 0;
+        for (UInt16 i = 1; i <= CountMenuItems(menu); ++i)
+            if (GetFontFamilyFromMenuSelection(menu, i) == format.font) return SInt16(i);
+        // A classic family standing in for an installed one is listed under its own name too.
+        Str255 name;
         GetFontName(format.font, name);
-        for (UInt16 i = 1; menu && i <= CountMenuItems(menu); ++i) {
-            GetMenuItemText(menu, i, text);
-            if (PStringView(text) == PStringView(name)) return SInt16(i);
-        }
-        return 0;
+        if (name[0] == 0) return 0;
+        AppendMenuItemText(menu, name);
+        return SInt16(CountMenuItems(menu));
     }
     case 39:
         return indexOf(kSizes, 10, format.size);

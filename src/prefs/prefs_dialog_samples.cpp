@@ -65,9 +65,9 @@ void DrawTab(DialogPtr dialog, SInt16 item) {
     DrawStringInBox(&r, name, 2, 100, true);
 }
 
-void DrawFrame(DialogPtr dialog, SInt16 item) {
+void DrawFrame(DialogPtr dialog, SInt16) {
     PortState state;
-    const Rect r = GetDialogItemRect(dialog, item);
+    const Rect r = PrefsPaneFrame(dialog);
     RGBForeColor(&kBlack);
     FrameRect(&r);
 }
@@ -150,7 +150,7 @@ SInt16 SliderValue(SInt16 item) {
 }
 
 void Draw3DButton(DialogPtr dialog, SInt16 item) {
-    static constexpr const char* kTitles[] = {"U−", "U+", "S−", "S+", "0", "1", "2", "3", "4"};
+    static constexpr const char* kTitles[] = {"U-", "U+", "S-", "S+", "0", "1", "2", "3", "4"};
     const Rect r = GetDialogItemRect(dialog, item);
     Str255 title;
     SetPString(title, kTitles[item - 200]);
@@ -177,6 +177,13 @@ void DrawUserItem(DialogPtr dialog, SInt16 item) {
 }
 
 } // namespace
+
+Rect PrefsPaneFrame(DialogPtr dialog) {
+    Rect r = GetDialogItemRect(dialog, 10);
+    const Rect ok = GetDialogItemRect(dialog, kPrefsOKItem);
+    r.bottom = SInt16(ok.top - 10);
+    return r;
+}
 
 SInt16 WEtoMyUtilsJustification(SInt16 justification) {
     switch (justification) {

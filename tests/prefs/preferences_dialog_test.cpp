@@ -255,6 +255,36 @@ TEST_F(PreferencesDialog, EachPanesControlsReachTheSettingsAndThePrompter) {
     }
 }
 
+// A click goes to the first drawn item under the mouse: on no pane may an earlier item lie over a pop-up,
+// a sample or a slider and take its clicks.
+TEST_F(PreferencesDialog, NoItemCoversTheClickableItemsOfItsPane) {
+    auto drawn = [](DialogPtr d, SInt16 item) {
+        const SInt16 kind = SInt16(GetDialogItemKind(d, item) & ~itemDisable);
+        return IsDialogItemVisible(d, item) && kind != ctrlItem + btnCtrl && kind != ctrlItem + chkCtrl &&
+               kind != ctrlItem + radCtrl && kind != editText;
+    };
+    std::vector<std::string> covered;
+    std::vector<Step> steps;
+    for (SInt16 pane = 0; pane < 5; ++pane) {
+        steps.push_back(Tab(pane));
+        steps.push_back([&, pane](DialogPtr d) {
+            for (SInt16 item = 11; item <= CountDITL(d); ++item) {
+                if (!drawn(d, item) || GetDialogItemKind(d, item) != userItem) continue;
+                const Rect r = GetDialogItemRect(d, item);
+                const Point middle{SInt16((r.top + r.bottom) / 2), SInt16((r.left + r.right) / 2)};
+                for (SInt16 earlier = 1; earlier < item; ++earlier) {
+                    const Rect e = GetDialogItemRect(d, earlier);
+                    if (drawn(d, earlier) && PtInRect(middle, &e))
+                        covered.push_back("pane " + std::to_string(pane) + ": item " + std::to_string(item) +
+                                          " under " + std::to_string(earlier));
+                }
+            }
+        });
+    }
+    RunDialog(steps, 2);
+    EXPECT_EQ(covered, std::vector<std::string>{});
+}
+
 TEST_F(PreferencesDialog, CancelChangesNothingAfterChangesOrAfterUse) {
     const std::vector<UInt32> pixelsBefore = Pixels();
     const PrefsRecord before = gThePreferences;
