@@ -20,6 +20,12 @@ void ResetPreferencesGlobals() {
     ssaveFadeBackAmount = 0;
     ssaveFadeTextAmount = 0;
     ssaveMomentumAmount = 0;
+    gPrefsDialog = nullptr;
+    sWhichSet = 0;
+    gScrollEditRadio = 0;
+    gFadedSelectRadio = 0;
+    gPrefsWorking = gDefaultPreferences;
+    gSampleString[0] = 0;
     std::fill(std::begin(gPrefsName), std::end(gPrefsName), UInt8{});
     gPrefResourceID = kPrefsResourceID;
     gPrefsFileNameID = kPrefsFileNameItem;

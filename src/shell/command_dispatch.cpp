@@ -14,6 +14,7 @@
 #include "platform/events.h"
 #include "platform/file_io.h"
 #include "platform/web.h"
+#include "prefs/preferences_dialog.h"
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_record.h"
 #include "scroll/bookmarks.h"
@@ -443,6 +444,15 @@ SInt32 WindowListCommand(SInt16 item) {
     return kNotDone;
 }
 
+// While a transformed text scrolls, the dialog works on the document's own text and the scroll takes up
+// the new settings afterwards.
+SInt32 PreferencesCommand() {
+    SuspendScroll();
+    DoPreferences();
+    ResumeScroll();
+    return 0;
+}
+
 SInt32 Dispatch(SInt16 menu, SInt16 item) {
     switch (menu) {
     case kAppleMenuID:
@@ -450,6 +460,7 @@ SInt32 Dispatch(SInt16 menu, SInt16 item) {
     case kFileMenuID:
         return FileMenuCommand(item);
     case kEditMenuID:
+        if (item == kPreferencesItem) return PreferencesCommand();
         if (item == 17 || item == 18 || item == 20) return DoSetEditCommand(item);
         return DoEditCommand(menu, item);
     case kCopySpecialMenuID:

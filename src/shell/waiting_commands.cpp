@@ -17,7 +17,6 @@ constexpr WaitingCommands kWaiting[] = {
     {kFileMenuID, 19, 20, "printing"},
     {kEditMenuID, 8, 8, "macro editor"},
     {kEditMenuID, 11, 11, "find and replace window"},
-    {kEditMenuID, 21, 21, "preferences dialog"},
     {kWindowsMenuID, 5, 5, "help window"},
     {kWindowsMenuID, 7, 7, "text merge window"},
     {kWindowsMenuID, 8, 9, "recording and media queue windows"},

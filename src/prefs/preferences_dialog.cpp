@@ -1,0 +1,175 @@
+// Running the preferences dialog: opening it on a working copy of the settings, the modal loop, and
+// OK, Use, Cancel and Defaults. Nothing reaches the live settings before OK or Use, and nothing typed
+// that is out of range reaches them at all.
+#include "prefs/preferences_dialog.h"
+
+#include "foundation/window_references.h"
+#include "media/media_services.h"
+#include "platform/events.h"
+#include "platform/menus.h"
+#include "platform/windows.h"
+#include "prefs/companion_records.h"
+#include "prefs/prefs_dialog_items.h"
+#include "prefs/prefs_fields.h"
+#include "prefs/prefs_file.h"
+#include "shell/shell_globals.h"
+
+DialogPtr gPrefsDialog = nullptr;
+SInt16 sWhichSet = 0;
+SInt16 gScrollEditRadio = 0;
+SInt16 gFadedSelectRadio = 0;
+PrefsRecord gPrefsWorking{};
+Str255 gSampleString = {0};
+SInt16 ssaveScrollWinOpacity = 0;
+SInt16 ssaveFadeBackAmount = 0;
+SInt16 ssaveFadeTextAmount = 0;
+SInt16 ssaveMomentumAmount = 0;
+
+namespace {
+
+// Typed size and spacing show in the sample as they are typed.
+bool FilterDoPref(DialogPtr dialog, EventRecord* event, SInt16*) {
+    if (event->what == nullEvent && sWhichSet == 1 && ReadFormatFieldsQuietly(dialog))
+        RedrawPrefsItem(dialog, kTextSampleItem);
+    return false;
+}
+
+bool IsPopupItem(SInt16 item) {
+    for (size_t i = 0; i < kPrefsPopupCount; ++i)
+        if (kPrefsPopups[i].item == item) return true;
+    return false;
+}
+
+void RedrawAllPrefsItems(DialogPtr dialog) {
+    const Rect r = PrefsPaneFrame(dialog);
+    InvalWindowRect(GetDialogWindow(dialog), &r);
+    for (SInt16 item = kFirstTabItem; item <= kLastTabItem; ++item)
+        RedrawPrefsItem(dialog, item);
+}
+
+void ChoosePane(DialogPtr dialog, SInt16 pane) {
+    sWhichSet = pane;
+    ShowHidePrefControls(dialog);
+    RedrawAllPrefsItems(dialog);
+}
+
+// The working settings become the live ones. A highlight kind other than none is also remembered as the
+// last one used, so that switching the highlight off and on again brings it back.
+void StoreWorkingSettings(bool save) {
+    const SInt16 kind = GetPref(gPrefsWorking, kPrefHighlightKind);
+    if (kind != 0 && kind != GetPref(gThePreferences, kPrefHighlightKind))
+        SetPref(gPrefsWorking, kPrefLastHighlightKind, kind);
+    CopyPreferences(&gPrefsWorking, &gThePreferences);
+    DoPutPreferences(&gRecentPreferences, kPrefsKindRecent, nullptr);
+    if (save) {
+        DoPutPreferences(&gThePreferences, kPrefsKindMain, nullptr);
+        gPrefsChanged = false;
+    } else {
+        gPrefsChanged = true;
+    }
+}
+
+} // namespace
+
+PrefFormat PrefsDialogFormatField(SInt16 window) {
+    switch (window) {
+    case 1:
+        return kPrefEditFormat;
+    case 2:
+        return kPrefNonverbalFormat;
+    case 3:
+        return kPrefBookmarkFormat;
+    case 4:
+        return kPrefScrollMonitorFormat;
+    case 5:
+        return kPrefMacroEditorFormat;
+    case 6:
+        return kPrefOtherWindowsFormat;
+    default:
+        return kPrefPrompterFormat;
+    }
+}
+
+void DoPreferences() {
+    if (gPrefsDialog) return;
+    InitCursor();
+    const WindowReference saved = GetPortReference();
+    DialogPtr dialog = GetNewDialog(kPrefsDialogID, nullptr, kFirstWindowOfClass);
+    if (!dialog) {
+        SysBeep(10);
+        return;
+    }
+    SetWRefCon(GetDialogWindow(dialog), kPrefsDialogID);
+    GetDialogRefandSetPort(dialog);
+    gPrefsDialog = dialog;
+    CopyPreferences(&gThePreferences, &gPrefsWorking);
+    if (sWhichSet < 0 || sWhichSet >= kPrefsPaneCount) sWhichSet = 0;
+    if (gScrollEditRadio < 0 || gScrollEditRadio > 6) gScrollEditRadio = 0;
+    LoadPrefsPopupMenus();
+    InstallPrefsUserItems(dialog);
+    SetPrefsControls(dialog);
+    ShowHidePrefControls(dialog);
+    SetDialogDefaultItem(dialog, kPrefsOKItem);
+    SetDialogCancelItem(dialog, kPrefsCancelItem);
+    ShowWindow(GetDialogWindow(dialog));
+    SelectWindow(GetDialogWindow(dialog));
+    ++gInModal;
+
+    const PrefsRecord before = gThePreferences;
+    SInt16 ended = 0;
+    while (ended == 0) {
+        SInt16 item = 0;
+        ModalDialog(FilterDoPref, &item);
+        CheckSoundsDone();
+        if (item == kPrefsOKItem || item == kPrefsUseItem) {
+            if (ReadPrefsFields(dialog)) ended = item;
+        } else if (item == kPrefsCancelItem) {
+            ended = item;
+        } else if (item >= kFirstTabItem && item <= kLastTabItem) {
+            ChoosePane(dialog, SInt16(item - kFirstTabItem));
+        } else if (item == kDefaultsItem) {
+            CopyPreferences(&gDefaultPreferences, &gPrefsWorking);
+            SetPrefsControls(dialog);
+            ChoosePane(dialog, sWhichSet);
+        } else if (IsPopupItem(item)) {
+            // A typed size or spacing counts before another window's format is shown.
+            ReadFormatFieldsQuietly(dialog);
+            const MenuRef menu = PrefsPopupMenu(item);
+            if (!menu) continue;
+            const SInt16 shown = MarkPrefsPopupMenu(item);
+            const Rect r = GetDialogItemRect(dialog, item);
+            Point where{r.top, r.left};
+            LocalToGlobal(&where);
+            const SInt32 answer = PopUpMenuSelect(menu, where.v, where.h, MenuItemIndex(shown));
+            if ((answer & 0xFFFF) != 0) ChoosePrefsPopupItem(dialog, item, SInt16(answer & 0xFFFF));
+        } else if (item == kOpacitySliderItem || item == kFadeSliderItem || item == kMomentumSliderItem) {
+            TrackPrefsSlider(dialog, item);
+        } else if (item == kShadowDialItem) {
+            TrackPrefsShadowDial(dialog);
+        } else if (item >= 200 && item <= 208) {
+            TrackPrefs3DButton(dialog, item);
+        } else if (item == kTextSampleItem) {
+            GetSampleString();
+            RedrawPrefsItem(dialog, kTextSampleItem);
+        } else if (item > 0 && item <= kLastPrefsItem) {
+            HandlePrefsControlItem(dialog, item);
+        }
+    }
+
+    --gInModal;
+    DisposePrefsPopupMenus();
+    gPrefsDialog = nullptr;
+    DisposeDialog(dialog);
+    SetPortByReference(saved);
+    if (ended == kPrefsCancelItem) return;
+    StoreWorkingSettings(ended == kPrefsOKItem);
+    ApplyPreferencesChanges(before);
+}
+
+// Picking an automatic file or a background picture is not offered by this dialog; nothing waits.
+OSErr CompleteGettingAutoFile(const std::string&) {
+    return paramErr;
+}
+OSErr CompleteGettingPrefPicture(const std::string&) {
+    return paramErr;
+}

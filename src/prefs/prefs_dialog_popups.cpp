@@ -1,0 +1,291 @@
+// The preferences dialog's pop-up menus: loading them, which item shows each setting, and what a chosen
+// item sets. The format pop-ups act on the window chosen in the window pop-up.
+#include "foundation/program_colors.h"
+#include "foundation/program_strings.h"
+#include "platform/menus.h"
+#include "platform/pstring.h"
+#include "platform/text_drawing.h"
+#include "prefs/preferences_dialog.h"
+#include "prefs/prefs_dialog_items.h"
+#include "prefs/prefs_fields.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <string>
+
+const PrefsPopup kPrefsPopups[] = {
+    {29, 368},  {32, 367},  {34, 370},  {39, 352},  {40, 353},  {41, 354}, {42, 355},
+    {43, 356},  {44, 357},  {66, 371},  {68, 361},  {70, 369},  {79, 362}, {192, 351},
+    {194, 378}, {196, 379}, {198, 380}, {219, 382}, {234, 384},
+};
+const size_t kPrefsPopupCount = sizeof kPrefsPopups / sizeof kPrefsPopups[0];
+
+namespace {
+
+constexpr SInt16 kReadingWidthMenu = 392;
+constexpr SInt16 kColorNamesList = 1001;
+constexpr SInt16 kSizes[10] = {9, 10, 12, 18, 24, 36, 48, 50, 62, 74};
+constexpr SInt16 kSpacings[4] = {100, 130, 150, 200};
+constexpr SInt16 kJustifications[4] = {kJustifyLeft, kJustifyCentre, kJustifyRight, kJustifyFull};
+constexpr SInt16 kLargerItem = 12, kSmallerItem = 13;
+
+MenuRef gPopupMenus[sizeof kPrefsPopups / sizeof kPrefsPopups[0]] = {};
+MenuRef gReadingWidthMenu = nullptr;
+
+// The named program colours, in the order of their names: 1 to 6, then 10 on.
+SInt16 ColorNumberOfItem(SInt16 item) {
+    return SInt16(item <= 6 ? item : item + 3);
+}
+SInt16 ItemOfColorNumber(SInt16 number) {
+    if (number >= 1 && number <= 6) return number;
+    return number >= 10 ? SInt16(number - 3) : 0;
+}
+
+bool IsColorMenu(SInt16 menuID) {
+    switch (menuID) {
+    case 356:
+    case 357:
+    case 369:
+    case 370:
+    case 371:
+    case 378:
+    case 379:
+    case 380:
+    case 384:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void FillColorMenu(MenuRef menu) {
+    Str255 name;
+    for (SInt16 index = 1; GetOrvalisString(kColorNamesList, index, name); ++index)
+        AppendMenuItemText(menu, name);
+}
+
+void FillFontMenu(MenuRef menu) {
+    for (SInt16 family : ListFontFamilies()) {
+        Str255 name;
+        GetFontName(family, name);
+        if (name[0] > 0) AppendMenuItemText(menu, name);
+    }
+}
+
+RGBColor ColorOfItem(SInt16 item) {
+    RGBColor rgb{0, 0, 0};
+    GetOVColor(ColorNumberOfItem(item), &rgb, 0);
+    return rgb;
+}
+SInt16 ItemOfColor(const RGBColor& rgb) {
+    return ItemOfColorNumber(FindColorInClut(&rgb, 0));
+}
+
+// A speed-reading width item: the words before "/" (5 when none), the characters after it (30 when none).
+void ReadingWidthOfItem(SInt16 item, SInt16* words, SInt16* characters) {
+    Str255 text;
+    GetMenuItemText(gReadingWidthMenu, MenuItemIndex(item), text);
+    const std::string s(PStringView(text));
+    const size_t slash = s.find('/');
+    *words = s.empty() || !std::isdigit(UInt8(s[0])) ? 5 : SInt16(std::atoi(s.c_str()));
+    *characters = slash == std::string::npos ? 30 : SInt16(std::atoi(s.c_str() + slash + 1));
+}
+
+bool ShowsReadingWidth() {
+    return GetPref(gPrefsWorking, kPrefHighlightKind) > kHighlightLine && gReadingWidthMenu;
+}
+
+// The RGB colour setting a colour pop-up edits (the format ones act on the chosen window).
+struct ColorSetting {
+    SInt16 item;
+    PrefColor field;
+};
+constexpr ColorSetting kColorSettings[] = {
+    {34, kPrefTextRectBackColor}, {66, kPrefHideBackgroundColor}, {70, kPrefHighlightColor},
+    {194, kPrefStrikeColor},      {196, kPrefUnderlineColor},     {198, kPrefDropShadowColor},
+};
+struct ShortSetting {
+    SInt16 item;
+    PrefShort field;
+    SInt16 highest;
+};
+constexpr ShortSetting kShortSettings[] = {
+    {29, kPrefTextColorStyle, 7},
+    {32, kPrefTextRectBackStyle, 6},
+    {68, kPrefHighlightKind, 4},
+    {79, kPrefCuePositionKind, 7},
+};
+
+} // namespace
+
+MenuRef PrefsPopupMenu(SInt16 item) {
+    if (item == 70 && ShowsReadingWidth()) return gReadingWidthMenu;
+    for (size_t i = 0; i < kPrefsPopupCount; ++i)
+        if (kPrefsPopups[i].item == item) return gPopupMenus[i];
+    return nullptr;
+}
+
+void LoadPrefsPopupMenus() {
+    for (size_t i = 0; i < kPrefsPopupCount; ++i) {
+        MenuRef menu = GetMenu(kPrefsPopups[i].menuID);
+        if (!menu) continue;
+        if (IsColorMenu(kPrefsPopups[i].menuID) && CountMenuItems(menu) == 0) FillColorMenu(menu);
+        if (kPrefsPopups[i].menuID == 351 && CountMenuItems(menu) == 0) FillFontMenu(menu);
+        gPopupMenus[i] = menu;
+    }
+    gReadingWidthMenu = GetMenu(kReadingWidthMenu);
+}
+
+void DisposePrefsPopupMenus() {
+    for (MenuRef& menu : gPopupMenus) {
+        if (menu) DisposeMenu(menu);
+        menu = nullptr;
+    }
+    if (gReadingWidthMenu) DisposeMenu(gReadingWidthMenu);
+    gReadingWidthMenu = nullptr;
+}
+
+SInt16 PrefsPopupChoice(SInt16 item) {
+    const PrefsRecord& p = gPrefsWorking;
+    const TextFormatBlock format = GetPref(p, PrefsDialogFormatField(gScrollEditRadio));
+    auto indexOf = [](const SInt16* values, SInt16 count, SInt16 value) {
+        for (SInt16 i = 0; i < count; ++i)
+            if (values[i] == value) return SInt16(i + 1);
+        return SInt16(0);
+    };
+    switch (item) {
+    case 219:
+        return SInt16(gScrollEditRadio + 1);
+    case 192: {
+        // Fonts are matched by family: a stored family may be shown under its installed name.
+        MenuRef menu = PrefsPopupMenu(item);
+        if (!menu) return 0;
+        for (UInt16 i = 1; i <= CountMenuItems(menu); ++i)
+            if (GetFontFamilyFromMenuSelection(menu, i) == format.font) return SInt16(i);
+        // A classic family standing in for an installed one is listed under its own name too.
+        Str255 name;
+        GetFontName(format.font, name);
+        if (name[0] == 0) return 0;
+        AppendMenuItemText(menu, name);
+        return SInt16(CountMenuItems(menu));
+    }
+    case 39:
+        return indexOf(kSizes, 10, format.size);
+    case 40:
+        for (SInt16 bit = 0; bit < 7; ++bit)
+            if (format.face & (1 << bit)) return SInt16(bit + 2);
+        return 1;
+    case 41:
+        return indexOf(kSpacings, 4, format.lineSpacing);
+    case 42:
+        return indexOf(kJustifications, 4, format.justification);
+    case 43:
+        return ItemOfColor(format.textColor);
+    case 44:
+        return ItemOfColor(format.backColor);
+    case 234:
+        return ItemOfColorNumber(GetPref(p, kPrefTabBarColor));
+    default:
+        break;
+    }
+    if (item == 70 && ShowsReadingWidth()) {
+        for (UInt16 i = 1; i <= CountMenuItems(gReadingWidthMenu); ++i) {
+            SInt16 words = 0, characters = 0;
+            ReadingWidthOfItem(SInt16(i), &words, &characters);
+            if (words == GetPref(p, kPrefSpeedReadingWords) &&
+                characters == GetPref(p, kPrefSpeedReadingFade))
+                return SInt16(i);
+        }
+        return 0;
+    }
+    for (const ColorSetting& c : kColorSettings)
+        if (c.item == item) return ItemOfColor(GetPref(p, c.field));
+    for (const ShortSetting& s : kShortSettings)
+        if (s.item == item) {
+            const SInt16 v = GetPref(p, s.field);
+            return v >= 0 && v <= s.highest ? SInt16(v + 1) : 0;
+        }
+    return 0;
+}
+
+SInt16 MarkPrefsPopupMenu(SInt16 item) {
+    MenuRef menu = PrefsPopupMenu(item);
+    const SInt16 shown = PrefsPopupChoice(item);
+    if (!menu) return shown;
+    for (UInt16 i = 1; i <= CountMenuItems(menu); ++i)
+        CheckMenuItem(menu, i, false);
+    if (item == 40) {
+        // Every face bit that is on is checked; plain only when none is.
+        const UInt8 face = GetPref(gPrefsWorking, PrefsDialogFormatField(gScrollEditRadio)).face;
+        CheckMenuItem(menu, 1, face == 0);
+        for (SInt16 bit = 0; bit < 7; ++bit)
+            CheckMenuItem(menu, MenuItemIndex(bit + 2), (face & (1 << bit)) != 0);
+    } else if (shown > 0) {
+        CheckMenuItem(menu, MenuItemIndex(shown), true);
+    }
+    return shown;
+}
+
+void ChoosePrefsPopupItem(DialogPtr dialog, SInt16 item, SInt16 choice) {
+    PrefsRecord& p = gPrefsWorking;
+    const PrefFormat formatField = PrefsDialogFormatField(gScrollEditRadio);
+    TextFormatBlock format = GetPref(p, formatField);
+    MenuRef menu = PrefsPopupMenu(item);
+    switch (item) {
+    case 219:
+        if (choice >= 1 && choice <= 7) gScrollEditRadio = SInt16(choice - 1);
+        SetFormatFields(dialog);
+        for (SInt16 each : {39, 40, 41, 42, 43, 44, 192})
+            RedrawPrefsItem(dialog, each);
+        break;
+    case 192:
+        if (menu) format.font = GetFontFamilyFromMenuSelection(menu, MenuItemIndex(choice));
+        break;
+    case 39:
+        if (choice >= 1 && choice <= 10) format.size = kSizes[choice - 1];
+        if (choice == kLargerItem && format.size < 32767) ++format.size;
+        if (choice == kSmallerItem && format.size > 1) --format.size;
+        break;
+    case 40:
+        format.face = choice == 1 ? 0 : UInt8(format.face ^ (1 << (choice - 2)));
+        break;
+    case 41:
+        if (choice >= 1 && choice <= 4) format.lineSpacing = kSpacings[choice - 1];
+        break;
+    case 42:
+        if (choice >= 1 && choice <= 4) format.justification = kJustifications[choice - 1];
+        break;
+    case 43:
+        format.textColor = ColorOfItem(choice);
+        break;
+    case 44:
+        format.backColor = ColorOfItem(choice);
+        break;
+    case 234:
+        SetPref(p, kPrefTabBarColor, ColorNumberOfItem(choice));
+        break;
+    default:
+        break;
+    }
+    if ((item >= 39 && item <= 44) || item == 192) {
+        SetPref(p, formatField, format);
+        SetFormatFields(dialog);
+    }
+    if (item == 70 && ShowsReadingWidth()) {
+        SInt16 words = 0, characters = 0;
+        ReadingWidthOfItem(choice, &words, &characters);
+        SetPref(p, kPrefSpeedReadingWords, words);
+        SetPref(p, kPrefSpeedReadingFade, characters);
+    } else {
+        for (const ColorSetting& c : kColorSettings)
+            if (c.item == item) SetPref(p, c.field, ColorOfItem(choice));
+    }
+    for (const ShortSetting& s : kShortSettings)
+        if (s.item == item && choice >= 1 && choice <= s.highest + 1) SetPref(p, s.field, SInt16(choice - 1));
+    if (item == 68) {
+        ShowHidePrefControls(dialog);
+        RedrawPrefsItem(dialog, 70);
+    }
+    RedrawPrefsItem(dialog, item);
+    RedrawPrefsItem(dialog, kTextSampleItem);
+}

@@ -1,0 +1,405 @@
+// The preferences dialog played as the user would, from a timer: every pane's controls reach the live
+// settings and the prompter through Use and OK, Cancel and Defaults change nothing, typed values out of
+// range are refused, and the dialog opened while scrolling leaves the scroll running.
+#include "prefs/preferences_dialog.h"
+
+#include "foundation/program_colors.h"
+#include "platform/menus.h"
+#include "platform/timers.h"
+#include "platform/windows.h"
+#include "prefs/prefs_fields.h"
+#include "prefs/prefs_file.h"
+#include "scroll/prompter_drawing.h"
+#include "scroll/scroll_engine.h"
+#include "scroll/scroll_position.h"
+#include "shell/commands.h"
+#include "shell/loop_timer.h"
+#include "shell/menus.h"
+#include "support/temp_home.h"
+
+#include "scroll/prompter_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Step = std::function<void(DialogPtr)>;
+
+// Runs the next step against the dialog in front on each pass of the modal loop that finds it shown.
+struct Player {
+    std::vector<Step> steps;
+    size_t next = 0;
+    EventLoopTimerRef timer = nullptr;
+
+    static void Look(EventLoopTimerRef timer, void* data) {
+        auto* self = static_cast<Player*>(data);
+        DialogPtr dialog = GetDialogFromWindow(FrontWindow());
+        if (dialog && dialog == gPrefsDialog && IsWindowVisible(GetDialogWindow(dialog)) &&
+            self->next < self->steps.size())
+            self->steps[self->next++](dialog);
+        if (self->next < self->steps.size()) SetEventLoopTimerNextFireTime(timer, 0);
+    }
+    explicit Player(std::vector<Step> s) : steps(std::move(s)) {
+        InstallEventLoopTimer(0, 0, Look, this, &timer);
+    }
+    ~Player() { RemoveEventLoopTimer(timer); }
+};
+
+Step Press(SInt16 item) {
+    return [item](DialogPtr d) { PressDialogItem(d, item); };
+}
+Step Tab(SInt16 pane) {
+    return Press(SInt16(4 + pane));
+}
+Step Pick(SInt16 popup, MenuItemIndex choice) {
+    return [popup, choice](DialogPtr d) {
+        AnswerNextPopUpMenu(choice);
+        PressDialogItem(d, popup);
+    };
+}
+Step Type(SInt16 item, const std::string& text) {
+    return [item, text](DialogPtr d) {
+        Str255 p;
+        p[0] = UInt8(text.size());
+        std::memcpy(p + 1, text.data(), text.size());
+        SetDialogItemText(d, item, p);
+    };
+}
+
+// Runs the dialog to its end with the steps, then the closing item.
+void RunDialog(std::vector<Step> steps, SInt16 closing) {
+    steps.push_back(Press(closing));
+    Player player(std::move(steps));
+    DoPreferences();
+    ASSERT_EQ(gPrefsDialog, nullptr);
+    ASSERT_EQ(player.next, player.steps.size()) << "every step ran";
+}
+
+RGBColor ProgramColor(SInt16 number) {
+    RGBColor rgb{};
+    GetOVColor(number, &rgb, 0);
+    return rgb;
+}
+
+class PreferencesDialog : public PrompterFixture {
+  protected:
+    void SetUp() override {
+        PrompterFixture::SetUp();
+        UsePlainOutput();
+        SetPref(gThePreferences, kPrefFullScreen, 0);
+        SetPref(gThePreferences, kPrefStyledText, 0);
+        SetPref(gThePreferences, kPrefSeparateEditWindow, 0);
+        SetPref(gThePreferences, kPrefMomentum, 0);
+        SetPref(gThePreferences, kPrefShowInformation, 0);
+        OpenAt(Rect{80, 80, 400, 620});
+        std::string script;
+        while (script.size() < 2000)
+            script += "Good evening, here is the news.\r";
+        SetScript(script);
+        UpdateScrollWindow();
+        gPrefsChanged = false;
+    }
+    void TearDown() override {
+        if (gScrollOn) StopScroll();
+        // Styled text switched on puts the styles menu in the bar.
+        if (MenuRef& styles = myMenus[kStyledTextMenuSlot]) {
+            DeleteMenu(kStyledTextMenuID);
+            DisposeMenu(styles);
+            styles = nullptr;
+        }
+        PrompterFixture::TearDown();
+    }
+    // The prompter's pixels.
+    static std::vector<UInt32> Pixels() {
+        CGrafPtr port = GetWindowPort(myScrollWindow);
+        Rect bounds{};
+        GetPortBounds(port, &bounds);
+        const UInt32* base = GetPixBaseAddr(port);
+        const SInt32 stride = GetPixRowBytes(port) / 4;
+        std::vector<UInt32> out;
+        for (SInt16 v = 0; v < RectHeight(bounds); ++v)
+            out.insert(out.end(), base + v * stride, base + v * stride + RectWidth(bounds));
+        return out;
+    }
+    static bool PrompterShows(const RGBColor& c) {
+        const UInt32 want =
+            0xFF000000u | UInt32(c.red >> 8) << 16 | UInt32(c.green >> 8) << 8 | (c.blue >> 8);
+        const std::vector<UInt32> pixels = Pixels();
+        return std::count(pixels.begin(), pixels.end(), want) > 20;
+    }
+    static TextFormatBlock Prompter() { return GetPref(gThePreferences, kPrefPrompterFormat); }
+    TempHome home;
+};
+
+TEST_F(PreferencesDialog, EachPanesControlsReachTheSettingsAndThePrompter) {
+    struct Case {
+        const char* change;
+        std::vector<Step> steps;
+        std::function<bool()> reached;
+        std::function<bool()> seen; // the visible effect, where the prompter shows one in edit mode
+    };
+    const std::vector<Case> cases = {
+        {"format: text colour red",
+         {Tab(1), Pick(43, 3)},
+         [] { return Prompter().textColor == ProgramColor(3); },
+         [] { return PrompterShows(ProgramColor(3)); }},
+        {"format: background blue",
+         {Tab(1), Pick(44, 5)},
+         [] { return Prompter().backColor == ProgramColor(5); },
+         [] { return PrompterShows(ProgramColor(5)); }},
+        {"format: size typed 40",
+         {Tab(1), Type(45, "40")},
+         [] { return Prompter().size == 40; },
+         [] { return gScrollSingleSpace >= 40; }},
+        {"format: size from the menu",
+         {Tab(1), Pick(39, 1)},
+         [] { return Prompter().size == 9; },
+         [] { return gScrollSingleSpace < 20; }},
+        {"format: bold",
+         {Tab(1), Pick(40, 1), Pick(40, 2)},
+         [] { return Prompter().face == kFaceBold; },
+         nullptr},
+        {"format: double spacing",
+         {Tab(1), Pick(41, 4)},
+         [] { return Prompter().lineSpacing == 200; },
+         nullptr},
+        {"format: centred",
+         {Tab(1), Pick(42, 2)},
+         [] { return Prompter().justification == kJustifyCentre; },
+         nullptr},
+        {"format: the edit window's size, not the prompter's",
+         {Tab(1), Pick(219, 2), Type(45, "21")},
+         [] { return GetPref(gThePreferences, kPrefEditFormat).size == 21 && Prompter().size != 21; },
+         nullptr},
+        {"display: start scrolling",
+         {Tab(0), Press(12)},
+         [] { return GetPref(gThePreferences, kPrefStartScrolling) == 1; },
+         nullptr},
+        {"display: information fields",
+         {Tab(0), Press(210)},
+         [] { return GetPref(gThePreferences, kPrefShowInformation) == 1; },
+         nullptr},
+        {"display: start-up action",
+         {Tab(0), Press(213)},
+         [] { return GetPref(gThePreferences, kPrefStartupAction) == 6; },
+         nullptr},
+        {"layout: mirror",
+         {Tab(2), Press(87)},
+         [] { return GetPref(gThePreferences, kPrefMirror) == 1; },
+         nullptr},
+        {"layout: speed 123",
+         {Tab(2), Type(90, "123")},
+         [] { return GetPref(gThePreferences, kPrefScrollSpeed) == 123; },
+         [] { return gWantScrollAmount == 123; }},
+        {"layout: left margin",
+         {Tab(2), Type(224, "30")},
+         [] { return GetPref(gThePreferences, kPrefTextMargins).left == 30; },
+         nullptr},
+        {"layout: opacity by its arrow",
+         {Tab(2), Type(86, "50"), Press(83)},
+         [] { return GetPref(gThePreferences, kPrefScrollingOpacity) == 49; },
+         nullptr},
+        {"layout: word highlight",
+         {Tab(2), Pick(68, 3)},
+         [] { return GetPref(gThePreferences, kPrefHighlightKind) == kHighlightWord; },
+         nullptr},
+        {"extras: turbo clears the wheel control",
+         {Tab(3), Press(99), Press(101)},
+         [] {
+             return GetPref(gThePreferences, kPrefWheelControl) == 0 &&
+                    GetPref(gThePreferences, kPrefAllowTurbo) != 0;
+         },
+         nullptr},
+        {"extras: seconds to pause",
+         {Tab(3), Type(242, "12")},
+         [] { return GetPref(gThePreferences, kPrefSecondsToPause) == 12; },
+         nullptr},
+        {"extras: timed macros off",
+         {Tab(3), Press(189)},
+         [] { return GetPref(gThePreferences, kPrefTimedMacrosOff) == 1; },
+         nullptr},
+        {"special: picture bottom left",
+         {Tab(4), Press(126)},
+         [] { return GetPref(gThePreferences, kPrefPicturePosition) == 2; },
+         nullptr},
+        {"special: text box",
+         {Tab(4), Type(133, "10"), Type(134, "20"), Type(135, "110"), Type(136, "220")},
+         [] {
+             const Rect r = GetPref(gThePreferences, kPrefTextBoxRect);
+             return r.top == 10 && r.left == 20 && r.bottom == 110 && r.right == 220;
+         },
+         nullptr},
+    };
+    SetPref(gThePreferences, kPrefAllowTurbo, 0);
+    SetPref(gThePreferences, kPrefTimedMacrosOff, 0);
+    SetPref(gThePreferences, kPrefPicturePosition, -1);
+    const PrefsRecord start = gThePreferences;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.change);
+        gThePreferences = start;
+        SetScript("Good evening, here is the news.\r");
+        UpdateScrollWindow();
+        RunDialog(c.steps, 3);
+        EXPECT_TRUE(c.reached()) << "the setting";
+        if (c.seen) {
+            EXPECT_TRUE(c.seen()) << "the prompter";
+        }
+        EXPECT_TRUE(gPrefsChanged);
+        EXPECT_TRUE(RecordedErrorMessages().empty());
+    }
+}
+
+// A click goes to the first drawn item under the mouse: on no pane may an earlier item lie over a pop-up,
+// a sample or a slider and take its clicks.
+TEST_F(PreferencesDialog, NoItemCoversTheClickableItemsOfItsPane) {
+    auto drawn = [](DialogPtr d, SInt16 item) {
+        const SInt16 kind = SInt16(GetDialogItemKind(d, item) & ~itemDisable);
+        return IsDialogItemVisible(d, item) && kind != ctrlItem + btnCtrl && kind != ctrlItem + chkCtrl &&
+               kind != ctrlItem + radCtrl && kind != editText;
+    };
+    std::vector<std::string> covered;
+    std::vector<Step> steps;
+    for (SInt16 pane = 0; pane < 5; ++pane) {
+        steps.push_back(Tab(pane));
+        steps.push_back([&, pane](DialogPtr d) {
+            for (SInt16 item = 11; item <= CountDITL(d); ++item) {
+                if (!drawn(d, item) || GetDialogItemKind(d, item) != userItem) continue;
+                const Rect r = GetDialogItemRect(d, item);
+                const Point middle{SInt16((r.top + r.bottom) / 2), SInt16((r.left + r.right) / 2)};
+                for (SInt16 earlier = 1; earlier < item; ++earlier) {
+                    const Rect e = GetDialogItemRect(d, earlier);
+                    if (drawn(d, earlier) && PtInRect(middle, &e))
+                        covered.push_back("pane " + std::to_string(pane) + ": item " + std::to_string(item) +
+                                          " under " + std::to_string(earlier));
+                }
+            }
+        });
+    }
+    RunDialog(steps, 2);
+    EXPECT_EQ(covered, std::vector<std::string>{});
+}
+
+TEST_F(PreferencesDialog, CancelChangesNothingAfterChangesOrAfterUse) {
+    const std::vector<UInt32> pixelsBefore = Pixels();
+    const PrefsRecord before = gThePreferences;
+    RunDialog({Tab(1), Pick(43, 3), Type(45, "50"), Tab(2), Press(87), Press(182)}, 2);
+    EXPECT_EQ(std::memcmp(&before, &gThePreferences, sizeof before), 0);
+    EXPECT_EQ(Pixels(), pixelsBefore) << "the prompter's look";
+    EXPECT_FALSE(gPrefsChanged);
+
+    // Use puts the change to work but stores only the recent-files record; a later Cancel keeps it.
+    DoPutPreferences(&gThePreferences, kPrefsKindMain, nullptr);
+    RunDialog({Tab(1), Pick(44, 5)}, 3);
+    const PrefsRecord afterUse = gThePreferences;
+    EXPECT_EQ(Prompter().backColor, ProgramColor(5));
+    EXPECT_TRUE(gPrefsChanged);
+    PrefsRecord stored = gDefaultPreferences;
+    DoGetPreferences(&stored, kPrefsKindMain, nullptr);
+    EXPECT_EQ(std::memcmp(&stored, &before, sizeof before), 0) << "Use does not store the settings";
+    RunDialog({Tab(1), Pick(44, 3), Pick(43, 5)}, 2);
+    EXPECT_EQ(std::memcmp(&afterUse, &gThePreferences, sizeof afterUse), 0);
+    EXPECT_TRUE(PrompterShows(ProgramColor(5)));
+
+    // OK stores them.
+    RunDialog({Tab(2), Press(88)}, 1);
+    EXPECT_FALSE(gPrefsChanged);
+    stored = gDefaultPreferences;
+    DoGetPreferences(&stored, kPrefsKindMain, nullptr);
+    EXPECT_EQ(GetPref(stored, kPrefFlip), 1);
+    EXPECT_EQ(GetPref(stored, kPrefPrompterFormat).backColor, ProgramColor(5));
+}
+
+TEST_F(PreferencesDialog, DefaultsResetEveryPaneOnlyWhenAccepted) {
+    SetPref(gThePreferences, kPrefMirror, 1);
+    SetPref(gThePreferences, kPrefScrollSpeed, 222);
+    TextFormatBlock odd = Prompter();
+    odd.size = 77;
+    SetPref(gThePreferences, kPrefPrompterFormat, odd);
+    const PrefsRecord before = gThePreferences;
+    RunDialog({Press(182)}, 2);
+    EXPECT_EQ(std::memcmp(&before, &gThePreferences, sizeof before), 0);
+    std::string shownSize;
+    RunDialog({Press(182), Tab(1),
+               [&](DialogPtr d) {
+                   Str255 t;
+                   GetDialogItemText(d, 45, t);
+                   shownSize.assign(reinterpret_cast<const char*>(t + 1), t[0]);
+               }},
+              1);
+    EXPECT_EQ(shownSize, std::to_string(GetPref(gDefaultPreferences, kPrefPrompterFormat).size));
+    EXPECT_EQ(std::memcmp(&gDefaultPreferences, &gThePreferences, sizeof before), 0);
+}
+
+TEST_F(PreferencesDialog, TypedValuesOutOfRangeAreRefusedWithAMessage) {
+    struct Case {
+        SInt16 pane;
+        std::vector<Step> typing;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {1, {Type(45, "0")}, "The text size must be a whole number from 1 to 32767."},
+        {1, {Type(46, "12x")}, "The line spacing must be a whole number from 10 to 1000."},
+        {2, {Type(90, "")}, "The speed must be a whole number from 1 to 32767."},
+        {2, {Type(86, "101")}, "The opacity must be a whole number from 0 to 100."},
+        {3, {Type(242, "-1")}, "The seconds to pause must be a whole number from 0 to 3600."},
+        {4, {Type(133, "50"), Type(135, "20")}, "The text box’s bottom must not be above its top."},
+    };
+    const PrefsRecord before = gThePreferences;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        ClearRecordedErrorMessages();
+        std::vector<Step> steps = {Tab(c.pane)};
+        steps.insert(steps.end(), c.typing.begin(), c.typing.end());
+        // Accepted from another pane, the dialog stays open and brings the field's pane back.
+        steps.push_back(Tab(SInt16((c.pane + 1) % 5)));
+        steps.push_back(Press(1));
+        SInt16 paneShown = -1;
+        steps.push_back([&](DialogPtr) { paneShown = sWhichSet; });
+        RunDialog(steps, 2);
+        ASSERT_EQ(RecordedErrorMessages().size(), 1u);
+        EXPECT_EQ(RecordedErrorMessages()[0], c.message);
+        EXPECT_EQ(paneShown, c.pane);
+        EXPECT_EQ(std::memcmp(&before, &gThePreferences, sizeof before), 0);
+    }
+}
+
+TEST_F(PreferencesDialog, ThePaneAndTheLastHighlightAreRemembered) {
+    RunDialog({Tab(3)}, 2);
+    bool extrasShown = false, displayShown = true;
+    RunDialog({[&](DialogPtr d) {
+                  extrasShown = IsDialogItemVisible(d, 96);
+                  displayShown = IsDialogItemVisible(d, 11);
+              }},
+              2);
+    EXPECT_TRUE(extrasShown);
+    EXPECT_FALSE(displayShown);
+
+    // Choosing no highlight keeps the last one in use for turning it on again.
+    RunDialog({Tab(2), Pick(68, 4)}, 3);
+    EXPECT_EQ(GetPref(gThePreferences, kPrefLastHighlightKind), kHighlightLine);
+    RunDialog({Tab(2), Pick(68, 1)}, 3);
+    EXPECT_EQ(GetPref(gThePreferences, kPrefHighlightKind), kHighlightNone);
+    EXPECT_EQ(GetPref(gThePreferences, kPrefLastHighlightKind), kHighlightLine);
+}
+
+TEST_F(PreferencesDialog, OpenedWhileScrollingTheScrollGoesOnWithTheNewSettings) {
+    StartScroll(1);
+    ASSERT_TRUE(gScrollOn);
+    std::vector<Step> steps = {Tab(2), Press(87), Type(90, "150"), Press(3)};
+    Player player(steps);
+    DoCommand(MakeMenuCommand(kEditMenuID, kPreferencesItem));
+    EXPECT_EQ(player.next, steps.size());
+    EXPECT_TRUE(gScrollOn);
+    EXPECT_EQ(gScrollSuspended, 0);
+    EXPECT_EQ(gModeTimerInterval, kScrollTimerInterval);
+    EXPECT_EQ(GetPref(gThePreferences, kPrefMirror), 1);
+    EXPECT_EQ(gWantScrollAmount, 150);
+}
+
+} // namespace
