@@ -153,3 +153,24 @@ TEST_F(MouseDown, TheScrollBarArrowsMoveTheTextWhileScrolling) {
 }
 
 } // namespace
+
+namespace {
+
+// A press and its release both waiting in the queue: the press's tracking loop must see the release and
+// end, whichever handler runs the loop.
+TEST_F(MouseDown, APressAndReleaseQueuedTogetherEndTheTracking) {
+    gTabBarShowing = true;
+    Relayout();
+    const SInt32 before = CurrentTabList().count;
+    const Point empty{SInt16(gTabBarRect.top + 8), SInt16(gScrollTextRect.left + 150)};
+    DoMouseDown(Click(empty));
+    ASSERT_EQ(CurrentTabList().count, before + 1);
+    PostMouseEvent(myScrollWindow, EventKind::MouseDown, empty, 0);
+    PostMouseEvent(myScrollWindow, EventKind::MouseUp, empty, 0);
+    ProcessPendingEvents();
+    EXPECT_FALSE(Button());
+    EXPECT_EQ(CurrentTabList().count, before + 1);
+    EXPECT_GE(FindScrollTab(empty, nullptr), 0);
+}
+
+} // namespace
