@@ -25,4 +25,5 @@ void ResetMacroGlobals() {
     gKeyEquivBackColor = RGBColor{};
     gRunMacroOnOpen = true;
     gInSave = false;
+    gCmdOpSlashText.clear();
 }

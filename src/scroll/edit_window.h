@@ -1,6 +1,7 @@
 // The edit window's text as the prompter's layout reaches it.
 #pragma once
 
+#include "platform/menus.h"
 #include "platform/types.h"
 #include "textengine/text_engine_types.h"
 
@@ -15,3 +16,5 @@ void CloseEditWindow(SInt16 flag);
 void UpdateEditWindow();
 // Fills the edit window with the script text.
 void PutEditTextInBox();
+// Appends the edit window's own items to the text pop-up, recording their actions in gInTextPopup.
+void EditWindowAppendMenuItems(MenuRef menu);

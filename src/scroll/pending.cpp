@@ -97,6 +97,9 @@ void CloseToolbarWindow(SInt16) {}
 void UpdateToolbarWindow() {}
 void CloseNonverbalWindow() {}
 void CloseScrollMonitorWindow(SInt16) {}
+void OpenScrollMonitorWindow() {}
+void PutScrollMonitorTextInBox() {}
+void EditWindowAppendMenuItems(MenuRef) {}
 void OpenTextEditWindow() {}
 void CloseEditWindow(SInt16) {}
 void UpdateEditWindow() {}

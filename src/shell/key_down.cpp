@@ -116,8 +116,8 @@ void CommandKey(const PlatformEvent& event) {
     const int key = std::toupper(event.charCode);
     if (key == ' ' && shift) return TogglePause();
     if (shift && (key == 'E' || key == 'F' || key == 'L' || key == 'M')) {
-        // Until those functions are built they answer not done, and the menus keep the key.
-        if (DoCmdShiftFunction(char(key)) != -1) return;
+        DoCmdShiftFunction(char(key));
+        return;
     }
     if (key == ']' && shift) GoToReturnBookmark(1);
     if (key == 'W' && shift) CloseAllWindows();

@@ -104,7 +104,6 @@ bool gShowSize = false;
 bool turboing = false;
 void DoApp1Event() {}
 Point geeMouseDownPosition{};
-void DoTextPopup(Point, SInt16, UInt32, WindowPtr, bool) {}
 
 // ---- Commands of the menus whose code is not written yet: each does nothing and says so ----
 
@@ -122,9 +121,6 @@ OSErr DoSaveInstant() {
 void DoSaveOptionsDialog() {}
 void DoPageSetup() {}
 void DoPrint(SInt32) {}
-SInt32 DoCmdShiftFunction(char) {
-    return -1;
-}
 SInt32 DoEditCommand(SInt16, SInt16) {
     return -1;
 }

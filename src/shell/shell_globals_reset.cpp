@@ -3,6 +3,7 @@
 #include "shell/shell_globals_reset.h"
 
 #include "foundation/file_dialogs.h"
+#include "shell/context_popups.h"
 #include "shell/desktop_events.h"
 #include "shell/event_handlers.h"
 #include "shell/input_dispatch.h"
@@ -49,6 +50,10 @@ void ResetShellGlobals() {
     gModeTimerInterval = 0;
     gIGotCancelled = false;
     gArrowKeysDuringShift = 0;
+    if (gTextPopupMenuHdl) DisposeMenu(gTextPopupMenuHdl);
+    gTextPopupMenuHdl = nullptr;
+    std::fill(std::begin(gInTextPopup), std::end(gInTextPopup), SInt16(0));
+    gMainPopupShowingPicItems = false;
     gLastKeyPressed = 0;
     gSaveInProgress = false;
     gNeedOpenModalDialog = false;
