@@ -44,6 +44,12 @@ extern std::string gCmdOpSlashText;
 void ExecuteCmdOpSlashCommand(const std::string& command);
 // Compiles the macro editor's text (first a check, then for real); noErr when it compiled.
 OSErr CompileMacro(SInt16 check, SInt16 show);
+// What a macro reads about the latest click in the prompter: that there was one, where (window
+// coordinates) and the character under it (-1 outside the text).
+extern SInt32 gMouseClickedVariable;
+extern SInt32 gMouseXAtClickVariable;
+extern SInt32 gMouseYAtClickVariable;
+extern SInt32 gMouseTextPosAtClickVariable;
 // Ends every running macro and redraws the pause button.
 void FinishAllMacros();
 void CloseMacroMonitorWindow(SInt16 flag);

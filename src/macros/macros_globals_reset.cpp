@@ -26,4 +26,8 @@ void ResetMacroGlobals() {
     gRunMacroOnOpen = true;
     gInSave = false;
     gCmdOpSlashText.clear();
+    gMouseClickedVariable = 0;
+    gMouseXAtClickVariable = 0;
+    gMouseYAtClickVariable = 0;
+    gMouseTextPosAtClickVariable = -1;
 }

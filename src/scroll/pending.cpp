@@ -98,6 +98,10 @@ void UpdateToolbarWindow() {}
 void CloseNonverbalWindow() {}
 void CloseScrollMonitorWindow(SInt16) {}
 void OpenScrollMonitorWindow() {}
+#include "scroll/pacing.h"
+#include "scroll/prompter_window.h"
+void GetNewWindowSize() {}
+void GetFinishTime() {}
 void PutScrollMonitorTextInBox() {}
 void EditWindowAppendMenuItems(MenuRef) {}
 void OpenTextEditWindow() {}

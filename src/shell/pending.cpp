@@ -101,8 +101,6 @@ void CheckScriptMenuItem(SInt16 item) {
 bool gShowSpeed = false;
 bool gShowSize = false;
 
-bool turboing = false;
-void DoApp1Event() {}
 Point geeMouseDownPosition{};
 
 // ---- Commands of the menus whose code is not written yet: each does nothing and says so ----

@@ -15,6 +15,7 @@
 #include "shell/script_documents.h"
 #include "shell/scroll_tick.h"
 #include "shell/shell_globals.h"
+#include "shell/shell_services.h"
 #include "shell/startup.h"
 #include "shell/text_effect_globals.h"
 
@@ -54,6 +55,10 @@ void ResetShellGlobals() {
     gTextPopupMenuHdl = nullptr;
     std::fill(std::begin(gInTextPopup), std::end(gInTextPopup), SInt16(0));
     gMainPopupShowingPicItems = false;
+    turboing = false;
+    turboloc = Point{};
+    turbospeed = 0;
+    turbodir = 1;
     gLastKeyPressed = 0;
     gSaveInProgress = false;
     gNeedOpenModalDialog = false;

@@ -170,3 +170,4 @@ void RemoveFromIgnored() {}
 void CopyScrollWordsToDictionary(WindowPtr) {}
 void GetStyleForFindStyleDialog() {}
 void SetFindStyleWindowForHypertext() {}
+void TellSylSyncNewSyl() {}

@@ -112,3 +112,5 @@ void CopyScrollWordsToDictionary(WindowPtr window);
 // Loads the find-style window from the style at the selection and sets it to look for links.
 void GetStyleForFindStyleDialog();
 void SetFindStyleWindowForHypertext();
+// Tells the syllable-timing window that the prompter's selection changed.
+void TellSylSyncNewSyl();
