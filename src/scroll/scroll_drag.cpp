@@ -37,12 +37,14 @@ SInt16 DragScrollRect(Point start, bool tracking) {
         // Wait for the pointer to move; a release or a still press ends it.
         const UInt32 until = TickCount() + kDragWaitTicks;
         for (;;) {
-            if (!StillDown()) {
-                if (geeMouseIsDown) geeMouseIsDown = false;
-                return 0;
-            }
+            // A movement that came with the release still counts.
+            const bool down = StillDown();
             GetMouse(&mouse);
             if (DragAlongScrollAxis(start, mouse) != 0) break;
+            if (!down) {
+                geeMouseIsDown = false;
+                return 0;
+            }
             if (TickCount() >= until) return 0;
             Delay(1, nullptr);
         }

@@ -201,17 +201,14 @@ void DragCueMarker(Point point) {
 }
 
 // A press in the scrolling text sets the speed and direction from the mouse's distance to it while the
-// button stays down; the timer follows it.
-bool StartTurboDrag(Point point) {
-    if (!GetPref(gThePreferences, kPrefAllowTurbo) || gScrollOn != 1 || gSylSyncDialog) return false;
-    if (!PtInRect(point, &gScrollTextRect)) return false;
-    if (!turboing) {
-        turboing = true;
-        turboloc = curEvent.where;
-        turbospeed = UInt16(GetPref(gThePreferences, kPrefScrollSpeed));
-        turbodir = GetPref(gThePreferences, kPrefScrollDirection);
-    }
-    return true;
+// button stays down; the timer follows it. The click still goes on to the text.
+void StartTurboDrag(Point point) {
+    if (!GetPref(gThePreferences, kPrefAllowTurbo) || gScrollOn != 1 || gSylSyncDialog) return;
+    if (!PtInRect(point, &gScrollTextRect) || turboing) return;
+    turboing = true;
+    turboloc = curEvent.where;
+    turbospeed = UInt16(GetPref(gThePreferences, kPrefScrollSpeed));
+    turbodir = GetPref(gThePreferences, kPrefScrollDirection);
 }
 
 // Redraws the text in place: one pixel on and back.
@@ -303,7 +300,7 @@ void PrompterClick(const PlatformEvent& event, Point point) {
         return TabBarClick(event, point);
     }
     if (SecondaryClick(event) && SecondaryPrompterClick(event, point)) return;
-    if (StartTurboDrag(point)) return;
+    StartTurboDrag(point);
     if (PtInRect(point, &gInfoRect)) return InfoStripClick(point);
     if (PtInRect(point, &gCueRect)) {
         if ((event.modifiers & cmdKey) && PtInRect(point, &gCueSpot)) DragCueMarker(point);
