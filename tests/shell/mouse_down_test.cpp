@@ -312,3 +312,29 @@ TEST(TurboDrag, DistanceAboveThePressSetsSpeedAndDirection) {
 }
 
 } // namespace
+
+namespace {
+
+// The wheel over the prompter moves the text, in edit mode and while it scrolls (without the wheel
+// setting the speed), each notch gliding by the same distance a bar arrow moves.
+TEST_F(MouseDown, TheWheelMovesThePrompterTextInBothModes) {
+    SetPref(gThePreferences, kPrefWheelControl, 0);
+    for (const bool scrolling : {false, true}) {
+        SCOPED_TRACE(scrolling ? "scrolling" : "editing");
+        if (scrolling) {
+            StartScroll(1);
+            PauseOn();
+        }
+        ScrollScrollThisMuch(SInt32(-gScrollCurrentPos), 0);
+        const Point middle = Middle(gScrollTextRect);
+        PostWheelEvent(myScrollWindow, middle, 0, -1, 0);
+        ProcessPendingEvents();
+        const double down = gScrollCurrentPos;
+        EXPECT_LT(down, 0.0) << "a notch towards the user moves the text on";
+        PostWheelEvent(myScrollWindow, middle, 0, 1, 0);
+        ProcessPendingEvents();
+        EXPECT_GT(gScrollCurrentPos, down);
+    }
+}
+
+} // namespace
