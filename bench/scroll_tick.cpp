@@ -13,10 +13,12 @@
 #include "prefs/prefs_record.h"
 #include "scroll/pacing.h"
 #include "scroll/pause.h"
+#include "scroll/scroll_engine.h"
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_position.h"
 #include "scroll/scroll_windows.h"
 #include "shell/desktop_events.h"
+#include "shell/input_dispatch.h"
 #include "shell/mode_switching.h"
 #include "shell/shell_globals.h"
 #include "shell/startup.h"
@@ -229,6 +231,51 @@ BENCHMARK(BM_ScrollTick)
     // Mirrored at 3840 x 2160.
     ->Args({kMirrored, 0, 1})
     ->Unit(benchmark::kMillisecond);
+
+// A "faster" key held while the text scrolls, repeating 30 times a second (every other tick): the key's
+// handling and the tick together, and the ticks on which the text did not move (none may be lost).
+void BM_ScrollTickWithHeldKey(benchmark::State& state) {
+    RunningPrompter prompter(kUpright);
+    if (!prompter.started()) {
+        state.SkipWithError("the prompter did not start scrolling");
+        return;
+    }
+    for (int i = 0; i < 8; ++i) {
+        AdvanceFakeClock(1);
+        DoScrollTick(TickCount());
+    }
+    PlatformEvent key{};
+    key.kind = EventKind::KeyRepeat;
+    key.charCode = kRightArrowCharCode;
+    key.keyCode = kKeyRight;
+    std::vector<double> milliseconds;
+    milliseconds.reserve(1 << 16);
+    long allocations = 0, ticks = 0, stalled = 0;
+    for (auto _ : state) {
+        const double start = ThreadMilliseconds();
+        const long before = gHeapAllocations.load(std::memory_order_relaxed);
+        if (ticks % 2 == 0) {
+            DoKeyDown(key);
+            // The key raises the speed; kept at the tick's brisk pace so every tick moves the text.
+            SetScrollAmount(60, 0);
+            gScrollDistance = 2;
+        }
+        const double position = gScrollCurrentPos;
+        AdvanceFakeClock(1);
+        DoScrollTick(TickCount());
+        allocations += gHeapAllocations.load(std::memory_order_relaxed) - before;
+        if (gScrollCurrentPos == position && gIScrolled != 0) ++stalled;
+        ++ticks;
+        if (milliseconds.size() < milliseconds.capacity())
+            milliseconds.push_back(ThreadMilliseconds() - start);
+        if (gIScrolled == 0) ScrollScrollToBeginning(0);
+    }
+    state.counters["stalled_ticks"] = double(stalled);
+    state.counters["allocs_per_tick"] = ticks ? double(allocations) / double(ticks) : 0;
+    state.counters["p50_ms"] = Percentile(milliseconds, 0.5);
+    state.counters["p95_ms"] = Percentile(milliseconds, 0.95);
+}
+BENCHMARK(BM_ScrollTickWithHeldKey)->Unit(benchmark::kMillisecond);
 
 // The yardstick the tick's figures are read against, in the same run: one plain copy of a full-HD frame
 // between two worlds.

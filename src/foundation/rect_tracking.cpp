@@ -85,7 +85,7 @@ bool DragRectangle(WindowPtr window, Point start, Rect* rectangle, const Rect* l
     TrackActors(window, &current);
     QDFlushPortBuffer(GetWindowPort(window), nullptr);
     Point mouse = start;
-    do {
+    auto follow = [&] {
         GetMouse(&mouse);
         Rect moved = original;
         OffsetRect(&moved, geeLockHorizontal ? 0 : SInt16(mouse.h - start.h),
@@ -97,8 +97,12 @@ bool DragRectangle(WindowPtr window, Point start, Rect* rectangle, const Rect* l
             TrackActors(window, &current);
             QDFlushPortBuffer(GetWindowPort(window), nullptr);
         }
-    } while (StillTracking());
-    GetMouse(&mouse);
+    };
+    do
+        follow();
+    while (StillTracking());
+    // Where the button was let go: the last movement may have come with the release.
+    follow();
     TrackActors(window, &current);
     QDFlushPortBuffer(GetWindowPort(window), nullptr);
     SetPortByReference(saved);

@@ -2,10 +2,10 @@
 // macros, the running macros' steps and the macro windows the shell closes at quit.
 #pragma once
 
-#include <string>
-
 #include "platform/geometry.h"
 #include "platform/types.h"
+
+#include <string>
 
 // Non-zero while any macro runs.
 extern SInt16 gMacroRunning;
@@ -37,6 +37,21 @@ void KeepMacroRunning();
 void UpdateMacroExecutingInfo(SInt16 slot);
 void CloseMacroEditorWindow(SInt16 flag);
 void CloseFunctionsWindow(SInt16 flag);
+// Opens the functions window, its search text cleared when asked.
+void OpenFunctionsWindow(bool clearSearch);
+// The command line that command-option-slash runs, and running it.
+extern std::string gCmdOpSlashText;
+void ExecuteCmdOpSlashCommand(const std::string& command);
+// Compiles the macro editor's text (first a check, then for real); noErr when it compiled.
+OSErr CompileMacro(SInt16 check, SInt16 show);
+// What a macro reads about the latest click in the prompter: that there was one, where (window
+// coordinates) and the character under it (-1 outside the text).
+extern SInt32 gMouseClickedVariable;
+extern SInt32 gMouseXAtClickVariable;
+extern SInt32 gMouseYAtClickVariable;
+extern SInt32 gMouseTextPosAtClickVariable;
+// Ends every running macro and redraws the pause button.
+void FinishAllMacros();
 void CloseMacroMonitorWindow(SInt16 flag);
 
 // An opened compiled macro is run rather than opened for editing (normally true).

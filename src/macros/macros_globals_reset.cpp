@@ -25,4 +25,9 @@ void ResetMacroGlobals() {
     gKeyEquivBackColor = RGBColor{};
     gRunMacroOnOpen = true;
     gInSave = false;
+    gCmdOpSlashText.clear();
+    gMouseClickedVariable = 0;
+    gMouseXAtClickVariable = 0;
+    gMouseYAtClickVariable = 0;
+    gMouseTextPosAtClickVariable = -1;
 }

@@ -54,6 +54,18 @@ void KeepMacroRunning() {}
 void UpdateMacroExecutingInfo(SInt16) {}
 void CloseMacroEditorWindow(SInt16) {}
 void CloseFunctionsWindow(SInt16) {}
+void OpenFunctionsWindow(bool) {}
+std::string gCmdOpSlashText;
+SInt32 gMouseClickedVariable = 0;
+SInt32 gMouseXAtClickVariable = 0;
+SInt32 gMouseYAtClickVariable = 0;
+SInt32 gMouseTextPosAtClickVariable = -1;
+void ExecuteCmdOpSlashCommand(const std::string&) {}
+// Nothing compiles until the compiler exists.
+OSErr CompileMacro(SInt16, SInt16) {
+    return paramErr;
+}
+void FinishAllMacros() {}
 void CloseMacroMonitorWindow(SInt16) {}
 
 // ---- The macro editor's text: there is no editor until it is built ----

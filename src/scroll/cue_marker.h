@@ -56,6 +56,8 @@ SInt32 GetScrollReadPositionCharacter();
 SInt32 GetScrollAdjustedCharacter();
 // The character under a point of the prompter window, undoing the output's rotation, mirror and flip.
 SInt32 GetScreenPositionCharacter(Point where);
+// The point of the upright prompter text that shows at a window point (rotation and mirroring undone).
+Point GetScreenPositionTextPoint(Point where);
 // At most count (up to 255) characters of the script from offset, control characters shown as "."; past
 // the end of the script, the no-text label. The string lives in a buffer the next call overwrites.
 StringPtr GetScrollTextAtCharacter(SInt32 offset, SInt16 count);

@@ -294,9 +294,21 @@ void ToggleEditWindowShortcut() {
         if (gEditOn && EditWEHandle) SetAutoScroll(EditWEHandle, 1);
         return;
     }
+    // Editing goes on in the prompter: edit mode is left and entered again around the close, and a
+    // full-screen prompter comes back to its window first.
+    const bool editing = gEditOn != 0;
+    if (editing) StopEdit();
     SetPref(gThePreferences, kPrefSeparateEditWindow, 0);
     gPrefsChanged = true;
     CloseEditWindow(0);
-    if (myScrollWindow) SelectHideOtherWindow(myScrollWindow);
+    if (GetPref(gThePreferences, kPrefFullScreen)) {
+        SetPref(gThePreferences, kPrefFullScreen, 0);
+        SetScrollWindowToNormal();
+    }
+    if (myScrollWindow) {
+        ShowWindow(myScrollWindow);
+        SelectHideOtherWindow(myScrollWindow);
+    }
+    if (editing) StartEdit();
     if (gEditOn && ScrollWEHandle) SetAutoScroll(ScrollWEHandle, 1);
 }

@@ -3,6 +3,7 @@
 // windows of one family, and which text view has the operator's focus.
 #pragma once
 
+#include "platform/menus.h"
 #include "platform/types.h"
 #include "scroll/text_window.h"
 #include "textengine/text_engine_types.h"
@@ -78,3 +79,5 @@ enum class TextViewFocus : SInt16 { kNone = 0, kPrompter = 1, kEditWindow = 2, k
 TextViewFocus FocusedScriptTextView();
 // The text view of a focus (null for kNone or a closed window).
 WEReference TextViewOfFocus(TextViewFocus focus);
+// Appends the edit window's own items to the text pop-up, recording their actions in gInTextPopup.
+void EditWindowAppendMenuItems(MenuRef menu);

@@ -57,3 +57,5 @@ SInt32 SaveTimertoTimerDelay(SInt32 smoothness, SInt16 flag);
 void ChangeScrollSpeed(SInt32 speed);
 // Forgets the cached per-line and synchronised distances, as a new script or start-up does.
 void ResetPacingCaches();
+// Asks for the time the script should finish at in its dialog.
+void GetFinishTime();

@@ -52,6 +52,8 @@ bool CreateScrollTextBox();
 bool PutScrollTextInBox(bool relayoutEdit);
 void MoveScrollTextBox();
 void ShortNewScrollWindowSize(SInt16 width, SInt16 height);
+// Asks for the prompter's size in its dialog and applies it.
+void GetNewWindowSize();
 void NewScrollWindowSize(SInt16 width, SInt16 height);
 void SetScrollWindowBackColor();
 void ResetScreenIfScrolling();

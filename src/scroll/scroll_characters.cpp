@@ -56,7 +56,7 @@ SInt32 GetScrollAdjustedCharacter() {
     return GetScrollZeroPositionCharacter();
 }
 
-SInt32 GetScreenPositionCharacter(Point p) {
+Point GetScreenPositionTextPoint(Point p) {
     SInt32 v = p.v, h = p.h;
     if (gScrollOn != kScrollOff) {
         const PrefsRecord& prefs = gThePreferences;
@@ -77,5 +77,11 @@ SInt32 GetScreenPositionCharacter(Point p) {
             h = mirror ? t.left + t.right - p.h : p.h;
         }
     }
-    return CharacterAt(v, h);
+    const auto fit = [](SInt32 x) { return SInt16(std::clamp<SInt32>(x, -32768, 32767)); };
+    return Point{fit(v), fit(h)};
+}
+
+SInt32 GetScreenPositionCharacter(Point p) {
+    const Point upright = GetScreenPositionTextPoint(p);
+    return CharacterAt(upright.v, upright.h);
 }

@@ -77,6 +77,13 @@ Rect GetPrompterScrollBarRect();
 void DrawPrompterScrollBar(bool always);
 // ScrollLiveScroll on the prompter's bar, in its port.
 void PrompterLiveScroll(SInt16 startV);
+// Dragging the text with the mouse pressed at start: it follows every movement along the scroll axis
+// until the button is let go, and returns 1. With tracking it first waits up to a second for the pointer
+// to move, and returns 0 when it was let go or held still.
+SInt16 DragScrollRect(Point start, bool tracking);
+// The pixels a pointer moved from one point to another moves the text: along the scroll axis as the
+// output shows it while scrolling (turned, flipped), straight down in edit mode.
+SInt32 DragAlongScrollAxis(Point from, Point to);
 // Remembers the scroll position and scrolls back to the start; RestoreScrollPosition returns there. The
 // pair does not nest: an unpaired call only beeps.
 void SaveScrollPositionandReset();

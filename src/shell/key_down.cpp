@@ -2,6 +2,7 @@
 // bookmarks, the scroll keys, the general keys, typing) and the first that has a use for it takes it.
 #include "shell/input_dispatch.h"
 
+#include "foundation/error_dialog.h"
 #include "macros/macro_services.h"
 #include "macros/macro_windows.h"
 #include "media/media_services.h"
@@ -87,9 +88,10 @@ void CommandOptionKey(const PlatformEvent& event) {
         shift ? ClearAllTemporaryBookmarks() : SetTemporaryBookmark();
     } else if (event.keyCode == kKeyRightBracket || character == ']' || character == '}') {
         GoToTemporaryBookmark(shift ? 0 : 1);
-    } else if (event.keyCode != kKeySlash && character != '/') {
-        // Command-option-slash runs the macro command line, which lives with the macros.
-        if (const SInt16 macro = CommandOptionMacro(character, event.keyCode)) RunMacroByID(macro);
+    } else if (event.keyCode == kKeySlash || character == '/') {
+        ExecuteCmdOpSlashCommand(gCmdOpSlashText);
+    } else if (const SInt16 macro = CommandOptionMacro(character, event.keyCode)) {
+        RunMacroByID(macro);
     }
 }
 
@@ -115,11 +117,12 @@ SInt32 MenuKeyCommand(const PlatformEvent& event) {
 // Command without option: the rows are tried in order; some act and let later rows act as well.
 void CommandKey(const PlatformEvent& event) {
     const bool shift = Held(event, shiftKey);
+    const UInt8 character = event.charCode;
     const int key = std::toupper(event.charCode);
     if (key == ' ' && shift) return TogglePause();
     if (shift && (key == 'E' || key == 'F' || key == 'L' || key == 'M')) {
-        // Until those functions are built they answer not done, and the menus keep the key.
-        if (DoCmdShiftFunction(char(key)) != -1) return;
+        DoCmdShiftFunction(char(key));
+        return;
     }
     if (key == ']' && shift) GoToReturnBookmark(1);
     if (key == 'W' && shift) CloseAllWindows();
@@ -128,7 +131,15 @@ void CommandKey(const PlatformEvent& event) {
         return;
     }
     if (key == 'W' && !shift && CloseFrontWindowByKey()) return;
+    if (key == 'R') {
+        // Compiles the macro being edited; without the editor the key does nothing.
+        if (!myMacroEditorWindow) return;
+        CompileMacro(1, 1);
+        if (CompileMacro(0, 1) != noErr) DoErrorMessageText("Macro not compiled");
+        return;
+    }
     if (key == 'Z') return void(DoCommand(MakeMenuCommand(kEditMenuID, kUndoItem)));
+    if (character == kBackspaceCharCode && gMacroRunning) return FinishAllMacros();
     if (key == '[' || key == '{') return void(DoCommand(MakeMenuCommand(kSizeMenuID, 13)));
     if (key == ']' || key == '}') return void(DoCommand(MakeMenuCommand(kSizeMenuID, 12)));
     if (const SInt32 chosen = MenuKeyCommand(event)) return void(DoCommand(MenuCommand(chosen)));

@@ -3,6 +3,20 @@
 // bookmark list's buttons and rows.
 #include "shell/input_dispatch.h"
 
+#include "texttools/text_tools.h"
+
+#include "shell/context_popups.h"
+
+#include "scroll/pacing.h"
+
+#include "scroll/scroll_engine.h"
+
+#include "macros/macro_services.h"
+
+#include "foundation/speech.h"
+
+#include "foundation/rect_tracking.h"
+
 #include "foundation/error_dialog.h"
 #include "platform/clock.h"
 #include "platform/lists.h"
@@ -33,6 +47,8 @@
 #include "shell/shell_services.h"
 #include "shell/startup.h"
 #include "textengine/text_engine.h"
+
+#include <algorithm>
 
 UInt32 geeMouseDownTime = 0;
 UInt16 curButton = 0;
@@ -99,8 +115,8 @@ Point ReleasePoint() {
 // after it along. A click away from the tabs adds one. The edit window's bar shows the same stops as the
 // prompter's: its points are carried over to the prompter's bar, where the stops are measured.
 void TabBarClick(const PlatformEvent& event, Point point, const Rect& bar) {
-    if (SecondaryClick(event)) return; // the tab pop-up comes with the context menus
     const bool editBar = &bar == &gEditTabBarRect;
+    if (SecondaryClick(event)) return DoTabPopup(point, editBar ? myEditWindow : myScrollWindow);
     const auto onPrompterBar = [&](Point p) {
         return Point{SInt16(p.v - bar.top + gTabBarRect.top), SInt16(p.h - bar.left + gTabBarRect.left)};
     };
@@ -160,33 +176,138 @@ void TabBarClick(const PlatformEvent& event, Point point, const Rect& bar) {
 }
 
 void InfoStripClick(Point point) {
+    if (PtInRect(point, &gClickInfoSizeRect)) return GetNewWindowSize();
     if (PtInRect(point, &gClickInfoStartRect)) return GetBeginDelay();
+    if (PtInRect(point, &gClickInfoFinishRect)) return GetFinishTime();
     if (PtInRect(point, &gClickInfoModeRect)) return gScrollOn ? StartEdit() : StartScroll(1);
     if (PtInRect(point, &gClickInfoPauseRect)) {
         if (!gScrollOn) return;
         IsPaused() ? PauseOff(0) : PauseOn();
     }
-    if (PtInRect(point, &gClickInfoSizeRect)) return GetNewWindowSize();
-    if (PtInRect(point, &gClickInfoFinishRect)) return GetFinishTime();
 }
 
-// A click in the text selects in edit mode (by characters, words or lines, extended by the drag, or drags
-// the selection); while scrolling it only tells the text where it was clicked.
+// The share of the cue column a marker at spot stands at, counted from the end the output reads from, as
+// the layout places a marker put by hand.
+double CueShareOf(const Rect& spot) {
+    const Rect& cue = gCueRect;
+    const bool scrolling = gScrollOn != 0;
+    const SInt16 turn = scrolling ? GetPref(gThePreferences, kPrefRotation) : SInt16(0);
+    const bool flip = scrolling && GetPref(gThePreferences, kPrefFlip) != 0;
+    const double height = std::max<SInt32>(1, RectHeight(cue));
+    const double width = std::max<SInt32>(1, RectWidth(cue));
+    if (turn == 0) return flip ? (cue.bottom - spot.bottom) / height : (spot.top - cue.top) / height;
+    if ((turn == -1) != flip) return (spot.left - cue.left) / width;
+    return (cue.right - spot.right) / width;
+}
+
+// Command-dragging the cue marker moves it along its column only; where it is let go is kept as its share
+// of the column.
+void DragCueMarker(Point point) {
+    Rect spot = gCueSpot;
+    const bool upright = RectHeight(gCueRect) >= RectWidth(gCueRect);
+    geeLockHorizontal = upright;
+    geeLockVertical = !upright;
+    const bool moved = DragRectangle(myScrollWindow, point, &spot, &gCueRect, true);
+    geeLockHorizontal = false;
+    geeLockVertical = false;
+    if (!moved || EqualRect(&spot, &gCueSpot)) return;
+    SetPref(gThePreferences, kPrefCuePositionKind, 7);
+    gCueSpot = spot;
+    // At rest the marker stands upright; a turned output's spot is kept as a share only.
+    if (gScrollOn == 0 || GetPref(gThePreferences, kPrefRotation) == 0)
+        SetPref(gThePreferences, kPrefCueRect, spot);
+    gCuePositionPercent = std::clamp(CueShareOf(spot), 0.0, 1.0);
+    if (GetPref(gThePreferences, kPrefPositionsFromCue))
+        ResetForNewPrefs();
+    else
+        DrawCueMark();
+    gPrefsChanged = true;
+}
+
+// A press in the scrolling text sets the speed and direction from the mouse's distance to it while the
+// button stays down; the timer follows it. The click still goes on to the text.
+void StartTurboDrag(Point point) {
+    if (!GetPref(gThePreferences, kPrefAllowTurbo) || gScrollOn != 1 || gSylSyncDialog) return;
+    if (!PtInRect(point, &gScrollTextRect) || turboing) return;
+    turboing = true;
+    turboloc = curEvent.where;
+    turbospeed = UInt16(GetPref(gThePreferences, kPrefScrollSpeed));
+    turbodir = GetPref(gThePreferences, kPrefScrollDirection);
+}
+
+// Redraws the text in place: one pixel on and back.
+void NudgePrompterText() {
+    const SInt32 first = gScrollCurrentPos == 0 ? 1 : -1;
+    ScrollScrollThisMuch(first, 0);
+    ScrollScrollThisMuch(-first, 0);
+}
+
+// A click in the text goes to the text engine at the place of the upright text it shows (the output may
+// be turned or mirrored); while the text only scrolls, it is made active for the click alone.
 void PrompterTextClick(const PlatformEvent& event, Point point) {
-    if (!ScrollWEHandle) return;
-    if (gScrollOn == 0) {
-        WEClick(point, event.modifiers, event.when, ScrollWEHandle);
-        GetCurrentScrollPos();
-        geeMouseIsDown = false;
+    if (!ScrollWEHandle || !PtInRect(point, &gScrollTextRect)) return;
+    const bool editing = gScrollOn == 0;
+    const bool editableScroll = gScrollOn == 3;
+    if (!editing) {
+        if (!editableScroll) WEFeatureFlag(weFAutoScroll, 1, ScrollWEHandle);
+        WEActivate(ScrollWEHandle);
+    }
+    WEClick(GetScreenPositionTextPoint(point), event.modifiers, geeMouseDownTime, ScrollWEHandle);
+    if (editableScroll) NudgePrompterText();
+    if (GetPref(gThePreferences, kPrefSpeakSelections)) {
+        SInt32 start = 0;
+        SInt32 end = 0;
+        WEGetSelection(&start, &end, 0, ScrollWEHandle);
+        if (start != end) StartSpeakingSelected(start, end, kSpeakScript);
+    }
+    ScrollRecalText();
+    SetScrollWindowScrolls();
+    GetCurrentScrollPos();
+    geeMouseIsDown = false;
+    if (editing || editableScroll) return;
+    if (gSylSyncDialog) {
+        TellSylSyncNewSyl();
+    } else {
+        WEFeatureFlag(weFAutoScroll, 0, ScrollWEHandle);
+        WEDeactivate(ScrollWEHandle);
+    }
+}
+
+// The values a macro reads about the latest click in the prompter, and the link a click fires while the
+// text scrolls.
+void RecordPrompterClickForMacros(Point point) {
+    gMouseClickedVariable = 1;
+    gMouseXAtClickVariable = point.h;
+    gMouseYAtClickVariable = point.v;
+    if (!PtInRect(point, &gScrollTextRect)) {
+        gMouseTextPosAtClickVariable = -1;
         return;
     }
     const SInt32 offset = GetScreenPositionCharacter(point);
-    if (offset < 0) return;
-    if (gScrollOn == 3) {
-        WESetSelection(offset, offset, 0, ScrollWEHandle);
-        GetCurrentScrollPos();
+    gMouseTextPosAtClickVariable = offset;
+    if (gScrollOn != 1 || gNumHypertext <= 0) return;
+    const SInt32 link = ClickInWhichHyper(gHypertextList, gNumHypertext, offset);
+    SInt16 type = 0;
+    Handle parameter = nullptr;
+    if (link >= 0 && GetHypertextLinkAction(link, &type, &parameter)) ExecuteThisHyper(type, parameter);
+}
+
+// A control or secondary click: with the hand tool the text is dragged, else (or when it did not move)
+// the pop-up opens in edit mode and the text follows the mouse while scrolling. False when the click goes
+// on to the other regions.
+bool SecondaryPrompterClick(const PlatformEvent& event, Point point) {
+    const bool editing = gScrollOn == 0;
+    if (GetPref(gThePreferences, kPrefAllowHandTool)) {
+        if (DragScrollRect(point, true)) return true;
+        if (editing)
+            DoTextPopup(point, SInt16(event.modifiers), geeMouseDownTime, myScrollWindow, geeMouseIsDown);
+        else if (StillDown())
+            DragScrollRect(point, false);
+        return true;
     }
-    geeMouseIsDown = false;
+    if (!editing) return false;
+    DoTextPopup(point, SInt16(event.modifiers), geeMouseDownTime, myScrollWindow, geeMouseIsDown);
+    return true;
 }
 
 void PrompterClick(const PlatformEvent& event, Point point) {
@@ -198,11 +319,18 @@ void PrompterClick(const PlatformEvent& event, Point point) {
             return DoErrorMessageText("I don't expect to get here in DoMouseDown");
         return PrompterBarClick(GetPrompterScrollBarRect(), point);
     }
-    if (gTabBarShowing && PtInRect(point, &gTabBarRect)) return TabBarClick(event, point, gTabBarRect);
+    if (gTabBarShowing && PtInRect(point, &gTabBarRect)) {
+        if (SecondaryClick(event)) return DoTabPopup(point, myScrollWindow);
+        return TabBarClick(event, point, gTabBarRect);
+    }
+    if (SecondaryClick(event) && SecondaryPrompterClick(event, point)) return;
+    StartTurboDrag(point);
     if (PtInRect(point, &gInfoRect)) return InfoStripClick(point);
-    // Placing the cue by hand comes with the drag tracking; a plain click in its column does nothing.
-    if (PtInRect(point, &gCueRect)) return;
-    if (PtInRect(point, &gScrollTextRect)) PrompterTextClick(event, point);
+    if (PtInRect(point, &gCueRect)) {
+        if ((event.modifiers & cmdKey) && PtInRect(point, &gCueSpot)) DragCueMarker(point);
+        return;
+    }
+    PrompterTextClick(event, point);
 }
 
 // Tracks a button of the bookmark list's strip: true when the mouse is let go inside it.
@@ -287,6 +415,7 @@ void DoMouseDown(const PlatformEvent& event) {
         IsPaused() ? PauseOff(0) : PauseOn();
         return;
     }
+    if (window == myScrollWindow) RecordPrompterClickForMacros(point);
     if (window == myScrollMonitorWindow) return ScrollMonitorClick(point); // elsewhere the desktop drags it
     if (window == myNonverbalWindow) return;                               // the desktop drags it
     if (window != FrontNonFloatingWindow() &&

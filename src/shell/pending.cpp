@@ -50,10 +50,7 @@ void Close_Printing() {}
 bool gShowSpeed = false;
 bool gShowSize = false;
 
-bool turboing = false;
-void DoApp1Event() {}
 Point geeMouseDownPosition{};
-void DoTextPopup(Point, SInt16, UInt32, WindowPtr, bool) {}
 
 // ---- Commands of the menus whose code is not written yet: each does nothing and says so ----
 
@@ -66,18 +63,3 @@ SInt32 gSelectedSpeakEnd = 0;
 
 void DoPageSetup() {}
 void DoPrint(SInt32) {}
-// Of the window shortcuts, the edit window's and the scroll monitor's are built.
-SInt32 DoCmdShiftFunction(char letter) {
-    switch (letter) {
-    case 'E':
-    case 'e':
-        ToggleEditWindowShortcut();
-        return 0;
-    case 'M':
-    case 'm':
-        ToggleScrollMonitorShortcut();
-        return 0;
-    default:
-        return -1;
-    }
-}

@@ -81,5 +81,11 @@ void MyLiveScrollProc(SInt16 windowReference, SInt16 part) {
     const SInt32 movement = Movement(part, bar.value, bar.minimum, bar.maximum, step, page);
     if (movement == 0) return;
     const double divisor = gVScrollScrollDivisor > 0 ? gVScrollScrollDivisor : 1.0;
-    ScrollScrollThisMuch(SInt32(-(movement * divisor)), 0);
+    const SInt32 pixels = SInt32(-(movement * divisor));
+    // An arrow step (a wheel notch among them) glides there in growing and shrinking steps, each drawn;
+    // a page jumps at once.
+    if (part == kUpArrowPart || part == kDownArrowPart)
+        JumpScroll(pixels);
+    else
+        ScrollScrollThisMuch(pixels, 0);
 }

@@ -4,6 +4,7 @@
 
 #include "foundation/file_dialogs.h"
 #include "shell/command_parts.h"
+#include "shell/context_popups.h"
 #include "shell/desktop_events.h"
 #include "shell/edit_commands.h"
 #include "shell/event_handlers.h"
@@ -16,6 +17,7 @@
 #include "shell/script_documents.h"
 #include "shell/scroll_tick.h"
 #include "shell/shell_globals.h"
+#include "shell/shell_services.h"
 #include "shell/startup.h"
 #include "shell/text_effect_globals.h"
 
@@ -54,6 +56,14 @@ void ResetShellGlobals() {
     gModeTimerInterval = 0;
     gIGotCancelled = false;
     gArrowKeysDuringShift = 0;
+    if (gTextPopupMenuHdl) DisposeMenu(gTextPopupMenuHdl);
+    gTextPopupMenuHdl = nullptr;
+    std::fill(std::begin(gInTextPopup), std::end(gInTextPopup), SInt16(0));
+    gMainPopupShowingPicItems = false;
+    turboing = false;
+    turboloc = Point{};
+    turbospeed = 0;
+    turbodir = 1;
     gLastKeyPressed = 0;
     gSaveInProgress = false;
     gNeedOpenModalDialog = false;

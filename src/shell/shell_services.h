@@ -30,8 +30,19 @@ OSErr NoMorespeech();
 // ---- What the scroll tick asks of the window dragging and the text pop-up ----
 // A turbo drag of the prompter text is running while the button stays down.
 extern bool turboing;
-// The drag's own step, as the event that started it would give it.
+// Where the drag began (the press, in global coordinates), and the speed and direction then.
+extern Point turboloc;
+extern UInt16 turbospeed;
+extern SInt16 turbodir;
+// The drag's own step: the mouse's distance above the press (in curEvent) sets speed and direction.
 void DoApp1Event();
+// The speed and direction a turbo drag gives for a distance moved up from the press: on top of the speed
+// when going forward, against it when going back, turning round when it passes zero.
+struct TurboSetting {
+    SInt16 speed;
+    SInt16 direction;
+};
+TurboSetting TurboSpeedFor(SInt32 distance, SInt32 speed, SInt16 direction);
 // Where the button went down in the prompter (local), for the press-and-hold pop-up.
 extern Point geeMouseDownPosition;
 // The pop-up of text commands at a point of a window.

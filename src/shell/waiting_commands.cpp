@@ -24,7 +24,7 @@ constexpr WaitingCommands kWaiting[] = {
     {kWindowsMenuID, 11, 11, "hypertext window"},
     {kWindowsMenuID, 12, 12, "key-equivalents window"},
     {kWindowsMenuID, 13, 13, "colour chart"},
-    {kWindowsMenuID, 15, 16, "window shortcuts"},
+    {kWindowsMenuID, 16, 16, "functions window shortcut"},
     {kWindowsMenuID, 24, 24, "format palette"},
     {kWindowsMenuID, 25, 26, "overlay and mandala editors"},
     {kScrollMenuID, 9, 9, "bookmark mark character dialog"},

@@ -155,3 +155,19 @@ bool gInstructionsShowing = false;
 SInt32 DoTextToolsCommand(SInt16, SInt16) {
     return -1;
 }
+
+// No link fires on a click until the links are read.
+SInt32 ClickInWhichHyper(Handle, SInt32, SInt32) {
+    return -1;
+}
+
+std::string gFindReplaceFindString;
+SInt16 gSearchDictShowWhat = 0;
+void SetExactFindOptions() {}
+void FindWithoutDialog(const EventRecord*, WindowPtr) {}
+void RemoveFromDictionary() {}
+void RemoveFromIgnored() {}
+void CopyScrollWordsToDictionary(WindowPtr) {}
+void GetStyleForFindStyleDialog() {}
+void SetFindStyleWindowForHypertext() {}
+void TellSylSyncNewSyl() {}

@@ -91,3 +91,26 @@ void ToggleInstructions();
 extern bool gInstructionsShowing;
 // The find tools and the spelling menus; DoCommand's status.
 SInt32 DoTextToolsCommand(SInt16 menu, SInt16 item);
+
+// ---- What the prompter's clicks and its text pop-up ask of the links and the find tools ----
+// The link a click at the offset fires, or -1.
+SInt32 ClickInWhichHyper(Handle list, SInt32 count, SInt32 offset);
+// The text the find commands look for (Mac Roman, at most 254 bytes), and the exact-match-only search
+// settings the pop-up's find uses.
+extern std::string gFindReplaceFindString;
+void SetExactFindOptions();
+// Finds the find text again in the window's text without showing the dialog (shift in the event: back).
+void FindWithoutDialog(const EventRecord* event, WindowPtr window);
+// What the search dictionary window shows (1 a dictionary's words, 4 the ignored words), and removing the
+// words selected in the help window from it.
+extern SInt16 gSearchDictShowWhat;
+void RemoveFromDictionary();
+void RemoveFromIgnored();
+// Copies the words selected in the window's text (all of it when nothing is selected) into the dictionary
+// chosen for them.
+void CopyScrollWordsToDictionary(WindowPtr window);
+// Loads the find-style window from the style at the selection and sets it to look for links.
+void GetStyleForFindStyleDialog();
+void SetFindStyleWindowForHypertext();
+// Tells the syllable-timing window that the prompter's selection changed.
+void TellSylSyncNewSyl();

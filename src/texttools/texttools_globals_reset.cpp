@@ -23,4 +23,6 @@ void ResetTextToolsGlobals() {
     gFlagDoWordSwap = false;
     gNumTextMerge = 0;
     gSylStopThisOffset = -1;
+    gFindReplaceFindString.clear();
+    gSearchDictShowWhat = 0;
 }

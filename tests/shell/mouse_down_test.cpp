@@ -7,6 +7,7 @@
 #include "platform/events.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/bookmarks.h"
+#include "scroll/cue_marker.h"
 #include "scroll/edit_window.h"
 #include "scroll/pause.h"
 #include "scroll/prompter_drawing.h"
@@ -20,6 +21,7 @@
 #include "shell/mode_switching.h"
 #include "shell/script_documents.h"
 #include "shell/shell_globals.h"
+#include "shell/shell_services.h"
 #include "textengine/text_engine.h"
 
 #include <string>
@@ -206,6 +208,189 @@ TEST_F(MouseDown, TheScrollBarArrowsMoveTheTextWhileScrolling) {
     const double down = gScrollCurrentPos;
     DoMouseDown(Click(Point{SInt16(bar.top + 5), SInt16(bar.left + 7)}));
     EXPECT_GT(gScrollCurrentPos, down);
+}
+
+} // namespace
+
+namespace {
+
+// A press and its release both waiting in the queue: the press's tracking loop must see the release and
+// end, whichever handler runs the loop.
+TEST_F(MouseDown, APressAndReleaseQueuedTogetherEndTheTracking) {
+    gTabBarShowing = true;
+    Relayout();
+    const SInt32 before = CurrentTabList().count;
+    const Point empty{SInt16(gTabBarRect.top + 8), SInt16(gScrollTextRect.left + 150)};
+    DoMouseDown(Click(empty));
+    ASSERT_EQ(CurrentTabList().count, before + 1);
+    PostMouseEvent(myScrollWindow, EventKind::MouseDown, empty, 0);
+    PostMouseEvent(myScrollWindow, EventKind::MouseUp, empty, 0);
+    ProcessPendingEvents();
+    EXPECT_FALSE(Button());
+    EXPECT_EQ(CurrentTabList().count, before + 1);
+    EXPECT_GE(FindScrollTab(empty, nullptr), 0);
+}
+
+} // namespace
+
+namespace {
+
+struct Output {
+    const char* name;
+    SInt16 mirror, flip, rotation;
+};
+constexpr Output kOutputs[] = {
+    {"upright", 0, 0, 0},
+    {"mirrored", 1, 0, 0},
+    {"flipped", 0, 1, 0},
+    {"mirrored and flipped", 1, 1, 0},
+    {"turned", 0, 0, 1},
+    {"turned and mirrored", 1, 0, 1},
+    {"turned and flipped", 0, 1, 1},
+    {"turned back", 0, 0, -1},
+    {"turned back and mirrored", 1, 0, -1},
+    {"turned back and flipped", 0, 1, -1},
+};
+
+// While the text scrolls (paused), in every way the output can be turned and mirrored: the strip's pause
+// field pauses, a plain click in the cue column changes nothing, a click in the text selects the character
+// the output shows there, and command-dragging the cue marker along its column moves it there.
+TEST_F(MouseDown, ClicksFindTheirRegionInEveryTurnAndMirror) {
+    SetPref(gThePreferences, kPrefShowInformation, 1);
+    SetPref(gThePreferences, kPrefCueMarkerShown, 1);
+    for (const Output& o : kOutputs) {
+        SCOPED_TRACE(o.name);
+        SetPref(gThePreferences, kPrefMirror, o.mirror);
+        SetPref(gThePreferences, kPrefFlip, o.flip);
+        SetPref(gThePreferences, kPrefRotation, o.rotation);
+        SetPref(gThePreferences, kPrefCuePositionKind, 1);
+        StartScroll(1);
+        PauseOn();
+        ScrollScrollThisMuch(-300, 0);
+
+        ASSERT_FALSE(EmptyRect(&gClickInfoPauseRect));
+        DoMouseDown(Click(Middle(gClickInfoPauseRect)));
+        EXPECT_FALSE(IsPaused()) << "the pause field";
+        DoMouseDown(Click(Middle(gClickInfoPauseRect)));
+        EXPECT_TRUE(IsPaused());
+
+        const double position = gScrollCurrentPos;
+        WESetSelection(0, 0, 0, ScrollWEHandle);
+        ASSERT_FALSE(EmptyRect(&gCueRect));
+        DoMouseDown(Click(Middle(gCueRect)));
+        SInt32 start = -1, end = -1;
+        WEGetSelection(&start, &end, 0, ScrollWEHandle);
+        EXPECT_EQ(start, 0) << "the cue column";
+        EXPECT_EQ(gScrollCurrentPos, position);
+        EXPECT_TRUE(IsPaused());
+
+        // A quarter of the way into the text along both axes, so that every turn and mirror lands on a
+        // different character.
+        const Point inText{SInt16(gScrollTextRect.top + RectHeight(gScrollTextRect) / 4),
+                           SInt16(gScrollTextRect.left + RectWidth(gScrollTextRect) / 4)};
+        const SInt32 shown = GetScreenPositionCharacter(inText);
+        ASSERT_GT(shown, 0);
+        DoMouseDown(Click(inText));
+        WEGetSelection(&start, &end, 0, ScrollWEHandle);
+        EXPECT_EQ(start, shown) << "the text";
+        EXPECT_EQ(end, shown);
+
+        // Half way along the column from where it stands, across it by a little (which it ignores).
+        const Point grab = Middle(gCueSpot);
+        const bool upright = RectHeight(gCueRect) >= RectWidth(gCueRect);
+        const SInt16 along = SInt16((upright ? RectHeight(gCueRect) : RectWidth(gCueRect)) / 2);
+        const Point drop{SInt16(grab.v + (upright ? along : 3)), SInt16(grab.h + (upright ? 3 : along))};
+        const Rect before = gCueSpot;
+        PostMouseEvent(myScrollWindow, EventKind::MouseDragged, drop, cmdKey);
+        PostMouseEvent(myScrollWindow, EventKind::MouseUp, drop, cmdKey);
+        DoMouseDown(Click(grab, cmdKey));
+        EXPECT_EQ(GetPref(gThePreferences, kPrefCuePositionKind), 7);
+        EXPECT_GT(gCuePositionPercent, 0.2);
+        if (upright) {
+            EXPECT_EQ(gCueSpot.left, before.left) << "kept in its column";
+            EXPECT_GT(gCueSpot.top, before.top);
+        } else {
+            EXPECT_EQ(gCueSpot.top, before.top) << "kept in its column";
+            EXPECT_GT(gCueSpot.left, before.left);
+        }
+        StopScroll();
+    }
+}
+
+// The hand tool: a control-click drag moves the text with the pointer, along the axis the output shows
+// the text moving on.
+TEST_F(MouseDown, TheHandToolDragsTheTextWithThePointer) {
+    SetPref(gThePreferences, kPrefAllowHandTool, 1);
+    ScrollScrollThisMuch(-500, 0);
+    const double start = gScrollCurrentPos;
+    const Point grab = Middle(gScrollTextRect);
+    const Point up{SInt16(grab.v - 40), grab.h};
+    PostMouseEvent(myScrollWindow, EventKind::MouseDragged, up, controlKey);
+    PostMouseEvent(myScrollWindow, EventKind::MouseUp, up, controlKey);
+    DoMouseDown(Click(grab, controlKey, 1));
+    EXPECT_EQ(gScrollCurrentPos, start - 40);
+}
+
+TEST(MouseDrag, TheTextFollowsThePointerAlongTheAxisTheOutputShows) {
+    const Point from{100, 100};
+    const Point to{130, 110}; // 30 down, 10 right
+    const struct {
+        SInt16 scrollOn, flip, rotation;
+        SInt32 moved;
+    } cases[] = {
+        {0, 1, 1, 30}, // edit mode: always upright
+        {1, 0, 0, 30}, {1, 1, 0, -30}, {1, 0, -1, 10}, {1, 1, -1, -10}, {1, 0, 1, -10}, {1, 1, 1, 10},
+    };
+    for (const auto& c : cases) {
+        gScrollOn = c.scrollOn;
+        SetPref(gThePreferences, kPrefFlip, c.flip);
+        SetPref(gThePreferences, kPrefRotation, c.rotation);
+        EXPECT_EQ(DragAlongScrollAxis(from, to), c.moved) << c.scrollOn << c.flip << c.rotation;
+    }
+    gScrollOn = 0;
+}
+
+TEST(TurboDrag, DistanceAboveThePressSetsSpeedAndDirection) {
+    const struct {
+        SInt32 distance, speed;
+        SInt16 direction;
+        SInt16 newSpeed, newDirection;
+    } cases[] = {
+        {40, 100, 1, 140, 1},  {-40, 100, 1, 60, 1},    {-140, 100, 1, 40, -1}, {40, 100, -1, 60, -1},
+        {140, 100, -1, 40, 1}, {-40, 100, -1, 140, -1}, {0, 100, -1, 100, -1},  {40000, 100, 1, 32767, 1},
+    };
+    for (const auto& c : cases) {
+        const TurboSetting s = TurboSpeedFor(c.distance, c.speed, c.direction);
+        EXPECT_EQ(s.speed, c.newSpeed) << c.distance << " from " << c.speed << " going " << c.direction;
+        EXPECT_EQ(s.direction, c.newDirection)
+            << c.distance << " from " << c.speed << " going " << c.direction;
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The wheel over the prompter moves the text, in edit mode and while it scrolls (without the wheel
+// setting the speed), each notch gliding by the same distance a bar arrow moves.
+TEST_F(MouseDown, TheWheelMovesThePrompterTextInBothModes) {
+    SetPref(gThePreferences, kPrefWheelControl, 0);
+    for (const bool scrolling : {false, true}) {
+        SCOPED_TRACE(scrolling ? "scrolling" : "editing");
+        if (scrolling) {
+            StartScroll(1);
+            PauseOn();
+        }
+        ScrollScrollThisMuch(SInt32(-gScrollCurrentPos), 0);
+        const Point middle = Middle(gScrollTextRect);
+        PostWheelEvent(myScrollWindow, middle, 0, -1, 0);
+        ProcessPendingEvents();
+        const double down = gScrollCurrentPos;
+        EXPECT_LT(down, 0.0) << "a notch towards the user moves the text on";
+        PostWheelEvent(myScrollWindow, middle, 0, 1, 0);
+        ProcessPendingEvents();
+        EXPECT_GT(gScrollCurrentPos, down);
+    }
 }
 
 } // namespace

@@ -70,6 +70,10 @@ void ProcessPendingEvents(SInt32 maxMillis) {
     if (!dispatcher) return;
     QDeadlineTimer deadline(maxMillis > 0 ? maxMillis : 0);
     for (int round = 0; round < kMaxPendingRounds; ++round) {
+        // Called from inside the handling of a posted event (a click whose tracking loop waits for the
+        // release), the dispatcher sees no new posted events and would leave those queued behind it;
+        // delivering them here lets the loop see the release that already waits.
+        QCoreApplication::sendPostedEvents();
         if (!dispatcher->processEvents(QEventLoop::AllEvents)) break;
         if (maxMillis > 0 && deadline.hasExpired()) break;
     }
