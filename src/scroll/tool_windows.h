@@ -15,9 +15,6 @@ void CloseToolbarWindow(SInt16 flag);
 void UpdateToolbarWindow();
 void CloseNonverbalWindow();
 void CloseScrollMonitorWindow(SInt16 flag);
-void OpenScrollMonitorWindow();
-// Fills the scroll monitor with the script and brings it to the prompter's place.
-void PutScrollMonitorTextInBox();
 // Brings the scroll monitor's text to where the prompter now stands.
 void SyncScrollMonitorToScroll();
 // The nonverbal-cue text: a copy of the window's text, and the word data of that copy.

@@ -18,6 +18,7 @@
 #include "scroll/scroll_position.h"
 #include "scroll/scroll_windows.h"
 #include "scroll/undo.h"
+#include "scroll/window_dialogs.h"
 #include "shell/command_parts.h"
 #include "shell/commands.h"
 #include "shell/mode_switching.h"
@@ -32,8 +33,6 @@
 #include <vector>
 
 SInt16 gCopyPasteMode = 1;
-bool gSelectMultipleMode = false;
-bool gSelectBlockMode = false;
 
 namespace {
 
@@ -115,7 +114,8 @@ SInt32 EditScript(SInt16 item, WEReference target) {
     const bool keepsCharacters =
         (item == kPasteItem || item == kSwapItem) && (gCopyPasteMode & kPasteUnchangedCharacters);
     if (gSyllableArrayCustom && !keepsCharacters) {
-        if (!AskToDropCustomTiming()) return 0;
+        // Item 1 of the question keeps the times and cancels the command.
+        if (DoEditCustomWarning(kCustomTimingDialogID)) return 0;
         gSyllableArrayCustom = false;
     }
     SuspendScroll();
@@ -338,10 +338,10 @@ SInt32 SelectionCommand(SInt16 item) {
             InvertSelection(target);
         return 0;
     case 5:
-        gSelectMultipleMode = !gSelectMultipleMode;
+        gSelectMultipleMode = gSelectMultipleMode ? 0 : 1;
         return 0;
     case 6:
-        gSelectBlockMode = !gSelectBlockMode;
+        gSelectBlockMode = gSelectBlockMode ? 0 : 1;
         return 0;
     default:
         return kNotDone;

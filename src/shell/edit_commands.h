@@ -8,17 +8,13 @@
 // The flags handed to the text engine's copy and paste (1 normally). Bit 4: the paste leaves the script's
 // characters as they are, so no timing question, no re-measuring and no bookmark shift.
 extern SInt16 gCopyPasteMode;
-// Clicks add ranges to the selection; drags select blocks.
-extern bool gSelectMultipleMode;
-extern bool gSelectBlockMode;
 
 // The view of the script the edit commands act on: the prompter's text, or the edit window's when that
 // window is in front; null while the script is not editable or another window has the focus.
 WEReference FocusedTextView();
 
-// The question asked before an edit throws away hand-recorded syllable times; true to go on. A test or a
-// macro answers through gAutoDialogAnswer (1 cancels).
-bool AskToDropCustomTiming();
+// The question asked before an edit throws away hand-recorded syllable times.
+constexpr SInt16 kCustomTimingDialogID = 153;
 
 // The text transforms (upper, lower and swapped case, joining lines, removing blank lines, plain characters
 // only) on the script in both views, styles, bookmarks and soft returns kept.

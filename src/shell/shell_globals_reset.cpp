@@ -33,8 +33,6 @@ extern SInt32 gTickCounter;
 
 void ResetShellGlobals() {
     gCopyPasteMode = 1;
-    gSelectMultipleMode = false;
-    gSelectBlockMode = false;
     gSavedMid = 0;
     gSavedMitem = 0;
     gNeedToCheckText = false;

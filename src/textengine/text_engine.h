@@ -102,9 +102,6 @@ void WEUpdate(RgnHandle updateRgn, WEReference we);
 SInt32 WEGetOffset(const LongPoint* point, SInt8* edge, WEReference we);
 void WEGetPoint(SInt32 offset, SInt16 direction, LongPoint* point, SInt16* lineHeight, WEReference we);
 
-// A click in the text at a point of its drawing frame: the caret goes under it, and shift extends the
-// selection to it.
-void WEClick(Point hitPoint, UInt16 modifiers, UInt32 clickTime, WEReference we);
 
 // Selecting. Modes: 0 set, 1 add, 2 invert, 3 remove the range; 4 only redraws and scrolls. start > end
 // selects the same range with its anchor at the end.

@@ -178,6 +178,7 @@ TEST_F(MouseDown, AControlClickInTheEditWindowLeavesTheCaretAndTheTextWhereTheyA
         const SInt32 position = gEditView.currentPos;
         PlatformEvent click = Click(point, c.modifiers);
         click.window = myEditWindow;
+        AnswerNextPopUpMenu(0); // a control-click without the hand tool opens the text pop-up: dismissed
         DoMouseDown(click);
         SInt32 start = -1, end = -1;
         WEGetSelection(&start, &end, 0, EditWEHandle);
