@@ -38,7 +38,6 @@ bool GetColorDialog(SInt16, RGBColor*) {
 #include "shell/shell_globals.h"
 #include "textengine/text_engine.h"
 
-
 // ---- Pacing and highlight ----
 #include "scroll/highlight.h"
 #include "scroll/pacing.h"
@@ -52,7 +51,6 @@ SInt32 gTimer = 0;
 #include "scroll/pause.h"
 #include "scroll/tool_windows.h"
 
-
 // ---- The bookmarks menu and the mark character dialog ----
 #include "scroll/bookmarks.h"
 
@@ -62,7 +60,6 @@ bool GetMarkCharacter() {
     return gBookmarkCharacter != 0;
 }
 void SetBookmarkMenuItem(SInt32, SInt16, SInt16) {}
-
 
 #include "scroll/scroll_dialogs.h"
 

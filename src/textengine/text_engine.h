@@ -102,7 +102,6 @@ void WEUpdate(RgnHandle updateRgn, WEReference we);
 SInt32 WEGetOffset(const LongPoint* point, SInt8* edge, WEReference we);
 void WEGetPoint(SInt32 offset, SInt16 direction, LongPoint* point, SInt16* lineHeight, WEReference we);
 
-
 // Selecting. Modes: 0 set, 1 add, 2 invert, 3 remove the range; 4 only redraws and scrolls. start > end
 // selects the same range with its anchor at the end.
 OSErr WESetSelection(SInt32 start, SInt32 end, SInt16 mode, WEReference we);
