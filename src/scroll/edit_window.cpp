@@ -250,15 +250,9 @@ void EditWindowClick(Point point, UInt16 modifiers, bool secondary) {
         SetAutoScroll(EditWEHandle, 1);
         WEActivate(EditWEHandle);
     }
-    const LongPoint at{point.v, point.h};
-    SInt8 edge = 0;
-    const SInt32 offset = WEGetOffset(&at, &edge, EditWEHandle);
-    SInt32 start = 0, end = 0;
-    WEGetSelection(&start, &end, 0, EditWEHandle);
-    if (modifiers & shiftKey)
-        WESetSelection(offset < start ? offset : start, offset < start ? end : offset, 0, EditWEHandle);
-    else
-        WESetSelection(offset, offset, 0, EditWEHandle);
+    // The text engine tracks the press: a caret, a word or a line by the click count, extended by the drag,
+    // or the selection dragged elsewhere.
+    WEClick(point, modifiers, TickCount(), EditWEHandle);
     SetPort(saved);
     EditRecalText();
     SetEditWindowScrolls();

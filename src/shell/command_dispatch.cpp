@@ -503,8 +503,9 @@ SInt32 Dispatch(SInt16 menu, SInt16 item) {
     case kMacroFilesMenuID:
         return DoMacroMenuCommand(menu, item, OptionHeld());
     case kFindToolsMenuID:
-    case kSpellingMenuID:
     case kSpellingDictionariesMenuID:
+        return ChooseSpellCheckDictionary(item);
+    case kSpellingMenuID:
     case kSpellingOptionsMenuID:
         return DoTextToolsCommand(menu, item);
     default:

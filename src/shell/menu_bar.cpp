@@ -116,6 +116,7 @@ void SetUpMenus() {
     SetRunMenu();
     CheckColorsInMenu(myMenus[kColorMenuSlot]);
     AddRecentFilesToMenu();
+    AddDictionariesToSpellCheckMenu();
     SetSetsMenu(myMenus[14], true);
     SetBuiltInMenu(myMenus[24]);
 }

@@ -18,6 +18,10 @@ void ReloadLastFile(SInt16 flag);
 extern bool gDontAddToRecentFiles;
 void AddToRecentFiles();
 void AddRecentFilesToMenu();
+// The dictionaries menu lists the spell checker's languages with the chosen one checked; choosing an item
+// makes it the language spell checking uses.
+void AddDictionariesToSpellCheckMenu();
+SInt32 ChooseSpellCheckDictionary(SInt16 item);
 // The two save questions, by dialog ID.
 enum : SInt16 { kTextSaveQuestion = 403, kQueueSaveQuestion = 404 };
 // Asks whether to save changes (kTextSaveQuestion or kQueueSaveQuestion) and saves when asked to: true when

@@ -38,7 +38,6 @@ constexpr WaitingCommands kWaiting[] = {
     {kTextTransformsMenuID, 7, 7, "sort dialog"},
     {kFindToolsMenuID, 0, 0, "find tools"},
     {kSpellingMenuID, 0, 0, "spelling"},
-    {kSpellingDictionariesMenuID, 0, 0, "spelling"},
     {kSpellingOptionsMenuID, 0, 0, "spelling"},
 };
 

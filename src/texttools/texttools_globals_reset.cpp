@@ -2,6 +2,7 @@
 // line here.
 #include "texttools/texttools_globals_reset.h"
 
+#include "texttools/spell_dictionaries.h"
 #include "texttools/text_tools.h"
 
 #include <algorithm>
@@ -25,4 +26,5 @@ void ResetTextToolsGlobals() {
     gSylStopThisOffset = -1;
     gFindReplaceFindString.clear();
     gSearchDictShowWhat = 0;
+    gSpellCheckDictionaryValue = 1;
 }
