@@ -410,6 +410,9 @@ static void BlendPaintedLine(GrafPort* port, const DrawableArea& area, const Pai
     });
 }
 
+// The most pixels a line keeps painted for later frames: a full-HD screen's worth.
+constexpr size_t kMaxKeptLinePixels = size_t(1920) * 1080;
+
 void DrawUnicodeLine(const UnicodeParagraph* p, SInt32 lineIndex, SInt32 h, SInt32 v) {
     if (lineIndex < 0 || lineIndex >= p->layout.lineCount()) return;
     GrafPort* port = CurrentPort();
@@ -425,6 +428,15 @@ void DrawUnicodeLine(const UnicodeParagraph* p, SInt32 lineIndex, SInt32 h, SInt
                                                  line.cursorToX(line.textStart() + line.textLength())))) +
                           2 * margin;
         const int height = ascent + int(std::ceil(line.descent())) + 2 * margin;
+        if (size_t(width) * size_t(height) > kMaxKeptLinePixels) {
+            // A line too big to keep (a long unbroken line in a huge size) is painted straight into the
+            // port each time instead of holding gigabytes for it.
+            QPainter painter(&port->image);
+            painter.translate(-port->origin.h, -port->origin.v);
+            painter.setClipRegion(area.ToRegion());
+            PaintLine(painter, p, line, h, v);
+            return;
+        }
         QPainter& canvas = CanvasOfSize(width, height);
         PaintLine(canvas, p, line, margin, margin + ascent);
         painted.width = width;
