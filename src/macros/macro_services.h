@@ -52,6 +52,7 @@ extern SInt32 gMouseYAtClickVariable;
 extern SInt32 gMouseTextPosAtClickVariable;
 // Ends every running macro and redraws the pause button.
 void FinishAllMacros();
+void OpenMacroMonitorWindow();
 void CloseMacroMonitorWindow(SInt16 flag);
 
 // An opened compiled macro is run rather than opened for editing (normally true).

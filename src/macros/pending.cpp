@@ -66,6 +66,7 @@ OSErr CompileMacro(SInt16, SInt16) {
     return paramErr;
 }
 void FinishAllMacros() {}
+void OpenMacroMonitorWindow() {}
 void CloseMacroMonitorWindow(SInt16) {}
 
 // ---- The macro editor's text: there is no editor until it is built ----

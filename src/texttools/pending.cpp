@@ -150,6 +150,9 @@ SInt32 gTotalSpellCheckWords = 0;
 #include "texttools/text_tools.h"
 void OpenHypertextWindow() {}
 void OpenColorChartWindow() {}
+void OpenFindReplaceWindow() {}
+void OpenFindStyleWindow(SInt16) {}
+void OpenSearchDictWindow() {}
 void ToggleInstructions() {}
 bool gInstructionsShowing = false;
 SInt32 DoTextToolsCommand(SInt16, SInt16) {

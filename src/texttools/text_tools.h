@@ -86,6 +86,10 @@ SInt32 ReadPositionWhichHyper(Handle list, SInt32 count, SInt32 offset, SInt32 l
 // ---- What the menus open and ask of the text tools ----
 void OpenHypertextWindow();
 void OpenColorChartWindow();
+void OpenFindReplaceWindow();
+// Opens the find-style window in the mode, or reloads an open one in its present mode.
+void OpenFindStyleWindow(SInt16 mode);
+void OpenSearchDictWindow();
 // Opens the help window on the instructions, or closes it while they show.
 void ToggleInstructions();
 extern bool gInstructionsShowing;

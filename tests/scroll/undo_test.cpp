@@ -1,11 +1,14 @@
 // Undo and the save point: what each keeps and gives back, byte for byte, and the masks that choose it.
 #include "prompter_fixture.h"
 
+#include "effects/shapes.h"
+#include "scroll/background_picture.h"
 #include "scroll/bookmark_list_window.h"
 #include "scroll/bookmarks.h"
 #include "scroll/pause.h"
 #include "scroll/scroll_engine.h"
 #include "scroll/scroll_windows.h"
+#include "scroll/tool_windows.h"
 #include "scroll/undo.h"
 #include "shell/script_documents.h"
 #include "texttools/text_tools.h"
@@ -40,6 +43,7 @@ class UndoAndSnapshot : public PrompterFixture {
         if (gHypertextList) DisposeHandle(gHypertextList);
         gHypertextList = nullptr;
         gNumHypertext = 0;
+        DisposeScrollPicture();
         PrompterFixture::TearDown();
     }
     static void Name(SInt16 slot, const char* name) {
@@ -182,19 +186,69 @@ TEST_F(UndoAndSnapshot, ASavePointTakenWhileScrollingScrollsAgainUnpaused) {
     StopScroll();
 }
 
-TEST_F(UndoAndSnapshot, TheBookmarkListOpensOrClosesAsTheRestoredPreferencesSay) {
+TEST_F(UndoAndSnapshot, TheBookmarkListAndTheToolbarOpenOrCloseAsTheRestoredPreferencesSay) {
+    const struct {
+        const char* name;
+        PrefShort pref;
+        WindowPtr* window;
+        void (*open)();
+        void (*close)(SInt16);
+    } windows[] = {
+        {"bookmark list", kPrefBookmarkWindowOpen, &myBookmarkWindow, OpenBookmarkWindow,
+         CloseBookmarkWindow},
+        {"toolbar", kPrefToolbarOpen, &myToolbarWindow, OpenToolbarWindow, CloseToolbarWindow},
+    };
     SetScript("text");
-    for (const bool open : {false, true}) {
-        SCOPED_TRACE(open);
-        SetPref(gThePreferences, kPrefBookmarkWindowOpen, open ? 1 : 0);
-        SaveScrollState(0);
-        SetPref(gThePreferences, kPrefBookmarkWindowOpen, open ? 0 : 1);
-        if (open) CloseBookmarkWindow(0);
-        if (!open) OpenBookmarkWindow();
-        RestoreScrollState(0);
-        EXPECT_EQ(myBookmarkWindow != nullptr, open);
+    for (const auto& w : windows) {
+        for (const bool open : {false, true}) {
+            SCOPED_TRACE(std::string(w.name) + (open ? " open" : " closed"));
+            SetPref(gThePreferences, w.pref, open ? 1 : 0);
+            SaveScrollState(0);
+            SetPref(gThePreferences, w.pref, open ? 0 : 1);
+            if (open) w.close(0);
+            if (!open) w.open();
+            RestoreScrollState(0);
+            EXPECT_EQ(*w.window != nullptr, open);
+        }
+        w.close(0);
     }
-    CloseBookmarkWindow(0);
+}
+
+TEST_F(UndoAndSnapshot, ASavePointGivesBackItsOwnCopiesOfTheBackgroundPictureAndTheShape) {
+    SetScript("text");
+    DisposeScrollPicture();
+    gThePicture = HandleOf("picture bytes");
+    gPictureRect = Rect{10, 20, 110, 220};
+    gShapeChanged = true;
+    std::memset(gRecentShape, 0x5a, sizeof gRecentShape);
+    Handle liveShapeInfo = specialshapeinfo;
+    specialshapeinfo = HandleOf("shape scan lines");
+    SaveScrollState(0);
+
+    // Changing the live ones in place must not reach the kept copies.
+    (*gThePicture)[0] = 'X';
+    (*specialshapeinfo)[0] = 'X';
+    gPictureRect = Rect{0, 0, 5, 5};
+    gShapeChanged = false;
+    std::memset(gRecentShape, 0, sizeof gRecentShape);
+    RestoreScrollState(0);
+    EXPECT_EQ(Bytes(gThePicture), "picture bytes");
+    EXPECT_EQ(gPictureRect, (Rect{10, 20, 110, 220}));
+    EXPECT_EQ(Bytes(specialshapeinfo), "shape scan lines");
+    EXPECT_TRUE(gShapeChanged);
+    EXPECT_EQ(gRecentShape[0], 0x5a);
+    EXPECT_EQ(gRecentShape[sizeof gRecentShape - 1], 0x5a);
+
+    // A save point taken without a picture takes away one added since.
+    DisposeScrollPicture();
+    SaveScrollState(0);
+    gThePicture = HandleOf("added later");
+    RestoreScrollState(0);
+    EXPECT_EQ(gThePicture, nullptr);
+
+    DisposeHandle(specialshapeinfo);
+    specialshapeinfo = liveShapeInfo;
+    EXPECT_TRUE(RecordedErrorMessages().empty());
 }
 
 } // namespace
