@@ -222,7 +222,9 @@ void ScrollWindowAppendMenuItems(MenuRef menu, Point point) {
         if (GetPref(gThePreferences, kPrefPictureFlipH)) CheckMenuItem(menu, MenuItemIndex(before + 3), true);
         if (GetPref(gThePreferences, kPrefPictureFlipV)) CheckMenuItem(menu, MenuItemIndex(before + 4), true);
     }
-    AppendCodedItem(menu, kProgramTexts, 218, 18);
+    // The transfer goes to the macro editor: greyed while the Edit menu's transfer waits for it.
+    const MenuItemIndex transfer = AppendCodedItem(menu, kProgramTexts, 218, 18);
+    if (CommandWaitsFor(kEditMenuID, kTransferItem)) DisableMenuItem(menu, transfer);
     if (mySearchDictWindow) AppendCodedItem(menu, kProgramTexts, 186, 15);
     if (myFindStyleWindow) AppendCodedItem(menu, kProgramTexts, 188, 16);
     const MenuItemIndex hold = AppendCodedItem(menu, kProgramTexts, 221, 20);

@@ -86,8 +86,10 @@ TEST_F(ContextPopup, ThePrompterOffersTheTextItemsThenItsOwnWhereverTheClickFall
         {"on empty space", Point{SInt16(gScrollTextRect.bottom - 4), SInt16(gScrollTextRect.right - 4)}},
     };
     for (const auto& place : places) {
-        const std::vector<Item> items = Items(BuildTextPopup(place.point, myScrollWindow));
+        MenuRef menu = BuildTextPopup(place.point, myScrollWindow);
+        const std::vector<Item> items = Items(menu);
         ASSERT_EQ(items.size(), expected.size()) << place.name;
+        EXPECT_FALSE(IsMenuItemEnabled(menu, 8)) << "the macro editor it copies to is not there yet";
         for (size_t i = 0; i < items.size(); ++i) {
             EXPECT_EQ(items[i].text, expected[i].text) << place.name;
             EXPECT_EQ(items[i].code, expected[i].code) << place.name << " " << expected[i].text;
