@@ -2,6 +2,7 @@
 // when asked, always from a copy so the script itself never changes), moved after a resize, and its line
 // spacing.
 #include "scroll/prompter_window.h"
+#include "scroll/text_window.h"
 
 #include "platform/memory.h"
 #include "platform/text_drawing.h"
@@ -78,18 +79,7 @@ void SetEditingFeatures() {
 
 // One run in the prompter's format over the whole text, as a style scrap.
 Handle MakePrompterFormatScrap() {
-    Handle scrap = NewHandleClear(Size(2 + kStyleScrapElementSize));
-    if (!scrap) return nullptr;
-    const TextFormatBlock format = GetPref(gThePreferences, kPrefPrompterFormat);
-    StyleScrapElement element;
-    element.record.style.font = format.font;
-    element.record.style.face = format.face;
-    element.record.style.size = format.size;
-    element.record.style.color = format.textColor;
-    const SInt16 count = 1;
-    BlockMove(&count, *scrap, 2);
-    WriteStyleScrapElement(reinterpret_cast<UInt8*>(*scrap) + 2, element);
-    return scrap;
+    return MakeFormatScrap(GetPref(gThePreferences, kPrefPrompterFormat));
 }
 
 // The text was just put in and its lines are not worked out yet: the whole text counts as one line, and

@@ -61,21 +61,6 @@ Rect PortBounds(const TextWindow& tw) {
     return bounds;
 }
 
-// One run in the window's format over the whole text, as a style scrap.
-Handle MakeFormatScrap(const TextFormatBlock& format) {
-    Handle scrap = NewHandleClear(Size(2 + kStyleScrapElementSize));
-    if (!scrap) return nullptr;
-    StyleScrapElement element;
-    element.record.style.font = format.font;
-    element.record.style.face = format.face;
-    element.record.style.size = format.size;
-    element.record.style.color = format.textColor;
-    const SInt16 count = 1;
-    BlockMove(&count, *scrap, 2);
-    WriteStyleScrapElement(reinterpret_cast<UInt8*>(*scrap) + 2, element);
-    return scrap;
-}
-
 void ApplyFormat(TextWindow& tw) {
     WEReference we = *tw.text;
     const TextFormatBlock format = tw.kind->format();
@@ -103,6 +88,21 @@ std::vector<SInt32> PrompterLineStarts() {
 }
 
 } // namespace
+
+// One run in a format over the whole text, as a style scrap.
+Handle MakeFormatScrap(const TextFormatBlock& format) {
+    Handle scrap = NewHandleClear(Size(2 + kStyleScrapElementSize));
+    if (!scrap) return nullptr;
+    StyleScrapElement element;
+    element.record.style.font = format.font;
+    element.record.style.face = format.face;
+    element.record.style.size = format.size;
+    element.record.style.color = format.textColor;
+    const SInt16 count = 1;
+    BlockMove(&count, *scrap, 2);
+    WriteStyleScrapElement(reinterpret_cast<UInt8*>(*scrap) + 2, element);
+    return scrap;
+}
 
 void ResetTextWindow(TextWindow& tw) {
     tw.textRect = Rect{};

@@ -89,3 +89,6 @@ void NewTextWindowSize(TextWindow& tw);
 // Re-reads the added returns from the view's text against the script after an edit, when they no
 // longer match it.
 void KeepFakeReturnsInStep(TextWindow& tw);
+
+// One run in the format over the whole text, as a style scrap for the text engine; null when out of memory.
+Handle MakeFormatScrap(const TextFormatBlock& format);
