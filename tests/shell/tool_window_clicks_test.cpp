@@ -541,3 +541,22 @@ TEST_F(ToolWindowClicks, AClickInTheFunctionsWindowGivesItsSearchFieldTheFocus) 
 }
 
 } // namespace
+
+namespace {
+
+// What a macro reads about a click: the macro editor's values change, the help window's stay.
+TEST_F(ToolWindowClicks, AClickOutsideTheMacroEditorsTextLeavesTheHelpValuesAlone) {
+    myMacroEditorWindow = window;
+    gMacroEditTextRect = Rect{0, 0, 150, 385};
+    gMacroExtraRect = Rect{284, 0, 300, 385};
+    gHelpMouseClickedVariable = 0;
+    gHelpMouseTextPosAtClickVariable = 7;
+    gMEMouseTextPosAtClickVariable = 3;
+    ClickAndRelease(Point{290, 100}, Point{290, 100});
+    EXPECT_EQ(gMEMouseClickedVariable, 1);
+    EXPECT_EQ(gMEMouseTextPosAtClickVariable, -1);
+    EXPECT_EQ(gHelpMouseClickedVariable, 0);
+    EXPECT_EQ(gHelpMouseTextPosAtClickVariable, 7);
+}
+
+} // namespace
