@@ -560,3 +560,48 @@ TEST_F(ToolWindowClicks, AClickOutsideTheMacroEditorsTextLeavesTheHelpValuesAlon
 }
 
 } // namespace
+
+namespace {
+
+// The progress bar and the inspect button leave the mouse counted as down: the bar follows the mouse and
+// the strip is read while the button is held. Every other click ends with the mouse counted as up.
+TEST_F(ToolWindowClicks, OnlyTheProgressBarAndInspectKeepTheMouseCountedAsDown) {
+    struct {
+        const char* name;
+        WindowPtr* window;
+        Rect* part;
+        const char* operation;
+        bool staysDown;
+    } cases[] = {
+        {"media progress bar", &myMediaQueueWindow, &gMediaQueueProgressRect, "SetPlayingMovieTimePercentage",
+         true},
+        {"macro monitor inspect", &myMacroMonitorWindow, &gMacroMonitorInspectRect, nullptr, true},
+        {"media loop", &myMediaQueueWindow, &gMediaQueueLoopRect, nullptr, false},
+        {"macro monitor kill", &myMacroMonitorWindow, &gMacroMonitorKillRect, nullptr, false},
+    };
+    for (const auto& c : cases) {
+        ResetToolWindowState();
+        *c.window = window;
+        *c.part = kButton;
+        ClickAndRelease(kInside, kInside);
+        EXPECT_EQ(geeMouseIsDown, c.staysDown) << c.name;
+        if (c.operation) {
+            EXPECT_TRUE(Called(c.operation)) << c.name;
+        }
+        *c.window = nullptr;
+    }
+}
+
+// A click in the hypertext drawer's list makes the clicked link the selected one; with only that row
+// selected, the current link is left as it is.
+TEST_F(ToolWindowClicks, AClickInTheHypertextDrawerSelectsTheLink) {
+    hypertextDrawerWindow = window;
+    HypertextListHandle = MakeList(5, Rect{0, 0, 160, 385});
+    gHypertextCurrentLinkSelected = 4;
+    ClickAndRelease(Point{5, 40}, Point{5, 40});
+    EXPECT_TRUE(Called("SelectHypertext"));
+    EXPECT_FALSE(Called("SetHypertextNumAndCurrent"));
+    EXPECT_EQ(gHypertextCurrentLinkSelected, 4);
+}
+
+} // namespace
