@@ -19,3 +19,9 @@ void CloseFormatPalWindow(SInt16 alreadyGone);
 
 // Opens the format palette (first: show the palette's introduction first when it is the run's first).
 void OpenFormatPalWindow(SInt16 first);
+
+// ---- Typed keys for a window whose edit field holds the keyboard focus ----
+#include "foundation/window_references.h"
+#include "platform/events.h"
+void KeyInFormatPalWindow(const EventRecord& event, WindowReference reference, MyDialogRec* dialog,
+                          const PlatformEvent& key);

@@ -22,3 +22,13 @@ void OpenFormatPalWindow(SInt16) {}
 
 // The format palette has no fields yet, so its up/down buttons step nothing.
 void StepFormatPalField(SInt16, SInt16) {}
+
+// ---- Keys for the focused edit field of a window not built yet: the field takes them as it is ----
+#include "controls/edit_fields.h"
+#include "ebook/ebook_windows.h"
+#include "foundation/pending_calls.h"
+void KeyInFormatPalWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
+                          const PlatformEvent& key) {
+    NotePendingCall("KeyInFormatPalWindow");
+    KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
+}

@@ -25,3 +25,11 @@ void CloseOverlayWindow(SInt16 alreadyGone);
 // The overlay and mandala editors, opened from the Windows menu.
 void OpenOverlayWindow();
 void OpenSpirographWindow();
+
+// ---- Typed keys for a window whose edit field holds the keyboard focus ----
+#include "foundation/window_references.h"
+#include "platform/events.h"
+void KeyInSpirographWindow(const EventRecord& event, WindowReference reference, MyDialogRec* dialog,
+                           const PlatformEvent& key);
+void KeyInOverlayWindow(const EventRecord& event, WindowReference reference, MyDialogRec* dialog,
+                        const PlatformEvent& key);

@@ -129,3 +129,18 @@ void OpenSpirographWindow() {}
 // Without overlays or mandala paths there is no selection to move.
 void MoveSelectedOverlay(SInt16, SInt16) {}
 void MoveSelectedSpirographPathPoints(SInt16, bool, bool, bool, bool) {}
+
+// ---- Keys for the focused edit field of a window not built yet: the field takes them as it is ----
+#include "controls/edit_fields.h"
+#include "effects/effect_windows.h"
+#include "foundation/pending_calls.h"
+void KeyInSpirographWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
+                           const PlatformEvent& key) {
+    NotePendingCall("KeyInSpirographWindow");
+    KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
+}
+void KeyInOverlayWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
+                        const PlatformEvent& key) {
+    NotePendingCall("KeyInOverlayWindow");
+    KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
+}

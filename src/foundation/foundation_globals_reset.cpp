@@ -8,6 +8,7 @@
 #include "foundation/error_dialog.h"
 #include "foundation/machine_features.h"
 #include "foundation/menu_bar_and_menus.h"
+#include "foundation/pending_calls.h"
 #include "foundation/popup_items.h"
 #include "foundation/program_colors.h"
 #include "foundation/rle_pictures.h"
@@ -21,6 +22,7 @@
 #include <string>
 
 void ResetFoundationGlobals() {
+    SetPendingCallObserver(nullptr);
     std::fill(std::begin(gOVPaths), std::end(gOVPaths), std::string{});
     sFiltered = false;
     gInMovableModal = false;

@@ -4,8 +4,10 @@
 
 #include "macros/key_equivalents.h"
 #include "macros/macro_services.h"
+#include "macros/macro_windows.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 
@@ -30,4 +32,51 @@ void ResetMacroGlobals() {
     gMouseXAtClickVariable = 0;
     gMouseYAtClickVariable = 0;
     gMouseTextPosAtClickVariable = -1;
+    FunctionsListHandle = nullptr;
+    for (Rect* r : {&gFunctionsListRect,
+                    &gFunctionsTopRect,
+                    &gFunctionsExtraRect,
+                    &gFunctionsSearchBoxRect,
+                    &gFunctionsCopyRect,
+                    &gFunctionsInfoRect,
+                    &gFunctionsMoreRect,
+                    &gFunctionsHelpRect,
+                    &gFunctionsOpacityRect,
+                    &gMacroMonitorListRect,
+                    &gMacroMonitorMacroInfoRect,
+                    &gMacroMonitorExtraRect,
+                    &gMacroMonitorKillRect,
+                    &gMacroMonitorPauseRect,
+                    &gMacroMonitorStepRect,
+                    &gMacroMonitorAutoPauseRect,
+                    &gMacroMonitorOpacityRect,
+                    &gMacroMonitorInspectRect,
+                    &gMacroEditTextRect,
+                    &gMacroExtraRect,
+                    &gMacroCompileRect,
+                    &gMacroTestRect,
+                    &gMacroOpenRect,
+                    &gMacroSaveTextRect,
+                    &gMacroFunctionsRect,
+                    &gMacroToCommandRect,
+                    &gMacroOpacityRect})
+        *r = Rect{};
+    gFunctionsOpacity = 100;
+    gFunctionsShowInfo = 0;
+    gFunctionsShowHelpInstead = 0;
+    gFunctionsListSelect = 0;
+    gSortFunctions = 0;
+    gLastFunctionSelected = -1;
+    gLastFormSelected = -1;
+    FunctionsSearchWEHandle = nullptr;
+    MacroMonitorListHandle = nullptr;
+    gMacroMonitorOpacity = 100;
+    gPauseUnpause = 0;
+    gMacroMonitorAutoPauseOn = 1;
+    gInspectOn = 0;
+    for (auto& line : gMacroExecutingInfoString)
+        line[0] = 0;
+    gMacroEditOpacity = 100;
+    gMEMouseClickedVariable = 0;
+    gMEMouseTextPosAtClickVariable = -1;
 }

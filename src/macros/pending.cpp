@@ -2,6 +2,8 @@
 // Each definition moves to its own file when its Part is built.
 #include "macros/key_equivalents.h"
 
+#include "foundation/pending_calls.h"
+
 SInt16 gKeyEquivScrollDir = 1;
 
 void SetKeyEquivOffsets(SInt16, SInt32) {}
@@ -54,7 +56,9 @@ void KeepMacroRunning() {}
 void UpdateMacroExecutingInfo(SInt16) {}
 void CloseMacroEditorWindow(SInt16) {}
 void CloseFunctionsWindow(SInt16) {}
-void OpenFunctionsWindow(bool) {}
+void OpenFunctionsWindow(bool) {
+    NotePendingCall("OpenFunctionsWindow");
+}
 std::string gCmdOpSlashText;
 SInt32 gMouseClickedVariable = 0;
 SInt32 gMouseXAtClickVariable = 0;
@@ -63,6 +67,7 @@ SInt32 gMouseTextPosAtClickVariable = -1;
 void ExecuteCmdOpSlashCommand(const std::string&) {}
 // Nothing compiles until the compiler exists.
 OSErr CompileMacro(SInt16, SInt16) {
+    NotePendingCall("CompileMacro");
     return paramErr;
 }
 void FinishAllMacros() {}
@@ -90,12 +95,14 @@ OSErr DoEditMacro(const std::string&) {
     return paramErr;
 }
 OSErr DoOpenMacroSource(const std::string&) {
+    NotePendingCall("DoOpenMacroSource");
     return paramErr;
 }
 OSErr DoSaveMacro(SInt16) {
     return paramErr;
 }
 OSErr DoSaveMacroSource(SInt16) {
+    NotePendingCall("DoSaveMacroSource");
     return paramErr;
 }
 
@@ -136,8 +143,105 @@ UInt16 gNumLabels = 0;
 
 // ---- The menus' macro commands ----
 #include "macros/macro_windows.h"
-void OpenCommandWindow() {}
+void OpenCommandWindow() {
+    NotePendingCall("OpenCommandWindow");
+}
 void OpenKeyEquivWindow() {}
 SInt32 DoMacroMenuCommand(SInt16, SInt16, bool) {
     return -1;
 }
+
+// ---- What the clicks in the functions window, the macro monitor and the macro editor call: until those
+// windows are built each names itself to the pending-call observer and changes nothing ----
+#include "foundation/pending_calls.h"
+#include "macros/macro_windows.h"
+void CopySelectedFunctionsToMacroEditor() {
+    NotePendingCall("CopySelectedFunctionsToMacroEditor");
+}
+void CopyFunctionToMacroEditor(SInt16, SInt16) {
+    NotePendingCall("CopyFunctionToMacroEditor");
+}
+void CopyMacroHelpToClipboard() {
+    NotePendingCall("CopyMacroHelpToClipboard");
+}
+void CopyMacroInfoToMacroEditor(SInt16, SInt16) {
+    NotePendingCall("CopyMacroInfoToMacroEditor");
+}
+// No list rows name functions until the function table is read.
+bool GetSelectedFunction(SInt16* function, SInt16* form) {
+    if (function) *function = -1;
+    if (form) *form = -1;
+    return false;
+}
+void PutFunctionInfoInList(SInt16, SInt16) {
+    NotePendingCall("PutFunctionInfoInList");
+}
+void PutFunctionHelpInList() {
+    NotePendingCall("PutFunctionHelpInList");
+}
+void PutFunctionsInList() {
+    NotePendingCall("PutFunctionsInList");
+}
+void SelectFunctionInList(SInt16, SInt16) {
+    NotePendingCall("SelectFunctionInList");
+}
+SInt16 ChooseFunctionsGroup(Point) {
+    NotePendingCall("ChooseFunctionsGroup");
+    return 0;
+}
+void CreateFunctionsSearchField() {
+    NotePendingCall("CreateFunctionsSearchField");
+}
+void RemoveFunctionsSearchField() {
+    NotePendingCall("RemoveFunctionsSearchField");
+}
+void ClickInFunctionsSearchField(Point, UInt16, UInt32) {
+    NotePendingCall("ClickInFunctionsSearchField");
+}
+bool KeyInFunctionsSearchField(const PlatformEvent&) {
+    NotePendingCall("KeyInFunctionsSearchField");
+    return false;
+}
+void DrawFunctionsButtons() {}
+// No macro runs until the interpreter exists.
+bool MacroSlotInUse(SInt16) {
+    return false;
+}
+SInt16 GetMacroRunState(SInt16) {
+    return 0;
+}
+void SetMacroRunState(SInt16, SInt16) {
+    NotePendingCall("SetMacroRunState");
+}
+void FinishMacro(SInt16) {
+    NotePendingCall("FinishMacro");
+}
+void GetMacroNextLine(SInt16, SInt16, SInt16, StringPtr line) {
+    if (line) line[0] = 0;
+}
+void UpdateMacroPauseButton() {}
+void ChangeMacrosListText(SInt16) {}
+void DrawMacroMonitorButtons() {}
+void TrackMacroEditorScrollBar(Point) {
+    NotePendingCall("TrackMacroEditorScrollBar");
+}
+bool DragMacroEditorRect(Point, bool) {
+    NotePendingCall("DragMacroEditorRect");
+    return false;
+}
+void CopyTextToCommandWindow(const std::string&) {
+    NotePendingCall("CopyTextToCommandWindow");
+}
+void DrawMacroEditorButtons() {}
+
+// ---- Keys for the focused edit field of a window not built yet: the field takes them as it is ----
+#include "controls/edit_fields.h"
+#include "foundation/pending_calls.h"
+#include "macros/macro_windows.h"
+void KeyInCommandWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
+                        const PlatformEvent& key) {
+    NotePendingCall("KeyInCommandWindow");
+    KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
+}
+void ConsistifyCommandPopup(SInt16) {}
+void GetCurrentFunctionsPos() {}

@@ -3,8 +3,10 @@
 #include "media/media_globals_reset.h"
 
 #include "media/media_services.h"
+#include "media/media_windows.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 
@@ -29,4 +31,13 @@ void ResetMediaGlobals() {
     squeuechanged = false;
     gChosenSequenceType = 3;
     gScrollToFile = false;
+    MediaQueueListHandle = nullptr;
+    for (Rect* r : {&gMediaQueueListRect, &gMediaQueueExtraRect, &gMediaQueueAddRect, &gMediaQueueRemoveRect,
+                    &gMediaQueueUpRect, &gMediaQueueDownRect, &gMediaQueueLoopRect, &gMediaQueueRepeatRect,
+                    &gMediaQueuePauseRect, &gMediaQueueProgressRect, &gMediaQueueOpacityRect})
+        *r = Rect{};
+    gMediaQueueWinOpacity = 100;
+    gLoopPlayingMovies = false;
+    gPausePlayingMovies = false;
+    gMediaQueueHiddenByOpen = false;
 }

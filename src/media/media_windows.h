@@ -37,3 +37,39 @@ void DoQueueDialog();
 extern bool gSynciTunes;
 bool initiTunes();
 void CloseiTunes();
+
+// ---- The media queue window as its clicks see it ----
+#include "platform/lists.h"
+
+extern ListHandle MediaQueueListHandle;
+extern Rect gMediaQueueListRect, gMediaQueueExtraRect, gMediaQueueAddRect, gMediaQueueRemoveRect,
+    gMediaQueueUpRect, gMediaQueueDownRect, gMediaQueueLoopRect, gMediaQueueRepeatRect, gMediaQueuePauseRect,
+    gMediaQueueProgressRect, gMediaQueueOpacityRect;
+extern SInt16 gMediaQueueWinOpacity;
+// The media list plays round again at its end; the playing media is paused.
+extern bool gLoopPlayingMovies;
+extern bool gPausePlayingMovies;
+// The window stepped aside for the open dialog of its add button.
+extern bool gMediaQueueHiddenByOpen;
+
+// ---- The operations those clicks call ----
+void MarkMediaInvalid(SInt32 entry);
+void RemoveInvalidMedia();
+bool SwapMediaQueueText(SInt32 first, SInt32 second);
+void MarkMediaLooped(SInt32 entry);
+// 1 pauses the playing media, 0 resumes it.
+void pauseMovies(SInt16 pause);
+// Moves the playing movie to the fraction (0 to 1) of its length.
+void SetPlayingMovieTimePercentage(double fraction);
+void playThisMovieFromQueue(SInt32 entry);
+// Refills the list from the media list.
+void PutMediaInQueueList();
+void DrawMediaQueueButtons();
+
+// ---- Typed keys for a window whose edit field holds the keyboard focus ----
+#include "foundation/window_references.h"
+#include "platform/events.h"
+void KeyInRecordWindow(const EventRecord& event, WindowReference reference, MyDialogRec* dialog,
+                       const PlatformEvent& key);
+// Remembers where the queue list is scrolled to.
+void GetCurrentMediaQueuePos();

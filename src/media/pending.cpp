@@ -186,3 +186,45 @@ bool initiTunes() {
     return false;
 }
 void CloseiTunes() {}
+
+// ---- What the clicks in the media queue window call: until the media list is built each names itself to
+// the pending-call observer and changes nothing ----
+#include "foundation/pending_calls.h"
+#include "media/media_windows.h"
+void MarkMediaInvalid(SInt32) {
+    NotePendingCall("MarkMediaInvalid");
+}
+void RemoveInvalidMedia() {
+    NotePendingCall("RemoveInvalidMedia");
+}
+bool SwapMediaQueueText(SInt32, SInt32) {
+    NotePendingCall("SwapMediaQueueText");
+    return false;
+}
+void MarkMediaLooped(SInt32) {
+    NotePendingCall("MarkMediaLooped");
+}
+void pauseMovies(SInt16) {
+    NotePendingCall("pauseMovies");
+}
+void SetPlayingMovieTimePercentage(double) {
+    NotePendingCall("SetPlayingMovieTimePercentage");
+}
+void playThisMovieFromQueue(SInt32) {
+    NotePendingCall("playThisMovieFromQueue");
+}
+void PutMediaInQueueList() {
+    NotePendingCall("PutMediaInQueueList");
+}
+void DrawMediaQueueButtons() {}
+
+// ---- Keys for the focused edit field of a window not built yet: the field takes them as it is ----
+#include "controls/edit_fields.h"
+#include "foundation/pending_calls.h"
+#include "media/media_windows.h"
+void KeyInRecordWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
+                       const PlatformEvent& key) {
+    NotePendingCall("KeyInRecordWindow");
+    KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
+}
+void GetCurrentMediaQueuePos() {}

@@ -13,3 +13,5 @@ void DoMouseDown(const PlatformEvent& event);
 extern SInt16 gArrowKeysDuringShift;
 // The character of the latest key pressed.
 extern UInt16 gLastKeyPressed;
+// When the latest click came, in ticks.
+extern UInt32 geeMouseDownTime;

@@ -34,6 +34,7 @@
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
 #include "shell/startup.h"
+#include "shell/tool_window_clicks.h"
 #include "textengine/text_engine.h"
 
 #include <algorithm>
@@ -532,6 +533,7 @@ void RecordKey(const PlatformEvent& event) {
 
 OSStatus DoKeyDown(const PlatformEvent& event) {
     RecordKey(event);
+    ForgetStaleSearchFocus();
     const UInt8 character = event.charCode;
     const bool command = Held(event, cmdKey);
     const bool option = Held(event, optionKey);
@@ -544,6 +546,7 @@ OSStatus DoKeyDown(const PlatformEvent& event) {
             CommandKey(event);
         return noErr;
     }
+    if (ToolWindowTakesKey(event)) return noErr;
     if (option && !command) {
         const SInt16 slot = OptionDigitBookmarkSlot(character, event.keyCode);
         if (slot >= 0) {

@@ -46,6 +46,7 @@
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
 #include "shell/startup.h"
+#include "shell/tool_window_clicks.h"
 #include "textengine/text_engine.h"
 
 #include <algorithm>
@@ -416,15 +417,19 @@ void DoMouseDown(const PlatformEvent& event) {
         return;
     }
     if (window == myScrollWindow) RecordPrompterClickForMacros(point);
+    NoteToolWindowClick(event, point);
+    if (ToolWindowClickAnywhere(event, point)) return;
     if (window == myScrollMonitorWindow) return ScrollMonitorClick(point); // elsewhere the desktop drags it
     if (window == myNonverbalWindow) return;                               // the desktop drags it
     if (window != FrontNonFloatingWindow() &&
-        (window == myScrollWindow || window == myEditWindow || window == myBookmarkWindow)) {
+        (window == myScrollWindow || window == myEditWindow || window == myBookmarkWindow ||
+         ToolWindowClickNeedsFront(window))) {
         SelectHideOtherWindow(window);
         return;
     }
     if (window == myBookmarkWindow) return BookmarkListClick(event, point);
     if (window == myToolbarWindow) return MouseInToolbar(point);
+    if (ToolWindowClickInFront(event, point)) return;
     if (window == myScrollWindow) return PrompterClick(event, point);
     if (window == myEditWindow) {
         if (gTabBarShowing && PtInRect(point, &gEditTabBarRect))

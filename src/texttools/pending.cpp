@@ -2,6 +2,8 @@
 // Each definition moves to its own file when its Part is built.
 #include "texttools/text_tools.h"
 
+#include "foundation/pending_calls.h"
+
 void CheckColorsInFindStyle() {}
 
 #include "texttools/font_menus.h"
@@ -48,14 +50,20 @@ bool gFlagDoWordSwap = false;
 Handle gTextMergeList = nullptr;
 SInt32 gNumTextMerge = 0;
 bool AddTextMergeText(SInt32) {
+    NotePendingCall("AddTextMergeText");
     return false;
 }
 bool SetTextMergeText(SInt32, SInt16, ConstStr255Param) {
+    NotePendingCall("SetTextMergeText");
     return false;
 }
-void RemoveTextMergeText(SInt32) {}
+void RemoveTextMergeText(SInt32) {
+    NotePendingCall("RemoveTextMergeText");
+}
 void OpenTextMergeWindow() {}
-void PutTextMergeInList() {}
+void PutTextMergeInList() {
+    NotePendingCall("PutTextMergeInList");
+}
 
 // Until the hypertext editor exists, no link waits for a file.
 OSErr CompleteGettingHypertextFile(const std::string&) {
@@ -174,3 +182,94 @@ void CopyScrollWordsToDictionary(WindowPtr) {}
 void GetStyleForFindStyleDialog() {}
 void SetFindStyleWindowForHypertext() {}
 void TellSylSyncNewSyl() {}
+
+// ---- What the clicks in the help window, the hypertext drawer and the text merge window call: until
+// those windows are built each names itself to the pending-call observer and changes nothing ----
+#include "foundation/pending_calls.h"
+#include "texttools/text_tool_windows.h"
+bool MouseInHelpWindow(const EventRecord&, MyDialogRec*, Point, SInt16) {
+    NotePendingCall("MouseInHelpWindow");
+    return false;
+}
+void TrackHelpScrollBar(Point) {
+    NotePendingCall("TrackHelpScrollBar");
+}
+bool DragHelpRect(Point, bool) {
+    NotePendingCall("DragHelpRect");
+    return false;
+}
+void ProcessSearchDictHelpButton(SInt16) {
+    NotePendingCall("ProcessSearchDictHelpButton");
+}
+void ProcessSearchDictHelpPopupButton(SInt16) {
+    NotePendingCall("ProcessSearchDictHelpPopupButton");
+}
+SInt16 ChooseHelpPopupItem(Point) {
+    NotePendingCall("ChooseHelpPopupItem");
+    return 0;
+}
+void ReturnHyperToHelp() {
+    NotePendingCall("ReturnHyperToHelp");
+}
+void ClickInHelpHyper(SInt32) {
+    NotePendingCall("ClickInHelpHyper");
+}
+void DrawHelpButtons() {}
+void SelectHypertext(SInt32, SInt16, SInt16) {
+    NotePendingCall("SelectHypertext");
+}
+void SetHypertextNumAndCurrent() {
+    NotePendingCall("SetHypertextNumAndCurrent");
+}
+bool SwapTextMergeText(SInt32, SInt32) {
+    NotePendingCall("SwapTextMergeText");
+    return false;
+}
+void ClearTextMergeReplaceWith() {
+    NotePendingCall("ClearTextMergeReplaceWith");
+}
+SInt16 ChooseTextMergeSpecial(Point) {
+    NotePendingCall("ChooseTextMergeSpecial");
+    return 0;
+}
+bool EditTextMergeCell(SInt32, SInt16) {
+    NotePendingCall("EditTextMergeCell");
+    return false;
+}
+void DrawTextMergeButtons() {}
+
+// ---- Keys for the focused edit field of a window not built yet: the field takes them as it is ----
+#include "controls/edit_fields.h"
+#include "foundation/pending_calls.h"
+#include "texttools/text_tool_windows.h"
+void KeyInFindReplaceWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
+                            const PlatformEvent& key) {
+    NotePendingCall("KeyInFindReplaceWindow");
+    KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
+}
+void KeyInFindStyleWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
+                          const PlatformEvent& key) {
+    NotePendingCall("KeyInFindStyleWindow");
+    KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
+}
+void KeyInHelpWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
+                     const PlatformEvent& key) {
+    NotePendingCall("KeyInHelpWindow");
+    KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
+}
+void KeyInHypertextWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
+                          const PlatformEvent& key) {
+    NotePendingCall("KeyInHypertextWindow");
+    KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
+}
+void KeyInSearchDictWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
+                           const PlatformEvent& key) {
+    NotePendingCall("KeyInSearchDictWindow");
+    KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
+}
+void ConsistifyHypertextParameterPopup(SInt16) {}
+void HelpRecalText() {}
+void SetHelpWindowScrolls() {}
+void GetCurrentHelpPos() {}
+void GetCurrentHypertextDrawerPos() {}
+void GetCurrentTextMergePos() {}

@@ -3,9 +3,11 @@
 #include "texttools/texttools_globals_reset.h"
 
 #include "texttools/spell_dictionaries.h"
+#include "texttools/text_tool_windows.h"
 #include "texttools/text_tools.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 
@@ -27,4 +29,22 @@ void ResetTextToolsGlobals() {
     gFindReplaceFindString.clear();
     gSearchDictShowWhat = 0;
     gSpellCheckDictionaryValue = 1;
+    for (Rect* r :
+         {&gHelpTextRect, &gHelpExtraRect, &gHelpPopupRect, &gHelpOpacityRect, &gHelpGoBackRect,
+          &gTextMergeListRect, &gTextMergeExtraRect, &gTextMergeAddRect, &gTextMergeRemoveRect,
+          &gTextMergeCopyRect, &gTextMergeSpecialRect, &gTextMergeUpRect, &gTextMergeDownRect,
+          &gTextMergeEnableRect, &gTextMergeImportRect, &gTextMergeClearRect, &gTextMergeOpacityRect})
+        *r = Rect{};
+    std::fill(std::begin(gHelpButtonRect), std::end(gHelpButtonRect), Rect{});
+    gHelpPopupMenuHandle = nullptr;
+    gHelpOpacity = 100;
+    gHelpButtonPushed = 0;
+    gHelpShowingSearchDict = false;
+    gHelpHyperShowing = false;
+    gHelpMouseClickedVariable = 0;
+    gHelpMouseTextPosAtClickVariable = -1;
+    HypertextListHandle = nullptr;
+    gHypertextCurrentLinkSelected = -1;
+    TextMergeListHandle = nullptr;
+    gTextMergeWinOpacity = 100;
 }

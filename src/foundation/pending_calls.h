@@ -1,0 +1,8 @@
+// A window onto the operations that are still stand-ins: each stand-in that a click or a key reaches names
+// itself here, so that a test can see which operation a click asked for before that operation exists.
+#pragma once
+
+using PendingCallObserver = void (*)(const char* name);
+// Null (the default) sees nothing.
+void SetPendingCallObserver(PendingCallObserver observer);
+void NotePendingCall(const char* name);
