@@ -47,5 +47,6 @@ int main(int argc, char** argv) {
     RGBColor color{0xFFFF, 0x8080, 0};
     GetColorDialog(1, &color);
     Announce("done");
+    ShutdownPlatform();
     return 0;
 }
