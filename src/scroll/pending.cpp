@@ -47,7 +47,7 @@ SInt32 gTimer = 0;
 #include "scroll/pause.h"
 #include "scroll/tool_windows.h"
 
-// ---- The bookmarks menu and the mark character dialog ----
+// ---- The bookmarks menu ----
 #include "scroll/bookmarks.h"
 
 void SetBookmarkMenuItem(SInt32, SInt16, SInt16) {}
