@@ -25,10 +25,6 @@ void TrackActors(WindowPtr window, const Rect* rectangle) {
     SetPort(saved);
 }
 
-bool GetColorDialog(SInt16, RGBColor*) {
-    return false;
-}
-
 // ---- Prompter drawing ----
 #include "prefs/prefs_fields.h"
 #include "scroll/prompter_drawing.h"
@@ -51,21 +47,10 @@ SInt32 gTimer = 0;
 #include "scroll/pause.h"
 #include "scroll/tool_windows.h"
 
-// ---- The bookmarks menu and the mark character dialog ----
+// ---- The bookmarks menu ----
 #include "scroll/bookmarks.h"
 
-UInt8 gBookmarkCharacter = 0xB5;
-// Without the dialog the character already chosen stands; none chosen counts as a cancel.
-bool GetMarkCharacter() {
-    return gBookmarkCharacter != 0;
-}
 void SetBookmarkMenuItem(SInt32, SInt16, SInt16) {}
-
-#include "scroll/scroll_dialogs.h"
-
-// Until the dialogs exist they are never open.
-DialogPtr gSizeDialog = nullptr;
-DialogPtr gSpacingDialog = nullptr;
 
 #include "scroll/scroll_windows.h"
 

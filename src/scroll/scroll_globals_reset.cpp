@@ -1,6 +1,7 @@
 // Putting the globals of the scroll engine back to their start values; a global added to the subsystem gets
 // its line here.
 #include "scroll/scroll_globals_reset.h"
+#include "scroll/special_attributes.h"
 
 #include "scroll/background_picture.h"
 #include "scroll/bookmarks.h"
@@ -49,6 +50,7 @@ void ResetScrollGlobals() {
     gScrollThis = 0;
     gTimer = 0;
     gBookmarkCharacter = 0xB5;
+    ForgetSpecialAnswers();
     gTotalNonverbalWords = 0;
     gNonverbalBoxRect = Rect{};
     gNonverbalSingleSpace = 0;

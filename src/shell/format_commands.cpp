@@ -11,6 +11,7 @@
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_engine.h"
 #include "scroll/scroll_position.h"
+#include "scroll/text_format_dialogs.h"
 #include "shell/command_parts.h"
 #include "shell/commands.h"
 #include "shell/menus.h"
@@ -35,11 +36,11 @@ namespace {
 constexpr SInt32 kNotDone = -1;
 constexpr SInt16 kUndoFormat = 9;
 constexpr SInt16 kSizeOfItem[] = {9, 10, 12, 18, 24, 36, 48, 50, 62, 74};
-constexpr SInt16 kLargerItem = 12, kSmallerItem = 13;
+constexpr SInt16 kLargerItem = 12, kSmallerItem = 13, kOtherSizeItem = 15;
 constexpr SInt16 kSmallerBySize = 32001, kLargerBySize = 32002;
 constexpr SInt16 kToggleStyle = 32000;
 constexpr SInt16 kSmallestSize = 2, kLargestSize = 32766;
-constexpr SInt16 kColorListItem = 9;
+constexpr SInt16 kOtherColorItem = 8, kColorListItem = 9;
 // Justification items 1-5: default, left, centre, right, full.
 constexpr SInt16 kJustificationOfItem[] = {kJustifyDefault, kJustifyLeft, kJustifyCentre, kJustifyRight,
                                            kJustifyFull};
@@ -154,6 +155,9 @@ SInt32 SizeCommand(SInt16 item) {
     SInt16 step = 0, size = 0;
     if (item >= 1 && item <= SInt16(std::size(kSizeOfItem))) {
         size = gGlobalSize = kSizeOfItem[item - 1];
+    } else if (item == kOtherSizeItem) {
+        size = DoSizeDialog(myScrollWindow, 0);
+        if (size <= 0) return 0;
     } else if (item == kLargerItem || (item == 0 && gGlobalSize == kLargerBySize)) {
         step = 1;
     } else if (item == kSmallerItem || (item == 0 && gGlobalSize == kSmallerBySize)) {
@@ -224,6 +228,9 @@ SInt32 ColorCommand(SInt16 item) {
     RGBColor color{};
     if (item == 0) {
         color = RGBColor{gGlobalRed, gGlobalGreen, gGlobalBlue};
+    } else if (item == kOtherColorItem) {
+        color = StyleAtSelectionStart().color;
+        if (!GetColorDialog(1, &color)) return 0;
     } else if (item == kNotAColor || item == kDefaultColor || !GetOVColor(item, &color, 0)) {
         return kNotDone;
     }

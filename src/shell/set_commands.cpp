@@ -12,6 +12,7 @@
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_file.h"
 #include "scroll/scroll_engine.h"
+#include "scroll/special_attributes.h"
 #include "shell/command_parts.h"
 #include "shell/commands.h"
 #include "shell/desktop_events.h"
@@ -30,7 +31,7 @@ namespace {
 
 constexpr SInt32 kNotDone = -1;
 constexpr SInt16 kNameDialog = 137, kDeleteDialog = 138;
-constexpr SInt16 kOKItem = 1, kCancelItem = 2, kNameItem = 4, kFirstSetBox = 4, kSetBoxCount = 12;
+constexpr SInt16 kOKItem = 1, kCancelItem = 2, kFirstSetBox = 4, kSetBoxCount = 12;
 constexpr SInt16 kSaveSetItem = 17, kDeleteSetItem = 18, kSaveNowItem = 20;
 
 void FillSetMenu(MenuRef menu, const std::vector<PreferenceSetEntry>& sets, MenuItemIndex keep) {
@@ -67,30 +68,14 @@ void UseLoadedSettings() {
     ResetForNewPrefs();
 }
 
-// The name typed in the name dialog; false when it was cancelled or could not be shown.
+// The name typed in the name dialog; false when it was cancelled or could not be shown. A set needs a
+// name to be chosen by, so an empty one asks again.
 bool AskSetName(Str255 name) {
-    const WindowReference saved = GetPortReference();
-    DialogPtr dialog = GetNewDialog(kNameDialog, nullptr, kFirstWindowOfClass);
-    if (!dialog) return false;
-    GetDialogRefandSetPort(dialog);
-    SetDialogDefaultItem(dialog, kOKItem);
-    SetDialogCancelItem(dialog, kCancelItem);
-    ShowWindow(GetDialogWindow(dialog));
-    SelectWindow(GetDialogWindow(dialog));
-    SelectDialogItemText(dialog, kNameItem, 0, 255);
-    ++gInModal;
-    SInt16 item = 0;
-    while (item != kOKItem && item != kCancelItem) {
-        MovableDialog(nullptr, &item);
-        if (item == kOKItem) {
-            GetDialogItemText(dialog, kNameItem, name);
-            if (name[0] == 0) item = 0; // a set needs a name to be chosen by
-        }
+    for (;;) {
+        name[0] = 0;
+        if (!GetFontSetName(name, kNameDialog)) return false;
+        if (name[0] > 0) return true;
     }
-    --gInModal;
-    DisposeDialog(dialog);
-    SetPortByReference(saved);
-    return item == kOKItem;
 }
 
 SInt32 SaveSettingsAsSet() {

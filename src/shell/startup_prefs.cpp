@@ -11,6 +11,7 @@
 #include "prefs/companion_records.h"
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_file.h"
+#include "scroll/bookmarks.h"
 #include "scroll/pacing.h"
 #include "scroll/scroll_engine.h"
 #include "shell/shell_globals.h"
@@ -66,6 +67,9 @@ void CopyPrefsToServiceGlobals() {
     gTypeCommandsSorted = UInt8(GetPref(p, kPrefTypeCommandsSorted));
     gSaveStarBackColor = GetPref(p, kPrefStarBackColor);
     gSaveStarSpeed = GetPref(p, kPrefStarSpeed);
+    // The mark character chosen in the mark character dialog; 0 (none chosen) keeps the built-in one.
+    if (const SInt16 mark = GetPref(p, kPrefBookmarkMarkChar); mark > 0 && mark <= 0xFF)
+        gBookmarkCharacter = UInt8(mark);
     // A dictionary name longer than its field can hold is damage, not a name.
     if (gThePreferences.bytes[kPrefDictionaryName.offset] > kLongestDictionaryName)
         gThePreferences.bytes[kPrefDictionaryName.offset] = 0;

@@ -3,12 +3,14 @@
 #include "program_fixture.h"
 
 #include "foundation/program_colors.h"
+#include "platform/color_picker.h"
 #include "platform/menus.h"
 #include "shell/command_parts.h"
 #include "shell/commands.h"
 #include "shell/desktop_events.h"
 #include "shell/menus.h"
 #include "shell/script_documents.h"
+#include "support/dialog_player.h"
 #include "textengine/text_engine.h"
 
 #include <functional>
@@ -183,6 +185,49 @@ TEST_F(FormatCommands, JustificationIsStoredAndTheColourListCyclesBack) {
         ASSERT_EQ(DoCommand(MakeMenuCommand(kColorMenuID, 9)), 0);
     EXPECT_EQ(GetPref(gThePreferences, kPrefColorListLength), list);
     EXPECT_EQ(CountMenuItems(colors), items);
+}
+
+TEST_F(FormatCommands, OtherSizeAndOtherColourAskAndChangeTheSelectionAsOneStep) {
+    StartOn(true);
+    const WETextStyle original = StyleAt(0);
+    const RGBColor teal{0, 0x8000, 0x8000};
+    const struct {
+        const char* name;
+        SInt16 menu, item;
+        const char* typedSize; // the size dialog's answer (null: the colour picker's)
+        SInt16 button;
+        bool changes;
+        std::function<void(WETextStyle&)> expect;
+    } cases[] = {
+        {"size 30", kSizeMenuID, 15, "30", 1, true, [](WETextStyle& s) { s.size = 30; }},
+        {"size cancelled", kSizeMenuID, 15, "30", 2, false, nullptr},
+        {"size 0", kSizeMenuID, 15, "0", 1, false, nullptr},
+        {"teal", kColorMenuID, 8, nullptr, 1, true, [=](WETextStyle& s) { s.color = teal; }},
+        {"colour cancelled", kColorMenuID, 8, nullptr, 2, false, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WESetSelection(5, 12, 0, ScrollWEHandle);
+        std::vector<DialogPlayer::Step> steps;
+        if (c.typedSize)
+            steps.push_back([&c](DialogPtr d) {
+                TypeInto(d, 4, c.typedSize);
+                PressDialogItem(d, c.button);
+                return true;
+            });
+        else
+            AnswerNextColorPicker(c.button == 1 ? &teal : nullptr);
+        DialogPlayer player(steps);
+        ASSERT_EQ(DoCommand(MakeMenuCommand(c.menu, c.item)), 0);
+        WETextStyle expected = original;
+        if (c.expect) c.expect(expected);
+        EXPECT_TRUE(SameStyle(StyleAt(5), expected));
+        EXPECT_TRUE(SameStyle(StyleAt(11), expected));
+        EXPECT_TRUE(SameStyle(StyleAt(12), original)) << "after the selection";
+        if (!c.changes) continue;
+        ASSERT_EQ(WEUndo(ScrollWEHandle), noErr);
+        EXPECT_TRUE(SameStyle(StyleAt(5), original)) << "undone";
+    }
 }
 
 } // namespace

@@ -17,8 +17,8 @@
 
 namespace {
 
-// Answers the first dialog that comes to the front: types a name into item 4 when given one, or ticks
-// item 4 (the first set), then presses item 1.
+// Answers the first dialog that comes to the front: types a name into item 5 (the name dialog's field)
+// when given one, or ticks item 4 (the first set), then presses item 1.
 struct DialogAnswer {
     std::string name;
     bool ticked = false;
@@ -41,7 +41,7 @@ struct DialogAnswer {
         if (!self->name.empty()) {
             Str255 text;
             SetPString(text, self->name);
-            SetDialogItemText(dialog, 4, text);
+            SetDialogItemText(dialog, 5, text);
         }
         PressDialogItem(dialog, 1);
     }

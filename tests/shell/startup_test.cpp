@@ -5,6 +5,7 @@
 
 #include "foundation/app_paths.h"
 #include "platform/folders.h"
+#include "scroll/bookmarks.h"
 #include "shell/loop_timer.h"
 #include "shell/text_effect_globals.h"
 #include "support/prompter_text.h"
@@ -83,6 +84,21 @@ TEST_F(ProgramTest, DropShadowOffsetsBothZeroBecomeThreeAndMinusThree) {
         EXPECT_EQ(gDropWidth, c.wantH);
         EXPECT_EQ(gDropHeight, c.wantV);
         EXPECT_EQ(GetPref(gThePreferences, kPrefDropShadowH), c.wantH);
+    }
+}
+
+TEST_F(ProgramTest, TheStoredMarkCharacterIsTheOneInForce) {
+    const struct {
+        SInt16 stored;
+        UInt8 inForce;
+    } cases[] = {{'*', '*'}, {0, 0xB5}, {0x1A5, 0xB5}, {-1, 0xB5}};
+    for (const auto& c : cases) {
+        gBookmarkCharacter = 0xB5;
+        PrefsRecord record = gDefaultPreferences;
+        SetPref(record, kPrefBookmarkMarkChar, c.stored);
+        StorePreferences(record);
+        LoadPreferenceRecords();
+        EXPECT_EQ(gBookmarkCharacter, c.inForce) << c.stored;
     }
 }
 

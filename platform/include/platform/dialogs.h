@@ -53,6 +53,9 @@ void GetDialogItemText(DialogPtr dialog, SInt16 item, StringPtr text);
 void SetDialogItemText(DialogPtr dialog, SInt16 item, ConstStr255Param text);
 // Selects characters start to end of an edit item and gives it the keyboard focus.
 void SelectDialogItemText(DialogPtr dialog, SInt16 item, SInt16 start, SInt16 end);
+// The selection (or the caret, start equal to end) of an edit item, kept while the item has no focus; 0
+// and 0 for an item that is not an edit field.
+void GetDialogItemSelection(DialogPtr dialog, SInt16 item, SInt16* start, SInt16* end);
 SInt16 GetDialogKeyboardFocusItem(DialogPtr dialog);
 // Cut or copy the focused edit field's selection to the clipboard.
 void DialogCut(DialogPtr dialog);

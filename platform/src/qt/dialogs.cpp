@@ -238,6 +238,18 @@ void SelectDialogItemText(DialogPtr dialog, SInt16 item, SInt16 start, SInt16 en
     field->setSelection(from, to - from);
 }
 
+void GetDialogItemSelection(DialogPtr dialog, SInt16 item, SInt16* start, SInt16* end) {
+    DialogItemRecord* r = ItemOf(dialog, item);
+    auto* field = r ? qobject_cast<QLineEdit*>(r->widget) : nullptr;
+    SInt16 from = 0, to = 0;
+    if (field) {
+        from = SInt16(field->hasSelectedText() ? field->selectionStart() : field->cursorPosition());
+        to = SInt16(field->hasSelectedText() ? field->selectionEnd() : from);
+    }
+    if (start) *start = from;
+    if (end) *end = to;
+}
+
 SInt16 GetDialogKeyboardFocusItem(DialogPtr dialog) {
     if (!dialog) return 0;
     for (size_t i = 0; i < dialog->items.size(); ++i)
