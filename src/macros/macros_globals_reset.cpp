@@ -4,6 +4,7 @@
 
 #include "macros/key_equivalents.h"
 #include "macros/macro_services.h"
+#include "macros/macro_windows.h"
 
 #include <algorithm>
 #include <iterator>
@@ -30,4 +31,8 @@ void ResetMacroGlobals() {
     gMouseXAtClickVariable = 0;
     gMouseYAtClickVariable = 0;
     gMouseTextPosAtClickVariable = -1;
+    gMacroEditCurrentPos = 0;
+    gMacroEditPageScrollSize = 0;
+    gFunctionsCurrentPos = 0;
+    gFunctionsPageScrollSize = 0;
 }

@@ -141,3 +141,15 @@ void OpenKeyEquivWindow() {}
 SInt32 DoMacroMenuCommand(SInt16, SInt16, bool) {
     return -1;
 }
+
+// ---- Scrolling the macro editor and the functions list by keys: neither window opens yet ----
+#include "macros/macro_windows.h"
+SInt32 gMacroEditCurrentPos = 0;
+SInt32 gMacroEditPageScrollSize = 0;
+void MacroEditorScrollThisMuch(SInt32) {}
+SInt32 GetMacroEditorMiddleofScreenCharacter(SInt32) {
+    return 0;
+}
+SInt32 gFunctionsCurrentPos = 0;
+SInt16 gFunctionsPageScrollSize = 0;
+void FunctionsScrollThisMuch(SInt32) {}

@@ -186,3 +186,9 @@ bool initiTunes() {
     return false;
 }
 void CloseiTunes() {}
+
+// ---- The media list's keys: nothing plays until the media list is built ----
+#include "media/media_services.h"
+#include "media/media_windows.h"
+void finishAMovie() {}
+void PutMediaQueueInList() {}

@@ -174,3 +174,8 @@ void CopyScrollWordsToDictionary(WindowPtr) {}
 void GetStyleForFindStyleDialog() {}
 void SetFindStyleWindowForHypertext() {}
 void TellSylSyncNewSyl() {}
+
+// ---- The merge list's replace-with texts and the hypertext list's keys, until their windows are built ----
+void ClearTextMergeReplaceWith() {}
+void HypertextScrollThisMuch(SInt32) {}
+SInt16 gHypertextPageScrollSize = 0;

@@ -3,6 +3,7 @@
 #include "texttools/texttools_globals_reset.h"
 
 #include "texttools/spell_dictionaries.h"
+#include "texttools/text_tool_windows.h"
 #include "texttools/text_tools.h"
 
 #include <algorithm>
@@ -27,4 +28,5 @@ void ResetTextToolsGlobals() {
     gFindReplaceFindString.clear();
     gSearchDictShowWhat = 0;
     gSpellCheckDictionaryValue = 1;
+    gHypertextPageScrollSize = 0;
 }
