@@ -505,4 +505,34 @@ TEST_F(KeyDown, PageKeysScrollTheFrontTextView) {
     EXPECT_EQ(gScrollCurrentPos, prompter) << "the prompter behind stays where it was";
 }
 
+// The window shortcuts, command-shift and a letter: E and M open and close the edit window and the scroll
+// monitor (the monitor only while scrolling), L brings the prompter forward.
+TEST_F(KeyDown, CommandShiftLettersToggleTheWindowsTheyName) {
+    const auto commandShift = [](UInt8 letter, UInt8 keyCode) {
+        DoKeyDown(Key(letter, keyCode, cmdKey | shiftKey));
+        ProcessPendingEvents();
+    };
+    ASSERT_EQ(gScrollOn, 0);
+    commandShift('M', kKeyM);
+    EXPECT_EQ(myScrollMonitorWindow, nullptr) << "no monitor in edit mode";
+    commandShift('E', kKeyE);
+    ASSERT_NE(myEditWindow, nullptr);
+    EXPECT_EQ(GetPref(gThePreferences, kPrefSeparateEditWindow), 1);
+    SelectWindow(myEditWindow);
+    ProcessPendingEvents();
+    commandShift('L', kKeyL);
+    EXPECT_EQ(FrontNonFloatingWindow(), myScrollWindow);
+    commandShift('e', kKeyE);
+    EXPECT_EQ(myEditWindow, nullptr);
+    EXPECT_EQ(GetPref(gThePreferences, kPrefSeparateEditWindow), 0);
+
+    Scroll();
+    commandShift('M', kKeyM);
+    ASSERT_NE(myScrollMonitorWindow, nullptr);
+    EXPECT_EQ(GetPref(gThePreferences, kPrefUseScrollMonitor), 1);
+    commandShift('m', kKeyM);
+    EXPECT_EQ(myScrollMonitorWindow, nullptr);
+    EXPECT_EQ(GetPref(gThePreferences, kPrefUseScrollMonitor), 0);
+}
+
 } // namespace
