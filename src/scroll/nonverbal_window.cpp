@@ -258,7 +258,8 @@ void TypeIntoNonverbalText(SInt16 key, UInt16 modifiers) {
         InPort port(myNonverbalWindowAlias);
         WEKey(key, modifiers, NonverbalWEHandle);
     }
-    if (gOffscreenNonverbalWindow) UpdateNonverbalWindow();
+    // Drawn and shown at once: nothing else redraws this window while the prompter stands still.
+    UpdateNonverbalWindow();
 }
 
 double GetCurrentNonverbalPos() {
