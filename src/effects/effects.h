@@ -41,6 +41,9 @@ void PerformSpiroMouseClick(Point where, SInt16 flag);
 // running. A background that could not start leaves its flag clear.
 extern bool gMatrixReady;
 extern bool gStarsReady;
+// How far the star field is moved aside from its centre (pixels), by the keys while it shows.
+extern double gStarOffsetX;
+extern double gStarOffsetY;
 extern bool gSpirographReady;
 void InitializeMatrix();
 void FixTrixBounds();

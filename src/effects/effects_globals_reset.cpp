@@ -21,6 +21,8 @@ void ResetEffectsGlobals() {
     gPerformingSpiroDesign = false;
     gMatrixReady = false;
     gStarsReady = false;
+    gStarOffsetX = 0;
+    gStarOffsetY = 0;
     gSpirographReady = false;
     gNumPointsSelected = 0;
     gRectFromCaller = Rect{};

@@ -52,6 +52,8 @@ void PerformSpiroMouseClick(Point, SInt16) {}
 // No animated background starts until they are built, so their kinds show their still pictures.
 bool gMatrixReady = false;
 bool gStarsReady = false;
+double gStarOffsetX = 0;
+double gStarOffsetY = 0;
 bool gSpirographReady = false;
 void InitializeMatrix() {}
 void FixTrixBounds() {}

@@ -35,6 +35,18 @@ void MacroEditorRecalText();
 void SetMacroEditorWindowScrolls();
 void GetCurrentMacroEditorPos();
 void GetNewMacroEditorText();
+// The macro editor's scroll: the text's top in pixels (0 at the top, negative further on), the pixels of
+// one page step, scrolling by pixels (negative towards the end) and the character in the middle of the
+// view at a height.
+extern SInt32 gMacroEditCurrentPos;
+extern SInt32 gMacroEditPageScrollSize;
+void MacroEditorScrollThisMuch(SInt32 pixels);
+SInt32 GetMacroEditorMiddleofScreenCharacter(SInt32 height);
+// The functions window's list: its scroll in pixels, the rows of a page step, and scrolling by rows
+// (positive towards the end).
+extern SInt32 gFunctionsCurrentPos;
+extern SInt16 gFunctionsPageScrollSize;
+void FunctionsScrollThisMuch(SInt32 rows);
 
 // Lay the window out for its new content size, and close it (alreadyGone 1: the window itself is gone
 // already, only its contents are released).

@@ -79,4 +79,9 @@ void ResetMacroGlobals() {
     gMacroEditOpacity = 100;
     gMEMouseClickedVariable = 0;
     gMEMouseTextPosAtClickVariable = -1;
+
+    gMacroEditCurrentPos = 0;
+    gMacroEditPageScrollSize = 0;
+    gFunctionsCurrentPos = 0;
+    gFunctionsPageScrollSize = 0;
 }

@@ -245,3 +245,15 @@ void KeyInCommandWindow(const EventRecord&, WindowReference reference, MyDialogR
 }
 void ConsistifyCommandPopup(SInt16) {}
 void GetCurrentFunctionsPos() {}
+
+// ---- Scrolling the macro editor and the functions list by keys: neither window opens yet ----
+#include "macros/macro_windows.h"
+SInt32 gMacroEditCurrentPos = 0;
+SInt32 gMacroEditPageScrollSize = 0;
+void MacroEditorScrollThisMuch(SInt32) {}
+SInt32 GetMacroEditorMiddleofScreenCharacter(SInt32) {
+    return 0;
+}
+SInt32 gFunctionsCurrentPos = 0;
+SInt16 gFunctionsPageScrollSize = 0;
+void FunctionsScrollThisMuch(SInt32) {}

@@ -35,6 +35,8 @@ void InitSounds();
 void InitMovies();
 void CheckSoundsDone();
 void killMovies();
+// Ends the playing media-list movie, so that the next step goes on to the one after it.
+void finishAMovie();
 void playMovies();
 void StopLiveCapture();
 void StopRecordSnd();

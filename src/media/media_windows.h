@@ -25,6 +25,8 @@ void CloseRecordWindow(SInt16 alreadyGone);
 
 // Redraws the window's list, strip, buttons and progress bar, its port current.
 void UpdateMediaQueueWindow();
+// Refills the media queue window's list from the media list.
+void PutMediaQueueInList();
 
 // ---- What the menus open and ask of the media ----
 void OpenRecordWindow();

@@ -252,6 +252,16 @@ bool AddNonverbalText(const void* text, SInt32 length) {
     return true;
 }
 
+void TypeIntoNonverbalText(SInt16 key, UInt16 modifiers) {
+    if (!NonverbalWEHandle) return;
+    {
+        InPort port(myNonverbalWindowAlias);
+        WEKey(key, modifiers, NonverbalWEHandle);
+    }
+    // Drawn and shown at once: nothing else redraws this window while the prompter stands still.
+    UpdateNonverbalWindow();
+}
+
 double GetCurrentNonverbalPos() {
     if (!NonverbalWEHandle) return 0;
     LongRect dest{};

@@ -26,6 +26,9 @@ void GetNonverbalText();
 void SetNonverbalSpacing();
 // Inserts at the selection; a length of -1 takes the text as length-prefixed. True when inserted.
 bool AddNonverbalText(const void* text, SInt32 length);
+// A key typed into the window's text at its selection, shown at once (through the mirrored copy when
+// there is one).
+void TypeIntoNonverbalText(SInt16 key, UInt16 modifiers);
 void NonverbalScrollToCharacter(SInt32 offset);
 double GetCurrentNonverbalPos();
 void CreateOffscreenNonverbalWindows();

@@ -2,10 +2,13 @@
 // bookmarks, the scroll keys, the general keys, typing) and the first that has a use for it takes it.
 #include "shell/input_dispatch.h"
 
+#include "effects/effects.h"
 #include "foundation/error_dialog.h"
+#include "foundation/word_line_arrays.h"
 #include "macros/macro_services.h"
 #include "macros/macro_windows.h"
 #include "media/media_services.h"
+#include "media/media_windows.h"
 #include "platform/clock.h"
 #include "platform/menus.h"
 #include "platform/speech.h"
@@ -24,8 +27,11 @@
 #include "scroll/scroll_position.h"
 #include "scroll/scroll_windows.h"
 #include "scroll/tool_windows.h"
+#include "scroll/window_dialogs.h"
 #include "shell/command_parts.h"
 #include "shell/commands.h"
+#include "shell/edit_commands.h"
+#include "shell/key_stages.h"
 #include "shell/key_table.h"
 #include "shell/menus.h"
 #include "shell/mode_switching.h"
@@ -36,6 +42,8 @@
 #include "shell/startup.h"
 #include "shell/tool_window_clicks.h"
 #include "textengine/text_engine.h"
+#include "texttools/text_tool_windows.h"
+#include "texttools/text_tools.h"
 
 #include <algorithm>
 #include <cctype>
@@ -52,6 +60,14 @@ constexpr UInt8 kKeySlash = 0x2C;
 
 // The end of any text, for moves that go as far as they can.
 constexpr SInt32 kFarAway = 1073741823;
+
+// The standard macro run once merge fields have their values.
+constexpr SInt16 kMergeDoneMacro = 41;
+// The background kind that shows the star field, and how far a key moves the field.
+constexpr SInt16 kStarFieldBackground = 4;
+constexpr double kStarFieldStep = 5.0;
+// The undo kind of a key typed into the macro editor.
+constexpr SInt16 kMacroEditorUndo = 240;
 
 bool Held(const PlatformEvent& event, UInt16 modifier) {
     return (event.modifiers & modifier) != 0;
@@ -96,23 +112,33 @@ void CommandOptionKey(const PlatformEvent& event) {
     }
 }
 
-// Command-W: the front document-like window closes; when the prompter is in front, the front floating
-// window does. The prompter itself never closes by a key.
-bool CloseFrontWindowByKey() {
-    const WindowPtr front = FrontNonFloatingWindow();
-    if (!front) return false;
-    if (front == myEditWindow) return CloseEditWindow(0), true;
-    if (front == myBookmarkWindow) return CloseBookmarkWindow(0), true;
-    if (front == myNonverbalWindow) return CloseNonverbalWindow(), true;
-    if (front == myScrollMonitorWindow) return CloseScrollMonitorWindow(0), true;
-    if (front != myScrollWindow) return false;
-    const WindowPtr floating = FrontWindow();
-    if (floating && floating == myToolbarWindow) return CloseToolbarWindow(0), true;
-    return true;
-}
-
 SInt32 MenuKeyCommand(const PlatformEvent& event) {
     return MenuKey(event.charCode, event.modifiers);
+}
+
+// Command-shift-G with merge fields: their values are asked for afresh and merged into the script, with the
+// prompter out of sight while the questions are up.
+void MergeAgain() {
+    if (myScrollWindow) HideWindow(myScrollWindow);
+    ClearTextMergeReplaceWith();
+    if (myTextMergeWindow) CloseTextMergeWindow(0);
+    const SInt16 merged = PerformMergeFunction(gTextMergeList, gNumTextMerge);
+    if (myScrollWindow) ShowWindow(myScrollWindow);
+    if (merged != 0) RunMacroByID(kMergeDoneMacro);
+}
+
+// Command-period stops whatever media runs; true when it stopped speech, which ends the key.
+bool StopMediaByKey() {
+    if (gLiveCaptureRunning) StopLiveCapture();
+    if (playingMovie) {
+        killMovies();
+        if (myMediaQueueWindow) PutMediaQueueInList();
+    }
+    if (gChan && IsSpeaking(gChan)) {
+        StopSpeech(gChan);
+        return true;
+    }
+    return false;
 }
 
 // Command without option: the rows are tried in order; some act and let later rows act as well.
@@ -125,13 +151,16 @@ void CommandKey(const PlatformEvent& event) {
         DoCmdShiftFunction(char(key));
         return;
     }
-    if (key == ']' && shift) GoToReturnBookmark(1);
+    if (key == 'G' && shift && gTextMergeList && gNumTextMerge > 0) MergeAgain();
+    if ((key == ']' || key == '}') && shift) GoToReturnBookmark(1);
     if (key == 'W' && shift) CloseAllWindows();
-    if (key == '.' && gChan && IsSpeaking(gChan)) {
-        StopSpeech(gChan);
+    if (key == '.' && StopMediaByKey()) return;
+    if (key == ',' && playingMovie) {
+        finishAMovie();
+        if (myMediaQueueWindow) PutMediaQueueInList();
         return;
     }
-    if (key == 'W' && !shift && CloseFrontWindowByKey()) return;
+    if (key == 'G') return FindWithoutDialog(&curEvent, nullptr);
     if (key == 'R') {
         // Compiles the macro being edited; without the editor the key does nothing.
         if (!myMacroEditorWindow) return;
@@ -139,6 +168,7 @@ void CommandKey(const PlatformEvent& event) {
         if (CompileMacro(0, 1) != noErr) DoErrorMessageText("Macro not compiled");
         return;
     }
+    if (key == 'W') return CloseFrontWindowByKey();
     if (key == 'Z') return void(DoCommand(MakeMenuCommand(kEditMenuID, kUndoItem)));
     if (character == kBackspaceCharCode && gMacroRunning) return FinishAllMacros();
     if (key == '[' || key == '{') return void(DoCommand(MakeMenuCommand(kSizeMenuID, 13)));
@@ -148,6 +178,25 @@ void CommandKey(const PlatformEvent& event) {
     if (key == 'K') return void(DoCommand(MakeMenuCommand(kScrollMenuID, kScrollControlItem)));
     if (const SInt16 slot = DigitKeySlot(event.keyCode); slot >= 0)
         DoCommand(MakeMenuCommand(kBookmarksMenuID, SInt16(slot + 1)));
+}
+
+// Command-shift-arrows move the star field behind the text (by its offset from the centre).
+void MoveStarField(UInt8 arrow) {
+    if (GetPref(gThePreferences, kPrefBackgroundKind) != kStarFieldBackground) return;
+    switch (arrow) {
+    case kLeftArrowCharCode:
+        gStarOffsetX += kStarFieldStep;
+        break;
+    case kRightArrowCharCode:
+        gStarOffsetX -= kStarFieldStep;
+        break;
+    case kUpArrowCharCode:
+        gStarOffsetY += kStarFieldStep;
+        break;
+    default:
+        gStarOffsetY -= kStarFieldStep;
+        break;
+    }
 }
 
 void SetSpeedPreset(SInt32 amount) {
@@ -199,14 +248,16 @@ bool ScrollModeKey(const PlatformEvent& event) {
     const bool shift = Held(event, shiftKey);
     const bool option = Held(event, optionKey);
     const bool command = Held(event, cmdKey);
+    if (IsArrow(character) && shift && command) {
+        MoveStarField(character);
+        return true;
+    }
     switch (character) {
     case kEscapeCharCode:
         StopScroll();
         return true;
     case kLeftArrowCharCode:
     case kRightArrowCharCode: {
-        // Shift and command move the star field behind the text, which is not drawn yet.
-        if (shift && command) return true;
         const SInt32 before = gWantScrollAmount;
         if (character == kLeftArrowCharCode)
             DoScrollSlower();
@@ -217,7 +268,6 @@ bool ScrollModeKey(const PlatformEvent& event) {
     }
     case kUpArrowCharCode:
     case kDownArrowCharCode: {
-        if (shift && command) return true;
         const SInt16 direction = character == kUpArrowCharCode ? -1 : 1;
         if (option && shift) {
             ScrollJumpToBookmark(direction);
@@ -264,45 +314,80 @@ bool EditableScrollKey(const PlatformEvent& event) {
     return true;
 }
 
-// Home, End, Page Up and Page Down move the front window's view; with option the caret goes along.
+// Home, End, Page Up and Page Down in a text view, which scrolls by pixels (negative towards the end); with
+// option the caret goes to the start, the end or the middle of the view.
+struct TextPageView {
+    WEReference text;
+    SInt32 currentPos;
+    SInt32 pageSize;
+    void (*scroll)(SInt32 pixels);
+    SInt32 (*middleCharacter)();
+};
+
+void PageTextView(const TextPageView& view, UInt8 character, bool option) {
+    SInt32 caret = -1;
+    switch (character) {
+    case kHomeCharCode:
+        view.scroll(-view.currentPos);
+        caret = 0;
+        break;
+    case kEndCharCode:
+        view.scroll(-kFarAway);
+        caret = kFarAway;
+        break;
+    default:
+        view.scroll(character == kPageUpCharCode ? view.pageSize : -view.pageSize);
+        if (option) caret = view.middleCharacter();
+        break;
+    }
+    if (option && view.text && caret >= 0) WESetSelection(caret, caret, 0, view.text);
+}
+
+// The same keys in a list, which scrolls by rows (positive towards the end).
+void PageList(void (*scroll)(SInt32 rows), SInt32 home, SInt16 pageSize, UInt8 character) {
+    switch (character) {
+    case kHomeCharCode:
+        return scroll(home);
+    case kEndCharCode:
+        return scroll(32767);
+    case kPageUpCharCode:
+        return scroll(-pageSize);
+    default:
+        return scroll(pageSize);
+    }
+}
+
+// Home, End, Page Up and Page Down move the front window's view.
 void PageKey(const PlatformEvent& event) {
     const UInt8 character = event.charCode;
     const bool option = Held(event, optionKey);
     const WindowPtr front = FrontNonFloatingWindow();
-    if (front && front == myBookmarkWindow) {
-        switch (character) {
-        case kHomeCharCode:
-            return BookmarkScrollThisMuch(-32767);
-        case kEndCharCode:
-            return BookmarkScrollThisMuch(32767);
-        case kPageUpCharCode:
-            return BookmarkScrollThisMuch(SInt16(-gBookmarkPageScrollSize));
-        default:
-            return BookmarkScrollThisMuch(gBookmarkPageScrollSize);
-        }
+    const WindowPtr frontOfAll = FrontWindow();
+    if (!front || front == myScrollWindow) {
+        if (gDisableScrollKeys || !ScrollWEHandle) return;
+        PageTextView({ScrollWEHandle, SInt32(gScrollCurrentPos), gScrollPageScrollSize,
+                      [](SInt32 pixels) { ScrollScrollThisMuch(pixels, 0); },
+                      [] { return GetScrollMiddleofScreenCharacter(GetCueScrollRectPosition()); }},
+                     character, option);
+        GetCurrentScrollPos();
+    } else if (front && front == myEditWindow) {
+        PageTextView({EditWEHandle, gEditView.currentPos, gEditView.pageScrollSize, EditScrollThisMuch,
+                      [] { return GetEditMiddleofScreenCharacter(GetCueScreenPosition()); }},
+                     character, option);
+    } else if (front && front == myMacroEditorWindow) {
+        PageTextView({MacroEditWEHandle, gMacroEditCurrentPos, gMacroEditPageScrollSize,
+                      MacroEditorScrollThisMuch,
+                      [] { return GetMacroEditorMiddleofScreenCharacter(GetCueScreenPosition()); }},
+                     character, option);
+    } else if (front && front == myBookmarkWindow) {
+        PageList([](SInt32 rows) { BookmarkScrollThisMuch(SInt16(rows)); }, -32767, gBookmarkPageScrollSize,
+                 character);
+    } else if (frontOfAll && frontOfAll == myFunctionsWindow) {
+        PageList(FunctionsScrollThisMuch, -SInt16(gFunctionsCurrentPos / 12), gFunctionsPageScrollSize,
+                 character);
+    } else if (frontOfAll && (frontOfAll == hypertextDrawerWindow || frontOfAll == myHypertextWindow)) {
+        PageList(HypertextScrollThisMuch, -32767, gHypertextPageScrollSize, character);
     }
-    if (gDisableScrollKeys || !ScrollWEHandle) return;
-    if (front && front != myScrollWindow) return;
-    switch (character) {
-    case kHomeCharCode:
-        ScrollScrollThisMuch(SInt32(-gScrollCurrentPos), 0);
-        if (option) WESetSelection(0, 0, 0, ScrollWEHandle);
-        break;
-    case kEndCharCode:
-        ScrollScrollThisMuch(-kFarAway, 0);
-        if (option) WESetSelection(kFarAway, kFarAway, 0, ScrollWEHandle);
-        break;
-    default: {
-        const SInt32 page = character == kPageUpCharCode ? gScrollPageScrollSize : -gScrollPageScrollSize;
-        ScrollScrollThisMuch(page, 0);
-        if (option) {
-            const SInt32 middle = GetScrollMiddleofScreenCharacter(GetCueScrollRectPosition());
-            WESetSelection(middle, middle, 0, ScrollWEHandle);
-        }
-        break;
-    }
-    }
-    GetCurrentScrollPos();
 }
 
 void ToggleFullScreen() {
@@ -345,6 +430,62 @@ void FunctionKey(const PlatformEvent& event) {
         return;
     default:
         return;
+    }
+}
+
+// Function keys while the nonverbal text is typed: F5 brings its window forward and F2 starts the scroll.
+void NonverbalFunctionKey(const PlatformEvent& event) {
+    switch (event.keyCode) {
+    case kKeyF3:
+        return StartFromTheTop();
+    case kKeyF5:
+        ShowWindow(myNonverbalWindow);
+        SelectWindow(myNonverbalWindow);
+        SetPort(GetWindowPort(myNonverbalWindow));
+        return;
+    case kKeyF6:
+        return CloseNonverbalWindow();
+    case kKeyF2:
+        if (gScrollOn != kScrollOn) StartScroll(1);
+        return;
+    default:
+        return;
+    }
+}
+
+// Until its text is moved to the display place, the open nonverbal window takes the typed keys; return
+// or enter moves it there. The moving keys go on to the general stage. False for keys it leaves.
+bool NonverbalTypingKey(const PlatformEvent& event) {
+    if (!myNonverbalWindow || !NonverbalWEHandle || !gNonverbalHasntMoved) return false;
+    const UInt8 character = event.charCode;
+    switch (character) {
+    case 0:
+    case 5:
+    case 7:
+    case kTabCharCode:
+    case 10:
+    case kDeleteCharCode:
+        return true;
+    case kEnterCharCode:
+    case kReturnCharCode:
+        MoveNonverbalToDisplayPosition(false);
+        MoveNonverbalToDisplayPosition(true);
+        return true;
+    case kEscapeCharCode:
+        if (gScrollOn) StopScroll();
+        return true;
+    case kFunctionKeyCharCode:
+        NonverbalFunctionKey(event);
+        return true;
+    case kHomeCharCode:
+    case kEndCharCode:
+    case kPageUpCharCode:
+    case kPageDownCharCode:
+        return false;
+    default:
+        if (IsArrow(character)) return false;
+        TypeIntoNonverbalText(character, event.modifiers);
+        return true;
     }
 }
 
@@ -473,11 +614,49 @@ void TypeIntoEditWindow(const PlatformEvent& event, UInt8 character) {
     gReformatEditTextCount = 300;
 }
 
-// Typing: text views take typed keys in edit mode (and while the text scrolls editable); elsewhere typed
-// keys are dropped.
+// A typed key or an arrow in the macro editor, which keeps its own text apart from the script.
+void TypeIntoMacroEditor(const PlatformEvent& event, UInt8 character) {
+    if (!MacroEditWEHandle) return;
+    const bool movement = IsArrow(character);
+    if (!movement) {
+        SInt32 start = 0;
+        SInt32 end = 0;
+        WEGetSelection(&start, &end, 0, MacroEditWEHandle);
+        if (character == kBackspaceCharCode && start != end) {
+            DoCommand(MakeMenuCommand(kEditMenuID, 7));
+            return;
+        }
+        StoreUndoInfo(kMacroEditorUndo);
+    }
+    WEKey(SInt16(character), event.modifiers, MacroEditWEHandle);
+    if (movement) {
+        GetCurrentMacroEditorPos();
+        if (Held(event, shiftKey)) gArrowKeysDuringShift = 8;
+        return;
+    }
+    WECalText(MacroEditWEHandle);
+    MacroEditorRecalText();
+    SetMacroEditorWindowScrolls();
+    GetCurrentMacroEditorPos();
+    GetNewMacroEditorText();
+}
+
+// Custom syllable times belong to the text as it is: a key that would change the script asks first.
+// False when the answer keeps the times, which drops the key.
+bool CustomTimesMayGo() {
+    if (!gSyllableArrayCustom) return true;
+    if (DoEditCustomWarning(kCustomTimingDialogID)) return false;
+    gSyllableArrayCustom = false;
+    return true;
+}
+
+// Typing: the script's views take typed keys in edit mode (and while the text scrolls editable); the
+// macro editor takes them whenever it is in front; elsewhere typed keys are dropped.
 void TypedKey(const PlatformEvent& event, UInt8 character) {
+    if (MacroEditorInFront()) return TypeIntoMacroEditor(event, character);
     const bool editing = gEditOn != 0 || gScrollOn != kScrollOn;
     if (!editing) return;
+    if (!CustomTimesMayGo()) return;
     const WindowPtr front = FrontNonFloatingWindow();
     if (!front || front == myScrollWindow)
         TypeIntoPrompter(event, character);
@@ -534,6 +713,7 @@ void RecordKey(const PlatformEvent& event) {
 OSStatus DoKeyDown(const PlatformEvent& event) {
     RecordKey(event);
     ForgetStaleSearchFocus();
+    if (TapSyllableKey(event)) return noErr;
     const UInt8 character = event.charCode;
     const bool command = Held(event, cmdKey);
     const bool option = Held(event, optionKey);
@@ -554,6 +734,7 @@ OSStatus DoKeyDown(const PlatformEvent& event) {
             return noErr;
         }
     }
+    if (NonverbalTypingKey(event)) return noErr;
     if (gScrollOn == kScrollOn && !MacroEditorInFront()) {
         if (ScrollModeKey(event)) return noErr;
     } else if (gScrollOn && EditableScrollKey(event)) {

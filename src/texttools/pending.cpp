@@ -273,3 +273,8 @@ void SetHelpWindowScrolls() {}
 void GetCurrentHelpPos() {}
 void GetCurrentHypertextDrawerPos() {}
 void GetCurrentTextMergePos() {}
+
+// ---- The merge list's replace-with texts and the hypertext list's keys, until their windows are built ----
+void ClearTextMergeReplaceWith() {}
+void HypertextScrollThisMuch(SInt32) {}
+SInt16 gHypertextPageScrollSize = 0;

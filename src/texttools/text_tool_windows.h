@@ -50,6 +50,10 @@ void CloseColorChartWindow(SInt16 alreadyGone);
 void CloseHypertextWindow(SInt16 alreadyGone);
 void CloseSearchDictWindow(SInt16 alreadyGone);
 
+// Scroll the hypertext list by rows (positive towards the end); the rows of one page step.
+void HypertextScrollThisMuch(SInt32 rows);
+extern SInt16 gHypertextPageScrollSize;
+
 // Redraw the window's content, its port current (the update dispatcher erases first where it needs).
 void UpdateHypertextWindow();
 void UpdateHypertextDrawer();

@@ -22,6 +22,8 @@ bool DisplayAllHypertextLinks(SInt16 which);
 // replaced. ClearMergeTextRecord forgets the merges made.
 bool DoAllTextMerges(bool underline);
 void ClearMergeTextRecord();
+// Empties every merge entry's replace-with text, so that the next merge asks for all of them afresh.
+void ClearTextMergeReplaceWith();
 extern bool gTextMergeUnderline;
 
 // Colours the syllable-sync window gives the syllables, alternate words and alternate lines when it

@@ -47,4 +47,6 @@ void ResetTextToolsGlobals() {
     gHypertextCurrentLinkSelected = -1;
     TextMergeListHandle = nullptr;
     gTextMergeWinOpacity = 100;
+
+    gHypertextPageScrollSize = 0;
 }

@@ -2,15 +2,22 @@
 // script scrolls or is edited, under the fake clock.
 #include "program_fixture.h"
 
+#include "effects/effects.h"
+#include "foundation/syllable_arrays.h"
+#include "macros/macro_services.h"
 #include "platform/memory.h"
 #include "prefs/prefs_fields.h"
+#include "scroll/bookmark_list_window.h"
 #include "scroll/bookmarks.h"
 #include "scroll/edit_window.h"
+#include "scroll/nonverbal_window.h"
 #include "scroll/pacing.h"
 #include "scroll/pause.h"
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_engine.h"
 #include "scroll/scroll_position.h"
+#include "scroll/scroll_windows.h"
+#include "scroll/tool_windows.h"
 #include "shell/desktop_events.h"
 #include "shell/input_dispatch.h"
 #include "shell/key_table.h"
@@ -20,6 +27,7 @@
 #include "shell/startup.h"
 #include "support/prompter_text.h"
 #include "textengine/text_engine.h"
+#include "texttools/text_tools.h"
 
 #include <cmath>
 #include <string>
@@ -317,6 +325,214 @@ TEST_F(KeyDown, TypingInTheEditWindowReachesThePrompterText) {
     }
     EXPECT_TRUE(gTextHasChanged);
     EXPECT_EQ(gReformatEditTextCount, 300);
+}
+
+std::string NonverbalText() {
+    if (!NonverbalWEHandle) return {};
+    return std::string(*WEGetText(NonverbalWEHandle), size_t(WEGetTextLength(NonverbalWEHandle)));
+}
+
+// F5 opens the nonverbal window; until return moves its text to the display place, keys type into it
+// (the moving keys and the ignored codes aside), and afterwards they are the prompter's again.
+TEST_F(KeyDown, TheNonverbalWindowTakesTypedKeysUntilReturnMovesIt) {
+    ASSERT_EQ(gScrollOn, 0);
+    DoKeyDown(Key(kFunctionKeyCharCode, kKeyF5));
+    ASSERT_NE(myNonverbalWindow, nullptr);
+    ASSERT_TRUE(gNonverbalHasntMoved);
+    const std::string script = PrompterText();
+    const struct {
+        UInt8 character;
+        UInt8 keyCode;
+        const char* text; // the nonverbal text afterwards
+    } cases[] = {
+        {'S', kKeyS, "S"},
+        {'m', kKeyM, "Sm"},
+        {kTabCharCode, kKeyTab, "Sm"},
+        {kDeleteCharCode, kKeyForwardDelete, "Sm"},
+        {'x', kKeyX, "Smx"},
+        {kBackspaceCharCode, kKeyDelete, "Sm"},
+        {'i', kKeyI, "Smi"},
+        // The moving keys are the front text view's, not the nonverbal text's.
+        {kLeftArrowCharCode, kKeyLeft, "Smi"},
+        {kHomeCharCode, kKeyHome, "Smi"},
+        {'l', kKeyL, "Smil"},
+    };
+    for (const auto& c : cases) {
+        DoKeyDown(Key(c.character, c.keyCode));
+        EXPECT_EQ(NonverbalText(), c.text) << "after key " << int(c.character);
+    }
+    EXPECT_EQ(PrompterText(), script) << "the script takes none of the nonverbal keys";
+
+    DoKeyDown(Key(kReturnCharCode, kKeyReturn));
+    EXPECT_FALSE(gNonverbalHasntMoved);
+    EXPECT_EQ(NonverbalText(), "Smil") << "return moves the text rather than typing";
+    Rect window{};
+    GetWindowBounds(myNonverbalWindow, kWindowContentRgn, &window);
+    Rect prompter{};
+    GetWindowBounds(myScrollWindow, kWindowContentRgn, &prompter);
+    EXPECT_EQ(window.top, prompter.top);
+    EXPECT_EQ(window.left, prompter.left);
+
+    WESetSelection(0, 0, 0, ScrollWEHandle);
+    DoKeyDown(Key('z', kKeyZ));
+    EXPECT_EQ(NonverbalText(), "Smil");
+    EXPECT_EQ(PrompterText(), "z" + script);
+    DoKeyDown(Key(kFunctionKeyCharCode, kKeyF6));
+    EXPECT_EQ(myNonverbalWindow, nullptr);
+}
+
+// Command-W closes the window in front by its own kind; with the prompter in front the front tool
+// window goes, and the prompter itself never closes.
+TEST_F(KeyDown, CommandWClosesTheFrontWindowByItsKind) {
+    const struct {
+        const char* name;
+        void (*open)();
+        WindowPtr* window;
+    } cases[] = {
+        {"edit window", [] { ToggleEditWindowShortcut(); }, &myEditWindow},
+        {"bookmark list", OpenBookmarkWindow, &myBookmarkWindow},
+        {"nonverbal window", OpenNonverbalWindow, &myNonverbalWindow},
+        {"toolbar over the prompter", OpenToolbarWindow, &myToolbarWindow},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.open();
+        ASSERT_NE(*c.window, nullptr);
+        SelectWindow(*c.window);
+        ProcessPendingEvents();
+        DoKeyDown(Key('w', kKeyW, cmdKey));
+        EXPECT_EQ(*c.window, nullptr);
+        EXPECT_NE(myScrollWindow, nullptr);
+    }
+    SelectWindow(myScrollWindow);
+    DoKeyDown(Key('w', kKeyW, cmdKey));
+    EXPECT_NE(myScrollWindow, nullptr);
+    EXPECT_TRUE(IsWindowVisible(myScrollWindow));
+}
+
+// The space bar while syllable times are tapped stamps the awaited syllable with the tick of the tap and
+// is no pause key; once every syllable has its time, space pauses again.
+TEST_F(KeyDown, TappingSyllableTimesTakesTheSpaceBar) {
+    ASSERT_GT(gTotalSyllables, 2);
+    Scroll();
+    gRecordingTaps = true;
+    gSylWaitingForThisTap = gTotalSyllables - 2;
+    for (SInt32 syllable = gTotalSyllables - 2; syllable < gTotalSyllables; ++syllable) {
+        AdvanceFakeClock(7);
+        PlatformEvent space = Key(' ', kKeySpace);
+        space.when = TickCount() - 2;
+        DoKeyDown(space);
+        EXPECT_EQ(SyllableArrayAccessor(mySyllableArray, syllable, kSyllableTime, myWordLineArray),
+                  SInt32(TickCount()));
+        EXPECT_EQ(gSylWaitingForThisTap, syllable + 1);
+        EXPECT_FALSE(IsPaused());
+    }
+    SInt32 start = -1, end = -1;
+    WEGetSelection(&start, &end, 0, ScrollWEHandle);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 0);
+    DoKeyDown(Key(' ', kKeySpace));
+    EXPECT_TRUE(IsPaused()) << "no syllable waits, so space is the pause key";
+}
+
+// Command-shift-arrows move the star field only while it is the background.
+TEST_F(KeyDown, CommandShiftArrowsMoveTheStarField) {
+    Scroll();
+    const struct {
+        SInt16 background;
+        UInt8 arrow;
+        double x, y;
+    } cases[] = {
+        {4, kLeftArrowCharCode, 5, 0},  {4, kRightArrowCharCode, -5, 0}, {4, kUpArrowCharCode, 0, 5},
+        {4, kDownArrowCharCode, 0, -5}, {0, kLeftArrowCharCode, 0, 0},   {0, kUpArrowCharCode, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SetPref(gThePreferences, kPrefBackgroundKind, c.background);
+        gStarOffsetX = gStarOffsetY = 0;
+        const SInt32 speed = gWantScrollAmount;
+        const SInt16 direction = GetPref(gThePreferences, kPrefScrollDirection);
+        DoKeyDown(Key(c.arrow, kKeyUnknown, cmdKey | shiftKey));
+        EXPECT_EQ(gStarOffsetX, c.x) << int(c.arrow);
+        EXPECT_EQ(gStarOffsetY, c.y) << int(c.arrow);
+        EXPECT_EQ(gWantScrollAmount, speed) << "no speed step";
+        EXPECT_EQ(GetPref(gThePreferences, kPrefScrollDirection), direction);
+    }
+}
+
+// Typing into a script with custom syllable times asks first: keeping the times drops the key; letting
+// the edit go clears the mark, and later keys do not ask again.
+TEST_F(KeyDown, TypingOverCustomSyllableTimesAsksFirst) {
+    ASSERT_EQ(gScrollOn, 0);
+    const std::string script = PrompterText();
+    WESetSelection(0, 0, 0, ScrollWEHandle);
+    gSyllableArrayCustom = true;
+    gAutoDialogAnswer = 1; // keep the times
+    DoKeyDown(Key('a', kKeyA));
+    EXPECT_EQ(PrompterText(), script);
+    EXPECT_TRUE(gSyllableArrayCustom);
+    gAutoDialogAnswer = 2; // edit anyway
+    DoKeyDown(Key('a', kKeyA));
+    EXPECT_EQ(PrompterText(), "a" + script);
+    EXPECT_FALSE(gSyllableArrayCustom);
+    gAutoDialogAnswer = 1;
+    DoKeyDown(Key('b', kKeyB));
+    EXPECT_EQ(PrompterText(), "ab" + script);
+}
+
+// Home, End and the page keys move the front window's view: the edit window's as well as the prompter's.
+TEST_F(KeyDown, PageKeysScrollTheFrontTextView) {
+    ASSERT_EQ(gScrollOn, 0);
+    ToggleEditWindowShortcut();
+    ASSERT_NE(EditWEHandle, nullptr);
+    SelectWindow(myEditWindow);
+    ProcessPendingEvents();
+    ASSERT_EQ(FrontNonFloatingWindow(), myEditWindow);
+    const double prompter = gScrollCurrentPos;
+    DoKeyDown(Key(kPageDownCharCode, kKeyPageDown));
+    const SInt32 page = gEditView.currentPos;
+    EXPECT_LT(page, 0);
+    DoKeyDown(Key(kPageDownCharCode, kKeyPageDown));
+    EXPECT_LT(gEditView.currentPos, page);
+    DoKeyDown(Key(kPageUpCharCode, kKeyPageUp));
+    EXPECT_EQ(gEditView.currentPos, page);
+    DoKeyDown(Key(kEndCharCode, kKeyEnd, optionKey));
+    EXPECT_LT(gEditView.currentPos, 2 * page);
+    SInt32 start = 0, end = 0;
+    WEGetSelection(&start, &end, 0, EditWEHandle);
+    EXPECT_EQ(start, WEGetTextLength(EditWEHandle)) << "option takes the caret to the end";
+    DoKeyDown(Key(kHomeCharCode, kKeyHome));
+    EXPECT_EQ(gEditView.currentPos, 0);
+    EXPECT_EQ(gScrollCurrentPos, prompter) << "the prompter behind stays where it was";
+}
+
+// The window shortcuts, command-shift and a letter: E and M open and close the edit window and the scroll
+// monitor (the monitor only while scrolling), L brings the prompter forward.
+TEST_F(KeyDown, CommandShiftLettersToggleTheWindowsTheyName) {
+    const auto commandShift = [](UInt8 letter, UInt8 keyCode) {
+        DoKeyDown(Key(letter, keyCode, cmdKey | shiftKey));
+        ProcessPendingEvents();
+    };
+    ASSERT_EQ(gScrollOn, 0);
+    commandShift('M', kKeyM);
+    EXPECT_EQ(myScrollMonitorWindow, nullptr) << "no monitor in edit mode";
+    commandShift('E', kKeyE);
+    ASSERT_NE(myEditWindow, nullptr);
+    EXPECT_EQ(GetPref(gThePreferences, kPrefSeparateEditWindow), 1);
+    SelectWindow(myEditWindow);
+    ProcessPendingEvents();
+    commandShift('L', kKeyL);
+    EXPECT_EQ(FrontNonFloatingWindow(), myScrollWindow);
+    commandShift('e', kKeyE);
+    EXPECT_EQ(myEditWindow, nullptr);
+    EXPECT_EQ(GetPref(gThePreferences, kPrefSeparateEditWindow), 0);
+
+    Scroll();
+    commandShift('M', kKeyM);
+    ASSERT_NE(myScrollMonitorWindow, nullptr);
+    EXPECT_EQ(GetPref(gThePreferences, kPrefUseScrollMonitor), 1);
+    commandShift('m', kKeyM);
+    EXPECT_EQ(myScrollMonitorWindow, nullptr);
+    EXPECT_EQ(GetPref(gThePreferences, kPrefUseScrollMonitor), 0);
 }
 
 } // namespace
