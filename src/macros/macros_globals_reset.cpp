@@ -30,4 +30,8 @@ void ResetMacroGlobals() {
     gMouseXAtClickVariable = 0;
     gMouseYAtClickVariable = 0;
     gMouseTextPosAtClickVariable = -1;
+    gMEMouseClickedVariable = 0;
+    gMEMouseTextPosAtClickVariable = -1;
+    gHelpMouseClickedVariable = 0;
+    gHelpMouseTextPosAtClickVariable = -1;
 }

@@ -186,3 +186,10 @@ bool initiTunes() {
     return false;
 }
 void CloseiTunes() {}
+
+#include "media/media_windows.h"
+
+// The record window takes no clicks until it is built; a recording never waits for one meanwhile.
+bool MouseInRecordWindow(const EventRecord*, MyDialogRec*, Point, SInt16) {
+    return false;
+}

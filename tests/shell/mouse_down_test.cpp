@@ -6,12 +6,15 @@
 #include "foundation/error_dialog.h"
 #include "platform/events.h"
 #include "prefs/prefs_fields.h"
+#include "prefs/prefs_record.h"
+#include "scroll/background_picture.h"
 #include "scroll/bookmarks.h"
 #include "scroll/cue_marker.h"
 #include "scroll/edit_window.h"
 #include "scroll/pause.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
+#include "scroll/rubber_band.h"
 #include "scroll/scroll_position.h"
 #include "scroll/scroll_windows.h"
 #include "scroll/tab_ruler.h"
@@ -391,6 +394,132 @@ TEST_F(MouseDown, TheWheelMovesThePrompterTextInBothModes) {
         PostWheelEvent(myScrollWindow, middle, 0, 1, 0);
         ProcessPendingEvents();
         EXPECT_GT(gScrollCurrentPos, down);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Over a background, in every way the output can be turned and mirrored: an option-drag outside the text
+// box spans a new box that the text is laid into, an option-drag inside it moves it with the cue marker,
+// and a press let go where it began changes nothing and leaves the preferences unchanged.
+TEST_F(MouseDown, OptionDragsDrawAndMoveTheTextBoxInEveryTurnAndMirror) {
+    SetPref(gThePreferences, kPrefCueMarkerShown, 1);
+    SetPref(gThePreferences, kPrefWheelControl, 0);
+    SetPref(gThePreferences, kPrefAllowTurbo, 0);
+    for (const Output& o : kOutputs) {
+        SCOPED_TRACE(o.name);
+        SetPref(gThePreferences, kPrefMirror, o.mirror);
+        SetPref(gThePreferences, kPrefFlip, o.flip);
+        SetPref(gThePreferences, kPrefRotation, o.rotation);
+        SetPref(gThePreferences, kPrefBackgroundKind, 1);
+        SetPref(gThePreferences, kPrefTextBoxRect, Rect{});
+        StartScroll(1);
+        PauseOn();
+        const Rect area = gAvailableRect;
+        ASSERT_GT(RectWidth(area), 200);
+        ASSERT_GT(RectHeight(area), 200);
+
+        gPrefsChanged = false;
+        const Point from{SInt16(area.top + 20), SInt16(area.left + 30)};
+        PostMouseEvent(myScrollWindow, EventKind::MouseUp, from, optionKey);
+        DoMouseDown(Click(from, optionKey));
+        Rect stored = GetPref(gThePreferences, kPrefTextBoxRect);
+        EXPECT_TRUE(EmptyRect(&stored)) << "no movement";
+        EXPECT_FALSE(gPrefsChanged);
+        EXPECT_FALSE(HeyImDraggingARect);
+
+        // Spanned up and to the left of the press; the far end is kept within the available area.
+        const Point to{SInt16(area.bottom + 50), SInt16(area.left + 150)};
+        const Point press{SInt16(area.top + 170), SInt16(area.left + 180)};
+        PostMouseEvent(myScrollWindow, EventKind::MouseDragged, from, optionKey);
+        PostMouseEvent(myScrollWindow, EventKind::MouseUp, from, optionKey);
+        DoMouseDown(Click(press, optionKey));
+        const Rect box{from.v, from.h, press.v, press.h};
+        stored = GetPref(gThePreferences, kPrefTextBoxRect);
+        EXPECT_TRUE(EqualRect(&stored, &box))
+            << stored.top << "," << stored.left << "," << stored.bottom << "," << stored.right;
+        EXPECT_TRUE(gPrefsChanged);
+        EXPECT_FALSE(HeyImDraggingARect);
+        Rect inside{};
+        SectRect(&gScrollTextRect, &box, &inside);
+        EXPECT_TRUE(EqualRect(&inside, &gScrollTextRect)) << "the text is laid out in the box";
+
+        // Dragged from its middle by (25, 10), and beyond the area's bottom: it stops 2 pixels inside.
+        const Rect cueBefore = GetPref(gThePreferences, kPrefCueRect);
+        const Point grab = Middle(box);
+        const Point moved{SInt16(grab.v + 25), SInt16(grab.h + 10)};
+        PostMouseEvent(myScrollWindow, EventKind::MouseDragged, moved, optionKey);
+        PostMouseEvent(myScrollWindow, EventKind::MouseUp, moved, optionKey);
+        DoMouseDown(Click(grab, optionKey));
+        Rect want = box;
+        OffsetRect(&want, 10, 25);
+        stored = GetPref(gThePreferences, kPrefTextBoxRect);
+        EXPECT_TRUE(EqualRect(&stored, &want));
+        Rect cueWant = cueBefore;
+        AdjustRectCue(&box, &want, &cueWant);
+        const Rect cueAfter = GetPref(gThePreferences, kPrefCueRect);
+        EXPECT_TRUE(EqualRect(&cueAfter, &cueWant)) << "the cue marker goes along";
+        PostMouseEvent(myScrollWindow, EventKind::MouseDragged, to, optionKey);
+        PostMouseEvent(myScrollWindow, EventKind::MouseUp, to, optionKey);
+        DoMouseDown(Click(Middle(want), optionKey));
+        stored = GetPref(gThePreferences, kPrefTextBoxRect);
+        EXPECT_EQ(stored.bottom, area.bottom - 2);
+        EXPECT_EQ(RectHeight(stored), RectHeight(box));
+        EXPECT_FALSE(HeyImMovingAUnit);
+        // The end of the scroll keeps the box (as the upright output would show it).
+        const Rect shown = stored;
+        StopScroll();
+        stored = GetPref(gThePreferences, kPrefTextBoxRect);
+        EXPECT_EQ(RectWidth(stored), o.rotation ? RectHeight(shown) : RectWidth(shown)) << "kept";
+        if (!o.mirror && !o.flip) EXPECT_TRUE(EqualRect(&stored, &shown));
+    }
+}
+
+// A command-drag on the background picture moves it, kept 2 pixels inside the area; from a corner it is
+// spanned again from the opposite corner, which stays.
+TEST_F(MouseDown, CommandDragsMoveAndResizeTheBackgroundPicture) {
+    SetPref(gThePreferences, kPrefBackgroundKind, 1);
+    Relayout();
+    const Rect area = gAvailableRect;
+    const Rect picture{SInt16(area.top + 40), SInt16(area.left + 100), SInt16(area.top + 140),
+                       SInt16(area.left + 260)};
+    const struct {
+        const char* name;
+        Point grab, drop;
+        Rect want;
+    } cases[] = {
+        {"moved",
+         Middle(picture),
+         {SInt16(Middle(picture).v + 7), SInt16(Middle(picture).h - 9)},
+         {SInt16(picture.top + 7), SInt16(picture.left - 9), SInt16(picture.bottom + 7),
+          SInt16(picture.right - 9)}},
+        {"kept inside",
+         Middle(picture),
+         {SInt16(area.top - 300), Middle(picture).h},
+         {SInt16(area.top + 2), picture.left, SInt16(area.top + 2 + RectHeight(picture)), picture.right}},
+        {"bottom-right corner dragged",
+         {SInt16(picture.bottom - 2), SInt16(picture.right - 2)},
+         {SInt16(picture.bottom + 30), SInt16(picture.right + 40)},
+         {picture.top, picture.left, SInt16(picture.bottom + 30), SInt16(picture.right + 40)}},
+        {"top-left corner dragged past the other",
+         {SInt16(picture.top + 1), SInt16(picture.left + 1)},
+         {SInt16(picture.bottom + 10), SInt16(picture.left + 5)},
+         {picture.bottom, SInt16(picture.left + 5), SInt16(picture.bottom + 10), picture.right}},
+    };
+    for (const auto& c : cases) {
+        gPictureRect = picture;
+        gPrefsChanged = false;
+        PostMouseEvent(myScrollWindow, EventKind::MouseDragged, c.drop, cmdKey);
+        PostMouseEvent(myScrollWindow, EventKind::MouseUp, c.drop, cmdKey);
+        DoMouseDown(Click(c.grab, cmdKey));
+        const Rect stored = GetPref(gThePreferences, kPrefPictureRect);
+        EXPECT_TRUE(EqualRect(&gPictureRect, &c.want))
+            << c.name << ": " << gPictureRect.top << "," << gPictureRect.left << "," << gPictureRect.bottom
+            << "," << gPictureRect.right;
+        EXPECT_TRUE(EqualRect(&stored, &c.want)) << c.name;
+        EXPECT_TRUE(gPrefsChanged) << c.name;
     }
 }
 
