@@ -306,9 +306,7 @@ bool IsColorWord(const std::string& entry) {
     return true;
 }
 
-// The star colour test: a number picks the colour the star pictures leave out (0 and up), the standard
-// colour they recolour (-1 to -256 for indexes 0 to 255) or the colour that replaces it (-1000 to -1255);
-// "color" shows or hides the colour grid; any other text names a test picture.
+// The star colour test asks for its entry; a confirmed one is applied and the field repainted.
 void StarColorTestDialog() {
     Str255 text;
     NumToString(gInvisible, text);
@@ -316,22 +314,7 @@ void StarColorTestDialog() {
     SetPString(message,
                "Enter apfm file, 'color', or 0-255 Invisible, -1->-256 RemapIndex, -1000->-1255 RemapColor");
     if (DoMacroDialog(3, message, text, 30, nullptr) != 1) return;
-    const std::string entry(reinterpret_cast<const char*>(text + 1), text[0]);
-    char* end = nullptr;
-    const long value = entry.empty() ? 0 : std::strtol(entry.c_str(), &end, 10);
-    const bool isNumber = !entry.empty() && end && *end == 0;
-    if (isNumber && value >= 0) {
-        gInvisible = SInt16(std::min<long>(value, 255));
-    } else if (isNumber && value > -1000) {
-        gRemapIndex = SInt16(std::clamp<long>(-value - 1, 0, 255));
-    } else if (isNumber) {
-        gRemapColor = SInt16(std::clamp<long>(-value - 1000, 0, 255));
-    } else if (IsColorWord(entry)) {
-        gStarsShowColor = !gStarsShowColor;
-    } else {
-        LoadTestPic(text);
-    }
-    gStarsEraseScreen = true;
+    ApplyStarColorTestEntry(std::string(PStringView(text)));
 }
 
 // A click on the star test picture's colour grid or on the picture itself; the field is then repainted.
@@ -579,6 +562,26 @@ void RecordClick(const PlatformEvent& event) {
 }
 
 } // namespace
+
+void ApplyStarColorTestEntry(const std::string& entry) {
+    char* end = nullptr;
+    const long value = entry.empty() ? 0 : std::strtol(entry.c_str(), &end, 10);
+    const bool isNumber = !entry.empty() && end && *end == 0;
+    if (isNumber && value >= 0) {
+        gInvisible = SInt16(std::min<long>(value, 255));
+    } else if (isNumber && value > -1000) {
+        gRemapIndex = SInt16(std::clamp<long>(-value - 1, 0, 255));
+    } else if (isNumber) {
+        gRemapColor = SInt16(std::clamp<long>(-value - 1000, 0, 255));
+    } else if (IsColorWord(entry)) {
+        gStarsShowColor = !gStarsShowColor;
+    } else {
+        Str255 name;
+        SetPString(name, entry);
+        LoadTestPic(name);
+    }
+    gStarsEraseScreen = true;
+}
 
 void DoMouseDown(const PlatformEvent& event) {
     RecordClick(event);

@@ -4,6 +4,8 @@
 
 #include "platform/windows.h"
 
+#include <string>
+
 // Zeroes the countdown to the next scroll step.
 void InitTimers();
 // The running-time clock goes on (StartTimer returns that it runs) or stands still.
@@ -36,6 +38,10 @@ extern UInt16 turbospeed;
 extern SInt16 turbodir;
 // Over the star field: the star speed when the drag began.
 extern double turbostarspeed;
+// An entry of the star colour test: 0 to 255 the colour the star pictures leave out, -1 to -256 the
+// standard colour 0 to 255 they recolour, -1000 to -1255 the colour 0 to 255 it becomes; "color" (any
+// case) shows or hides the colour grid, other text names a test picture. The field is then repainted.
+void ApplyStarColorTestEntry(const std::string& entry);
 // The drag's own step: the mouse's distance above the press (in curEvent) sets speed and direction.
 void DoApp1Event();
 // The speed and direction a turbo drag gives for a distance moved up from the press: on top of the speed
