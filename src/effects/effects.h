@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/geometry.h"
+#include "platform/memory.h"
 
 // The standard colour index that star pictures recolour (-1 none) and the colour it becomes: a standard
 // index up to 999, or a program colour number plus 1000 above that.
@@ -35,6 +36,24 @@ void StarsTimerAction();
 void SpirographTimerAction();
 // A mandala design is being drawn with the mouse on the prompter.
 extern bool gPerformingSpiroDesign;
+// An overlay is being placed or dragged with the mouse on the prompter; the mouse-up clears it.
+extern bool gPerformingOverlayDesign;
+// The mandala and overlay editors' current design setting; while one is set (and the text scrolls still
+// editable) clicks on the prompter draw the mandala or place the overlays.
+extern SInt16 gSpiroSettingNow;
+extern SInt16 gOverlaySettingNow;
+void PerformOverlayMouseClick(Point where, SInt16 modifiers);
+// The star field's picture test tool: the test picture and where it is shown, the colour grid, the
+// colour index last clicked in the picture, and the request to repaint the whole field.
+extern Handle gTestStarPic;
+extern Rect gTestRect;
+extern bool gStarsShowColor;
+extern bool gStarsEraseScreen;
+extern SInt16 gClickedOnColor;
+// Loads the named test picture (an empty name removes it).
+void LoadTestPic(ConstStr255Param name);
+// The colour grid's cell under the point, or -1 outside the grid.
+SInt16 WhereClickedinStarColor(Point where);
 void PerformSpiroMouseClick(Point where, SInt16 flag);
 
 // The animated backgrounds run in gMatrixPort: started, and re-fitted to a new picture rectangle once

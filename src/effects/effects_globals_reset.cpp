@@ -19,6 +19,14 @@ void ResetEffectsGlobals() {
     gSaveStarBackColor = RGBColor{};
     gSaveStarSpeed = 0;
     gPerformingSpiroDesign = false;
+    gPerformingOverlayDesign = false;
+    gSpiroSettingNow = 0;
+    gOverlaySettingNow = 0;
+    gTestStarPic = nullptr;
+    gTestRect = Rect{};
+    gStarsShowColor = false;
+    gStarsEraseScreen = false;
+    gClickedOnColor = -1;
     gMatrixReady = false;
     gStarsReady = false;
     gStarOffsetX = 0;

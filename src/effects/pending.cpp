@@ -47,6 +47,21 @@ void MatrixTimerAction() {}
 void StarsTimerAction() {}
 void SpirographTimerAction() {}
 bool gPerformingSpiroDesign = false;
+bool gPerformingOverlayDesign = false;
+SInt16 gSpiroSettingNow = 0;
+SInt16 gOverlaySettingNow = 0;
+void PerformOverlayMouseClick(Point, SInt16) {}
+
+// Without the star field there is no test picture and no colour grid to click.
+Handle gTestStarPic = nullptr;
+Rect gTestRect{};
+bool gStarsShowColor = false;
+bool gStarsEraseScreen = false;
+SInt16 gClickedOnColor = -1;
+void LoadTestPic(ConstStr255Param) {}
+SInt16 WhereClickedinStarColor(Point) {
+    return -1;
+}
 void PerformSpiroMouseClick(Point, SInt16) {}
 
 // No animated background starts until they are built, so their kinds show their still pictures.

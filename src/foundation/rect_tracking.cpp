@@ -6,9 +6,11 @@
 #include "foundation/window_references.h"
 #include "platform/drawing.h"
 #include "platform/events.h"
+#include "scroll/rubber_band.h"
 #include "scroll/scroll_engine.h"
 #include "scroll/scroll_windows.h"
 #include "shell/shell_globals.h"
+#include "shell/shell_services.h"
 
 namespace {
 
@@ -81,6 +83,11 @@ bool DragRectangle(WindowPtr window, Point start, Rect* rectangle, const Rect* l
     GetWindowRefandSetPort(window);
     const Rect original = *rectangle;
     Rect current = original;
+    // The outline is this loop's own: no offset of a moved mark applies, nor its clip.
+    const Point savedOffset = UnitOffset;
+    const Rect savedClip = gShiftLimitRect;
+    UnitOffset = Point{0, 0};
+    gShiftLimitRect = Rect{};
     const bool limited = limit && !EmptyRect(limit);
     TrackActors(window, &current);
     QDFlushPortBuffer(GetWindowPort(window), nullptr);
@@ -105,6 +112,8 @@ bool DragRectangle(WindowPtr window, Point start, Rect* rectangle, const Rect* l
     follow();
     TrackActors(window, &current);
     QDFlushPortBuffer(GetWindowPort(window), nullptr);
+    UnitOffset = savedOffset;
+    gShiftLimitRect = savedClip;
     SetPortByReference(saved);
     const bool moved = (!geeLockHorizontal && mouse.h != start.h) || (!geeLockVertical && mouse.v != start.v);
     if (moved) *rectangle = current;
@@ -125,43 +134,46 @@ bool NewRubberRect(void* target, SInt16 kind, Point start, Rect* rectangle, cons
         GetDialogRefandSetPort(static_cast<DialogPtr>(target));
     else
         GetPortRefandSetPort(static_cast<GrafPtr>(target));
+    GrafPtr port;
+    GetPort(&port);
 
-    Rect current = *rectangle;
-    if (EmptyRect(&current)) current = Rect{start.v, start.h, start.v, start.h};
-    const Rect fixed = current;
+    // The band's steps read the drag's origin, locks and last rectangle from the shared rubber band state;
+    // whatever drag owns that state now gets it back afterwards.
+    const Point savedOrigin = geeMouseDownPosition;
+    const Rect savedLast = gRubberlastrect;
+    const Point savedPoint = gRubberlastpoint;
+    const bool savedH = geeLockHorizontal, savedV = geeLockVertical, savedSquare = geeLockSquare;
+    geeMouseDownPosition = start;
+    geeLockHorizontal = lockHorizontal;
+    geeLockVertical = lockVertical;
+    geeLockSquare = false;
+    gRubberlastrect = EmptyRect(rectangle) ? Rect{start.v, start.h, start.v, start.h} : *rectangle;
     const bool limited = limit && !EmptyRect(limit);
+    const auto mouse = [&] {
+        Point p;
+        GetMouse(&p);
+        if (limited) {
+            p.h = Clamp(p.h, limit->left, limit->right);
+            p.v = Clamp(p.v, limit->top, limit->bottom);
+        }
+        return p;
+    };
     {
         PenAndColors keep;
-        UseXorBlackOnWhite();
-        FrameRect(&current);
-        FlushCurrentPort();
-        do {
-            Point mouse;
-            GetMouse(&mouse);
-            if (limited) {
-                mouse.h = Clamp(mouse.h, limit->left, limit->right);
-                mouse.v = Clamp(mouse.v, limit->top, limit->bottom);
-            }
-            Rect spanned;
-            Pt2Rect(start, mouse, &spanned);
-            if (lockHorizontal) {
-                spanned.left = fixed.left;
-                spanned.right = fixed.right;
-            }
-            if (lockVertical) {
-                spanned.top = fixed.top;
-                spanned.bottom = fixed.bottom;
-            }
-            if (!EqualRect(&spanned, &current)) {
-                FrameRect(&current);
-                current = spanned;
-                FrameRect(&current);
-                FlushCurrentPort();
-            }
-        } while (StillTracking());
-        FrameRect(&current);
-        FlushCurrentPort();
+        RubberStepInPort(true, mouse(), port, kRubberRectangle, true);
+        while (StillTracking())
+            RubberStepInPort(false, mouse(), port, kRubberRectangle, true);
+        // Where the button was let go; the last step takes the band away.
+        RubberStepInPort(false, mouse(), port, kRubberRectangle, false);
     }
+    const Rect current = gRubberlastrect;
+
+    geeMouseDownPosition = savedOrigin;
+    gRubberlastrect = savedLast;
+    gRubberlastpoint = savedPoint;
+    geeLockHorizontal = savedH;
+    geeLockVertical = savedV;
+    geeLockSquare = savedSquare;
     SetPortByReference(saved);
     *rectangle = current;
     return !EmptyRect(&current);

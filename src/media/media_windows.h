@@ -15,6 +15,10 @@ extern GDHandle myCueLightDevice;
 // The item records of the tool windows built from item lists; null while closed.
 struct MyDialogRec;
 extern MyDialogRec* gRecordDialog;
+// A click for the record window: with no event, the action item tells it what happened elsewhere (34:
+// the mouse was clicked, which stops a recording that runs until a click).
+struct EventRecord;
+bool MouseInRecordWindow(const EventRecord* event, MyDialogRec* dialog, Point where, SInt16 item);
 
 // Lay the window out for its new content size, and close it (alreadyGone 1: the window itself is gone
 // already, only its contents are released).

@@ -10,21 +10,6 @@
 
 #include <cstring>
 
-// The rectangle's frame only; the moving tab markers come with the prompter's tab stops.
-void TrackActors(WindowPtr window, const Rect* rectangle) {
-    if (!window || !rectangle) return;
-    GrafPtr saved;
-    GetPort(&saved);
-    SetPort(GetWindowPort(window));
-    PenState pen;
-    GetPenState(&pen);
-    PenNormal();
-    PenMode(patXor);
-    FrameRect(rectangle);
-    SetPenState(&pen);
-    SetPort(saved);
-}
-
 // ---- Prompter drawing ----
 #include "prefs/prefs_fields.h"
 #include "scroll/prompter_drawing.h"

@@ -14,9 +14,6 @@ void SetScrollAmount(SInt32 speed, SInt16 direction);
 void UpdateInfoRect(SInt16 style, SInt16 flag, SInt32 value);
 // The tab ruler above the prompter text in edit mode, within the frame.
 void DrawScrollTabBar(const Rect* frame);
-// Draws, in exclusive-or, the feedback of a rectangle being dragged in a window; a second call with the
-// same rectangle erases it.
-void TrackActors(WindowPtr window, const Rect* rectangle);
 // Runs the colour picker on the colour; true when the user confirmed a new one.
 bool GetColorDialog(SInt16 whichPrompt, RGBColor* color);
 

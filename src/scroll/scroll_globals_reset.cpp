@@ -13,6 +13,7 @@
 #include "scroll/pause.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
+#include "scroll/rubber_band.h"
 #include "scroll/scroll_control.h"
 #include "scroll/scroll_engine.h"
 #include "scroll/scroll_position.h"
@@ -33,6 +34,17 @@ void ResetScrollGlobals() {
     gPausedHere = -1;
     std::fill(std::begin(gCueHot), std::end(gCueHot), SInt16{});
     gCueSpot = Rect{};
+    geeLockSquare = false;
+    HeyImDraggingARect = false;
+    HeyImMovingAUnit = false;
+    gRubberlastrect = Rect{};
+    gRubberlastpoint = Point{-1, -1};
+    gRubberRightToLeft = 0;
+    gRubberBottomToTop = 0;
+    gWhatsShifting = kShiftingCue;
+    gShiftingRect = Rect{};
+    gShiftLimitRect = Rect{};
+    MoveUnitStart = MoveUnitCurrent = UnitOffset = Point{};
     gCuePositionPercent = 0;
     gScrollDistance = 60.0;
     gAverageScrollDistance = 60.0;

@@ -1,6 +1,8 @@
 // The application's and the windows' event handlers: each event goes to the dispatcher or the window
 // operation that owns it; what the program takes no interest in is passed on to the platform.
 #include "shell/event_handlers.h"
+
+#include "scroll/rubber_band.h"
 #include "shell/window_update.h"
 
 #include "foundation/cursors.h"
@@ -194,8 +196,17 @@ OSStatus MyAppEventHandler(const PlatformEvent& event, void*) {
         gNothingHappened = 0;
         inBackground = true;
         return eventNotHandledErr;
+    case EventKind::MouseUp: {
+        // Every release ends what a press began: a moved mark or a rubber band keeps its result.
+        EventRecord release;
+        EventRecordFromPlatformEvent(event, &release);
+        release.what = mouseUp;
+        release.where = event.globalPoint;
+        release.when = event.when;
+        DoMouseUp(&release);
+        return eventNotHandledErr;
+    }
     case EventKind::MouseDown:
-    case EventKind::MouseUp:
     case EventKind::MouseDragged:
     case EventKind::MouseWheel:
     case EventKind::DragEntered:

@@ -7,6 +7,8 @@
 #include "scroll/prompter_window.h"
 #include "scroll/rect_rotation.h"
 #include "scroll/scroll_engine.h"
+#include "shell/mode_switching.h"
+#include "shell/shell_globals.h"
 
 bool isflipped = false;
 
@@ -16,6 +18,16 @@ Rect sScrollTextRect, sPictureRect, sgPictureRect, sInfoRect, sCueRect;
 
 bool InfoStripShown() {
     return GetPref(gThePreferences, kPrefShowInformation) != 0;
+}
+
+// A rectangle of the turned output mirrored as the output shows it: turned upright, mirrored, turned
+// back. Doing it twice gives the rectangle back.
+Rect TurnedMirror(Rect r, const Rect& frame, SInt16 rotation, SInt16 width, SInt16 height, bool mirror,
+                  bool flip) {
+    if (rotation) r = RotateRect(&frame, r, SInt16(-rotation), 1);
+    r = MirrorRectInSize(r, width, height, mirror, flip);
+    if (rotation) r = RotateRect(&frame, r, rotation, 1);
+    return r;
 }
 
 } // namespace
@@ -63,11 +75,8 @@ void FlipScreenRects(SInt16 on) {
         Rect frame = GetScrollWindowContent();
         frame.right -= kScrollBarStrip;
         Rect turned[4] = {sScrollTextRect, sPictureRect, sgPictureRect, sInfoRect};
-        for (Rect& r : turned) {
-            if (rotation) r = RotateRect(&frame, r, SInt16(-rotation), 1);
-            r = MirrorRectInSize(r, width, height, mirror, flip);
-            if (rotation) r = RotateRect(&frame, r, rotation, 1);
-        }
+        for (Rect& r : turned)
+            r = TurnedMirror(r, frame, rotation, width, height, mirror, flip);
         SetPref(gThePreferences, kPrefTextBoxRect, turned[0]);
         SetPref(gThePreferences, kPrefPictureRect, turned[1]);
         gPictureRect = turned[2];
@@ -83,4 +92,34 @@ void FlipThisRect(Rect* rect) {
     const SInt16 height = SInt16(RectHeight(gScrollTextRect) + (InfoStripShown() ? kInfoStrip : 0));
     *rect = MirrorRectInSize(*rect, width, height, GetPref(gThePreferences, kPrefMirror) != 0,
                              GetPref(gThePreferences, kPrefFlip) != 0);
+}
+
+void SetShownLayoutRect(SInt16 which, const Rect& shown) {
+    const PrefRect field = which == kShownTextBox   ? kPrefTextBoxRect
+                           : which == kShownPicture ? kPrefPictureRect
+                                                    : kPrefCueRect;
+    SetPref(gThePreferences, field, shown);
+    if (which == kShownPicture) gPictureRect = shown;
+    Rect own = shown;
+    if (isflipped) {
+        Rect scrolling{};
+        GetWindowRectIfScrolling(&scrolling);
+        const SInt16 width = RectWidth(scrolling);
+        const SInt16 height = SInt16(RectHeight(scrolling) + (InfoStripShown() ? kInfoStrip : 0));
+        const bool mirror = GetPref(gThePreferences, kPrefMirror) != 0;
+        const bool flip = GetPref(gThePreferences, kPrefFlip) != 0;
+        Rect frame = GetScrollWindowContent();
+        frame.right -= kScrollBarStrip;
+        const SInt16 rotation = GetPref(gThePreferences, kPrefRotation);
+        own = which == kShownCue ? MirrorRectInSize(shown, width, height, mirror, flip)
+                                 : TurnedMirror(shown, frame, rotation, width, height, mirror, flip);
+        if (which == kShownTextBox) sScrollTextRect = own;
+        if (which == kShownPicture) sPictureRect = sgPictureRect = own;
+        if (which == kShownCue) sCueRect = own;
+    }
+    // The scroll's start copies are put back when the settings change while scrolling: they follow too.
+    if (!gScrollOn) return;
+    if (which == kShownTextBox) gScrollStartScrollingRect = own;
+    if (which == kShownPicture) gScrollStartPictureRect = own;
+    if (which == kShownCue) gScrollStartRectCue = own;
 }

@@ -5,6 +5,19 @@
 
 #include "texttools/text_tools.h"
 
+#include "controls/control_records.h"
+#include "controls/edit_fields.h"
+#include "effects/effects.h"
+#include "foundation/rle_pictures.h"
+#include "macros/macro_dialog.h"
+#include "macros/macro_windows.h"
+#include "media/media_services.h"
+#include "media/media_windows.h"
+#include "platform/pstring.h"
+#include "shell/event_handlers.h"
+#include "texttools/search_texts.h"
+#include "texttools/text_tool_windows.h"
+
 #include "shell/context_popups.h"
 
 #include "scroll/pacing.h"
@@ -18,12 +31,14 @@
 #include "foundation/rect_tracking.h"
 
 #include "foundation/error_dialog.h"
+#include "foundation/rect_fitting.h"
 #include "platform/clock.h"
 #include "platform/lists.h"
 #include "platform/memory.h"
 #include "platform/windows.h"
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_record.h"
+#include "scroll/background_picture.h"
 #include "scroll/bookmark_list_window.h"
 #include "scroll/bookmarks.h"
 #include "scroll/cue_marker.h"
@@ -31,6 +46,7 @@
 #include "scroll/pause.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
+#include "scroll/rubber_band.h"
 #include "scroll/scroll_position.h"
 #include "scroll/scroll_windows.h"
 #include "scroll/tab_ruler.h"
@@ -50,13 +66,18 @@
 #include "textengine/text_engine.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <string>
 
 UInt32 geeMouseDownTime = 0;
+Point geeMouseDownPosition{};
 UInt16 curButton = 0;
 
 namespace {
 
 constexpr SInt16 kBarWidth = 15;
+constexpr SInt16 kRecordStopsAtClick = 34;
 constexpr SInt16 kPrompterReference = 1;
 enum : SInt16 {
     kUpArrowPart = 20,
@@ -155,11 +176,23 @@ void TabBarClick(const PlatformEvent& event, Point point, const Rect& bar) {
         if (current != gTabList) DisposeHandle(current);
     }
     if (RemoveTab(tab) >= 0) {
-        Point release = ReleasePoint();
-        if (group) {
+        Point release{};
+        if (group && !editBar) {
+            // The group is shown moving as its stops' markers, in a small rectangle under the grabbed
+            // stop that stays within the bar and the rows below it.
+            const Rect unit{SInt16(bar.top + 4), SInt16(mark.h - 6), SInt16(bar.top + 15),
+                            SInt16(mark.h + 5)};
+            const Rect limit{bar.top, bar.left, SInt16(bar.bottom + 20), bar.right};
+            BeginMovingMark(kShiftingTabs, unit, point, limit);
+            FollowPrompterDrag();
+            release = Point{mark.v, SInt16(mark.h + (gShiftingRect.left - unit.left))};
+        } else if (group) {
             // The group keeps its distance from the tab's mark to the mouse.
+            release = ReleasePoint();
             release.h = SInt16(mark.h + (release.h - point.h));
             release.v = mark.v;
+        } else {
+            release = ReleasePoint();
         }
         const Rect dropArea{bar.top, bar.left, SInt16(bar.bottom + (group ? 20 : 0)), bar.right};
         if (PtInRect(release, &dropArea)) {
@@ -187,49 +220,140 @@ void InfoStripClick(Point point) {
     }
 }
 
-// The share of the cue column a marker at spot stands at, counted from the end the output reads from, as
-// the layout places a marker put by hand.
-double CueShareOf(const Rect& spot) {
-    const Rect& cue = gCueRect;
-    const bool scrolling = gScrollOn != 0;
-    const SInt16 turn = scrolling ? GetPref(gThePreferences, kPrefRotation) : SInt16(0);
-    const bool flip = scrolling && GetPref(gThePreferences, kPrefFlip) != 0;
-    const double height = std::max<SInt32>(1, RectHeight(cue));
-    const double width = std::max<SInt32>(1, RectWidth(cue));
-    if (turn == 0) return flip ? (cue.bottom - spot.bottom) / height : (spot.top - cue.top) / height;
-    if ((turn == -1) != flip) return (spot.left - cue.left) / width;
-    return (cue.right - spot.right) / width;
-}
-
-// Command-dragging the cue marker moves it along its column only; where it is let go is kept as its share
-// of the column.
+// Command-dragging the cue marker moves it along its column only; the mouse-up keeps where it was let go
+// as its share of the column.
 void DragCueMarker(Point point) {
-    Rect spot = gCueSpot;
     const bool upright = RectHeight(gCueRect) >= RectWidth(gCueRect);
     geeLockHorizontal = upright;
     geeLockVertical = !upright;
-    const bool moved = DragRectangle(myScrollWindow, point, &spot, &gCueRect, true);
+    BeginMovingMark(kShiftingCue, gCueSpot, point, gCueRect);
+    FollowPrompterDrag();
     geeLockHorizontal = false;
     geeLockVertical = false;
-    if (!moved || EqualRect(&spot, &gCueSpot)) return;
-    SetPref(gThePreferences, kPrefCuePositionKind, 7);
-    gCueSpot = spot;
-    // At rest the marker stands upright; a turned output's spot is kept as a share only.
-    if (gScrollOn == 0 || GetPref(gThePreferences, kPrefRotation) == 0)
-        SetPref(gThePreferences, kPrefCueRect, spot);
-    gCuePositionPercent = std::clamp(CueShareOf(spot), 0.0, 1.0);
-    if (GetPref(gThePreferences, kPrefPositionsFromCue))
-        ResetForNewPrefs();
-    else
-        DrawCueMark();
-    gPrefsChanged = true;
+}
+
+// The rectangle from the corner of r opposite the given one (1 top-left, 2 top-right, 3 bottom-left,
+// 4 bottom-right): the corner that stays while the other is dragged.
+Point OppositeCorner(const Rect& r, SInt16 corner) {
+    switch (corner) {
+    case 1:
+        return Point{r.bottom, r.right};
+    case 2:
+        return Point{r.bottom, r.left};
+    case 3:
+        return Point{r.top, r.right};
+    default:
+        return Point{r.top, r.left};
+    }
+}
+
+constexpr SInt16 kCornerSize = 6;
+
+// Option-click over a background: a new text box is spanned outside the box, the box is moved from inside
+// it, and a corner drags that corner with the opposite one staying put.
+void EditTextBox(Point point) {
+    const Rect box = GetPref(gThePreferences, kPrefTextBoxRect);
+    const SInt16 corner = EmptyRect(&box) ? SInt16(0) : PtInCorner(&box, point, kCornerSize);
+    if (!EmptyRect(&box) && PtInRect(point, &box) && corner == 0) {
+        Rect limit = gAvailableRect;
+        InsetRect(&limit, 2, 2);
+        BeginMovingMark(kShiftingTextBox, box, point, limit);
+    } else {
+        if (corner != 0) geeMouseDownPosition = OppositeCorner(box, corner);
+        BeginPrompterRubberBand(gAvailableRect, kBandMakesTextBox);
+    }
+    FollowPrompterDrag();
+}
+
+// Command-click on the background picture: dragged from inside, resized from a corner.
+void PlaceBackgroundPicture(Point point) {
+    const SInt16 corner = PtInCorner(&gPictureRect, point, kCornerSize);
+    if (corner == 0) {
+        Rect limit = gAvailableRect;
+        InsetRect(&limit, 2, 2);
+        BeginMovingMark(kShiftingPicture, gPictureRect, point, limit);
+    } else {
+        geeMouseDownPosition = OppositeCorner(gPictureRect, corner);
+        BeginPrompterRubberBand(gAvailableRect, kBandMakesPictureRect);
+    }
+    FollowPrompterDrag();
+}
+
+// While the mandala or overlay editor has a design setting active, a plain click on the prompter draws the
+// mandala (inside the picture, relative to its corner) or places the overlays. True when it was taken.
+bool PlacingDesignClick(const PlatformEvent& event, Point point) {
+    if (event.modifiers & (cmdKey | optionKey | controlKey)) return false;
+    if (gSpiroSettingNow != 0 && PtInRect(point, &gPictureRect)) {
+        PerformSpiroMouseClick(Point{SInt16(point.v - gPictureRect.top), SInt16(point.h - gPictureRect.left)},
+                               SInt16(event.modifiers));
+        return true;
+    }
+    if (gOverlaySettingNow != 0) {
+        PerformOverlayMouseClick(point, SInt16(event.modifiers));
+        return true;
+    }
+    return false;
+}
+
+bool OverStarField() {
+    return GetPref(gThePreferences, kPrefBackgroundKind) == kPictureKindStars;
+}
+
+bool IsColorWord(const std::string& entry) {
+    static const char kWord[] = "color";
+    if (entry.size() != sizeof kWord - 1) return false;
+    for (size_t i = 0; i < entry.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(entry[i])) != kWord[i]) return false;
+    return true;
+}
+
+// The star colour test asks for its entry; a confirmed one is applied and the field repainted.
+void StarColorTestDialog() {
+    Str255 text;
+    NumToString(gInvisible, text);
+    Str255 message;
+    SetPString(message,
+               "Enter apfm file, 'color', or 0-255 Invisible, -1->-256 RemapIndex, -1000->-1255 RemapColor");
+    if (DoMacroDialog(3, message, text, 30, nullptr) != 1) return;
+    ApplyStarColorTestEntry(std::string(PStringView(text)));
+}
+
+// A click on the star test picture's colour grid or on the picture itself; the field is then repainted.
+void StarColorTestClick(const PlatformEvent& event, Point point) {
+    const SInt16 cell = gStarsShowColor ? WhereClickedinStarColor(point) : SInt16(-1);
+    if (cell >= 0) {
+        if (event.modifiers & optionKey)
+            gRemapColor = gRemapColor == cell ? SInt16(-1) : cell;
+        else if (event.modifiers & cmdKey)
+            gRemapIndex = cell;
+        else
+            gInvisible = gInvisible == cell ? SInt16(-1) : cell;
+    } else if (PtInRect(point, &gTestRect)) {
+        gClickedOnColor = GetRLENPixel(gTestStarPic, nullptr, SInt16(point.h - gTestRect.left),
+                                       SInt16(point.v - gTestRect.top));
+    }
+    gStarsEraseScreen = true;
+}
+
+// Over the star field a press on the picture sets the stars' speed and direction while the button stays
+// down.
+void StartStarTurboDrag(Point point) {
+    if (!OverStarField() || gScrollOn != 1 || gSylSyncDialog || turboing) return;
+    if (!PtInRect(point, &gPictureRect)) return;
+    turboing = true;
+    turboloc = curEvent.where;
+    turbostarspeed = double(GetPref(gThePreferences, kPrefStarSpeed)) / 65536.0;
+    turbodir = GetPref(gThePreferences, kPrefScrollDirection);
 }
 
 // A press in the scrolling text sets the speed and direction from the mouse's distance to it while the
 // button stays down; the timer follows it. The click still goes on to the text.
-void StartTurboDrag(Point point) {
+// With a star test picture loaded the press serves the colour test instead.
+void StartTurboDrag(const PlatformEvent& event, Point point) {
     if (!GetPref(gThePreferences, kPrefAllowTurbo) || gScrollOn != 1 || gSylSyncDialog) return;
-    if (!PtInRect(point, &gScrollTextRect) || turboing) return;
+    if (!PtInRect(point, &gScrollTextRect)) return;
+    if (gTestStarPic) return StarColorTestClick(event, point);
+    if (turboing) return;
     turboing = true;
     turboloc = curEvent.where;
     turbospeed = UInt16(GetPref(gThePreferences, kPrefScrollSpeed));
@@ -302,6 +426,8 @@ bool SecondaryPrompterClick(const PlatformEvent& event, Point point) {
         if (DragScrollRect(point, true)) return true;
         if (editing)
             DoTextPopup(point, SInt16(event.modifiers), geeMouseDownTime, myScrollWindow, geeMouseIsDown);
+        else if (OverStarField())
+            StarColorTestDialog();
         else if (StillDown())
             DragScrollRect(point, false);
         return true;
@@ -320,17 +446,22 @@ void PrompterClick(const PlatformEvent& event, Point point) {
             return DoErrorMessageText("I don't expect to get here in DoMouseDown");
         return PrompterBarClick(GetPrompterScrollBarRect(), point);
     }
+    if (gScrollOn == kScrollOnEditable && PlacingDesignClick(event, point)) return;
     if (gTabBarShowing && PtInRect(point, &gTabBarRect)) {
         if (SecondaryClick(event)) return DoTabPopup(point, myScrollWindow);
         return TabBarClick(event, point, gTabBarRect);
     }
     if (SecondaryClick(event) && SecondaryPrompterClick(event, point)) return;
-    StartTurboDrag(point);
+    StartTurboDrag(event, point);
+    StartStarTurboDrag(point);
+    const SInt16 background = GetPref(gThePreferences, kPrefBackgroundKind);
+    if ((event.modifiers & optionKey) && background != kPictureKindNone) return EditTextBox(point);
     if (PtInRect(point, &gInfoRect)) return InfoStripClick(point);
     if (PtInRect(point, &gCueRect)) {
         if ((event.modifiers & cmdKey) && PtInRect(point, &gCueSpot)) DragCueMarker(point);
         return;
     }
+    if ((event.modifiers & cmdKey) && PtInRect(point, &gPictureRect)) return PlaceBackgroundPicture(point);
     PrompterTextClick(event, point);
 }
 
@@ -388,6 +519,35 @@ void BookmarkListClick(const PlatformEvent& event, Point point) {
     GetCurrentBookmarksPos();
 }
 
+// The text offset under a point of a tool window's text, or -1 outside its view.
+SInt32 TextOffsetAt(WEReference text, Point point) {
+    if (!text) return -1;
+    LongRect view;
+    WEGetViewRect(&view, text);
+    if (point.v < view.top || point.v >= view.bottom || point.h < view.left || point.h >= view.right)
+        return -1;
+    const LongPoint at{point.v, point.h};
+    SInt8 edge = 0;
+    return WEGetOffset(&at, &edge, text);
+}
+
+// What every click that goes on past click-to-pause does first: an edit field of another window gives up
+// the keyboard, and the click values macros read for the macro editor and the help window are set.
+void CommonClickSteps(const PlatformEvent& event, WindowPtr window, Point point) {
+    if (gHasfocus && gHasfocusDialog && gHasfocusDialog->window != window)
+        SetMyControlEditFocus(WindowReference(gHasfocusDialog->windowReference), gHasfocusDialog,
+                              gHasfocus->itemNumber, false);
+    gFunctionsSearchHasFocus = window != nullptr && window == myFunctionsWindow;
+    if (window == myMacroEditorWindow) {
+        gMEMouseClickedVariable = 1;
+        gMEMouseTextPosAtClickVariable = TextOffsetAt(MacroEditWEHandle, point);
+    }
+    if (window == myHelpWindow && !(GetPref(gThePreferences, kPrefAllowHandTool) && SecondaryClick(event))) {
+        gHelpMouseClickedVariable = 1;
+        gHelpMouseTextPosAtClickVariable = TextOffsetAt(HelpWEHandle, point);
+    }
+}
+
 void RecordClick(const PlatformEvent& event) {
     geeMouseIsDown = true;
     gNothingHappened = 0;
@@ -404,18 +564,42 @@ void RecordClick(const PlatformEvent& event) {
 
 } // namespace
 
+void ApplyStarColorTestEntry(const std::string& entry) {
+    char* end = nullptr;
+    const long value = entry.empty() ? 0 : std::strtol(entry.c_str(), &end, 10);
+    const bool isNumber = !entry.empty() && end && *end == 0;
+    if (isNumber && value >= 0) {
+        gInvisible = SInt16(std::min<long>(value, 255));
+    } else if (isNumber && value > -1000) {
+        gRemapIndex = SInt16(std::clamp<long>(-value - 1, 0, 255));
+    } else if (isNumber) {
+        gRemapColor = SInt16(std::clamp<long>(-value - 1000, 0, 255));
+    } else if (IsColorWord(entry)) {
+        gStarsShowColor = !gStarsShowColor;
+    } else {
+        Str255 name;
+        SetPString(name, entry);
+        LoadTestPic(name);
+    }
+    gStarsEraseScreen = true;
+}
+
 void DoMouseDown(const PlatformEvent& event) {
     RecordClick(event);
     const WindowPtr window = event.window;
     if (!window) return;
     SetPort(GetWindowPort(window));
     const Point point = event.localPoint;
+    if (gRecordUntilMouseClick && myRecordWindow && gRecordDialog &&
+        (gLiveCaptureRunning || gSoundRecordingRunning))
+        MouseInRecordWindow(nullptr, gRecordDialog, point, kRecordStopsAtClick);
     // Click to pause: a plain click anywhere in the scrolling prompter.
     if (window == myScrollWindow && GetPref(gThePreferences, kPrefWheelControl) != 0 && gScrollOn == 1 &&
         !SecondaryClick(event)) {
         IsPaused() ? PauseOff(0) : PauseOn();
         return;
     }
+    CommonClickSteps(event, window, point);
     if (window == myScrollWindow) RecordPrompterClickForMacros(point);
     NoteToolWindowClick(event, point);
     if (ToolWindowClickAnywhere(event, point)) return;

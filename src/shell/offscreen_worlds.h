@@ -32,6 +32,11 @@ void CopyOffscreenRectToScrollWindow(const Rect& part);
 void CopyPictureToScrollWindow(GWorldPtr world, WindowPtr window, const Rect* source, const Rect* dest);
 void FlipScreenRects(SInt16 on);
 void FlipThisRect(Rect* rect);
+// Stores a layout rectangle as the prompter shows it now (the text box, the background picture's frame,
+// the cue marker), and while the output is mirrored also as its own, unmirrored, value, which is the one
+// kept when the scroll ends.
+enum : SInt16 { kShownTextBox = 0, kShownPicture = 1, kShownCue = 2 };
+void SetShownLayoutRect(SInt16 which, const Rect& shown);
 void SetOtherWindowsToNirmalLocation();
 
 // The mirror and the flip of a rectangle inside a width and height, as the output shows it.

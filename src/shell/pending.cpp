@@ -50,8 +50,6 @@ void Close_Printing() {}
 bool gShowSpeed = false;
 bool gShowSize = false;
 
-Point geeMouseDownPosition{};
-
 // ---- Commands of the menus whose code is not written yet: each does nothing and says so ----
 
 #include "shell/command_parts.h"

@@ -62,6 +62,7 @@ void ResetShellGlobals() {
     turboloc = Point{};
     turbospeed = 0;
     turbodir = 1;
+    turbostarspeed = 0;
     gLastKeyPressed = 0;
     gSaveInProgress = false;
     gNeedOpenModalDialog = false;
@@ -110,6 +111,8 @@ void ResetShellGlobals() {
     gOutPath = std::string{};
     gIdflag = 0;
     geeMouseIsDown = false;
+    geeMouseDownTime = 0;
+    geeMouseDownPosition = Point{};
     gMainResFileNum = 0;
     gLastResFile = 0;
     gGotColor = RGBColor{};

@@ -4,6 +4,8 @@
 
 #include "platform/windows.h"
 
+#include <string>
+
 // Zeroes the countdown to the next scroll step.
 void InitTimers();
 // The running-time clock goes on (StartTimer returns that it runs) or stands still.
@@ -34,6 +36,12 @@ extern bool turboing;
 extern Point turboloc;
 extern UInt16 turbospeed;
 extern SInt16 turbodir;
+// Over the star field: the star speed when the drag began.
+extern double turbostarspeed;
+// An entry of the star colour test: 0 to 255 the colour the star pictures leave out, -1 to -256 the
+// standard colour 0 to 255 they recolour, -1000 to -1255 the colour 0 to 255 it becomes; "color" (any
+// case) shows or hides the colour grid, other text names a test picture. The field is then repainted.
+void ApplyStarColorTestEntry(const std::string& entry);
 // The drag's own step: the mouse's distance above the press (in curEvent) sets speed and direction.
 void DoApp1Event();
 // The speed and direction a turbo drag gives for a distance moved up from the press: on top of the speed
@@ -43,7 +51,8 @@ struct TurboSetting {
     SInt16 direction;
 };
 TurboSetting TurboSpeedFor(SInt32 distance, SInt32 speed, SInt16 direction);
-// Where the button went down in the prompter (local), for the press-and-hold pop-up.
+// Where the button went down (local to the window clicked), and the tick of the latest press or release.
 extern Point geeMouseDownPosition;
+extern UInt32 geeMouseDownTime;
 // The pop-up of text commands at a point of a window.
 void DoTextPopup(Point where, SInt16 flag, UInt32 when, WindowPtr window, bool mouseIsDown);

@@ -6,6 +6,9 @@
 
 void CheckColorsInFindStyle() {}
 
+// No swatch is ever picked up until the colour chart lets one be dragged.
+void FinishMovingColorSwatch(Point) {}
+
 #include "texttools/font_menus.h"
 
 MenuRef GetFindStyleFontMenu() {

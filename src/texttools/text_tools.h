@@ -88,6 +88,8 @@ SInt32 ReadPositionWhichHyper(Handle list, SInt32 count, SInt32 offset, SInt32 l
 // ---- What the menus open and ask of the text tools ----
 void OpenHypertextWindow();
 void OpenColorChartWindow();
+// Ends the move of a colour chart swatch, dropping it at the point of the prompter.
+void FinishMovingColorSwatch(Point where);
 void OpenFindReplaceWindow();
 // Opens the find-style window in the mode, or reloads an open one in its present mode.
 void OpenFindStyleWindow(SInt16 mode);

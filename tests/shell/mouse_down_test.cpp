@@ -3,15 +3,22 @@
 // every tracked press ends where it began.
 #include "program_fixture.h"
 
+#include "effects/effects.h"
 #include "foundation/error_dialog.h"
+#include "foundation/rle_pictures.h"
+#include "macros/macro_services.h"
+#include "macros/macro_windows.h"
 #include "platform/events.h"
 #include "prefs/prefs_fields.h"
+#include "prefs/prefs_record.h"
+#include "scroll/background_picture.h"
 #include "scroll/bookmarks.h"
 #include "scroll/cue_marker.h"
 #include "scroll/edit_window.h"
 #include "scroll/pause.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
+#include "scroll/rubber_band.h"
 #include "scroll/scroll_position.h"
 #include "scroll/scroll_windows.h"
 #include "scroll/tab_ruler.h"
@@ -23,8 +30,11 @@
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
 #include "textengine/text_engine.h"
+#include "texttools/search_texts.h"
+#include "texttools/text_tool_windows.h"
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -392,6 +402,286 @@ TEST_F(MouseDown, TheWheelMovesThePrompterTextInBothModes) {
         ProcessPendingEvents();
         EXPECT_GT(gScrollCurrentPos, down);
     }
+}
+
+} // namespace
+
+namespace {
+
+// Over a background, in every way the output can be turned and mirrored: an option-drag outside the text
+// box spans a new box that the text is laid into, an option-drag inside it moves it with the cue marker,
+// and a press let go where it began changes nothing and leaves the preferences unchanged.
+TEST_F(MouseDown, OptionDragsDrawAndMoveTheTextBoxInEveryTurnAndMirror) {
+    SetPref(gThePreferences, kPrefCueMarkerShown, 1);
+    SetPref(gThePreferences, kPrefWheelControl, 0);
+    SetPref(gThePreferences, kPrefAllowTurbo, 0);
+    for (const Output& o : kOutputs) {
+        SCOPED_TRACE(o.name);
+        SetPref(gThePreferences, kPrefMirror, o.mirror);
+        SetPref(gThePreferences, kPrefFlip, o.flip);
+        SetPref(gThePreferences, kPrefRotation, o.rotation);
+        SetPref(gThePreferences, kPrefBackgroundKind, 1);
+        SetPref(gThePreferences, kPrefTextBoxRect, Rect{});
+        StartScroll(1);
+        PauseOn();
+        const Rect area = gAvailableRect;
+        ASSERT_GT(RectWidth(area), 200);
+        ASSERT_GT(RectHeight(area), 200);
+
+        gPrefsChanged = false;
+        const Point from{SInt16(area.top + 20), SInt16(area.left + 30)};
+        PostMouseEvent(myScrollWindow, EventKind::MouseUp, from, optionKey);
+        DoMouseDown(Click(from, optionKey));
+        Rect stored = GetPref(gThePreferences, kPrefTextBoxRect);
+        EXPECT_TRUE(EmptyRect(&stored)) << "no movement";
+        EXPECT_FALSE(gPrefsChanged);
+        EXPECT_FALSE(HeyImDraggingARect);
+
+        // Spanned up and to the left of the press; the far end is kept within the available area.
+        const Point to{SInt16(area.bottom + 50), SInt16(area.left + 150)};
+        const Point press{SInt16(area.top + 170), SInt16(area.left + 180)};
+        PostMouseEvent(myScrollWindow, EventKind::MouseDragged, from, optionKey);
+        PostMouseEvent(myScrollWindow, EventKind::MouseUp, from, optionKey);
+        DoMouseDown(Click(press, optionKey));
+        const Rect box{from.v, from.h, press.v, press.h};
+        stored = GetPref(gThePreferences, kPrefTextBoxRect);
+        EXPECT_TRUE(EqualRect(&stored, &box))
+            << stored.top << "," << stored.left << "," << stored.bottom << "," << stored.right;
+        EXPECT_TRUE(gPrefsChanged);
+        EXPECT_FALSE(HeyImDraggingARect);
+        Rect inside{};
+        SectRect(&gScrollTextRect, &box, &inside);
+        EXPECT_TRUE(EqualRect(&inside, &gScrollTextRect)) << "the text is laid out in the box";
+
+        // Dragged from its middle by (25, 10), and beyond the area's bottom: it stops 2 pixels inside.
+        const Rect cueBefore = GetPref(gThePreferences, kPrefCueRect);
+        const Point grab = Middle(box);
+        const Point moved{SInt16(grab.v + 25), SInt16(grab.h + 10)};
+        PostMouseEvent(myScrollWindow, EventKind::MouseDragged, moved, optionKey);
+        PostMouseEvent(myScrollWindow, EventKind::MouseUp, moved, optionKey);
+        DoMouseDown(Click(grab, optionKey));
+        Rect want = box;
+        OffsetRect(&want, 10, 25);
+        stored = GetPref(gThePreferences, kPrefTextBoxRect);
+        EXPECT_TRUE(EqualRect(&stored, &want));
+        Rect cueWant = cueBefore;
+        AdjustRectCue(&box, &want, &cueWant);
+        const Rect cueAfter = GetPref(gThePreferences, kPrefCueRect);
+        EXPECT_TRUE(EqualRect(&cueAfter, &cueWant)) << "the cue marker goes along";
+        PostMouseEvent(myScrollWindow, EventKind::MouseDragged, to, optionKey);
+        PostMouseEvent(myScrollWindow, EventKind::MouseUp, to, optionKey);
+        DoMouseDown(Click(Middle(want), optionKey));
+        stored = GetPref(gThePreferences, kPrefTextBoxRect);
+        EXPECT_EQ(stored.bottom, area.bottom - 2);
+        EXPECT_EQ(RectHeight(stored), RectHeight(box));
+        EXPECT_FALSE(HeyImMovingAUnit);
+        // The end of the scroll keeps the box (as the upright output would show it).
+        const Rect shown = stored;
+        StopScroll();
+        stored = GetPref(gThePreferences, kPrefTextBoxRect);
+        EXPECT_EQ(RectWidth(stored), o.rotation ? RectHeight(shown) : RectWidth(shown)) << "kept";
+        if (!o.mirror && !o.flip) EXPECT_TRUE(EqualRect(&stored, &shown));
+    }
+}
+
+// A command-drag on the background picture moves it, kept 2 pixels inside the area; from a corner it is
+// spanned again from the opposite corner, which stays.
+TEST_F(MouseDown, CommandDragsMoveAndResizeTheBackgroundPicture) {
+    SetPref(gThePreferences, kPrefBackgroundKind, 1);
+    Relayout();
+    const Rect area = gAvailableRect;
+    const Rect picture{SInt16(area.top + 40), SInt16(area.left + 100), SInt16(area.top + 140),
+                       SInt16(area.left + 260)};
+    const struct {
+        const char* name;
+        Point grab, drop;
+        Rect want;
+    } cases[] = {
+        {"moved",
+         Middle(picture),
+         {SInt16(Middle(picture).v + 7), SInt16(Middle(picture).h - 9)},
+         {SInt16(picture.top + 7), SInt16(picture.left - 9), SInt16(picture.bottom + 7),
+          SInt16(picture.right - 9)}},
+        {"kept inside",
+         Middle(picture),
+         {SInt16(area.top - 300), Middle(picture).h},
+         {SInt16(area.top + 2), picture.left, SInt16(area.top + 2 + RectHeight(picture)), picture.right}},
+        {"bottom-right corner dragged",
+         {SInt16(picture.bottom - 2), SInt16(picture.right - 2)},
+         {SInt16(picture.bottom + 30), SInt16(picture.right + 40)},
+         {picture.top, picture.left, SInt16(picture.bottom + 30), SInt16(picture.right + 40)}},
+        {"top-left corner dragged past the other",
+         {SInt16(picture.top + 1), SInt16(picture.left + 1)},
+         {SInt16(picture.bottom + 10), SInt16(picture.left + 5)},
+         {picture.bottom, SInt16(picture.left + 5), SInt16(picture.bottom + 10), picture.right}},
+    };
+    for (const auto& c : cases) {
+        gPictureRect = picture;
+        gPrefsChanged = false;
+        PostMouseEvent(myScrollWindow, EventKind::MouseDragged, c.drop, cmdKey);
+        PostMouseEvent(myScrollWindow, EventKind::MouseUp, c.drop, cmdKey);
+        DoMouseDown(Click(c.grab, cmdKey));
+        const Rect stored = GetPref(gThePreferences, kPrefPictureRect);
+        EXPECT_TRUE(EqualRect(&gPictureRect, &c.want))
+            << c.name << ": " << gPictureRect.top << "," << gPictureRect.left << "," << gPictureRect.bottom
+            << "," << gPictureRect.right;
+        EXPECT_TRUE(EqualRect(&stored, &c.want)) << c.name;
+        EXPECT_TRUE(gPrefsChanged) << c.name;
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(StarColorTest, EntriesPickTheColoursTheStarPicturesUse) {
+    const struct {
+        const char* entry;
+        SInt16 invisible, remapIndex, remapColor;
+        bool grid;
+    } cases[] = {
+        {"0", 0, -1, 0, false},       {"255", 255, -1, 0, false}, {"-1", 7, 0, 0, false},
+        {"-256", 7, 255, 0, false},   {"-999", 7, 255, 0, false}, {"-1000", 7, -1, 0, false},
+        {"-1255", 7, -1, 255, false}, {"CoLoR", 7, -1, 0, true},  {"12abc", 7, -1, 0, false},
+    };
+    for (const auto& c : cases) {
+        gInvisible = 7;
+        gRemapIndex = -1;
+        gRemapColor = 0;
+        gStarsShowColor = false;
+        gStarsEraseScreen = false;
+        ApplyStarColorTestEntry(c.entry);
+        EXPECT_EQ(gInvisible, c.invisible) << c.entry;
+        EXPECT_EQ(gRemapIndex, c.remapIndex) << c.entry;
+        EXPECT_EQ(gRemapColor, c.remapColor) << c.entry;
+        EXPECT_EQ(gStarsShowColor, c.grid) << c.entry;
+        EXPECT_TRUE(gStarsEraseScreen) << c.entry;
+    }
+    gInvisible = 0;
+    gRemapIndex = -1;
+    gStarsShowColor = gStarsEraseScreen = false;
+}
+
+// The macro editor's and the help window's click values: each window sets its own, the offset under the
+// point inside its text and -1 outside, and leaves the other's alone; a control-click with the hand tool
+// in the help window is a drag, not a click for macros.
+TEST_F(MouseDown, TheMacroEditorAndHelpWindowKeepTheirOwnClickValues) {
+    const std::string text = "First line of text\rSecond line of text\r";
+    const Rect bounds{100, 100, 300, 400};
+    WindowPtr editor = NewCWindow(nullptr, &bounds, nullptr, true, 0, kFirstWindowOfClass, false, 0);
+    WindowPtr help = NewCWindow(nullptr, &bounds, nullptr, true, 0, kFirstWindowOfClass, false, 0);
+    ASSERT_TRUE(editor && help);
+    LongRect view;
+    WESetLongRect(&view, 0, 0, 300, 150);
+    for (const auto& [window, we] : {std::pair{editor, &MacroEditWEHandle}, std::pair{help, &HelpWEHandle}}) {
+        SetPort(GetWindowPort(window));
+        ASSERT_EQ(WENew(&view, &view, 0, we), noErr);
+        WEInsert(text.data(), SInt32(text.size()), nullptr, nullptr, *we, 0);
+    }
+    myMacroEditorWindow = editor;
+    myHelpWindow = help;
+    SetPref(gThePreferences, kPrefAllowHandTool, 1);
+    const Point inText{10, 40};
+    const Point below{180, 40};
+    const struct {
+        const char* name;
+        WindowPtr window;
+        Point point;
+        UInt16 modifiers;
+        SInt32 editorClicked, editorOffset, helpClicked, helpOffset;
+    } cases[] = {
+        {"editor, in the text", editor, inText, 0, 1, 5, 0, 99},
+        {"editor, below the text", editor, below, 0, 1, -1, 0, 99},
+        {"help, in the text", help, inText, 0, 0, 99, 1, 5},
+        {"help, below the text", help, below, 0, 0, 99, 1, -1},
+        {"help, control-click drag", help, inText, controlKey, 0, 99, 0, 99},
+    };
+    for (const auto& c : cases) {
+        gMEMouseClickedVariable = gHelpMouseClickedVariable = 0;
+        gMEMouseTextPosAtClickVariable = gHelpMouseTextPosAtClickVariable = 99;
+        PlatformEvent click = Click(c.point, c.modifiers);
+        click.window = c.window;
+        DoMouseDown(click);
+        EXPECT_EQ(gMEMouseClickedVariable, c.editorClicked) << c.name;
+        EXPECT_EQ(gHelpMouseClickedVariable, c.helpClicked) << c.name;
+        // The offset under the point: a few characters into the first line.
+        if (c.editorOffset == 5) {
+            EXPECT_GT(gMEMouseTextPosAtClickVariable, 0) << c.name;
+            EXPECT_LT(gMEMouseTextPosAtClickVariable, 19) << c.name;
+        } else {
+            EXPECT_EQ(gMEMouseTextPosAtClickVariable, c.editorOffset) << c.name;
+        }
+        if (c.helpOffset == 5) {
+            EXPECT_GT(gHelpMouseTextPosAtClickVariable, 0) << c.name;
+            EXPECT_LT(gHelpMouseTextPosAtClickVariable, 19) << c.name;
+        } else {
+            EXPECT_EQ(gHelpMouseTextPosAtClickVariable, c.helpOffset) << c.name;
+        }
+    }
+    myMacroEditorWindow = myHelpWindow = nullptr;
+    for (WEReference* we : {&MacroEditWEHandle, &HelpWEHandle}) {
+        WEDispose(*we);
+        *we = nullptr;
+    }
+    DisposeWindow(editor);
+    DisposeWindow(help);
+}
+
+// Option-dragging a stop on the prompter's bar carries it and every stop after it by the distance the
+// mouse moved; the stops before it stay.
+TEST_F(MouseDown, AnOptionDragMovesATabAndAllTabsAfterIt) {
+    gTabBarShowing = true;
+    Relayout();
+    const TabList before = CurrentTabList();
+    ASSERT_GE(before.count, 4);
+    const SInt16 grabbed = 2;
+    const Point grab{SInt16(gTabBarRect.top + 8), SInt16(gTabBarRect.left + before.positions[grabbed])};
+    ASSERT_EQ(FindScrollTab(grab, nullptr), grabbed);
+    const SInt16 moved = 13;
+    const Point drop{SInt16(grab.v + 30), SInt16(grab.h + moved)};
+    PostMouseEvent(myScrollWindow, EventKind::MouseDragged, drop, optionKey);
+    PostMouseEvent(myScrollWindow, EventKind::MouseUp, drop, optionKey);
+    DoMouseDown(Click(grab, optionKey));
+    const TabList& after = CurrentTabList();
+    ASSERT_EQ(after.count, before.count);
+    for (SInt32 i = 0; i < after.count; ++i)
+        EXPECT_EQ(after.positions[i], before.positions[i] + (i >= grabbed ? moved : 0)) << "stop " << i;
+    EXPECT_EQ(gMovingTabsList, nullptr);
+    EXPECT_FALSE(HeyImMovingAUnit);
+}
+
+} // namespace
+
+namespace {
+
+// The release reaches the mouse-up handling through the event loop alone, with no tracking loop waiting:
+// a cue marker being moved lands where the mouse was let go, placed by hand.
+TEST_F(MouseDown, TheReleaseEventEndsAMoveStartedByThePress) {
+    SetPref(gThePreferences, kPrefCueMarkerShown, 1);
+    SetPref(gThePreferences, kPrefCuePositionKind, 1);
+    Relayout();
+    ASSERT_FALSE(EmptyRect(&gCueSpot));
+    const Rect before = gCueSpot;
+    const Point grab = Middle(gCueSpot);
+    const Point drop{SInt16(grab.v + 40), SInt16(grab.h + 5)};
+    gPrefsChanged = false;
+    geeLockHorizontal = true;
+    BeginMovingMark(kShiftingCue, gCueSpot, grab, gCueRect);
+    ASSERT_TRUE(HeyImMovingAUnit);
+    PostMouseEvent(myScrollWindow, EventKind::MouseDown, grab, 0);
+    PostMouseEvent(myScrollWindow, EventKind::MouseDragged, drop, 0);
+    PostMouseEvent(myScrollWindow, EventKind::MouseUp, drop, 0);
+    ProcessPendingEvents();
+    geeLockHorizontal = false;
+    EXPECT_FALSE(HeyImMovingAUnit);
+    EXPECT_FALSE(geeMouseIsDown);
+    EXPECT_EQ(GetPref(gThePreferences, kPrefCuePositionKind), 7);
+    Rect want = before;
+    OffsetRect(&want, 0, 40);
+    EXPECT_TRUE(EqualRect(&gCueSpot, &want));
+    const Rect stored = GetPref(gThePreferences, kPrefCueRect);
+    EXPECT_TRUE(EqualRect(&stored, &want));
+    EXPECT_TRUE(gPrefsChanged);
 }
 
 } // namespace
