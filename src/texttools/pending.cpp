@@ -277,7 +277,6 @@ void GetCurrentHelpPos() {}
 void GetCurrentHypertextDrawerPos() {}
 void GetCurrentTextMergePos() {}
 
-// ---- The merge list's replace-with texts and the hypertext list's keys, until their windows are built ----
-void ClearTextMergeReplaceWith() {}
+// ---- The hypertext list's keys, until its window is built ----
 void HypertextScrollThisMuch(SInt32) {}
 SInt16 gHypertextPageScrollSize = 0;
