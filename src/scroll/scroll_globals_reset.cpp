@@ -16,6 +16,7 @@
 #include "scroll/scroll_engine.h"
 #include "scroll/scroll_position.h"
 #include "scroll/tab_ruler.h"
+#include "scroll/text_sorting.h"
 #include "scroll/tool_windows.h"
 #include "scroll/toolbar_window.h"
 #include "scroll/undo.h"
@@ -25,6 +26,7 @@
 #include <string>
 
 void ResetScrollGlobals() {
+    gSortSpec = SortSpec{};
     gNumTempBookmarks = 0;
     gNumInReturnStack = 0;
     gNumBookmarks = 0;

@@ -13,6 +13,7 @@
 #include "prefs/prefs_file.h"
 #include "scroll/pacing.h"
 #include "scroll/scroll_engine.h"
+#include "scroll/text_sorting.h"
 #include "shell/shell_globals.h"
 #include "shell/text_effect_globals.h"
 
@@ -66,6 +67,15 @@ void CopyPrefsToServiceGlobals() {
     gTypeCommandsSorted = UInt8(GetPref(p, kPrefTypeCommandsSorted));
     gSaveStarBackColor = GetPref(p, kPrefStarBackColor);
     gSaveStarSpeed = GetPref(p, kPrefStarSpeed);
+    // A stored choice out of its range (the unit is 0 in a new record) takes the first choice.
+    auto choice = [&](PrefShort field, SInt16 last) {
+        const SInt16 value = GetPref(p, field);
+        return UInt16(value >= 1 && value <= last ? value : 1);
+    };
+    gSortSpec.unit = choice(kPrefSortUnit, kSortCharacters);
+    gSortSpec.key = choice(kPrefSortKey, kSortKeyColor);
+    gSortSpec.order = choice(kPrefSortOrder, kSortDescending);
+    gSortSpec.removeDuplicates = GetPref(p, kPrefSortRemoveDuplicates) != 0 ? 1 : 0;
     // A dictionary name longer than its field can hold is damage, not a name.
     if (gThePreferences.bytes[kPrefDictionaryName.offset] > kLongestDictionaryName)
         gThePreferences.bytes[kPrefDictionaryName.offset] = 0;

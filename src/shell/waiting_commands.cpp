@@ -35,7 +35,6 @@ constexpr WaitingCommands kWaiting[] = {
     {kMacroMenuID, 0, 0, "macro language"},
     {kMacroFilesMenuID, 0, 0, "macro language"},
     {kBookmarkToolsMenuID, 3, 3, "bookmarks from a file"},
-    {kTextTransformsMenuID, 7, 7, "sort dialog"},
     {kFindToolsMenuID, 0, 0, "find tools"},
     {kSpellingMenuID, 0, 0, "spelling"},
     {kSpellingOptionsMenuID, 0, 0, "spelling"},

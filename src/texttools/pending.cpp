@@ -44,16 +44,6 @@ SInt32 gSylWaitingForThisTap = 0;
 
 bool gFlagDoWordSwap = false;
 
-// ---- The text-merge list: nothing is kept until the text-merge tools are built ----
-Handle gTextMergeList = nullptr;
-SInt32 gNumTextMerge = 0;
-bool AddTextMergeText(SInt32) {
-    return false;
-}
-bool SetTextMergeText(SInt32, SInt16, ConstStr255Param) {
-    return false;
-}
-void RemoveTextMergeText(SInt32) {}
 void OpenTextMergeWindow() {}
 void PutTextMergeInList() {}
 
@@ -76,10 +66,6 @@ bool GetHypertextLinkAction(SInt32, SInt16* type, Handle* parameter) {
     if (type) *type = 0;
     if (parameter) *parameter = nullptr;
     return false;
-}
-
-bool CheckForTextMergeFunction(Handle, SInt32) {
-    return true;
 }
 
 // Nothing can be asked before the merge window exists: as a cancel, so no merge macro runs.
