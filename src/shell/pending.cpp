@@ -56,7 +56,6 @@ Point geeMouseDownPosition{};
 
 #include "shell/command_parts.h"
 
-bool gSaveAsWordSwapFlag = false;
 bool gDontCheckSaveStatus = false;
 SInt32 gSelectedSpeakStart = 0;
 SInt32 gSelectedSpeakEnd = 0;

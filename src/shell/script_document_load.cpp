@@ -169,6 +169,17 @@ void CheckKeptCounts(ResType type, SInt16 (*check)(Handle, bool), const std::str
     DisposeHandle(copy);
 }
 
+// The merge entries after the header, when the header is one this program writes (a word-swap header
+// also asks for the word swap dialog).
+void LoadTextMerge() {
+    Handle copy = CopyOfKept(FourCC("TxMg"), kSideDataID);
+    if (!copy) return;
+    if (CheckTextMergeCompatibility(copy, false) && GetHandleSize(copy) >= kDocResourceHeaderSize)
+        UseTextMergeData(reinterpret_cast<const UInt8*>(*copy) + kDocResourceHeaderSize,
+                         GetHandleSize(copy) - kDocResourceHeaderSize);
+    DisposeHandle(copy);
+}
+
 // Side data whose owners keep it elsewhere: checked here so that a damaged or foreign resource is
 // reported at once; the bytes themselves stay kept for the next save.
 void CheckOtherSideData(const std::string& documentName) {
@@ -290,6 +301,9 @@ void InstallDocumentText(const DocumentText& found) {
         gBookmarkNames = nullptr;
     }
     if (gHypertextList) UnsetHypertext(-1);
+    // The merge list and its word-swap request belong to the document that goes.
+    UseTextMergeData(nullptr, 0);
+    gFlagDoWordSwap = false;
 }
 
 // The side resources the document's own owners take (bookmarks, tabs, document preferences) and the
@@ -311,6 +325,7 @@ void LoadSideResources(const std::string& folder, bool resourceScript, ResFileRe
         LoadBookmarks(documentName);
         LoadTabs(documentName);
         CheckOtherSideData(documentName);
+        LoadTextMerge();
         if (!LoadDocumentPreferences(documentName)) ResetPacingWithoutSyllables();
     }
     CloseDocumentResources(side, previous);

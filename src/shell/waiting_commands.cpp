@@ -12,7 +12,6 @@ struct WaitingCommands {
 };
 
 constexpr WaitingCommands kWaiting[] = {
-    {kFileMenuID, 6, 6, "text merge (word swap)"},
     {kFileMenuID, 9, 12, "media queues"},
     {kFileMenuID, 19, 20, "printing"},
     {kEditMenuID, 8, 8, "macro editor"},

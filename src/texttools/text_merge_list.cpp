@@ -174,3 +174,25 @@ bool CheckForTextMergeFunction(Handle list, SInt32 count) {
     }
     return true;
 }
+
+bool UseTextMergeData(const UInt8* data, Size size) {
+    if (gTextMergeList) DisposeHandle(gTextMergeList);
+    gTextMergeList = nullptr;
+    gNumTextMerge = 0;
+    ForgetWalk();
+    // Whole strings are counted up to the first that runs past the end; an incomplete last entry is dropped.
+    Size at = 0, entryEnd = 0;
+    SInt32 strings = 0;
+    while (data && at < size && at + 1 + data[at] <= size) {
+        at += 1 + data[at];
+        if (++strings % kFieldsPerEntry == 0) entryEnd = at;
+    }
+    const SInt32 entries = strings / kFieldsPerEntry;
+    if (entries == 0) return true;
+    Handle list = NewHandle(entryEnd);
+    if (!list) return false;
+    std::memcpy(*list, data, size_t(entryEnd));
+    gTextMergeList = list;
+    gNumTextMerge = entries;
+    return true;
+}

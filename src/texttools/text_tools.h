@@ -60,6 +60,9 @@ bool RemoveTextMergeText(SInt32 n);
 bool SwapTextMergeText(SInt32 a, SInt32 b);
 // Empties every replace-with text and refreshes the merge window's list.
 void ClearTextMergeReplaceWith();
+// Makes the list from a document's stored entries (the strings back to back, without their header): as many
+// whole entries as the data holds. False when memory fails (the list is then empty).
+bool UseTextMergeData(const UInt8* data, Size size);
 // Replaces `replaced` bytes at offset (-1: the end) of the handle by the data (null: length zero bytes
 // removed only); paramErr for an offset outside the handle, or the memory error.
 OSErr SpliceTextMergeText(Handle h, const void* data, SInt32 dataLength, SInt32 offset, SInt32 replaced);
