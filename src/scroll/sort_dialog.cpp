@@ -14,9 +14,11 @@
 #include "platform/text_drawing.h"
 #include "platform/windows.h"
 #include "shell/shell_globals.h"
+#include "textengine/style_scrap.h"
 #include "textengine/text_engine.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -41,8 +43,9 @@ constexpr SInt16 kPreviewTextSize = 12;
 constexpr ResType kSampleType = FourCC("TEXT");
 constexpr SInt32 kMostFailedLoads = 200;
 
-// The preview's text instance while the dialog shows it.
+// The preview's text instance while the dialog shows it, and the style a plain sample is shown in.
 WEReference gSortPreview = nullptr;
+WEStyleRecord gPlainSampleStyle;
 
 void SetRadioGroup(DialogPtr dialog, SInt16 first, SInt16 last, SInt16 chosen) {
     for (SInt16 item = first; item <= last; ++item)
@@ -80,9 +83,25 @@ WEReference GetSortWERef(DialogPtr dialog, SInt16 item) {
     if (we) {
         WEFeatureFlag(weFAutoScroll, 0, we);
         WEFeatureFlag(weFUndo, 0, we);
+        WERunInfo info;
+        WEGetRunInfo(0, &info, we);
+        gPlainSampleStyle = info.style;
     }
     SetPortByReference(saved);
     return we;
+}
+
+// One run in the preview's own style, so that a plain sample never takes the style a styled one left.
+Handle MakePlainSampleScrap() {
+    Handle scrap = NewHandleClear(Size(2 + kStyleScrapElementSize));
+    if (!scrap) return nullptr;
+    const UInt16 count = 1;
+    std::memcpy(*scrap, &count, 2);
+    StyleScrapElement element;
+    element.record = gPlainSampleStyle;
+    element.record.style.extra = nullptr;
+    WriteStyleScrapElement(reinterpret_cast<UInt8*>(*scrap) + 2, element);
+    return scrap;
 }
 
 // Replaces the preview's text without drawing, the selection collapsed at the start.
@@ -92,9 +111,11 @@ void PutTextInSortWERef(Handle text, WEReference preview, Handle styles) {
     WESetSelection(0, WEGetTextLength(preview), 0, preview);
     WEDelete(preview);
     if (text && GetHandleSize(text) > 0) {
+        Handle plain = styles ? nullptr : MakePlainSampleScrap();
         HLock(text);
-        WEInsert(*text, SInt32(GetHandleSize(text)), styles, nullptr, preview, 0);
+        WEInsert(*text, SInt32(GetHandleSize(text)), styles ? styles : plain, nullptr, preview, 0);
         HUnlock(text);
+        if (plain) DisposeHandle(plain);
     }
     WESetSelection(0, 0, 0, preview);
     WECalText(preview);

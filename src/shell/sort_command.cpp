@@ -53,6 +53,8 @@ SInt32 DoSortCommand() {
     gDontQuitWithoutSaving = true;
     DoASort(spec, 0, myTextResource, ScrollWEHandle, progress, box);
     DisposeDialog(progress);
+    // The lines were not worked out while the units went in.
+    WECalText(ScrollWEHandle);
     ScrollRecalText();
     gTextHasChanged = true;
     GetNewText(1);

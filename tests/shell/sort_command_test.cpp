@@ -15,6 +15,7 @@
 #include "shell/commands.h"
 #include "shell/menus.h"
 #include "shell/script_documents.h"
+#include "textengine/text_engine.h"
 
 #include <cstring>
 #include <string>
@@ -80,6 +81,7 @@ TEST_F(SortCommand, SortsTheScriptKeepsTheChoiceAndUndoesInOneStep) {
         EXPECT_EQ(Run(kTextTransformsMenuID, 7), 0);
     }
     EXPECT_EQ(Script(), "apple\rfig\rpear\r");
+    EXPECT_GE(WECountLines(ScrollWEHandle), 3) << "the sorted script is laid out again";
     EXPECT_EQ(gSortSpec.removeDuplicates, 1);
     EXPECT_EQ(GetPref(gThePreferences, kPrefSortRemoveDuplicates), 1);
     EXPECT_EQ(GetPref(gThePreferences, kPrefSortUnit), kSortParagraphs);
