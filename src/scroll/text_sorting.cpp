@@ -298,9 +298,10 @@ SInt16 CompareSortUnits(const UInt8* text, const SortUnit& a, const SortUnit& b,
     }
 }
 
-void SortUnitList(std::vector<SortUnit>& units, const UInt8* text, const SortSpec& spec,
-                  const std::vector<UInt32>& colors, const SortProgress* progress) {
-    ProgressShown shown(progress);
+namespace {
+
+void SortUnitsShowing(std::vector<SortUnit>& units, const UInt8* text, const SortSpec& spec,
+                      const std::vector<UInt32>& colors, ProgressShown& shown) {
     UnitComparer comparer{text, units, spec.key, colors, {}};
     if (spec.key == kSortKeyNumber) {
         comparer.numbers.reserve(units.size());
@@ -335,6 +336,14 @@ void SortUnitList(std::vector<SortUnit>& units, const UInt8* text, const SortSpe
     units.swap(result);
 }
 
+} // namespace
+
+void SortUnitList(std::vector<SortUnit>& units, const UInt8* text, const SortSpec& spec,
+                  const std::vector<UInt32>& colors, const SortProgress* progress) {
+    ProgressShown shown(progress);
+    SortUnitsShowing(units, text, spec, colors, shown);
+}
+
 SInt16 SortWholeText(const SortSpec& spec, Handle text, WEReference target, const SortProgress* progress) {
     if (!text || !target) return 0;
     if (spec.dontSort && !spec.removeDuplicates) return 0;
@@ -354,9 +363,8 @@ SInt16 SortWholeText(const SortSpec& spec, Handle text, WEReference target, cons
             colors.push_back(ColorNumber(info.style.style.color));
         }
     }
-    SortUnitList(units, bytes.data(), spec, colors, progress);
-
     ProgressShown shown(progress);
+    SortUnitsShowing(units, bytes.data(), spec, colors, shown);
     shown.Show(100);
     const FeatureOn noRecal(weFInhibitRecal, target);
     const FeatureOn noRedraw(weFInhibitRedraw, target);

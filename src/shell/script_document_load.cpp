@@ -169,14 +169,16 @@ void CheckKeptCounts(ResType type, SInt16 (*check)(Handle, bool), const std::str
     DisposeHandle(copy);
 }
 
-// The merge entries after the header, when the header is one this program writes (a word-swap header
-// also asks for the word swap dialog).
+// The merge entries after the header, when the header is one this program writes and every string lies
+// within the data (a word-swap header also asks for the word swap dialog). A damaged list is left kept as
+// it came, for the next save to write back.
 void LoadTextMerge() {
     Handle copy = CopyOfKept(FourCC("TxMg"), kSideDataID);
     if (!copy) return;
-    if (CheckTextMergeCompatibility(copy, false) && GetHandleSize(copy) >= kDocResourceHeaderSize)
-        UseTextMergeData(reinterpret_cast<const UInt8*>(*copy) + kDocResourceHeaderSize,
-                         GetHandleSize(copy) - kDocResourceHeaderSize);
+    const std::span<const UInt8> bytes(reinterpret_cast<const UInt8*>(*copy), size_t(GetHandleSize(copy)));
+    if (CheckTextMergeCompatibility(copy, false) && bytes.size() >= size_t(kDocResourceHeaderSize) &&
+        SideResourceCountsFit(FourCC("TxMg"), bytes, false))
+        UseTextMergeData(bytes.data() + kDocResourceHeaderSize, Size(bytes.size()) - kDocResourceHeaderSize);
     DisposeHandle(copy);
 }
 

@@ -150,7 +150,7 @@ bool AddLiveMusic() {
 }
 
 // The live merge list, tagged for word swapping once when the save was asked for that. A document whose
-// stored list this program read is written from the live list alone (none when emptied); one it could not
+// stored list was read is written from the live list alone (none when emptied); one whose list could not be
 // read keeps what it came with.
 bool AddLiveTextMerge() {
     const ResType tag = gSaveAsWordSwapFlag ? kWordSwapTag : kTextMergeTag;
@@ -160,9 +160,10 @@ bool AddLiveTextMerge() {
         if (!kept) return true;
         Handle copy = nullptr;
         if (PtrToHand(kept->data.data(), &copy, Size(kept->data.size())) != noErr) return false;
-        const bool readable = CheckTextMergeCompatibility(copy, false) != 0;
+        const bool read = CheckTextMergeCompatibility(copy, false) != 0 &&
+                          SideResourceCountsFit(FourCC("TxMg"), kept->data, false);
         DisposeHandle(copy);
-        return readable;
+        return read;
     }
     if (Handle merge = MakeHeadedResource(tag, gTextMergeList))
         AddNamedResource(merge, FourCC("TxMg"), kSideDataID, "Text Merge");

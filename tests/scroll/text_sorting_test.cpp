@@ -144,6 +144,20 @@ TEST_F(TextSorting, StylesTravelWithTheirUnitsAndTheClipboardIsLeftAlone) {
     EXPECT_EQ(Text(), "three two one four ");
 }
 
+TEST_F(TextSorting, AnObjectInTheTextTravelsWithItsUnit) {
+    Use("zebra\rapple\r");
+    WESetSelection(2, 2, 0, we);
+    Handle data = NewHandle(3);
+    std::memcpy(*data, "obj", 3);
+    ASSERT_EQ(WEInsertObject(FourCC("none"), data, Point{20, 20}, we), noErr);
+    const std::string zebra = Text().substr(0, 6);
+    SortWholeText(Spec(kSortParagraphs, kSortKeyText), WEGetText(we), we, nullptr);
+    EXPECT_EQ(Text(), "apple\r" + zebra + "\r");
+    WEObjectReference object = nullptr;
+    EXPECT_EQ(WEFindNextObject(-1, &object, we), 8) << "the object is still in its word";
+    EXPECT_NE(object, nullptr);
+}
+
 // Stops after the first merge pass: pairs are ordered, nothing more.
 struct StopAfterFirstPass {
     std::vector<SInt16> shown;
@@ -162,6 +176,12 @@ TEST_F(TextSorting, AStopKeepsTheOrderReachedAndTheAssemblyStillRuns) {
     EXPECT_EQ(stop.shown.back(), 200);
     for (size_t i = 1; i < stop.shown.size(); ++i)
         EXPECT_LT(stop.shown[i - 1], stop.shown[i]) << "each value is shown once, rising";
+
+    // Without a stop every pass is shown once, then the assembly.
+    const SortProgress shownOnly{StopAfterFirstPass::Show, nullptr, &stop};
+    stop.shown.clear();
+    EXPECT_EQ(Sorted("h g f e d c b a", Spec(kSortWords, kSortKeyText), &shownOnly), "a b c d e f g h ");
+    EXPECT_EQ(stop.shown, (std::vector<SInt16>{33, 66, 100, 200}));
 
     // Removing duplicates after a stop only drops units whose equal stays.
     stop.shown.clear();
