@@ -18,6 +18,7 @@
 #include "scroll/scroll_engine.h"
 #include "scroll/scroll_position.h"
 #include "scroll/tab_ruler.h"
+#include "scroll/text_sorting.h"
 #include "scroll/tool_windows.h"
 #include "scroll/toolbar_window.h"
 #include "scroll/undo.h"
@@ -27,6 +28,7 @@
 #include <string>
 
 void ResetScrollGlobals() {
+    gSortSpec = SortSpec{};
     gNumTempBookmarks = 0;
     gNumInReturnStack = 0;
     gNumBookmarks = 0;

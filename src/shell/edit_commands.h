@@ -19,3 +19,5 @@ constexpr SInt16 kCustomTimingDialogID = 153;
 // The text transforms (upper, lower and swapped case, joining lines, removing blank lines, plain characters
 // only) on the script in both views, styles, bookmarks and soft returns kept.
 SInt32 DoTextTransform(SInt16 item);
+// Sorts the script as the sort dialog chooses, with one undo step; -1 without an editable script view.
+SInt32 DoSortCommand();

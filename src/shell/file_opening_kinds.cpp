@@ -90,7 +90,7 @@ void ReadTextMergeFile(const std::string& path) {
     gNumTextMerge = 0;
     for (const TextMergeLines& entry : GetTextMergeEntriesFromText(text)) {
         const SInt32 n = gNumTextMerge;
-        if (!AddTextMergeText(n)) break;
+        if (!AddTextMergeText()) break;
         const std::string* fields[3] = {&entry.keyword, &entry.replaceWith, &entry.prompt};
         for (SInt16 field = 0; field < 3; ++field) {
             Str255 value;

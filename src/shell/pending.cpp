@@ -54,7 +54,6 @@ bool gShowSize = false;
 
 #include "shell/command_parts.h"
 
-bool gSaveAsWordSwapFlag = false;
 bool gDontCheckSaveStatus = false;
 SInt32 gSelectedSpeakStart = 0;
 SInt32 gSelectedSpeakEnd = 0;

@@ -14,6 +14,7 @@
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_engine.h"
 #include "scroll/scroll_windows.h"
+#include "scroll/word_swap_dialog.h"
 #include "shell/frame_clock.h"
 #include "shell/input_dispatch.h"
 #include "shell/mode_switching.h"
@@ -109,6 +110,7 @@ void RunTimerStep() {
         ChangeScrollSpeed(gSpeedBeforeShiftKey);
         gArrowandShiftKeyFlag = false;
     }
+    RunPendingWordSwap();
     BlinkCueLight();
 
     RunRoundRobinSlot(breakitup);

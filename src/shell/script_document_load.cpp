@@ -169,6 +169,19 @@ void CheckKeptCounts(ResType type, SInt16 (*check)(Handle, bool), const std::str
     DisposeHandle(copy);
 }
 
+// The merge entries after the header, when the header is one this program writes and every string lies
+// within the data (a word-swap header also asks for the word swap dialog). A damaged list is left kept as
+// it came, for the next save to write back.
+void LoadTextMerge() {
+    Handle copy = CopyOfKept(FourCC("TxMg"), kSideDataID);
+    if (!copy) return;
+    const std::span<const UInt8> bytes(reinterpret_cast<const UInt8*>(*copy), size_t(GetHandleSize(copy)));
+    if (CheckTextMergeCompatibility(copy, false) && bytes.size() >= size_t(kDocResourceHeaderSize) &&
+        SideResourceCountsFit(FourCC("TxMg"), bytes, false))
+        UseTextMergeData(bytes.data() + kDocResourceHeaderSize, Size(bytes.size()) - kDocResourceHeaderSize);
+    DisposeHandle(copy);
+}
+
 // Side data whose owners keep it elsewhere: checked here so that a damaged or foreign resource is
 // reported at once; the bytes themselves stay kept for the next save.
 void CheckOtherSideData(const std::string& documentName) {
@@ -290,6 +303,9 @@ void InstallDocumentText(const DocumentText& found) {
         gBookmarkNames = nullptr;
     }
     if (gHypertextList) UnsetHypertext(-1);
+    // The merge list and its word-swap request belong to the document that goes.
+    UseTextMergeData(nullptr, 0);
+    gFlagDoWordSwap = false;
 }
 
 // The side resources the document's own owners take (bookmarks, tabs, document preferences) and the
@@ -311,6 +327,7 @@ void LoadSideResources(const std::string& folder, bool resourceScript, ResFileRe
         LoadBookmarks(documentName);
         LoadTabs(documentName);
         CheckOtherSideData(documentName);
+        LoadTextMerge();
         if (!LoadDocumentPreferences(documentName)) ResetPacingWithoutSyllables();
     }
     CloseDocumentResources(side, previous);

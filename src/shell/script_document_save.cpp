@@ -13,6 +13,7 @@
 #include "scroll/bookmarks.h"
 #include "scroll/doc_resource_header.h"
 #include "scroll/scroll_engine.h"
+#include "shell/command_parts.h"
 #include "shell/desktop_events.h"
 #include "shell/menus.h"
 #include "shell/script_document_parts.h"
@@ -20,9 +21,12 @@
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
 #include "shell/text_effect_globals.h"
+#include "texttools/text_tools.h"
 
 #include <cstring>
 #include <vector>
+
+bool gSaveAsWordSwapFlag = false;
 
 namespace {
 
@@ -145,6 +149,27 @@ bool AddLiveMusic() {
     return true;
 }
 
+// The live merge list, tagged for word swapping once when the save was asked for that. A document whose
+// stored list was read is written from the live list alone (none when emptied); one whose list could not be
+// read keeps what it came with.
+bool AddLiveTextMerge() {
+    const ResType tag = gSaveAsWordSwapFlag ? kWordSwapTag : kTextMergeTag;
+    gSaveAsWordSwapFlag = false;
+    if (!gTextMergeList || gNumTextMerge <= 0) {
+        const KeptSideResource* kept = FindKeptSideResource(FourCC("TxMg"), kSideDataID);
+        if (!kept) return true;
+        Handle copy = nullptr;
+        if (PtrToHand(kept->data.data(), &copy, Size(kept->data.size())) != noErr) return false;
+        const bool read = CheckTextMergeCompatibility(copy, false) != 0 &&
+                          SideResourceCountsFit(FourCC("TxMg"), kept->data, false);
+        DisposeHandle(copy);
+        return read;
+    }
+    if (Handle merge = MakeHeadedResource(tag, gTextMergeList))
+        AddNamedResource(merge, FourCC("TxMg"), kSideDataID, "Text Merge");
+    return true;
+}
+
 bool AddLiveColors() {
     if (!gColorsCustom || !gOVColors) return false;
     Handle colors = gOVColors;
@@ -172,7 +197,9 @@ bool AddLiveGroup(SideGroup group) {
         return AddLiveMusic();
     case SideGroup::kColors:
         return AddLiveColors();
-    default: // text merge, hypertext, mandalas and overlays travel as the document had them
+    case SideGroup::kTextMerge:
+        return AddLiveTextMerge();
+    default: // hypertext, mandalas and overlays travel as the document had them
         return false;
     }
 }

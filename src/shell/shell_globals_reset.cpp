@@ -32,6 +32,7 @@ extern SInt32 gLoopCount;
 extern SInt32 gTickCounter;
 
 void ResetShellGlobals() {
+    gSaveAsWordSwapFlag = false;
     gCopyPasteMode = 1;
     gSavedMid = 0;
     gSavedMitem = 0;

@@ -14,6 +14,7 @@
 #include "scroll/bookmarks.h"
 #include "scroll/pacing.h"
 #include "scroll/scroll_engine.h"
+#include "scroll/text_sorting.h"
 #include "shell/shell_globals.h"
 #include "shell/text_effect_globals.h"
 
@@ -70,6 +71,15 @@ void CopyPrefsToServiceGlobals() {
     // The mark character chosen in the mark character dialog; 0 (none chosen) keeps the built-in one.
     if (const SInt16 mark = GetPref(p, kPrefBookmarkMarkChar); mark > 0 && mark <= 0xFF)
         gBookmarkCharacter = UInt8(mark);
+    // A stored choice out of its range (the unit is 0 in a new record) takes the first choice.
+    auto choice = [&](PrefShort field, SInt16 last) {
+        const SInt16 value = GetPref(p, field);
+        return UInt16(value >= 1 && value <= last ? value : 1);
+    };
+    gSortSpec.unit = choice(kPrefSortUnit, kSortCharacters);
+    gSortSpec.key = choice(kPrefSortKey, kSortKeyColor);
+    gSortSpec.order = choice(kPrefSortOrder, kSortDescending);
+    gSortSpec.removeDuplicates = GetPref(p, kPrefSortRemoveDuplicates) != 0 ? 1 : 0;
     // A dictionary name longer than its field can hold is damage, not a name.
     if (gThePreferences.bytes[kPrefDictionaryName.offset] > kLongestDictionaryName)
         gThePreferences.bytes[kPrefDictionaryName.offset] = 0;

@@ -23,7 +23,14 @@
 
 namespace {
 
-enum : SInt16 { kUpperCase = 1, kSwapCase = 3, kJoinLines = 4, kRemoveBlankLines = 5, kPlainCharacters = 6 };
+enum : SInt16 {
+    kUpperCase = 1,
+    kSwapCase = 3,
+    kJoinLines = 4,
+    kRemoveBlankLines = 5,
+    kPlainCharacters = 6,
+    kSort = 7
+};
 
 // One character of the script replaced by another, or deleted (replacement 0).
 struct CharacterEdit {
@@ -113,6 +120,7 @@ void ChangeCase(WEReference target, SInt16 mode) {
 } // namespace
 
 SInt32 DoTextTransform(SInt16 item) {
+    if (item == kSort) return DoSortCommand();
     if (item < kUpperCase || item > kPlainCharacters) return -1;
     if (gScrollOn && !gForceCommandFromMacro) StopScroll();
     const WEReference target = FocusedTextView();

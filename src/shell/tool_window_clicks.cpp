@@ -490,7 +490,7 @@ void PutTextInSelectedMergeCell(std::string_view text) {
 void TextMergeWindowClick(const PlatformEvent& event, Point point) {
     if (ReportedCornerClick(myTextMergeWindow, point)) return;
     if (Inside(point, gTextMergeAddRect)) {
-        if (Released(gTextMergeAddRect) && AddTextMergeText(gNumTextMerge)) {
+        if (Released(gTextMergeAddRect) && AddTextMergeText()) {
             PutTextMergeInList();
             if (TextMergeListHandle && LCountRows(TextMergeListHandle) > 0)
                 SelectOnly(TextMergeListHandle, SInt16(LCountRows(TextMergeListHandle) - 1));

@@ -12,7 +12,6 @@ struct WaitingCommands {
 };
 
 constexpr WaitingCommands kWaiting[] = {
-    {kFileMenuID, 6, 6, "text merge (word swap)"},
     {kFileMenuID, 9, 12, "media queues"},
     {kFileMenuID, 19, 20, "printing"},
     {kEditMenuID, 8, 8, "macro editor"},
@@ -32,7 +31,6 @@ constexpr WaitingCommands kWaiting[] = {
     {kMacroMenuID, 0, 0, "macro language"},
     {kMacroFilesMenuID, 0, 0, "macro language"},
     {kBookmarkToolsMenuID, 3, 3, "bookmarks from a file"},
-    {kTextTransformsMenuID, 7, 7, "sort dialog"},
     {kFindToolsMenuID, 0, 0, "find tools"},
     {kSpellingMenuID, 0, 0, "spelling"},
     {kSpellingOptionsMenuID, 0, 0, "spelling"},

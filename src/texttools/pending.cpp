@@ -49,20 +49,6 @@ SInt32 gSylWaitingForThisTap = 0;
 
 bool gFlagDoWordSwap = false;
 
-// ---- The text-merge list: nothing is kept until the text-merge tools are built ----
-Handle gTextMergeList = nullptr;
-SInt32 gNumTextMerge = 0;
-bool AddTextMergeText(SInt32) {
-    NotePendingCall("AddTextMergeText");
-    return false;
-}
-bool SetTextMergeText(SInt32, SInt16, ConstStr255Param) {
-    NotePendingCall("SetTextMergeText");
-    return false;
-}
-void RemoveTextMergeText(SInt32) {
-    NotePendingCall("RemoveTextMergeText");
-}
 void OpenTextMergeWindow() {}
 void PutTextMergeInList() {
     NotePendingCall("PutTextMergeInList");
@@ -87,10 +73,6 @@ bool GetHypertextLinkAction(SInt32, SInt16* type, Handle* parameter) {
     if (type) *type = 0;
     if (parameter) *parameter = nullptr;
     return false;
-}
-
-bool CheckForTextMergeFunction(Handle, SInt32) {
-    return true;
 }
 
 // Nothing can be asked before the merge window exists: as a cancel, so no merge macro runs.
@@ -223,13 +205,6 @@ void SelectHypertext(SInt32, SInt16, SInt16) {
 }
 void SetHypertextNumAndCurrent() {
     NotePendingCall("SetHypertextNumAndCurrent");
-}
-bool SwapTextMergeText(SInt32, SInt32) {
-    NotePendingCall("SwapTextMergeText");
-    return false;
-}
-void ClearTextMergeReplaceWith() {
-    NotePendingCall("ClearTextMergeReplaceWith");
 }
 SInt16 ChooseTextMergeSpecial(Point) {
     NotePendingCall("ChooseTextMergeSpecial");

@@ -114,8 +114,6 @@ void SelectHypertext(SInt32 link, SInt16 flags, SInt16 mask);
 void SetHypertextNumAndCurrent();
 
 // Text merge window.
-bool SwapTextMergeText(SInt32 first, SInt32 second);
-void ClearTextMergeReplaceWith();
 // The special-text pop-up at the point: the item chosen, 0 none.
 SInt16 ChooseTextMergeSpecial(Point where);
 // Edits the entry's column in the text dialog; true when a new text was stored.

@@ -49,12 +49,25 @@ extern bool gFlagDoWordSwap;
 // Three length-prefixed strings per entry (keyword, replace-with text, prompt); null when empty.
 extern Handle gTextMergeList;
 extern SInt32 gNumTextMerge;
-// Adds an empty entry at the row (-1: at the end); false when it cannot.
-bool AddTextMergeText(SInt32 at);
-// Field 0 keyword, 1 replace-with text, 2 prompt (Mac Roman, at most 255); false when there is no entry n.
+// Appends an empty entry; false (the list unchanged) when memory fails.
+bool AddTextMergeText();
+// Copies entry n's strings into the 256-byte buffers given (any may be null); false when there is no entry n.
+bool GetTextMergeText(SInt16 n, StringPtr keyword, StringPtr replaceWith, StringPtr prompt);
+// Field 0 keyword, 1 replace-with text, 2 prompt; false when there is no such entry or field, the list is
+// damaged or memory fails.
 bool SetTextMergeText(SInt32 n, SInt16 field, ConstStr255Param text);
-// Removes the entry at the row (0 while any remain empties the list).
-void RemoveTextMergeText(SInt32 row);
+// Removes entry n (the last one removed frees the list); false when there is no entry n.
+bool RemoveTextMergeText(SInt32 n);
+// Exchanges the strings of two entries; false at the first failure.
+bool SwapTextMergeText(SInt32 a, SInt32 b);
+// Empties every replace-with text and refreshes the merge window's list.
+void ClearTextMergeReplaceWith();
+// Makes the list from a document's stored entries (the strings back to back, without their header): as many
+// whole entries as the data holds. False when memory fails (the list is then empty).
+bool UseTextMergeData(const UInt8* data, Size size);
+// Replaces `replaced` bytes at offset (-1: the end) of the handle by the data (null: length zero bytes
+// removed only); paramErr for an offset outside the handle, or the memory error.
+OSErr SpliceTextMergeText(Handle h, const void* data, SInt32 dataLength, SInt32 offset, SInt32 replaced);
 void OpenTextMergeWindow();
 void PutTextMergeInList();
 

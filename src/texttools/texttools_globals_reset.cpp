@@ -24,6 +24,8 @@ void ResetTextToolsGlobals() {
     gRecordingTaps = false;
     gSylWaitingForThisTap = 0;
     gFlagDoWordSwap = false;
+    if (gTextMergeList) DisposeHandle(gTextMergeList);
+    gTextMergeList = nullptr;
     gNumTextMerge = 0;
     gSylStopThisOffset = -1;
     gFindReplaceFindString.clear();

@@ -136,9 +136,9 @@ const ButtonCase kButtonCases[] = {
      "ProcessSearchDictHelpButton", [] { gHelpShowingSearchDict = true; }},
     {"help button 1 over the instructions", &myHelpWindow, &gHelpButtonRect[0], "ReturnHyperToHelp",
      [] { gInstructionsShowing = true; }},
-    {"text merge add", &myTextMergeWindow, &gTextMergeAddRect, "AddTextMergeText", NothingToPrepare},
-    {"text merge clear", &myTextMergeWindow, &gTextMergeClearRect, "ClearTextMergeReplaceWith",
-     NothingToPrepare},
+    // Adding and clearing change the merge list itself and then refill the window's list from it.
+    {"text merge add", &myTextMergeWindow, &gTextMergeAddRect, "PutTextMergeInList", NothingToPrepare},
+    {"text merge clear", &myTextMergeWindow, &gTextMergeClearRect, "PutTextMergeInList", NothingToPrepare},
     {"media queue pause", &myMediaQueueWindow, &gMediaQueuePauseRect, "pauseMovies", NothingToPrepare},
 };
 
@@ -272,10 +272,10 @@ TEST_F(ToolWindowClicks, ABehindWindowIsOnlyBroughtForwardUnlessItTakesClicksAny
     myTextMergeWindow = window;
     gTextMergeClearRect = kButton;
     ClickAndRelease(kInside, kInside);
-    EXPECT_FALSE(Called("ClearTextMergeReplaceWith"));
+    EXPECT_FALSE(Called("PutTextMergeInList"));
     EXPECT_EQ(FrontNonFloatingWindow(), window);
     ClickAndRelease(kInside, kInside);
-    EXPECT_TRUE(Called("ClearTextMergeReplaceWith"));
+    EXPECT_TRUE(Called("PutTextMergeInList"));
     myTextMergeWindow = nullptr;
     // The functions window takes its clicks from behind.
     SelectWindow(other);
