@@ -181,6 +181,46 @@ TEST_F(PrintingText, TextTooLightForPaperPrintsInBlackAndOtherColoursAsTheyAre) 
     }
 }
 
+TEST(PageFormat, AFreshFormatLeavesAtLeastHalfAnInchOfMarginAndIsKeptThroughAnAcceptedDialog) {
+    PrintSessionRef session = CreatePrintSession();
+    PageFormatRef format = CreatePageFormat();
+    ASSERT_EQ(SetDefaultPageFormat(session, format), noErr);
+    PrintChoices shown;
+    SetPrintDialogResponder([&shown](PrintDialogKind, PrintChoices* c) {
+        shown = *c;
+        return OSStatus(noErr);
+    });
+    ASSERT_EQ(RunPageSetupDialog(session, format), noErr);
+    for (double margin : {shown.marginLeft, shown.marginTop, shown.marginRight, shown.marginBottom})
+        EXPECT_GE(margin, 36);
+    Rect page;
+    ASSERT_EQ(GetAdjustedPageRect(format, &page), noErr);
+    const double width = shown.landscape ? shown.paperHeight : shown.paperWidth;
+    EXPECT_NEAR(page.right - page.left, width - shown.marginLeft - shown.marginRight, 1);
+    // A cancelled dialog leaves the format as it was; an accepted one with a change keeps the change.
+    SetPrintDialogResponder([](PrintDialogKind, PrintChoices* c) {
+        c->landscape = !c->landscape;
+        return OSStatus(kPrintCancelled);
+    });
+    EXPECT_EQ(RunPageSetupDialog(session, format), kPrintCancelled);
+    Rect same;
+    ASSERT_EQ(GetAdjustedPageRect(format, &same), noErr);
+    EXPECT_EQ(same.right, page.right);
+    SetPrintDialogResponder([](PrintDialogKind, PrintChoices* c) {
+        c->landscape = !c->landscape;
+        return OSStatus(noErr);
+    });
+    EXPECT_EQ(RunPageSetupDialog(session, format), noErr);
+    Rect turned;
+    ASSERT_EQ(GetAdjustedPageRect(format, &turned), noErr);
+    EXPECT_NEAR(
+        turned.right - turned.left,
+        (shown.landscape ? shown.paperWidth : shown.paperHeight) - shown.marginLeft - shown.marginRight, 1);
+    SetPrintDialogResponder({});
+    DisposePageFormat(format);
+    ReleasePrintSession(session);
+}
+
 TEST_F(PrintingText, MissingOrEmptyRecordsAreRefusedBeforeAnythingIsPrinted) {
     PageFormatRef emptyFormat = CreatePageFormat();
     PrintSettingsRef emptySettings = CreatePrintSettings();

@@ -14,7 +14,7 @@ namespace {
 
 PrintDialogResponder gResponder;
 
-// Paper without margins would print to its edges, which most printers cannot do.
+// Half an inch at least, however little the printer needs: a script is read from paper and written on.
 constexpr double kDefaultMargin = 36; // points
 
 bool UsableFormat(const PageFormatRecord* format) {
@@ -138,8 +138,9 @@ OSStatus SetDefaultPageFormat(PrintSessionRef session, PageFormatRef format) {
     if (!format) return kPrintInvalidPageFormat;
     QPageLayout layout = SessionPrinter(*session, nullptr, nullptr).pageLayout();
     layout.setUnits(QPageLayout::Point);
-    if (layout.margins().isNull())
-        layout.setMargins(QMarginsF(kDefaultMargin, kDefaultMargin, kDefaultMargin, kDefaultMargin));
+    const QMarginsF m = layout.margins();
+    layout.setMargins(QMarginsF(std::max(m.left(), kDefaultMargin), std::max(m.top(), kDefaultMargin),
+                                std::max(m.right(), kDefaultMargin), std::max(m.bottom(), kDefaultMargin)));
     format->layout = layout;
     format->filled = true;
     return noErr;
