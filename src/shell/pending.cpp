@@ -27,7 +27,6 @@
 #include "shell/menus.h"
 #include "shell/mode_switching.h"
 #include "shell/periodic_timer.h"
-#include "shell/printing.h"
 #include "shell/script_documents.h"
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
@@ -42,9 +41,6 @@ const std::string* gGlobalSpecPtr = nullptr;
 bool gDontQuitWithoutSaving = false;
 bool gQueueIsDirty = false;
 
-void Initialize_Printing() {}
-void Close_Printing() {}
-
 // The per-second figures are not drawn yet; the switch exists for those who draw beside them.
 #include "shell/periodic_timer.h"
 bool gShowSpeed = false;
@@ -57,6 +53,3 @@ bool gShowSize = false;
 bool gDontCheckSaveStatus = false;
 SInt32 gSelectedSpeakStart = 0;
 SInt32 gSelectedSpeakEnd = 0;
-
-void DoPageSetup() {}
-void DoPrint(SInt32) {}

@@ -13,6 +13,7 @@
 #include "shell/mode_switching.h"
 #include "shell/offscreen_worlds.h"
 #include "shell/periodic_timer.h"
+#include "shell/printing.h"
 #include "shell/script_document_parts.h"
 #include "shell/script_documents.h"
 #include "shell/scroll_tick.h"
@@ -70,6 +71,8 @@ void ResetShellGlobals() {
     std::fill(std::begin(gForceFileName), std::end(gForceFileName), UInt8{});
     gDontQuitWithoutSaving = false;
     gQueueIsDirty = false;
+    Close_Printing();
+    gPrintSelectionOnly = false;
     gSelectText = 0;
     gCurrentScriptName = std::string{};
     gDontAddToRecentFiles = false;

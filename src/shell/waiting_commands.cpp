@@ -13,7 +13,6 @@ struct WaitingCommands {
 
 constexpr WaitingCommands kWaiting[] = {
     {kFileMenuID, 9, 12, "media queues"},
-    {kFileMenuID, 19, 20, "printing"},
     {kEditMenuID, 8, 8, "macro editor"},
     {kEditMenuID, 11, 11, "find and replace window"},
     {kWindowsMenuID, 5, 5, "help window"},

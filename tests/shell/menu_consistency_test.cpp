@@ -70,7 +70,10 @@ TEST_F(ProgramTest, MenusFollowTheModeTheSelectionAndTheUnsavedState) {
         EXPECT_EQ(Enabled(kEditMenuID, 4), c.selection && !c.scrolling) << "copy";
         // Waiting for code that is not written: greyed whatever the state.
         EXPECT_FALSE(Enabled(kEditMenuID, 11)) << "find and replace";
-        EXPECT_FALSE(Enabled(kFileMenuID, kPrintItem));
+        EXPECT_FALSE(Enabled(kWindowsMenuID, 13)) << "colour chart";
+        // Printing and page setup are offered in every state.
+        EXPECT_TRUE(Enabled(kFileMenuID, kPrintItem));
+        EXPECT_TRUE(Enabled(kFileMenuID, kPageSetupItem));
         EXPECT_FALSE(Enabled(kWindowsMenuID, 5)) << "instructions";
         EXPECT_TRUE(Enabled(kWindowsMenuID, 4)) << "toolbar";
         EXPECT_TRUE(Enabled(kWindowsMenuID, 2)) << "bookmark list";
