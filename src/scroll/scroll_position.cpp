@@ -6,6 +6,7 @@
 #include "scroll/pacing.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
+#include "scroll/script_measures.h"
 #include "shell/about_box.h"
 #include "shell/shell_globals.h"
 #include "textengine/text_engine.h"
@@ -72,6 +73,18 @@ void ScrollRecalText() {
     gScrollExtraHeight = PositionsFromCue() ? gScrollTextHeight : gScrollTextHeight - gScrollTextRectHeight;
     if (gScrollTextHeight > kTallestText) DoAbout(kTextTooTallNotice);
     CalculateScrollDistance();
+}
+
+void ContinueScrollTextLayout() {
+    // About 20 ms of layout at a time when standing, about 2 ms within a scroll tick.
+    constexpr SInt32 kStandingPiece = 65536, kScrollingPiece = 6144;
+    if (!ScrollWEHandle || !WEHasProvisionalLines(ScrollWEHandle)) return;
+    WEContinueLayout(gScrollOn == kScrollOff ? kStandingPiece : kScrollingPiece, ScrollWEHandle);
+    if (WEHasProvisionalLines(ScrollWEHandle)) return;
+    // The words' line numbers, the text's height and the bar were worked out from the estimates.
+    ScrollRecalText();
+    if (myTextResource) MeasureScriptText();
+    SetScrollWindowScrolls();
 }
 
 bool IsPrintable(UInt8 byte) {

@@ -13,6 +13,7 @@
 #include "scroll/pacing.h"
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_engine.h"
+#include "scroll/scroll_position.h"
 #include "scroll/scroll_windows.h"
 #include "shell/frame_clock.h"
 #include "shell/input_dispatch.h"
@@ -121,6 +122,7 @@ void RunTimerStep() {
     else
         DoScrollTick(ScrollFrameTick(now));
     if (SInt32(now - (gCurrentTick + 60)) >= 0) DoOncePerSecond(now);
+    ContinueScrollTextLayout();
     ReformatEditText();
     SpeakShiftSelection();
 }

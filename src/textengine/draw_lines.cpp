@@ -181,6 +181,7 @@ void WEUpdate(RgnHandle updateRgn, WEReference we) {
     if (EnterViewClip(r, updateRgn, &viewClip)) {
         Rect box;
         GetRegionBounds(viewClip.clip, &box);
+        _WEEnsureLines(-1, box.bottom - r.destRect.top, we);
         const SInt32 textTop = r.destRect.top + LinesOf(r)[0].origin;
         const SInt32 textBottom = r.destRect.top + LinesOf(r)[r.lineCount].origin;
         if (box.top < textBottom && box.bottom > textTop)
