@@ -19,6 +19,7 @@
 namespace {
 
 constexpr SInt32 kScriptLength = 100000;
+constexpr SInt32 kLongScriptLength = 1000000;
 constexpr SInt32 kParagraphLength = 600;
 constexpr SInt32 kStyledStretch = 250;
 
@@ -34,14 +35,14 @@ struct Script {
     BenchTextView view{1600, 1080, 36};
     WEReference we = view.we;
 
-    explicit Script(bool classicText) : classic(UseClassicText(classicText)) {
+    explicit Script(bool classicText, SInt32 length = kScriptLength) : classic(UseClassicText(classicText)) {
         std::string text;
-        for (SInt32 i = 0; i < kScriptLength; i++)
+        for (SInt32 i = 0; i < length; i++)
             text += (i % kParagraphLength == kParagraphLength - 1) ? '\r'
                     : (i % 7 == 6)                                 ? ' '
                                                                    : char('a' + i % 26);
-        _WEInsertText(0, text.data(), kScriptLength, we);
-        for (SInt32 start = 0; start < kScriptLength; start += kStyledStretch) {
+        _WEInsertText(0, text.data(), length, we);
+        for (SInt32 start = 0; start < length; start += kStyledStretch) {
             WETextStyle style;
             style.font = kFontTimes;
             style.size = 36;
@@ -62,6 +63,35 @@ void LayOutTheWholeScript(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kScriptLength);
 }
 BENCHMARK(LayOutTheWholeScript)->ArgName("classic")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A script of a million characters opened: its lines broken as far as the first screen (and one more)
+// needs, the rest standing as one estimated line per paragraph; and then the rest laid out in idle pieces.
+void LayOutTheFirstScreenOfAMillionCharacters(benchmark::State& state) {
+    Script script(state.range(0) != 0, kLongScriptLength);
+    for (auto _ : state) {
+        DisposeATSUDataForMe(script.we);
+        WECalText(script.we);
+    }
+    state.counters["lines"] = RecordOf(script.we).lineCount;
+    state.counters["provisional"] = WEHasProvisionalLines(script.we);
+}
+BENCHMARK(LayOutTheFirstScreenOfAMillionCharacters)
+    ->ArgName("classic")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+
+void LayOutTheRestOfAMillionCharactersInPieces(benchmark::State& state) {
+    Script script(false, kLongScriptLength);
+    for (auto _ : state) {
+        DisposeATSUDataForMe(script.we);
+        WECalText(script.we);
+        while (WEContinueLayout(65536, script.we)) {
+        }
+    }
+    state.counters["lines"] = RecordOf(script.we).lineCount;
+}
+BENCHMARK(LayOutTheRestOfAMillionCharactersInPieces)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // One character typed in the middle of the script and the lines laid out again, as typing does.
 void RelayAfterOneCharacter(benchmark::State& state) {

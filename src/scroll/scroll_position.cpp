@@ -2,13 +2,19 @@
 // the text engine, and the leading edge the position is measured from.
 #include "scroll/scroll_position.h"
 
+#include "platform/clock.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/pacing.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
+#include "scroll/script_measures.h"
+#include "scroll/scroll_lines_ahead.h"
 #include "shell/about_box.h"
 #include "shell/shell_globals.h"
+#include "textengine/lines_ahead.h"
 #include "textengine/text_engine.h"
+
+#include <algorithm>
 
 double gScrollCurrentPos = 0;
 SInt32 gNumBlankLinesNeeded = 0;
@@ -72,6 +78,31 @@ void ScrollRecalText() {
     gScrollExtraHeight = PositionsFromCue() ? gScrollTextHeight : gScrollTextHeight - gScrollTextRectHeight;
     if (gScrollTextHeight > kTallestText) DoAbout(kTextTooTallNotice);
     CalculateScrollDistance();
+}
+
+void ContinueScrollTextLayout() {
+    // Pieces of about a millisecond, for at most 4 ms a timer step standing and 1 ms while the text
+    // scrolls, so that the window stays quick to answer and ticks stay on time while the rest is laid out.
+    constexpr SInt32 kPiece = 4096, kMostPieces = 16;
+    if (!ScrollWEHandle || !WEHasProvisionalLines(ScrollWEHandle)) return;
+    const UInt64 start = MonotonicMicroseconds();
+    const UInt64 budget = gScrollOn == kScrollOff ? 4000 : 1000;
+    for (int piece = 0; piece < (gScrollOn == kScrollOff ? kMostPieces : 2); ++piece)
+        if (!WEContinueLayout(kPiece, ScrollWEHandle) || MonotonicMicroseconds() - start >= budget) break;
+    if (WEHasProvisionalLines(ScrollWEHandle)) return;
+    // The words' line numbers, the text's height and the bar were worked out from the estimates.
+    ScrollRecalText();
+    if (myTextResource) MeasureScriptText();
+    SetScrollWindowScrolls();
+}
+
+void PaintScrollLinesAhead() {
+    if (!ScrollWEHandle || gScrollOn == kScrollOff) return;
+    LongRect view;
+    WEGetViewRect(&view, ScrollWEHandle);
+    // Both ways, as the text may be scrolled back; a quarter of the view covers many ticks at any speed.
+    const SInt32 ahead = std::max<SInt32>(256, (view.bottom - view.top) / 4);
+    WEPaintLinesAhead(view.top - ahead, view.bottom + ahead, ScrollWEHandle);
 }
 
 bool IsPrintable(UInt8 byte) {

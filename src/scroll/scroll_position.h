@@ -59,6 +59,9 @@ SInt32 PlanJumpScroll(SInt32 pixels, std::span<SInt32> steps);
 void GetCurrentScrollPos();
 // Measures the text again and works out the pacing distance from it.
 void ScrollRecalText();
+// A long script is laid out as far as it is shown when it opens; the timer lays out the rest a piece at a
+// time (smaller pieces while it scrolls) and, once every line is known, measures the text again.
+void ContinueScrollTextLayout();
 void SetScrollWindowScrolls();
 // A 16-bit bar maximum for a 32-bit range, and the exact pixels per bar unit in ratio.
 SInt16 GetScrollAdjustedValues(SInt32 range, double* ratio);

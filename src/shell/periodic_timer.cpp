@@ -13,6 +13,8 @@
 #include "scroll/pacing.h"
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_engine.h"
+#include "scroll/scroll_lines_ahead.h"
+#include "scroll/scroll_position.h"
 #include "scroll/scroll_windows.h"
 #include "scroll/word_swap_dialog.h"
 #include "shell/frame_clock.h"
@@ -122,7 +124,9 @@ void RunTimerStep() {
         DoEditChores();
     else
         DoScrollTick(ScrollFrameTick(now));
+    PaintScrollLinesAhead();
     if (SInt32(now - (gCurrentTick + 60)) >= 0) DoOncePerSecond(now);
+    ContinueScrollTextLayout();
     ReformatEditText();
     SpeakShiftSelection();
 }

@@ -13,6 +13,7 @@ SInt32 WECountLines(WEReference we) {
 }
 
 SInt32 WEOffsetToLine(SInt32 offset, WEReference we) {
+    _WEEnsureLines(offset, -1, we);
     return _WEOffsetToLine(RecordOf(we), offset);
 }
 

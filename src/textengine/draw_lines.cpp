@@ -3,6 +3,7 @@
 // classic mode), and the update entry point that redraws what a region exposes.
 #include "textengine/engine_internal.h"
 
+#include "textengine/lines_ahead.h"
 #include "textengine/paragraph_layouts.h"
 #include "textengine/text_effects.h"
 #include "textengine/view_clip.h"
@@ -181,6 +182,7 @@ void WEUpdate(RgnHandle updateRgn, WEReference we) {
     if (EnterViewClip(r, updateRgn, &viewClip)) {
         Rect box;
         GetRegionBounds(viewClip.clip, &box);
+        _WEEnsureLines(-1, box.bottom - r.destRect.top, we);
         const SInt32 textTop = r.destRect.top + LinesOf(r)[0].origin;
         const SInt32 textBottom = r.destRect.top + LinesOf(r)[r.lineCount].origin;
         if (box.top < textBottom && box.bottom > textTop)
@@ -219,4 +221,17 @@ void _WERedrawLines(SInt32 firstLine, SInt32 lastLine, SInt32 areaBottom, WERefe
     ViewClip viewClip;
     if (EnterViewClip(r, gRedrawnArea, &viewClip)) DrawSelection(we);
     LeaveViewClip(&viewClip);
+}
+
+void WEPaintLinesAhead(SInt32 top, SInt32 bottom, WEReference we) {
+    WERec& r = RecordOf(we);
+    if (IsClassicText() || !r.atsuInfo || r.textLength == 0) return;
+    const SInt32 from = std::max<SInt32>(top - r.destRect.top, 0), to = bottom - r.destRect.top;
+    if (to <= from || from >= _WETextHeight(r)) return;
+    _WEEnsureLines(-1, to, we);
+    const SInt32 last = std::min(_WELineAtHeight(r, to - 1), r.lineCount - 1);
+    for (SInt32 i = _WELineAtHeight(r, from); i <= last; i++) {
+        UnicodeLineRef ref;
+        if (FindUnicodeLine(r, LinesOf(r)[i].start, &ref)) PaintUnicodeLineAhead(ref.layout, ref.line);
+    }
 }

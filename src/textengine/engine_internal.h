@@ -103,6 +103,18 @@ SInt32 _WETextHeight(const WERec& r);
 // The line whose top..next top holds v, measured from the dest rect's top.
 SInt32 _WELineAtHeight(const WERec& r, SInt32 v);
 
+// Long texts laid out as far as they are shown: a text of at least gLazyLayoutLength characters gets one
+// provisional line per paragraph, with an estimated height, and the lines are broken for real only as far as
+// the view, an offset or a height asks (the rest later, a piece at a time, through WEContinueLayout).
+constexpr SInt32 kLazyLayoutLength = 200000;
+extern SInt32 gLazyLayoutLength;
+OSErr _WELayOutLazily(WEReference we);
+// Breaks the provisional lines for real up to and including the ones that hold offset and the height v
+// (from the dest rect's top); -1 for either asks nothing of it.
+void _WEEnsureLines(SInt32 offset, SInt32 v, WEReference we);
+// The lines through the bottom of the view, and one view further, broken for real.
+void _WEEnsureViewLines(WEReference we);
+
 // Walking a line's style runs in order: the callback gets each segment (its line, run, text, offset,
 // length and style-run position: 0 only, 1 first, 2 last, 3 middle) and answers true to leave the line.
 using WESegmentProc = Boolean (*)(const WELineRec& line, const WERunInfo& run, const UInt8* text,

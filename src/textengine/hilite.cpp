@@ -14,6 +14,22 @@ void AddRect(RgnHandle rgn, RgnHandle scratch, SInt32 left, SInt32 top, SInt32 r
     UnionRgn(rgn, scratch, rgn);
 }
 
+// An offset's point for a hilite, which is cut to the view: an offset among a long text's provisional lines
+// lies below the view (the lines through it and one view more are real), and its estimated place does, so
+// that selecting the whole text lays out no more of it.
+void HilitePoint(SInt32 offset, LongPoint* point, SInt16* height, WEReference we) {
+    _WEEnsureViewLines(we);
+    const WERec& r = RecordOf(we);
+    const SInt32 line = _WEOffsetToLine(r, std::clamp(offset, SInt32(0), r.textLength));
+    if (!LinesOf(r)[line].provisional) {
+        WEGetPoint(offset, 1, point, height, we);
+        return;
+    }
+    point->v = r.destRect.top + LinesOf(r)[line].origin;
+    point->h = r.destRect.left;
+    *height = SInt16(std::min<SInt32>(LinesOf(r)[line + 1].origin - LinesOf(r)[line].origin, 0x7FFF));
+}
+
 } // namespace
 
 RgnHandle WEGetHiliteRgn(SInt32 start, SInt32 end, WEReference we) {
@@ -23,8 +39,8 @@ RgnHandle WEGetHiliteRgn(SInt32 start, SInt32 end, WEReference we) {
     _WEReorder(&start, &end);
     LongPoint p1, p2;
     SInt16 h1 = 0, h2 = 0;
-    WEGetPoint(start, 1, &p1, &h1, we);
-    WEGetPoint(end, 1, &p2, &h2, we);
+    HilitePoint(start, &p1, &h1, we);
+    HilitePoint(end, &p2, &h2, we);
     RgnHandle scratch = NewRgn();
     if (p1.v == p2.v) {
         AddRect(rgn, scratch, p1.h, p1.v, p2.h, p1.v + h2);

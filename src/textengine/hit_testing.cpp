@@ -57,6 +57,7 @@ Boolean SLPixelToChar(const WELineRec& line, const WERunInfo& run, const UInt8* 
 
 SInt32 WEGetOffset(const LongPoint* point, SInt8* edge, WEReference we) {
     WERec& r = RecordOf(we);
+    _WEEnsureLines(-1, point->v - r.destRect.top, we);
     const SInt32 v = point->v - r.destRect.top, h = point->h - r.destRect.left;
     SInt8 ignored = 0;
     if (!edge) edge = &ignored;
@@ -102,6 +103,7 @@ SInt32 WEGetOffset(const LongPoint* point, SInt8* edge, WEReference we) {
 void WEGetPoint(SInt32 offset, SInt16, LongPoint* point, SInt16* lineHeight, WEReference we) {
     WERec& r = RecordOf(we);
     offset = std::clamp(offset, SInt32(0), r.textLength);
+    _WEEnsureLines(offset, -1, we);
     const SInt32 lineIndex = _WEOffsetToLine(r, offset);
     const WELineRec& line = LinesOf(r)[lineIndex];
     const SInt32 height = LinesOf(r)[lineIndex + 1].origin - line.origin;

@@ -179,6 +179,7 @@ OSErr _WERecalBreaks(SInt32* firstLine, SInt32* lastLine, WEReference we) {
         else
             _WECalcHeights(start, newBreak, &ascent, &descent, we);
         LinesOf(r)[line].ascent = ascent;
+        LinesOf(r)[line].provisional = false;
         const SInt32 newTop = LinesOf(r)[line].origin + SInt16((ascent + descent) * r.lineSpacing / 100);
         if (MergeBreak(line, newBreak, newTop, oldEnd, firstLine, &err, we)) break;
         line++;

@@ -42,6 +42,7 @@ SInt32 BlankCount(const UInt8* text, SInt32 length) {
 
 Boolean SLCalcSlop(const WELineRec& line, const WERunInfo& run, const UInt8* text, SInt32, SInt32 length,
                    SInt16 position, WEReference we, void* data) {
+    if (line.provisional) return true; // measured when it is broken for real
     auto& state = *static_cast<SlopState*>(data);
     WERec& r = RecordOf(we);
     if (position == 0 || position == 1) {
@@ -66,6 +67,7 @@ Boolean SLCalcSlop(const WELineRec& line, const WERunInfo& run, const UInt8* tex
 void UnicodeSlops(SInt32 firstLine, SInt32 lastLine, WERec& r) {
     for (SInt32 i = firstLine; i <= lastLine; i++) {
         WELineRec& line = LinesOf(r)[i];
+        if (line.provisional) continue; // measured when it is broken for real
         UnicodeLineRef ref;
         SInt32 width = 0;
         if (FindUnicodeLine(r, line.start, &ref, false)) {

@@ -38,6 +38,7 @@ OSErr WEScroll(SInt32 hOffset, SInt32 vOffset, WEReference we) {
         r.features &= ~(1u << weFOutlineHilite);
     }
     WEOffsetLongRect(&r.destRect, hOffset, vOffset);
+    _WEEnsureViewLines(we);
 
     const Rect box = ViewBox(r);
     if (std::abs(hOffset) < box.right - box.left && std::abs(vOffset) < box.bottom - box.top) {

@@ -26,7 +26,12 @@ OSErr WECombineStyles(Handle appended, Handle extended, SInt32 firstTextLength);
 SInt16 SwapStyle(Handle styleScrap, SInt16 wideHeader);
 
 // Lines and runs.
+// A long text's lines are broken as far as it is shown; further on, the line table holds one provisional
+// line per paragraph (counts and heights estimated) until WEContinueLayout has gone through it all.
 SInt32 WECountLines(WEReference we);
+Boolean WEHasProvisionalLines(WEReference we);
+// Breaks about characters more of the provisional lines for real; answers whether any were left to break.
+Boolean WEContinueLayout(SInt32 characters, WEReference we);
 SInt32 WEOffsetToLine(SInt32 offset, WEReference we);
 SInt32 WELineToOffset(SInt32 line, WEReference we);
 void WEGetLineRange(SInt32 line, SInt32* start, SInt32* end, WEReference we);

@@ -79,6 +79,9 @@ struct WELineRec {
     SInt16 ascent = 0;
     SInt16 slack = 0;
     Fixed justStep = 0;
+    // Set on a long text's paragraphs not laid out yet: the line stands for the whole paragraph and its
+    // height is an estimate until the line layout breaks it for real.
+    bool provisional = false;
 };
 
 // Bits of a style mode: which attributes of a given style are applied.
@@ -241,6 +244,7 @@ struct WERec {
     Handle objectHandlers;
     SInt32 lineSpacing;
     ATSUInfoRec** atsuInfo;
+    bool provisionalLines; // some lines at the end of the table are still estimates
 };
 
 // The UTF-16 copy of the text that the Unicode layout draws: one unit per Mac Roman byte of the text.

@@ -11,6 +11,7 @@
 
 void ResetTextEngineGlobals() {
     gLayoutFormatFlag = 1;
+    gLazyLayoutLength = kLazyLayoutLength;
     gInhibitWEHiliting = 0;
     gSelectMultipleMode = 0;
     gSelectBlockMode = 0;

@@ -54,9 +54,12 @@ static SInt32 LineAtPixel(const WERec& r, SInt32 v) {
 }
 
 static OSErr RecalculateAll(WEReference we) {
+    WERec& r = RecordOf(we);
+    if (gLazyLayoutLength > 0 && r.textLength >= gLazyLayoutLength) return _WELayOutLazily(we);
     SInt32 firstLine = 0, lastLine = 0x7FFFFFFF;
     OSErr err = _WERecalBreaks(&firstLine, &lastLine, we);
     if (err != noErr) return err;
+    r.provisionalLines = false;
     _WERecalSlops(firstLine, lastLine, we);
     return noErr;
 }
@@ -72,6 +75,7 @@ OSErr WECalBreaks(WEReference we) {
 
 OSErr WEFindVisibleLines(WEReference we, SInt32* firstLine, SInt32* lastLine, SInt32* firstOffset,
                          SInt32* lastOffset) {
+    _WEEnsureViewLines(we);
     const WERec& r = RecordOf(we);
     const WELineRec* lines = LinesOf(r);
     SInt32 top = std::max(r.destRect.top + lines[0].origin, r.viewRect.top);
@@ -88,6 +92,11 @@ OSErr WEFindVisibleLines(WEReference we, SInt32* firstLine, SInt32* lastLine, SI
 OSErr _WERedraw(SInt32 start, SInt32 end, WEReference we) {
     WERec& r = RecordOf(we);
     if (HasFeature(r, weFInhibitRecal) && HasFeature(r, weFInhibitRedraw)) return noErr;
+    if (!HasFeature(r, weFInhibitRecal)) {
+        // An edit among provisional lines is broken with the lines before it, so that they stay last.
+        _WEEnsureLines(end, -1, we);
+        _WEEnsureViewLines(we);
+    }
     SInt32 oldHeight = r.destRect.bottom - r.destRect.top;
     SInt32 firstLine = _WEOffsetToLine(r, start);
     SInt32 lastLine = _WEOffsetToLine(r, end);

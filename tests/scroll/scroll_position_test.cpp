@@ -5,6 +5,7 @@
 
 #include "foundation/error_dialog.h"
 #include "foundation/program_strings.h"
+#include "foundation/word_line_arrays.h"
 #include "platform/memory.h"
 #include "platform/resources.h"
 #include "prefs/companion_records.h"
@@ -12,11 +13,13 @@
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
 #include "scroll/rect_rotation.h"
+#include "scroll/script_measures.h"
 #include "scroll/text_layer_copy.h"
 #include "shell/loop_timer.h"
 #include "shell/mode_switching.h"
 #include "shell/offscreen_worlds.h"
 #include "shell/shell_globals.h"
+#include "textengine/engine_internal.h"
 #include "textengine/text_engine.h"
 
 #include "prompter_fixture.h"
@@ -138,6 +141,33 @@ TEST_F(ScrollPosition, TheBarFollowsThePositionThroughItsDivisor) {
     EXPECT_EQ(FirstLineTop(), GetScrollLeadingEdge() + SInt32(-60 * gVScrollScrollDivisor));
     ScrollScrollThisMuch(-1000, 0);
     EXPECT_EQ(gVScrollScroll.value, SInt16(-gScrollCurrentPos / gVScrollScrollDivisor));
+}
+
+TEST_F(ScrollPosition, ALongScriptLaidOutInIdlePiecesEndsMeasuredAsIfLaidOutWhole) {
+    std::string script;
+    for (int i = 0; i < 300; ++i)
+        script += "Paragraph " + std::to_string(i) + std::string(size_t(i % 9) * 12, 'w') + " ends here.\r";
+    gLazyLayoutLength = 0;
+    SetScript(script);
+    MeasureScriptText();
+    const SInt32 wholeHeight = gScrollTextHeight, wholeExtra = gScrollExtraHeight, wholeLines = gTotalLines;
+    const SInt32 wholeLastWordLine = WordLinesOf(myWordLineArray)[gTotalWords - 1].line;
+
+    gLazyLayoutLength = 1;
+    SetScript(script);
+    MeasureScriptText();
+    EXPECT_TRUE(WEHasProvisionalLines(ScrollWEHandle));
+    for (SInt16 scrolling : {kScrollOn, kScrollOff}) {
+        gScrollOn = scrolling; // smaller pieces while scrolling
+        for (int piece = 0; piece < 1000 && WEHasProvisionalLines(ScrollWEHandle); ++piece)
+            ContinueScrollTextLayout();
+    }
+    gLazyLayoutLength = kLazyLayoutLength;
+    EXPECT_FALSE(WEHasProvisionalLines(ScrollWEHandle));
+    EXPECT_EQ(gScrollTextHeight, wholeHeight);
+    EXPECT_EQ(gScrollExtraHeight, wholeExtra);
+    EXPECT_EQ(gTotalLines, wholeLines);
+    EXPECT_EQ(WordLinesOf(myWordLineArray)[gTotalWords - 1].line, wholeLastWordLine);
 }
 
 TEST_F(ScrollPosition, TextShorterThanTheRectangleNeverMoves) {

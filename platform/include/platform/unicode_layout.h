@@ -72,3 +72,6 @@ SInt32 UnicodeNaturalWidth(const UnicodeParagraph* paragraph);
 // Draws one line into the current port with its left at h and its baseline at v (local coordinates),
 // within the port's clip.
 void DrawUnicodeLine(const UnicodeParagraph* paragraph, SInt32 line, SInt32 h, SInt32 v);
+// Paints a line into the kept lines ahead of its drawing (in idle time), so that drawing it then only copies
+// pixels; a line kept already, or too big to keep, is left as it is.
+void PaintUnicodeLineAhead(const UnicodeParagraph* paragraph, SInt32 line);

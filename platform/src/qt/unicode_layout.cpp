@@ -413,6 +413,40 @@ static void BlendPaintedLine(GrafPort* port, const DrawableArea& area, const Pai
 // The most pixels a line keeps painted for later frames: a full-HD screen's worth.
 constexpr size_t kMaxKeptLinePixels = size_t(1920) * 1080;
 
+// The line painted and kept, found or painted now; null for a line too big to keep.
+static PaintedLine* KeptLine(const UnicodeParagraph* p, SInt32 lineIndex, QTextLine& line) {
+    const int ascent = int(std::ceil(line.ascent()));
+    PaintedLine& painted = PaintedLineSlot(p->generation, lineIndex);
+    if (painted.width != 0) return &painted;
+    // Room for glyphs that reach past their advance (italics, accents) and for blurred shadows.
+    const int margin = std::max(BlurMargin(p, line), int(std::ceil(line.height() / 4)) + 2);
+    const int width = int(std::ceil(std::max(line.naturalTextWidth(),
+                                             line.cursorToX(line.textStart() + line.textLength())))) +
+                      2 * margin;
+    const int height = ascent + int(std::ceil(line.descent())) + 2 * margin;
+    if (size_t(width) * size_t(height) > kMaxKeptLinePixels) {
+        painted.line = -1; // the slot goes back to whoever needs it next
+        return nullptr;
+    }
+    QPainter& canvas = CanvasOfSize(width, height);
+    PaintLine(canvas, p, line, margin, margin + ascent);
+    painted.width = width;
+    painted.height = height;
+    painted.margin = margin;
+    painted.pixels.resize(size_t(width) * size_t(height));
+    for (int y = 0; y < height; y++) {
+        const auto* row = reinterpret_cast<const QRgb*>(gCanvas.image.constScanLine(y));
+        std::copy(row, row + width, painted.pixels.data() + size_t(y) * size_t(width));
+    }
+    return &painted;
+}
+
+void PaintUnicodeLineAhead(const UnicodeParagraph* p, SInt32 lineIndex) {
+    if (lineIndex < 0 || lineIndex >= p->layout.lineCount()) return;
+    QTextLine line = p->layout.lineAt(lineIndex);
+    KeptLine(p, lineIndex, line);
+}
+
 void DrawUnicodeLine(const UnicodeParagraph* p, SInt32 lineIndex, SInt32 h, SInt32 v) {
     if (lineIndex < 0 || lineIndex >= p->layout.lineCount()) return;
     GrafPort* port = CurrentPort();
@@ -420,34 +454,17 @@ void DrawUnicodeLine(const UnicodeParagraph* p, SInt32 lineIndex, SInt32 h, SInt
     if (area.IsEmpty() || port->image.isNull()) return;
     QTextLine line = p->layout.lineAt(lineIndex);
     const int ascent = int(std::ceil(line.ascent()));
-    PaintedLine& painted = PaintedLineSlot(p->generation, lineIndex);
-    if (painted.width == 0) {
-        // Room for glyphs that reach past their advance (italics, accents) and for blurred shadows.
-        const int margin = std::max(BlurMargin(p, line), int(std::ceil(line.height() / 4)) + 2);
-        const int width = int(std::ceil(std::max(line.naturalTextWidth(),
-                                                 line.cursorToX(line.textStart() + line.textLength())))) +
-                          2 * margin;
-        const int height = ascent + int(std::ceil(line.descent())) + 2 * margin;
-        if (size_t(width) * size_t(height) > kMaxKeptLinePixels) {
-            // A line too big to keep (a long unbroken line in a huge size) is painted straight into the
-            // port each time instead of holding gigabytes for it.
-            QPainter painter(&port->image);
-            painter.translate(-port->origin.h, -port->origin.v);
-            painter.setClipRegion(area.ToRegion());
-            PaintLine(painter, p, line, h, v);
-            return;
-        }
-        QPainter& canvas = CanvasOfSize(width, height);
-        PaintLine(canvas, p, line, margin, margin + ascent);
-        painted.width = width;
-        painted.height = height;
-        painted.margin = margin;
-        painted.pixels.resize(size_t(width) * size_t(height));
-        for (int y = 0; y < height; y++) {
-            const auto* row = reinterpret_cast<const QRgb*>(gCanvas.image.constScanLine(y));
-            std::copy(row, row + width, painted.pixels.data() + size_t(y) * size_t(width));
-        }
+    PaintedLine* kept = KeptLine(p, lineIndex, line);
+    if (!kept) {
+        // A line too big to keep (a long unbroken line in a huge size) is painted straight into the
+        // port each time instead of holding gigabytes for it.
+        QPainter painter(&port->image);
+        painter.translate(-port->origin.h, -port->origin.v);
+        painter.setClipRegion(area.ToRegion());
+        PaintLine(painter, p, line, h, v);
+        return;
     }
+    const PaintedLine& painted = *kept;
     const int left = h - painted.margin, top = v - ascent - painted.margin;
     const QImage::Format format = port->image.format();
     if (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied) {
