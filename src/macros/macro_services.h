@@ -50,11 +50,6 @@ extern SInt32 gMouseClickedVariable;
 extern SInt32 gMouseXAtClickVariable;
 extern SInt32 gMouseYAtClickVariable;
 extern SInt32 gMouseTextPosAtClickVariable;
-// The same for the macro editor and the help window: that there was a click and the text offset under it.
-extern SInt32 gMEMouseClickedVariable;
-extern SInt32 gMEMouseTextPosAtClickVariable;
-extern SInt32 gHelpMouseClickedVariable;
-extern SInt32 gHelpMouseTextPosAtClickVariable;
 // Ends every running macro and redraws the pause button.
 void FinishAllMacros();
 void OpenMacroMonitorWindow();

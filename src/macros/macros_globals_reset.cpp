@@ -84,6 +84,4 @@ void ResetMacroGlobals() {
     gMacroEditPageScrollSize = 0;
     gFunctionsCurrentPos = 0;
     gFunctionsPageScrollSize = 0;
-    gHelpMouseClickedVariable = 0;
-    gHelpMouseTextPosAtClickVariable = -1;
 }

@@ -64,10 +64,6 @@ SInt32 gMouseClickedVariable = 0;
 SInt32 gMouseXAtClickVariable = 0;
 SInt32 gMouseYAtClickVariable = 0;
 SInt32 gMouseTextPosAtClickVariable = -1;
-SInt32 gMEMouseClickedVariable = 0;
-SInt32 gMEMouseTextPosAtClickVariable = -1;
-SInt32 gHelpMouseClickedVariable = 0;
-SInt32 gHelpMouseTextPosAtClickVariable = -1;
 void ExecuteCmdOpSlashCommand(const std::string&) {}
 // Nothing compiles until the compiler exists.
 OSErr CompileMacro(SInt16, SInt16) {

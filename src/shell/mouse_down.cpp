@@ -519,35 +519,6 @@ void BookmarkListClick(const PlatformEvent& event, Point point) {
     GetCurrentBookmarksPos();
 }
 
-// The text offset under a point of a tool window's text, or -1 outside its view.
-SInt32 TextOffsetAt(WEReference text, Point point) {
-    if (!text) return -1;
-    LongRect view;
-    WEGetViewRect(&view, text);
-    if (point.v < view.top || point.v >= view.bottom || point.h < view.left || point.h >= view.right)
-        return -1;
-    const LongPoint at{point.v, point.h};
-    SInt8 edge = 0;
-    return WEGetOffset(&at, &edge, text);
-}
-
-// What every click that goes on past click-to-pause does first: an edit field of another window gives up
-// the keyboard, and the click values macros read for the macro editor and the help window are set.
-void CommonClickSteps(const PlatformEvent& event, WindowPtr window, Point point) {
-    if (gHasfocus && gHasfocusDialog && gHasfocusDialog->window != window)
-        SetMyControlEditFocus(WindowReference(gHasfocusDialog->windowReference), gHasfocusDialog,
-                              gHasfocus->itemNumber, false);
-    gFunctionsSearchHasFocus = window != nullptr && window == myFunctionsWindow;
-    if (window == myMacroEditorWindow) {
-        gMEMouseClickedVariable = 1;
-        gMEMouseTextPosAtClickVariable = TextOffsetAt(MacroEditWEHandle, point);
-    }
-    if (window == myHelpWindow && !(GetPref(gThePreferences, kPrefAllowHandTool) && SecondaryClick(event))) {
-        gHelpMouseClickedVariable = 1;
-        gHelpMouseTextPosAtClickVariable = TextOffsetAt(HelpWEHandle, point);
-    }
-}
-
 void RecordClick(const PlatformEvent& event) {
     geeMouseIsDown = true;
     gNothingHappened = 0;
@@ -599,7 +570,6 @@ void DoMouseDown(const PlatformEvent& event) {
         IsPaused() ? PauseOff(0) : PauseOn();
         return;
     }
-    CommonClickSteps(event, window, point);
     if (window == myScrollWindow) RecordPrompterClickForMacros(point);
     NoteToolWindowClick(event, point);
     if (ToolWindowClickAnywhere(event, point)) return;

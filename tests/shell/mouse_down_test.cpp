@@ -480,7 +480,9 @@ TEST_F(MouseDown, OptionDragsDrawAndMoveTheTextBoxInEveryTurnAndMirror) {
         StopScroll();
         stored = GetPref(gThePreferences, kPrefTextBoxRect);
         EXPECT_EQ(RectWidth(stored), o.rotation ? RectHeight(shown) : RectWidth(shown)) << "kept";
-        if (!o.mirror && !o.flip) EXPECT_TRUE(EqualRect(&stored, &shown));
+        if (!o.mirror && !o.flip) {
+            EXPECT_TRUE(EqualRect(&stored, &shown));
+        }
     }
 }
 
@@ -580,6 +582,8 @@ TEST_F(MouseDown, TheMacroEditorAndHelpWindowKeepTheirOwnClickValues) {
     }
     myMacroEditorWindow = editor;
     myHelpWindow = help;
+    // Each window's text rectangle, whose top-left corner the offsets are taken from.
+    gMacroEditTextRect = gHelpTextRect = Rect{0, 0, 150, 300};
     SetPref(gThePreferences, kPrefAllowHandTool, 1);
     const Point inText{10, 40};
     const Point below{180, 40};
@@ -601,6 +605,8 @@ TEST_F(MouseDown, TheMacroEditorAndHelpWindowKeepTheirOwnClickValues) {
         gMEMouseTextPosAtClickVariable = gHelpMouseTextPosAtClickVariable = 99;
         PlatformEvent click = Click(c.point, c.modifiers);
         click.window = c.window;
+        // The release is queued first: a click in a tool window's text is tracked until it.
+        PostMouseEvent(c.window, EventKind::MouseUp, c.point, c.modifiers);
         DoMouseDown(click);
         EXPECT_EQ(gMEMouseClickedVariable, c.editorClicked) << c.name;
         EXPECT_EQ(gHelpMouseClickedVariable, c.helpClicked) << c.name;
