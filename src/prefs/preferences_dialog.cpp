@@ -29,7 +29,14 @@ namespace {
 
 // Typed size and spacing show in the sample as they are typed; on the special pane the background
 // button's title follows the option key (held, it fits the rectangle to the source).
+// Where the last press in the dialog was, in its port: a drag starts there, wherever the mouse is now.
+Point gPressedAt{};
+
 bool FilterDoPref(DialogPtr dialog, EventRecord* event, SInt16*) {
+    if (event->what == mouseDown) {
+        gPressedAt = event->where;
+        GlobalToLocal(&gPressedAt);
+    }
     if (event->what == nullEvent && sWhichSet == 1 && ReadFormatFieldsQuietly(dialog))
         RedrawPrefsItem(dialog, kTextSampleItem);
     static bool optionWas = false;
@@ -156,9 +163,7 @@ void DoPreferences() {
         } else if (item >= 200 && item <= 208) {
             TrackPrefs3DButton(dialog, item);
         } else if (item == kScreenSampleItem) {
-            Point mouse{};
-            GetMouse(&mouse);
-            TrackScreenSample(dialog, mouse);
+            TrackScreenSample(dialog, gPressedAt);
         } else if (item == kTextSampleItem) {
             GetSampleString();
             RedrawPrefsItem(dialog, kTextSampleItem);

@@ -377,13 +377,12 @@ bool HandlePrefsChoiceItem(DialogPtr dialog, SInt16 item) {
         return true;
     }
     case kChooseBackgroundItem:
-        // With the option key the picture rectangle takes the source's own size; else another file.
+        // With the option key the picture rectangle takes the source's own size; else another file. Live
+        // video has no capture settings to offer yet.
         if (GetCurrentKeyModifiers() & optionKey)
             FitPictureRectToSource(dialog);
         else if (Kind() == kPictureKindFile || Kind() == kPictureKindMovie)
             AskForBackgroundFile();
-        else if (Kind() == kPictureKindLiveVideo)
-            StartLiveCapture(0, 0);
         RedrawPrefsItem(dialog, kScreenSampleItem);
         return true;
     case kShapeDialogItem:

@@ -125,6 +125,9 @@ struct ScreenSampleGeometry {
 };
 ScreenSampleGeometry GetScreenSampleGeometry(DialogPtr dialog);
 void TrackScreenSample(DialogPtr dialog, Point start);
+// Where a drag by dh, dv (screen pixels) takes the rectangle: moved, or resized from its lower right
+// corner to at least 8 pixels each way, and never further off the screen than it started.
+Rect DraggedSampleRect(const Rect& from, const Rect& screen, SInt16 dh, SInt16 dv, bool resize);
 void DrawCueMarkSample(DialogPtr dialog, SInt16 item);
 
 // Puts the settings just accepted to work: windows, text, menus.

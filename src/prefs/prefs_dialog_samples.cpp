@@ -257,6 +257,24 @@ ScreenSampleGeometry GetScreenSampleGeometry(DialogPtr dialog) {
     return g;
 }
 
+Rect DraggedSampleRect(const Rect& from, const Rect& screen, SInt16 dh, SInt16 dv, bool resize) {
+    Rect r = from;
+    if (resize) {
+        r.right = std::clamp<SInt16>(SInt16(from.right + dh), SInt16(from.left + 8),
+                                     std::max<SInt16>(screen.right, SInt16(from.left + 8)));
+        r.bottom = std::clamp<SInt16>(SInt16(from.bottom + dv), SInt16(from.top + 8),
+                                      std::max<SInt16>(screen.bottom, SInt16(from.top + 8)));
+        return r;
+    }
+    // A rectangle larger than the screen may still move, but never further out.
+    const SInt16 h = std::clamp<SInt16>(dh, SInt16(std::min(0, screen.left - from.left)),
+                                        SInt16(std::max(0, screen.right - from.right)));
+    const SInt16 v = std::clamp<SInt16>(dv, SInt16(std::min(0, screen.top - from.top)),
+                                        SInt16(std::max(0, screen.bottom - from.bottom)));
+    OffsetRect(&r, h, v);
+    return r;
+}
+
 // A press on the text box or the picture in the screen sample drags it; a press on its lower right corner
 // resizes it. The rectangle stays on the screen and at least 8 pixels each way, and its fields follow.
 void TrackScreenSample(DialogPtr dialog, Point start) {
@@ -284,21 +302,13 @@ void TrackScreenSample(DialogPtr dialog, Point start) {
                               SInt16(RectWidth(g.picture) / g.scale)}
                        : screen;
     const SInt16 firstItem = picture ? 149 : 133;
-    do {
+    // The place of the release counts too.
+    for (bool down = true, last = false; !last; down = StillDown()) {
+        last = !down;
         Point mouse{};
         GetMouse(&mouse);
         const SInt16 dh = SInt16((mouse.h - start.h) / g.scale), dv = SInt16((mouse.v - start.v) / g.scale);
-        Rect r = from;
-        if (resize) {
-            r.right = std::clamp<SInt16>(SInt16(from.right + dh), SInt16(from.left + 8), screen.right);
-            r.bottom = std::clamp<SInt16>(SInt16(from.bottom + dv), SInt16(from.top + 8), screen.bottom);
-        } else {
-            const SInt16 h = std::clamp<SInt16>(dh, SInt16(screen.left - from.left),
-                                                SInt16(std::max(0, screen.right - from.right)));
-            const SInt16 v = std::clamp<SInt16>(dv, SInt16(screen.top - from.top),
-                                                SInt16(std::max(0, screen.bottom - from.bottom)));
-            OffsetRect(&r, h, v);
-        }
+        const Rect r = DraggedSampleRect(from, screen, dh, dv, resize);
         SetPref(gPrefsWorking, field, r);
         IntSetDlgEditValue(dialog, firstItem, r.top);
         IntSetDlgEditValue(dialog, SInt16(firstItem + 1), r.left);
@@ -306,7 +316,7 @@ void TrackScreenSample(DialogPtr dialog, Point start) {
         IntSetDlgEditValue(dialog, SInt16(firstItem + 3), r.right);
         DrawScreenSample(dialog, kScreenSampleItem);
         QDFlushPortBuffer(GetDialogPort(dialog), nullptr);
-    } while (StillDown());
+    }
     // A picture placed by hand stands where its rectangle says.
     if (picture) {
         SetPref(gPrefsWorking, kPrefPicturePosition, -1);

@@ -6,6 +6,7 @@
 #include "foundation/file_dialogs.h"
 #include "foundation/program_colors.h"
 #include "platform/drawing.h"
+#include "platform/events.h"
 #include "platform/file_dialogs.h"
 #include "platform/menus.h"
 #include "platform/timers.h"
@@ -583,6 +584,36 @@ TEST_F(PreferencesDialog, TheAutomaticFileFollowsOkAndCancel) {
     GetRecentFolder(gRecentPreferences, kRecentCurrentFolderAt, name);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(name + 1), name[0]), "first.txt");
     EXPECT_EQ(CompleteGettingAutoFile(folder + "later.txt"), paramErr) << "no dialog awaits it";
+}
+
+// A drag in the screen sample moves a rectangle or resizes it from its lower right corner, on the screen.
+TEST(ScreenSampleDrag, TheRectangleFollowsTheMouseWithinTheScreen) {
+    struct Case {
+        const char* drag;
+        Rect from;
+        SInt16 dh, dv;
+        bool resize;
+        Rect to;
+    };
+    const Rect screen{0, 0, 600, 800};
+    const Case cases[] = {
+        {"moved inside", {100, 100, 300, 400}, 30, -20, false, {80, 130, 280, 430}},
+        {"moved against the right and bottom edges",
+         {100, 100, 300, 400},
+         900,
+         900,
+         false,
+         {400, 500, 600, 800}},
+        {"moved against the left and top edges", {100, 100, 300, 400}, -900, -900, false, {0, 0, 200, 300}},
+        {"larger than the screen, moved back in only", {-50, 0, 700, 400}, 0, -30, false, {-50, 0, 700, 400}},
+        {"resized larger", {100, 100, 300, 400}, 50, 40, true, {100, 100, 340, 450}},
+        {"resized down to the least size", {100, 100, 300, 400}, -500, -500, true, {100, 100, 108, 108}},
+        {"resized to the screen's edge", {100, 100, 300, 400}, 999, 999, true, {100, 100, 600, 800}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.drag);
+        EXPECT_EQ(DraggedSampleRect(c.from, screen, c.dh, c.dv, c.resize), c.to);
+    }
 }
 
 } // namespace
