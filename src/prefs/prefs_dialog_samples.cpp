@@ -219,7 +219,6 @@ void DrawASliderControl(DialogPtr dialog, SInt16 item) {
     if (!knob) return DoErrorMessageText("Can't load Slider Knob in DrawASliderControl");
     PortState state;
     const Rect r = GetDialogItemRect(dialog, item);
-    RGBBackColor(&kWhite);
     EraseRect(&r);
     Rect frame{};
     QDGetPictureBounds(track, &frame);
