@@ -118,6 +118,8 @@ void RegisterShapeChanged(SInt32*, ConstStr255Param, SInt32, SInt16) {}
 void SelectNextShapePoints(Ptr) {}
 void SelectPreviousShapePoints(Ptr) {}
 void DrawShapeUserItem(DialogPtr, SInt16) {}
+// Until the shape chooser is built the shape stays the one last chosen.
+void DoShapeSelectDialog() {}
 
 #include "effects/effect_windows.h"
 

@@ -24,5 +24,8 @@ void SelectNextShapePoints(Ptr spec);
 void SelectPreviousShapePoints(Ptr spec);
 void DrawShapeUserItem(DialogPtr dialog, SInt16 item);
 
+// The shape chooser: runs the dialog, storing the shape chosen with the preferences.
+void DoShapeSelectDialog();
+
 // Redraws the dialog's items and its picture buttons in their states, its port current.
 void UpdateShapeDialog();

@@ -27,10 +27,22 @@ SInt16 ssaveMomentumAmount = 0;
 
 namespace {
 
-// Typed size and spacing show in the sample as they are typed.
+// Typed size and spacing show in the sample as they are typed; on the special pane the background
+// button's title follows the option key (held, it fits the rectangle to the source).
+// Where the last press in the dialog was, in its port: a drag starts there, wherever the mouse is now.
+Point gPressedAt{};
+
 bool FilterDoPref(DialogPtr dialog, EventRecord* event, SInt16*) {
+    if (event->what == mouseDown) {
+        gPressedAt = event->where;
+        GlobalToLocal(&gPressedAt);
+    }
     if (event->what == nullEvent && sWhichSet == 1 && ReadFormatFieldsQuietly(dialog))
         RedrawPrefsItem(dialog, kTextSampleItem);
+    static bool optionWas = false;
+    const bool option = (GetCurrentKeyModifiers() & optionKey) != 0;
+    if (sWhichSet == 4 && option != optionWas) SetPrefsChoiceControls(dialog);
+    optionWas = option;
     return false;
 }
 
@@ -103,6 +115,7 @@ void DoPreferences() {
     GetDialogRefandSetPort(dialog);
     gPrefsDialog = dialog;
     CopyPreferences(&gThePreferences, &gPrefsWorking);
+    OpenPrefsChoices();
     if (sWhichSet < 0 || sWhichSet >= kPrefsPaneCount) sWhichSet = 0;
     if (gScrollEditRadio < 0 || gScrollEditRadio > 6) gScrollEditRadio = 0;
     LoadPrefsPopupMenus();
@@ -129,6 +142,7 @@ void DoPreferences() {
             ChoosePane(dialog, SInt16(item - kFirstTabItem));
         } else if (item == kDefaultsItem) {
             CopyPreferences(&gDefaultPreferences, &gPrefsWorking);
+            RebuildPrefsPreview();
             SetPrefsControls(dialog);
             ChoosePane(dialog, sWhichSet);
         } else if (IsPopupItem(item)) {
@@ -148,6 +162,8 @@ void DoPreferences() {
             TrackPrefsShadowDial(dialog);
         } else if (item >= 200 && item <= 208) {
             TrackPrefs3DButton(dialog, item);
+        } else if (item == kScreenSampleItem) {
+            TrackScreenSample(dialog, gPressedAt);
         } else if (item == kTextSampleItem) {
             GetSampleString();
             RedrawPrefsItem(dialog, kTextSampleItem);
@@ -157,6 +173,7 @@ void DoPreferences() {
     }
 
     --gInModal;
+    ClosePrefsChoices(ended != kPrefsCancelItem);
     DisposePrefsPopupMenus();
     gPrefsDialog = nullptr;
     DisposeDialog(dialog);
@@ -164,12 +181,4 @@ void DoPreferences() {
     if (ended == kPrefsCancelItem) return;
     StoreWorkingSettings(ended == kPrefsOKItem);
     ApplyPreferencesChanges(before);
-}
-
-// Picking an automatic file or a background picture is not offered by this dialog; nothing waits.
-OSErr CompleteGettingAutoFile(const std::string&) {
-    return paramErr;
-}
-OSErr CompleteGettingPrefPicture(const std::string&) {
-    return paramErr;
 }

@@ -4,6 +4,7 @@
 #include "foundation/dialog_items.h"
 #include "foundation/error_dialog.h"
 #include "foundation/number_text.h"
+#include "foundation/program_strings.h"
 #include "platform/pstring.h"
 #include "platform/windows.h"
 #include "prefs/preferences_dialog.h"
@@ -59,7 +60,6 @@ constexpr CheckShort kShortChecks[] = {
     {108, kPrefOwnScreenSaver},
     {118, kPrefPictureFillsArea},
     {119, kPrefPictureKeepsProportions},
-    {120, kPrefCropPicture},
     {166, kPrefUseScrollMonitor},
     {235, kPrefPlainFontMenus},
     {236, kPrefAllowTextMerge},
@@ -317,12 +317,17 @@ void ShowHidePrefControls(DialogPtr dialog) {
         if (item == 110 || item == 111 || item == 112) shown = GetPref(p, kPrefOwnScreenSaver) != 0;
         if (item == kMomentumSliderItem || item == kMomentumTextItem || item == 178 || item == 180)
             shown = GetPref(p, kPrefMomentum) != 0;
+        // The background's own items come with its kind.
+        const SInt16 kind = GetPref(p, kPrefBackgroundKind);
+        if (item == kKindCheckItem) shown = kind == 1 || kind == 3 || kind == 4;
+        if (item == kChooseBackgroundItem) shown = kind == 1 || kind == 3 || kind == 5;
+        if (item == 191) shown = kind == 3;
+        if (item == 161 || item == 164 || item == 165) shown = kind == 2;
         ShowItem(dialog, item, shown);
     }
     Str255 label;
-    SetPString(label,
-               GetPref(p, kPrefHighlightKind) > kHighlightLine ? "Reading width:" : "Highlight colour:");
-    SetDialogItemText(dialog, 69, label);
+    if (GetOrvalisString(129, GetPref(p, kPrefHighlightKind) > kHighlightLine ? 226 : 225, label))
+        SetDialogItemText(dialog, 69, label);
 }
 
 void SetFormatFields(DialogPtr dialog) {
@@ -350,9 +355,11 @@ void SetPrefsControls(DialogPtr dialog) {
     ssaveMomentumAmount = SInt16(GetPref(p, kPrefMomentumAmount));
     for (const NumberField& f : kNumberFields)
         SetNumberField(dialog, f);
+    SetPrefsChoiceControls(dialog);
 }
 
 bool HandlePrefsControlItem(DialogPtr dialog, SInt16 item) {
+    if (HandlePrefsChoiceItem(dialog, item)) return true;
     PrefsRecord& p = gPrefsWorking;
     for (const CheckShort& c : kShortChecks) {
         if (c.item != item) continue;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/dialogs.h"
+#include "platform/drawing.h"
 #include "platform/menus.h"
 #include "prefs/prefs_record.h"
 
@@ -30,6 +31,23 @@ enum : SInt16 {
     kMomentumTextItem = 181,
     kDefaultsItem = 182,
     kShadowDialItem = 209,
+    kCueSampleItem = 72,
+    kCueIconItem = 73,
+    kChimeItem = 98,
+    kScreenSaverItem = 112,
+    kShapeItem = 115,
+    kBackgroundKindItem = 117,
+    kKindCheckItem = 120,
+    kChooseBackgroundItem = 121,
+    kFallingOption1Item = 161,
+    kShapeDialogItem = 162,
+    kFoldersDialogItem = 163,
+    kFallingOption2Item = 164,
+    kSetScreenSizeItem = 183,
+    kScreenSizeItem = 184,
+    kAutoFileNameItem = 214,
+    kChooseAutoFileItem = 215,
+    kClearAutoFileItem = 216,
     kLastPrefsItem = 242,
 };
 
@@ -76,6 +94,41 @@ void TrackPrefsSlider(DialogPtr dialog, SInt16 item);
 void TrackPrefsShadowDial(DialogPtr dialog);
 void TrackPrefs3DButton(DialogPtr dialog, SInt16 item);
 void GetSampleString();
+
+// The choices that reach outside the record's plain fields: sounds, cue markers, the background and its
+// file, the shape, the screen size while scrolling, the automatic file and the folder and shape dialogs.
+// Opening takes a working copy of the automatic file; closing keeps it when accepted and puts back a
+// screen size the dialog switched to.
+void OpenPrefsChoices();
+void ClosePrefsChoices(bool accepted);
+// Back to the state before any opening.
+void ResetPrefsChoices();
+// Fills a pop-up menu whose items are found when the dialog opens (sounds, cue markers, screen sizes).
+void FillPrefsChoiceMenu(SInt16 menuID, MenuRef menu);
+// The item a choice pop-up shows (0 none); nullopt when the item is not one of them.
+std::optional<SInt16> PrefsChoiceShown(SInt16 item);
+// A choice pop-up's item chosen; false when the item is not one of them.
+bool ChoosePrefsChoice(DialogPtr dialog, SInt16 item, SInt16 choice);
+// The buttons and the kind-dependent check box of the choices; false when the item is not one of them.
+bool HandlePrefsChoiceItem(DialogPtr dialog, SInt16 item);
+// Brings the items whose text or value follows a choice into line (the background button's title, the
+// kind's check box, the automatic file's name).
+void SetPrefsChoiceControls(DialogPtr dialog);
+// The preview picture of the working background, made again after a change (null while there is none).
+PicHandle PrefsPreviewPicture();
+void RebuildPrefsPreview();
+// The screen sample: where the prompter's screen, the text box and the picture lie reduced into it, and a
+// drag in it that moves a rectangle, or resizes it from its lower right corner.
+struct ScreenSampleGeometry {
+    Rect item{}, whole{}, textBox{}, picture{};
+    double scale = 1;
+};
+ScreenSampleGeometry GetScreenSampleGeometry(DialogPtr dialog);
+void TrackScreenSample(DialogPtr dialog, Point start);
+// Where a drag by dh, dv (screen pixels) takes the rectangle: moved, or resized from its lower right
+// corner to at least 8 pixels each way, and never further off the screen than it started.
+Rect DraggedSampleRect(const Rect& from, const Rect& screen, SInt16 dh, SInt16 dv, bool resize);
+void DrawCueMarkSample(DialogPtr dialog, SInt16 item);
 
 // Puts the settings just accepted to work: windows, text, menus.
 void ApplyPreferencesChanges(const PrefsRecord& before);

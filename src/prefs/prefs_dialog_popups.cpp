@@ -8,22 +8,24 @@
 #include "prefs/preferences_dialog.h"
 #include "prefs/prefs_dialog_items.h"
 #include "prefs/prefs_fields.h"
+#include "scroll/scroll_engine.h"
+#include "shell/menus.h"
+#include "shell/shell.h"
 
 #include <cctype>
 #include <cstdlib>
 #include <string>
 
 const PrefsPopup kPrefsPopups[] = {
-    {29, 368},  {32, 367},  {34, 370},  {39, 352},  {40, 353},  {41, 354}, {42, 355},
-    {43, 356},  {44, 357},  {66, 371},  {68, 361},  {70, 369},  {79, 362}, {192, 351},
-    {194, 378}, {196, 379}, {198, 380}, {219, 382}, {234, 384},
+    {29, 368},  {32, 367}, {34, 370}, {39, 352},  {40, 353},  {41, 354},  {42, 355},  {43, 356},  {44, 357},
+    {66, 371},  {68, 361}, {70, 369}, {79, 362},  {192, 351}, {194, 378}, {196, 379}, {198, 380}, {219, 382},
+    {234, 384}, {73, 360}, {98, 358}, {112, 364}, {115, 365}, {117, 366}, {161, 372}, {164, 373}, {184, 377},
 };
 const size_t kPrefsPopupCount = sizeof kPrefsPopups / sizeof kPrefsPopups[0];
 
 namespace {
 
 constexpr SInt16 kReadingWidthMenu = 392;
-constexpr SInt16 kColorNamesList = 1001;
 constexpr SInt16 kSizes[10] = {9, 10, 12, 18, 24, 36, 48, 50, 62, 74};
 constexpr SInt16 kSpacings[4] = {100, 130, 150, 200};
 constexpr SInt16 kJustifications[4] = {kJustifyLeft, kJustifyCentre, kJustifyRight, kJustifyFull};
@@ -32,13 +34,15 @@ constexpr SInt16 kLargerItem = 12, kSmallerItem = 13;
 MenuRef gPopupMenus[sizeof kPrefsPopups / sizeof kPrefsPopups[0]] = {};
 MenuRef gReadingWidthMenu = nullptr;
 
-// The named program colours, in the order of their names: 1 to 6, then 10 on.
-SInt16 ColorNumberOfItem(SInt16 item) {
-    return SInt16(item <= 6 ? item : item + 3);
-}
-SInt16 ItemOfColorNumber(SInt16 number) {
-    if (number >= 1 && number <= 6) return number;
-    return number >= 10 ? SInt16(number - 3) : 0;
+// A colour menu's items are the program colours by number, except 7 (a line), 8 (the colour picker) and 9
+// (the list length). A colour the menu does not list shows as the picker's item.
+constexpr SInt16 kOtherColorItem = 8, kColorListItem = 9;
+SInt16 ItemOfColorNumber(MenuRef menu, SInt16 number) {
+    if (!menu) return 0;
+    if (number < 1 || number == kNotAColor || number == kOtherColorItem || number == kColorListItem ||
+        number > SInt16(CountMenuItems(menu)))
+        return kOtherColorItem;
+    return number;
 }
 
 bool IsColorMenu(SInt16 menuID) {
@@ -58,12 +62,6 @@ bool IsColorMenu(SInt16 menuID) {
     }
 }
 
-void FillColorMenu(MenuRef menu) {
-    Str255 name;
-    for (SInt16 index = 1; GetOrvalisString(kColorNamesList, index, name); ++index)
-        AppendMenuItemText(menu, name);
-}
-
 void FillFontMenu(MenuRef menu) {
     for (SInt16 family : ListFontFamilies()) {
         Str255 name;
@@ -72,13 +70,26 @@ void FillFontMenu(MenuRef menu) {
     }
 }
 
-RGBColor ColorOfItem(SInt16 item) {
-    RGBColor rgb{0, 0, 0};
-    GetOVColor(ColorNumberOfItem(item), &rgb, 0);
-    return rgb;
+SInt16 ItemOfColor(MenuRef menu, const RGBColor& rgb) {
+    return ItemOfColorNumber(menu, FindColorInClut(&rgb, 0));
 }
-SInt16 ItemOfColor(const RGBColor& rgb) {
-    return ItemOfColorNumber(FindColorInClut(&rgb, 0));
+
+// The colour a colour menu's item gives: a listed colour, or one from the colour picker starting at the
+// current colour. The list-length item lengthens or shortens every colour menu and gives none.
+bool ColorOfChoice(SInt16 choice, RGBColor* rgb) {
+    if (choice == kOtherColorItem) return GetColorDialog(0, rgb);
+    if (choice == kColorListItem) {
+        const SInt32 list = GetPref(gThePreferences, kPrefColorListLength);
+        const SInt32 next = list >= kFullColorList ? kShortColorList : list + 1;
+        // A setting of the colour menus, not of the dialog: it holds whatever the dialog's answer.
+        SetPref(gThePreferences, kPrefColorListLength, next);
+        SetPref(gPrefsWorking, kPrefColorListLength, next);
+        for (size_t i = 0; i < sizeof kPrefsPopups / sizeof kPrefsPopups[0]; ++i)
+            if (IsColorMenu(kPrefsPopups[i].menuID)) CheckColorsInMenu(gPopupMenus[i]);
+        return false;
+    }
+    if (choice < 1 || choice == kNotAColor) return false;
+    return GetOVColor(choice, rgb, 0);
 }
 
 // A speed-reading width item: the words before "/" (5 when none), the characters after it (30 when none).
@@ -129,8 +140,12 @@ void LoadPrefsPopupMenus() {
     for (size_t i = 0; i < kPrefsPopupCount; ++i) {
         MenuRef menu = GetMenu(kPrefsPopups[i].menuID);
         if (!menu) continue;
-        if (IsColorMenu(kPrefsPopups[i].menuID) && CountMenuItems(menu) == 0) FillColorMenu(menu);
+        if (IsColorMenu(kPrefsPopups[i].menuID)) {
+            CheckColorsInMenu(menu);
+            AddColorMenu(menu);
+        }
         if (kPrefsPopups[i].menuID == 351 && CountMenuItems(menu) == 0) FillFontMenu(menu);
+        FillPrefsChoiceMenu(kPrefsPopups[i].menuID, menu);
         gPopupMenus[i] = menu;
     }
     gReadingWidthMenu = GetMenu(kReadingWidthMenu);
@@ -138,6 +153,7 @@ void LoadPrefsPopupMenus() {
 
 void DisposePrefsPopupMenus() {
     for (MenuRef& menu : gPopupMenus) {
+        RemoveColorMenu(menu);
         if (menu) DisposeMenu(menu);
         menu = nullptr;
     }
@@ -180,14 +196,15 @@ SInt16 PrefsPopupChoice(SInt16 item) {
     case 42:
         return indexOf(kJustifications, 4, format.justification);
     case 43:
-        return ItemOfColor(format.textColor);
+        return ItemOfColor(PrefsPopupMenu(item), format.textColor);
     case 44:
-        return ItemOfColor(format.backColor);
+        return ItemOfColor(PrefsPopupMenu(item), format.backColor);
     case 234:
-        return ItemOfColorNumber(GetPref(p, kPrefTabBarColor));
+        return ItemOfColorNumber(PrefsPopupMenu(item), GetPref(p, kPrefTabBarColor));
     default:
         break;
     }
+    if (const std::optional<SInt16> shown = PrefsChoiceShown(item)) return *shown;
     if (item == 70 && ShowsReadingWidth()) {
         for (UInt16 i = 1; i <= CountMenuItems(gReadingWidthMenu); ++i) {
             SInt16 words = 0, characters = 0;
@@ -199,7 +216,7 @@ SInt16 PrefsPopupChoice(SInt16 item) {
         return 0;
     }
     for (const ColorSetting& c : kColorSettings)
-        if (c.item == item) return ItemOfColor(GetPref(p, c.field));
+        if (c.item == item) return ItemOfColor(PrefsPopupMenu(item), GetPref(p, c.field));
     for (const ShortSetting& s : kShortSettings)
         if (s.item == item) {
             const SInt16 v = GetPref(p, s.field);
@@ -256,15 +273,24 @@ void ChoosePrefsPopupItem(DialogPtr dialog, SInt16 item, SInt16 choice) {
         if (choice >= 1 && choice <= 4) format.justification = kJustifications[choice - 1];
         break;
     case 43:
-        format.textColor = ColorOfItem(choice);
+        ColorOfChoice(choice, &format.textColor);
         break;
     case 44:
-        format.backColor = ColorOfItem(choice);
+        ColorOfChoice(choice, &format.backColor);
         break;
-    case 234:
-        SetPref(p, kPrefTabBarColor, ColorNumberOfItem(choice));
+    case 234: {
+        // The tab bar keeps a colour number: a picked colour counts only when the table has it.
+        RGBColor rgb{};
+        GetOVColor(GetPref(p, kPrefTabBarColor), &rgb, 0);
+        if (ColorOfChoice(choice, &rgb))
+            if (const SInt16 number = FindColorInClut(&rgb, 0)) SetPref(p, kPrefTabBarColor, number);
         break;
+    }
     default:
+        if (ChoosePrefsChoice(dialog, item, choice)) {
+            RedrawPrefsItem(dialog, item);
+            return;
+        }
         break;
     }
     if ((item >= 39 && item <= 44) || item == 192) {
@@ -278,7 +304,10 @@ void ChoosePrefsPopupItem(DialogPtr dialog, SInt16 item, SInt16 choice) {
         SetPref(p, kPrefSpeedReadingFade, characters);
     } else {
         for (const ColorSetting& c : kColorSettings)
-            if (c.item == item) SetPref(p, c.field, ColorOfItem(choice));
+            if (c.item == item) {
+                RGBColor rgb = GetPref(p, c.field);
+                if (ColorOfChoice(choice, &rgb)) SetPref(p, c.field, rgb);
+            }
     }
     for (const ShortSetting& s : kShortSettings)
         if (s.item == item && choice >= 1 && choice <= s.highest + 1) SetPref(p, s.field, SInt16(choice - 1));

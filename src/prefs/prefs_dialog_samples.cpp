@@ -1,6 +1,8 @@
 // The preferences dialog's drawn items: the pane tabs, the pop-up boxes, the live text sample, the
 // miniature of the prompter screen, the sliders, the shadow dial and the small style buttons.
 #include "controls/custom_controls.h"
+#include "foundation/dialog_items.h"
+#include "foundation/error_dialog.h"
 #include "foundation/popup_items.h"
 #include "foundation/program_strings.h"
 #include "foundation/small_math.h"
@@ -15,11 +17,13 @@
 #include "scroll/prompter_window.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
 
 constexpr SInt16 kSampleTextsList = 131;
+constexpr SInt16 kSliderTrackPicture = 1310, kSliderKnobPicture = 1311;
 constexpr const char* kPaneNames[kPrefsPaneCount] = {"Display", "Format", "Layout", "Extras", "Special"};
 constexpr RGBColor kBlack{0, 0, 0}, kWhite{0xFFFF, 0xFFFF, 0xFFFF}, kTabGrey{0xDDDD, 0xDDDD, 0xDDDD};
 
@@ -103,38 +107,32 @@ void DrawSample(DialogPtr dialog, SInt16 item) {
     FrameRect(&r);
 }
 
-// The prompter screen reduced into the item: the screen, the text box and the background picture's
-// rectangle, each scaled by the same factor.
-void DrawScreenSample(DialogPtr dialog, SInt16 item) {
+// The prompter screen reduced into the item: the screen, the background picture (its preview when one
+// is loaded) and the text box, each scaled by the same factor.
+void DrawScreenSample(DialogPtr dialog, SInt16) {
     PortState state;
-    const Rect r = GetDialogItemRect(dialog, item);
-    Rect screen{};
-    GetWindowBoundsIfScrolling(&screen);
-    if (RectWidth(screen) <= 0 || RectHeight(screen) <= 0) screen = Rect{0, 0, 768, 1024};
-    const double scale =
-        std::min(double(RectWidth(r)) / RectWidth(screen), double(RectHeight(r)) / RectHeight(screen));
-    auto reduced = [&](const Rect& x) {
-        return Rect{SInt16(r.top + (x.top) * scale), SInt16(r.left + (x.left) * scale),
-                    SInt16(r.top + (x.bottom) * scale), SInt16(r.left + (x.right) * scale)};
-    };
-    const Rect whole = reduced(Rect{0, 0, SInt16(RectHeight(screen)), SInt16(RectWidth(screen))});
+    const ScreenSampleGeometry g = GetScreenSampleGeometry(dialog);
     const TextFormatBlock f = GetPref(gPrefsWorking, kPrefPrompterFormat);
     RGBBackColor(&kWhite);
-    EraseRect(&r);
+    EraseRect(&g.item);
     RGBForeColor(&f.backColor);
-    PaintRect(&whole);
+    PaintRect(&g.whole);
     RGBForeColor(&kBlack);
-    FrameRect(&whole);
-    const Rect picture = GetPref(gPrefsWorking, kPrefPictureRect);
-    if (!EmptyRect(&picture)) {
-        const Rect p = reduced(picture);
-        RGBForeColor(&kTabGrey);
-        PaintRect(&p);
+    FrameRect(&g.whole);
+    if (!EmptyRect(&g.picture)) {
+        if (PicHandle preview = PrefsPreviewPicture()) {
+            DrawPicture(preview, &g.picture);
+        } else {
+            RGBForeColor(&kTabGrey);
+            PaintRect(&g.picture);
+        }
     }
-    const Rect box = GetPref(gPrefsWorking, kPrefTextBoxRect);
-    const Rect text = EmptyRect(&box) ? whole : reduced(box);
     RGBForeColor(&f.textColor);
-    FrameRect(&text);
+    FrameRect(&g.textBox);
+    // The corner that resizes the text box.
+    const Rect grip{SInt16(g.textBox.bottom - 4), SInt16(g.textBox.right - 4), g.textBox.bottom,
+                    g.textBox.right};
+    PaintRect(&grip);
 }
 
 // A slider: a track line, and the knob 7 pixels in from the left plus the value (0-100).
@@ -169,6 +167,7 @@ void DrawUserItem(DialogPtr dialog, SInt16 item) {
     if (item == 10) return DrawFrame(dialog, item);
     if (item == kTextSampleItem) return DrawSample(dialog, item);
     if (item == kScreenSampleItem) return DrawScreenSample(dialog, item);
+    if (item == kCueSampleItem) return DrawCueMarkSample(dialog, item);
     if (item == kOpacitySliderItem || item == kFadeSliderItem || item == kMomentumSliderItem)
         return DrawASliderControl(dialog, item);
     if (item >= 200 && item <= 208) return Draw3DButton(dialog, item);
@@ -210,19 +209,119 @@ void RedrawPrefsItem(DialogPtr dialog, SInt16 item) {
     InvalWindowRect(GetDialogWindow(dialog), &r);
 }
 
+// A slider: its track picture, and its knob picture centred 7 pixels in from the left plus the value
+// (0-100).
 void DrawASliderControl(DialogPtr dialog, SInt16 item) {
     if (!dialog) return;
+    PicHandle track = GetPicture(kSliderTrackPicture);
+    if (!track) return DoErrorMessageText("Can't load Slider Background in DrawASliderControl");
+    PicHandle knob = GetPicture(kSliderKnobPicture);
+    if (!knob) return DoErrorMessageText("Can't load Slider Knob in DrawASliderControl");
     PortState state;
     const Rect r = GetDialogItemRect(dialog, item);
-    RGBBackColor(&kWhite);
     EraseRect(&r);
-    RGBForeColor(&kBlack);
+    Rect frame{};
+    QDGetPictureBounds(track, &frame);
     const SInt16 middle = SInt16((r.top + r.bottom) / 2);
-    MoveTo(SInt16(r.left + 7), middle);
-    LineTo(SInt16(r.left + 107), middle);
-    const SInt16 x = SInt16(r.left + 7 + std::clamp<SInt16>(SliderValue(item), 0, 100));
-    const Rect knob{SInt16(middle - 6), SInt16(x - 4), SInt16(middle + 7), SInt16(x + 5)};
-    PaintOval(&knob);
+    const SInt16 top = SInt16(middle - RectHeight(frame) / 2);
+    const Rect trackAt{top, r.left, SInt16(top + RectHeight(frame)), SInt16(r.left + RectWidth(frame))};
+    DrawPicture(track, &trackAt);
+    QDGetPictureBounds(knob, &frame);
+    const SInt16 x =
+        SInt16(r.left + 7 + std::clamp<SInt16>(SliderValue(item), 0, 100) - RectWidth(frame) / 2);
+    const SInt16 knobTop = SInt16(middle - RectHeight(frame) / 2);
+    const Rect knobAt{knobTop, x, SInt16(knobTop + RectHeight(frame)), SInt16(x + RectWidth(frame))};
+    DrawPicture(knob, &knobAt);
+}
+
+ScreenSampleGeometry GetScreenSampleGeometry(DialogPtr dialog) {
+    ScreenSampleGeometry g;
+    g.item = GetDialogItemRect(dialog, kScreenSampleItem);
+    Rect screen{};
+    GetWindowBoundsIfScrolling(&screen);
+    if (RectWidth(screen) <= 0 || RectHeight(screen) <= 0) screen = Rect{0, 0, 768, 1024};
+    g.scale = std::min(double(RectWidth(g.item)) / RectWidth(screen),
+                       double(RectHeight(g.item)) / RectHeight(screen));
+    auto reduced = [&](const Rect& x) {
+        return Rect{SInt16(g.item.top + x.top * g.scale), SInt16(g.item.left + x.left * g.scale),
+                    SInt16(g.item.top + x.bottom * g.scale), SInt16(g.item.left + x.right * g.scale)};
+    };
+    g.whole = reduced(Rect{0, 0, SInt16(RectHeight(screen)), SInt16(RectWidth(screen))});
+    Rect picture = GetPref(gPrefsWorking, kPrefPictureRect);
+    // A picture without a rectangle of its own stands at the top left in its own size.
+    if (EmptyRect(&picture) && PrefsPreviewPicture()) QDGetPictureBounds(PrefsPreviewPicture(), &picture);
+    g.picture = EmptyRect(&picture) ? Rect{} : reduced(picture);
+    const Rect box = GetPref(gPrefsWorking, kPrefTextBoxRect);
+    g.textBox = EmptyRect(&box) ? g.whole : reduced(box);
+    return g;
+}
+
+Rect DraggedSampleRect(const Rect& from, const Rect& screen, SInt16 dh, SInt16 dv, bool resize) {
+    Rect r = from;
+    if (resize) {
+        r.right = std::clamp<SInt16>(SInt16(from.right + dh), SInt16(from.left + 8),
+                                     std::max<SInt16>(screen.right, SInt16(from.left + 8)));
+        r.bottom = std::clamp<SInt16>(SInt16(from.bottom + dv), SInt16(from.top + 8),
+                                      std::max<SInt16>(screen.bottom, SInt16(from.top + 8)));
+        return r;
+    }
+    // A rectangle larger than the screen may still move, but never further out.
+    const SInt16 h = std::clamp<SInt16>(dh, SInt16(std::min(0, screen.left - from.left)),
+                                        SInt16(std::max(0, screen.right - from.right)));
+    const SInt16 v = std::clamp<SInt16>(dv, SInt16(std::min(0, screen.top - from.top)),
+                                        SInt16(std::max(0, screen.bottom - from.bottom)));
+    OffsetRect(&r, h, v);
+    return r;
+}
+
+// A press on the text box or the picture in the screen sample drags it; a press on its lower right corner
+// resizes it. The rectangle stays on the screen and at least 8 pixels each way, and its fields follow.
+void TrackScreenSample(DialogPtr dialog, Point start) {
+    const ScreenSampleGeometry g = GetScreenSampleGeometry(dialog);
+    if (g.scale <= 0) return;
+    auto nearCorner = [&](const Rect& r) {
+        return !EmptyRect(&r) && std::abs(start.h - r.right) <= 4 && std::abs(start.v - r.bottom) <= 4;
+    };
+    bool picture = false, resize = false;
+    if (nearCorner(g.textBox)) {
+        resize = true;
+    } else if (nearCorner(g.picture)) {
+        picture = resize = true;
+    } else if (PtInRect(start, &g.textBox)) {
+    } else if (PtInRect(start, &g.picture)) {
+        picture = true;
+    } else {
+        return;
+    }
+    const PrefRect field = picture ? kPrefPictureRect : kPrefTextBoxRect;
+    const Rect screen{0, 0, SInt16(RectHeight(g.whole) / g.scale), SInt16(RectWidth(g.whole) / g.scale)};
+    Rect from = GetPref(gPrefsWorking, field);
+    if (EmptyRect(&from))
+        from = picture ? Rect{0, 0, SInt16(RectHeight(g.picture) / g.scale),
+                              SInt16(RectWidth(g.picture) / g.scale)}
+                       : screen;
+    const SInt16 firstItem = picture ? 149 : 133;
+    // The place of the release counts too.
+    for (bool down = true, last = false; !last; down = StillDown()) {
+        last = !down;
+        Point mouse{};
+        GetMouse(&mouse);
+        const SInt16 dh = SInt16((mouse.h - start.h) / g.scale), dv = SInt16((mouse.v - start.v) / g.scale);
+        const Rect r = DraggedSampleRect(from, screen, dh, dv, resize);
+        SetPref(gPrefsWorking, field, r);
+        IntSetDlgEditValue(dialog, firstItem, r.top);
+        IntSetDlgEditValue(dialog, SInt16(firstItem + 1), r.left);
+        IntSetDlgEditValue(dialog, SInt16(firstItem + 2), r.bottom);
+        IntSetDlgEditValue(dialog, SInt16(firstItem + 3), r.right);
+        DrawScreenSample(dialog, kScreenSampleItem);
+        QDFlushPortBuffer(GetDialogPort(dialog), nullptr);
+    }
+    // A picture placed by hand stands where its rectangle says.
+    if (picture) {
+        SetPref(gPrefsWorking, kPrefPicturePosition, -1);
+        SetPrefsControls(dialog);
+    }
+    RedrawPrefsItem(dialog, kScreenSampleItem);
 }
 
 void TrackPrefsSlider(DialogPtr dialog, SInt16 item) {

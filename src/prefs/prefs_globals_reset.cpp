@@ -5,6 +5,7 @@
 #include "prefs/companion_records.h"
 #include "prefs/preferences_dialog.h"
 #include "prefs/prefs_byte_order.h"
+#include "prefs/prefs_dialog_items.h"
 #include "prefs/prefs_file.h"
 #include "prefs/prefs_record.h"
 
@@ -26,6 +27,7 @@ void ResetPreferencesGlobals() {
     gFadedSelectRadio = 0;
     gPrefsWorking = gDefaultPreferences;
     gSampleString[0] = 0;
+    ResetPrefsChoices();
     std::fill(std::begin(gPrefsName), std::end(gPrefsName), UInt8{});
     gPrefResourceID = kPrefsResourceID;
     gPrefsFileNameID = kPrefsFileNameItem;

@@ -3,10 +3,16 @@
 // range are refused, and the dialog opened while scrolling leaves the scroll running.
 #include "prefs/preferences_dialog.h"
 
+#include "foundation/file_dialogs.h"
 #include "foundation/program_colors.h"
+#include "platform/drawing.h"
+#include "platform/events.h"
+#include "platform/file_dialogs.h"
 #include "platform/menus.h"
 #include "platform/timers.h"
 #include "platform/windows.h"
+#include "prefs/companion_records.h"
+#include "prefs/prefs_dialog_items.h"
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_file.h"
 #include "scroll/prompter_drawing.h"
@@ -70,6 +76,60 @@ Step Type(SInt16 item, const std::string& text) {
         std::memcpy(p + 1, text.data(), text.size());
         SetDialogItemText(d, item, p);
     };
+}
+
+// Picks a pop-up's item by its text.
+Step PickNamed(SInt16 popup, std::string name) {
+    return [popup, name](DialogPtr d) {
+        MenuRef menu = PrefsPopupMenu(popup);
+        ASSERT_NE(menu, nullptr);
+        for (UInt16 i = 1; i <= CountMenuItems(menu); ++i) {
+            Str255 text;
+            GetMenuItemText(menu, i, text);
+            if (std::string(reinterpret_cast<const char*>(text + 1), text[0]) == name) {
+                AnswerNextPopUpMenu(i);
+                PressDialogItem(d, popup);
+                return;
+            }
+        }
+        ADD_FAILURE() << name << " is not in the pop-up";
+    };
+}
+// Lets the event loop deliver what the last step started (an open dialog's answer, a redraw).
+Step Wait() {
+    return [](DialogPtr) {};
+}
+std::string ItemText(DialogPtr d, SInt16 item) {
+    Str255 t;
+    GetDialogItemText(d, item, t);
+    return std::string(reinterpret_cast<const char*>(t + 1), t[0]);
+}
+// Pixels of the colour inside a dialog item, as drawn.
+int PixelsInItem(DialogPtr d, SInt16 item, UInt32 argb) {
+    const Rect r = GetDialogItemRect(d, item);
+    int count = 0;
+    for (SInt16 v = r.top; v < r.bottom; ++v)
+        for (SInt16 h = r.left; h < r.right; ++h)
+            count += GetPortPixel(GetDialogPort(d), h, v) == argb;
+    return count;
+}
+std::string PrefText(const PrefsRecord& p, PrefString field) {
+    Str255 t;
+    GetPrefString(p, field, t);
+    return std::string(reinterpret_cast<const char*>(t + 1), t[0]);
+}
+// The open dialog the dialog starts answers later, through the open-documents event; here the answer is
+// handed over as that event would, checked to be awaited for the purpose.
+Step ChosenInOpenDialog(SInt16 purpose, std::string file) {
+    return [purpose, file](DialogPtr) {
+        EXPECT_EQ(gIdflag, purpose);
+        EXPECT_EQ(purpose == -1 ? CompleteGettingPrefPicture(file) : CompleteGettingAutoFile(file), noErr);
+    };
+}
+void CancelNextOpenDialog() {
+    FileDialogAnswer cancel;
+    cancel.action = kFileDialogCancel;
+    AnswerNextFileDialog(cancel);
 }
 
 // Runs the dialog to its end with the steps, then the closing item.
@@ -400,6 +460,160 @@ TEST_F(PreferencesDialog, OpenedWhileScrollingTheScrollGoesOnWithTheNewSettings)
     EXPECT_EQ(gModeTimerInterval, kScrollTimerInterval);
     EXPECT_EQ(GetPref(gThePreferences, kPrefMirror), 1);
     EXPECT_EQ(gWantScrollAmount, 150);
+}
+
+// The choices that list resources, ask for files or change what stands behind the text: each reaches its
+// fields through Use, and shows in the dialog or the prompter where it has a look.
+TEST_F(PreferencesDialog, EachChoiceBeyondPlainFieldsReachesItsSettings) {
+    const std::string picture = std::string(ORVALIS_TEST_DATA) + "/scroll/corners.png";
+    const std::string autoFolder = home.MakeFolder("scripts");
+    struct Case {
+        const char* change;
+        std::function<void()> before;
+        std::vector<Step> steps;
+        std::function<bool()> reached;
+    };
+    bool seen = true;
+    auto look = [&seen](std::function<bool(DialogPtr)> test) {
+        return Step([&seen, test](DialogPtr d) { seen = test(d); });
+    };
+    const std::vector<Case> cases = {
+        {"layout: the cue marker by its name, drawn in its sample",
+         [] { SetPref(gThePreferences, kPrefCueMarkerShown, 1); },
+         {Tab(2), PickNamed(73, "Dot"), Wait(),
+          look([](DialogPtr d) { return PixelsInItem(d, 72, 0xFFFFFFFFu) < 24 * 24; })},
+         [] {
+             return GetPref(gThePreferences, kPrefCueMarkerIconID) == 129 &&
+                    PrefText(gThePreferences, kPrefCueMarkerName) == "Dot";
+         }},
+        {"extras: the chime's sound",
+         [] { SetPref(gThePreferences, kPrefChime, 1); },
+         {Tab(3), PickNamed(98, "Bell")},
+         [] {
+             return GetPref(gThePreferences, kPrefChimeSound) == 129 &&
+                    PrefText(gThePreferences, kPrefChimeName) == "Bell";
+         }},
+        {"extras: the own screen saver's choice",
+         [] { SetPref(gThePreferences, kPrefOwnScreenSaver, 1); },
+         {Tab(3), Pick(112, 3)},
+         [] { return GetPref(gThePreferences, kPrefOwnScreenSaver) == 3; }},
+        {"special: the text flows in the shape",
+         nullptr,
+         {Tab(4), Pick(115, 2)},
+         [] { return GetPref(gThePreferences, kPrefTextFlowsInShape) == 1; }},
+        {"special: the star field's check box is its warp",
+         nullptr,
+         {Tab(4), Pick(117, 5), look([](DialogPtr d) { return ItemText(d, 120) == "Warp the stars"; }),
+          Press(120)},
+         [] {
+             return GetPref(gThePreferences, kPrefBackgroundKind) == 4 &&
+                    GetPref(gThePreferences, kPrefStarWarp) == 1 &&
+                    GetPref(gThePreferences, kPrefCropPicture) == 0;
+         }},
+        {"special: falling characters and their options",
+         nullptr,
+         {Tab(4), Pick(117, 3), Pick(161, 2), Pick(164, 3)},
+         [] {
+             return GetPref(gThePreferences, kPrefBackgroundKind) == 2 &&
+                    GetPref(gThePreferences, kPrefFallingOption1) == 1 &&
+                    GetPref(gThePreferences, kPrefFallingOption2) == 2;
+         }},
+        {"special: a picture file chosen, shown in the screen sample",
+         [&] {
+             SetPref(gThePreferences, kPrefPictureRect, Rect{0, 0, 384, 512});
+             CancelNextOpenDialog();
+         },
+         {Tab(4), Pick(117, 2), ChosenInOpenDialog(-1, picture), Wait(),
+          look([](DialogPtr d) { return PixelsInItem(d, 123, 0xFF0000FFu) > 100; })},
+         [&] {
+             return GetPref(gThePreferences, kPrefBackgroundKind) == 1 &&
+                    PrefText(gThePreferences, kPrefPictureFileName) == "corners.png" &&
+                    PrefText(gThePreferences, kPrefPictureFolder) + "corners.png" == picture;
+         }},
+        {"display: the automatic file",
+         CancelNextOpenDialog,
+         {Tab(0), Press(215), ChosenInOpenDialog(-14, autoFolder + "news.txt"),
+          look([](DialogPtr d) { return ItemText(d, 214) == "news.txt"; })},
+         [&] {
+             Str255 name, folder;
+             GetRecentFolder(gRecentPreferences, kRecentCurrentFolderAt, name);
+             GetRecentFolder(gRecentPreferences, kRecentSecondFolderAt, folder);
+             return std::string(reinterpret_cast<const char*>(name + 1), name[0]) == "news.txt" &&
+                    std::string(reinterpret_cast<const char*>(folder + 1), folder[0]) == autoFolder;
+         }},
+        {"format: a colour of the longer list, seen in the prompter",
+         nullptr,
+         {Tab(1), Pick(43, 9), Pick(43, 12)},
+         [] { return Prompter().textColor == ProgramColor(12) && PrompterShows(ProgramColor(12)); }},
+    };
+    const PrefsRecord start = gThePreferences;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.change);
+        gThePreferences = start;
+        seen = true;
+        if (c.before) c.before();
+        RunDialog(c.steps, 3);
+        EXPECT_TRUE(c.reached()) << "the settings";
+        EXPECT_TRUE(seen) << "the look";
+        EXPECT_TRUE(RecordedErrorMessages().empty());
+    }
+    SetPref(gThePreferences, kPrefColorListLength, kShortColorList);
+}
+
+// The automatic file is kept only when the dialog is accepted, and a name the record cannot hold is
+// refused without changing the one shown.
+TEST_F(PreferencesDialog, TheAutomaticFileFollowsOkAndCancel) {
+    const std::string folder = home.MakeFolder("scripts");
+    const RecentPrefsRecord before = gRecentPreferences;
+    CancelNextOpenDialog();
+    RunDialog({Tab(0), Press(215), ChosenInOpenDialog(-14, folder + "first.txt")}, 2);
+    EXPECT_EQ(std::memcmp(&before, &gRecentPreferences, sizeof before), 0);
+
+    OSErr tooLong = noErr;
+    std::string shown;
+    CancelNextOpenDialog();
+    RunDialog({Tab(0), Press(215), ChosenInOpenDialog(-14, folder + "first.txt"),
+               [&](DialogPtr d) {
+                   tooLong = CompleteGettingAutoFile(folder + std::string(300, 'x'));
+                   shown = ItemText(d, 214);
+               }},
+              1);
+    EXPECT_EQ(tooLong, bdNamErr);
+    EXPECT_EQ(shown, "first.txt");
+    Str255 name;
+    GetRecentFolder(gRecentPreferences, kRecentCurrentFolderAt, name);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(name + 1), name[0]), "first.txt");
+    EXPECT_EQ(CompleteGettingAutoFile(folder + "later.txt"), paramErr) << "no dialog awaits it";
+}
+
+// A drag in the screen sample moves a rectangle or resizes it from its lower right corner, on the screen.
+TEST(ScreenSampleDrag, TheRectangleFollowsTheMouseWithinTheScreen) {
+    struct Case {
+        const char* drag;
+        Rect from;
+        SInt16 dh, dv;
+        bool resize;
+        Rect to;
+    };
+    const Rect screen{0, 0, 600, 800};
+    const Case cases[] = {
+        {"moved inside", {100, 100, 300, 400}, 30, -20, false, {80, 130, 280, 430}},
+        {"moved against the right and bottom edges",
+         {100, 100, 300, 400},
+         900,
+         900,
+         false,
+         {400, 500, 600, 800}},
+        {"moved against the left and top edges", {100, 100, 300, 400}, -900, -900, false, {0, 0, 200, 300}},
+        {"larger than the screen, moved back in only", {-50, 0, 700, 400}, 0, -30, false, {-50, 0, 700, 400}},
+        {"resized larger", {100, 100, 300, 400}, 50, 40, true, {100, 100, 340, 450}},
+        {"resized down to the least size", {100, 100, 300, 400}, -500, -500, true, {100, 100, 108, 108}},
+        {"resized to the screen's edge", {100, 100, 300, 400}, 999, 999, true, {100, 100, 600, 800}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.drag);
+        EXPECT_EQ(DraggedSampleRect(c.from, screen, c.dh, c.dv, c.resize), c.to);
+    }
 }
 
 } // namespace
