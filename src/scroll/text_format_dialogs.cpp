@@ -14,6 +14,7 @@
 #include "platform/events.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/edit_window.h"
+#include "scroll/modal_run.h"
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_dialogs.h"
 #include "scroll/scroll_engine.h"
@@ -35,49 +36,6 @@ enum : SInt16 { kOkItem = 1, kCancelItem = 2, kValueItem = 4, kApplyItem = 5, kU
 constexpr UInt16 kSizeUp = 9, kSizeDown = 10, kSpacingUp = 11, kSpacingDown = 12;
 constexpr SInt16 kProgramTexts = 129, kForegroundPrompt = 22, kBackgroundPrompt = 23;
 constexpr SInt16 kSizeOfItem[] = {9, 10, 12, 18, 24, 36, 48, 50, 62, 74};
-
-// A dialog made from its resource with its own ID as reference, the caller's port kept and the modal
-// level counted while it exists; null when it cannot be made.
-class FormatDialog {
-  public:
-    FormatDialog(SInt16 id, DialogPtr* global) : saved_(GetPortReference()), global_(global) {
-        InitCursor();
-        dialog_ = GetNewDialog(id, nullptr, kFirstWindowOfClass);
-        if (!dialog_) return;
-        SetWRefCon(GetDialogWindow(dialog_), id);
-        GetDialogRefandSetPort(dialog_);
-        SetDialogDefaultItem(dialog_, kOkItem);
-        SetDialogCancelItem(dialog_, kCancelItem);
-        *global_ = dialog_;
-        ++gInModal;
-    }
-    ~FormatDialog() {
-        if (dialog_) {
-            --gInModal;
-            *global_ = nullptr;
-            DisposeDialog(dialog_);
-        }
-        SetPortByReference(saved_);
-    }
-    FormatDialog(const FormatDialog&) = delete;
-    FormatDialog& operator=(const FormatDialog&) = delete;
-
-    DialogPtr Dialog() const { return dialog_; }
-    void Show() const {
-        ShowWindow(GetDialogWindow(dialog_));
-        SelectWindow(GetDialogWindow(dialog_));
-    }
-    static SInt16 Next() {
-        SInt16 item = 0;
-        ModalDialog(GenericFilter, &item);
-        return item;
-    }
-
-  private:
-    WindowReference saved_;
-    DialogPtr* global_;
-    DialogPtr dialog_ = nullptr;
-};
 
 // The field as a number with an optional sign, held to 0..32767 however many digits were typed; text
 // that is no number reads as 0.
@@ -181,7 +139,7 @@ SInt16 TextSizetoSizeMenuChoice(SInt16 size) {
 SInt16 DoSizeDialog(WindowPtr window, UInt16 mode) {
     if (!window) return 0;
     const SInt16 size = StartingSize(window, mode);
-    FormatDialog run(kSizeDialogID, &gSizeDialog);
+    ModalRun run(kSizeDialogID, GenericFilter, &gSizeDialog);
     DialogPtr dialog = run.Dialog();
     if (!dialog) {
         SysBeep(10);
@@ -191,7 +149,7 @@ SInt16 DoSizeDialog(WindowPtr window, UInt16 mode) {
     HideDialogItem(dialog, kApplyItem);
     run.Show();
     for (;;) {
-        const SInt16 item = FormatDialog::Next();
+        const SInt16 item = run.Next();
         if (item == kOkItem) return ReadLimitedNumber(dialog, kValueItem);
         if (item == kCancelItem) return 0;
         if (item == kUpItem) PerformFunction(kSizeUp);
@@ -204,7 +162,7 @@ SInt16 DoSpacingDialog(WindowPtr window) {
     const SInt16 old =
         GetPref(gThePreferences, window == myScrollWindow ? kPrefPrompterFormat : kPrefEditFormat)
             .lineSpacing;
-    FormatDialog run(kSpacingDialogID, &gSpacingDialog);
+    ModalRun run(kSpacingDialogID, GenericFilter, &gSpacingDialog);
     DialogPtr dialog = run.Dialog();
     if (!dialog) {
         SysBeep(10);
@@ -214,7 +172,7 @@ SInt16 DoSpacingDialog(WindowPtr window) {
     run.Show();
     bool applied = false;
     for (;;) {
-        const SInt16 item = FormatDialog::Next();
+        const SInt16 item = run.Next();
         if (item == kOkItem) return ReadLimitedNumber(dialog, kValueItem);
         if (item == kCancelItem) return applied ? old : 0;
         if (item == kUpItem) PerformFunction(kSpacingUp);

@@ -12,6 +12,7 @@
 #include "prefs/companion_records.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/info_strip.h"
+#include "scroll/modal_run.h"
 #include "scroll/pacing.h"
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_position.h"
@@ -34,45 +35,6 @@ enum : SInt16 { kSecondsItem = 5 };
 enum : SInt16 { kSaveBookmarksItem = 3, kFirstStorageItem = 4, kLastStorageItem = 5, kSavePrefsItem = 7 };
 constexpr SInt16 kSmallestWindowSide = 80;
 constexpr SInt16 kFinishTimePacing = 2;
-
-// A modal dialog from its resources, shown with the caller's port kept; null when it cannot be made.
-class ModalRun {
-  public:
-    explicit ModalRun(SInt16 id) : saved_(GetPortReference()) {
-        InitCursor();
-        dialog_ = GetNewDialog(id, nullptr, kFirstWindowOfClass);
-        if (!dialog_) return;
-        SetWRefCon(GetDialogWindow(dialog_), id);
-        GetDialogRefandSetPort(dialog_);
-        SetDialogDefaultItem(dialog_, kOkItem);
-        SetDialogCancelItem(dialog_, kCancelItem);
-        ++gInModal;
-    }
-    ~ModalRun() {
-        if (dialog_) {
-            --gInModal;
-            DisposeDialog(dialog_);
-        }
-        SetPortByReference(saved_);
-    }
-    ModalRun(const ModalRun&) = delete;
-    ModalRun& operator=(const ModalRun&) = delete;
-
-    DialogPtr Dialog() const { return dialog_; }
-    void Show() {
-        ShowWindow(GetDialogWindow(dialog_));
-        SelectWindow(GetDialogWindow(dialog_));
-    }
-    SInt16 Next() {
-        SInt16 item = 0;
-        ModalDialog(nullptr, &item);
-        return item;
-    }
-
-  private:
-    WindowReference saved_;
-    DialogPtr dialog_ = nullptr;
-};
 
 void SetNumber(DialogPtr dialog, SInt16 item, SInt32 value, bool select) {
     const std::string s = std::to_string(value);
