@@ -49,6 +49,7 @@
 #include "scroll/rubber_band.h"
 #include "scroll/scroll_position.h"
 #include "scroll/scroll_windows.h"
+#include "scroll/special_attributes.h"
 #include "scroll/tab_ruler.h"
 #include "scroll/tab_stops.h"
 #include "scroll/toolbar_window.h"
@@ -68,6 +69,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 UInt32 geeMouseDownTime = 0;
@@ -78,6 +80,7 @@ namespace {
 
 constexpr SInt16 kBarWidth = 15;
 constexpr SInt16 kRecordStopsAtClick = 34;
+constexpr SInt16 kRenameBookmarkDialog = 192;
 constexpr SInt16 kPrompterReference = 1;
 enum : SInt16 {
     kUpArrowPart = 20,
@@ -477,6 +480,30 @@ void GoToSelectedBookmark() {
     if (offset >= 0) ScrollScrollToCharacter(offset, 0);
 }
 
+// Asks for a new name for the selected bookmark, offering its name, or the first words of the text at it
+// when it has none.
+void RenameSelectedBookmark() {
+    Cell cell{0, 0};
+    if (!BookmarkListHandle || !LGetSelect(true, &cell, BookmarkListHandle)) return;
+    const SInt16 slot = cell.v;
+    const SInt32 offset = GetBookmarkOffset(slot);
+    if (offset < 0) return;
+    Str255 name{};
+    if (const StringPtr stored = GetBookmarkName(slot)) {
+        std::memcpy(name, stored, size_t(stored[0]) + 1);
+    } else if (ScrollWEHandle) {
+        constexpr SInt32 kOfferedCharacters = 20;
+        const SInt32 end = std::min(WEGetTextLength(ScrollWEHandle), offset + kOfferedCharacters);
+        for (SInt32 at = offset; at < end; ++at)
+            name[++name[0]] = UInt8(WEGetChar(at, ScrollWEHandle));
+    }
+    if (!GetFontSetName(name, kRenameBookmarkDialog)) return;
+    SetBookmarkName(slot, name);
+    SetBookmarkMenuItem(offset, SInt16(slot + 1), 0);
+    SetBookmarkListText(slot);
+    DrawBookmarkWindow();
+}
+
 void ToggleBookmarkNames() {
     gBookmarksShowingText = !gBookmarksShowingText;
     for (SInt16 slot = 0; slot < gNumBookmarks; ++slot) {
@@ -510,8 +537,7 @@ void BookmarkListClick(const PlatformEvent& event, Point point) {
     } else if (PtInRect(point, &gBookmarkOpacityRect)) {
         if (TrackStripButton(gBookmarkOpacityRect)) ToggleBookmarkOpacity();
     } else if (PtInRect(point, &gBookmarkRenameRect)) {
-        // Renaming asks for the name in a dialog that comes with the edit window's dialogs.
-        TrackStripButton(gBookmarkRenameRect);
+        if (TrackStripButton(gBookmarkRenameRect)) RenameSelectedBookmark();
     } else if (BookmarkListHandle && PtInRect(point, &gBookmarkListRect)) {
         if (LClick(point, event.modifiers, event.clickCount, BookmarkListHandle)) GoToSelectedBookmark();
     }
@@ -575,9 +601,10 @@ void DoMouseDown(const PlatformEvent& event) {
     if (ToolWindowClickAnywhere(event, point)) return;
     if (window == myScrollMonitorWindow) return ScrollMonitorClick(point); // elsewhere the desktop drags it
     if (window == myNonverbalWindow) return;                               // the desktop drags it
-    if (window != FrontNonFloatingWindow() &&
-        (window == myScrollWindow || window == myEditWindow || window == myBookmarkWindow ||
-         ToolWindowClickNeedsFront(window))) {
+    // A floating window (the bookmark list) stands above every document window, so it is never behind.
+    const bool behind = GetWindowClass(window) != kFloatingWindowClass && window != FrontNonFloatingWindow();
+    if (behind && (window == myScrollWindow || window == myEditWindow || window == myBookmarkWindow ||
+                   ToolWindowClickNeedsFront(window))) {
         SelectHideOtherWindow(window);
         return;
     }

@@ -2,6 +2,7 @@
 // scroll bar column) and in the bookmark list, under the fake clock. No button is held in these runs, so
 // every tracked press ends where it began.
 #include "program_fixture.h"
+#include "support/dialog_player.h"
 
 #include "effects/effects.h"
 #include "foundation/error_dialog.h"
@@ -9,9 +10,11 @@
 #include "macros/macro_services.h"
 #include "macros/macro_windows.h"
 #include "platform/events.h"
+#include "platform/lists.h"
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_record.h"
 #include "scroll/background_picture.h"
+#include "scroll/bookmark_list_window.h"
 #include "scroll/bookmarks.h"
 #include "scroll/cue_marker.h"
 #include "scroll/edit_window.h"
@@ -690,6 +693,45 @@ TEST_F(MouseDown, TheReleaseEventEndsAMoveStartedByThePress) {
     const Rect stored = GetPref(gThePreferences, kPrefCueRect);
     EXPECT_TRUE(EqualRect(&stored, &want));
     EXPECT_TRUE(gPrefsChanged);
+}
+
+// The list's Rename button offers the selected bookmark's name, or the text at it when it has none, and
+// stores what the user confirms; Cancel leaves the name as it was.
+TEST_F(MouseDown, TheBookmarkListRenamesTheSelectedBookmark) {
+    SetBookmark(-1, 0, 0);
+    SetBookmark(-1, 22, 0); // "Line 1 of the script."
+    OpenBookmarkWindow();
+    ASSERT_NE(BookmarkListHandle, nullptr);
+    // The list floats above the prompter, which stays the front document window: its buttons still act.
+    SelectWindow(myScrollWindow);
+    auto renameRow = [&](SInt16 row, const char* typed, SInt16 button, std::string* offered) {
+        LSetSelect(false, Cell{0, 0}, BookmarkListHandle);
+        LSetSelect(false, Cell{1, 0}, BookmarkListHandle);
+        LSetSelect(true, Cell{row, 0}, BookmarkListHandle);
+        DialogPlayer player({[&](DialogPtr d) {
+            *offered = ItemTextOf(d, 5);
+            TypeInto(d, 5, typed);
+            PressDialogItem(d, button);
+            return true;
+        }});
+        PlatformEvent click = Click(Middle(gBookmarkRenameRect));
+        click.window = myBookmarkWindow;
+        PostMouseEvent(myBookmarkWindow, EventKind::MouseUp, click.localPoint, 0);
+        DoMouseDown(click);
+        EXPECT_TRUE(player.Finished());
+    };
+    auto nameOf = [](SInt16 slot) {
+        const StringPtr name = GetBookmarkName(slot);
+        return name ? std::string(PStringView(name)) : std::string();
+    };
+    std::string offered;
+    renameRow(1, "Chorus", 1, &offered);
+    EXPECT_EQ(offered, "Line 1 of the script");
+    EXPECT_EQ(nameOf(1), "Chorus");
+    EXPECT_EQ(nameOf(0), "");
+    renameRow(1, "Verse", 2, &offered);
+    EXPECT_EQ(offered, "Chorus");
+    EXPECT_EQ(nameOf(1), "Chorus") << "cancelled";
 }
 
 } // namespace
