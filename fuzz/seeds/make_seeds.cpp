@@ -462,6 +462,22 @@ void ColorTableSeeds() {
     Seed("color_table", "two_entries", small);
 }
 
+void TextMergeSeeds() {
+    auto entry = [](Bytes bytes, const std::string& keyword, const std::string& replace,
+                    const std::string& prompt) {
+        for (const std::string* field : {&keyword, &replace, &prompt}) {
+            bytes.push_back(UInt8(field->size()));
+            bytes.insert(bytes.end(), field->begin(), field->end());
+        }
+        return bytes;
+    };
+    Bytes two = entry(entry({}, "NAME", "\\fs 24 \\b Ann", "Your name"), "CITY", "\\fc\"Red\"Oslo", "");
+    Seed("text_merge", "two_entries", two);
+    Bytes cut = two;
+    cut.resize(cut.size() - 3);
+    Seed("text_merge", "last_entry_cut", cut);
+}
+
 void SideRecordSeeds() {
     Seed("side_records", "bookmarks",
          Framed().Byte(0).Rest(WithHeader(kBookmarkTag, Host32s({0, 10, 20}))).bytes);
@@ -513,6 +529,7 @@ int main(int argc, char** argv) {
     TextSeeds();
     QueueSeeds();
     ColorTableSeeds();
+    TextMergeSeeds();
     SideRecordSeeds();
     DialogTableSeeds();
     return 0;

@@ -1,7 +1,7 @@
 // Putting the globals of the scroll engine back to their start values; a global added to the subsystem gets
 // its line here.
 #include "scroll/scroll_globals_reset.h"
-#include "scroll/special_attributes.h"
+#include "scroll/style_code_dialog.h"
 
 #include "scroll/background_picture.h"
 #include "scroll/bookmarks.h"

@@ -40,7 +40,7 @@ struct SortProgress {
 // The units of the text in text order: paragraphs and sentences with their closing punctuation, words,
 // and every character that is not white space.
 std::vector<SortUnit> GetSortUnits(const UInt8* text, SInt32 length, UInt16 unit);
-// Orders the units by the spec's key and order, stably (equal units keep their order), or keeps their order
+// Orders the units by the chosen key and order, stably (equal units keep their order), or keeps their order
 // with dontSort; with removeDuplicates only the first of each set of equal units stays. colors gives each
 // unit's colour number for the colour key (may be empty otherwise).
 void SortUnitList(std::vector<SortUnit>& units, const UInt8* text, const SortSpec& spec,
@@ -68,7 +68,7 @@ SInt32 GetSentenceArrayParagraphStartAndEnd(SentenceHdl sentences, SInt32 index,
 void ReplaceSelectedTextFromHandle(Handle bytes, WEReference text, Handle pattern);
 
 // The sort dialog: on OK the still open dialog, its box (in *outItem) turned to the progress display; on
-// Cancel (or when it cannot be made) null. The spec is changed as the user chose.
+// Cancel (or when it cannot be made) null. The sort settings are changed as the user chose.
 DialogPtr DoSortDialog(SortSpec* spec, SInt16* outItem);
 // Draws the dialog's box: the preview text, or the progress held in the window's reference constant (a
 // value below 202).

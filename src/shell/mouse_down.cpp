@@ -49,7 +49,7 @@
 #include "scroll/rubber_band.h"
 #include "scroll/scroll_position.h"
 #include "scroll/scroll_windows.h"
-#include "scroll/special_attributes.h"
+#include "scroll/style_code_dialog.h"
 #include "scroll/tab_ruler.h"
 #include "scroll/tab_stops.h"
 #include "scroll/toolbar_window.h"

@@ -12,7 +12,7 @@
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_file.h"
 #include "scroll/scroll_engine.h"
-#include "scroll/special_attributes.h"
+#include "scroll/style_code_dialog.h"
 #include "shell/command_parts.h"
 #include "shell/commands.h"
 #include "shell/desktop_events.h"

@@ -8,7 +8,7 @@
 #include "scroll/bookmarks.h"
 #include "scroll/scroll_engine.h"
 #include "scroll/scroll_windows.h"
-#include "scroll/special_attributes.h"
+#include "scroll/style_code_dialog.h"
 #include "scroll/text_format_dialogs.h"
 #include "shell/shell_globals.h"
 #include "shell/startup.h"

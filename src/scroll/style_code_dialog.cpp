@@ -1,7 +1,7 @@
 // The special attribute dialog and the name dialog. Codes of an attribute go where the style-code reader
 // takes them: a face code before the others, since after a font-mode code its letter would read as blue,
 // colour or size; a font-mode code after the codes already there.
-#include "scroll/special_attributes.h"
+#include "scroll/style_code_dialog.h"
 
 #include "foundation/dialog_filters.h"
 #include "foundation/dialog_items.h"

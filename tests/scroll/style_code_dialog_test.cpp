@@ -1,6 +1,6 @@
 // The special attribute dialog building each kind of code from its pop-ups, and the name dialog putting
 // a code into a name in place of one of the same attribute.
-#include "scroll/special_attributes.h"
+#include "scroll/style_code_dialog.h"
 
 #include "platform/clipboard.h"
 #include "platform/color_picker.h"
