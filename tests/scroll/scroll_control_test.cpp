@@ -14,6 +14,8 @@
 
 #include "prompter_fixture.h"
 
+#include "support/step_player.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -22,25 +24,6 @@
 #include <vector>
 
 namespace {
-
-// Runs the next step against the dialog in front on each pass of the modal loop that finds one shown.
-struct Player {
-    std::vector<std::function<void(DialogPtr)>> steps;
-    size_t next = 0;
-    EventLoopTimerRef timer = nullptr;
-
-    static void Look(EventLoopTimerRef timer, void* data) {
-        auto* self = static_cast<Player*>(data);
-        DialogPtr dialog = GetDialogFromWindow(FrontWindow());
-        if (dialog && IsWindowVisible(GetDialogWindow(dialog)) && self->next < self->steps.size())
-            self->steps[self->next++](dialog);
-        if (self->next < self->steps.size()) SetEventLoopTimerNextFireTime(timer, 0);
-    }
-    explicit Player(std::vector<std::function<void(DialogPtr)>> s) : steps(std::move(s)) {
-        InstallEventLoopTimer(0, 0, Look, this, &timer);
-    }
-    ~Player() { RemoveEventLoopTimer(timer); }
-};
 
 void Type(DialogPtr dialog, SInt16 item, const std::string& text) {
     Str255 p;
@@ -97,7 +80,7 @@ TEST_F(ScrollControl, OnlyTheChosenModesFieldsShow) {
     }
     steps.push_back([](DialogPtr d) { PressDialogItem(d, 2); });
     const PrefsRecord before = gThePreferences;
-    Player player(steps);
+    StepPlayer player(steps);
     DoScrollControl();
     ASSERT_EQ(seen.size(), cases.size());
     for (size_t i = 0; i < cases.size(); ++i)
@@ -108,16 +91,16 @@ TEST_F(ScrollControl, OnlyTheChosenModesFieldsShow) {
 
 TEST_F(ScrollControl, RatesAndSmoothnessAreAppliedOrStored) {
     std::string shownSpeed;
-    Player use({[&](DialogPtr d) {
-                    shownSpeed = Text(d, 13);
-                    PressDialogItem(d, 19);
-                },
-                [&](DialogPtr d) { PressDialogItem(d, 8); },
-                [&](DialogPtr d) {
-                    Type(d, 14, "17");
-                    PressDialogItem(d, 6);
-                },
-                [&](DialogPtr d) { PressDialogItem(d, 3); }});
+    StepPlayer use({[&](DialogPtr d) {
+                        shownSpeed = Text(d, 13);
+                        PressDialogItem(d, 19);
+                    },
+                    [&](DialogPtr d) { PressDialogItem(d, 8); },
+                    [&](DialogPtr d) {
+                        Type(d, 14, "17");
+                        PressDialogItem(d, 6);
+                    },
+                    [&](DialogPtr d) { PressDialogItem(d, 3); }});
     DoScrollControl();
     EXPECT_EQ(shownSpeed, "60");
     EXPECT_EQ(GetPref(gThePreferences, kPrefPacingMode), 1);
@@ -126,12 +109,12 @@ TEST_F(ScrollControl, RatesAndSmoothnessAreAppliedOrStored) {
     EXPECT_EQ(gSaveScrollAmount, 61);
     EXPECT_TRUE(gPrefsChanged) << "applied until quit";
 
-    Player store({[&](DialogPtr d) { PressDialogItem(d, 9); },
-                  [&](DialogPtr d) {
-                      Type(d, 15, "2");
-                      Type(d, 18, "30");
-                      PressDialogItem(d, 1);
-                  }});
+    StepPlayer store({[&](DialogPtr d) { PressDialogItem(d, 9); },
+                      [&](DialogPtr d) {
+                          Type(d, 15, "2");
+                          Type(d, 18, "30");
+                          PressDialogItem(d, 1);
+                      }});
     DoScrollControl();
     EXPECT_FALSE(gPrefsChanged) << "stored at once";
     PrefsRecord stored = gDefaultPreferences;
@@ -155,49 +138,49 @@ TEST_F(ScrollControl, RatesThatCannotMoveTheTextAreRefused) {
         ClearRecordedErrorMessages();
         const PrefsRecord before = gThePreferences;
         SInt16 focus = 0;
-        Player player({[&](DialogPtr d) { PressDialogItem(d, c.radio); },
-                       [&](DialogPtr d) {
-                           Type(d, c.field, c.typed);
-                           PressDialogItem(d, 3);
-                       },
-                       [&](DialogPtr d) {
-                           focus = GetDialogKeyboardFocusItem(d);
-                           PressDialogItem(d, 2);
-                       }});
+        StepPlayer player({[&](DialogPtr d) { PressDialogItem(d, c.radio); },
+                           [&](DialogPtr d) {
+                               Type(d, c.field, c.typed);
+                               PressDialogItem(d, 3);
+                           },
+                           [&](DialogPtr d) {
+                               focus = GetDialogKeyboardFocusItem(d);
+                               PressDialogItem(d, 2);
+                           }});
         DoScrollControl();
         EXPECT_EQ(RecordedErrorMessages().size(), 1u) << c.typed;
         EXPECT_EQ(focus, c.field) << "the refused field is selected again";
         EXPECT_EQ(std::memcmp(&before, &gThePreferences, sizeof before), 0) << c.typed;
     }
     ClearRecordedErrorMessages();
-    Player player({[&](DialogPtr d) { PressDialogItem(d, 9); },
-                   [&](DialogPtr d) {
-                       Type(d, 15, "0");
-                       Type(d, 18, "0");
-                       PressDialogItem(d, 3);
-                   },
-                   [](DialogPtr d) { PressDialogItem(d, 2); }});
+    StepPlayer player({[&](DialogPtr d) { PressDialogItem(d, 9); },
+                       [&](DialogPtr d) {
+                           Type(d, 15, "0");
+                           Type(d, 18, "0");
+                           PressDialogItem(d, 3);
+                       },
+                       [](DialogPtr d) { PressDialogItem(d, 2); }});
     DoScrollControl();
     EXPECT_EQ(RecordedErrorMessages().size(), 1u) << "a finish time of nothing";
 }
 
 TEST_F(ScrollControl, TheStartDelayPausesForItsSecondsAndRefusesOthers) {
     std::vector<std::string> shown;
-    Player player({[&](DialogPtr d) {
-                       shown.push_back(Text(d, 5));
-                       Type(d, 5, "-2");
-                       PressDialogItem(d, 1);
-                   },
-                   [&](DialogPtr d) {
-                       Type(d, 5, "5");
-                       PressDialogItem(d, 1);
-                   }});
+    StepPlayer player({[&](DialogPtr d) {
+                           shown.push_back(Text(d, 5));
+                           Type(d, 5, "-2");
+                           PressDialogItem(d, 1);
+                       },
+                       [&](DialogPtr d) {
+                           Type(d, 5, "5");
+                           PressDialogItem(d, 1);
+                       }});
     GetBeginDelay();
     EXPECT_EQ(shown, std::vector<std::string>{"0"});
     EXPECT_EQ(gDelayScroll, 300);
     EXPECT_TRUE(gPaused);
 
-    Player huge({[&](DialogPtr d) {
+    StepPlayer huge({[&](DialogPtr d) {
         shown.push_back(Text(d, 5));
         Type(d, 5, "99999999999");
         PressDialogItem(d, 1);

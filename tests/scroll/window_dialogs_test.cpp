@@ -16,6 +16,8 @@
 
 #include "prompter_fixture.h"
 
+#include "support/step_player.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -24,25 +26,6 @@
 #include <vector>
 
 namespace {
-
-// Runs the next step against the dialog in front on each pass of the modal loop that finds one shown.
-struct Player {
-    std::vector<std::function<void(DialogPtr)>> steps;
-    size_t next = 0;
-    EventLoopTimerRef timer = nullptr;
-
-    static void Look(EventLoopTimerRef timer, void* data) {
-        auto* self = static_cast<Player*>(data);
-        DialogPtr dialog = GetDialogFromWindow(FrontWindow());
-        if (dialog && IsWindowVisible(GetDialogWindow(dialog)) && self->next < self->steps.size())
-            self->steps[self->next++](dialog);
-        if (self->next < self->steps.size()) SetEventLoopTimerNextFireTime(timer, 0);
-    }
-    explicit Player(std::vector<std::function<void(DialogPtr)>> s) : steps(std::move(s)) {
-        InstallEventLoopTimer(0, 0, Look, this, &timer);
-    }
-    ~Player() { RemoveEventLoopTimer(timer); }
-};
 
 void Type(DialogPtr dialog, SInt16 item, const std::string& text) {
     Str255 p;
@@ -96,7 +79,7 @@ TEST_F(WindowDialogs, APrompterSizeUnder80IsRefusedAndTheFieldSelected) {
     OpenAt(Rect{100, 100, 500, 700});
     std::vector<std::string> shown;
     std::vector<SInt16> focus;
-    Player player({
+    StepPlayer player({
         [&](DialogPtr d) {
             shown = {Text(d, 5), Text(d, 6)};
             Type(d, 5, "79");
@@ -143,7 +126,7 @@ TEST_F(WindowDialogs, TheFinishTimeCoversTheRestOfTheText) {
         gScrollCurrentPos = c.position;
         SetPref(gThePreferences, kPrefScrollDirection, c.direction);
         SetPref(gThePreferences, kPrefPacingMode, 0);
-        Player player({[&](DialogPtr d) {
+        StepPlayer player({[&](DialogPtr d) {
             Type(d, 5, c.typed);
             PressDialogItem(d, 1);
         }});
@@ -159,7 +142,7 @@ TEST_F(WindowDialogs, NoSecondsOrCancelChangeNothing) {
     SetPref(gThePreferences, kPrefPacingMode, 0);
     const PrefsRecord before = gThePreferences;
     std::vector<SInt16> focus;
-    Player player({
+    StepPlayer player({
         [&](DialogPtr d) {
             Type(d, 5, "0");
             PressDialogItem(d, 1);
@@ -187,18 +170,18 @@ TEST_F(WindowDialogs, SaveOptionsStoreOnlyOnOk) {
     // Each press is one pass of the dialog's loop.
     auto press = [](SInt16 item) { return [item](DialogPtr d) { PressDialogItem(d, item); }; };
     {
-        Player player({press(3), press(5), press(7), press(2)});
+        StepPlayer player({press(3), press(5), press(7), press(2)});
         EXPECT_FALSE(DoSaveOptionsDialog());
         EXPECT_EQ(std::memcmp(&before, &gThePreferences, sizeof before), 0);
         EXPECT_FALSE(gPrefsChanged);
     }
     std::vector<SInt16> values;
-    Player player({[&](DialogPtr d) {
-                       values = {GetDialogItemValue(d, 3), GetDialogItemValue(d, 4), GetDialogItemValue(d, 5),
-                                 GetDialogItemValue(d, 7)};
-                       PressDialogItem(d, 3);
-                   },
-                   press(5), press(7), press(1)});
+    StepPlayer player({[&](DialogPtr d) {
+                           values = {GetDialogItemValue(d, 3), GetDialogItemValue(d, 4),
+                                     GetDialogItemValue(d, 5), GetDialogItemValue(d, 7)};
+                           PressDialogItem(d, 3);
+                       },
+                       press(5), press(7), press(1)});
     EXPECT_TRUE(DoSaveOptionsDialog());
     EXPECT_EQ(values, (std::vector<SInt16>{0, 1, 0, 0}));
     EXPECT_EQ(GetPref(gThePreferences, kPrefSaveBookmarks), 1);
@@ -209,7 +192,7 @@ TEST_F(WindowDialogs, SaveOptionsStoreOnlyOnOk) {
 
 TEST_F(WindowDialogs, ConfirmationsAnswerByTheirItemOrAMacrosPresetAnswer) {
     for (SInt16 item : {SInt16(1), SInt16(2)}) {
-        Player player({[item](DialogPtr d) { PressDialogItem(d, item); }});
+        StepPlayer player({[item](DialogPtr d) { PressDialogItem(d, item); }});
         EXPECT_EQ(DoEditCustomWarning(153), item == 1) << "item " << item;
     }
     gAutoDialogAnswer = 1;

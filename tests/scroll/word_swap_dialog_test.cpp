@@ -13,6 +13,8 @@
 
 #include "prompter_fixture.h"
 
+#include "support/step_player.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -21,25 +23,6 @@
 #include <vector>
 
 namespace {
-
-// Runs the next step against the dialog in front on each pass of the modal loop that finds one shown.
-struct Player {
-    std::vector<std::function<void(DialogPtr)>> steps;
-    size_t next = 0;
-    EventLoopTimerRef timer = nullptr;
-
-    static void Look(EventLoopTimerRef timer, void* data) {
-        auto* self = static_cast<Player*>(data);
-        DialogPtr dialog = GetDialogFromWindow(FrontWindow());
-        if (dialog && IsWindowVisible(GetDialogWindow(dialog)) && self->next < self->steps.size())
-            self->steps[self->next++](dialog);
-        if (self->next < self->steps.size()) SetEventLoopTimerNextFireTime(timer, 0);
-    }
-    explicit Player(std::vector<std::function<void(DialogPtr)>> s) : steps(std::move(s)) {
-        InstallEventLoopTimer(0, 0, Look, this, &timer);
-    }
-    ~Player() { RemoveEventLoopTimer(timer); }
-};
 
 std::string Text(DialogPtr dialog, SInt16 item) {
     Str255 p;
@@ -111,7 +94,7 @@ TEST_F(WordSwap, WhatEachEntryKeeps) {
             MakeList({{"NAME", "old", "Your name?"}});
         else
             MakeList(kThree);
-        const Player player(c.steps);
+        const StepPlayer player(c.steps);
         EXPECT_EQ(DoWordSwapDialog(), c.completed);
         for (size_t n = 0; n < c.replacements.size(); ++n)
             EXPECT_EQ(Replacement(SInt16(n)), c.replacements[n]) << "entry " << n;
@@ -121,9 +104,9 @@ TEST_F(WordSwap, WhatEachEntryKeeps) {
 TEST_F(WordSwap, TheDialogShowsThePromptOrKeywordWhichEntryAndTheLastStep) {
     MakeList({{"CITY", "", "Which city?"}, {"HOST", "", ""}, {"DAY", "", "Which day?"}});
     std::vector<std::array<std::string, 3>> seen;
-    const Player player({TypeAndPress("a", 1, &seen), TypeAndPress("b", 1, &seen),
-                         TypeAndPress("c", 3, &seen), TypeAndPress("d", 1, &seen),
-                         TypeAndPress("e", 1, &seen)});
+    const StepPlayer player({TypeAndPress("a", 1, &seen), TypeAndPress("b", 1, &seen),
+                             TypeAndPress("c", 3, &seen), TypeAndPress("d", 1, &seen),
+                             TypeAndPress("e", 1, &seen)});
     EXPECT_TRUE(DoWordSwapDialog());
     const std::vector<std::array<std::string, 3>> expected = {{"Which city?", "1 of 3", "Next"},
                                                               {"HOST", "2 of 3", "Next"},
@@ -139,7 +122,7 @@ TEST_F(WordSwap, TheTimerRunsItOnceForADocumentSavedForSwapping) {
     gFlagDoWordSwap = true;
     bool prompterHidden = false;
     {
-        const Player player({[&](DialogPtr d) {
+        const StepPlayer player({[&](DialogPtr d) {
             prompterHidden = !IsWindowVisible(myScrollWindow);
             TypeAndPress("Rome", 2)(d);
         }});
@@ -154,7 +137,7 @@ TEST_F(WordSwap, TheTimerRunsItOnceForADocumentSavedForSwapping) {
 
     gFlagDoWordSwap = true;
     {
-        const Player player({TypeAndPress("Paris", 1)});
+        const StepPlayer player({TypeAndPress("Paris", 1)});
         RunPendingWordSwap();
     }
     EXPECT_EQ(Replacement(0), "Paris");
