@@ -192,6 +192,8 @@ TEST(UnicodeLayoutRecolour, ARecolouredRangeDrawsAsIfLaidOutInItsColours) {
         {"a range over a line break", 150, "fox, jumps over", kGreenRGB},
         {"part of a word", 0, "row", kRedRGB},
         {"a word beside a comma", 0, "fox", kBlueRGB},
+        {"a range with blanks at its ends", 0, " lazy ", kGreenRGB},
+        {"a comma alone", 0, ",", kRedRGB},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -520,22 +520,37 @@ bool IsBlank(QChar c) {
     return c == QChar(' ') || c == QChar('\t');
 }
 
+// A column of the kept line within a pixel of x (from the painted left) that no glyph inks, or -1: the
+// glyphs on either side of it cannot share a column.
+int EmptyColumnNear(const PaintedLine& painted, qreal x) {
+    const int middle = int(std::lround(x));
+    for (int column : {middle, middle - 1, middle + 1}) {
+        if (column < 0 || column >= painted.width) continue;
+        bool empty = true;
+        for (int y = 0; empty && y < painted.height; y++)
+            empty = qAlpha(painted.pixels[size_t(y) * size_t(painted.width) + size_t(column)]) == 0;
+        if (empty) return column;
+    }
+    return -1;
+}
+
 // The columns of a kept line (from its painted left) that hold the glyphs of from..to: out to the middle
-// of a blank beside the range, where the ink of a neighbouring glyph cannot reach, or to the painted edge
-// at the line's ends. False where the range ends between two glyphs, whose ink may share a column.
+// of a blank beside the range, where the ink of a neighbouring glyph cannot reach, to an empty column
+// between two glyphs, or to the painted edge at the line's ends. False where the range ends between two
+// glyphs that may share a column.
 bool InkColumns(const UnicodeParagraph* p, const QTextLine& line, const PaintedLine& painted, SInt32 from,
                 SInt32 to, int* left, int* right) {
     const SInt32 lineStart = SInt32(line.textStart()), lineEnd = lineStart + SInt32(line.textLength());
-    auto x = [&](SInt32 offset) { return line.cursorToX(offset); };
+    auto x = [&](SInt32 offset) { return painted.margin + line.cursorToX(offset); };
+    // Where the colour changes between offset - 1 and offset, or -1.
+    auto split = [&](SInt32 offset) -> qreal {
+        if (IsBlank(p->text[offset - 1])) return (x(offset - 1) + x(offset)) / 2;
+        if (IsBlank(p->text[offset])) return (x(offset) + x(offset + 1)) / 2;
+        return EmptyColumnNear(painted, x(offset));
+    };
     qreal l = 0, r = painted.width;
-    if (from > lineStart) {
-        if (!IsBlank(p->text[from - 1]) && !IsBlank(p->text[from])) return false;
-        l = painted.margin + (x(from - 1) + x(from)) / 2;
-    }
-    if (to < lineEnd) {
-        if (!IsBlank(p->text[to]) && !IsBlank(p->text[to - 1])) return false;
-        r = painted.margin + (x(to) + x(to + 1)) / 2;
-    }
+    if (from > lineStart && (l = split(from)) < 0) return false;
+    if (to < lineEnd && (r = split(to)) < 0) return false;
     *left = std::clamp(int(std::lround(l)), 0, painted.width);
     *right = std::clamp(int(std::lround(r)), *left, painted.width);
     return true;
