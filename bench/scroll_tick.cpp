@@ -229,8 +229,10 @@ void BM_ScrollTick(benchmark::State& state) {
 BENCHMARK(BM_ScrollTick)
     ->ArgNames({"upright0_mirrored1_flipped2_turned3_picture4_mirroredpicture5", "highlight", "uhd"})
     ->ArgsProduct({benchmark::CreateDenseRange(kUpright, kMirroredOverPicture, 1), {0}, {0}})
-    // The word highlight at the cue, against the same outputs without it.
-    ->ArgsProduct({{kUpright, kMirrored, kTurned}, {0, 2}, {0}})
+    // The word and line highlights and speed reading at the cue, against the same outputs without them.
+    ->ArgsProduct({{kUpright, kMirrored, kTurned},
+                   {0, kHighlightWord, kHighlightLine, kHighlightSpeedReading},
+                   {0}})
     // Mirrored at 3840 x 2160.
     ->Args({kMirrored, 0, 1})
     ->Unit(benchmark::kMillisecond);

@@ -32,6 +32,17 @@ RGBColor InvisibleTextColor(const RGBColor& back);
 // The colour of the character k (1..count) of a fade from `from` to `to`, exactly `to` at k == count.
 RGBColor FadeColor(const RGBColor& from, const RGBColor& to, SInt32 k, SInt32 count);
 
+// Between these the colour changes above draw nothing; the lines they changed are drawn once at the end.
+void BeginHighlightBatch();
+void EndHighlightBatch();
+// Holds a batch open for its scope.
+struct HighlightBatch {
+    HighlightBatch() { BeginHighlightBatch(); }
+    ~HighlightBatch() { EndHighlightBatch(); }
+    HighlightBatch(const HighlightBatch&) = delete;
+    HighlightBatch& operator=(const HighlightBatch&) = delete;
+};
+
 // The part of the text world whose colours changed since the frame was last composed (in the text
 // world's coordinates); answers false when nothing changed. Taking it forgets it.
 bool TakeHighlightBand(Rect* band);

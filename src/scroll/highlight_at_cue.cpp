@@ -194,6 +194,7 @@ void HighlightByMediaClock(HighlightedRange* range, SInt16 mode, SInt32 extraTic
 } // namespace
 
 void HighlightWordAtCue(SInt16 mode, SInt16 smooth) {
+    const HighlightBatch batch;
     HighlightedRange& range = gWordRange;
     if (!HaveWordArrays()) {
         if (mode == kEnd) range.PutBack();
@@ -219,6 +220,7 @@ void HighlightWordAtCue(SInt16 mode, SInt16 smooth) {
 }
 
 void HighlightLineAtCue(SInt16 mode) {
+    const HighlightBatch batch;
     HighlightedRange& range = gLineRange;
     if (!ScrollWEHandle) return;
     if (FollowsMediaClock() && HaveWordArrays() && mySyllableArray) {
@@ -237,6 +239,7 @@ void HighlightLineAtCue(SInt16 mode) {
 }
 
 void HighlightSpeedReading(SInt16 mode, SInt16 smooth) {
+    const HighlightBatch batch;
     HighlightedRange& range = gSpeedRange;
     PrefsRecord& p = gThePreferences;
     SInt32 side = GetPref(p, kPrefSpeedReadingWords);
@@ -272,17 +275,26 @@ void HighlightSpeedReading(SInt16 mode, SInt16 smooth) {
             return;
         }
     }
-    if (range.Held()) {
-        MakeTextInvisible(range.start, range.end);
-        range.start = range.end = range.syllable = -1;
-    }
     const SInt32 words = CountWordLineRecords(myWordLineArray);
-    if (word < 0 || word >= words) return;
+    if (word < 0 || word >= words) {
+        if (range.Held()) MakeTextInvisible(range.start, range.end);
+        range.start = range.end = range.syllable = -1;
+        return;
+    }
     const SInt32 first = std::max(SInt32(0), word - side);
     const SInt32 last = std::min(word + side, words - 1);
     const SInt32 visibleStart = WordField(first, kWordStart), visibleEnd = WordField(last, kWordEnd);
     const SInt32 fadeStart = std::max(SInt32(0), visibleStart - fade);
     const SInt32 fadeEnd = std::min(length, visibleEnd + fade);
+    // The same words shown again would give every character the colour it has.
+    if (mode == kStep && range.Held() && range.start == fadeStart && range.end == fadeEnd) {
+        range.syllable = syllable;
+        return;
+    }
+    if (range.Held()) {
+        MakeTextInvisible(range.start, range.end);
+        range.start = range.end = range.syllable = -1;
+    }
     EraseRestoreRunColor(fadeStart, fadeEnd, visibleStart, visibleEnd, false);
     range.start = fadeStart;
     range.end = fadeEnd;

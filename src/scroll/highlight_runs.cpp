@@ -84,8 +84,14 @@ void RestoreRuns(QuietColouring* colouring, const std::vector<SavedRun>& runs, S
         colouring->Colour(std::max(run.start, start), std::min(run.end, end), run.color);
 }
 
+// Inside a batch the changed text waits to be drawn until the batch ends, so that a word given its colour
+// back and the next word coloured on the same line draw that line once.
+int gBatchDepth = 0;
+SInt32 gWaitingStart = 0;
+SInt32 gWaitingEnd = -1;
+
 // Draws the lines of start..end again in the text's port and keeps the band for the frame.
-void RedrawLines(SInt32 start, SInt32 end) {
+void DrawLinesNow(SInt32 start, SInt32 end) {
     if (!ScrollWEHandle || start > end) return;
     LongPoint first{}, last{};
     SInt16 height = 0;
@@ -106,9 +112,7 @@ void RedrawLines(SInt32 start, SInt32 end) {
     const RGBColor back = GetPref(gThePreferences, kPrefPrompterFormat).backColor;
     RGBBackColor(&back);
     EraseRect(&band);
-    static RgnHandle region = NewRgn();
-    RectRgn(region, &band);
-    WEUpdate(region, ScrollWEHandle);
+    WEDrawRangeLines(start, end, ScrollWEHandle);
     RGBForeColor(&foreSaved);
     RGBBackColor(&backSaved);
     SetPort(saved);
@@ -117,6 +121,17 @@ void RedrawLines(SInt32 start, SInt32 end) {
     else
         gBand = band;
     gBandPending = true;
+}
+
+void RedrawLines(SInt32 start, SInt32 end) {
+    if (start > end) return;
+    if (gBatchDepth == 0) {
+        DrawLinesNow(start, end);
+        return;
+    }
+    const bool waiting = gWaitingStart <= gWaitingEnd;
+    gWaitingStart = waiting ? std::min(gWaitingStart, start) : start;
+    gWaitingEnd = waiting ? std::max(gWaitingEnd, end) : end;
 }
 
 RGBColor TextBackColor() {
@@ -257,4 +272,16 @@ bool TakeHighlightBand(Rect* band) {
     if (band) *band = gBand;
     gBandPending = false;
     return true;
+}
+
+void BeginHighlightBatch() {
+    ++gBatchDepth;
+}
+
+void EndHighlightBatch() {
+    if (gBatchDepth == 0 || --gBatchDepth > 0) return;
+    const SInt32 start = gWaitingStart, end = gWaitingEnd;
+    gWaitingStart = 0;
+    gWaitingEnd = -1;
+    if (start <= end) DrawLinesNow(start, end);
 }

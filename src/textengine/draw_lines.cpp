@@ -198,6 +198,12 @@ void WEUpdate(RgnHandle updateRgn, WEReference we) {
     LeaveViewClip(&viewClip);
 }
 
+void WEDrawRangeLines(SInt32 start, SInt32 end, WEReference we) {
+    const WERec& r = RecordOf(we);
+    if (!r.port || start > end) return;
+    _WEDrawLines(WEOffsetToLine(start, we), WEOffsetToLine(std::max(start, end - 1), we), false, we);
+}
+
 void _WERedrawLines(SInt32 firstLine, SInt32 lastLine, SInt32 areaBottom, WEReference we) {
     WERec& r = RecordOf(we);
     if (!r.port) return;

@@ -294,11 +294,33 @@ static void MarkStale(ParagraphCache& c, const WERec& r, SInt32 start, SInt32 en
         c.paragraphs[i].stale = true;
 }
 
+// A colour set over start..end goes straight into the laid-out paragraphs there, which keep their glyphs
+// where they are: highlighting a word as the text scrolls lays nothing out again. False (nothing changed)
+// where a set style lies over the range and the whole way is needed.
+static bool RecolourParagraphs(ParagraphCache& c, const WERec& r, SInt32 start, SInt32 end,
+                               const RGBColor& color) {
+    for (const StyleOverride& o : c.overrides)
+        if (o.start < end && o.end > start) return false;
+    Rescan(c, r);
+    for (size_t i = IndexAt(c, start); i < c.paragraphs.size() && c.paragraphs[i].start < end; i++) {
+        Paragraph& p = c.paragraphs[i];
+        // A paragraph waiting for layout, or holding only its lines, takes the colour from the record's
+        // runs when it is laid out.
+        if (p.stale) continue;
+        if (!p.layout || !RecolourUnicodeRange(p.layout, start - p.start, end - p.start, color))
+            p.stale = true;
+    }
+    return true;
+}
+
 void SetLayoutRunStyle(SInt32 start, SInt32 end, UInt16 mode, const WETextStyle* style, WEReference we) {
     WERec& r = RecordOf(we);
     ParagraphCache* c = CacheOf(r);
     if (!c) return;
     if (start < end) {
+        if (mode == weDoColor && !c->paragraphs.empty() &&
+            RecolourParagraphs(*c, r, start, end, style->color))
+            return;
         // Paragraphs read their styles from the record's runs when laid out again.
         RemoveOverrides(*c, start, end);
         if (!c->paragraphs.empty()) MarkStale(*c, r, start, end);

@@ -84,8 +84,10 @@ OSErr WESetSelection(SInt32 start, SInt32 end, SInt16 mode, WEReference we) {
     std::vector<Range> old;
     bool changed = false;
     if (mode != 4) {
-        old = CopyRanges(r, we);
         changed = CheckChangeSelection(r.selCount, r.selStart, r.selEnd, start, end, mode);
+        // The old hilites are taken down only by a record that draws: a quiet change copies nothing.
+        if (changed && !HasFeature(r, weFInhibitRecal) && !HasFeature(r, weFInhibitRedraw))
+            old = CopyRanges(r, we);
     }
     if (changed) {
         r.stateBits &= ~kWEStateTypingStyle;

@@ -101,6 +101,8 @@ OSErr WESetDirection(SInt16 direction, WEReference we);
 
 // Redraws what lies in the region (the whole view when null), erasing first only for the whole view.
 void WEUpdate(RgnHandle updateRgn, WEReference we);
+// Draws the lines holding start..end again over what the port holds, within the view, erasing nothing.
+void WEDrawRangeLines(SInt32 start, SInt32 end, WEReference we);
 
 // The offset whose glyph lies under a point (edge -1 its leading side, 0 its trailing side), and the caret
 // position of an offset: the top of its line and its horizontal pixel.

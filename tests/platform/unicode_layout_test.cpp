@@ -1,5 +1,6 @@
 // Drawing laid-out lines: a line exposed a few rows at a time (as scrolling exposes it) gives the pixels
-// of the line drawn at once, a paragraph laid out again draws what it now holds, and the clip holds.
+// of the line drawn at once, a paragraph laid out again draws what it now holds, the clip holds, and a
+// range given a new colour draws as if laid out in it.
 #include "platform/drawing.h"
 #include "platform/text_drawing.h"
 #include "platform/unicode_layout.h"
@@ -124,6 +125,117 @@ TEST(UnicodeLayoutDrawing, InkStaysInsideAClipOfTwoRectangles) {
     EXPECT_GT(inside, 0);
     DisposeRgn(clip);
     DisposeRgn(second);
+}
+
+// A paragraph in 24-point runs: (units, colour, face) each, wrapped at width (0: one line).
+struct StyledRun {
+    SInt32 units;
+    RGBColor color;
+    SInt16 face = 0;
+};
+Paragraph LaidOutRuns(const std::string& text, const std::vector<StyledRun>& runs, SInt32 width) {
+    Paragraph p(NewUnicodeParagraph());
+    const std::vector<UInt16> units(text.begin(), text.end());
+    std::vector<UnicodeRunStyle> styles;
+    for (const StyledRun& r : runs) {
+        UnicodeRunStyle style;
+        style.length = r.units;
+        style.font = kFontTimes;
+        style.size = 24;
+        style.face = r.face;
+        style.color = r.color;
+        style.underlineColor = r.color;
+        styles.push_back(style);
+    }
+    UnicodeLayoutOptions options;
+    options.lineWidth = width;
+    LayOutUnicodeParagraph(p.get(), units.data(), SInt32(units.size()), styles.data(), SInt32(styles.size()),
+                           options);
+    return p;
+}
+
+// Every line of the paragraph drawn in a fresh white world, 34 pixels apart: its pixels in row order.
+std::vector<UInt32> DrawnLines(const UnicodeParagraph* p) {
+    TestWorld world(480, 200);
+    for (SInt32 line = 0; line < CountUnicodeLines(p); line++)
+        DrawUnicodeLine(p, line, 6, 28 + 34 * line);
+    std::vector<UInt32> pixels;
+    for (int v = 0; v < 200; v++)
+        for (int h = 0; h < 480; h++)
+            pixels.push_back(world.At(h, v));
+    return pixels;
+}
+
+int CountDifferences(const std::vector<UInt32>& a, const std::vector<UInt32>& b) {
+    int n = 0;
+    for (size_t i = 0; i < a.size(); i++)
+        n += a[i] != b[i];
+    return n;
+}
+
+// A range given a colour after its lines were drawn (and kept) draws exactly what a paragraph laid out in
+// those colours from the start draws, and given its colour back draws what it drew before.
+TEST(UnicodeLayoutRecolour, ARecolouredRangeDrawsAsIfLaidOutInItsColours) {
+    const std::string text = "Quick brown fox, jumps over lazy dogs";
+    struct Case {
+        const char* name;
+        SInt32 width;
+        const char* word; // the range coloured, found in text
+        RGBColor color;
+    } cases[] = {
+        {"a word inside the line", 0, "brown", kRedRGB},
+        {"the first word", 0, "Quick", kBlueRGB},
+        {"the last word", 0, "dogs", kGreenRGB},
+        {"two words", 0, "fox, jumps", kRedRGB},
+        {"the whole text", 0, "Quick brown fox, jumps over lazy dogs", kBlueRGB},
+        {"a word of a wrapped line", 150, "jumps", kRedRGB},
+        {"a range over a line break", 150, "fox, jumps over", kGreenRGB},
+        {"part of a word", 0, "row", kRedRGB},
+        {"a word beside a comma", 0, "fox", kBlueRGB},
+        {"a range with blanks at its ends", 0, " lazy ", kGreenRGB},
+        {"a comma alone", 0, ",", kRedRGB},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SInt32 from = SInt32(text.find(c.word)), to = from + SInt32(std::string(c.word).size());
+        const SInt32 length = SInt32(text.size());
+        const Paragraph p = LaidOutRuns(text, {{length, kBlackRGB}}, c.width);
+        const std::vector<UInt32> before = DrawnLines(p.get());
+        ASSERT_TRUE(RecolourUnicodeRange(p.get(), from, to, c.color));
+        const std::vector<UInt32> coloured = DrawnLines(p.get());
+
+        std::vector<StyledRun> runs;
+        if (from > 0) runs.push_back({from, kBlackRGB});
+        runs.push_back({to - from, c.color});
+        if (to < length) runs.push_back({length - to, kBlackRGB});
+        const Paragraph fresh = LaidOutRuns(text, runs, c.width);
+        EXPECT_EQ(CountDifferences(coloured, DrawnLines(fresh.get())), 0);
+        EXPECT_GT(CountDifferences(coloured, before), 0) << "the colour is shown";
+
+        ASSERT_TRUE(RecolourUnicodeRange(p.get(), from, to, kBlackRGB));
+        EXPECT_EQ(CountDifferences(DrawnLines(p.get()), before), 0) << "the colour given back";
+    }
+}
+
+// What a new colour cannot reach without laying the paragraph out again is left alone and refused: a layout
+// let go, and underlines, strike lines and shadows, whose colours may follow the text's.
+TEST(UnicodeLayoutRecolour, ALayoutLetGoOrDrawnEffectsAreRefusedAndARangeOutsideTheTextIsPinned) {
+    const Paragraph p = LaidOutRuns("Mm Ww", {{5, kBlackRGB}}, 0);
+    ReleaseUnicodeLayout(p.get());
+    EXPECT_FALSE(RecolourUnicodeRange(p.get(), 0, 2, kRedRGB));
+    for (SInt16 face : {SInt16(underline), SInt16(strikeOut), SInt16(dropShadow)}) {
+        const Paragraph effects = LaidOutRuns("Mm Ww", {{3, kBlackRGB}, {2, kBlackRGB, face}}, 0);
+        const std::vector<UInt32> before = DrawnLines(effects.get());
+        EXPECT_FALSE(RecolourUnicodeRange(effects.get(), 2, 4, kRedRGB)) << face;
+        EXPECT_EQ(CountDifferences(DrawnLines(effects.get()), before), 0) << face;
+        EXPECT_TRUE(RecolourUnicodeRange(effects.get(), 0, 2, kRedRGB)) << "runs without effects, " << face;
+    }
+
+    const Paragraph q = LaidOutRuns("Mm Ww", {{5, kBlackRGB}}, 0);
+    EXPECT_TRUE(RecolourUnicodeRange(q.get(), 3, 99, kRedRGB));
+    EXPECT_TRUE(RecolourUnicodeRange(q.get(), -7, -1, kBlueRGB));
+    const Paragraph fresh = LaidOutRuns("Mm Ww", {{3, kBlackRGB}, {2, kRedRGB}}, 0);
+    EXPECT_EQ(CountDifferences(DrawnLines(q.get()), DrawnLines(fresh.get())), 0);
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -136,6 +137,57 @@ TEST_F(Highlight, EachKindColoursTheRangeAtTheCueAndTheFrameMatchesAFullRedraw) 
         EXPECT_EQ(WindowPixels(), drawn) << "the frame after the change is the full frame";
         StopScroll();
         EXPECT_EQ(ColorAt(first), kBlack) << "ending the scroll puts the colour back";
+        CloseScrollWindow();
+    }
+}
+
+// Colours change in the kept lines without laying the text out again: what each kind shows, and what is
+// shown when it ends, is what the text laid out again from its styles draws.
+TEST_F(Highlight, EveryKindDrawsWhatTheTextLaidOutAgainDraws) {
+    struct Case {
+        const char* name;
+        SInt16 kind, mirror;
+        SInt32 line;
+        double share;
+    } cases[] = {
+        {"word", 2, 0, 2, 0.6},           {"word, mirrored", 2, 1, 1, 0.1}, {"line", 3, 0, 4, 0.5},
+        {"line, mirrored", 3, 1, 1, 0.3}, {"speed reading", 4, 0, 2, 0.6},
+    };
+    SetPref(gThePreferences, kPrefSpeedReadingWords, 1);
+    SetPref(gThePreferences, kPrefSpeedReadingFade, 3);
+    auto differences = [](const std::vector<UInt32>& a, const std::vector<UInt32>& b) {
+        size_t n = a.size() == b.size() ? 0 : std::max(a.size(), b.size());
+        for (size_t i = 0; i < std::min(a.size(), b.size()); ++i)
+            n += a[i] != b[i];
+        return n;
+    };
+    auto laidOutAgain = [] {
+        WECalText(ScrollWEHandle);
+        UpdateScrollWindow();
+        return WindowPixels();
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Open(c.kind, c.mirror);
+        PutCueInLine(c.line, c.share);
+        UpdateScrollWindow();
+        const std::vector<UInt32> plain = WindowPixels();
+        for (SInt16 mode : {SInt16(2), SInt16(3)}) {
+            if (c.kind == 2) HighlightWordAtCue(mode, 0);
+            if (c.kind == 3) HighlightLineAtCue(mode);
+            if (c.kind == 4) HighlightSpeedReading(mode, 0);
+            DrawHighlightChange();
+            const std::vector<UInt32> shown = WindowPixels();
+            EXPECT_EQ(differences(shown, laidOutAgain()), 0u) << "mode " << mode;
+            if (mode == 2) {
+                EXPECT_NE(differences(shown, plain), 0u) << "the highlight is shown";
+            }
+        }
+        // The speed reader hid the text when the scroll started; the others leave it as it was.
+        if (c.kind != 4) {
+            EXPECT_EQ(differences(WindowPixels(), plain), 0u) << "every colour came back";
+        }
+        StopScroll();
         CloseScrollWindow();
     }
 }

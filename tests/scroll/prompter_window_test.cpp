@@ -1,5 +1,5 @@
 // The prompter window with the application's resources: opening it on a screen, its text box in
-// capitals and back, its offscreen worlds and full screen.
+// capitals and back, its offscreen worlds and full screen, and the cue marker and margins in every output.
 #include "scroll/prompter_window.h"
 
 #include "foundation/error_dialog.h"
@@ -7,6 +7,7 @@
 #include "platform/resources.h"
 #include "prefs/companion_records.h"
 #include "prefs/prefs_fields.h"
+#include "scroll/cue_marker.h"
 #include "scroll/prompter_drawing.h"
 #include "shell/loop_timer.h"
 #include "shell/mode_switching.h"
@@ -201,6 +202,91 @@ TEST_F(PrompterWindow, AReopenedPrompterTakesTheCueIconItsPreferencesName) {
     SetPref(gThePreferences, kPrefCueMarkerIconID, 129);
     OpenAt(Rect{100, 100, 500, 700});
     EXPECT_EQ(gCueWidth, 16);
+}
+
+// Scrolling in every output, the marker stands inside its column at the icon's size (turned with the
+// output), and nothing is drawn outside the marker and the text rectangle, which keeps its margins from the
+// window's edges and the column.
+TEST_F(PrompterWindow, InEveryOutputTheMarkerStandsInItsColumnAndTheTextKeepsItsMargins) {
+    struct Case {
+        const char* name;
+        SInt16 mirror, flip, rotation;
+    } cases[] = {
+        {"upright", 0, 0, 0},
+        {"mirrored", 1, 0, 0},
+        {"flipped", 0, 1, 0},
+        {"turned", 0, 0, 1},
+        {"turned back", 0, 0, -1},
+        {"mirrored and turned", 1, 0, 1},
+        {"mirrored and flipped", 1, 1, 0},
+        {"flipped and turned back", 0, 1, -1},
+    };
+    const Rect margins{6, 30, 8, 50}; // top, left, bottom, right
+    std::string script;
+    for (int line = 0; line < 30; ++line)
+        script += "Wide MMM words wrap far along every line of the prompter text here " +
+                  std::to_string(line) + "\r";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        UsePlainOutput();
+        PrefsRecord& p = gThePreferences;
+        SetPref(p, kPrefMirror, c.mirror);
+        SetPref(p, kPrefFlip, c.flip);
+        SetPref(p, kPrefRotation, c.rotation);
+        SetPref(p, kPrefCueMarkerShown, 1);
+        SetPref(p, kPrefFullScreen, 0);
+        SetPref(p, kPrefShowInformation, 0);
+        SetPref(p, kPrefTextMargins, margins);
+        TextFormatBlock format = GetPref(p, kPrefPrompterFormat);
+        format.textColor = RGBColor{0, 0, 0};
+        format.backColor = RGBColor{0xFFFF, 0xFFFF, 0xFFFF};
+        format.size = 18;
+        SetPref(p, kPrefPrompterFormat, format);
+        OpenAt(Rect{100, 100, 500, 700});
+        SetScript(script);
+        StartScroll(1);
+        UpdateScrollWindow();
+
+        Rect frame = GetScrollWindowContent();
+        frame.right -= kScrollBarStrip;
+        const Rect text = gScrollTextRect, spot = gCueSpot, column = gCueRect;
+        SInt16 w = kCueArrowWidth, h = kCueArrowHeight;
+        if (gTheCue) {
+            Rect icon{};
+            GetCIconBounds(gTheCue, &icon);
+            w = RectWidth(icon);
+            h = RectHeight(icon);
+        }
+        const bool turned = c.rotation != 0;
+        EXPECT_EQ(RectWidth(spot), turned ? h : w);
+        EXPECT_EQ(RectHeight(spot), turned ? w : h);
+        Rect inColumn{}, onScreen{};
+        EXPECT_TRUE(SectRect(&spot, &column, &inColumn) && inColumn == spot) << "the marker is in its column";
+        EXPECT_TRUE(SectRect(&spot, &frame, &onScreen) && onScreen == spot) << "the marker is on the screen";
+        EXPECT_GE(text.top, frame.top + margins.top);
+        EXPECT_GE(text.left, frame.left + margins.left);
+        EXPECT_LE(text.bottom, frame.bottom - margins.bottom);
+        EXPECT_LE(text.right, frame.right - margins.right);
+
+        CGrafPtr port = GetWindowPort(myScrollWindow);
+        int inSpot = 0, inText = 0, elsewhere = 0;
+        for (SInt16 v = frame.top; v < frame.bottom; ++v)
+            for (SInt16 hh = frame.left; hh < frame.right; ++hh) {
+                if (GetPortPixel(port, hh, v) == 0xFFFFFFFFu) continue;
+                const Point pt{v, hh};
+                if (PtInRect(pt, &spot))
+                    ++inSpot;
+                else if (PtInRect(pt, &text))
+                    ++inText;
+                else
+                    ++elsewhere;
+            }
+        EXPECT_GT(inSpot, 0) << "the marker is drawn";
+        EXPECT_GT(inText, 0) << "the text is drawn";
+        EXPECT_EQ(elsewhere, 0) << "ink in the margins or the column outside the marker";
+        StopScroll();
+        CloseScrollWindow();
+    }
 }
 
 } // namespace

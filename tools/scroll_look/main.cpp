@@ -1,7 +1,8 @@
 // The program as it runs, scrolling the instructions in the settings given on the command line, for a
 // person (or a screenshot script) to look at: pacing mode 0-5, the output (upright, mirror, flip, turn or
-// turn-back), the background kind, the highlight kind at the cue and the information strip's kind, and
-// with "stops" named bookmarks that the text stops at for two seconds after a start delay of two seconds.
+// turn-back, or several joined, as mirror-turn), the background kind, the highlight kind at the cue and the
+// information strip's kind, and with "stops" named bookmarks that the text stops at for two seconds after a
+// start delay of two seconds.
 // It starts the program normally, applies the settings, starts scrolling and prints "scrolling"; it quits
 // on SIGTERM like the program.
 //   scroll_look [pacing] [output] [background kind] [highlight kind] [strip kind] [stops]
@@ -28,11 +29,13 @@ namespace {
 
 void ApplyOutput(const char* output) {
     PrefsRecord& p = gThePreferences;
-    SetPref(p, kPrefMirror, std::strcmp(output, "mirror") == 0);
-    SetPref(p, kPrefFlip, std::strcmp(output, "flip") == 0);
+    // "mirror-turn" and the like put several together.
+    const std::string o = output;
+    SetPref(p, kPrefMirror, o.find("mirror") != std::string::npos);
+    SetPref(p, kPrefFlip, o.find("flip") != std::string::npos);
     SInt16 rotation = 0;
-    if (std::strcmp(output, "turn") == 0) rotation = 1;
-    if (std::strcmp(output, "turn-back") == 0) rotation = -1;
+    if (o.find("turn") != std::string::npos) rotation = 1;
+    if (o.find("turn-back") != std::string::npos) rotation = -1;
     SetPref(p, kPrefRotation, rotation);
 }
 

@@ -54,6 +54,11 @@ void DisposeUnicodeParagraph(UnicodeParagraph* paragraph);
 SInt32 LayOutUnicodeParagraph(UnicodeParagraph* paragraph, const UInt16* text, SInt32 length,
                               const UnicodeRunStyle* runs, SInt32 runCount,
                               const UnicodeLayoutOptions& options);
+// Gives units from..to of a laid-out paragraph the colour, without laying it out again (colour never
+// moves a glyph) and without painting its kept lines again: their glyphs keep their coverage and take the
+// new colour. False, and nothing changed, for a paragraph whose layout was let go or a range with shadows,
+// underlines or strike lines (whose colours may follow the text's: the paragraph is laid out again then).
+bool RecolourUnicodeRange(UnicodeParagraph* paragraph, SInt32 from, SInt32 to, const RGBColor& color);
 // Frees the laid-out text and keeps only its lines (CountUnicodeLines, GetUnicodeLine, UnicodeLineOfOffset
 // and UnicodeNaturalWidth still answer); measuring x positions and drawing need it laid out again.
 void ReleaseUnicodeLayout(UnicodeParagraph* paragraph);

@@ -20,6 +20,8 @@
 
 // Wide enough for any line the program lays out; stands for "no wrapping".
 static constexpr qreal kUnboundedWidth = 4.0e6;
+// Runs a paragraph has room for beyond its own, for colouring ranges of it.
+static constexpr size_t kRecolourRoom = 4;
 
 struct UnicodeParagraph {
     QTextLayout layout;
@@ -108,12 +110,14 @@ const QPen& PenOf(QRgb rgb) {
         QRgb rgb = 0;
         QPen pen;
     };
-    static Kept kept[8];
+    // Enough for the speed reader's fades, a colour a character.
+    constexpr int kKeptPens = 80;
+    static Kept kept[kKeptPens];
     static int next = 0;
     for (const Kept& k : kept)
         if (k.rgb == rgb && k.pen.style() != Qt::NoPen) return k.pen;
     Kept& k = kept[next];
-    next = (next + 1) % 8;
+    next = (next + 1) % kKeptPens;
     k.rgb = rgb;
     k.pen = QPen(QColor::fromRgb(rgb));
     return k.pen;
@@ -195,20 +199,28 @@ SInt32 LayOutUnicodeParagraph(UnicodeParagraph* p, const UInt16* text, SInt32 le
                               const UnicodeRunStyle* runs, SInt32 runCount,
                               const UnicodeLayoutOptions& options) {
     p->text = QString::fromUtf16(reinterpret_cast<const char16_t*>(text), length);
+    // Room for a highlighted range's runs (one run split in three), so that colouring one allocates nothing.
+    const size_t room = size_t(runCount) + kRecolourRoom;
+    p->runs.reserve(room);
+    p->runStarts.reserve(room + 1);
+    p->fonts.reserve(room);
     p->runs.assign(runs, runs + runCount);
     p->runStarts.resize(size_t(runCount) + 1);
     p->fonts.resize(size_t(runCount));
     p->formats.clear();
+    // The formats carry fonts only, a range for each stretch of one font: runs that differ only in colour
+    // are shaped as one, so that colouring a word never moves a glyph. Colours are the pens' when drawn.
     SInt32 at = 0;
     for (SInt32 i = 0; i < runCount; i++) {
         p->runStarts[size_t(i)] = at;
         p->fonts[size_t(i)] = FontOfRun(runs[i]);
-        if (runCount > 1) {
+        if (i > 0 && p->fonts[size_t(i)] == p->fonts[size_t(i) - 1]) {
+            p->formats.last().length += runs[i].length;
+        } else {
             QTextLayout::FormatRange range;
             range.start = at;
             range.length = runs[i].length;
             range.format.setFont(p->fonts[size_t(i)]);
-            range.format.setForeground(ColorOf(runs[i].color));
             p->formats.append(range);
         }
         at += runs[i].length;
@@ -231,9 +243,9 @@ SInt32 LayOutUnicodeParagraph(UnicodeParagraph* p, const UInt16* text, SInt32 le
     p->layout.setText(p->text);
     p->layout.setFont(runCount > 0 ? p->fonts[0] : MakeFont(0, 0, 12));
     p->layout.setTextOption(option);
-    // One style needs no formats: the layout's font is the run's, and the colour is the pen's when drawn.
+    // One font needs no formats: the layout's font is the run's, and the colour is the pen's when drawn.
     // A layout without formats draws without making fonts and pens for every item.
-    if (runCount > 1)
+    if (p->formats.size() > 1)
         p->layout.setFormats(p->formats);
     else
         p->layout.clearFormats();
@@ -478,4 +490,148 @@ void DrawUnicodeLine(const UnicodeParagraph* p, SInt32 lineIndex, SInt32 h, SInt
     painter.translate(-port->origin.h, -port->origin.v);
     painter.setClipRegion(area.ToRegion());
     painter.drawImage(QPoint(left, top), image);
+}
+
+namespace {
+
+bool SameLook(const UnicodeRunStyle& a, const UnicodeRunStyle& b) {
+    auto same = [](const RGBColor& x, const RGBColor& y) {
+        return x.red == y.red && x.green == y.green && x.blue == y.blue;
+    };
+    return a.font == b.font && a.face == b.face && a.size == b.size && same(a.color, b.color) &&
+           same(a.shadowColor, b.shadowColor) && a.shadowDx == b.shadowDx && a.shadowDy == b.shadowDy &&
+           a.shadowBlur == b.shadowBlur && a.strikeCount == b.strikeCount &&
+           same(a.strikeColor, b.strikeColor) && a.underlineCount == b.underlineCount &&
+           same(a.underlineColor, b.underlineColor);
+}
+
+// A glyph's pixel painted in one colour over nothing holds the colour scaled by the glyph's coverage, which
+// its alpha keeps: the same pixel in another colour is that colour scaled by the alpha, rounded as the
+// toolkit rounds its text.
+inline QRgb ScaledByCoverage(QRgb opaque, UInt32 coverage) {
+    UInt32 rb = (opaque & 0xff00ff) * coverage;
+    rb = ((rb + ((rb >> 8) & 0xff00ff) + 0x800080) >> 8) & 0xff00ff;
+    UInt32 ag = ((opaque >> 8) & 0xff00ff) * coverage;
+    ag = (ag + ((ag >> 8) & 0xff00ff) + 0x800080) & 0xff00ff00;
+    return rb | ag;
+}
+
+bool IsBlank(QChar c) {
+    return c == QChar(' ') || c == QChar('\t');
+}
+
+// A column of the kept line within a pixel of x (from the painted left) that no glyph inks, or -1: the
+// glyphs on either side of it cannot share a column.
+int EmptyColumnNear(const PaintedLine& painted, qreal x) {
+    const int middle = int(std::lround(x));
+    for (int column : {middle, middle - 1, middle + 1}) {
+        if (column < 0 || column >= painted.width) continue;
+        bool empty = true;
+        for (int y = 0; empty && y < painted.height; y++)
+            empty = qAlpha(painted.pixels[size_t(y) * size_t(painted.width) + size_t(column)]) == 0;
+        if (empty) return column;
+    }
+    return -1;
+}
+
+// The columns of a kept line (from its painted left) that hold the glyphs of from..to: out to the middle
+// of a blank beside the range, where the ink of a neighbouring glyph cannot reach, to an empty column
+// between two glyphs, or to the painted edge at the line's ends. False where the range ends between two
+// glyphs that may share a column.
+bool InkColumns(const UnicodeParagraph* p, const QTextLine& line, const PaintedLine& painted, SInt32 from,
+                SInt32 to, int* left, int* right) {
+    const SInt32 lineStart = SInt32(line.textStart()), lineEnd = lineStart + SInt32(line.textLength());
+    auto x = [&](SInt32 offset) { return painted.margin + line.cursorToX(offset); };
+    // Where the colour changes between offset - 1 and offset, or -1.
+    auto split = [&](SInt32 offset) -> qreal {
+        if (IsBlank(p->text[offset - 1])) return (x(offset - 1) + x(offset)) / 2;
+        if (IsBlank(p->text[offset])) return (x(offset) + x(offset + 1)) / 2;
+        return EmptyColumnNear(painted, x(offset));
+    };
+    qreal l = 0, r = painted.width;
+    if (from > lineStart && (l = split(from)) < 0) return false;
+    if (to < lineEnd && (r = split(to)) < 0) return false;
+    *left = std::clamp(int(std::lround(l)), 0, painted.width);
+    *right = std::clamp(int(std::lround(r)), *left, painted.width);
+    return true;
+}
+
+// Whether a run of from..to draws more than its glyphs: shadows and rules whose colours may follow the
+// text's.
+bool HasDrawnEffects(const UnicodeParagraph* p, SInt32 from, SInt32 to) {
+    constexpr SInt16 kDrawnByUs = dropShadow | underline | strikeOut;
+    for (size_t i = 0; i < p->runs.size(); i++)
+        if (p->runStarts[i] < to && p->runStarts[i + 1] > from && (p->runs[i].face & kDrawnByUs)) return true;
+    return false;
+}
+
+std::vector<UnicodeRunStyle> gRecolouredRuns; // kept between calls
+} // namespace
+
+bool RecolourUnicodeRange(UnicodeParagraph* p, SInt32 from, SInt32 to, const RGBColor& color) {
+    if (p->released) return false;
+    const SInt32 length = p->runStarts.empty() ? 0 : p->runStarts.back();
+    from = std::clamp(from, SInt32(0), length);
+    to = std::clamp(to, from, length);
+    if (from >= to) return true;
+    if (HasDrawnEffects(p, from, to)) return false;
+
+    std::vector<UnicodeRunStyle>& runs = gRecolouredRuns;
+    runs.clear();
+    auto add = [&runs](const UnicodeRunStyle& run, SInt32 units) {
+        if (units <= 0) return;
+        if (!runs.empty() && SameLook(runs.back(), run)) {
+            runs.back().length += units;
+            return;
+        }
+        runs.push_back(run);
+        runs.back().length = units;
+    };
+    for (size_t i = 0; i < p->runs.size(); i++) {
+        const SInt32 s = p->runStarts[i], e = p->runStarts[i + 1];
+        if (e <= from || s >= to) {
+            add(p->runs[i], e - s);
+            continue;
+        }
+        UnicodeRunStyle coloured = p->runs[i];
+        coloured.color = color;
+        add(p->runs[i], from - s);
+        add(coloured, std::min(e, to) - std::max(s, from));
+        add(p->runs[i], e - to);
+    }
+    p->runs.assign(runs.begin(), runs.end());
+    p->runStarts.resize(p->runs.size() + 1);
+    p->fonts.resize(p->runs.size());
+    SInt32 at = 0;
+    for (size_t i = 0; i < p->runs.size(); i++) {
+        p->runStarts[i] = at;
+        p->fonts[i] = FontOfRun(p->runs[i]);
+        at += p->runs[i].length;
+    }
+    p->runStarts[p->runs.size()] = at;
+
+    // The kept lines of the range take the colour; where a glyph of the range may share columns with its
+    // neighbour's, the line is painted again instead.
+    const QRgb pen = PixelFromRGB(color) | 0xff000000u;
+    for (PaintedLine& painted : gPaintedLines) {
+        if (painted.generation != p->generation || painted.width == 0 || painted.line < 0 ||
+            painted.line >= p->layout.lineCount())
+            continue;
+        const QTextLine line = p->layout.lineAt(painted.line);
+        const SInt32 lineStart = SInt32(line.textStart()), lineEnd = lineStart + SInt32(line.textLength());
+        const SInt32 a = std::max(from, lineStart), b = std::min(to, lineEnd);
+        if (a >= b) continue;
+        int left = 0, right = 0;
+        if (!InkColumns(p, line, painted, a, b, &left, &right)) {
+            painted.width = painted.height = 0; // painted again when next drawn
+            continue;
+        }
+        for (int y = 0; y < painted.height; y++) {
+            QRgb* row = painted.pixels.data() + size_t(y) * size_t(painted.width);
+            for (int column = left; column < right; column++)
+                if (const UInt32 coverage = qAlpha(row[column]))
+                    row[column] = ScaledByCoverage(pen, coverage);
+        }
+    }
+    return true;
 }
