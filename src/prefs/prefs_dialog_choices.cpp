@@ -51,6 +51,8 @@ RecentPrefsRecord gRecentWorking{};
 // The dialog switched the screen to the size chosen; it is put back unless the change is accepted.
 bool gDialogSwitchedScreen = false;
 PicHandle gPreviewPicture = nullptr;
+// The live video capture ran when the dialog opened; one the dialog started is stopped when it closes.
+bool gCaptureRanAtOpening = false;
 
 // Appends one item per resource of the type, named as the resource, and keeps their IDs.
 void FillFromResources(MenuRef menu, ResType type, std::vector<SInt16>& ids) {
@@ -204,6 +206,7 @@ void FreeChoiceState() {
 void OpenPrefsChoices() {
     std::memcpy(&gRecentWorking, &gRecentPreferences, sizeof gRecentWorking);
     gDialogSwitchedScreen = false;
+    gCaptureRanAtOpening = gLiveCaptureRunning;
     RebuildPrefsPreview();
 }
 
@@ -221,11 +224,13 @@ void ClosePrefsChoices(bool accepted) {
     } else {
         PutBackScreen();
     }
+    if (gLiveCaptureRunning && !gCaptureRanAtOpening) StopLiveCapture();
     FreeChoiceState();
 }
 
 void ResetPrefsChoices() {
     gDialogSwitchedScreen = false;
+    gCaptureRanAtOpening = false;
     FreeChoiceState();
     std::memset(&gRecentWorking, 0, sizeof gRecentWorking);
 }
@@ -377,12 +382,14 @@ bool HandlePrefsChoiceItem(DialogPtr dialog, SInt16 item) {
         return true;
     }
     case kChooseBackgroundItem:
-        // With the option key the picture rectangle takes the source's own size; else another file. Live
-        // video has no capture settings to offer yet.
+        // With the option key the picture rectangle takes the source's own size; else another file, or
+        // for live video the capture's settings.
         if (GetCurrentKeyModifiers() & optionKey)
             FitPictureRectToSource(dialog);
         else if (Kind() == kPictureKindFile || Kind() == kPictureKindMovie)
             AskForBackgroundFile();
+        else if (Kind() == kPictureKindLiveVideo)
+            GetLiveCaptureSettings();
         RedrawPrefsItem(dialog, kScreenSampleItem);
         return true;
     case kShapeDialogItem:

@@ -72,9 +72,17 @@ struct CheckLong {
     PrefLong field;
 };
 constexpr CheckLong kLongChecks[] = {
-    {99, kPrefWheelControl},      {183, kPrefSetScreenSize},      {185, kPrefSkipStartupMacro34},
-    {186, kPrefSkipTimerMacro35}, {187, kPrefSkipStartupMacro36}, {188, kPrefSkipIdleMacro37},
-    {189, kPrefTimedMacrosOff},   {190, kPrefSkipStartupMacro39}, {191, kPrefMovieLoops},
+    {99, kPrefWheelControl},
+    {183, kPrefSetScreenSize},
+    {185, kPrefSkipStartupMacro34},
+    {186, kPrefSkipTimerMacro35},
+    {187, kPrefSkipStartupMacro36},
+    {188, kPrefSkipIdleMacro37},
+    {189, kPrefTimedMacrosOff},
+    {190, kPrefSkipStartupMacro39},
+    {191, kPrefMovieLoops},
+    // Text drawn and measured plainly, without the underline, strike-out, shadow and blur set beside it.
+    {193, kPrefClassicText},
 };
 
 struct RadioGroup {
