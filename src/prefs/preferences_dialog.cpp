@@ -183,7 +183,12 @@ void DoPreferences() {
     gPrefsDialog = nullptr;
     DisposeDialog(dialog);
     SetPortByReference(saved);
-    if (ended == kPrefsCancelItem) return;
+    if (ended == kPrefsCancelItem) {
+        // The colour menus' length changes while the dialog is open, for its own colour pop-ups to show it;
+        // cancelled, it goes back as well.
+        SetPref(gThePreferences, kPrefColorListLength, GetPref(before, kPrefColorListLength));
+        return;
+    }
     StoreWorkingSettings(ended == kPrefsOKItem);
     ApplyPreferencesChanges(before);
 }

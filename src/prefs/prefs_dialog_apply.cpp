@@ -1,5 +1,6 @@
 // Putting the settings accepted in the preferences dialog to work: the text effects, the speed, the
 // windows that come and go with a setting, the prompter and edit texts laid out again, the styles menu.
+#include "effects/shapes.h"
 #include "foundation/app_paths.h"
 #include "foundation/menu_bar_and_menus.h"
 #include "macros/macro_services.h"
@@ -111,6 +112,10 @@ void ApplyPrompterSize(const PrefsRecord& before) {
 void ApplyPreferencesChanges(const PrefsRecord& before) {
     const PrefsRecord& p = gThePreferences;
     SetTextEffectsFromPrefs();
+    // The star field and the text box keep their own copies of these settings.
+    gSaveStarSpeed = GetPref(p, kPrefStarSpeed);
+    gSaveStarBackColor = GetPref(p, kPrefStarBackColor);
+    gRememberRectBackStyle = GetPref(p, kPrefTextRectBackStyle);
     ApplyMediaFolders(before);
     if (Changed(before, kPrefPlainFontMenus)) CheckFontMenus();
     ApplyPrompterSize(before);

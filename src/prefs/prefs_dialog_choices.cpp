@@ -118,7 +118,7 @@ void AskForBackgroundFile() {
     GetFileName(prompt, noName, Kind() == kPictureKindMovie ? kMovieType : kPictureType, kOpenPrefsPicture);
 }
 
-// The picture's own size, or the movie's; an empty rectangle when there is none.
+// The picture's own size, the movie's or the live video's; an empty rectangle when there is none.
 Rect NaturalBounds() {
     Rect bounds{};
     if (Kind() == kPictureKindMovie) {
@@ -129,6 +129,8 @@ Rect NaturalBounds() {
             bounds = GetMovieNaturalBounds(movie);
             CloseTheMovie(movie);
         }
+    } else if (Kind() == kPictureKindLiveVideo) {
+        if (gVideoChannel) bounds = GetVideoSourceBounds(gVideoChannel);
     } else if (gPreviewPicture) {
         QDGetPictureBounds(gPreviewPicture, &bounds);
     }
@@ -338,6 +340,12 @@ bool ChoosePrefsChoice(DialogPtr dialog, SInt16 item, SInt16 choice) {
         if (choice < 1 || choice > kPictureKindMandala + 1) return true;
         SetPref(p, kPrefBackgroundKind, SInt16(choice - 1));
         if (Kind() == kPictureKindFile || Kind() == kPictureKindMovie) AskForBackgroundFile();
+        // Live video shows in the screen sample while the dialog is open; another kind ends a capture
+        // the dialog started.
+        if (Kind() == kPictureKindLiveVideo && !gLiveCaptureRunning)
+            StartLiveCapture(0, 0);
+        else if (Kind() != kPictureKindLiveVideo && gLiveCaptureRunning && !gCaptureRanAtOpening)
+            StopLiveCapture();
         RebuildPrefsPreview();
         SetPrefsChoiceControls(dialog);
         ShowHidePrefControls(dialog);

@@ -3,6 +3,7 @@
 // range are refused, and the dialog opened while scrolling leaves the scroll running.
 #include "prefs/preferences_dialog.h"
 
+#include "effects/shapes.h"
 #include "foundation/file_dialogs.h"
 #include "foundation/program_colors.h"
 #include "macros/macro_services.h"
@@ -390,7 +391,8 @@ TEST_F(PreferencesDialog, NoItemCoversTheClickableItemsOfItsPane) {
 TEST_F(PreferencesDialog, CancelChangesNothingAfterChangesOrAfterUse) {
     const std::vector<UInt32> pixelsBefore = Pixels();
     const PrefsRecord before = gThePreferences;
-    RunDialog({Tab(1), Pick(43, 3), Type(45, "50"), Tab(2), Press(87), Press(182)}, 2);
+    RunDialog({Tab(1), Pick(43, 3), Pick(44, 9), Press(193), Type(45, "50"), Tab(2), Press(87), Press(182)},
+              2);
     EXPECT_EQ(std::memcmp(&before, &gThePreferences, sizeof before), 0);
     EXPECT_EQ(Pixels(), pixelsBefore) << "the prompter's look";
     EXPECT_FALSE(gPrefsChanged);
@@ -719,8 +721,8 @@ TEST_F(PreferencesDialog, ACaptureTheDialogStartedStopsWhenItCloses) {
     gLiveCaptureRunning = false;
 }
 
-// What OK and Use put to work beyond the text: the prompter's full screen, the scroll monitor, the timed
-// macros' schedule.
+// What OK and Use put to work beyond the text: the prompter's full screen, the scroll monitor, the star
+// field's settings, the timed macros' schedule.
 TEST_F(PreferencesDialog, AcceptedSettingsResizeThePrompterCloseTheMonitorAndRescheduleMacros) {
     RunDialog({Tab(0), Press(22), Tab(2), Press(60)}, 3);
     EXPECT_NE(myEditWindow, nullptr);
@@ -733,6 +735,11 @@ TEST_F(PreferencesDialog, AcceptedSettingsResizeThePrompterCloseTheMonitorAndRes
     ASSERT_NE(myScrollMonitorWindow, nullptr);
     RunDialog({Tab(0), Press(166)}, 3);
     EXPECT_EQ(myScrollMonitorWindow, nullptr);
+
+    // The star field's copies follow the record (here as Defaults left it).
+    gSaveStarSpeed = 1;
+    RunDialog({Press(182)}, 3);
+    EXPECT_EQ(gSaveStarSpeed, GetPref(gDefaultPreferences, kPrefStarSpeed));
 
     gNextTimedMacroTime = 12345;
     RunDialog({Tab(3), Press(189)}, 3);
