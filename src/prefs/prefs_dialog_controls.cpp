@@ -143,6 +143,8 @@ struct ArrowItem {
 constexpr ArrowItem kArrowItems[] = {
     {47, 13},  {48, 14},  {49, 15},  {50, 16},  {83, 33},  {85, 34},  {178, 43}, {180, 44},
     {222, 66}, {223, 67}, {225, 68}, {226, 69}, {228, 70}, {229, 71}, {231, 72}, {232, 73},
+    {141, 17}, {142, 18}, {143, 19}, {144, 20}, {145, 21}, {146, 22}, {147, 23}, {148, 24},
+    {153, 25}, {154, 26}, {155, 27}, {156, 28}, {157, 29}, {158, 30}, {159, 31}, {160, 32},
 };
 
 SInt16 SideOf(const Rect& r, SInt16 side) {
@@ -442,6 +444,7 @@ bool HandlePrefsControlItem(DialogPtr dialog, SInt16 item) {
                   f.kind == kMomentum || f.kind == kRectSide))
             SetFieldSetting(f, *v);
     RedrawPrefsItem(dialog, kTextSampleItem);
+    RedrawPrefsItem(dialog, kScreenSampleItem);
     return true;
 }
 

@@ -331,6 +331,14 @@ TEST_F(PreferencesDialog, EachPanesControlsReachTheSettingsAndThePrompter) {
          {Tab(4), Press(126)},
          [] { return GetPref(gThePreferences, kPrefPicturePosition) == 2; },
          nullptr},
+        {"special: the rectangles' edges by their arrows",
+         {Tab(4), Type(133, "10"), Type(135, "100"), Type(136, "90"), Press(141), Type(151, "50"),
+          Type(152, "60"), Press(158)},
+         [] {
+             return GetPref(gThePreferences, kPrefTextBoxRect).top == 11 &&
+                    GetPref(gThePreferences, kPrefPictureRect).bottom == 49;
+         },
+         nullptr},
         {"special: text box",
          {Tab(4), Type(133, "10"), Type(134, "20"), Type(135, "110"), Type(136, "220")},
          [] {
