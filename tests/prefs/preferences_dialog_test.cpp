@@ -700,6 +700,26 @@ TEST_F(PreferencesDialog, TheSizeMenuOutlinesTheFontsRealSizes) {
     EXPECT_FALSE(RealFont(first, 0));
 }
 
+// The check box for plain text takes the text effects off the prompter: its drop shadow no longer shows in
+// the shadow's colour, and comes back when the box is cleared.
+TEST_F(PreferencesDialog, NoTextEffectsTakesTheShadowOffThePrompter) {
+    TextFormatBlock f = Prompter();
+    f.face = kFaceShadow;
+    f.textColor = ProgramColor(1);
+    f.backColor = ProgramColor(2);
+    SetPref(gThePreferences, kPrefPrompterFormat, f);
+    SetPref(gThePreferences, kPrefDropShadowColor, ProgramColor(5));
+    SetPref(gThePreferences, kPrefDropShadowBlur, 0);
+    SetPref(gThePreferences, kPrefClassicText, 0);
+    RunDialog({}, 3);
+    EXPECT_TRUE(PrompterShows(ProgramColor(5))) << "the shadow with effects";
+    RunDialog({Tab(1), Press(193)}, 3);
+    EXPECT_NE(GetPref(gThePreferences, kPrefClassicText), 0);
+    EXPECT_FALSE(PrompterShows(ProgramColor(5))) << "no shadow without them";
+    RunDialog({Tab(1), Press(193)}, 3);
+    EXPECT_TRUE(PrompterShows(ProgramColor(5))) << "the shadow back";
+}
+
 // Live video capture that runs only because the dialog started it is stopped however the dialog closes;
 // one that ran before goes on.
 TEST_F(PreferencesDialog, ACaptureTheDialogStartedStopsWhenItCloses) {
