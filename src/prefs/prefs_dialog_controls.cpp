@@ -374,6 +374,12 @@ bool HandlePrefsControlItem(DialogPtr dialog, SInt16 item) {
     for (const CheckShort& c : kShortChecks) {
         if (c.item != item) continue;
         SetPref(p, c.field, GetPref(p, c.field) ? 0 : 1);
+        // The own screen saver's setting is also its choice: switched on again, it takes the choice the
+        // settings hold rather than the first.
+        if (item == 108 && GetPref(p, c.field)) {
+            const SInt16 held = GetPref(gThePreferences, kPrefOwnScreenSaver);
+            if (held >= 1 && held <= 4) SetPref(p, c.field, held);
+        }
         SetDialogItemValue(dialog, item, GetPref(p, c.field) ? 1 : 0);
         // Scroll-wheel control and turbo exclude each other.
         if (item == 101 && GetPref(p, c.field)) {

@@ -315,6 +315,10 @@ TEST_F(PreferencesDialog, EachPanesControlsReachTheSettingsAndThePrompter) {
                     GetPref(gThePreferences, kPrefAllowTurbo) != 0;
          },
          nullptr},
+        {"extras: the own screen saver off and on keeps its choice",
+         {Tab(3), Press(108), Press(108)},
+         [] { return GetPref(gThePreferences, kPrefOwnScreenSaver) == 3; },
+         nullptr},
         {"extras: seconds to pause",
          {Tab(3), Type(242, "12")},
          [] { return GetPref(gThePreferences, kPrefSecondsToPause) == 12; },
@@ -346,6 +350,7 @@ TEST_F(PreferencesDialog, EachPanesControlsReachTheSettingsAndThePrompter) {
     SetPref(gThePreferences, kPrefAllowTurbo, 0);
     SetPref(gThePreferences, kPrefTimedMacrosOff, 0);
     SetPref(gThePreferences, kPrefPicturePosition, -1);
+    SetPref(gThePreferences, kPrefOwnScreenSaver, 3);
     const PrefsRecord start = gThePreferences;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.change);
