@@ -13,6 +13,7 @@
 void ResetMediaGlobals() {
     playingMovie = false;
     gLiveCaptureRunning = false;
+    gLiveVideoPaused = false;
     gSoundRecordingRunning = false;
     std::fill(std::begin(gPictSequenceName), std::end(gPictSequenceName), UInt8{});
     std::fill(std::begin(gMovieName), std::end(gMovieName), UInt8{});

@@ -17,6 +17,8 @@ extern Movie gTheMusic;
 // A movie of the media list plays; live video capture runs; sound recording runs.
 extern bool playingMovie;
 extern bool gLiveCaptureRunning;
+// The live video capture is paused (with the scroll); it runs again when resumed.
+extern bool gLiveVideoPaused;
 extern bool gSoundRecordingRunning;
 // Default names and folders of the scroll exported as pictures or as a movie, and the music's folder.
 extern Str255 gPictSequenceName;
@@ -95,6 +97,9 @@ Rect GetVideoSourceBounds(VideoChannel channel);
 // Starts the capture into gLiveVideoPort, or resumes a paused one.
 void StartLiveCapture(SInt16 flags, SInt16 mode);
 void ResumeLiveCapture();
+// The capture's own settings dialog, the capture started first when none runs; noErr, or the error that
+// stopped the capture (-1: no capture can be had).
+OSErr GetLiveCaptureSettings();
 // Re-fit the movie and the live video to the background picture's rectangle.
 void FixMovieBounds();
 void FixLiveVideoBounds();

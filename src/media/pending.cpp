@@ -6,6 +6,7 @@ Movie gTheMovie = nullptr;
 Movie gTheMusic = nullptr;
 bool playingMovie = false;
 bool gLiveCaptureRunning = false;
+bool gLiveVideoPaused = false;
 bool gSoundRecordingRunning = false;
 Str255 gPictSequenceName = {0};
 Str255 gMovieName = {0};
@@ -23,7 +24,9 @@ void InitMovies() {}
 void CheckSoundsDone() {}
 void killMovies() {}
 void playMovies() {}
-void StopLiveCapture() {}
+void StopLiveCapture() {
+    gLiveCaptureRunning = false;
+}
 void StopRecordSnd() {}
 
 // No movie ever opens yet, so none is playing.
@@ -105,6 +108,9 @@ Rect GetVideoSourceBounds(VideoChannel) {
 }
 void StartLiveCapture(SInt16, SInt16) {}
 void ResumeLiveCapture() {}
+OSErr GetLiveCaptureSettings() {
+    return -1;
+}
 void FixMovieBounds() {}
 void FixLiveVideoBounds() {}
 

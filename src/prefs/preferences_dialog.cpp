@@ -27,11 +27,11 @@ SInt16 ssaveMomentumAmount = 0;
 
 namespace {
 
-// Typed size and spacing show in the sample as they are typed; on the special pane the background
-// button's title follows the option key (held, it fits the rectangle to the source).
 // Where the last press in the dialog was, in its port: a drag starts there, wherever the mouse is now.
 Point gPressedAt{};
 
+// Typed size and spacing show in the sample as they are typed; on the special pane the background
+// button's title follows the option key (held, it fits the rectangle to the source).
 bool FilterDoPref(DialogPtr dialog, EventRecord* event, SInt16*) {
     if (event->what == mouseDown) {
         gPressedAt = event->where;
@@ -43,6 +43,11 @@ bool FilterDoPref(DialogPtr dialog, EventRecord* event, SInt16*) {
     const bool option = (GetCurrentKeyModifiers() & optionKey) != 0;
     if (sWhichSet == 4 && option != optionWas) SetPrefsChoiceControls(dialog);
     optionWas = option;
+    // The screen sample shows the live picture while the capture runs.
+    if (sWhichSet == 4 && gLiveCaptureRunning && !gLiveVideoPaused) {
+        LiveCaptureUpdate();
+        RedrawPrefsItem(dialog, kScreenSampleItem);
+    }
     return false;
 }
 
@@ -178,7 +183,12 @@ void DoPreferences() {
     gPrefsDialog = nullptr;
     DisposeDialog(dialog);
     SetPortByReference(saved);
-    if (ended == kPrefsCancelItem) return;
+    if (ended == kPrefsCancelItem) {
+        // The colour menus' length changes while the dialog is open, for its own colour pop-ups to show it;
+        // cancelled, it goes back as well.
+        SetPref(gThePreferences, kPrefColorListLength, GetPref(before, kPrefColorListLength));
+        return;
+    }
     StoreWorkingSettings(ended == kPrefsOKItem);
     ApplyPreferencesChanges(before);
 }

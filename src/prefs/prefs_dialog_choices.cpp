@@ -51,6 +51,8 @@ RecentPrefsRecord gRecentWorking{};
 // The dialog switched the screen to the size chosen; it is put back unless the change is accepted.
 bool gDialogSwitchedScreen = false;
 PicHandle gPreviewPicture = nullptr;
+// The live video capture ran when the dialog opened; one the dialog started is stopped when it closes.
+bool gCaptureRanAtOpening = false;
 
 // Appends one item per resource of the type, named as the resource, and keeps their IDs.
 void FillFromResources(MenuRef menu, ResType type, std::vector<SInt16>& ids) {
@@ -116,7 +118,7 @@ void AskForBackgroundFile() {
     GetFileName(prompt, noName, Kind() == kPictureKindMovie ? kMovieType : kPictureType, kOpenPrefsPicture);
 }
 
-// The picture's own size, or the movie's; an empty rectangle when there is none.
+// The picture's own size, the movie's or the live video's; an empty rectangle when there is none.
 Rect NaturalBounds() {
     Rect bounds{};
     if (Kind() == kPictureKindMovie) {
@@ -127,6 +129,8 @@ Rect NaturalBounds() {
             bounds = GetMovieNaturalBounds(movie);
             CloseTheMovie(movie);
         }
+    } else if (Kind() == kPictureKindLiveVideo) {
+        if (gVideoChannel) bounds = GetVideoSourceBounds(gVideoChannel);
     } else if (gPreviewPicture) {
         QDGetPictureBounds(gPreviewPicture, &bounds);
     }
@@ -204,6 +208,7 @@ void FreeChoiceState() {
 void OpenPrefsChoices() {
     std::memcpy(&gRecentWorking, &gRecentPreferences, sizeof gRecentWorking);
     gDialogSwitchedScreen = false;
+    gCaptureRanAtOpening = gLiveCaptureRunning;
     RebuildPrefsPreview();
 }
 
@@ -221,11 +226,13 @@ void ClosePrefsChoices(bool accepted) {
     } else {
         PutBackScreen();
     }
+    if (gLiveCaptureRunning && !gCaptureRanAtOpening) StopLiveCapture();
     FreeChoiceState();
 }
 
 void ResetPrefsChoices() {
     gDialogSwitchedScreen = false;
+    gCaptureRanAtOpening = false;
     FreeChoiceState();
     std::memset(&gRecentWorking, 0, sizeof gRecentWorking);
 }
@@ -333,6 +340,12 @@ bool ChoosePrefsChoice(DialogPtr dialog, SInt16 item, SInt16 choice) {
         if (choice < 1 || choice > kPictureKindMandala + 1) return true;
         SetPref(p, kPrefBackgroundKind, SInt16(choice - 1));
         if (Kind() == kPictureKindFile || Kind() == kPictureKindMovie) AskForBackgroundFile();
+        // Live video shows in the screen sample while the dialog is open; another kind ends a capture
+        // the dialog started.
+        if (Kind() == kPictureKindLiveVideo && !gLiveCaptureRunning)
+            StartLiveCapture(0, 0);
+        else if (Kind() != kPictureKindLiveVideo && gLiveCaptureRunning && !gCaptureRanAtOpening)
+            StopLiveCapture();
         RebuildPrefsPreview();
         SetPrefsChoiceControls(dialog);
         ShowHidePrefControls(dialog);
@@ -377,12 +390,14 @@ bool HandlePrefsChoiceItem(DialogPtr dialog, SInt16 item) {
         return true;
     }
     case kChooseBackgroundItem:
-        // With the option key the picture rectangle takes the source's own size; else another file. Live
-        // video has no capture settings to offer yet.
+        // With the option key the picture rectangle takes the source's own size; else another file, or
+        // for live video the capture's settings.
         if (GetCurrentKeyModifiers() & optionKey)
             FitPictureRectToSource(dialog);
         else if (Kind() == kPictureKindFile || Kind() == kPictureKindMovie)
             AskForBackgroundFile();
+        else if (Kind() == kPictureKindLiveVideo)
+            GetLiveCaptureSettings();
         RedrawPrefsItem(dialog, kScreenSampleItem);
         return true;
     case kShapeDialogItem:

@@ -72,9 +72,17 @@ struct CheckLong {
     PrefLong field;
 };
 constexpr CheckLong kLongChecks[] = {
-    {99, kPrefWheelControl},      {183, kPrefSetScreenSize},      {185, kPrefSkipStartupMacro34},
-    {186, kPrefSkipTimerMacro35}, {187, kPrefSkipStartupMacro36}, {188, kPrefSkipIdleMacro37},
-    {189, kPrefTimedMacrosOff},   {190, kPrefSkipStartupMacro39}, {191, kPrefMovieLoops},
+    {99, kPrefWheelControl},
+    {183, kPrefSetScreenSize},
+    {185, kPrefSkipStartupMacro34},
+    {186, kPrefSkipTimerMacro35},
+    {187, kPrefSkipStartupMacro36},
+    {188, kPrefSkipIdleMacro37},
+    {189, kPrefTimedMacrosOff},
+    {190, kPrefSkipStartupMacro39},
+    {191, kPrefMovieLoops},
+    // Text drawn and measured plainly, without the underline, strike-out, shadow and blur set beside it.
+    {193, kPrefClassicText},
 };
 
 struct RadioGroup {
@@ -135,6 +143,8 @@ struct ArrowItem {
 constexpr ArrowItem kArrowItems[] = {
     {47, 13},  {48, 14},  {49, 15},  {50, 16},  {83, 33},  {85, 34},  {178, 43}, {180, 44},
     {222, 66}, {223, 67}, {225, 68}, {226, 69}, {228, 70}, {229, 71}, {231, 72}, {232, 73},
+    {141, 17}, {142, 18}, {143, 19}, {144, 20}, {145, 21}, {146, 22}, {147, 23}, {148, 24},
+    {153, 25}, {154, 26}, {155, 27}, {156, 28}, {157, 29}, {158, 30}, {159, 31}, {160, 32},
 };
 
 SInt16 SideOf(const Rect& r, SInt16 side) {
@@ -364,6 +374,12 @@ bool HandlePrefsControlItem(DialogPtr dialog, SInt16 item) {
     for (const CheckShort& c : kShortChecks) {
         if (c.item != item) continue;
         SetPref(p, c.field, GetPref(p, c.field) ? 0 : 1);
+        // The own screen saver's setting is also its choice: switched on again, it takes the choice the
+        // settings hold rather than the first.
+        if (item == 108 && GetPref(p, c.field)) {
+            const SInt16 held = GetPref(gThePreferences, kPrefOwnScreenSaver);
+            if (held >= 1 && held <= 4) SetPref(p, c.field, held);
+        }
         SetDialogItemValue(dialog, item, GetPref(p, c.field) ? 1 : 0);
         // Scroll-wheel control and turbo exclude each other.
         if (item == 101 && GetPref(p, c.field)) {
@@ -434,6 +450,7 @@ bool HandlePrefsControlItem(DialogPtr dialog, SInt16 item) {
                   f.kind == kMomentum || f.kind == kRectSide))
             SetFieldSetting(f, *v);
     RedrawPrefsItem(dialog, kTextSampleItem);
+    RedrawPrefsItem(dialog, kScreenSampleItem);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "prefs/prefs_dialog_items.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/scroll_engine.h"
+#include "scroll/text_format_dialogs.h"
 #include "shell/menus.h"
 #include "shell/shell.h"
 
@@ -29,7 +30,9 @@ constexpr SInt16 kReadingWidthMenu = 392;
 constexpr SInt16 kSizes[10] = {9, 10, 12, 18, 24, 36, 48, 50, 62, 74};
 constexpr SInt16 kSpacings[4] = {100, 130, 150, 200};
 constexpr SInt16 kJustifications[4] = {kJustifyLeft, kJustifyCentre, kJustifyRight, kJustifyFull};
-constexpr SInt16 kLargerItem = 12, kSmallerItem = 13;
+constexpr SInt16 kLargerItem = 12, kSmallerItem = 13, kOtherSizeItem = 15;
+// A menu item's style byte keeps the outline face in bit 8 (the text faces use that bit for strike-out).
+constexpr SInt16 kOutlineItemStyle = 8;
 
 MenuRef gPopupMenus[sizeof kPrefsPopups / sizeof kPrefsPopups[0]] = {};
 MenuRef gReadingWidthMenu = nullptr;
@@ -92,6 +95,17 @@ bool ColorOfChoice(SInt16 choice, RGBColor* rgb) {
     return GetOVColor(choice, rgb, 0);
 }
 
+// The size menu shows in outline each of its sizes that the edited window's font has as a real size.
+void OutlineRealSizes() {
+    MenuRef menu = PrefsPopupMenu(39);
+    if (!menu) return;
+    const SInt16 font = GetPref(gPrefsWorking, PrefsDialogFormatField(gScrollEditRadio)).font;
+    for (UInt16 i = 1; i <= 10 && i <= CountMenuItems(menu); ++i) {
+        const SInt16 others = SInt16(GetItemStyle(menu, i) & ~kOutlineItemStyle);
+        SetItemStyle(menu, i, SInt16(others | (RealFont(font, kSizes[i - 1]) ? kOutlineItemStyle : 0)));
+    }
+}
+
 // A speed-reading width item: the words before "/" (5 when none), the characters after it (30 when none).
 void ReadingWidthOfItem(SInt16 item, SInt16* words, SInt16* characters) {
     Str255 text;
@@ -149,6 +163,7 @@ void LoadPrefsPopupMenus() {
         gPopupMenus[i] = menu;
     }
     gReadingWidthMenu = GetMenu(kReadingWidthMenu);
+    OutlineRealSizes();
 }
 
 void DisposePrefsPopupMenus() {
@@ -229,6 +244,7 @@ SInt16 MarkPrefsPopupMenu(SInt16 item) {
     MenuRef menu = PrefsPopupMenu(item);
     const SInt16 shown = PrefsPopupChoice(item);
     if (!menu) return shown;
+    if (item == 39 || item == 192) OutlineRealSizes();
     for (UInt16 i = 1; i <= CountMenuItems(menu); ++i)
         CheckMenuItem(menu, i, false);
     if (item == 40) {
@@ -262,6 +278,11 @@ void ChoosePrefsPopupItem(DialogPtr dialog, SInt16 item, SInt16 choice) {
         if (choice >= 1 && choice <= 10) format.size = kSizes[choice - 1];
         if (choice == kLargerItem && format.size < 32767) ++format.size;
         if (choice == kSmallerItem && format.size > 1) --format.size;
+        if (choice == kOtherSizeItem) {
+            // The size dialog starts from the size being edited; its 0 (cancelled) keeps it.
+            const SInt16 asked = DoSizeDialogStartingAt(format.size);
+            if (asked > 0) format.size = asked;
+        }
         break;
     case 40:
         format.face = choice == 1 ? 0 : UInt8(format.face ^ (1 << (choice - 2)));
@@ -297,6 +318,7 @@ void ChoosePrefsPopupItem(DialogPtr dialog, SInt16 item, SInt16 choice) {
         SetPref(p, formatField, format);
         SetFormatFields(dialog);
     }
+    if (item == 192 || item == 219) OutlineRealSizes();
     if (item == 70 && ShowsReadingWidth()) {
         SInt16 words = 0, characters = 0;
         ReadingWidthOfItem(choice, &words, &characters);

@@ -7,6 +7,7 @@
 #include "foundation/program_strings.h"
 #include "foundation/small_math.h"
 #include "foundation/string_drawing.h"
+#include "media/media_services.h"
 #include "platform/events.h"
 #include "platform/pstring.h"
 #include "platform/text_drawing.h"
@@ -14,6 +15,7 @@
 #include "prefs/preferences_dialog.h"
 #include "prefs/prefs_dialog_items.h"
 #include "prefs/prefs_fields.h"
+#include "scroll/background_picture.h"
 #include "scroll/prompter_window.h"
 
 #include <algorithm>
@@ -119,8 +121,11 @@ void DrawScreenSample(DialogPtr dialog, SInt16) {
     PaintRect(&g.whole);
     RGBForeColor(&kBlack);
     FrameRect(&g.whole);
+    const bool liveVideo = GetPref(gPrefsWorking, kPrefBackgroundKind) == kPictureKindLiveVideo;
     if (!EmptyRect(&g.picture)) {
-        if (PicHandle preview = PrefsPreviewPicture()) {
+        if (liveVideo && gLiveCaptureRunning && gLiveVideoPort && !EmptyRect(&gLiveVideoBounds)) {
+            CopyBits(gLiveVideoPort, GetDialogPort(dialog), &gLiveVideoBounds, &g.picture, srcCopy, nullptr);
+        } else if (PicHandle preview = PrefsPreviewPicture()) {
             DrawPicture(preview, &g.picture);
         } else {
             RGBForeColor(&kTabGrey);
@@ -250,6 +255,10 @@ ScreenSampleGeometry GetScreenSampleGeometry(DialogPtr dialog) {
     Rect picture = GetPref(gPrefsWorking, kPrefPictureRect);
     // A picture without a rectangle of its own stands at the top left in its own size.
     if (EmptyRect(&picture) && PrefsPreviewPicture()) QDGetPictureBounds(PrefsPreviewPicture(), &picture);
+    // So does the live video, in the size of its frames.
+    if (EmptyRect(&picture) && gLiveCaptureRunning &&
+        GetPref(gPrefsWorking, kPrefBackgroundKind) == kPictureKindLiveVideo)
+        picture = Rect{0, 0, SInt16(RectHeight(gLiveVideoBounds)), SInt16(RectWidth(gLiveVideoBounds))};
     g.picture = EmptyRect(&picture) ? Rect{} : reduced(picture);
     const Rect box = GetPref(gPrefsWorking, kPrefTextBoxRect);
     g.textBox = EmptyRect(&box) ? g.whole : reduced(box);

@@ -138,7 +138,10 @@ SInt16 TextSizetoSizeMenuChoice(SInt16 size) {
 
 SInt16 DoSizeDialog(WindowPtr window, UInt16 mode) {
     if (!window) return 0;
-    const SInt16 size = StartingSize(window, mode);
+    return DoSizeDialogStartingAt(StartingSize(window, mode));
+}
+
+SInt16 DoSizeDialogStartingAt(SInt16 size) {
     ModalRun run(kSizeDialogID, GenericFilter, &gSizeDialog);
     DialogPtr dialog = run.Dialog();
     if (!dialog) {

@@ -11,6 +11,8 @@ bool GenericFilter(DialogPtr dialog, EventRecord* event, SInt16* itemHit);
 // prompter's size at its selection, 0 does so only for styled text, and for the format palette mode is
 // the size shown.
 SInt16 DoSizeDialog(WindowPtr window, UInt16 mode);
+// The same dialog starting from a size the caller holds (a setting being edited, not yet stored).
+SInt16 DoSizeDialogStartingAt(SInt16 size);
 // Asks for the line spacing (per cent) of the prompter or the edit window; Apply shows it at once. 0 when
 // nothing was chosen; after Apply, Cancel returns the spacing the window had, for the caller to put back.
 SInt16 DoSpacingDialog(WindowPtr window);

@@ -76,6 +76,25 @@ TEST(TextDrawing, InstalledFamiliesHaveStableDistinctNumbers) {
     EXPECT_GE(dejaVu, 1024);
 }
 
+// An outline font has every size as a real one; sizes fixed for a family replace the font database's
+// answer until they are handed back.
+TEST(TextDrawing, RealSizesOfAFamily) {
+    SInt16 dejaVu = -1;
+    GetFNum(PName("DejaVu Sans"), &dejaVu);
+    const struct {
+        SInt16 family, size;
+        bool real;
+    } cases[] = {{dejaVu, 9, true},  {dejaVu, 13, true},   {dejaVu, 300, true},
+                 {dejaVu, 0, false}, {dejaVu, -12, false}, {-12345, 12, false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(RealFont(c.family, c.size), c.real) << c.family << " at " << c.size;
+    FixRealFontSizes(dejaVu, {10, 24});
+    EXPECT_TRUE(RealFont(dejaVu, 24));
+    EXPECT_FALSE(RealFont(dejaVu, 13));
+    FixRealFontSizes(dejaVu, {});
+    EXPECT_TRUE(RealFont(dejaVu, 13));
+}
+
 TEST(TextDrawing, MetricsAreIntegersThatGrowWithTheSize) {
     TestWorld w(4, 4);
     TextFont(kFontHelvetica);

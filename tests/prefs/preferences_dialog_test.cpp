@@ -3,21 +3,30 @@
 // range are refused, and the dialog opened while scrolling leaves the scroll running.
 #include "prefs/preferences_dialog.h"
 
+#include "effects/shapes.h"
 #include "foundation/file_dialogs.h"
 #include "foundation/program_colors.h"
+#include "macros/macro_services.h"
+#include "media/media_services.h"
 #include "platform/drawing.h"
 #include "platform/events.h"
 #include "platform/file_dialogs.h"
 #include "platform/menus.h"
+#include "platform/text_drawing.h"
 #include "platform/timers.h"
 #include "platform/windows.h"
 #include "prefs/companion_records.h"
 #include "prefs/prefs_dialog_items.h"
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_file.h"
+#include "scroll/background_picture.h"
+#include "scroll/edit_window.h"
 #include "scroll/prompter_drawing.h"
+#include "scroll/prompter_window.h"
+#include "scroll/scroll_dialogs.h"
 #include "scroll/scroll_engine.h"
 #include "scroll/scroll_position.h"
+#include "scroll/scroll_windows.h"
 #include "shell/commands.h"
 #include "shell/loop_timer.h"
 #include "shell/menus.h"
@@ -37,7 +46,25 @@ namespace {
 
 using Step = std::function<void(DialogPtr)>;
 
-// Runs the next step against the dialog in front on each pass of the modal loop that finds it shown.
+// A step for the size dialog the size menu's last item opens: the size it starts from is noted, a size
+// typed, then OK (1) or Cancel (2).
+struct SizeDialogStep {
+    std::string typed;
+    SInt16 button;
+    std::string* startedAt;
+    void operator()(DialogPtr d) const {
+        Str255 p;
+        GetDialogItemText(d, 4, p);
+        if (startedAt) *startedAt = std::string(reinterpret_cast<const char*>(p + 1), p[0]);
+        p[0] = UInt8(typed.size());
+        std::memcpy(p + 1, typed.data(), typed.size());
+        SetDialogItemText(d, 4, p);
+        PressDialogItem(d, button);
+    }
+};
+
+// Runs the next step against the dialog in front on each pass of the modal loop that finds it shown: the
+// preferences dialog, or the size dialog it opens.
 struct Player {
     std::vector<Step> steps;
     size_t next = 0;
@@ -46,7 +73,11 @@ struct Player {
     static void Look(EventLoopTimerRef timer, void* data) {
         auto* self = static_cast<Player*>(data);
         DialogPtr dialog = GetDialogFromWindow(FrontWindow());
-        if (dialog && dialog == gPrefsDialog && IsWindowVisible(GetDialogWindow(dialog)) &&
+        // A size dialog step waits for the size dialog; every other step for the preferences dialog alone.
+        const bool forSize =
+            self->next < self->steps.size() && self->steps[self->next].target<SizeDialogStep>();
+        const DialogPtr wanted = forSize ? gSizeDialog : gSizeDialog ? nullptr : gPrefsDialog;
+        if (dialog && dialog == wanted && IsWindowVisible(GetDialogWindow(dialog)) &&
             self->next < self->steps.size())
             self->steps[self->next++](dialog);
         if (self->next < self->steps.size()) SetEventLoopTimerNextFireTime(timer, 0);
@@ -76,6 +107,10 @@ Step Type(SInt16 item, const std::string& text) {
         std::memcpy(p + 1, text.data(), text.size());
         SetDialogItemText(d, item, p);
     };
+}
+
+Step InSizeDialog(const std::string& typed, SInt16 button, std::string* startedAt = nullptr) {
+    return SizeDialogStep{typed, button, startedAt};
 }
 
 // Picks a pop-up's item by its text.
@@ -237,6 +272,10 @@ TEST_F(PreferencesDialog, EachPanesControlsReachTheSettingsAndThePrompter) {
          {Tab(1), Pick(219, 2), Type(45, "21")},
          [] { return GetPref(gThePreferences, kPrefEditFormat).size == 21 && Prompter().size != 21; },
          nullptr},
+        {"format: size from the size dialog",
+         {Tab(1), Pick(219, 1), Pick(39, 15), InSizeDialog("33", 1)},
+         [] { return Prompter().size == 33; },
+         [] { return gScrollSingleSpace >= 33; }},
         {"display: start scrolling",
          {Tab(0), Press(12)},
          [] { return GetPref(gThePreferences, kPrefStartScrolling) == 1; },
@@ -276,6 +315,10 @@ TEST_F(PreferencesDialog, EachPanesControlsReachTheSettingsAndThePrompter) {
                     GetPref(gThePreferences, kPrefAllowTurbo) != 0;
          },
          nullptr},
+        {"extras: the own screen saver off and on keeps its choice",
+         {Tab(3), Press(108), Press(108)},
+         [] { return GetPref(gThePreferences, kPrefOwnScreenSaver) == 3; },
+         nullptr},
         {"extras: seconds to pause",
          {Tab(3), Type(242, "12")},
          [] { return GetPref(gThePreferences, kPrefSecondsToPause) == 12; },
@@ -288,6 +331,14 @@ TEST_F(PreferencesDialog, EachPanesControlsReachTheSettingsAndThePrompter) {
          {Tab(4), Press(126)},
          [] { return GetPref(gThePreferences, kPrefPicturePosition) == 2; },
          nullptr},
+        {"special: the rectangles' edges by their arrows",
+         {Tab(4), Type(133, "10"), Type(135, "100"), Type(136, "90"), Press(141), Type(151, "50"),
+          Type(152, "60"), Press(158)},
+         [] {
+             return GetPref(gThePreferences, kPrefTextBoxRect).top == 11 &&
+                    GetPref(gThePreferences, kPrefPictureRect).bottom == 49;
+         },
+         nullptr},
         {"special: text box",
          {Tab(4), Type(133, "10"), Type(134, "20"), Type(135, "110"), Type(136, "220")},
          [] {
@@ -299,6 +350,7 @@ TEST_F(PreferencesDialog, EachPanesControlsReachTheSettingsAndThePrompter) {
     SetPref(gThePreferences, kPrefAllowTurbo, 0);
     SetPref(gThePreferences, kPrefTimedMacrosOff, 0);
     SetPref(gThePreferences, kPrefPicturePosition, -1);
+    SetPref(gThePreferences, kPrefOwnScreenSaver, 3);
     const PrefsRecord start = gThePreferences;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.change);
@@ -348,7 +400,8 @@ TEST_F(PreferencesDialog, NoItemCoversTheClickableItemsOfItsPane) {
 TEST_F(PreferencesDialog, CancelChangesNothingAfterChangesOrAfterUse) {
     const std::vector<UInt32> pixelsBefore = Pixels();
     const PrefsRecord before = gThePreferences;
-    RunDialog({Tab(1), Pick(43, 3), Type(45, "50"), Tab(2), Press(87), Press(182)}, 2);
+    RunDialog({Tab(1), Pick(43, 3), Pick(44, 9), Press(193), Type(45, "50"), Tab(2), Press(87), Press(182)},
+              2);
     EXPECT_EQ(std::memcmp(&before, &gThePreferences, sizeof before), 0);
     EXPECT_EQ(Pixels(), pixelsBefore) << "the prompter's look";
     EXPECT_FALSE(gPrefsChanged);
@@ -587,6 +640,143 @@ TEST_F(PreferencesDialog, TheAutomaticFileFollowsOkAndCancel) {
 }
 
 // A drag in the screen sample moves a rectangle or resizes it from its lower right corner, on the screen.
+// The size menu's last item asks with the size dialog, starting from the size being edited (typed or not
+// yet accepted); a size chosen there is shown in the size field, and 0 or Cancel keeps the size.
+TEST_F(PreferencesDialog, TheSizeMenusLastItemAsksForTheSize) {
+    const struct {
+        const char* typed;
+        SInt16 button;
+        SInt16 expected;
+    } cases[] = {{"33", 1, 33}, {"0", 1, 30}, {"55", 2, 30}, {"40000", 1, 32767}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        std::string startedAt, field;
+        RunDialog({Tab(1), Pick(219, 1), Type(45, "30"), Pick(39, 15),
+                   InSizeDialog(c.typed, c.button, &startedAt),
+                   [&](DialogPtr d) { field = ItemText(d, 45); }},
+                  3);
+        EXPECT_EQ(startedAt, "30");
+        EXPECT_EQ(field, std::to_string(c.expected));
+        EXPECT_EQ(Prompter().size, c.expected);
+    }
+}
+
+// Items 1-10 of the size menu are outlined for the sizes the edited window's font has as real sizes,
+// following a font chosen and the window chosen.
+TEST_F(PreferencesDialog, TheSizeMenuOutlinesTheFontsRealSizes) {
+    const SInt16 first = Prompter().font;
+    SInt16 other = 0;
+    for (SInt16 family : ListFontFamilies())
+        if (family != first) other = family;
+    ASSERT_NE(other, 0) << "two installed families";
+    FixRealFontSizes(first, {10, 18, 24});
+    FixRealFontSizes(other, {9, 74, 75});
+    TextFormatBlock edit = GetPref(gThePreferences, kPrefEditFormat);
+    edit.font = first;
+    SetPref(gThePreferences, kPrefEditFormat, edit);
+    std::vector<std::vector<MenuItemIndex>> seen;
+    auto look = [&seen](DialogPtr) {
+        MarkPrefsPopupMenu(39);
+        std::vector<MenuItemIndex> outlined;
+        for (MenuItemIndex i = 1; i <= CountMenuItems(PrefsPopupMenu(39)); ++i)
+            if (GetItemStyle(PrefsPopupMenu(39), i) != 0) outlined.push_back(i);
+        seen.push_back(outlined);
+    };
+    auto chooseOther = [other](DialogPtr d) {
+        MenuRef fonts = PrefsPopupMenu(192);
+        for (MenuItemIndex i = 1; i <= CountMenuItems(fonts); ++i)
+            if (GetFontFamilyFromMenuSelection(fonts, i) == other) {
+                AnswerNextPopUpMenu(i);
+                PressDialogItem(d, 192);
+                return;
+            }
+        ADD_FAILURE() << "the other family is not in the font menu";
+    };
+    RunDialog({Tab(1), look, chooseOther, look, Pick(219, 2), look}, 2);
+    FixRealFontSizes(first, {});
+    FixRealFontSizes(other, {});
+    using Items = std::vector<MenuItemIndex>;
+    EXPECT_EQ(seen, (std::vector<Items>{{2, 4, 5}, {1, 10}, {2, 4, 5}}));
+    EXPECT_TRUE(RealFont(first, 13)) << "an installed outline font has every size";
+    EXPECT_FALSE(RealFont(first, 0));
+}
+
+// The check box for plain text takes the text effects off the prompter: its drop shadow no longer shows in
+// the shadow's colour, and comes back when the box is cleared.
+TEST_F(PreferencesDialog, NoTextEffectsTakesTheShadowOffThePrompter) {
+    TextFormatBlock f = Prompter();
+    f.face = kFaceShadow;
+    f.textColor = ProgramColor(1);
+    f.backColor = ProgramColor(2);
+    SetPref(gThePreferences, kPrefPrompterFormat, f);
+    SetPref(gThePreferences, kPrefDropShadowColor, ProgramColor(5));
+    SetPref(gThePreferences, kPrefDropShadowBlur, 0);
+    SetPref(gThePreferences, kPrefClassicText, 0);
+    RunDialog({}, 3);
+    EXPECT_TRUE(PrompterShows(ProgramColor(5))) << "the shadow with effects";
+    RunDialog({Tab(1), Press(193)}, 3);
+    EXPECT_NE(GetPref(gThePreferences, kPrefClassicText), 0);
+    EXPECT_FALSE(PrompterShows(ProgramColor(5))) << "no shadow without them";
+    RunDialog({Tab(1), Press(193)}, 3);
+    EXPECT_TRUE(PrompterShows(ProgramColor(5))) << "the shadow back";
+}
+
+// Live video capture that runs only because the dialog started it is stopped however the dialog closes;
+// one that ran before goes on.
+TEST_F(PreferencesDialog, ACaptureTheDialogStartedStopsWhenItCloses) {
+    const struct {
+        const char* what;
+        bool runningBefore;
+        SInt16 closing;
+    } cases[] = {{"started, OK", false, 1},
+                 {"started, Cancel", false, 2},
+                 {"running before, Use", true, 3},
+                 {"running before, Cancel", true, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        gLiveCaptureRunning = c.runningBefore;
+        SetPref(gThePreferences, kPrefBackgroundKind, kPictureKindLiveVideo);
+        bool buttonShown = false;
+        RunDialog({Tab(4),
+                   [&](DialogPtr d) {
+                       buttonShown = IsDialogItemVisible(d, kChooseBackgroundItem);
+                       gLiveCaptureRunning = true; // as the preview's capture starts
+                   },
+                   Press(kChooseBackgroundItem)},
+                  c.closing);
+        EXPECT_TRUE(buttonShown) << "live video offers its capture settings";
+        EXPECT_EQ(gLiveCaptureRunning, c.runningBefore);
+    }
+    gLiveCaptureRunning = false;
+}
+
+// What OK and Use put to work beyond the text: the prompter's full screen, the scroll monitor, the star
+// field's settings, the timed macros' schedule.
+TEST_F(PreferencesDialog, AcceptedSettingsResizeThePrompterCloseTheMonitorAndRescheduleMacros) {
+    RunDialog({Tab(0), Press(22), Tab(2), Press(60)}, 3);
+    EXPECT_NE(myEditWindow, nullptr);
+    EXPECT_TRUE(gIsFullScreen) << "full screen beside a separate edit window";
+    RunDialog({Tab(2), Press(60)}, 3);
+    EXPECT_FALSE(gIsFullScreen);
+
+    SetPref(gThePreferences, kPrefUseScrollMonitor, 1);
+    OpenScrollMonitorWindow();
+    ASSERT_NE(myScrollMonitorWindow, nullptr);
+    RunDialog({Tab(0), Press(166)}, 3);
+    EXPECT_EQ(myScrollMonitorWindow, nullptr);
+
+    // The star field's copies follow the record (here as Defaults left it).
+    gSaveStarSpeed = 1;
+    RunDialog({Press(182)}, 3);
+    EXPECT_EQ(gSaveStarSpeed, GetPref(gDefaultPreferences, kPrefStarSpeed));
+
+    gNextTimedMacroTime = 12345;
+    RunDialog({Tab(3), Press(189)}, 3);
+    EXPECT_EQ(gNextTimedMacroTime, 0u) << "timed macros off";
+    RunDialog({Tab(3), Press(189)}, 3);
+    EXPECT_EQ(gNextTimedMacroTime, kNoTimedMacro) << "found again: none is due";
+}
+
 TEST(ScreenSampleDrag, TheRectangleFollowsTheMouseWithinTheScreen) {
     struct Case {
         const char* drag;

@@ -72,3 +72,8 @@ void GetFontName(SInt16 family, StringPtr name);
 bool IsFontFamilyInstalled(SInt16 family);
 // Every family the program can use, by number, in name order.
 std::vector<SInt16> ListFontFamilies();
+// Whether the family draws the pixel size from its own glyphs rather than scaling another size: every size
+// of an outline font, only the sizes a bitmap font was made in.
+bool RealFont(SInt16 family, SInt16 size);
+// Tests fix the sizes a family counts as real; an empty list hands the family back to the font database.
+void FixRealFontSizes(SInt16 family, const std::vector<SInt16>& sizes);

@@ -7,8 +7,10 @@
 
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QScreen>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <map>
 #include <optional>
@@ -156,6 +158,42 @@ void GetFontName(SInt16 family, StringPtr name) {
 
 bool IsFontFamilyInstalled(SInt16 family) {
     return Registry().family.count(family) != 0;
+}
+
+namespace {
+
+std::map<SInt16, std::vector<SInt16>> gFixedRealSizes;
+
+// The resolution the font database turns a bitmap font's pixel sizes into points with.
+double FontDatabaseDpi() {
+    if (QCoreApplication::testAttribute(Qt::AA_Use96Dpi)) return 96;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        return std::round(screen->logicalDotsPerInchY());
+    return 100;
+}
+
+} // namespace
+
+bool RealFont(SInt16 family, SInt16 size) {
+    if (size <= 0) return false;
+    if (auto fixed = gFixedRealSizes.find(family); fixed != gFixedRealSizes.end())
+        return std::find(fixed->second.begin(), fixed->second.end(), size) != fixed->second.end();
+    if (!IsFontFamilyInstalled(family)) return false;
+    const QString name = InstalledFamilyForNumber(family);
+    if (name.isEmpty()) return false;
+    if (QFontDatabase::isSmoothlyScalable(name)) return true;
+    // A bitmap font lists the point sizes its strikes make at the database's resolution.
+    const double dpi = FontDatabaseDpi();
+    for (int points : QFontDatabase::pointSizes(name))
+        if (std::lround(points * dpi / 72.0) == size) return true;
+    return false;
+}
+
+void FixRealFontSizes(SInt16 family, const std::vector<SInt16>& sizes) {
+    if (sizes.empty())
+        gFixedRealSizes.erase(family);
+    else
+        gFixedRealSizes[family] = sizes;
 }
 
 std::vector<SInt16> ListFontFamilies() {

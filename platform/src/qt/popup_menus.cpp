@@ -6,6 +6,7 @@
 #include "platform/pstring.h"
 
 #include <QAction>
+#include <QFont>
 #include <QMenu>
 
 #include <optional>
@@ -44,6 +45,14 @@ SInt32 PopUpMenuSelect(MenuRef menu, SInt16 top, SInt16 left, MenuItemIndex popU
         action->setEnabled(IsMenuItemEnabled(menu, i));
         action->setCheckable(GetItemMark(menu, i) != kNoMark);
         action->setChecked(GetItemMark(menu, i) != kNoMark);
+        // Faces as the menu bar shows them; the toolkit has no outline face, so outline shows bold.
+        if (const SInt16 style = GetItemStyle(menu, i)) {
+            QFont font = popup.font();
+            font.setBold(style & (1 | 8));
+            font.setItalic(style & 2);
+            font.setUnderline(style & 4);
+            action->setFont(font);
+        }
         if (i == popUpItem) under = action;
     }
     QPoint at(left, top);
