@@ -180,9 +180,11 @@ inline int RampPercent(int row, int rows) {
 template <int S, int D, bool Straight> void CopyWithRule(const CopyPlan& plan, CopyContext& k) {
     PixelRule<S, D, Straight> rule{k};
     constexpr bool kPlainCopy = S == 1 && D == 1;
-    constexpr bool kUsesRamp = S == 5 || D == 5;
     constexpr bool kUsesRainbow = S == 6 || D == 6;
-    const bool ramp = kUsesRamp && (k.sourcePercent < 0 || k.destinationPercent < 0);
+    // A side that blends without a percent of its own follows the row ramp; one with a percent keeps it.
+    const bool ramp = (S == 5 && k.sourcePercent < 0) || (D == 5 && k.destinationPercent < 0);
+    if (k.sourcePercent >= 0) k.sourceRowPercent = k.sourcePercent;
+    if (k.destinationPercent >= 0) k.destinationRowPercent = k.destinationPercent;
     const int rows = plan.rows, columns = plan.columns;
 
     // A turned copy writes down the destination's columns: a tile of rows at a time keeps both the reads
@@ -209,8 +211,8 @@ template <int S, int D, bool Straight> void CopyWithRule(const CopyPlan& plan, C
     for (int r = 0; r < shapedRows; ++r) {
         if (ramp) {
             const int percent = RampPercent(r, rows);
-            k.sourceRowPercent = k.sourcePercent < 0 ? percent : k.sourcePercent;
-            k.destinationRowPercent = k.destinationPercent < 0 ? percent : k.destinationPercent;
+            if (k.sourcePercent < 0) k.sourceRowPercent = percent;
+            if (k.destinationPercent < 0) k.destinationRowPercent = percent;
         }
         UInt32* d = plan.destinationOrigin + r * plan.rowStep;
         if (!plan.shape) {
