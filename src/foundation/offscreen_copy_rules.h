@@ -196,10 +196,10 @@ template <int S, int D, bool Straight> void CopyWithRule(const CopyPlan& plan, C
     // keep the row walk.
     const bool tiled = !plan.shape && !kUsesRainbow && !ramp && plan.columnStep != 1 && plan.columnStep != -1;
     if constexpr (kPlainCopy) {
-        // Tiles small enough that the source rows read and the destination lines written stay in the
-        // first-level cache, turned in blocks.
+        // Square tiles whose source rows and destination lines stay in the first-level cache and touch
+        // few pages on either side, turned in blocks.
         if (tiled && !plan.oneWorld && (plan.rowStep == 1 || plan.rowStep == -1)) {
-            constexpr int kTileRows = 16, kTileColumns = 128;
+            constexpr int kTileRows = 64, kTileColumns = 64;
             for (int top = 0; top < rows; top += kTileRows) {
                 for (int left = 0; left < columns; left += kTileColumns)
                     CopyTileTurned(plan.sourceOrigin + top * plan.sourceStride + left, plan.sourceStride,
