@@ -56,12 +56,14 @@ ComposedFrame FrameNow(const Rect& text) {
 }
 
 // True when the composite world holds the frame of pixels ago: the text layer moved by pixels since.
-bool FrameMovesWithText(const Rect& text, SInt32 pixels) {
+// Colouring the highlight counts as an edit of the text; its band is drawn on its own, so a frame that
+// draws a highlight band does not compare the edit counts.
+bool FrameMovesWithText(const Rect& text, SInt32 pixels, bool highlightBand) {
     const ComposedFrame& was = gComposedFrame;
     const ComposedFrame now = FrameNow(text);
     return was.valid && now.valid && was.world == now.world && was.text == now.text &&
            was.mirror == now.mirror && was.flip == now.flip && was.rotation == now.rotation &&
-           was.edits == now.edits && SInt64(was.textTop) + pixels == SInt64(now.textTop);
+           (was.edits == now.edits || highlightBand) && SInt64(was.textTop) + pixels == SInt64(now.textTop);
 }
 
 // The output's quarter turn while the text scrolls: 1 or -1, else 0 (the compositor turns nothing then).
@@ -176,7 +178,7 @@ void ComposeTextOnly(const Rect& text, SInt32 pixels) {
     const bool strips = !GetPref(p, kPrefTextFlowsInShape) &&
                         !(GetPref(p, kPrefRotation) && gScrollOn && turn == 0) && !lineHighlight &&
                         (flip || !overlays) && !(turn && overlays) && !(highlightChanged && overlays) &&
-                        FrameMovesWithText(text, pixels);
+                        FrameMovesWithText(text, pixels, highlightChanged);
     SetGWorld(gOffscreenExtraWindow, nullptr);
     if (strips && turn == 0 && FindExposedStrip(text, pixels, flip, &destination, &source))
         ScrollRect(&text, 0, SInt16(flip ? -pixels : pixels), gUpdateRgn);
@@ -271,7 +273,8 @@ void DrawHighlightChange() {
         GetGWorld(&savedPort, &savedDevice);
         Rect shown{};
         const bool overBackground = gAnotherOffscreen && !TextLayerCoversBackground();
-        if (!overBackground && FrameMovesWithText(gScrollTextRect, 0) && ComposeHighlightBand(band, &shown)) {
+        if (!overBackground && FrameMovesWithText(gScrollTextRect, 0, true) &&
+            ComposeHighlightBand(band, &shown)) {
             if (!EmptyRect(&shown)) CopyOffscreenRectToScrollWindow(shown);
         } else {
             if (overBackground)
