@@ -63,6 +63,14 @@ void BM_KeyedOverBackground(benchmark::State& state) {
 void BM_BlendHalf(benchmark::State& state) {
     Composite(state, false, false, 0, 1, 5, true);
 }
+// The text's background blended half into the picture behind it, mirrored.
+void BM_MirroredBlendKeyHalf(benchmark::State& state) {
+    Composite(state, true, false, 0, 5, 1, true);
+}
+// A fade in over the first and last fifty rows, without a percent.
+void BM_BlendRamp(benchmark::State& state) {
+    Composite(state, false, false, 0, 1, 5, false);
+}
 } // namespace
 
 BENCHMARK(BM_PlainCopy)->Unit(benchmark::kMillisecond);
@@ -72,3 +80,5 @@ BENCHMARK(BM_TurnedCopy)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TurnedMirroredCopy)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KeyedOverBackground)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BlendHalf)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MirroredBlendKeyHalf)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BlendRamp)->Unit(benchmark::kMillisecond);

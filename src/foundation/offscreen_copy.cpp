@@ -258,6 +258,7 @@ void CopyOffscreentoOffscreen(GWorldPtr source, GWorldPtr destination, const Rec
         plan.sourceStride = sourceStride;
         plan.rows = sourceRows;
         plan.columns = columns;
+        plan.oneWorld = sourceBase == destinationBase;
         UInt32* topLeft = destinationBase + to.top * destinationStride + to.left;
         if (straight) {
             plan.destinationOrigin = topLeft;

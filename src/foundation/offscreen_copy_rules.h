@@ -5,6 +5,7 @@
 #include "foundation/color_tolerance.h"
 #include "foundation/keyed_runs.h"
 #include "foundation/offscreen_copy.h"
+#include "foundation/offscreen_copy_runs.h"
 #include "foundation/pixel_words.h"
 
 #include <algorithm>
@@ -82,6 +83,7 @@ struct CopyPlan {
     bool wholeRows;
     bool paintOutsideSpan;
     UInt32 backPixel;
+    bool oneWorld; // source and destination share their pixels: blocks could read what they wrote
 };
 
 inline UInt32 BlendPixel(UInt32 s, UInt32 d, int percent) {
@@ -180,15 +182,34 @@ inline int RampPercent(int row, int rows) {
 template <int S, int D, bool Straight> void CopyWithRule(const CopyPlan& plan, CopyContext& k) {
     PixelRule<S, D, Straight> rule{k};
     constexpr bool kPlainCopy = S == 1 && D == 1;
-    constexpr bool kUsesRamp = S == 5 || D == 5;
     constexpr bool kUsesRainbow = S == 6 || D == 6;
-    const bool ramp = kUsesRamp && (k.sourcePercent < 0 || k.destinationPercent < 0);
+    // Pairs whose rules are a blend under an exact key or a plain write.
+    constexpr bool kBlendsOnly = (S == 1 || S == 5) && (D == 1 || D == 5) && !kPlainCopy;
+    // A side that blends without a percent of its own follows the row ramp; one with a percent keeps it.
+    const bool ramp = (S == 5 && k.sourcePercent < 0) || (D == 5 && k.destinationPercent < 0);
+    if (k.sourcePercent >= 0) k.sourceRowPercent = k.sourcePercent;
+    if (k.destinationPercent >= 0) k.destinationRowPercent = k.destinationPercent;
     const int rows = plan.rows, columns = plan.columns;
 
     // A turned copy writes down the destination's columns: a tile of rows at a time keeps both the reads
     // and the writes within a few cache lines. Rainbow stripes and the ramp follow row order, so they
     // keep the row walk.
     const bool tiled = !plan.shape && !kUsesRainbow && !ramp && plan.columnStep != 1 && plan.columnStep != -1;
+    if constexpr (kPlainCopy) {
+        // Square tiles whose source rows and destination lines stay in the first-level cache and touch
+        // few pages on either side, turned in blocks.
+        if (tiled && !plan.oneWorld && (plan.rowStep == 1 || plan.rowStep == -1)) {
+            constexpr int kTileRows = 64, kTileColumns = 64;
+            for (int top = 0; top < rows; top += kTileRows) {
+                for (int left = 0; left < columns; left += kTileColumns)
+                    CopyTileTurned(plan.sourceOrigin + top * plan.sourceStride + left, plan.sourceStride,
+                                   plan.destinationOrigin + top * plan.rowStep + left * plan.columnStep,
+                                   plan.rowStep, plan.columnStep, std::min(kTileRows, rows - top),
+                                   std::min(kTileColumns, columns - left));
+            }
+            return;
+        }
+    }
     if (tiled) {
         constexpr int kTileRows = 32;
         for (int top = 0; top < rows; top += kTileRows) {
@@ -209,8 +230,8 @@ template <int S, int D, bool Straight> void CopyWithRule(const CopyPlan& plan, C
     for (int r = 0; r < shapedRows; ++r) {
         if (ramp) {
             const int percent = RampPercent(r, rows);
-            k.sourceRowPercent = k.sourcePercent < 0 ? percent : k.sourcePercent;
-            k.destinationRowPercent = k.destinationPercent < 0 ? percent : k.destinationPercent;
+            if (k.sourcePercent < 0) k.sourceRowPercent = percent;
+            if (k.destinationPercent < 0) k.destinationRowPercent = percent;
         }
         UInt32* d = plan.destinationOrigin + r * plan.rowStep;
         if (!plan.shape) {
@@ -218,6 +239,24 @@ template <int S, int D, bool Straight> void CopyWithRule(const CopyPlan& plan, C
             if constexpr (kPlainCopy) {
                 if (plan.columnStep == 1) {
                     std::memmove(d, s, size_t(columns) * sizeof(UInt32));
+                    continue;
+                }
+                // The mirrored row of a mirrored output.
+                if (plan.columnStep == -1 && !plan.oneWorld) {
+                    CopyRunReversed(s, d, columns);
+                    continue;
+                }
+            }
+            // Text blended into a picture or faded: the blend rules in blocks.
+            if constexpr (kBlendsOnly) {
+                if ((plan.columnStep == 1 || plan.columnStep == -1) && !plan.oneWorld) {
+                    const BlendRunRule blend{S == 5,
+                                             D == 5,
+                                             k.sourceKey,
+                                             k.destinationKey,
+                                             k.sourceRowPercent,
+                                             k.destinationRowPercent};
+                    BlendRun(s, d, plan.columnStep, columns, blend);
                     continue;
                 }
             }

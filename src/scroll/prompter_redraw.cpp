@@ -15,6 +15,7 @@
 #include "scroll/rect_rotation.h"
 #include "scroll/scroll_engine.h"
 #include "scroll/scroll_position.h"
+#include "scroll/scroll_step_drawing.h"
 #include "scroll/tab_ruler.h"
 #include "scroll/text_layer_copy.h"
 #include "shell/offscreen_worlds.h"
@@ -121,10 +122,12 @@ void UpdateScrollWindow() {
         CGrafPtr savedWorld;
         GDHandle savedDevice;
         GetGWorld(&savedWorld, &savedDevice);
-        if (gAnotherOffscreen)
+        if (gAnotherOffscreen) {
             ComposeOverBackgroundWorld(windowPort);
-        else
+            NoteWholeFrameComposed();
+        } else {
             ComposeTextOnly(gScrollTextRect, 0);
+        }
         CopyOffscreenToScrollWindow();
         SetGWorld(savedWorld, savedDevice);
     }

@@ -17,6 +17,7 @@
 #include "scroll/scroll_control.h"
 #include "scroll/scroll_engine.h"
 #include "scroll/scroll_position.h"
+#include "scroll/scroll_step_drawing.h"
 #include "scroll/tab_ruler.h"
 #include "scroll/text_sorting.h"
 #include "scroll/tool_windows.h"
@@ -28,6 +29,7 @@
 #include <string>
 
 void ResetScrollGlobals() {
+    ForgetComposedFrame();
     gSortSpec = SortSpec{};
     gNumTempBookmarks = 0;
     gNumInReturnStack = 0;

@@ -11,3 +11,8 @@ void DrawScrollStep(SInt32 pixels);
 // upright text layer that fill them; flip puts the text upside down, so the rows come from the other end.
 // False when the whole rectangle has to be copied.
 bool FindExposedStrip(const Rect& textRect, SInt32 pixels, bool flip, Rect* destination, Rect* source);
+
+// After a full redraw composed the frame: the next tick may move it with the text.
+void NoteWholeFrameComposed();
+// The composite world is no longer known to hold a frame of the text layer (start values of the globals).
+void ForgetComposedFrame();

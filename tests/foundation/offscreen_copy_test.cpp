@@ -245,7 +245,7 @@ TEST_F(OffscreenCopyTest, ShapesThatDoNotFitStayInsideTheRowsAndTheShape) {
 
 TEST_F(OffscreenCopyTest, ModeRulesDecideEachPixelByTheKeys) {
     const RGBColor white{0xFFFF, 0xFFFF, 0xFFFF}, green{0, 0xFFFF, 0};
-    const SInt16 quarter = 25;
+    const SInt16 quarter = 25, threeQuarters = 75;
     struct Case {
         const char* name;
         SInt16 sourceMode;
@@ -267,6 +267,9 @@ TEST_F(OffscreenCopyTest, ModeRulesDecideEachPixelByTheKeys) {
         {"others only where keyed", 1, nullptr, 3, nullptr, 0, kWhite, kGround},
         {"invert others", 1, nullptr, 4, nullptr, 0, kWhite, 0x7F7F7F},
         {"blend others a quarter", 1, nullptr, 5, &quarter, 0, kWhite, 0x64686C},
+        // Both sides blending, each with its own percent.
+        {"blend key a quarter, others three quarters", 5, &quarter, 5, &threeQuarters, 0, 0x9F9F9F, 0x2C3844},
+        {"blend both, row copy", 5, &quarter, 5, &threeQuarters, 2, 0x9F9F9F, 0x2C3844},
         {"drop key, replace others", 3, nullptr, 2, &green, 0, kGround, kGreen},
     };
     World source(2, 1), destination(2, 1);
