@@ -56,11 +56,10 @@ namespace {
 
 // The scroll's frames follow the display's frame counter where the platform offers one, else the precise
 // loop timer. Said once, so that a user chasing a judder knows which clock drives the frames.
-void LogFramePacing() {
+void LogFramePacing(const FramePacingChoice& choice) {
     static bool said = false;
     if (said) return;
     said = true;
-    const FramePacingChoice choice = ChooseFramePacing();
     if (choice.pacing == FramePacing::kDisplayFrames)
         std::fprintf(stderr, "Orvalis: scroll frames paced by the display's frame counter (%s)\n",
                      choice.reason);
@@ -188,8 +187,8 @@ bool StartUp() {
     if (!gChan) gChan = NewSpeechChannel();
     MakeMeTheFrontProcess();
     if (!gAppEventHandler) gAppEventHandler = InstallApplicationEventHandler(MyAppEventHandler, nullptr);
-    // Chosen before the first timer is installed, which follows the display's frames when they were.
-    LogFramePacing();
+    // The display is looked at while the program starts; the scroll's timer follows its frames once chosen.
+    ChooseFramePacingSoon(&LogFramePacing);
     if (GetPref(gThePreferences, kPrefStartScrolling))
         StartScroll(kScrollOn);
     else

@@ -66,9 +66,23 @@ class DisplayFrames : public ::testing::Test {
     std::vector<Fire> fires;
 };
 
+FramePacingChoice gToldChoice;
+int gTold = 0;
+
+void TellChoice(const FramePacingChoice& choice) {
+    gToldChoice = choice;
+    ++gTold;
+}
+
 TEST(FramePacing, WithoutAnXServerTheTimerPacesAndSaysWhy) {
     UseFakeDisplayFrames(0);
+    // Asked without waiting, the answer comes at once: there is no display to look at.
+    gTold = 0;
+    ChooseFramePacingSoon(&TellChoice);
+    EXPECT_EQ(gTold, 1);
+    EXPECT_EQ(gToldChoice.pacing, FramePacing::kPreciseTimer);
     const FramePacingChoice choice = ChooseFramePacing();
+    EXPECT_STREQ(choice.reason, gToldChoice.reason);
     EXPECT_EQ(choice.pacing, FramePacing::kPreciseTimer);
     EXPECT_STRNE(choice.reason, "");
     // Asked again, the same answer: the log line is said once and the timers never change their clock.

@@ -9,6 +9,8 @@
 #include "platform/clock.h"
 
 #ifdef ORVALIS_HAVE_XCB_EXTRAS
+#include <QTimer>
+
 #include <xcb/present.h>
 
 #include <poll.h>
@@ -23,78 +25,49 @@ constexpr double kTickMicros = 1e6 / 60;
 // A display whose frames are within this much of 60 Hz (or of a whole multiple) is followed.
 constexpr double kRateTolerance = 0.04;
 constexpr UInt64 kProbeSpanFrames = 3;
-// How long start-up waits for the counter to move before it settles for the timer.
+// How long the look at the display may take before it settles for the timer.
 constexpr int kProbeMillis = 250;
 
 bool gChosen = false;
 FramePacingChoice gChoice;
+FramePacingChosenProc gWhenChosen = nullptr;
 bool gFake = false;
 bool gFrameWanted = false;
 UInt64 gLastMsc = 0;
-UInt32 gSerial = 0;
-// What the probe at start-up saw: the first three completed frames.
+// The look at the display: the first three frames it answered.
+bool gProbing = false;
 int gProbeFrames = 0;
 UInt64 gProbeMsc[3] = {};
 UInt64 gProbeUst[3] = {};
-bool gProbing = false;
+UInt64 gProbeDeadline = 0;
 char gReason[96];
 
-#ifdef ORVALIS_HAVE_XCB_EXTRAS
-SInt64 gClockOffset = 0;
-
-void AskForFrame(X11Link* link, UInt64 targetMsc) {
-    xcb_present_notify_msc(link->connection, link->screen->root, ++gSerial, targetMsc, 0, 0);
-    xcb_flush(link->connection);
-}
-
-// Reads the connection until the probe has seen `frames` frames or the time is up.
-bool WaitForProbeFrames(X11Link* link, int frames, UInt64 deadline) {
-    for (;;) {
-        ReadX11LinkEvents();
-        if (gProbeFrames >= frames) return true;
-        const UInt64 now = MonotonicMicroseconds();
-        if (now >= deadline || xcb_connection_has_error(link->connection)) return false;
-        pollfd fd{xcb_get_file_descriptor(link->connection), POLLIN, 0};
-        poll(&fd, 1, int((deadline - now + 999) / 1000));
-    }
-}
-
-FramePacingChoice ProbeDisplay() {
+FramePacingChoice TimerBecause(const char* reason) {
     FramePacingChoice choice;
-    X11Link* link = OurX11Link();
-    if (!link) {
-        choice.reason = "no X11 display";
-        return choice;
-    }
-    if (!link->hasPresent) {
-        choice.reason = "the X server has no Present extension";
-        return choice;
-    }
-    xcb_present_select_input(link->connection, xcb_generate_id(link->connection), link->screen->root,
-                             XCB_PRESENT_EVENT_MASK_COMPLETE_NOTIFY);
-    gClockOffset = MonotonicClockOffsetMicros();
-    gProbing = true;
-    const UInt64 deadline = MonotonicMicroseconds() + kProbeMillis * 1000;
-    // A frame already past is answered at once; the next one is answered as it begins, and the one three
-    // frames on too. Frame times wander by a millisecond (a virtual display times its frames by a timer),
-    // so the period is measured across those three frames.
-    AskForFrame(link, 0);
-    bool moved = WaitForProbeFrames(link, 1, deadline);
-    if (moved) {
-        AskForFrame(link, gProbeMsc[0] + 1);
-        moved = WaitForProbeFrames(link, 2, deadline);
-    }
-    if (moved) {
-        AskForFrame(link, gProbeMsc[1] + kProbeSpanFrames);
-        moved = WaitForProbeFrames(link, 3, deadline);
-    }
+    choice.reason = reason;
+    return choice;
+}
+
+void Decide(const FramePacingChoice& choice) {
     gProbing = false;
-    if (!moved || gProbeMsc[2] <= gProbeMsc[1] || gProbeUst[2] <= gProbeUst[1]) {
-        choice.reason = "the display's frame counter did not move";
-        return choice;
+    gChosen = true;
+    gChoice = choice;
+    // Timers installed while the display was being looked at start following it now.
+    if (AnyTimerFollowsDisplay()) WantNextDisplayFrame();
+    if (FramePacingChosenProc proc = gWhenChosen) {
+        gWhenChosen = nullptr;
+        proc(gChoice);
     }
+}
+
+// The period across the last two frames the look saw (frame times wander by a millisecond where a
+// virtual display times its frames by a timer, so they are a few frames apart).
+FramePacingChoice ChoiceFromProbe() {
+    if (gProbeMsc[2] <= gProbeMsc[1] || gProbeUst[2] <= gProbeUst[1])
+        return TimerBecause("the display's frame counter did not move");
     gLastMsc = gProbeMsc[2];
     const double period = double(gProbeUst[2] - gProbeUst[1]) / double(gProbeMsc[2] - gProbeMsc[1]);
+    FramePacingChoice choice;
     choice.framePeriodMicros = UInt64(std::llround(period));
     const double framesPerTick = std::round(kTickMicros / period);
     if (framesPerTick < 1 || std::fabs(framesPerTick * period - kTickMicros) > kRateTolerance * kTickMicros) {
@@ -111,21 +84,78 @@ FramePacingChoice ProbeDisplay() {
     choice.reason = gReason;
     return choice;
 }
-#else
-FramePacingChoice ProbeDisplay() {
-    FramePacingChoice choice;
-    choice.reason = "built without the X11 Present library";
-    return choice;
+
+#ifdef ORVALIS_HAVE_XCB_EXTRAS
+SInt64 gClockOffset = 0;
+UInt32 gSerial = 0;
+
+void AskForFrame(X11Link* link, UInt64 targetMsc) {
+    xcb_present_notify_msc(link->connection, link->screen->root, ++gSerial, targetMsc, 0, 0);
+    xcb_flush(link->connection);
 }
+
+// A frame already past is answered at once; the next one as it begins, and the one a few frames on too.
+// The answers come through the event loop, so the program starts meanwhile.
+void StartProbe() {
+    X11Link* link = OurX11Link();
+    if (!link) return Decide(TimerBecause("no X11 display"));
+    if (!link->hasPresent) return Decide(TimerBecause("the X server has no Present extension"));
+    xcb_present_select_input(link->connection, xcb_generate_id(link->connection), link->screen->root,
+                             XCB_PRESENT_EVENT_MASK_COMPLETE_NOTIFY);
+    gClockOffset = MonotonicClockOffsetMicros();
+    gProbing = true;
+    gProbeFrames = 0;
+    gProbeDeadline = MonotonicMicroseconds() + kProbeMillis * 1000;
+    AskForFrame(link, 0);
+    QTimer::singleShot(kProbeMillis, [] {
+        if (gProbing) Decide(TimerBecause("the display's frame counter did not move"));
+    });
+}
+
+void NoteProbeFrame(UInt64 msc, UInt64 ust) {
+    gProbeMsc[gProbeFrames] = msc;
+    gProbeUst[gProbeFrames] = ust;
+    ++gProbeFrames;
+    X11Link* link = OurX11Link();
+    if (gProbeFrames == 3 || !link) return Decide(ChoiceFromProbe());
+    AskForFrame(link, msc + (gProbeFrames == 1 ? 1 : kProbeSpanFrames));
+}
+
+// Reads the connection until the look at the display has decided or its time is up.
+void FinishProbe() {
+    X11Link* link = OurX11Link();
+    while (gProbing && link) {
+        ReadX11LinkEvents();
+        const UInt64 now = MonotonicMicroseconds();
+        if (!gProbing) break;
+        if (now >= gProbeDeadline || xcb_connection_has_error(link->connection)) break;
+        pollfd fd{xcb_get_file_descriptor(link->connection), POLLIN, 0};
+        poll(&fd, 1, int((gProbeDeadline - now + 999) / 1000));
+    }
+    if (gProbing) Decide(TimerBecause("the display's frame counter did not move"));
+}
+#else
+void StartProbe() {
+    Decide(TimerBecause("built without the X11 Present library"));
+}
+
+void FinishProbe() {}
 #endif
 
 } // namespace
 
-FramePacingChoice ChooseFramePacing() {
-    if (!gChosen) {
-        gChosen = true;
-        gChoice = ProbeDisplay();
+void ChooseFramePacingSoon(FramePacingChosenProc whenChosen) {
+    if (gChosen) {
+        if (whenChosen) whenChosen(gChoice);
+        return;
     }
+    gWhenChosen = whenChosen;
+    if (!gProbing) StartProbe();
+}
+
+FramePacingChoice ChooseFramePacing() {
+    if (!gChosen && !gProbing) StartProbe();
+    if (!gChosen) FinishProbe();
     return gChoice;
 }
 
@@ -152,6 +182,8 @@ bool IsDisplayFrameWanted() {
 void UseFakeDisplayFrames(UInt64 periodMicros) {
     gFake = periodMicros != 0;
     gChosen = gFake;
+    gProbing = false;
+    gWhenChosen = nullptr;
     gFrameWanted = false;
     gLastMsc = 0;
     gChoice = FramePacingChoice{};
@@ -171,15 +203,8 @@ void DeliverFakeDisplayFrame(UInt64 msc, UInt64 frameMicros) {
 
 #ifdef ORVALIS_HAVE_XCB_EXTRAS
 void NoteDisplayFrameCompleted(UInt32, UInt64 msc, UInt64 ustMicros) {
-    if (gProbing) {
-        if (gProbeFrames < 3) {
-            gProbeMsc[gProbeFrames] = msc;
-            gProbeUst[gProbeFrames] = ustMicros;
-            ++gProbeFrames;
-        }
-        return;
-    }
-    if (gFake) return;
+    if (gProbing) return NoteProbeFrame(msc, ustMicros);
+    if (gFake || !gChosen) return;
     gFrameWanted = false;
     if (msc > gLastMsc) gLastMsc = msc;
     const SInt64 local = SInt64(ustMicros) - gClockOffset;

@@ -187,11 +187,14 @@ OSStatus SetEventLoopTimerFollowsDisplay(EventLoopTimerRef timer, bool follows) 
     return noErr;
 }
 
-void FireTimersOnDisplayFrame(UInt64 frameMicros) {
-    bool anyFollows = false;
+bool AnyTimerFollowsDisplay() {
     for (const EventLoopTimer* timer : gTimers)
-        anyFollows = anyFollows || timer->followsDisplay;
-    if (!anyFollows) return;
+        if (timer->followsDisplay) return true;
+    return false;
+}
+
+void FireTimersOnDisplayFrame(UInt64 frameMicros) {
+    if (!AnyTimerFollowsDisplay()) return;
     // Asked for before the procedures run, so that the frames keep coming inside a nested loop they open.
     WantNextDisplayFrame();
     const UInt64 pass = ++gLastFiringPass;
