@@ -25,7 +25,7 @@ constexpr double kTickMicros = 1e6 / 60;
 // A display whose frames are within this much of 60 Hz (or of a whole multiple) is followed.
 constexpr double kRateTolerance = 0.04;
 constexpr UInt64 kProbeSpanFrames = 3;
-// How long the look at the display may take before it settles for the timer.
+// How long the look at the display waits for an answer before it settles for the timer.
 constexpr int kProbeMillis = 250;
 
 bool gChosen = false;
@@ -40,6 +40,7 @@ int gProbeFrames = 0;
 UInt64 gProbeMsc[3] = {};
 UInt64 gProbeUst[3] = {};
 UInt64 gProbeDeadline = 0;
+UInt64 gProbeTargetMsc = 0;
 char gReason[96];
 
 FramePacingChoice TimerBecause(const char* reason) {
@@ -94,6 +95,16 @@ void AskForFrame(X11Link* link, UInt64 targetMsc) {
     xcb_flush(link->connection);
 }
 
+// The answer to a frame the look asked for has not come within kProbeMillis of the asking. The loop may
+// have been held up meanwhile: what it has not read yet is read first, and an answer found there goes on.
+void ArmProbeTimeout() {
+    QTimer::singleShot(kProbeMillis, [asked = gProbeFrames] {
+        ReadX11LinkEvents();
+        if (gProbing && gProbeFrames == asked)
+            Decide(TimerBecause("the display's frame counter did not move"));
+    });
+}
+
 // A frame already past is answered at once; the next one as it begins, and the one a few frames on too.
 // The answers come through the event loop, so the program starts meanwhile.
 void StartProbe() {
@@ -107,18 +118,27 @@ void StartProbe() {
     gProbeFrames = 0;
     gProbeDeadline = MonotonicMicroseconds() + kProbeMillis * 1000;
     AskForFrame(link, 0);
-    QTimer::singleShot(kProbeMillis, [] {
-        if (gProbing) Decide(TimerBecause("the display's frame counter did not move"));
-    });
+    ArmProbeTimeout();
 }
 
 void NoteProbeFrame(UInt64 msc, UInt64 ust) {
+    X11Link* link = OurX11Link();
+    if (!link) return Decide(ChoiceFromProbe());
+    // A frame that was already past when it was asked for is answered with the time of asking, not of the
+    // frame's beginning: the look asks for the next one instead.
+    if (gProbeFrames > 0 && msc != gProbeTargetMsc) {
+        gProbeTargetMsc = msc + 1;
+        AskForFrame(link, gProbeTargetMsc);
+        return;
+    }
     gProbeMsc[gProbeFrames] = msc;
     gProbeUst[gProbeFrames] = ust;
     ++gProbeFrames;
-    X11Link* link = OurX11Link();
-    if (gProbeFrames == 3 || !link) return Decide(ChoiceFromProbe());
-    AskForFrame(link, msc + (gProbeFrames == 1 ? 1 : kProbeSpanFrames));
+    if (gProbeFrames == 3) return Decide(ChoiceFromProbe());
+    gProbeTargetMsc = msc + (gProbeFrames == 1 ? 1 : kProbeSpanFrames);
+    AskForFrame(link, gProbeTargetMsc);
+    gProbeDeadline = MonotonicMicroseconds() + kProbeMillis * 1000;
+    ArmProbeTimeout();
 }
 
 // Reads the connection until the look at the display has decided or its time is up.
