@@ -27,6 +27,7 @@ constexpr double kRateTolerance = 0.04;
 constexpr UInt64 kProbeSpanFrames = 3;
 // How long the look at the display waits for an answer before it settles for the timer.
 constexpr int kProbeMillis = 250;
+constexpr int kMostProbeAnswers = 40;
 
 bool gChosen = false;
 FramePacingChoice gChoice;
@@ -41,6 +42,7 @@ UInt64 gProbeMsc[3] = {};
 UInt64 gProbeUst[3] = {};
 UInt64 gProbeDeadline = 0;
 UInt64 gProbeTargetMsc = 0;
+int gProbeAnswers = 0; // every answer, also those to frames asked for again
 char gReason[96];
 
 FramePacingChoice TimerBecause(const char* reason) {
@@ -98,9 +100,9 @@ void AskForFrame(X11Link* link, UInt64 targetMsc) {
 // The answer to a frame the look asked for has not come within kProbeMillis of the asking. The loop may
 // have been held up meanwhile: what it has not read yet is read first, and an answer found there goes on.
 void ArmProbeTimeout() {
-    QTimer::singleShot(kProbeMillis, [asked = gProbeFrames] {
+    QTimer::singleShot(kProbeMillis, [answered = gProbeAnswers] {
         ReadX11LinkEvents();
-        if (gProbing && gProbeFrames == asked)
+        if (gProbing && gProbeAnswers == answered)
             Decide(TimerBecause("the display's frame counter did not move"));
     });
 }
@@ -116,6 +118,7 @@ void StartProbe() {
     gClockOffset = MonotonicClockOffsetMicros();
     gProbing = true;
     gProbeFrames = 0;
+    gProbeAnswers = 0;
     gProbeDeadline = MonotonicMicroseconds() + kProbeMillis * 1000;
     AskForFrame(link, 0);
     ArmProbeTimeout();
@@ -126,9 +129,14 @@ void NoteProbeFrame(UInt64 msc, UInt64 ust) {
     if (!link) return Decide(ChoiceFromProbe());
     // A frame that was already past when it was asked for is answered with the time of asking, not of the
     // frame's beginning: the look asks for the next one instead.
+    ++gProbeAnswers;
     if (gProbeFrames > 0 && msc != gProbeTargetMsc) {
+        // While start-up keeps the loop from reading the answers in time, the look tries again a few times.
+        if (gProbeAnswers > kMostProbeAnswers)
+            return Decide(TimerBecause("the display's frames came faster than read"));
         gProbeTargetMsc = msc + 1;
         AskForFrame(link, gProbeTargetMsc);
+        ArmProbeTimeout();
         return;
     }
     gProbeMsc[gProbeFrames] = msc;

@@ -88,6 +88,7 @@ bool WindowTakesPortPixels(X11Link* link, xcb_window_t window) {
                     geometry->depth == link->screen->root_depth;
     std::free(attributes);
     std::free(geometry);
+    ReadX11LinkEventsSoon();
     return ok;
 }
 
@@ -138,6 +139,7 @@ bool NewWindowPortImage(QImage* image, int width, int height) {
     const xcb_shm_seg_t seg = xcb_generate_id(link->connection);
     xcb_generic_error_t* error =
         xcb_request_check(link->connection, xcb_shm_attach_checked(link->connection, seg, UInt32(id), 0));
+    ReadX11LinkEventsSoon();
     // Marked for removal once both sides hold it: it goes when the last of them lets go, even after a crash.
     shmctl(id, IPC_RMID, nullptr);
     if (error) {

@@ -102,6 +102,12 @@ X11Link* OurX11Link() {
     return gLink.connection && !xcb_connection_has_error(gLink.connection) ? &gLink : nullptr;
 }
 
+void ReadX11LinkEventsSoon() {
+    if (QCoreApplication* app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(
+            app, [] { ReadX11LinkEvents(); }, Qt::QueuedConnection);
+}
+
 void ReadX11LinkEvents() {
     if (!gLink.connection) return;
     while (xcb_generic_event_t* event = xcb_poll_for_event(gLink.connection)) {

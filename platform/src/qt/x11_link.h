@@ -22,6 +22,9 @@ struct X11Link {
 X11Link* OurX11Link();
 // Handles what arrived on the connection (display frames, errors of a put to a window that just went).
 void ReadX11LinkEvents();
+// The same from the event loop, after a call that waited for a reply: the X library may have read events
+// off the socket while it waited, and the socket's notifier does not see those.
+void ReadX11LinkEventsSoon();
 #endif
 
 // Microseconds of the system's monotonic clock at MonotonicMicroseconds() == 0: the X server stamps
