@@ -13,16 +13,18 @@
 #include <cstdlib>
 #include <string>
 
-// Every allocation of the process passes here: the C library's own allocator, counted.
+namespace {
+long gAllocations = 0;
+} // namespace
+
+// Every allocation of the process passes here: the C library's own allocator, counted. The sanitizer
+// build keeps its own allocator, and counts nothing.
+#if !defined(__SANITIZE_ADDRESS__)
 extern "C" {
 void* __libc_malloc(size_t size);
 void* __libc_calloc(size_t count, size_t size);
 void* __libc_realloc(void* p, size_t size);
 }
-
-namespace {
-long gAllocations = 0;
-} // namespace
 
 extern "C" void* malloc(size_t size) {
     ++gAllocations;
@@ -36,6 +38,7 @@ extern "C" void* realloc(void* p, size_t size) {
     ++gAllocations;
     return __libc_realloc(p, size);
 }
+#endif
 
 namespace {
 
