@@ -4,9 +4,12 @@
 // more than 1.5 frames after the one before, and the CPU each tick took (p50 / p95). Run it on a real
 // display (or a virtual one at 1920x1080 or more): QT_QPA_PLATFORM=xcb DISPLAY=... bench_scroll_cadence.
 // The "clock ticks" rows pace by the ticks of the clock at each fire, as the program used to; the
-// "frame ticks" rows by the timer's due times, as it does now.
+// "frame ticks" rows as it does now: by the display's frames where start-up chose them (the label says
+// which), else by the timer's due times. ORVALIS_NO_X11_LINK=1 runs it without the platform layer's own
+// X connection: no display frames, and windows painted through the toolkit.
 #include "foundation/error_dialog.h"
 #include "platform/clock.h"
+#include "platform/display_frames.h"
 #include "platform/events.h"
 #include "platform/resources.h"
 #include "platform/timers.h"
@@ -136,6 +139,8 @@ void BM_ScrollCadence(benchmark::State& state) {
         RemoveLoopTimer();
         EventLoopTimerRef timer = nullptr;
         InstallEventLoopTimer(kScrollTimerInterval, kScrollTimerInterval, MeasuredFire, nullptr, &timer);
+        // As the program's own scroll timer does: in step with the display's frames where they were chosen.
+        if (gCadence.frameTicks) SetEventLoopTimerFollowsDisplay(timer, true);
         RunApplicationEventLoop();
         RemoveEventLoopTimer(timer);
     }
@@ -158,6 +163,8 @@ void BM_ScrollCadence(benchmark::State& state) {
         if (n) std::fprintf(stderr, "  %d px x %ld", px, long(n));
     }
     std::fprintf(stderr, "\n");
+    const FramePacingChoice pacing = ChooseFramePacing();
+    state.SetLabel(c.frameTicks && pacing.pacing == FramePacing::kDisplayFrames ? "display frames" : "timer");
     state.counters["ticks"] = double(c.pixels.size());
     state.counters["at_2px"] = atTwo;
     state.counters["0_then_4"] = zeroThenFour;

@@ -26,6 +26,10 @@ void RemoveLoopTimer() {
 
 void InstallLoopTimer(EventTimerInterval interval) {
     RemoveLoopTimer();
-    if (InstallEventLoopTimer(kTimerFirstFire, interval, FireLoopTimer, nullptr, &gTheTimer) != noErr)
+    if (InstallEventLoopTimer(kTimerFirstFire, interval, FireLoopTimer, nullptr, &gTheTimer) != noErr) {
         gTheTimer = nullptr;
+        return;
+    }
+    // The scroll steps with the display's frames where they can be followed (chosen once at start-up).
+    if (interval == kScrollTimerInterval) SetEventLoopTimerFollowsDisplay(gTheTimer, true);
 }

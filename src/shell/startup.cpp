@@ -17,6 +17,7 @@
 #include "media/media_services.h"
 #include "platform/application.h"
 #include "platform/clock.h"
+#include "platform/display_frames.h"
 #include "platform/folders.h"
 #include "platform/resources.h"
 #include "platform/single_instance.h"
@@ -53,13 +54,18 @@ EventHandlerRef gAppEventHandler = nullptr;
 
 namespace {
 
-// The scroll's frames are paced by the precise loop timer: the platform layer offers no presentation in
-// step with the display. Said once, so that a user chasing a judder knows which clock drives the frames.
-void LogFramePacing() {
+// The scroll's frames follow the display's frame counter where the platform offers one, else the precise
+// loop timer. Said once, so that a user chasing a judder knows which clock drives the frames.
+void LogFramePacing(const FramePacingChoice& choice) {
     static bool said = false;
     if (said) return;
     said = true;
-    std::fprintf(stderr, "Orvalis: scroll frames paced by the precise 1/60 s timer (no display sync)\n");
+    if (choice.pacing == FramePacing::kDisplayFrames)
+        std::fprintf(stderr, "Orvalis: scroll frames paced by the display's frame counter (%s)\n",
+                     choice.reason);
+    else
+        std::fprintf(stderr, "Orvalis: scroll frames paced by the precise 1/60 s timer (%s)\n",
+                     choice.reason);
 }
 
 constexpr SInt16 kProgramStrings = 129;
@@ -181,13 +187,14 @@ bool StartUp() {
     if (!gChan) gChan = NewSpeechChannel();
     MakeMeTheFrontProcess();
     if (!gAppEventHandler) gAppEventHandler = InstallApplicationEventHandler(MyAppEventHandler, nullptr);
+    // The display is looked at while the program starts; the scroll's timer follows its frames once chosen.
+    ChooseFramePacingSoon(&LogFramePacing);
     if (GetPref(gThePreferences, kPrefStartScrolling))
         StartScroll(kScrollOn);
     else
         StartEdit();
     // Entering scroll mode installs the faster timer itself.
     if (!gTheTimer) InstallLoopTimer(kEditTimerInterval);
-    LogFramePacing();
     RunStartupMacros();
     return true;
 }

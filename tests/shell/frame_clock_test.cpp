@@ -3,8 +3,15 @@
 // clock's ticks part.
 #include "shell/frame_clock.h"
 
+#include "platform/clock.h"
+#include "platform/display_frames.h"
+#include "platform/events.h"
+#include "platform/timers.h"
+#include "shell/loop_timer.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -68,6 +75,66 @@ TEST(FrameClock, GapsReschedulesAndLostCounts) {
         EXPECT_EQ(SInt32(answer - tick), step.expectedAdvance) << step.what;
         tick = answer;
     }
+}
+
+// The frame tick of each fire of a timer that follows the display, as the loop timer hands it to the step.
+void RecordFrameTick(EventLoopTimerRef timer, void* ticks) {
+    static_cast<std::vector<UInt32>*>(ticks)->push_back(
+        FrameTickForDueTime(GetEventLoopTimerDueMicroseconds(timer), TickCount()));
+}
+
+// Display frames that wander by a millisecond, stop for half a second (the timer stands in) and come back
+// off the timer's lattice: every fire is one frame on from the one before, never 0 and then 2.
+TEST(FrameClock, DisplayFramesThatWanderStallAndComeBackMoveOneFrameEachFire) {
+    constexpr UInt64 kFrame = 16'667;
+    UseFakeClock(7000, 0);
+    UseFakeDisplayFrames(kFrame);
+    ForgetFrameTicks();
+    std::vector<UInt32> ticks;
+    EventLoopTimerRef timer = nullptr;
+    ASSERT_EQ(
+        InstallEventLoopTimer(kScrollTimerInterval, kScrollTimerInterval, &RecordFrameTick, &ticks, &timer),
+        noErr);
+    SetEventLoopTimerFollowsDisplay(timer, true);
+    auto runTo = [](UInt64 micros) {
+        while (MonotonicMicroseconds() < micros) {
+            AdvanceFakeClockMicroseconds(std::min<UInt64>(1000, micros - MonotonicMicroseconds()));
+            ProcessPendingEvents();
+        }
+    };
+    const SInt64 wander[] = {1100, -900, 0, 700, -1200};
+    const UInt64 start = MonotonicMicroseconds();
+    UInt64 msc = 1;
+    auto frames = [&](UInt64 from, int count) {
+        for (int i = 0; i < count; ++i, ++msc) {
+            const UInt64 at = UInt64(SInt64(from + UInt64(i) * kFrame) + wander[msc % 5]);
+            runTo(at);
+            DeliverFakeDisplayFrame(msc, at);
+        }
+    };
+    frames(start + kFrame, 120);
+    const UInt64 stalledAt = MonotonicMicroseconds();
+    runTo(stalledAt + 30 * kFrame);
+    frames(stalledAt + 30 * kFrame + kFrame / 3, 120);
+    RemoveEventLoopTimer(timer);
+    UseFakeDisplayFrames(0);
+    UseRealClock();
+    ASSERT_GE(ticks.size(), 260u);
+    for (size_t i = 1; i < ticks.size(); ++i)
+        ASSERT_EQ(SInt32(ticks[i] - ticks[i - 1]), 1) << "fire " << i;
+}
+
+// The scroll's timer follows the display where start-up chose its frames; the slower edit timer does not.
+TEST(FrameClock, TheScrollTimerFollowsTheDisplayAndTheEditTimerDoesNot) {
+    UseFakeClock(7000, 0);
+    UseFakeDisplayFrames(16'667);
+    InstallLoopTimer(kEditTimerInterval);
+    EXPECT_FALSE(IsDisplayFrameWanted());
+    InstallLoopTimer(kScrollTimerInterval);
+    EXPECT_TRUE(IsDisplayFrameWanted());
+    RemoveLoopTimer();
+    UseFakeDisplayFrames(0);
+    UseRealClock();
 }
 
 TEST(FrameClock, OutsideAFireTheClocksTicksAreUsed) {

@@ -22,5 +22,10 @@ OSStatus SetEventLoopTimerNextFireTime(EventLoopTimerRef timer, EventTimerInterv
 // The monotonic time (MonotonicMicroseconds) at which the timer's current or last fire was due: fires come
 // a little late, but their due times keep the interval exactly. 0 before the first fire.
 UInt64 GetEventLoopTimerDueMicroseconds(EventLoopTimerRef timer);
+// A repeating timer that follows the display fires as the display begins a frame (every frame, or every
+// second one for a timer at half the display's rate) while the frames come (display_frames.h); when a
+// frame has not come half an interval after the timer was due, the timer fires by its own clock, and it
+// goes on so until the frames come again. Without the display's frames it is an ordinary timer.
+OSStatus SetEventLoopTimerFollowsDisplay(EventLoopTimerRef timer, bool follows);
 // Fires every timer that is due now; the event loop does this by itself.
 void FireDueTimers();

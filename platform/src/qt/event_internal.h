@@ -91,3 +91,13 @@ void ReleasePaintedLines();
 // ---- Start and stop (called by InitPlatform and ShutdownPlatform) ----
 void InitWindowing();
 void ShutdownWindowing();
+
+// ---- Display frames (display_frames.cpp, timers.cpp) ----
+// Whether timers that follow the display are paced by its frames.
+bool DisplayFramesPace();
+// Whether any installed timer follows the display.
+bool AnyTimerFollowsDisplay();
+// Asks for the next display frame, unless one is asked for already.
+void WantNextDisplayFrame();
+// The display began a frame at frameMicros: the timers that follow it and are due fire.
+void FireTimersOnDisplayFrame(UInt64 frameMicros);

@@ -53,7 +53,7 @@ void ForgetPort(GrafPort* port) {
 
 GrafPort* NewWindowPort(int width, int height, WindowPtr window) {
     auto* port = new GrafPort;
-    NewPortImage(&port->image, width, height);
+    NewWindowPortImage(&port->image, width, height);
     port->clip = QRegion(WideOpenRect());
     port->window = window;
     return port;
@@ -68,7 +68,9 @@ void DisposeWindowPort(GrafPort* port) {
 void ResizePortImage(GrafPort* port, int width, int height) {
     if (!port || (port->image.width() == width && port->image.height() == height)) return;
     QImage resized;
-    if (!NewPortImage(&resized, width, height)) return; // keeps the old pixels rather than none
+    // Keeps the old pixels rather than none.
+    if (!(port->window ? NewWindowPortImage(&resized, width, height) : NewPortImage(&resized, width, height)))
+        return;
     const int keepW = std::min(width, port->image.width()), keepH = std::min(height, port->image.height());
     for (int y = 0; y < keepH; ++y)
         std::memcpy(resized.scanLine(y), port->image.constScanLine(y), size_t(keepW) * 4);

@@ -26,8 +26,9 @@ struct EventLoopTimer {
     UInt64 firedDueMicros = 0; // when the fire in progress (or the last one) was due
     bool scheduled = false;    // false: waits for SetEventLoopTimerNextFireTime
     bool running = false;
-    bool removed = false;   // removed while its procedure ran; freed when it returns
-    UInt64 firedInPass = 0; // a timer fires at most once per FireDueTimers call
+    bool followsDisplay = false; // fires on the display's frames while they come
+    bool removed = false;        // removed while its procedure ran; freed when it returns
+    UInt64 firedInPass = 0;      // a timer fires at most once per FireDueTimers call
 };
 
 namespace {
@@ -48,6 +49,12 @@ bool MicrosFromInterval(EventTimerInterval seconds, UInt64* micros) {
 UInt32 NanosBelowMicros(EventTimerInterval seconds, UInt64 micros) {
     const double nanos = std::round(seconds * 1e9) - double(micros) * 1000.0;
     return nanos > 0 && nanos < 1000 ? UInt32(nanos) : 0;
+}
+
+// A timer that follows the display waits this much past its own due time for the frame before it stands
+// in for it: half an interval, so that a frame a little late is still the one that fires it.
+UInt64 FrameGrace(const EventLoopTimer* timer) {
+    return timer->followsDisplay && DisplayFramesPace() ? timer->intervalMicros / 2 : 0;
 }
 
 bool IsInstalled(EventLoopTimerRef timer) {
@@ -91,7 +98,8 @@ void ArmEventLoopTimer() {
     UInt64 earliest = 0;
     for (const EventLoopTimer* timer : gTimers) {
         if (!timer->scheduled || timer->running) continue;
-        if (!any || timer->dueMicros < earliest) earliest = timer->dueMicros;
+        const UInt64 due = timer->dueMicros + FrameGrace(timer);
+        if (!any || due < earliest) earliest = due;
         any = true;
     }
     UInt64 now = MonotonicMicroseconds();
@@ -152,7 +160,8 @@ void FireDueTimers() {
     for (;;) {
         EventLoopTimer* next = nullptr;
         for (EventLoopTimer* timer : gTimers) {
-            if (!timer->scheduled || timer->running || timer->dueMicros > now || timer->firedInPass == pass)
+            if (!timer->scheduled || timer->running || timer->dueMicros + FrameGrace(timer) > now ||
+                timer->firedInPass == pass)
                 continue;
             if (!next || timer->dueMicros < next->dueMicros) next = timer;
         }
@@ -162,6 +171,51 @@ void FireDueTimers() {
         Reschedule(next, now);
         next->running = true;
         // Armed before the call, so that other timers fire inside a nested loop the procedure runs.
+        ArmEventLoopTimer();
+        next->proc(next, next->userData);
+        next->running = false;
+        if (next->removed) delete next;
+    }
+    ArmEventLoopTimer();
+}
+
+OSStatus SetEventLoopTimerFollowsDisplay(EventLoopTimerRef timer, bool follows) {
+    if (!IsInstalled(timer)) return paramErr;
+    timer->followsDisplay = follows && timer->intervalMicros != 0;
+    if (timer->followsDisplay) WantNextDisplayFrame();
+    ArmEventLoopTimer();
+    return noErr;
+}
+
+bool AnyTimerFollowsDisplay() {
+    for (const EventLoopTimer* timer : gTimers)
+        if (timer->followsDisplay) return true;
+    return false;
+}
+
+void FireTimersOnDisplayFrame(UInt64 frameMicros) {
+    if (!AnyTimerFollowsDisplay()) return;
+    // Asked for before the procedures run, so that the frames keep coming inside a nested loop they open.
+    WantNextDisplayFrame();
+    const UInt64 pass = ++gLastFiringPass;
+    for (;;) {
+        // A frame fires a timer that is due within a quarter of an interval: a display faster than the
+        // timer fires it on every second or third frame, and the first fire keeps its delay.
+        EventLoopTimer* next = nullptr;
+        for (EventLoopTimer* timer : gTimers) {
+            if (!timer->followsDisplay || !timer->scheduled || timer->running || timer->firedInPass == pass ||
+                frameMicros + timer->intervalMicros / 4 < timer->dueMicros)
+                continue;
+            next = timer;
+            break;
+        }
+        if (!next) break;
+        next->firedInPass = pass;
+        // The frame's own time is the due time: the next is one interval after it.
+        next->firedDueMicros = frameMicros;
+        next->dueMicros = frameMicros + next->intervalMicros;
+        next->carriedNanos = 0;
+        next->running = true;
         ArmEventLoopTimer();
         next->proc(next, next->userData);
         next->running = false;
