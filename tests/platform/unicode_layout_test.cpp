@@ -217,6 +217,44 @@ TEST(UnicodeLayoutRecolour, ARecolouredRangeDrawsAsIfLaidOutInItsColours) {
     }
 }
 
+// A colour for every character, as a fade gives, falls between glyphs that share columns (kerned pairs,
+// italics' overhang, ligatures), so the kept lines are painted again from their kept glyphs: the pixels
+// are still those of the paragraph laid out in those colours, however often the fade moves on.
+TEST(UnicodeLayoutRecolour, AColourForEveryCharacterDrawsAsIfLaidOutInThoseColours) {
+    struct Case {
+        const char* name;
+        const char* text;
+        SInt32 width;
+    } cases[] = {
+        {"kerned pairs", "AVATAR Wave To LYnx", 0},
+        {"ligature pairs", "office affluent fifty flow", 0},
+        {"a wrapped paragraph", "Quick brown fox, jumps over lazy dogs", 150},
+    };
+    auto fade = [](SInt32 i) {
+        return RGBColor{UInt16(i * 2111 % 65536), UInt16(65535 - i * 1733 % 65536), UInt16(i * 977 % 65536)};
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string text = c.text;
+        const SInt32 length = SInt32(text.size());
+        const Paragraph p = LaidOutRuns(text, {{length, kBlackRGB}}, c.width);
+        const std::vector<UInt32> before = DrawnLines(p.get());
+        // The fade moves along the text twice, each move leaving every character a new colour.
+        for (SInt32 shift : {0, 5}) {
+            std::vector<StyledRun> runs;
+            for (SInt32 i = 0; i < length; i++) {
+                ASSERT_TRUE(RecolourUnicodeRange(p.get(), i, i + 1, fade(i + shift)));
+                runs.push_back({1, fade(i + shift)});
+            }
+            const std::vector<UInt32> coloured = DrawnLines(p.get());
+            const Paragraph fresh = LaidOutRuns(text, runs, c.width);
+            EXPECT_EQ(CountDifferences(coloured, DrawnLines(fresh.get())), 0) << "shift " << shift;
+        }
+        ASSERT_TRUE(RecolourUnicodeRange(p.get(), 0, length, kBlackRGB));
+        EXPECT_EQ(CountDifferences(DrawnLines(p.get()), before), 0) << "the colour given back";
+    }
+}
+
 // What a new colour cannot reach without laying the paragraph out again is left alone and refused: a layout
 // let go, and underlines, strike lines and shadows, whose colours may follow the text's.
 TEST(UnicodeLayoutRecolour, ALayoutLetGoOrDrawnEffectsAreRefusedAndARangeOutsideTheTextIsPinned) {

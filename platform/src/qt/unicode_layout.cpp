@@ -22,6 +22,9 @@
 static constexpr qreal kUnboundedWidth = 4.0e6;
 // Runs a paragraph has room for beyond its own, for colouring ranges of it.
 static constexpr size_t kRecolourRoom = 4;
+// Runs a paragraph about to be shown has room for at most, one a character: two fades and the words
+// between them.
+static constexpr SInt32 kFadeRunRoom = 160;
 
 struct UnicodeParagraph {
     QTextLayout layout;
@@ -41,6 +44,20 @@ struct UnicodeParagraph {
 // no clip and no glyph runs made afresh. The most recently used lines are kept, enough for a screenful, so
 // that memory stays bounded however long the text.
 namespace {
+// A kept line's glyphs by character, taken when the line is first painted, so that painting it again in
+// other colours draws slices of them instead of asking the layout for glyph runs (which allocates). The
+// glyphs are in the line's logical order; a character's glyphs are those from its first glyph to the next
+// character's, and a glyph a character shares with the one before it (a ligature) is listed once.
+struct LineGlyphs {
+    bool valid = false;
+    std::vector<quint32> indexes;
+    std::vector<QPointF> positions;
+    std::vector<UInt8> face;        // per glyph: its entry in faces
+    std::vector<SInt32> firstGlyph; // per character, and one past the last
+    std::vector<SInt32> shared;     // per character: the glyph it shares with the one before it, or -1
+    std::vector<QGlyphRun> faces;   // one per font and flags, drawn with its data pointed at a slice
+};
+
 struct PaintedLine {
     UInt64 generation = 0;
     SInt32 line = -1;
@@ -49,6 +66,7 @@ struct PaintedLine {
     int height = 0;
     int margin = 0;           // room around the line's box for glyphs and shadows that reach past it
     std::vector<QRgb> pixels; // premultiplied, width x height; the buffer is kept for the next line
+    LineGlyphs glyphs;
 };
 constexpr size_t kPaintedLineCount = 48;
 std::vector<PaintedLine> gPaintedLines;
@@ -75,6 +93,7 @@ PaintedLine& PaintedLineSlot(UInt64 generation, SInt32 line) {
     oldest->line = line;
     oldest->lastUse = gPaintClock;
     oldest->width = oldest->height = 0;
+    oldest->glyphs.valid = false;
     return *oldest;
 }
 
@@ -110,8 +129,9 @@ const QPen& PenOf(QRgb rgb) {
         QRgb rgb = 0;
         QPen pen;
     };
-    // Enough for the speed reader's fades, a colour a character.
-    constexpr int kKeptPens = 80;
+    // Enough for the speed reader's fades, a colour a character on each side of the reading words, in the
+    // words' colours as they change along the text.
+    constexpr int kKeptPens = 256;
     static Kept kept[kKeptPens];
     static int next = 0;
     for (const Kept& k : kept)
@@ -347,8 +367,92 @@ static void DrawRules(QPainter& painter, qreal left, qreal right, qreal y, qreal
         painter.fillRect(QRectF(left, std::round(y + k * 2 * thickness), right - left, thickness), c);
 }
 
-// Paints a line's glyphs and effects with its left at h and its baseline at v.
-static void PaintLine(QPainter& painter, const UnicodeParagraph* p, QTextLine& line, qreal h, qreal v) {
+// Draws the kept glyphs of the line's characters from..to (offsets from the line's start).
+static void DrawKeptGlyphs(QPainter& painter, LineGlyphs& kept, QPointF origin, SInt32 from, SInt32 to) {
+    if (const SInt32 shared = kept.shared[size_t(from)]; shared >= 0) {
+        QGlyphRun& run = kept.faces[kept.face[size_t(shared)]];
+        run.setRawData(&kept.indexes[size_t(shared)], &kept.positions[size_t(shared)], 1);
+        painter.drawGlyphRun(origin, run);
+    }
+    const SInt32 last = kept.firstGlyph[size_t(to)];
+    for (SInt32 g = kept.firstGlyph[size_t(from)]; g < last;) {
+        SInt32 end = g + 1;
+        while (end < last && kept.face[size_t(end)] == kept.face[size_t(g)])
+            end++;
+        QGlyphRun& run = kept.faces[kept.face[size_t(g)]];
+        run.setRawData(&kept.indexes[size_t(g)], &kept.positions[size_t(g)], int(end - g));
+        painter.drawGlyphRun(origin, run);
+        g = end;
+    }
+}
+
+// Whether a run of from..to draws more than its glyphs: shadows and rules whose colours may follow the
+// text's.
+static bool HasDrawnEffects(const UnicodeParagraph* p, SInt32 from, SInt32 to) {
+    constexpr SInt16 kDrawnByUs = dropShadow | underline | strikeOut;
+    for (size_t i = 0; i < p->runs.size(); i++)
+        if (p->runStarts[i] < to && p->runStarts[i + 1] > from && (p->runs[i].face & kDrawnByUs)) return true;
+    return false;
+}
+
+// Takes each character's glyphs of the line, as the layout gives them for that character alone.
+static void KeepLineGlyphs(QTextLine& line, LineGlyphs* kept) {
+    const SInt32 lineStart = SInt32(line.textStart()), count = SInt32(line.textLength());
+    kept->indexes.clear();
+    kept->positions.clear();
+    kept->face.clear();
+    kept->faces.clear();
+    kept->firstGlyph.assign(size_t(count) + 1, 0);
+    kept->shared.assign(size_t(count) + 1, -1);
+    SInt32 previous = 0; // the previous character's first glyph
+    for (SInt32 c = 0; c < count; c++) {
+        const SInt32 first = SInt32(kept->indexes.size());
+        kept->firstGlyph[size_t(c)] = first;
+        for (const QGlyphRun& run : line.glyphRuns(lineStart + c, 1)) {
+            size_t face = 0;
+            while (face < kept->faces.size() && !(kept->faces[face].rawFont() == run.rawFont() &&
+                                                  kept->faces[face].flags() == run.flags()))
+                face++;
+            if (face == kept->faces.size()) {
+                if (face > 255) return; // more fonts on one line than kept: painted the layout's way
+                QGlyphRun made;
+                made.setRawFont(run.rawFont());
+                made.setFlags(run.flags());
+                kept->faces.push_back(made);
+            }
+            const QList<quint32> indexes = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            for (qsizetype k = 0; k < indexes.size() && k < positions.size(); k++) {
+                // The glyph of a cluster that began at an earlier character is that character's.
+                auto same = [&](SInt32 g) {
+                    return kept->indexes[size_t(g)] == indexes[k] &&
+                           kept->positions[size_t(g)] == positions[k] && kept->face[size_t(g)] == face;
+                };
+                SInt32 match = -1;
+                if (c > 0) {
+                    if (const SInt32 s = kept->shared[size_t(c) - 1]; s >= 0 && same(s)) match = s;
+                    for (SInt32 g = previous; match < 0 && g < first; g++)
+                        if (same(g)) match = g;
+                }
+                if (match >= 0) {
+                    if (kept->shared[size_t(c)] < 0) kept->shared[size_t(c)] = match;
+                    continue;
+                }
+                kept->indexes.push_back(indexes[k]);
+                kept->positions.push_back(positions[k]);
+                kept->face.push_back(UInt8(face));
+            }
+        }
+        previous = first;
+    }
+    kept->firstGlyph[size_t(count)] = SInt32(kept->indexes.size());
+    kept->valid = true;
+}
+
+// Paints a line's glyphs and effects with its left at h and its baseline at v; from the line's kept glyphs
+// when it has them.
+static void PaintLine(QPainter& painter, const UnicodeParagraph* p, QTextLine& line, qreal h, qreal v,
+                      LineGlyphs* kept = nullptr) {
     const SInt32 lineStart = SInt32(line.textStart()), lineEnd = lineStart + SInt32(line.textLength());
     line.cursorToX(lineStart); // settles justification before glyph positions are read
     const QPointF origin(h, v - line.ascent());
@@ -356,6 +460,16 @@ static void PaintLine(QPainter& painter, const UnicodeParagraph* p, QTextLine& l
     if (p->runs.size() == 1 && !(p->runs[0].face & kDrawnByUs)) {
         painter.setPen(PenOf(PixelFromRGB(p->runs[0].color)));
         line.draw(&painter, origin);
+        return;
+    }
+    if (kept && kept->valid && !HasDrawnEffects(p, lineStart, lineEnd)) {
+        for (size_t i = 0; i < p->runs.size(); i++) {
+            const SInt32 from = std::max(p->runStarts[i], lineStart);
+            const SInt32 to = std::min(p->runStarts[i + 1], lineEnd);
+            if (from >= to) continue;
+            painter.setPen(PenOf(PixelFromRGB(p->runs[i].color)));
+            DrawKeptGlyphs(painter, *kept, origin, from - lineStart, to - lineStart);
+        }
         return;
     }
     for (size_t i = 0; i < p->runs.size(); i++) {
@@ -440,8 +554,13 @@ static PaintedLine* KeptLine(const UnicodeParagraph* p, SInt32 lineIndex, QTextL
         painted.line = -1; // the slot goes back to whoever needs it next
         return nullptr;
     }
+    // Glyphs are kept for lines that may be painted again in other colours: painting them again then asks
+    // the layout for nothing.
+    const SInt32 lineStart = SInt32(line.textStart()), lineEnd = lineStart + SInt32(line.textLength());
+    if (!painted.glyphs.valid && lineEnd > lineStart && !HasDrawnEffects(p, lineStart, lineEnd))
+        KeepLineGlyphs(line, &painted.glyphs);
     QPainter& canvas = CanvasOfSize(width, height);
-    PaintLine(canvas, p, line, margin, margin + ascent);
+    PaintLine(canvas, p, line, margin, margin + ascent, &painted.glyphs);
     painted.width = width;
     painted.height = height;
     painted.margin = margin;
@@ -455,6 +574,16 @@ static PaintedLine* KeptLine(const UnicodeParagraph* p, SInt32 lineIndex, QTextL
 
 void PaintUnicodeLineAhead(const UnicodeParagraph* p, SInt32 lineIndex) {
     if (lineIndex < 0 || lineIndex >= p->layout.lineCount()) return;
+    // A line about to be shown may be coloured a character at a time (the speed reader's fades): its
+    // paragraph makes room for those runs now rather than while the text scrolls.
+    const size_t room =
+        p->runs.size() + size_t(std::min<SInt32>(SInt32(p->text.size()), kFadeRunRoom)) + kRecolourRoom;
+    auto* grown = const_cast<UnicodeParagraph*>(p);
+    if (grown->runs.capacity() < room) {
+        grown->runs.reserve(room);
+        grown->runStarts.reserve(room + 1);
+        grown->fonts.reserve(room);
+    }
     QTextLine line = p->layout.lineAt(lineIndex);
     KeptLine(p, lineIndex, line);
 }
@@ -554,15 +683,6 @@ bool InkColumns(const UnicodeParagraph* p, const QTextLine& line, const PaintedL
     *left = std::clamp(int(std::lround(l)), 0, painted.width);
     *right = std::clamp(int(std::lround(r)), *left, painted.width);
     return true;
-}
-
-// Whether a run of from..to draws more than its glyphs: shadows and rules whose colours may follow the
-// text's.
-bool HasDrawnEffects(const UnicodeParagraph* p, SInt32 from, SInt32 to) {
-    constexpr SInt16 kDrawnByUs = dropShadow | underline | strikeOut;
-    for (size_t i = 0; i < p->runs.size(); i++)
-        if (p->runStarts[i] < to && p->runStarts[i + 1] > from && (p->runs[i].face & kDrawnByUs)) return true;
-    return false;
 }
 
 std::vector<UnicodeRunStyle> gRecolouredRuns; // kept between calls
