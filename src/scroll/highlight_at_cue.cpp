@@ -5,6 +5,7 @@
 #include "foundation/syllable_arrays.h"
 #include "foundation/word_line_arrays.h"
 #include "media/media_services.h"
+#include "platform/unicode_layout.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/cue_marker.h"
 #include "scroll/pacing.h"
@@ -252,11 +253,13 @@ void HighlightSpeedReading(SInt16 mode, SInt16 smooth) {
     if (mode == kEnd) {
         if (range.Held() || gSpeedReaderHid) MakeTextVisible();
         gSpeedReaderHid = false;
+        KeepRoomForCharacterColours(false);
         range.start = range.end = range.syllable = -1;
         return;
     }
     const SInt32 length = WEGetTextLength(ScrollWEHandle);
     if (mode == kBegin) {
+        KeepRoomForCharacterColours(true);
         range.start = range.end = range.syllable = -1;
         MakeTextInvisible(0, length);
         gSpeedReaderHid = true;

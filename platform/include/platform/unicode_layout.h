@@ -80,3 +80,7 @@ void DrawUnicodeLine(const UnicodeParagraph* paragraph, SInt32 line, SInt32 h, S
 // Paints a line into the kept lines ahead of its drawing (in idle time), so that drawing it then only copies
 // pixels; a line kept already, or too big to keep, is left as it is.
 void PaintUnicodeLineAhead(const UnicodeParagraph* paragraph, SInt32 line);
+// While on, a paragraph about to be shown makes room for a colour a character (the speed reader's fades), so
+// that colouring it while the text scrolls allocates nothing; off, paragraphs keep only a little room, so
+// that a long script shown through does not hold that room in every paragraph.
+void KeepRoomForCharacterColours(bool on);

@@ -25,6 +25,7 @@ static constexpr size_t kRecolourRoom = 4;
 // Runs a paragraph about to be shown has room for at most, one a character: two fades and the words
 // between them.
 static constexpr SInt32 kFadeRunRoom = 160;
+static bool gRoomForCharacterColours = false;
 
 struct UnicodeParagraph {
     QTextLayout layout;
@@ -213,6 +214,17 @@ void ReleasePaintedLines() {
     // Fonts belong to the toolkit, which is about to go.
     for (MadeFont& m : gMadeFonts)
         m = MadeFont{};
+}
+
+// Room for a colour a character, at once, while the speed reader fades the text.
+static void MakeRoomForCharacterColours(UnicodeParagraph* p) {
+    if (!gRoomForCharacterColours) return;
+    const size_t room =
+        p->runs.size() + size_t(std::min<SInt32>(SInt32(p->text.size()), kFadeRunRoom)) + kRecolourRoom;
+    if (p->runs.capacity() >= room) return;
+    p->runs.reserve(room);
+    p->runStarts.reserve(room + 1);
+    p->fonts.reserve(room);
 }
 
 SInt32 LayOutUnicodeParagraph(UnicodeParagraph* p, const UInt16* text, SInt32 length,
@@ -572,18 +584,15 @@ static PaintedLine* KeptLine(const UnicodeParagraph* p, SInt32 lineIndex, QTextL
     return &painted;
 }
 
+void KeepRoomForCharacterColours(bool on) {
+    gRoomForCharacterColours = on;
+}
+
 void PaintUnicodeLineAhead(const UnicodeParagraph* p, SInt32 lineIndex) {
     if (lineIndex < 0 || lineIndex >= p->layout.lineCount()) return;
     // A line about to be shown may be coloured a character at a time (the speed reader's fades): its
     // paragraph makes room for those runs now rather than while the text scrolls.
-    const size_t room =
-        p->runs.size() + size_t(std::min<SInt32>(SInt32(p->text.size()), kFadeRunRoom)) + kRecolourRoom;
-    auto* grown = const_cast<UnicodeParagraph*>(p);
-    if (grown->runs.capacity() < room) {
-        grown->runs.reserve(room);
-        grown->runStarts.reserve(room + 1);
-        grown->fonts.reserve(room);
-    }
+    MakeRoomForCharacterColours(const_cast<UnicodeParagraph*>(p));
     QTextLine line = p->layout.lineAt(lineIndex);
     KeptLine(p, lineIndex, line);
 }
@@ -719,6 +728,7 @@ bool RecolourUnicodeRange(UnicodeParagraph* p, SInt32 from, SInt32 to, const RGB
         add(coloured, std::min(e, to) - std::max(s, from));
         add(p->runs[i], e - to);
     }
+    if (runs.size() > p->runs.capacity()) MakeRoomForCharacterColours(p);
     p->runs.assign(runs.begin(), runs.end());
     p->runStarts.resize(p->runs.size() + 1);
     p->fonts.resize(p->runs.size());
