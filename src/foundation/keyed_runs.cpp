@@ -4,34 +4,14 @@
 #include "foundation/keyed_runs.h"
 
 #include "foundation/offscreen_copy_rules.h"
+#include "foundation/pixel_blocks.h"
 
 #include <cstring>
 
 namespace {
 
 #if defined(__GNUC__)
-// The block helpers are always inlined, so no block crosses a call and the ABI note does not apply.
-#pragma GCC diagnostic ignored "-Wpsabi"
-using Block = UInt32 __attribute__((vector_size(32)));
-constexpr int kBlock = 8;
-
-[[gnu::always_inline]] inline Block LoadBlock(const UInt32* p) {
-    Block b;
-    std::memcpy(&b, p, sizeof b);
-    return b;
-}
-
-[[gnu::always_inline]] inline void StoreBlock(UInt32* p, Block b) {
-    std::memcpy(p, &b, sizeof b);
-}
-
-[[gnu::always_inline]] inline Block Reversed(Block b) {
-#if defined(__clang__)
-    return __builtin_shufflevector(b, b, 7, 6, 5, 4, 3, 2, 1, 0);
-#else
-    return __builtin_shuffle(b, Block{7, 6, 5, 4, 3, 2, 1, 0});
-#endif
-}
+using namespace pixel_blocks;
 
 // All ones in the lanes whose pixel lies in one of the table's ranges.
 [[gnu::always_inline]] inline Block MatchMask(Block s, const KeyRanges& ranges) {

@@ -3,6 +3,7 @@
 // made once at start-up; the plain loops finish what the blocks leave and serve processors without them.
 #include "foundation/offscreen_copy_runs.h"
 
+#include "foundation/pixel_blocks.h"
 #include "foundation/pixel_words.h"
 
 #include <cstring>
@@ -32,24 +33,7 @@ inline UInt32 BlendRulePixel(UInt32 s, UInt32 d, const BlendRunRule& rule) {
 }
 
 #if defined(__GNUC__)
-// The block helpers are always inlined, so no block crosses a call and the ABI note does not apply.
-#pragma GCC diagnostic ignored "-Wpsabi"
-using Block = UInt32 __attribute__((vector_size(32)));
-constexpr int kBlock = 8;
-
-[[gnu::always_inline]] inline Block LoadBlock(const UInt32* p) {
-    Block b;
-    std::memcpy(&b, p, sizeof b);
-    return b;
-}
-
-[[gnu::always_inline]] inline void StoreBlock(UInt32* p, Block b) {
-    std::memcpy(p, &b, sizeof b);
-}
-
-[[gnu::always_inline]] inline Block Reversed(Block b) {
-    return __builtin_shufflevector(b, b, 7, 6, 5, 4, 3, 2, 1, 0);
-}
+using namespace pixel_blocks;
 
 [[gnu::always_inline]] inline int ReversedBlocks(const UInt32* s, UInt32* d, int count) {
     int i = 0;

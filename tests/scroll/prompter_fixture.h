@@ -3,12 +3,15 @@
 #pragma once
 
 #include "foundation/error_dialog.h"
+#include "foundation/word_line_arrays.h"
 #include "platform/memory.h"
 #include "platform/resources.h"
 #include "prefs/companion_records.h"
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_record.h"
+#include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
+#include "scroll/script_measures.h"
 #include "shell/loop_timer.h"
 #include "shell/mode_switching.h"
 #include "shell/shell_globals.h"
@@ -16,8 +19,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <string>
+#include <vector>
 
 class PrompterFixture : public ::testing::Test {
   protected:
@@ -69,4 +74,52 @@ class PrompterFixture : public ::testing::Test {
     ResFileRefNum resources = -1;
     PrefsRecord savedPrefs;
     PositionPrefsRecord savedPlaces;
+};
+
+// A prompter that scrolls, in a window, without looping, in the given colours and size; tearing down stops
+// the scroll, forgets the script's measures and puts back the layout rectangles the scroll moved.
+class ScrollingPrompterFixture : public PrompterFixture {
+  protected:
+    void SetUpScrolling(const RGBColor& text, const RGBColor& back, SInt16 size, const RGBColor& highlight) {
+        PrompterFixture::SetUp();
+        savedRects = {gCueRect,       gScrollTextRect, gScrollDestinationRect,
+                      gAvailableRect, gInfoRect,       gPictureRect};
+        UsePlainOutput();
+        SetPref(gThePreferences, kPrefFullScreen, 0);
+        SetPref(gThePreferences, kPrefLoopingText, 0);
+        TextFormatBlock format = GetPref(gThePreferences, kPrefPrompterFormat);
+        format.textColor = text;
+        format.backColor = back;
+        format.size = size;
+        SetPref(gThePreferences, kPrefPrompterFormat, format);
+        SetPref(gThePreferences, kPrefHighlightColor, highlight);
+    }
+    void TearDown() override {
+        StopScroll();
+        // Pacing reads the script's measures: the next test starts without them, as this one did.
+        for (Handle* h : {&myWordLineArray, &mySyllableArray})
+            if (*h) DisposeHandle(*h), *h = nullptr;
+        gTotalWords = gTotalSyllables = 0;
+        gTotalLines = -1;
+        PrompterFixture::TearDown();
+        // Scrolling leaves the prompter's layout behind; the cue of later tests stands where it stood.
+        gCueRect = savedRects[0];
+        gScrollTextRect = savedRects[1];
+        gScrollDestinationRect = savedRects[2];
+        gAvailableRect = savedRects[3];
+        gInfoRect = savedRects[4];
+        gPictureRect = savedRects[5];
+    }
+    // The scrolling text's pixels on the window, row after row.
+    static std::vector<UInt32> WindowPixels() {
+        CGrafPtr port = GetWindowPort(myScrollWindow);
+        const UInt32* base = GetPixBaseAddr(port);
+        const SInt32 stride = GetPixRowBytes(port) / 4;
+        const Rect& r = gScrollTextRect;
+        std::vector<UInt32> out;
+        for (SInt16 v = r.top; v < r.bottom; ++v)
+            out.insert(out.end(), base + v * stride + r.left, base + v * stride + r.right);
+        return out;
+    }
+    std::array<Rect, 6> savedRects{};
 };

@@ -29,39 +29,9 @@ constexpr UInt32 kRedPixel = 0xFFFF0000u;
 const char kScript[] = "cat dog sun map\rbig red hat box\rfox ran far off\rwet mud got hot\r"
                        "old owl sat low\rtin can hit top\r";
 
-class Highlight : public PrompterFixture {
+class Highlight : public ScrollingPrompterFixture {
   protected:
-    void SetUp() override {
-        PrompterFixture::SetUp();
-        savedRects = {gCueRect,       gScrollTextRect, gScrollDestinationRect,
-                      gAvailableRect, gInfoRect,       gPictureRect};
-        UsePlainOutput();
-        SetPref(gThePreferences, kPrefFullScreen, 0);
-        SetPref(gThePreferences, kPrefLoopingText, 0);
-        TextFormatBlock format = GetPref(gThePreferences, kPrefPrompterFormat);
-        format.textColor = kBlack;
-        format.backColor = kWhite;
-        format.size = 24;
-        SetPref(gThePreferences, kPrefPrompterFormat, format);
-        SetPref(gThePreferences, kPrefHighlightColor, kRed);
-    }
-    void TearDown() override {
-        StopScroll();
-        // Pacing reads the script's measures: the next test starts without them, as this one did.
-        for (Handle* h : {&myWordLineArray, &mySyllableArray})
-            if (*h) DisposeHandle(*h), *h = nullptr;
-        gTotalWords = gTotalSyllables = 0;
-        gTotalLines = -1;
-        PrompterFixture::TearDown();
-        // Scrolling leaves the prompter's layout behind; the cue of later tests stands where it stood.
-        gCueRect = savedRects[0];
-        gScrollTextRect = savedRects[1];
-        gScrollDestinationRect = savedRects[2];
-        gAvailableRect = savedRects[3];
-        gInfoRect = savedRects[4];
-        gPictureRect = savedRects[5];
-    }
-    std::array<Rect, 6> savedRects{};
+    void SetUp() override { SetUpScrolling(kBlack, kWhite, 24, kRed); }
     void Open(SInt16 kind, SInt16 mirror = 0, SInt16 rotation = 0) {
         SetPref(gThePreferences, kPrefHighlightKind, kind);
         SetPref(gThePreferences, kPrefMirror, mirror);
@@ -89,16 +59,6 @@ class Highlight : public PrompterFixture {
         return info.style.style.color;
     }
     static SInt32 Find(const char* word) { return SInt32(std::string(kScript).find(word)); }
-    static std::vector<UInt32> WindowPixels() {
-        CGrafPtr port = GetWindowPort(myScrollWindow);
-        const UInt32* base = GetPixBaseAddr(port);
-        const SInt32 stride = GetPixRowBytes(port) / 4;
-        const Rect& r = gScrollTextRect;
-        std::vector<UInt32> out;
-        for (SInt16 v = r.top; v < r.bottom; ++v)
-            out.insert(out.end(), base + v * stride + r.left, base + v * stride + r.right);
-        return out;
-    }
 };
 
 TEST_F(Highlight, EachKindColoursTheRangeAtTheCueAndTheFrameMatchesAFullRedraw) {

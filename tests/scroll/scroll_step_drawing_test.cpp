@@ -19,35 +19,10 @@
 
 namespace {
 
-class ScrollStepDrawing : public PrompterFixture {
+class ScrollStepDrawing : public ScrollingPrompterFixture {
   protected:
     void SetUp() override {
-        PrompterFixture::SetUp();
-        savedRects = {gCueRect,       gScrollTextRect, gScrollDestinationRect,
-                      gAvailableRect, gInfoRect,       gPictureRect};
-        UsePlainOutput();
-        SetPref(gThePreferences, kPrefFullScreen, 0);
-        SetPref(gThePreferences, kPrefLoopingText, 0);
-        TextFormatBlock format = GetPref(gThePreferences, kPrefPrompterFormat);
-        format.textColor = RGBColor{0xFFFF, 0xFFFF, 0};
-        format.backColor = RGBColor{0, 0, 0x6000};
-        format.size = 18;
-        SetPref(gThePreferences, kPrefPrompterFormat, format);
-        SetPref(gThePreferences, kPrefHighlightColor, RGBColor{0xFFFF, 0, 0});
-    }
-    void TearDown() override {
-        StopScroll();
-        for (Handle* h : {&myWordLineArray, &mySyllableArray})
-            if (*h) DisposeHandle(*h), *h = nullptr;
-        gTotalWords = gTotalSyllables = 0;
-        gTotalLines = -1;
-        PrompterFixture::TearDown();
-        gCueRect = savedRects[0];
-        gScrollTextRect = savedRects[1];
-        gScrollDestinationRect = savedRects[2];
-        gAvailableRect = savedRects[3];
-        gInfoRect = savedRects[4];
-        gPictureRect = savedRects[5];
+        SetUpScrolling(RGBColor{0xFFFF, 0xFFFF, 0}, RGBColor{0, 0, 0x6000}, 18, RGBColor{0xFFFF, 0, 0});
     }
     // Lines of different lengths, so that a row or column put in the wrong place shows.
     static std::string Script() {
@@ -56,17 +31,6 @@ class ScrollStepDrawing : public PrompterFixture {
             script += "Line " + std::to_string(line) + std::string(size_t(line * 7 % 23), 'w') + " ends.\r";
         return script;
     }
-    static std::vector<UInt32> WindowPixels() {
-        CGrafPtr port = GetWindowPort(myScrollWindow);
-        const UInt32* base = GetPixBaseAddr(port);
-        const SInt32 stride = GetPixRowBytes(port) / 4;
-        const Rect& r = gScrollTextRect;
-        std::vector<UInt32> out;
-        for (SInt16 v = r.top; v < r.bottom; ++v)
-            out.insert(out.end(), base + v * stride + r.left, base + v * stride + r.right);
-        return out;
-    }
-    std::array<Rect, 6> savedRects{};
 };
 
 TEST_F(ScrollStepDrawing, AfterAnyRunOfTicksTheWindowShowsWhatAFullRedrawShows) {

@@ -151,6 +151,16 @@ UInt64 GetEventLoopTimerDueMicroseconds(EventLoopTimerRef timer) {
     return IsInstalled(timer) ? timer->firedDueMicros : 0;
 }
 
+// Runs a timer's procedure; a timer removed inside it is deleted afterwards. The loop timer is armed before
+// the call, so that other timers fire inside a nested loop the procedure runs.
+static void RunTimerProc(EventLoopTimer* timer) {
+    timer->running = true;
+    ArmEventLoopTimer();
+    timer->proc(timer, timer->userData);
+    timer->running = false;
+    if (timer->removed) delete timer;
+}
+
 void FireDueTimers() {
     UInt64 now = MonotonicMicroseconds();
     UInt64 pass = ++gLastFiringPass;
@@ -169,12 +179,7 @@ void FireDueTimers() {
         next->firedInPass = pass;
         next->firedDueMicros = next->dueMicros;
         Reschedule(next, now);
-        next->running = true;
-        // Armed before the call, so that other timers fire inside a nested loop the procedure runs.
-        ArmEventLoopTimer();
-        next->proc(next, next->userData);
-        next->running = false;
-        if (next->removed) delete next;
+        RunTimerProc(next);
     }
     ArmEventLoopTimer();
 }
@@ -215,11 +220,7 @@ void FireTimersOnDisplayFrame(UInt64 frameMicros) {
         next->firedDueMicros = frameMicros;
         next->dueMicros = frameMicros + next->intervalMicros;
         next->carriedNanos = 0;
-        next->running = true;
-        ArmEventLoopTimer();
-        next->proc(next, next->userData);
-        next->running = false;
-        if (next->removed) delete next;
+        RunTimerProc(next);
     }
     ArmEventLoopTimer();
 }
