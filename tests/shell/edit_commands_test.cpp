@@ -45,16 +45,6 @@ class EditCommands : public ProgramTest {
         CleanUpBookmarkList(1);
         ProgramTest::TearDown();
     }
-    static void UseScript(const std::string& script) {
-        gTextHasChanged = false;
-        if (myTextResource) DisposeHandle(myTextResource);
-        if (myStyle) DisposeHandle(myStyle);
-        myStyle = nullptr;
-        myTextResource = NewHandle(Size(script.size()));
-        std::memcpy(*myTextResource, script.data(), script.size());
-        PutScrollTextInBox(false);
-        gUndoAvailable = 0;
-    }
     static void Select(const Ranges& ranges) {
         WESetSelection(ranges[0].first, ranges[0].second, 0, ScrollWEHandle);
         for (size_t i = 1; i < ranges.size(); ++i)

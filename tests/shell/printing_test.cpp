@@ -54,16 +54,6 @@ class Printing : public ProgramTest {
         ProgramTest::TearDown();
     }
 
-    static void UseScript(const std::string& script) {
-        gTextHasChanged = false;
-        if (myTextResource) DisposeHandle(myTextResource);
-        if (myStyle) DisposeHandle(myStyle);
-        myStyle = nullptr;
-        myTextResource = NewHandle(Size(script.size()));
-        std::memcpy(*myTextResource, script.data(), script.size());
-        PutScrollTextInBox(false);
-    }
-
     static SInt32 Print() { return DoCommand(MakeMenuCommand(kFileMenuID, kPrintItem)); }
 
     std::vector<std::string> Pages() {

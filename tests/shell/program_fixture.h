@@ -7,12 +7,15 @@
 #include "macros/macro_services.h"
 #include "platform/clock.h"
 #include "platform/events.h"
+#include "platform/memory.h"
 #include "platform/resources.h"
 #include "prefs/companion_records.h"
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_file.h"
 #include "scroll/prompter_window.h"
+#include "scroll/scroll_engine.h"
 #include "scroll/scroll_windows.h"
+#include "scroll/undo.h"
 #include "shell/periodic_timer.h"
 #include "shell/shell_globals.h"
 #include "shell/startup.h"
@@ -20,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 class ProgramTest : public ::testing::Test {
@@ -69,6 +73,18 @@ class ProgramTest : public ::testing::Test {
             AdvanceFakeClock(1);
             ProcessPendingEvents();
         }
+    }
+
+    // The script, plain, in the document and in the prompter: unchanged and with nothing to undo.
+    static void UseScript(const std::string& script) {
+        gTextHasChanged = false;
+        if (myTextResource) DisposeHandle(myTextResource);
+        if (myStyle) DisposeHandle(myStyle);
+        myStyle = nullptr;
+        myTextResource = NewHandle(Size(script.size()));
+        std::memcpy(*myTextResource, script.data(), script.size());
+        PutScrollTextInBox(false);
+        gUndoAvailable = 0;
     }
 
     TempHome home;

@@ -49,16 +49,6 @@ class SortCommand : public ProgramTest {
         Start();
         ASSERT_EQ(gScrollOn, 0);
     }
-    static void UseScript(const std::string& script) {
-        gTextHasChanged = false;
-        if (myTextResource) DisposeHandle(myTextResource);
-        if (myStyle) DisposeHandle(myStyle);
-        myStyle = nullptr;
-        myTextResource = NewHandle(Size(script.size()));
-        std::memcpy(*myTextResource, script.data(), script.size());
-        PutScrollTextInBox(false);
-        gUndoAvailable = 0;
-    }
     static std::string Script() {
         if (gTextHasChanged) GetNewText(0);
         return std::string(*myTextResource, size_t(GetHandleSize(myTextResource)));
