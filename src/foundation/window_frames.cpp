@@ -138,6 +138,46 @@ Rect KeepRectOnScreen(const Rect& place) {
     return KeepRectOnScreens(place, screens);
 }
 
+Rect FitFrameInsideAreas(const Rect& place, const Rect& margins, std::span<const Rect> areas) {
+    if (areas.empty()) return place;
+    const int frameTop = place.top - margins.top, frameLeft = place.left - margins.left;
+    const int frameBottom = place.bottom + margins.bottom, frameRight = place.right + margins.right;
+    const Rect* area = &areas.front();
+    SInt64 best = 0;
+    for (const Rect& a : areas) {
+        const SInt64 w = std::min<int>(frameRight, a.right) - std::max<int>(frameLeft, a.left);
+        const SInt64 h = std::min<int>(frameBottom, a.bottom) - std::max<int>(frameTop, a.top);
+        if (w > 0 && h > 0 && w * h > best) {
+            best = w * h;
+            area = &a;
+        }
+    }
+    // Along one axis: the frame's start and length within the area's start and end.
+    auto fit = [](int start, int length, int low, int high) {
+        length = std::max(0, std::min(length, high - low));
+        start = std::clamp(start, low, std::max(low, high - length));
+        return std::pair{start, length};
+    };
+    const auto [left, width] = fit(frameLeft, frameRight - frameLeft, area->left, area->right);
+    const auto [top, height] = fit(frameTop, frameBottom - frameTop, area->top, area->bottom);
+    const int contentWidth = std::max(1, width - margins.left - margins.right);
+    const int contentHeight = std::max(1, height - margins.top - margins.bottom);
+    const int contentLeft = left + margins.left, contentTop = top + margins.top;
+    return Rect{SInt16(contentTop), SInt16(contentLeft), SInt16(contentTop + contentHeight),
+                SInt16(contentLeft + contentWidth)};
+}
+
+Rect PlaceWindowInsideScreens(WindowPtr window, const Rect& place) {
+    if (!window) return place;
+    std::vector<Rect> areas;
+    for (GDHandle device = GetDeviceList(); device; device = GetNextDevice(device))
+        areas.push_back(GetAvailableBounds(device));
+    const Rect fitted = FitFrameInsideAreas(place, GetWindowFrameMargins(window), areas);
+    SizeWindow(window, RectWidth(fitted), RectHeight(fitted), true);
+    MoveWindow(window, fitted.left, fitted.top, false);
+    return fitted;
+}
+
 void GetWindowRect(WindowPtr window, Rect* r) {
     if (window && r) GetWindowBounds(window, kWindowContentRgn, r);
 }

@@ -25,3 +25,13 @@ void InvalGrowBox(WindowPtr window);
 Rect KeepRectOnScreens(const Rect& place, std::span<const Rect> screens);
 // The same with the screens there are now.
 Rect KeepRectOnScreen(const Rect& place);
+
+// Where a window whose content would stand at place goes so that the whole window, its frame included
+// (margins: the frame's thickness on each side, as GetWindowFrameMargins gives it), lies inside one of the
+// screens' usable areas (main screen first): the area its frame overlaps most, or the main screen's when
+// it overlaps none. It moves no further than it must and is made smaller only where it is larger than the
+// area.
+Rect FitFrameInsideAreas(const Rect& place, const Rect& margins, std::span<const Rect> areas);
+// The same with the window's own frame and the screens there are now: sizes and moves the window there and
+// returns its content rectangle.
+Rect PlaceWindowInsideScreens(WindowPtr window, const Rect& place);

@@ -6,6 +6,7 @@
 #include "foundation/list_items.h"
 #include "foundation/mouse_wheel.h"
 #include "foundation/program_strings.h"
+#include "foundation/window_frames.h"
 #include "foundation/window_references.h"
 #include "platform/drawing.h"
 #include "platform/pstring.h"
@@ -59,11 +60,13 @@ TextStyle ListStyle() {
     return TextStyle{format.font, SInt16(format.face), format.size, format.textColor};
 }
 
-Rect DefaultBookmarkPlace() {
+// 352 by 153 below the menu bar at the left, under the toolbar's default place (whose frame is as thick
+// as this window's).
+Rect DefaultBookmarkPlace(WindowPtr window) {
     const Rect screen = GetDeviceBounds(GetMainDevice());
-    const SInt16 menuBar = GetMenuBarHeight();
-    return Rect{SInt16(screen.top + menuBar + 37), SInt16(screen.left + 15),
-                SInt16(screen.top + menuBar + 190), SInt16(screen.left + 367)};
+    const Rect frame = GetWindowFrameMargins(window);
+    const SInt16 top = SInt16(DefaultToolWindowTop(window) + 37 + frame.top + frame.bottom);
+    return Rect{top, SInt16(screen.left + 15), SInt16(top + 153), SInt16(screen.left + 367)};
 }
 
 // Draws with the bookmark window's port current, shows what was drawn and puts the caller's port back.
@@ -272,12 +275,11 @@ void OpenBookmarkWindow() {
     SetWRefCon(window, kBookmarkWindowReference);
     Rect place = GetWindowPlace(gPositionPreferences, kPlaceBookmark);
     if (EmptyRect(&place) || !IsRectWithinADeviceRect(&place)) {
-        place = DefaultBookmarkPlace();
+        place = DefaultBookmarkPlace(window);
         SetWindowPlace(gPositionPreferences, kPlaceBookmark, place);
         gPositionPrefsChanged = true;
     }
-    SizeWindow(window, RectWidth(place), RectHeight(place), false);
-    MoveWindow(window, place.left, place.top, false);
+    place = PlaceWindowInsideScreens(window, place);
     myBookmarkWindow = window;
     myBookmarkDevice = GetMaxDevice(&place);
     SetWindowAlpha(window, float(std::clamp<SInt16>(gBookmarkOpacity, 0, 100)) / 100.0f);

@@ -54,7 +54,7 @@ const TextWindowKind kEditKind{kEditWindowID, kEditWindowReference,
                                EditFormat,    kEditTextLeftInset,
                                true,          true,
                                false,         true,
-                               true};
+                               true,          false};
 
 bool BreaksLikePrompter() {
     return GetPref(gThePreferences, kPrefEditFollowsPrompterLines) != 0;

@@ -2,6 +2,7 @@
 #include "scroll/prompter_window.h"
 
 #include "foundation/menu_bar_and_menus.h"
+#include "foundation/window_frames.h"
 #include "prefs/companion_records.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/prompter_drawing.h"
@@ -59,16 +60,14 @@ SInt16 SetScrollWindowToNormal() {
     } else {
         gUpdateWindowBounds = 90;
         SetWindowFrameless(myScrollWindow, false);
+        // The menu bar is part of the window's frame: it is back before the window is placed.
+        MyShowMenuBar();
         const Rect place = GetWindowPlace(gPositionPreferences, kPlacePrompter);
-        if (!EmptyRect(&place)) {
-            SizeWindow(myScrollWindow, RectWidth(place), RectHeight(place), true);
-            MoveWindow(myScrollWindow, place.left, place.top, false);
-        }
+        if (!EmptyRect(&place)) PlaceWindowInsideScreens(myScrollWindow, place);
         if (!gQuitting) {
             const Rect content = GetScrollWindowContent();
             NewScrollWindowSize(RectWidth(content), RectHeight(content));
         }
-        MyShowMenuBar();
         gIsFullScreen = false;
     }
     return SelectHideOtherWindow(front);

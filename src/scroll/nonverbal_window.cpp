@@ -4,6 +4,7 @@
 #include "scroll/nonverbal_window.h"
 
 #include "foundation/offscreen_copy.h"
+#include "foundation/window_frames.h"
 #include "foundation/window_references.h"
 #include "platform/memory.h"
 #include "platform/text_drawing.h"
@@ -37,7 +38,7 @@ bool gNonverbalHasntMoved = false;
 namespace {
 
 constexpr SInt16 kNonverbalWindowID = 132;
-constexpr SInt16 kDefaultHeight = 100;
+constexpr SInt16 kDefaultHeight = 100, kDefaultWidth = 480;
 
 TextFormatBlock Format() {
     return GetPref(gThePreferences, kPrefNonverbalFormat);
@@ -108,13 +109,15 @@ void OpenNonverbalWindow() {
     SetWRefCon(window, kNonverbalWindowReference);
     Rect place = GetWindowPlace(gPositionPreferences, kPlaceNonverbal);
     if (EmptyRect(&place) || !IsRectWithinADeviceRect(&place)) {
-        const Rect screen = GetDeviceBounds(GetMainDevice());
-        const SInt16 top = SInt16(screen.top + GetMenuBarHeight());
-        place = Rect{top, screen.left, SInt16(top + kDefaultHeight), screen.right};
+        // Below the menu bar, in the middle, clear of the toolbar and the bookmark list at the left.
+        const Rect screen = GetAvailableBounds(GetMainDevice());
+        const SInt16 top = DefaultToolWindowTop(window);
+        const SInt16 width = std::min<SInt16>(kDefaultWidth, RectWidth(screen));
+        const SInt16 left = SInt16(screen.left + (RectWidth(screen) - width) / 2);
+        place = Rect{top, left, SInt16(top + kDefaultHeight), SInt16(left + width)};
         gPositionPrefsChanged = true;
     }
-    SizeWindow(window, RectWidth(place), RectHeight(place), false);
-    MoveWindow(window, place.left, place.top, false);
+    place = PlaceWindowInsideScreens(window, place);
     myNonverbalWindow = window;
     myNonverbalDevice = GetMaxDevice(&place);
     myNonverbalWindowAlias = GetWindowPort(window);

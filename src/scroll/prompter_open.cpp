@@ -2,6 +2,7 @@
 #include "scroll/prompter_window.h"
 
 #include "foundation/mouse_wheel.h"
+#include "foundation/window_frames.h"
 #include "foundation/window_references.h"
 #include "platform/events.h"
 #include "platform/memory.h"
@@ -16,6 +17,7 @@
 #include "shell/event_handlers.h"
 #include "textengine/text_engine.h"
 
+#include <algorithm>
 #include <cstdint>
 
 Rect GetScrollWindowContent() {
@@ -27,6 +29,20 @@ Rect GetScrollWindowContent() {
 SInt16 GetMenuBarHeight() {
     const GDHandle main = GetMainDevice();
     return SInt16(GetAvailableBounds(main).top - GetDeviceBounds(main).top);
+}
+
+SInt16 GetMenuBarBottom() {
+    const GDHandle main = GetMainDevice();
+    const SInt16 usableTop = GetAvailableBounds(main).top;
+    if (!myScrollWindow || GetMenuBarWindow() != myScrollWindow || !IsMenuBarVisible()) return usableTop;
+    Rect content{};
+    GetWindowBounds(myScrollWindow, kWindowContentRgn, &content);
+    if (GetMaxDevice(&content) != main) return usableTop;
+    return std::max(usableTop, content.top);
+}
+
+SInt16 DefaultToolWindowTop(WindowPtr window) {
+    return SInt16(GetMenuBarBottom() + GetWindowFrameMargins(window).top);
 }
 
 namespace {
@@ -63,17 +79,22 @@ void OpenScrollWindow() {
         gPositionPrefsChanged = true;
     }
     myScrollWindow = window;
-    // The program's menu bar stands at the top of the prompter, above its content.
+    // The program's menu bar stands at the top of the prompter, above its content; the tool windows float
+    // over it.
     SetMenuBarWindow(window);
-    SizeWindow(window, RectWidth(place), RectHeight(place), false);
-    MoveWindow(window, place.left, place.top, false);
-    myScrollDevice = GetMaxDevice(&place);
+    SetToolWindowOwner(window);
     const SInt16 lowestTop = SInt16(2 * GetMenuBarHeight());
-    if (place.top < lowestTop && myScrollDevice == GetMainDevice() &&
-        GetPref(gThePreferences, kPrefSeparateEditWindow) == 0) {
+    if (place.top < lowestTop && GetMaxDevice(&place) == GetMainDevice() &&
+        GetPref(gThePreferences, kPrefSeparateEditWindow) == 0)
         OffsetRect(&place, 0, SInt16(lowestTop - place.top));
-        MoveWindow(window, place.left, place.top, false);
+    // The whole window, title bar and menu bar included, opens inside the screen's usable area.
+    const Rect fitted = PlaceWindowInsideScreens(window, place);
+    if (!(fitted == place)) {
+        place = fitted;
+        SetWindowPlace(gPositionPreferences, kPlacePrompter, place);
+        gPositionPrefsChanged = true;
     }
+    myScrollDevice = GetMaxDevice(&place);
     myScrollWindowAlias = GetWindowPort(window);
     SetPort(myScrollWindowAlias);
     const RGBColor back = GetPref(gThePreferences, kPrefPrompterFormat).backColor;
@@ -96,6 +117,7 @@ void CloseScrollWindow() {
     if (ScrollWEHandle) WEDispose(ScrollWEHandle);
     ScrollWEHandle = nullptr;
     if (myScrollWindow && GetMenuBarWindow() == myScrollWindow) SetMenuBarWindow(nullptr);
+    if (myScrollWindow && GetToolWindowOwner() == myScrollWindow) SetToolWindowOwner(nullptr);
     if (myScrollWindow) DisposeWindow(myScrollWindow);
     myScrollWindow = nullptr;
     myScrollWindowAlias = nullptr;

@@ -76,6 +76,11 @@ Rect GetScrollWindowContent();
 void PlaceScrollVerticalScrollRect();
 // The height taken at the top of the main screen by the desktop's bar.
 SInt16 GetMenuBarHeight();
+// Where the program's menu bar ends, in global coordinates: below the prompter's menu bar while the
+// prompter shows it on the main screen, else at the top of the main screen's usable area.
+SInt16 GetMenuBarBottom();
+// The top of a tool window's content at its default place: the window's frame starts below the menu bar.
+SInt16 DefaultToolWindowTop(WindowPtr window);
 // A copy of the text in which 'a' to 'z' become capitals and every other byte is kept; null when memory
 // runs out.
 Handle MakeCapitalsCopy(Handle text);

@@ -39,7 +39,8 @@ const TextWindowKind kMonitorKind{kScrollMonitorWindowID,
                                   false,
                                   true,
                                   false,
-                                  false};
+                                  false,
+                                  true};
 
 } // namespace
 

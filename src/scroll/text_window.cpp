@@ -3,6 +3,7 @@
 #include "scroll/text_window.h"
 
 #include "foundation/mouse_wheel.h"
+#include "foundation/window_frames.h"
 #include "foundation/window_references.h"
 #include "platform/drawing.h"
 #include "platform/memory.h"
@@ -135,8 +136,8 @@ bool OpenTextWindow(TextWindow& tw) {
         SetWindowPlace(gPositionPreferences, slot, place);
         gPositionPrefsChanged = true;
     }
-    SizeWindow(window, RectWidth(place), RectHeight(place), false);
-    MoveWindow(window, place.left, place.top, false);
+    if (tw.kind->floatsOverPrompter) SetWindowKeptAboveOwner(window, true);
+    place = PlaceWindowInsideScreens(window, place);
     *tw.window = window;
     *tw.device = GetMaxDevice(&place);
     ResetTextWindow(tw);

@@ -22,8 +22,9 @@ struct TextWindowKind {
     bool editable;               // takes the caret and typing in edit mode
     bool spacingFromFormat;      // line spacing from the format, else single
     bool alwaysBreakLikePrompter;
-    bool wheel;  // the mouse wheel scrolls it
-    bool tabBar; // shows the tab ruler above the text while the prompter's tab bar shows
+    bool wheel;              // the mouse wheel scrolls it
+    bool tabBar;             // shows the tab ruler above the text while the prompter's tab bar shows
+    bool floatsOverPrompter; // a tool window the desktop keeps above the prompter
 };
 
 struct TextWindow {

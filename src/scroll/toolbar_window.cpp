@@ -5,6 +5,7 @@
 #include "foundation/app_paths.h"
 #include "foundation/error_dialog.h"
 #include "foundation/program_strings.h"
+#include "foundation/window_frames.h"
 #include "foundation/window_references.h"
 #include "macros/macro_services.h"
 #include "platform/drawing.h"
@@ -161,13 +162,12 @@ void OpenToolbarWindow() {
         place.right = SInt16(place.left + kToolbarWidth);
     } else {
         const Rect screen = GetDeviceBounds(GetMainDevice());
-        const SInt16 top = SInt16(screen.top + GetMenuBarHeight());
+        const SInt16 top = DefaultToolWindowTop(window);
         place = Rect{top, SInt16(screen.left + 15), SInt16(top + kToolbarHeight),
                      SInt16(screen.left + kToolbarWidth)};
         gPositionPrefsChanged = true;
     }
-    SizeWindow(window, RectWidth(place), RectHeight(place), false);
-    MoveWindow(window, place.left, place.top, false);
+    place = PlaceWindowInsideScreens(window, place);
     myToolbarWindow = window;
     myToolbarDevice = GetMaxDevice(&place);
     CreateToolbarList();

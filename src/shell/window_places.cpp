@@ -53,9 +53,7 @@ void SetOtherWindowsToNirmalLocation() {
         if (!window) continue;
         const Rect stored = GetWindowPlace(gPositionPreferences, entry.place);
         if (EmptyRect(&stored)) continue;
-        const Rect place = KeepRectOnScreen(stored);
-        SizeWindow(window, RectWidth(place), RectHeight(place), true);
-        MoveWindow(window, place.left, place.top, false);
+        PlaceWindowInsideScreens(window, KeepRectOnScreen(stored));
     }
     if (myCueLightWindow) PositionCueLightWindow();
 }

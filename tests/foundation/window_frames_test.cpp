@@ -37,6 +37,39 @@ TEST(WindowPlaces, APlaceOnNoScreenComesBackOntoTheMainOne) {
     EXPECT_EQ(KeepRectOnScreens(Rect{5, 5, 9, 9}, {}), (Rect{5, 5, 9, 9})) << "no screens known: left alone";
 }
 
+TEST(WindowPlaces, TheWholeFrameIsFittedInsideAScreensUsableArea) {
+    // The main screen with a 24-pixel panel along its top, and a taller screen at its right.
+    const std::vector<Rect> areas{{24, 0, 1080, 1920}, {0, 1920, 1200, 3840}};
+    const std::vector<Rect> mainOnly{areas.front()};
+    const Rect frame{50, 1, 1, 1}; // title bar and menu bar above, thin borders
+    const Rect none{};
+    struct Case {
+        const char* what;
+        Rect place;
+        Rect margins;
+        const std::vector<Rect>* areas;
+        Rect expected;
+    };
+    const Case cases[] = {
+        {"already inside", {200, 100, 600, 900}, frame, &areas, {200, 100, 600, 900}},
+        {"title bar above the top", {22, 5, 500, 1000}, frame, &areas, {74, 5, 552, 1000}},
+        {"content at the very top", {0, 100, 300, 500}, frame, &areas, {74, 100, 374, 500}},
+        {"off the right", {300, 1700, 500, 1900}, frame, &mainOnly, {300, 1719, 500, 1919}},
+        {"off the left and the bottom", {900, -50, 1200, 250}, frame, &areas, {779, 1, 1079, 301}},
+        {"larger than the screen", {-10, -10, 2000, 3000}, frame, &mainOnly, {74, 1, 1079, 1919}},
+        {"mostly on the second screen", {-20, 1900, 300, 2400}, frame, &areas, {50, 1921, 370, 2421}},
+        {"on a screen that went away", {100, 2000, 400, 2500}, frame, &mainOnly, {100, 1419, 400, 1919}},
+        {"no frame, under the panel", {10, 10, 100, 100}, none, &areas, {24, 10, 114, 100}},
+        {"no frame, already inside", {24, 0, 1080, 1920}, none, &areas, {24, 0, 1080, 1920}},
+    };
+    for (const Case& c : cases) {
+        const Rect fitted = FitFrameInsideAreas(c.place, c.margins, *c.areas);
+        EXPECT_EQ(fitted, c.expected) << c.what << ": " << fitted.top << "," << fitted.left << ","
+                                      << fitted.bottom << "," << fitted.right;
+    }
+    EXPECT_EQ(FitFrameInsideAreas(Rect{5, 5, 9, 9}, frame, {}), (Rect{5, 5, 9, 9})) << "no screens known";
+}
+
 class WindowFrames : public ::testing::Test {
   protected:
     void SetUp() override {

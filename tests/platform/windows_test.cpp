@@ -5,6 +5,7 @@
 #include "platform/memory.h"
 #include "platform/pstring.h"
 #include "platform/resources.h"
+#include "platform/screens.h"
 #include "platform/windows.h"
 #include "support/event_log.h"
 #include "support/pascal_name.h"
@@ -296,6 +297,53 @@ TEST_F(Windows, AttributesSurviveFlagChanges) {
     EXPECT_TRUE(EqualPStrings(back, title));
     EXPECT_FLOAT_EQ(GetWindowAlpha(w), 0.35f);
     EXPECT_EQ(SetWindowAlpha(nullptr, 1.0f), paramErr);
+}
+
+TEST_F(Windows, ToolWindowsBelongToTheOwnerAndTheDesktopKeepsThemAboveIt) {
+    WindowPtr owner = Make(kDocumentWindowClass);
+    WindowPtr early = Make(kFloatingWindowClass);
+    WindowPtr document = Make(kDocumentWindowClass, MakeRect(120, 130, 320, 330));
+    EXPECT_EQ(GetWindowKeptAbove(early), nullptr) << "no owner yet";
+    SetToolWindowOwner(owner);
+    EXPECT_EQ(GetToolWindowOwner(), owner);
+    WindowPtr late = Make(kFloatingWindowClass);
+    EXPECT_EQ(GetWindowKeptAbove(early), owner);
+    EXPECT_EQ(GetWindowKeptAbove(late), owner) << "tool windows made later belong too";
+    EXPECT_EQ(GetWindowKeptAbove(document), nullptr);
+    EXPECT_EQ(GetWindowKeptAbove(owner), nullptr);
+
+    SetWindowKeptAboveOwner(document, true);
+    EXPECT_EQ(GetWindowKeptAbove(document), owner);
+    EXPECT_EQ(GetWindowClass(document), kDocumentWindowClass);
+    EXPECT_TRUE(IsWindowVisible(document));
+    EXPECT_EQ(Bounds(document), MakeRect(120, 130, 320, 330));
+
+    // The owner's native window is made anew when it loses its frame and when it gets it back.
+    SetWindowFrameless(owner, true);
+    SetWindowFrameless(owner, false);
+    EXPECT_EQ(GetWindowKeptAbove(early), owner);
+    EXPECT_EQ(GetWindowKeptAbove(document), owner);
+    SetWindowKeptAboveOwner(document, false);
+    EXPECT_EQ(GetWindowKeptAbove(document), nullptr);
+
+    Dispose(owner);
+    EXPECT_EQ(GetToolWindowOwner(), nullptr);
+    EXPECT_EQ(GetWindowKeptAbove(early), nullptr);
+}
+
+TEST_F(Windows, FramesAreTheDesktopsAroundFramedWindowsOnly) {
+    const Rect frame{28, 2, 3, 4};
+    UseFakeWindowFrames(frame);
+    WindowPtr document = Make(kDocumentWindowClass);
+    WindowPtr tool = Make(kFloatingWindowClass, MakeRect(100, 100, 300, 250), false);
+    WindowPtr plain = Make(kPlainWindowClass);
+    EXPECT_EQ(GetWindowFrameMargins(document), frame);
+    EXPECT_EQ(GetWindowFrameMargins(tool), frame) << "known before the window is shown";
+    EXPECT_EQ(GetWindowFrameMargins(plain), Rect{});
+    SetWindowFrameless(document, true);
+    EXPECT_EQ(GetWindowFrameMargins(document), Rect{});
+    EndFakeScreens();
+    EXPECT_EQ(GetWindowFrameMargins(nullptr), Rect{});
 }
 
 TEST_F(Windows, PortPointsConvertThroughTheContentAndTheOrigin) {

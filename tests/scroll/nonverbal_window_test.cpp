@@ -58,8 +58,8 @@ class Nonverbal : public PrompterFixture {
     }
 };
 
-TEST_F(Nonverbal, OpensAtItsSavedPlaceOrAcrossTheMainScreen) {
-    const SInt16 bar = GetMenuBarHeight();
+TEST_F(Nonverbal, OpensAtItsSavedPlaceOrBelowTheMenuBarInTheMiddle) {
+    const SInt16 bar = SInt16(GetMenuBarBottom() - kLeft.top);
     struct Case {
         const char* what;
         Rect saved;
@@ -67,8 +67,8 @@ TEST_F(Nonverbal, OpensAtItsSavedPlaceOrAcrossTheMainScreen) {
     };
     const Case cases[] = {
         {"saved on the second screen", {200, 1400, 280, 2000}, {200, 1400, 280, 2000}},
-        {"saved off every screen", {1000, 0, 1100, 600}, {SInt16(100 + bar), 100, SInt16(200 + bar), 1380}},
-        {"never saved", {}, {SInt16(100 + bar), 100, SInt16(200 + bar), 1380}},
+        {"saved off every screen", {1000, 0, 1100, 600}, {SInt16(100 + bar), 500, SInt16(200 + bar), 980}},
+        {"never saved", {}, {SInt16(100 + bar), 500, SInt16(200 + bar), 980}},
     };
     for (const Case& c : cases) {
         SetWindowPlace(gPositionPreferences, kPlaceNonverbal, c.saved);

@@ -33,10 +33,15 @@ void SetScreensChangedProc(ScreensChangedProc proc);
 // ---- Testing support ----
 // Replaces the real screens by fake ones with these bounds, the first being the main screen; each has the
 // given modes with the first current. A device handle stays valid after its screen is removed.
-void UseFakeScreens(const std::vector<Rect>& bounds, const std::vector<DisplayMode>& modes);
+// available, when given, holds each screen's usable area (panels left out); else the whole screen is usable.
+void UseFakeScreens(const std::vector<Rect>& bounds, const std::vector<DisplayMode>& modes,
+                    const std::vector<Rect>& available = {});
 // Takes fake screen index (from 0) away, as unplugging a monitor does, and reports the change.
 void RemoveFakeScreen(int index);
-// Back to the real screens.
+// Back to the real screens (and the window manager's own frames).
 void EndFakeScreens();
+// Every framed window gets a frame of these thicknesses (top, left, bottom, right), as a window manager
+// would draw it, until EndFakeScreens.
+void UseFakeWindowFrames(const Rect& margins);
 // How many display mode switches have been made (fake or real), to see that nothing switched.
 int CountDisplayModeSwitches();

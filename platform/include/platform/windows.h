@@ -73,6 +73,19 @@ bool IsWindowFullScreen(WindowPtr window);
 // program can make the window cover any rectangle, the union of several screens included.
 void SetWindowFrameless(WindowPtr window, bool frameless);
 bool IsWindowFrameless(WindowPtr window);
+// The room the frame takes around the content, as thicknesses: top (the title bar, and the menu bar when
+// the window shows it), left, bottom and right (the borders). For a window not shown yet, the frame the
+// window manager gives windows of its class; none without a window manager or a frame.
+Rect GetWindowFrameMargins(WindowPtr window);
+
+// Tool windows belong to one window, the program's main one: the window manager keeps every floating
+// window, those made later included, above it and with it, as a desktop keeps a program's palettes above
+// its document. SetWindowKeptAboveOwner gives the same to a window of another class. Null: no owner.
+void SetToolWindowOwner(WindowPtr owner);
+WindowPtr GetToolWindowOwner();
+void SetWindowKeptAboveOwner(WindowPtr window, bool kept);
+// The window the window manager keeps this one above (null when none).
+WindowPtr GetWindowKeptAbove(WindowPtr window);
 
 // Marks part of the content as needing redrawing: an update event follows.
 void InvalWindowRect(WindowPtr window, const Rect* localRect);

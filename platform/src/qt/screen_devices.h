@@ -13,8 +13,11 @@ struct GDevice {
     bool fake = false;
     bool listed = true; // a fake screen that was removed stays as a record, unlisted
     Rect fakeBounds{};
+    Rect fakeAvailable{};
     std::vector<DisplayMode> fakeModes;
     DisplayMode fakeCurrent{};
 };
 
 void ReportScreensChanged();
+// The frame thicknesses tests put in the window manager's place; null when the real frames count.
+const Rect* FakeWindowFrames();

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -19,6 +20,7 @@ std::vector<std::unique_ptr<GDevice>> gDevices;
 std::vector<GDevice*> gFakes; // while not empty, the screens the program sees
 ScreensChangedProc gScreensChanged = nullptr;
 bool gWatching = false;
+std::optional<Rect> gFakeFrames;
 
 GDHandle DeviceForScreen(QScreen* screen) {
     if (!screen) return nullptr;
@@ -102,7 +104,7 @@ Rect GetDeviceBounds(GDHandle device) {
 }
 
 Rect GetAvailableBounds(GDHandle device) {
-    if (device && device->fake) return GetDeviceBounds(device);
+    if (device && device->fake) return device->listed ? device->fakeAvailable : Rect{};
     return device && device->screen ? RectFromQRect(device->screen->availableGeometry()) : Rect{};
 }
 
@@ -122,12 +124,15 @@ GDHandle GetMaxDevice(const Rect* globalRect) {
     return best ? best : GetMainDevice();
 }
 
-void UseFakeScreens(const std::vector<Rect>& bounds, const std::vector<DisplayMode>& modes) {
+void UseFakeScreens(const std::vector<Rect>& bounds, const std::vector<DisplayMode>& modes,
+                    const std::vector<Rect>& available) {
     gFakes.clear();
-    for (const Rect& r : bounds) {
+    for (size_t i = 0; i < bounds.size(); ++i) {
+        const Rect& r = bounds[i];
         auto device = std::make_unique<GDevice>();
         device->fake = true;
         device->fakeBounds = r;
+        device->fakeAvailable = i < available.size() ? available[i] : r;
         device->fakeModes = modes;
         if (!modes.empty()) device->fakeCurrent = modes.front();
         gFakes.push_back(device.get());
@@ -143,6 +148,15 @@ void RemoveFakeScreen(int index) {
 
 void EndFakeScreens() {
     gFakes.clear();
+    gFakeFrames.reset();
+}
+
+void UseFakeWindowFrames(const Rect& margins) {
+    gFakeFrames = margins;
+}
+
+const Rect* FakeWindowFrames() {
+    return gFakeFrames ? &*gFakeFrames : nullptr;
 }
 
 void SplitScreenFromEnvironment() {

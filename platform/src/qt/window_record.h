@@ -29,6 +29,7 @@ struct OpaqueWindow {
     SInt32 refCon = 0;
     float alpha = 1.0f;
     bool floatsAboveAll = false;
+    bool keptAboveOwner = false; // a window of another class asked to float over the tool-window owner
     bool fullScreen = false;
     Rect boundsBeforeFullScreen{};
     Rect reportedBounds{}; // the content bounds the handlers last heard of
@@ -74,6 +75,15 @@ void RestackWindowHosts();
 bool NoteWindowActivated(WindowPtr window);
 // Gives the activation to the front non-floating window after the active one went away.
 void ActivateFrontWindow();
+
+// ---- Tool windows and their owner (window_owner.cpp) ----
+// Tells the toolkit again which window each tool window belongs to: after a window was shown or made anew.
+// The desktop forgets whom a window belongs to when that one is put on screen anew (its frame changed):
+// ownerShownAnew then shows the tool windows anew too.
+void ApplyWindowOwners(bool ownerShownAnew = false);
+bool IsToolWindowOwner(WindowPtr window);
+// A window going away stops being the owner.
+void ForgetWindowOwner(WindowPtr window);
 
 // ---- Window records (windows.cpp) ----
 WindowPtr WindowFromId(UInt32 id);

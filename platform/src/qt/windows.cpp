@@ -123,6 +123,7 @@ void DisposeWindow(WindowPtr window) {
     bool wasActive = host && host->isActiveWindow();
     RemoveWindowHandlers(window);
     RemoveWindowFromOrder(window);
+    ForgetWindowOwner(window);
     gWindowsById.erase(window->id);
     window->host = nullptr;
     if (window->port) {
@@ -179,6 +180,8 @@ WindowClass GetWindowClass(WindowPtr window) {
 
 void ShowWindow(WindowPtr window) {
     if (!window || !window->host || window->host->isVisible()) return;
+    // Whom a tool window belongs to must be known before the desktop first sees it.
+    ApplyWindowOwners();
     window->host->show();
     RestackWindowHosts();
     if (window->windowClass != kFloatingWindowClass && FrontNonFloatingWindow() == window) {
@@ -250,6 +253,7 @@ void SetWindowFloatsAboveAll(WindowPtr window, bool above) {
     if (visible) host->show();
     window->applyingBounds = false;
     SyncWindowBounds(window, true);
+    ApplyWindowOwners(visible && IsToolWindowOwner(window));
     if (visible) RestackWindowHosts();
     if (active) host->activateWindow();
 }
