@@ -54,7 +54,7 @@ TEST(WindowPlaces, TheWholeFrameIsFittedInsideAScreensUsableArea) {
         {"already inside", {200, 100, 600, 900}, frame, &areas, {200, 100, 600, 900}},
         {"title bar above the top", {22, 5, 500, 1000}, frame, &areas, {74, 5, 552, 1000}},
         {"content at the very top", {0, 100, 300, 500}, frame, &areas, {74, 100, 374, 500}},
-        {"off the right", {300, 1700, 500, 1900}, frame, &mainOnly, {300, 1719, 500, 1919}},
+        {"off the right", {300, 1800, 500, 2000}, frame, &mainOnly, {300, 1719, 500, 1919}},
         {"off the left and the bottom", {900, -50, 1200, 250}, frame, &areas, {779, 1, 1079, 301}},
         {"larger than the screen", {-10, -10, 2000, 3000}, frame, &mainOnly, {74, 1, 1079, 1919}},
         {"mostly on the second screen", {-20, 1900, 300, 2400}, frame, &areas, {50, 1921, 370, 2421}},

@@ -95,8 +95,8 @@ TEST_F(BookmarkListWindow, ASavedPlaceOnNoScreenFallsBackBelowTheMenuBar) {
     ASSERT_NE(myBookmarkWindow, nullptr);
     const Rect place = GetWindowPlace(gPositionPreferences, kPlaceBookmark);
     const Rect screen = GetDeviceBounds(GetMainDevice());
-    EXPECT_EQ(place, (Rect{SInt16(screen.top + GetMenuBarHeight() + 37), SInt16(screen.left + 15),
-                           SInt16(screen.top + GetMenuBarHeight() + 190), SInt16(screen.left + 367)}));
+    const SInt16 top = SInt16(DefaultToolWindowTop(myBookmarkWindow) + 37);
+    EXPECT_EQ(place, (Rect{top, SInt16(screen.left + 15), SInt16(top + 153), SInt16(screen.left + 367)}));
     EXPECT_TRUE(gPositionPrefsChanged);
 }
 
