@@ -6,6 +6,7 @@
 #include "foundation/checked_wrappers.h"
 #include "foundation/error_dialog.h"
 #include "foundation/file_types.h"
+#include "foundation/script_file_checks.h"
 #include "platform/file_io.h"
 #include "platform/memory.h"
 #include "platform/pstring.h"
@@ -225,6 +226,25 @@ void ProcessText(Ptr buffer, SInt32* length, ConstStr255Param fileName, Handle* 
     *length = FoldLineEnds(buffer, *length);
 }
 
+bool LooksLikeText(std::span<const UInt8> start) {
+    std::string_view bytes(reinterpret_cast<const char*>(start.data()), start.size());
+    size_t markLength = 0;
+    // A start cut in the middle of a unit or of a surrogate pair is still UTF-16.
+    for (size_t cut = 0; cut < 4 && cut < bytes.size(); ++cut) {
+        const TextEncodingGuess guess = GuessEncoding(bytes.substr(0, bytes.size() - cut), &markLength);
+        if (guess == TextEncodingGuess::Utf16LE || guess == TextEncodingGuess::Utf16BE) return true;
+    }
+    size_t controls = 0;
+    for (char c : bytes) {
+        const UInt8 b = UInt8(c);
+        // Tab, line feed, vertical tab, form feed, return, the old end-of-file mark and escape are met
+        // in texts.
+        if (b < 0x20 && !(b >= 9 && b <= 13) && b != 0x1A && b != 0x1B) ++controls;
+    }
+    // Random data has about one control byte in ten; a text with a stray one stays far below this.
+    return controls <= bytes.size() / 32 + 1;
+}
+
 OSErr ReadWholeTextFile(const std::string& path, Handle* text, Handle* styles, bool* wasCut) {
     *text = nullptr;
     if (styles) *styles = nullptr;
@@ -233,6 +253,8 @@ OSErr ReadWholeTextFile(const std::string& path, Handle* text, Handle* styles, b
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     if (error) return fnfErr;
     if (size == 0) return eofErr;
+    // Only a script the program can hold is read at all.
+    if (size > kMaxScriptFileBytes) return kScriptTooLargeErr;
     const size_t wanted = size_t(std::min<std::uintmax_t>(size, kMaxTextFileBytes));
     std::vector<UInt8> bytes;
     if (OSErr readError = ReadFileStart(path, wanted, bytes); readError != noErr) return readError;

@@ -1,5 +1,6 @@
 // Loading a script into the document globals: the text from a text document, a resource script file or
 // a queue element, then its styles, timing arrays, music and side data.
+#include "foundation/script_file_checks.h"
 #include "foundation/text_import.h"
 #include "foundation/word_line_arrays.h"
 #include "macros/macro_services.h"
@@ -40,8 +41,9 @@ constexpr ResType kMusicType = FourCC("Musc");
 constexpr SInt16 kTextWasCutDialog = 134;
 
 // The resources the loader turns into live data; everything else of a text document is kept as read.
-constexpr ResType kConsumedTypes[] = {FourCC("styl"), kWordArrayType, kSyllableArrayType, FourCC("fPrf"),
-                                      FourCC("Shap")};
+// The text check is made anew by every save.
+constexpr ResType kConsumedTypes[] = {FourCC("styl"), kWordArrayType, kSyllableArrayType,
+                                      FourCC("fPrf"), FourCC("Shap"), kTextCheckType};
 // What a resource script file shares among its scripts (from ID 128 up).
 constexpr ResType kSharedSideDataTypes[] = {FourCC("BkMk"), FourCC("BmkN"), FourCC("OVTb"), FourCC("TxMg"),
                                             FourCC("HyTx"), FourCC("HyDt"), FourCC("Mndl"), FourCC("OvLy")};
@@ -231,7 +233,11 @@ Handle ReadDocumentText(bool* cut, std::string* folder) {
         error = ReadWholeTextFile(GetQueueFolder(gQueue) + gOutName, &text, &styles, cut);
         if (error == noErr) *folder = GetQueueFolder(gQueue);
     }
-    if (error != noErr) return nullptr;
+    // A document named by a queue or the recent files that cannot be read as a script says why.
+    if (error != noErr) {
+        ReportScriptFileProblem(*folder + gOutName, error);
+        return nullptr;
+    }
     myStyle = styles;
     return text;
 }
@@ -252,6 +258,11 @@ bool ReadTextDocument(DocumentText& found, ResFileRefNum previous) {
         return false;
     }
     found.text = ReadDocumentText(&found.cut, &found.folder);
+    // What a save that was cut short left beside the document is finished or cleared away first.
+    if (found.text) {
+        CompleteInterruptedSave(found.folder + gOutName);
+        RemoveSaveLeftovers(found.folder + gOutName);
+    }
     if (found.text && !gIsDos) {
         const ResFileRefNum side = OpenDocumentResources(found.folder + gOutName, false, false);
         if (side != -1)

@@ -223,9 +223,10 @@ bool InSaveOrder(ResType type) {
     return false;
 }
 
-// Writes the new side file complete into a temporary file beside the old one; *empty tells that it has
-// no resources at all (then there is to be no side file).
-OSErr WriteSideFileBeside(const std::string& sidePath, std::string& tempPath, bool* empty) {
+// Writes the new side file complete into a temporary file beside the old one, with the check of the text
+// as it goes to disk; *empty tells that it has no side data at all (then there is to be no side file).
+OSErr WriteSideFileBeside(const std::string& sidePath, std::span<const UInt8> text, std::string& tempPath,
+                          bool* empty) {
     tempPath = sidePath + ".saving";
     DeleteFile(tempPath);
     CreateResFile(tempPath);
@@ -247,6 +248,8 @@ OSErr WriteSideFileBeside(const std::string& sidePath, std::string& tempPath, bo
     for (const KeptSideResource& kept : gKeptSideResources)
         if (!InSaveOrder(kept.type)) AddKept(kept);
     *empty = Count1Types() == 0;
+    // Side data names places in the text it was saved with; the check lets a load tell that text apart.
+    if (!*empty) AddTextCheck(text);
     CloseResFile(file);
     const OSErr err = ResError();
     if (previous != 0) UseResFile(previous);
@@ -329,6 +332,7 @@ OSErr DoSave(SInt16 kind) {
 
     const std::string path = gOutPath + gOutName;
     const std::string sidePath = SideFilePath(path);
+    RemoveSaveLeftovers(path);
     const std::vector<UInt8> text = TextForDisk();
     std::string textTemp;
     if (OSErr err = WriteFileBeside(path, text, textTemp); err != noErr) {
@@ -337,7 +341,7 @@ OSErr DoSave(SInt16 kind) {
     }
     std::string sideTemp;
     bool sideEmpty = true;
-    if (OSErr err = WriteSideFileBeside(sidePath, sideTemp, &sideEmpty); err != noErr) {
+    if (OSErr err = WriteSideFileBeside(sidePath, text, sideTemp, &sideEmpty); err != noErr) {
         DeleteFile(textTemp);
         ReportSaveFailure(err);
         return err;
