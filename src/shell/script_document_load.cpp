@@ -225,14 +225,17 @@ void UseMusicSyllableTimes() {
 // folder it was found in.
 Handle ReadDocumentText(bool* cut, std::string* folder) {
     Handle text = nullptr, styles = nullptr;
-    OSErr error = ReadWholeTextFile(*folder + gOutName, &text, &styles, cut);
+    TextFileFormat format;
+    OSErr error = ReadWholeTextFile(*folder + gOutName, &text, &styles, cut, &format);
     // A queue's element may have moved with the queue's own folder.
     if (error == fnfErr && gQueue) {
-        error = ReadWholeTextFile(GetQueueFolder(gQueue) + gOutName, &text, &styles, cut);
+        error = ReadWholeTextFile(GetQueueFolder(gQueue) + gOutName, &text, &styles, cut, &format);
         if (error == noErr) *folder = GetQueueFolder(gQueue);
     }
     if (error != noErr) return nullptr;
     myStyle = styles;
+    gScriptFileFormat = format;
+    if (format.unheldCharacters > 0) gFileWithUnheldCharacters = *folder + gOutName;
     return text;
 }
 
@@ -252,7 +255,9 @@ bool ReadTextDocument(DocumentText& found, ResFileRefNum previous) {
         return false;
     }
     found.text = ReadDocumentText(&found.cut, &found.folder);
-    if (found.text && !gIsDos) {
+    // A text with CR-LF line ends from another system has no side data of ours; one this program saved
+    // that way has its side file under the document's whole name.
+    if (found.text && (!gIsDos || FileExists(SideFilePath(found.folder + gOutName)))) {
         const ResFileRefNum side = OpenDocumentResources(found.folder + gOutName, false, false);
         if (side != -1)
             LoadScriptCompanions(kSideDataID, myStyle == nullptr, found.folder);
@@ -365,6 +370,8 @@ void DisposeDocumentText() {
     if (mySyllableArray) DisposeHandle(mySyllableArray);
     myTextResource = myStyle = myWordLineArray = mySyllableArray = nullptr;
     gTotalWords = gTotalLines = gTotalSyllables = 0;
+    gScriptFileFormat = kNewScriptFormat;
+    gFileWithUnheldCharacters.clear();
     // What was typed into the prompter belonged to the text that goes: it must not be taken back over the
     // new one when the prompter is filled again.
     gTextHasChanged = false;
