@@ -161,10 +161,10 @@ TEST_F(ScriptEncodings, AnRtfScriptIsSavedAsRtfAndComesBackWithItsStyles) {
 }
 
 TEST_F(ScriptEncodings, CharactersTheScriptCannotHoldAreReportedOnceAndSavingOverThemAsksFirst) {
-    const std::string file = "Hello \xE4\xB8\xAD\xE6\x96\x87!\n";
+    const std::string file = "Hello \xE4\xB8\xAD\xE6\x96\x87.\n";
     const std::string path = Write("Wide.txt", file);
     ASSERT_EQ(OpenDocumentsEvent({path}), noErr);
-    EXPECT_EQ(HandleText(myTextResource), "Hello ??!\r");
+    EXPECT_EQ(HandleText(myTextResource), "Hello ??.\r");
     ASSERT_EQ(RecordedErrorMessages().size(), 1u);
     EXPECT_NE(RecordedErrorMessages()[0].find("Wide.txt"), std::string::npos);
 
@@ -176,14 +176,14 @@ TEST_F(ScriptEncodings, CharactersTheScriptCannotHoldAreReportedOnceAndSavingOve
     EXPECT_EQ(FileText(path), file);
     // Another file is no question.
     EXPECT_EQ(SaveAs("Other.txt"), noErr);
-    EXPECT_EQ(FileText(home.path() + "/Other.txt"), "Hello ??!\n");
+    EXPECT_EQ(FileText(home.path() + "/Other.txt"), "Hello ??.\n");
     EXPECT_EQ(SaveAs("Wide.txt"), kSaveCancelled);
     EXPECT_EQ(FileText(path), file);
 
     // Yes: written, and once written there is nothing left to ask about.
     gAutoDialogAnswer = 1;
     EXPECT_EQ(SaveAs("Wide.txt"), noErr);
-    EXPECT_EQ(FileText(path), "Hello ??!\n");
+    EXPECT_EQ(FileText(path), "Hello ??.\n");
     gAutoDialogAnswer = 2;
     EXPECT_EQ(SaveAs("Wide.txt"), noErr);
     EXPECT_EQ(RecordedErrorMessages().size(), 1u);
@@ -208,10 +208,12 @@ TEST_F(ScriptEncodings, OpenAndSaveDialogsOfferTheScriptKindsAndHideSideFiles) {
     EXPECT_TRUE(has(patterns(1), "*.txt"));
     EXPECT_TRUE(has(patterns(0), "*.queue"));
     EXPECT_EQ(LastFileDialogOptions().companionEnding, ".rsrc");
+    TerminateOpenFileDialog();
     GetFileName(noName, noName, FourCC("TEXT"), -8);
     EXPECT_EQ(labels(), (std::vector<std::string>{"All readable documents", "Text documents", "Rich text",
                                                   "Resource script files"}));
 
+    TerminateOpenFileDialog();
     GetOutFile(kSaveScript);
     ASSERT_EQ(labels(), (std::vector<std::string>{"Text documents"}));
     EXPECT_TRUE(has(patterns(0), "*.txt"));
