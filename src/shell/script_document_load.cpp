@@ -227,10 +227,11 @@ void UseMusicSyllableTimes() {
 // folder it was found in.
 Handle ReadDocumentText(bool* cut, std::string* folder) {
     Handle text = nullptr, styles = nullptr;
-    OSErr error = ReadWholeTextFile(*folder + gOutName, &text, &styles, cut);
+    TextFileFormat format;
+    OSErr error = ReadWholeTextFile(*folder + gOutName, &text, &styles, cut, &format);
     // A queue's element may have moved with the queue's own folder.
     if (error == fnfErr && gQueue) {
-        error = ReadWholeTextFile(GetQueueFolder(gQueue) + gOutName, &text, &styles, cut);
+        error = ReadWholeTextFile(GetQueueFolder(gQueue) + gOutName, &text, &styles, cut, &format);
         if (error == noErr) *folder = GetQueueFolder(gQueue);
     }
     // A document named by a queue or the recent files that cannot be read as a script says why.
@@ -239,6 +240,8 @@ Handle ReadDocumentText(bool* cut, std::string* folder) {
         return nullptr;
     }
     myStyle = styles;
+    gScriptFileFormat = format;
+    if (format.unheldCharacters > 0) gFileWithUnheldCharacters = *folder + gOutName;
     return text;
 }
 
@@ -263,7 +266,9 @@ bool ReadTextDocument(DocumentText& found, ResFileRefNum previous) {
         CompleteInterruptedSave(found.folder + gOutName);
         RemoveSaveLeftovers(found.folder + gOutName);
     }
-    if (found.text && !gIsDos) {
+    // A text with CR-LF line ends from another system has no side data of ours; one this program saved
+    // that way has its side file under the document's whole name.
+    if (found.text && (!gIsDos || FileExists(SideFilePath(found.folder + gOutName)))) {
         const ResFileRefNum side = OpenDocumentResources(found.folder + gOutName, false, false);
         if (side != -1)
             LoadScriptCompanions(kSideDataID, myStyle == nullptr, found.folder);
@@ -376,6 +381,8 @@ void DisposeDocumentText() {
     if (mySyllableArray) DisposeHandle(mySyllableArray);
     myTextResource = myStyle = myWordLineArray = mySyllableArray = nullptr;
     gTotalWords = gTotalLines = gTotalSyllables = 0;
+    gScriptFileFormat = kNewScriptFormat;
+    gFileWithUnheldCharacters.clear();
     // What was typed into the prompter belonged to the text that goes: it must not be taken back over the
     // new one when the prompter is filled again.
     gTextHasChanged = false;

@@ -1,7 +1,9 @@
 // Saving a script: the text and its side file are each written complete beside the old ones and only
 // then renamed over them, so a failed save leaves the previous document whole.
 #include "foundation/error_dialog.h"
+#include "foundation/file_dialogs.h"
 #include "foundation/program_colors.h"
+#include "foundation/text_file_format.h"
 #include "foundation/word_line_arrays.h"
 #include "media/media_services.h"
 #include "platform/events.h"
@@ -13,6 +15,7 @@
 #include "scroll/bookmarks.h"
 #include "scroll/doc_resource_header.h"
 #include "scroll/scroll_engine.h"
+#include "scroll/window_dialogs.h"
 #include "shell/command_parts.h"
 #include "shell/desktop_events.h"
 #include "shell/menus.h"
@@ -21,9 +24,11 @@
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
 #include "shell/text_effect_globals.h"
+#include "textengine/rtf_writer.h"
 #include "texttools/text_tools.h"
 
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 bool gSaveAsWordSwapFlag = false;
@@ -31,6 +36,8 @@ bool gSaveAsWordSwapFlag = false;
 namespace {
 
 constexpr ResID kSideDataID = 128;
+// Asked before a save writes '?' over characters the file held: item 1 saves, item 2 cancels.
+constexpr SInt16 kReplaceUnheldQuestion = 406;
 
 // The side file's groups in the order a save writes them. Each is written from the program's live data
 // when it has some; otherwise the resources of the group kept from the loaded document are written back.
@@ -265,7 +272,9 @@ void ReportSaveFailure(OSErr err) {
 }
 
 // The current text as it goes to disk: with the bookmark marker characters when bookmarks are kept that
-// way. The text in memory stays as it is, so a marker-like character the user typed survives the save.
+// way, in the encoding and line ends of the script's file (RTF when it came as RTF). The text in memory
+// stays as it is, so a marker-like character the user typed survives the save, and the style runs keep
+// counting its characters whatever the bytes on disk.
 std::vector<UInt8> TextForDisk() {
     if (gTextHasChanged) GetNewText(0);
     std::vector<UInt8> bytes;
@@ -274,7 +283,28 @@ std::vector<UInt8> TextForDisk() {
         bytes.assign(text, text + GetHandleSize(myTextResource));
     }
     if (BookmarksAsMarks()) AddBookmarksToText(bytes);
-    return bytes;
+    if (gScriptFileFormat.encoding == TextFileEncoding::Rtf) {
+        const std::string rtf = _WEMakeRtf(bytes.data(), SInt32(bytes.size()), myStyle);
+        return std::vector<UInt8>(rtf.begin(), rtf.end());
+    }
+    return EncodeTextForFile(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                             gScriptFileFormat);
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    if (a == b) return true;
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+// Saving over the file whose characters came in as '?' writes the '?' into it: the user decides first.
+bool MayReplaceUnheldCharacters(const std::string& path) {
+    if (gFileWithUnheldCharacters.empty() || !SameFile(path, gFileWithUnheldCharacters)) return true;
+    if (!DoEditCustomWarning(kReplaceUnheldQuestion)) {
+        gIGotCancelled = true;
+        return false;
+    }
+    return true;
 }
 
 // A complete copy of a file beside it, named in keptPath; noErr with no copy when the file does not exist.
@@ -328,9 +358,10 @@ OSErr DoSave(SInt16 kind) {
     gSaveInProgress = false;
     if (BookmarksAsMarks())
         while (gBookmarkCharacter == 0)
-            if (!GetMarkCharacter()) return 1;
+            if (!GetMarkCharacter()) return kSaveCancelled;
 
     const std::string path = gOutPath + gOutName;
+    if (!MayReplaceUnheldCharacters(path)) return kSaveCancelled;
     const std::string sidePath = SideFilePath(path);
     RemoveSaveLeftovers(path);
     const std::vector<UInt8> text = TextForDisk();
@@ -383,6 +414,8 @@ OSErr DoSave(SInt16 kind) {
         return err;
     }
     if (backupErr != noErr) ReportBackupFailure(backupErr);
+    if (!gFileWithUnheldCharacters.empty() && SameFile(path, gFileWithUnheldCharacters))
+        gFileWithUnheldCharacters.clear();
     gDontQuitWithoutSaving = false;
     gDoOpenChangedFile = false;
     BecomeTextDocument(path);

@@ -108,6 +108,8 @@ void ResetShellGlobals() {
     gTabsAreCustom = false;
     gPathSpec = std::string{};
     gDoOpenChangedFile = false;
+    gScriptFileFormat = kNewScriptFormat;
+    gFileWithUnheldCharacters = std::string{};
     gKeptSideResources.clear();
     gTextHasMerged = false;
     gHypertextHasDisplayed = false;
