@@ -21,7 +21,7 @@ UInt8 gBookmarkCharacter = 0xB5;
 namespace {
 
 constexpr SInt16 kMarkCharacterDialog = 139;
-constexpr SInt16 kMarkTexts = 160, kRefusedText = 1;
+constexpr SInt16 kMarkTexts = 161, kRefusedText = 1;
 enum : SInt16 { kOkItem = 1, kCancelItem = 2, kCharacterItem = 5, kCodeItem = 6, kSaveItem = 9 };
 
 // What the fields held when last looked at, so that the filter sees which one the user changed.

@@ -109,7 +109,9 @@ TEST(TextDrawing, SymbolFamiliesAreTold) {
     for (const char* name : {"Standard Symbols PS", "D050000L"}) {
         SInt16 family = -1;
         GetFNum(PName(name), &family);
-        if (FontName(family) == name) EXPECT_TRUE(IsSymbolFontFamily(family)) << name;
+        if (FontName(family) == name) {
+            EXPECT_TRUE(IsSymbolFontFamily(family)) << name;
+        }
     }
 }
 
