@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "support/plain_frame_copy.h"
+
 #include "support/text_view.h"
 
 #include <string>
@@ -61,20 +63,6 @@ void BM_MegabyteOfWords(benchmark::State& state) {
 }
 BENCHMARK(BM_MegabyteOfWords)->ArgName("classic")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-// The yardstick: one plain copy of a full-HD frame between two worlds.
-void BM_PlainFrameCopy(benchmark::State& state) {
-    const Rect frame{0, 0, 1080, 1920};
-    GWorldPtr source = nullptr, destination = nullptr;
-    NewGWorld(&source, 32, &frame, nullptr, nullptr, 0);
-    NewGWorld(&destination, 32, &frame, nullptr, nullptr, 0);
-    for (auto _ : state) {
-        CopyOffscreentoOffscreen(source, destination, &frame, &frame, false, false, 0, 0, nullptr, 1, nullptr,
-                                 nullptr, 1, nullptr, nullptr, false, 0);
-        benchmark::ClobberMemory();
-    }
-    DisposeGWorld(source);
-    DisposeGWorld(destination);
-}
 BENCHMARK(BM_PlainFrameCopy)->Unit(benchmark::kMillisecond);
 
 } // namespace
