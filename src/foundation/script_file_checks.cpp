@@ -2,6 +2,7 @@
 #include "foundation/script_file_checks.h"
 
 #include "foundation/error_dialog.h"
+#include "foundation/message_params.h"
 #include "foundation/program_strings.h"
 #include "foundation/text_import.h"
 #include "platform/file_io.h"
@@ -28,20 +29,6 @@ bool IsWordProcessorName(const std::string& path) {
 std::string Megabytes(std::uintmax_t bytes) {
     constexpr std::uintmax_t kMegabyte = 1024 * 1024;
     return std::to_string((bytes + kMegabyte - 1) / kMegabyte);
-}
-
-// Puts the parameters in place of ^0, ^1 and ^2.
-std::string Substitute(const std::string& text, const std::string (&params)[3]) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '^' && i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '2') {
-            out += params[text[i + 1] - '0'];
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
 }
 
 } // namespace
@@ -93,7 +80,7 @@ bool ReportScriptFileProblem(const std::string& path, OSErr err) {
 void ReportRefusal(SInt16 item, const std::string (&params)[3], const std::string& fallback) {
     Str255 text;
     if (GetOrvalisString(kRefusedFileTexts, item, text) && text[0] > 0)
-        DoErrorMessageText(Substitute(std::string(PStringView(text)), params));
+        DoErrorMessageText(SubstituteMessageParams(std::string(PStringView(text)), params));
     else
         DoErrorMessageText(fallback);
 }
