@@ -26,6 +26,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "support/plain_frame_copy.h"
+
 #include <execinfo.h>
 #include <time.h>
 #include <unistd.h>
@@ -286,21 +288,6 @@ void BM_ScrollTickWithHeldKey(benchmark::State& state) {
 }
 BENCHMARK(BM_ScrollTickWithHeldKey)->Unit(benchmark::kMillisecond);
 
-// The yardstick the tick's figures are read against, in the same run: one plain copy of a full-HD frame
-// between two worlds.
-void BM_PlainFrameCopy(benchmark::State& state) {
-    const Rect frame{0, 0, 1080, 1920};
-    GWorldPtr source = nullptr, destination = nullptr;
-    NewGWorld(&source, 32, &frame, nullptr, nullptr, 0);
-    NewGWorld(&destination, 32, &frame, nullptr, nullptr, 0);
-    for (auto _ : state) {
-        CopyOffscreentoOffscreen(source, destination, &frame, &frame, false, false, 0, 0, nullptr, 1, nullptr,
-                                 nullptr, 1, nullptr, nullptr, false, 0);
-        benchmark::ClobberMemory();
-    }
-    DisposeGWorld(source);
-    DisposeGWorld(destination);
-}
 BENCHMARK(BM_PlainFrameCopy)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -23,6 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const char* name = kNames[input.Byte() % std::size(kNames)];
     const std::span<const uint8_t> bytes = input.Rest();
 
+    LooksLikeText(bytes);
+
     Str255 fileName;
     SetPString(fileName, name);
     Handle buffer = NewHandle(Size(bytes.size()));

@@ -418,6 +418,10 @@ void TextSeeds() {
          Framed().Byte(5).Rest(Of("Opening\r  Weather\r\rSport\r\nClose\n")).bytes);
     Seed("line_files", "merge",
          Framed().Byte(0x80).Rest(Of("<name>\rAda\rWho is speaking?\r<place>\rLondon\r")).bytes);
+
+    Seed("handed_paths", "two",
+         Framed().Byte(0).Rest(Of(std::string("/home/a/Talk.txt\0/tmp/b c.rtf\0", 31))).bytes);
+    Seed("handed_paths", "cut", Framed().Byte(1).Rest(Of(std::string("/x\0/unfinish", 13))).bytes);
 }
 
 void QueueSeeds() {

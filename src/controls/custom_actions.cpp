@@ -4,6 +4,7 @@
 #include "controls/custom_tracking.h"
 
 #include "controls/control_values.h"
+#include "controls/window_callbacks.h"
 #include "ebook/format_palette.h"
 #include "effects/effects.h"
 #include "platform/events.h"
@@ -51,7 +52,7 @@ void MandalaAction(SInt16 item) {
 
 void DoMainUpDownButtonAction(SInt32 code, SInt16 phase) {
     if (code == 0) return;
-    NotifyCustomControlAction(code, phase, 0);
+    NotifyCustomControlAction(code, phase, 0, 0.0);
     const WindowReference window = WindowReference(UInt32(code) >> 16);
     const SInt16 item = SInt16(code & 0xFFFF);
     if (window == kOverlayWindow)
@@ -64,11 +65,15 @@ void DoMainUpDownButtonAction(SInt32 code, SInt16 phase) {
 
 SInt16 MySliderProcedure(SInt32 code, SInt32* position, SInt16 arrowStep) {
     if (!position) return 0;
-    NotifyCustomControlAction(code, arrowStep, *position);
     const WindowReference window = WindowReference(UInt32(code) >> 16);
     const SInt16 item = SInt16(code & 0xFFFF);
+    // The position means what the slider item of the window's own controls says it means.
     const double value =
-        arrowStep != 0 ? arrowStep : GetSliderControlValuePerPosition(window, nullptr, item, *position);
+        arrowStep != 0
+            ? arrowStep
+            : GetSliderControlValuePerPosition(
+                  window, GetDialogControlsPerWindow(GetWindowByReference(window, true)), item, *position);
+    NotifyCustomControlAction(code, arrowStep, *position, value);
     ApplyToolWindowSlider(window, item, *position, value, arrowStep);
     return 0;
 }

@@ -108,8 +108,8 @@ bool WaitWhileDown(UInt32 ticks) {
     return StillDown();
 }
 
-void NotifyCustomControlAction(SInt32 code, SInt16 phaseOrStep, SInt32 position) {
-    if (gObserver) gObserver(code, phaseOrStep, position);
+void NotifyCustomControlAction(SInt32 code, SInt16 phaseOrStep, SInt32 position, double value) {
+    if (gObserver) gObserver(code, phaseOrStep, position, value);
 }
 
 void SetCustomControlActionObserver(CustomControlActionObserver observer) {

@@ -92,8 +92,9 @@ SInt16 TrackMainKnifeSwitch(WindowRef window, SInt16 item, const Rect* r, SInt32
 void DoMainUpDownButtonAction(SInt32 code, SInt16 phase);
 // arrowStep is 0 while dragging, -1 or 1 for the arrows. Answers 0.
 SInt16 MySliderProcedure(SInt32 code, SInt32* position, SInt16 arrowStep);
-// Lets a test or the gallery see every action as it happens (null: none).
-using CustomControlActionObserver = void (*)(SInt32 code, SInt16 phaseOrStep, SInt32 position);
+// Lets a test or the gallery see every action as it happens, with the value a slider's position stands
+// for (0 for buttons; null: none).
+using CustomControlActionObserver = void (*)(SInt32 code, SInt16 phaseOrStep, SInt32 position, double value);
 void SetCustomControlActionObserver(CustomControlActionObserver observer);
 
 // ---- Where the mouse puts each control (points local to the port) ----

@@ -11,7 +11,7 @@
 // early when it comes up.
 bool WaitWhileDown(UInt32 ticks);
 void FlushCurrentPort();
-void NotifyCustomControlAction(SInt32 code, SInt16 phaseOrStep, SInt32 position);
+void NotifyCustomControlAction(SInt32 code, SInt16 phaseOrStep, SInt32 position, double value);
 // Gives a tool window a slider's new position and the value it stands for.
 void ApplyToolWindowSlider(WindowReference window, SInt16 item, SInt32 position, double value,
                            SInt16 arrowStep);

@@ -505,7 +505,11 @@ bool KeyInMyEditField(WindowReference reference, MyDialogHandle dialog, UInt8 ch
         return true;
     }
     TextPort port(record->window);
-    if (modifiers & cmdKey) {
+    // Command with an arrow, Home or End moves the caret to a line's or the text's end.
+    const bool movement = (character >= kLeftArrowCharCode && character <= kDownArrowCharCode) ||
+                          character == kHomeCharCode || character == kEndCharCode ||
+                          character == kPageUpCharCode || character == kPageDownCharCode;
+    if ((modifiers & cmdKey) && !movement) {
         switch (std::tolower(character)) {
         case 'a':
             WESetSelection(0, kWholeText, 0, text);

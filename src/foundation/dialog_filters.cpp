@@ -67,9 +67,11 @@ bool LoopFilter(DialogPtr dialog, EventRecord* event, SInt16* itemHit) {
     return handled;
 }
 
+// A clipboard without text (empty, or a picture only) leaves the field as it was.
 void PasteIntoItem(DialogPtr dialog, SInt16 item) {
     Handle text = nullptr;
     if (_WEGetScrapHandle(FourCC("TEXT"), &text, 0, nullptr, 1) != noErr || !text) return;
+    if (GetHandleSize(text) == 0) return DisposeHandle(text);
     const Size size = std::min<Size>(GetHandleSize(text), 254);
     Str255 value;
     value[0] = UInt8(size);

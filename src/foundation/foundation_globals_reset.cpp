@@ -41,6 +41,11 @@ void ResetFoundationGlobals() {
     savelastitem = 0;
     savelasttick = 0;
     gPortCount = 0;
+    // The script's measures are the previous script's until disposed: a later script would be paced by them.
+    for (Handle* measure : {&myWordLineArray, &mySyllableArray}) {
+        if (*measure) DisposeHandle(*measure);
+        *measure = nullptr;
+    }
     gTotalWords = 0;
     gTotalLines = -1;
     gTotalSyllables = 0;

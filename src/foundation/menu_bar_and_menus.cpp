@@ -7,6 +7,7 @@
 #include "foundation/keyword_dictionary.h"
 #include "foundation/program_colors.h"
 #include "platform/events.h"
+#include "platform/font_families.h"
 #include "shell/menus.h"
 #include "texttools/font_menus.h"
 
@@ -40,8 +41,11 @@ void SetFontMenuFonts(MenuRef menu, bool onlyWhenNeeded) {
     const bool plain = GetFoundationPref(FoundationPref::PlainFontMenus) != 0;
     if (onlyWhenNeeded && plain) return;
     const bool optionHeld = GetCurrentKeyModifiers() & optionKey;
-    for (MenuItemIndex item = 1; item <= CountMenuItems(menu); ++item)
-        SetMenuItemFontID(menu, item, plain && !optionHeld ? 0 : GetFontFamilyFromMenuSelection(menu, item));
+    for (MenuItemIndex item = 1; item <= CountMenuItems(menu); ++item) {
+        const SInt16 family = plain && !optionHeld ? 0 : GetFontFamilyFromMenuSelection(menu, item);
+        // A symbol font would show its own name as symbols: that item keeps the menu's font.
+        SetMenuItemFontID(menu, item, family != 0 && IsSymbolFontFamily(family) ? 0 : family);
+    }
 }
 
 void CheckFontMenus() {

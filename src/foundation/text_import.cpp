@@ -6,6 +6,7 @@
 #include "foundation/checked_wrappers.h"
 #include "foundation/error_dialog.h"
 #include "foundation/file_types.h"
+#include "foundation/script_file_checks.h"
 #include "platform/file_io.h"
 #include "platform/memory.h"
 #include "platform/pstring.h"
@@ -135,11 +136,39 @@ TextEncodingGuess GuessEncoding(std::string_view text, size_t* markLength) {
     return IsMultibyteUtf8(text) ? TextEncodingGuess::Utf8 : TextEncodingGuess::MacRoman;
 }
 
-std::string Utf16BytesToMacRoman(std::string_view bytes, bool littleEndian) {
+std::string Utf16BytesToMacRoman(std::string_view bytes, bool littleEndian, size_t* unheld) {
     std::u16string units(bytes.size() / 2, u'\0');
     for (size_t i = 0; i < units.size(); ++i)
         units[i] = Utf16UnitAt(bytes, i, littleEndian);
-    return Utf16ToMacRoman(units);
+    return Utf16ToMacRoman(units, unheld);
+}
+
+// The line ends of the decoded text, told by its first line end. A text without one takes line feeds,
+// unless it is Mac Roman, whose own line end is the CR.
+TextLineEnds FirstLineEnds(std::string_view text, TextFileEncoding encoding) {
+    const size_t at = text.find_first_of("\r\n");
+    if (at == std::string_view::npos)
+        return encoding == TextFileEncoding::MacRoman ? TextLineEnds::CR : TextLineEnds::LF;
+    if (text[at] == '\n') return TextLineEnds::LF;
+    return at + 1 < text.size() && text[at + 1] == '\n' ? TextLineEnds::CRLF : TextLineEnds::CR;
+}
+
+// The encoding a save writes back: what the bytes were read as, except that text of ASCII alone is
+// UTF-8 (what it also is), so that characters typed into it later are written as other programs expect.
+TextFileEncoding EncodingToWriteBack(TextEncodingGuess guess, std::string_view bytes) {
+    switch (guess) {
+    case TextEncodingGuess::Utf8:
+        return TextFileEncoding::Utf8;
+    case TextEncodingGuess::Utf16LE:
+        return TextFileEncoding::Utf16LE;
+    case TextEncodingGuess::Utf16BE:
+        return TextFileEncoding::Utf16BE;
+    case TextEncodingGuess::MacRoman:
+        break;
+    }
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return UInt8(c) < 0x80 && c != 0; })
+               ? TextFileEncoding::Utf8
+               : TextFileEncoding::MacRoman;
 }
 
 // CR-LF and lone LF become CR, in place; the new length. Sets gIsDos when a CR-LF pair was folded.
@@ -178,7 +207,13 @@ bool HasEnding(ConstStr255Param name, const char* ending) {
 } // namespace
 
 void ProcessText(Ptr buffer, SInt32* length, ConstStr255Param fileName, Handle* styleScrap) {
+    ProcessText(buffer, length, fileName, styleScrap, nullptr);
+}
+
+void ProcessText(Ptr buffer, SInt32* length, ConstStr255Param fileName, Handle* styleScrap,
+                 TextFileFormat* format) {
     if (styleScrap) *styleScrap = nullptr;
+    if (format) *format = kNewScriptFormat;
     if (!buffer || !length || *length <= 0) return;
     const bool named = fileName && fileName[0] > 0;
     if (named && (HasEnding(fileName, ".rtf") || HasEnding(fileName, ".wri")) &&
@@ -195,6 +230,7 @@ void ProcessText(Ptr buffer, SInt32* length, ConstStr255Param fileName, Handle* 
                 *styleScrap = styles;
             else if (styles)
                 DisposeHandle(styles);
+            if (format) *format = {TextFileEncoding::Rtf, false, TextLineEnds::CR, 0};
             return;
         }
         // RTF that could not be read at all comes in as the text it is, rather than as an empty script
@@ -205,34 +241,63 @@ void ProcessText(Ptr buffer, SInt32* length, ConstStr255Param fileName, Handle* 
         *length = SInt32(original.size());
     } else if (named && (HasEnding(fileName, ".doc") || HasEnding(fileName, ".cwk"))) {
         ProcessDOC(buffer, length);
+        if (format) *format = {TextFileEncoding::MacRoman, false, TextLineEnds::CR, 0};
         return;
     }
     size_t markLength = 0;
+    size_t unheld = 0;
     const std::string_view bytes(buffer, size_t(*length));
     const TextEncodingGuess encoding = GuessEncoding(bytes, &markLength);
+    const TextFileEncoding writeBack = EncodingToWriteBack(encoding, bytes);
     if (encoding != TextEncodingGuess::MacRoman) {
         const std::string_view body = bytes.substr(markLength);
         const std::string converted =
             encoding == TextEncodingGuess::Utf8
-                ? Utf8ToMacRoman(body)
-                : Utf16BytesToMacRoman(body, encoding == TextEncodingGuess::Utf16LE);
+                ? Utf8ToMacRoman(body, &unheld)
+                : Utf16BytesToMacRoman(body, encoding == TextEncodingGuess::Utf16LE, &unheld);
         // Every encoding read here takes at least one byte per character, so the text only shrinks.
         std::memcpy(buffer, converted.data(), converted.size());
         *length = SInt32(converted.size());
     }
+    if (format)
+        *format = {writeBack, markLength > 0,
+                   FirstLineEnds(std::string_view(buffer, size_t(*length)), writeBack), unheld};
     // Line ends are folded after decoding, so that the bytes of a UTF-16 character are never taken
     // for a CR or an LF.
     *length = FoldLineEnds(buffer, *length);
 }
 
-OSErr ReadWholeTextFile(const std::string& path, Handle* text, Handle* styles, bool* wasCut) {
+bool LooksLikeText(std::span<const UInt8> start) {
+    std::string_view bytes(reinterpret_cast<const char*>(start.data()), start.size());
+    size_t markLength = 0;
+    // A start cut in the middle of a unit or of a surrogate pair is still UTF-16.
+    for (size_t cut = 0; cut < 4 && cut < bytes.size(); ++cut) {
+        const TextEncodingGuess guess = GuessEncoding(bytes.substr(0, bytes.size() - cut), &markLength);
+        if (guess == TextEncodingGuess::Utf16LE || guess == TextEncodingGuess::Utf16BE) return true;
+    }
+    size_t controls = 0;
+    for (char c : bytes) {
+        const UInt8 b = UInt8(c);
+        // Tab, line feed, vertical tab, form feed, return, the old end-of-file mark and escape are met
+        // in texts.
+        if (b < 0x20 && !(b >= 9 && b <= 13) && b != 0x1A && b != 0x1B) ++controls;
+    }
+    // Random data has about one control byte in ten; a text with a stray one stays far below this.
+    return controls <= bytes.size() / 32 + 1;
+}
+
+OSErr ReadWholeTextFile(const std::string& path, Handle* text, Handle* styles, bool* wasCut,
+                        TextFileFormat* format) {
     *text = nullptr;
+    if (format) *format = kNewScriptFormat;
     if (styles) *styles = nullptr;
     if (wasCut) *wasCut = false;
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     if (error) return fnfErr;
     if (size == 0) return eofErr;
+    // Only a script the program can hold is read at all.
+    if (size > kMaxScriptFileBytes) return kScriptTooLargeErr;
     const size_t wanted = size_t(std::min<std::uintmax_t>(size, kMaxTextFileBytes));
     std::vector<UInt8> bytes;
     if (OSErr readError = ReadFileStart(path, wanted, bytes); readError != noErr) return readError;
@@ -246,9 +311,16 @@ OSErr ReadWholeTextFile(const std::string& path, Handle* text, Handle* styles, b
     SetPString(macName, Utf8ToMacRoman(std::filesystem::path(path).filename().string()));
     SInt32 length = SInt32(GetHandleSize(handle));
     Handle runs = nullptr;
+    TextFileFormat found;
     HLock(handle);
-    ProcessText(*handle, &length, macName, &runs);
+    ProcessText(*handle, &length, macName, &runs, &found);
     HUnlock(handle);
+    if (found.unheldCharacters > 0)
+        DoErrorMessageText("\"" + std::string(PStringView(macName)) + "\" holds " +
+                           std::to_string(found.unheldCharacters) +
+                           (found.unheldCharacters == 1 ? " character" : " characters") +
+                           " this program cannot show; each came in as \"?\".");
+    if (format) *format = found;
     SetHandleSize(handle, std::max<SInt32>(length, 0));
     *text = handle;
     if (styles)

@@ -91,6 +91,12 @@ bool gInSave = false;
 OSErr DoRunMacro(const std::string&, SInt16, SInt16) {
     return paramErr;
 }
+#include "macros/macro_running.h"
+
+// No macro runs until the language is built; its real definition answers true.
+bool CanRunMacros() {
+    return false;
+}
 OSErr DoEditMacro(const std::string&) {
     return paramErr;
 }

@@ -2,6 +2,7 @@
 #include "prefs/damaged_prefs.h"
 
 #include "foundation/error_dialog.h"
+#include "foundation/message_params.h"
 #include "foundation/program_strings.h"
 #include "platform/file_io.h"
 #include "platform/pstring.h"
@@ -35,20 +36,6 @@ std::string ProgramString(SInt16 index) {
     return GetOrvalisString(kBadPrefsTexts, index, text) ? std::string(PStringView(text)) : std::string();
 }
 
-// Puts the parameters in place of ^0, ^1 and ^2.
-std::string Substitute(const std::string& text, const std::string (&params)[3]) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '^' && i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '2') {
-            out += params[text[i + 1] - '0'];
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 SInt16 KindIndex(ResType type) {
     constexpr ResType kKinds[] = {kMainPrefsType,  kRecentPrefsType,  kPositionPrefsType,
                                   kSparePrefsType, kMacroClassesType, kShapePrefsType};
@@ -66,7 +53,7 @@ void Report(SInt16 problemText, const std::string& kindName, const std::string& 
         DoErrorMessageText(kNoBadPrefsText);
         return;
     }
-    DoErrorMessageText(Substitute(problem + " " + outcome, params));
+    DoErrorMessageText(SubstituteMessageParams(problem + " " + outcome, params));
 }
 
 } // namespace

@@ -28,6 +28,9 @@ constexpr SInt32 kNoBookmarkAhead = 0x7FFFFFFF;
 
 // Asks the user for the marker character; false when cancelled.
 bool GetMarkCharacter();
+// False for a character the script's own text holds (returns, blanks, letters): marks are taken out of
+// the text when it is read back, and such a character would go with them.
+bool IsUsableMarkCharacter(UInt8 c);
 
 // Sets a slot (-1: the first empty one, else a new slot at the end) to the offset (-1: the current place);
 // markChanged marks the document changed.

@@ -29,6 +29,9 @@ struct HighlightedRange {
     SInt32 end = -1;
     SInt32 syllable = -1;
     SInt32 character = -1;
+    // The speed reader's words shown in full within the faded range.
+    SInt32 visibleStart = -1;
+    SInt32 visibleEnd = -1;
     bool Held() const { return start >= 0; }
     // Gives the range's runs their own colours back and forgets it.
     void PutBack() {
@@ -289,8 +292,10 @@ void HighlightSpeedReading(SInt16 mode, SInt16 smooth) {
     const SInt32 visibleStart = WordField(first, kWordStart), visibleEnd = WordField(last, kWordEnd);
     const SInt32 fadeStart = std::max(SInt32(0), visibleStart - fade);
     const SInt32 fadeEnd = std::min(length, visibleEnd + fade);
-    // The same words shown again would give every character the colour it has.
-    if (mode == kStep && range.Held() && range.start == fadeStart && range.end == fadeEnd) {
+    // The same words shown again would give every character the colour it has. The fade range alone does
+    // not tell: cut at both ends of the text, it stays the same while the words move within it.
+    if (mode == kStep && range.Held() && range.start == fadeStart && range.end == fadeEnd &&
+        range.visibleStart == visibleStart && range.visibleEnd == visibleEnd) {
         range.syllable = syllable;
         return;
     }
@@ -301,5 +306,7 @@ void HighlightSpeedReading(SInt16 mode, SInt16 smooth) {
     EraseRestoreRunColor(fadeStart, fadeEnd, visibleStart, visibleEnd, false);
     range.start = fadeStart;
     range.end = fadeEnd;
+    range.visibleStart = visibleStart;
+    range.visibleEnd = visibleEnd;
     range.syllable = syllable;
 }

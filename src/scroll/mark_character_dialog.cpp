@@ -1,9 +1,13 @@
 // The dialog that chooses the character marking bookmarks in a document's text: typed as a character or
 // as its code, each field following the other while the user types.
+#include "foundation/character_classes.h"
 #include "foundation/dialog_filters.h"
 #include "foundation/dialog_items.h"
+#include "foundation/error_dialog.h"
+#include "foundation/program_strings.h"
 #include "foundation/window_references.h"
 #include "platform/events.h"
+#include "platform/pstring.h"
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_file.h"
 #include "scroll/bookmarks.h"
@@ -17,6 +21,7 @@ UInt8 gBookmarkCharacter = 0xB5;
 namespace {
 
 constexpr SInt16 kMarkCharacterDialog = 139;
+constexpr SInt16 kMarkTexts = 161, kRefusedText = 1;
 enum : SInt16 { kOkItem = 1, kCancelItem = 2, kCharacterItem = 5, kCodeItem = 6, kSaveItem = 9 };
 
 // What the fields held when last looked at, so that the filter sees which one the user changed.
@@ -63,12 +68,24 @@ void FollowTyping(DialogPtr dialog) {
     }
 }
 
+void ReportRefusedMark() {
+    Str255 text;
+    if (!GetOrvalisString(kMarkTexts, kRefusedText, text) || text[0] == 0)
+        SetPString(text, "That character cannot mark bookmarks. Choose another character.");
+    DoErrorMessage(text);
+}
+
 bool MarkCharacterFilter(DialogPtr dialog, EventRecord* event, SInt16* itemHit) {
     FollowTyping(dialog);
     return GenericFilter(dialog, event, itemHit);
 }
 
 } // namespace
+
+bool IsUsableMarkCharacter(UInt8 c) {
+    constexpr UInt8 kNonBreakingSpace = 0xCA;
+    return c > 0x20 && c != 0x7F && c != kNonBreakingSpace && !IsAlpha(c);
+}
 
 bool GetMarkCharacter() {
     const WindowReference saved = GetPortReference();
@@ -95,9 +112,14 @@ bool GetMarkCharacter() {
         if (item == kCancelItem) break;
         if (item != kOkItem && item != kSaveItem) continue;
         // Code 0 stands for no character chosen, which would have the next save ask again.
-        if (gMarkFields.value != 0) break;
-        SelectDialogItemText(dialog, kCodeItem, 0, 255);
-        SysBeep(10);
+        if (gMarkFields.value == 0) {
+            SelectDialogItemText(dialog, kCodeItem, 0, 255);
+            SysBeep(10);
+            continue;
+        }
+        if (IsUsableMarkCharacter(gMarkFields.value)) break;
+        ReportRefusedMark();
+        SelectDialogItemText(dialog, kCharacterItem, 0, 255);
     }
     if (item != kCancelItem) {
         gBookmarkCharacter = gMarkFields.value;

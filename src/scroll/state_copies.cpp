@@ -130,7 +130,9 @@ void PutBackLinks(const KeptLinks& kept) {
 }
 
 KeptFileIdentity KeepFileIdentity() {
-    return {gFileName, gOutName, gInPath, gOutPath, gIsTextFile, gIsDos, gSelectText};
+    return {gFileName,   gOutName,          gInPath,
+            gOutPath,    gIsTextFile,       gIsDos,
+            gSelectText, gScriptFileFormat, gFileWithUnheldCharacters};
 }
 
 void PutBackFileIdentity(const KeptFileIdentity& kept) {
@@ -140,6 +142,8 @@ void PutBackFileIdentity(const KeptFileIdentity& kept) {
     gOutPath = kept.outPath;
     gIsTextFile = kept.isTextFile;
     gIsDos = kept.isDos;
+    gScriptFileFormat = kept.format;
+    gFileWithUnheldCharacters = kept.fileWithUnheldCharacters;
     SetScriptMenu(false);
     gSelectText = kept.selectText;
     EnableWhenSelect();

@@ -2,6 +2,7 @@
 // snapshot so that neither ever shares a handle with the live state.
 #pragma once
 
+#include "foundation/text_file_format.h"
 #include "platform/memory.h"
 #include "textengine/text_engine_types.h"
 
@@ -60,6 +61,9 @@ struct KeptFileIdentity {
     SInt16 isTextFile = 0;
     SInt16 isDos = 0;
     SInt32 selectText = 0;
+    // How the file lies on disk, so that undoing a new document saves it as it came again.
+    TextFileFormat format;
+    std::string fileWithUnheldCharacters;
 };
 KeptFileIdentity KeepFileIdentity();
 void PutBackFileIdentity(const KeptFileIdentity& kept);

@@ -8,7 +8,6 @@
 #include "foundation/popup_items.h"
 #include "foundation/program_strings.h"
 #include "foundation/window_references.h"
-#include "platform/clipboard.h"
 #include "platform/events.h"
 #include "platform/pstring.h"
 #include "platform/text_drawing.h"
@@ -344,8 +343,8 @@ SInt16 GetSpecialAttribute(StringPtr code) {
                 SysBeep(10);
                 continue;
             }
+            // The code goes to the caller, which puts it in the name: the operator's clipboard stays.
             ShowItemText(dialog, kValueItem, BuildCode(gSpecialItemsChoice, value), true);
-            DialogCopy(dialog);
             if (code) GetDText(dialog, kValueItem, code);
             result = gSpecialItemsChoice;
             break;

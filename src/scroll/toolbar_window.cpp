@@ -7,6 +7,7 @@
 #include "foundation/program_strings.h"
 #include "foundation/window_frames.h"
 #include "foundation/window_references.h"
+#include "macros/macro_running.h"
 #include "macros/macro_services.h"
 #include "platform/drawing.h"
 #include "platform/file_io.h"
@@ -90,7 +91,35 @@ void RunToolbarMacro(SInt16 index) {
     gIdflag = 0;
 }
 
+constexpr SInt16 kFirstMacroButton = 8, kLastMacroButton = 14;
+
+bool IsMacroButton(SInt16 index) {
+    return index >= kFirstMacroButton && index <= kLastMacroButton;
+}
+
+// A button that cannot act shows its picture washed out with the window's white, half the pixels.
+void GreyButton(const Rect& cell) {
+    PenState pen;
+    GetPenState(&pen);
+    RGBColor fore, back;
+    GetForeColor(&fore);
+    GetBackColor(&back);
+    const RGBColor black{0, 0, 0}, white{0xFFFF, 0xFFFF, 0xFFFF};
+    RGBForeColor(&black);
+    RGBBackColor(&white);
+    PenPat(&kGrayPattern);
+    PenMode(patBic);
+    PaintRect(&cell);
+    SetPenState(&pen);
+    RGBForeColor(&fore);
+    RGBBackColor(&back);
+}
+
 } // namespace
+
+bool ToolbarButtonEnabled(SInt16 index) {
+    return !IsMacroButton(index) || CanRunMacros();
+}
 
 ToolbarGrid LayOutToolbar(SInt16 width, SInt16 height, SInt16 count) {
     ToolbarGrid grid;
@@ -140,6 +169,7 @@ void DrawToolbarButtons() {
             const Rect cell = ToolbarCell(gGrid, column, row);
             const SInt16 picture = ButtonPicture(index);
             MainUpDownButton(&cell, picture, picture + 1, 0, kButtonPictures);
+            if (!ToolbarButtonEnabled(index)) GreyButton(cell);
         }
 }
 
@@ -194,7 +224,7 @@ void NewToolbarWindowSize(SInt16, SInt16) {
 
 void MouseInToolbar(Point point) {
     const SInt16 index = ToolbarButtonAt(gGrid, gToolbarButtonCount, point);
-    if (index < 0) return;
+    if (index < 0 || !ToolbarButtonEnabled(index)) return;
     const SInt16 column = SInt16(index % gGrid.perRow), row = SInt16(index / gGrid.perRow);
     const Rect cell = ToolbarCell(gGrid, column, row);
     const SInt16 picture = ButtonPicture(index);
@@ -209,6 +239,7 @@ void MouseInToolbar(Point point) {
 }
 
 void DoToolButtonAction(SInt16 index) {
+    if (!ToolbarButtonEnabled(index)) return;
     switch (index) {
     case 0:
         if (!gEditOn) StartEdit();
@@ -248,7 +279,7 @@ void DoToolButtonAction(SInt16 index) {
         DoOpen(std::string());
         return;
     default:
-        if (index >= 8 && index <= 14) RunToolbarMacro(index);
+        if (IsMacroButton(index)) RunToolbarMacro(index);
         return;
     }
 }

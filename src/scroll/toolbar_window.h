@@ -26,6 +26,9 @@ Rect ToolbarCell(const ToolbarGrid& grid, SInt16 column, SInt16 row);
 // The button index under the local point, or -1 for a gap, an empty cell or a point outside the grid.
 SInt16 ToolbarButtonAt(const ToolbarGrid& grid, SInt16 count, Point point);
 
+// Whether the button can act: the macro buttons only while macros can run. Others are drawn greyed and
+// take no clicks.
+bool ToolbarButtonEnabled(SInt16 index);
 // Lays out the grid of the open window; false with no buttons or no window.
 bool CreateToolbarList();
 void DrawToolbarButtons();

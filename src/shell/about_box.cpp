@@ -44,7 +44,9 @@ void DoAbout(SInt16 dialogID) {
     if (dialogID == kAboutBox) ShowCredits(dialog);
     ShowWindow(GetDialogWindow(dialog));
     SelectWindow(GetDialogWindow(dialog));
+    // Its one button answers Return and Escape alike, as a message's OK does.
     SetDialogDefaultItem(dialog, kOkItem);
+    SetDialogCancelItem(dialog, kOkItem);
     ++gInModal;
     for (SInt16 item = 0; item != kOkItem;)
         ModalDialog(nullptr, &item);

@@ -1,6 +1,7 @@
 // DoCommand: one menu command from the menu bar, a key equivalent, the toolbar or a macro, carried out or
 // deferred to the timer when it would replace a script that has unsaved changes.
 #include "shell/commands.h"
+#include "shell/manual.h"
 
 #include "ebook/ebook_windows.h"
 #include "effects/effect_windows.h"
@@ -120,7 +121,7 @@ SInt32 AppleMenuCommand(SInt16 item) {
         return 0;
     case kManualItem: {
         // The manual beside the program's support files opens in the desktop's reader.
-        const std::string manual = GetAppPathFolder(AppPathSlot(4)) + "Orvalis Manual.rtf";
+        const std::string manual = ManualPath();
         if (FileExists(manual)) OpenURL(("file://" + manual).c_str());
         return kNotDone;
     }
@@ -540,4 +541,8 @@ SInt32 DoCommand(MenuCommand command) {
         gDoOpenChangedFile = false;
     }
     return result;
+}
+
+std::string ManualPath() {
+    return GetAppPathFolder(AppPathSlot(4)) + "Orvalis Manual.rtf";
 }

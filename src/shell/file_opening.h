@@ -24,7 +24,9 @@ enum : SInt16 {
 
 // file: an absolute path; empty starts the open dialog for a text document. Returns 1 when a script
 // document, resource script file or queue was opened, a queue element added or the file was not found
-// (the current script is shown again), 0 when the file was used otherwise.
+// (the current script is shown again), 0 when the file was used otherwise, and a negative status when the
+// user kept unsaved changes or the file was refused (a folder, unreadable, too large, not text: one message
+// says so, and the current script stays as it was).
 SInt16 DoOpen(const std::string& file);
 
 // Inserts the document's text, styles, bookmarks and bookmark names at the prompter's selection; empty

@@ -5,6 +5,7 @@
 #include "foundation/word_line_arrays.h"
 #include "macros/macro_windows.h"
 #include "platform/events.h"
+#include "platform/file_io.h"
 #include "platform/memory.h"
 #include "platform/resources.h"
 #include "scroll/bookmarks.h"
@@ -139,7 +140,7 @@ OSErr DoInsertText(const std::string& file) {
         if (OSErr error = ReadFirstResourceScript(path, &text, &styles); error != noErr) return error;
     } else {
         if (OSErr error = ReadWholeTextFile(path, &text, &styles, &wasCut); error != noErr) return error;
-        if (!styles && !gIsDos) {
+        if (!styles && (!gIsDos || FileExists(SideFilePath(path)))) {
             const ResFileRefNum saved = CurResFile();
             const ResFileRefNum side = OpenDocumentResources(path, false, false);
             if (side != -1) styles = LoadStyleResource(kDocumentResourceID, true);
@@ -159,7 +160,7 @@ OSErr DoInsertText(const std::string& file) {
     HLock(text);
     FinishInsertText(*text, length, styles, ScrollWEHandle, &insertAt, false, false, false);
     HUnlock(text);
-    if (!gIsDos) {
+    if (!gIsDos || FileExists(SideFilePath(path))) {
         const ResFileRefNum saved = CurResFile();
         const ResFileRefNum resources =
             OpenDocumentResources(path, gIsTextFile == kResourceScriptFile, false);

@@ -1,5 +1,6 @@
 // Files chosen for a purpose rather than opened as the document: a queue element, bookmark names,
 // text-merge entries, the background music and the nonverbal-cue text.
+#include "foundation/script_file_checks.h"
 #include "media/media_services.h"
 #include "platform/dialogs.h"
 #include "platform/memory.h"
@@ -130,6 +131,12 @@ void ReadNonverbalText(const std::string& path) {
 SInt16 UseFileForPurpose(const std::string& path) {
     std::string folder, name;
     SplitFilePath(path, folder, name);
+    // A file read as text for a purpose is refused as a document would be, before what it replaces goes.
+    if (gIdflag == kOpenBookmarkNames || gIdflag == kOpenTextMerge || gIdflag == kOpenNonverbalText)
+        if (const OSErr err = CheckScriptFile(path, true); err != noErr) {
+            ReportScriptFileProblem(path, err);
+            return err;
+        }
     switch (gIdflag) {
     case kOpenQueueElement:
         AddQueueElement(folder, name);

@@ -3,6 +3,7 @@
 #include "foundation/file_dialogs.h"
 #include "foundation/program_strings.h"
 #include "foundation/rect_fitting.h"
+#include "foundation/script_file_checks.h"
 #include "media/media_services.h"
 #include "platform/events.h"
 #include "platform/memory.h"
@@ -39,7 +40,8 @@ void ShowPictureInPrompter(const std::string& folder, const std::string& name) {
 }
 
 // By the file's type: 1 when it became the document (or a queue of documents), 0 when it went elsewhere,
-// userCanceledErr when the text had unsaved changes that were not let go.
+// userCanceledErr when the text had unsaved changes that were not let go, the refusal (reported) of a
+// file that cannot be a script.
 SInt16 OpenFileByType(const std::string& path) {
     std::string folder, name;
     SplitFilePath(path, folder, name);
@@ -51,6 +53,12 @@ SInt16 OpenFileByType(const std::string& path) {
     if (type == kPictureFileType) {
         ShowPictureInPrompter(folder, name);
         return 0;
+    }
+    // A file that cannot become the script is refused before anything of the current one is let go.
+    const bool asText = type == kTextFileType || type == kDosTextFileType;
+    if (const OSErr err = CheckScriptFile(path, asText); err != noErr) {
+        ReportScriptFileProblem(path, err);
+        return err;
     }
     // The file replaces the text there and then, whoever opened it (the open dialog, the desktop, another
     // start, a macro): unsaved changes are asked about first, and a cancel leaves the text as it is.
@@ -88,6 +96,12 @@ SInt16 DoOpen(const std::string& file) {
     std::string path;
     SInt16 result = 1;
     if (LocateFile(file, kOpenSearchSlots, path) != noErr) {
+        // A folder (or anything else that is no file) by that name is said to be one; the script stays.
+        if (const OSErr err = CheckScriptFile(file, false); err == kNotAFileErr) {
+            ReportScriptFileProblem(file, err);
+            DrawTextSizesIfShown();
+            return err;
+        }
         // Showing the current script again reads it from its file: unsaved changes stay on screen instead.
         if (!gDontQuitWithoutSaving) ShowScriptOfScriptsMenu();
     } else {

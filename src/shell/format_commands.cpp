@@ -94,7 +94,9 @@ void ApplyToScript(UInt16 mode, const WETextStyle& style, bool stopsScrolling,
     if (stopsScrolling && !gForceCommandFromMacro && gScrollOn) StopScroll();
     SuspendScroll();
     StoreUndoInfo(kUndoFormat);
-    gDontQuitWithoutSaving = true;
+    // Only styled text keeps its styles in the document; a plain script's format lives in the
+    // preferences, which are saved on their own, so the script itself stays as it was saved.
+    if (StyledText()) gDontQuitWithoutSaving = true;
     SaveScrollPositionandReset();
     SInt32 start = 0, end = 0;
     WEGetSelection(&start, &end, 0, ScrollWEHandle);

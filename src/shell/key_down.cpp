@@ -77,6 +77,16 @@ bool IsArrow(UInt8 character) {
     return character >= kLeftArrowCharCode && character <= kDownArrowCharCode;
 }
 
+bool IsPageKey(UInt8 character) {
+    return character == kHomeCharCode || character == kEndCharCode || character == kPageUpCharCode ||
+           character == kPageDownCharCode;
+}
+
+// Keys that move the caret in a text rather than change it.
+bool IsMovementKey(UInt8 character) {
+    return IsArrow(character) || IsPageKey(character);
+}
+
 void MarkPreferencesChanged() {
     gPrefsChanged = true;
 }
@@ -493,7 +503,7 @@ bool NonverbalTypingKey(const PlatformEvent& event) {
 // the text in step with the prompter's text.
 void TypeIntoPrompter(const PlatformEvent& event, UInt8 character) {
     if (gDisableScrollKeys || !ScrollWEHandle) return;
-    const bool movement = IsArrow(character);
+    const bool movement = IsMovementKey(character);
     if (!movement) {
         SInt32 start = 0;
         SInt32 end = 0;
@@ -564,7 +574,7 @@ void StepOverAddedReturn(UInt8 character) {
 // is made in the prompter's text at the matching script offsets, and the bookmarks follow.
 void TypeIntoEditWindow(const PlatformEvent& event, UInt8 character) {
     if (!EditWEHandle) return;
-    const bool movement = IsArrow(character);
+    const bool movement = IsMovementKey(character);
     if (!movement) {
         SInt32 start = 0;
         SInt32 end = 0;
@@ -617,7 +627,7 @@ void TypeIntoEditWindow(const PlatformEvent& event, UInt8 character) {
 // A typed key or an arrow in the macro editor, which keeps its own text apart from the script.
 void TypeIntoMacroEditor(const PlatformEvent& event, UInt8 character) {
     if (!MacroEditWEHandle) return;
-    const bool movement = IsArrow(character);
+    const bool movement = IsMovementKey(character);
     if (!movement) {
         SInt32 start = 0;
         SInt32 end = 0;
@@ -664,6 +674,20 @@ void TypedKey(const PlatformEvent& event, UInt8 character) {
         TypeIntoEditWindow(event, character);
 }
 
+// Home, End and the page keys move the caret, as in any editor, in a text view that takes typing; shift
+// extends the selection and command goes to the text's ends. While the prompter scrolls they go on moving
+// its view unless shift or command asks for the caret, and with option they keep placing the caret where
+// they move the view.
+bool PageKeyMovesCaret(const PlatformEvent& event) {
+    if (Held(event, optionKey)) return false;
+    if (MacroEditorInFront()) return true;
+    if (gEditOn == 0 && gScrollOn == kScrollOn) return false;
+    const WindowPtr front = FrontNonFloatingWindow();
+    if (front && front == myEditWindow) return true;
+    if (front && front != myScrollWindow) return false;
+    return gScrollOn == 0 || Held(event, shiftKey | cmdKey);
+}
+
 // Keys that reach the general stage, by character code.
 void GeneralKey(const PlatformEvent& event) {
     UInt8 character = event.charCode;
@@ -678,7 +702,8 @@ void GeneralKey(const PlatformEvent& event) {
     case kEndCharCode:
     case kPageUpCharCode:
     case kPageDownCharCode:
-        return PageKey(event);
+        if (!PageKeyMovesCaret(event)) return PageKey(event);
+        break;
     case kEnterCharCode:
         character = kReturnCharCode;
         break;
@@ -717,7 +742,7 @@ OSStatus DoKeyDown(const PlatformEvent& event) {
     const UInt8 character = event.charCode;
     const bool command = Held(event, cmdKey);
     const bool option = Held(event, optionKey);
-    if (command && !IsArrow(character)) {
+    if (command && !IsMovementKey(character)) {
         // Menu key equivalents are looked up in menus that are up to date.
         ConsistifyMenus();
         if (option)

@@ -14,6 +14,7 @@
 #include "media/media_services.h"
 #include "media/media_windows.h"
 #include "platform/events.h"
+#include "platform/file_io.h"
 #include "platform/pstring.h"
 #include "platform/speech.h"
 #include "platform/text_drawing.h"
@@ -29,6 +30,7 @@
 #include "scroll/undo.h"
 #include "shell/commands.h"
 #include "shell/edit_commands.h"
+#include "shell/manual.h"
 #include "shell/mode_switching.h"
 #include "shell/script_documents.h"
 #include "shell/shell_globals.h"
@@ -311,6 +313,8 @@ void ConsistifyMenus() {
     ListOpenWindows();
     if (PrefSet(kPrefPlainFontMenus)) CheckFontMenus();
 
+    // The manual opens in the desktop's reader; without the file the item would do nothing.
+    SetEnabled(Slot(0), kManualItem, FileExists(ManualPath()));
     // Speaking needs a voice; without one the command is greyed rather than silent.
     SetEnabled(scroll, kSpeakItem, gChan != nullptr && IsSpeechAvailable());
     // Commands whose code is not written yet are never offered.

@@ -16,6 +16,7 @@
 #include "prefs/preferences_dialog.h"
 #include "scroll/scroll_windows.h"
 #include "shell/desktop_events.h"
+#include "shell/script_documents.h"
 #include "texttools/text_tool_windows.h"
 
 #include <algorithm>
@@ -39,7 +40,7 @@ constexpr TypeEndings kTypeEndings[] = {
     {FourCC("rtf "), "Rich text", 0, ".rtf"},
     {FourCC("TpQu"), "Queues", 0, ".queue"},
     {FourCC("OMac"), "Macros", kMacroFileTypes, ".macro"},
-    {FourCC("rsrc"), "Side resources", 0, ".rsrc"},
+    {FourCC("rsrc"), "Resource script files", 0, ".rsrc"},
     {FourCC("HTML"), "Web pages", 0, ".html .htm"},
     {FourCC("PICT"), "Pictures", kPictureFileTypes, ".pict .pct"},
     {FourCC("JPEG"), "Pictures", kJpegFileTypes, ".jpg .jpeg"},
@@ -100,6 +101,21 @@ std::vector<FileDialogFilter> FiltersForTypes(SInt16 count, const OSType* types)
     if (kinds.empty()) return kinds;
     if (kinds.size() > 1) kinds.insert(kinds.begin(), readable);
     return kinds;
+}
+
+// What the purposes that take any file open by their kind, offered in the type menu (all of them still
+// open through "All files"): documents, scripts to insert or to add to a queue.
+std::vector<OSType> KindsOpenedFor(SInt16 openKind) {
+    const OSType scripts[] = {FourCC("TEXT"), FourCC("rtf "), FourCC("rsrc")};
+    switch (openKind) {
+    case -3:
+        return {scripts[0], scripts[1], scripts[2], FourCC("TpQu"), FourCC("MooV"), FourCC("PICT")};
+    case -4:
+    case -8:
+        return {std::begin(scripts), std::end(scripts)};
+    default:
+        return {};
+    }
 }
 
 std::string Utf8Of(ConstStr255Param text) {
@@ -174,7 +190,14 @@ OSStatus OpenFileDialog(OSType, SInt16 typeCount, const OSType* types, FileDialo
     options.title = Utf8Of(message);
     if (options.title.empty()) options.title = kDialogClientName;
     options.message = Utf8Of(name);
-    if (place.withTypes && typeCount > 0 && types) options.filters = FiltersForTypes(typeCount, types);
+    if (place.withTypes && typeCount > 0 && types) {
+        options.filters = FiltersForTypes(typeCount, types);
+    } else if (place.withTypes) {
+        const std::vector<OSType> kinds = KindsOpenedFor(openKind);
+        options.filters = FiltersForTypes(SInt16(kinds.size()), kinds.data());
+    }
+    // A document's side file opens with the document, never on its own.
+    options.companionEnding = SideFilePath("");
     options.parent = place.parent;
     options.applicationModal = gNeedOpenModalDialog || place.modal || !place.parent;
     FileDialogCallbacks callbacks;

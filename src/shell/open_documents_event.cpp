@@ -88,11 +88,14 @@ bool IsCompiledMacroFile(const std::string& file) {
 }
 
 // The opened file becomes the document; a document opened as such counts as saved unless opening it
-// changed it (a conversion the user should be offered to save).
+// changed it (a conversion the user should be offered to save). A file found nowhere leaves the changes
+// of the script still open unsaved.
 OSErr OpenAsDocument(const std::string& file, bool markSaved) {
+    std::string found;
+    const bool exists = LocateFile(file, kOpenSearchSlots, found) == noErr;
     const SInt16 status = DoOpen(file);
     if (status < 0) return status;
-    if (markSaved) {
+    if (markSaved && exists) {
         if (gDoOpenChangedFile)
             gDoOpenChangedFile = false;
         else

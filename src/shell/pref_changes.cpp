@@ -16,6 +16,7 @@
 #include "shell/loop_timer.h"
 #include "shell/mode_steps.h"
 #include "shell/offscreen_worlds.h"
+#include "shell/shell.h"
 #include "shell/shell_globals.h"
 #include "shell/startup.h"
 
@@ -81,4 +82,6 @@ void ResetForNewPrefs() {
         StartScroll(kScrollOn);
     }
     if (GetPref(gThePreferences, kPrefBookmarkWindowOpen)) OpenBookmarkWindow();
+    // The prompter was opened anew under its bare title: it names the script again.
+    CreateWindowName(1);
 }

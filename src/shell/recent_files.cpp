@@ -32,8 +32,16 @@ constexpr UInt16 kLastFileKindAt = 66, kLastFileDosAt = 68, kLastFileNameAt = 76
 // Folds a Mac Roman letter to its lower-case form without accent, so that names that differ only in
 // those compare equal.
 UInt8 FoldLetter(UInt8 c) {
-    static constexpr char kAccented[] = "aaceno"
-                                        "uaaaaaacceeeeiiiinooooouuuu";
+    // 0x80-0x9F: Ä Å Ç É Ñ Ö Ü, á à â ä ã å, ç, é è ê ë, í ì î ï, ñ, ó ò ô ö õ, ú ù û ü.
+    static constexpr char kAccented[] = "aacenou"
+                                        "aaaaaa"
+                                        "c"
+                                        "eeee"
+                                        "iiii"
+                                        "n"
+                                        "ooooo"
+                                        "uuuu";
+    static_assert(sizeof(kAccented) == 0x20 + 1, "one letter for each code from 0x80 to 0x9F");
     if (c >= 'A' && c <= 'Z') return UInt8(c - 'A' + 'a');
     if (c >= 0x80 && c <= 0x9F) return UInt8(kAccented[c - 0x80]);
     switch (c) {

@@ -2,6 +2,7 @@
 // inside the dialog's answer, and a save that failed to a new name leaves nothing behind.
 #include "foundation/file_dialogs.h"
 
+#include "foundation/file_types.h"
 #include "media/media_services.h"
 #include "platform/pstring.h"
 #include "platform/text_encoding.h"
@@ -9,6 +10,7 @@
 #include "shell/script_documents.h"
 #include "shell/shell_globals.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -24,6 +26,45 @@ void SaveDialogTerminated(FileDialogRef dialog) {
         gSaveInProgress = false;
     }
     DisposeFileDialog(dialog);
+}
+
+// Plain-text files by the endings of the text table, without those read as rich text or word-processor
+// files: a script is written as plain text unless it came as RTF.
+FileDialogFilter PlainTextFilter() {
+    FileDialogFilter filter{"Text documents", {"*.txt", "*.text"}};
+    SInt16 count = 0;
+    GetThisFileTypeFileExt(kTextFileTypes, 0, &count);
+    for (SInt16 i = 0; i < count; ++i) {
+        const std::string ending =
+            MacRomanToUtf8(PStringView(GetThisFileTypeFileExt(kTextFileTypes, i, nullptr)));
+        const std::string pattern = "*" + ending;
+        if (ending.empty() || ending == ".rtf" || ending == ".wri" || ending == ".doc" || ending == ".cwk" ||
+            std::find(filter.patterns.begin(), filter.patterns.end(), pattern) != filter.patterns.end())
+            continue;
+        filter.patterns.push_back(pattern);
+    }
+    return filter;
+}
+
+// The type menu of a save dialog: the kind of file the save writes, then all files.
+std::vector<FileDialogFilter> SaveFilters(SInt16 saveKind) {
+    switch (saveKind) {
+    case kSaveScript:
+        if (gScriptFileFormat.encoding == TextFileEncoding::Rtf)
+            return {{"Rich text", {"*.rtf"}}, PlainTextFilter()};
+        return {PlainTextFilter()};
+    case kSaveMacroSource:
+    case kSaveMandala:
+    case kSaveOverlay:
+        return {PlainTextFilter()};
+    case kSaveQueue:
+    case kSaveQueueFromQueueDialog:
+        return {{"Queues", {"*.queue"}}};
+    case kSaveMacro:
+        return {{"Macros", {"*.macro"}}};
+    default:
+        return {};
+    }
 }
 
 bool PathExists(const std::string& path) {
@@ -44,6 +85,8 @@ OSStatus SaveFileDialog(WindowPtr parent, ConstStr255Param defaultName, OSType, 
     options.parent = parent;
     options.applicationModal = gNeedOpenModalDialog || !parent;
     if (saveKind == kSavePictureSequence) options.formats = {"JPEG", "PICT"};
+    options.filters = SaveFilters(saveKind);
+    options.companionEnding = SideFilePath("");
     FileDialogCallbacks callbacks;
     callbacks.userAction = [saveKind](FileDialogRef dialog, const FileDialogAnswer& answer) {
         HandleNavUserAction(dialog, answer.action, saveKind);

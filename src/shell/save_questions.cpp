@@ -139,7 +139,9 @@ OSErr DoSaveInstant() {
     if (!gFileName.empty()) {
         gOutName = gFileName;
         if (gOutPath.empty()) gOutPath = FolderOfSlot(kInstantSaveSlot);
-        if (DoSave(-kSaveScript) == noErr) return noErr;
+        const OSErr status = DoSave(-kSaveScript);
+        // The user said no to the save itself: no dialog comes up in its place.
+        if (status == noErr || status == kSaveCancelled) return status;
     }
     return DoSave(kSaveScript);
 }

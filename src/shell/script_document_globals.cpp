@@ -9,3 +9,5 @@ SInt16 gIsDos = 0;
 bool gTabsAreCustom = false;
 std::string gPathSpec;
 bool gDoOpenChangedFile = false;
+TextFileFormat gScriptFileFormat = kNewScriptFormat;
+std::string gFileWithUnheldCharacters;

@@ -1,5 +1,6 @@
 // Loading a script into the document globals: the text from a text document, a resource script file or
 // a queue element, then its styles, timing arrays, music and side data.
+#include "foundation/script_file_checks.h"
 #include "foundation/text_import.h"
 #include "foundation/word_line_arrays.h"
 #include "macros/macro_services.h"
@@ -40,8 +41,9 @@ constexpr ResType kMusicType = FourCC("Musc");
 constexpr SInt16 kTextWasCutDialog = 134;
 
 // The resources the loader turns into live data; everything else of a text document is kept as read.
-constexpr ResType kConsumedTypes[] = {FourCC("styl"), kWordArrayType, kSyllableArrayType, FourCC("fPrf"),
-                                      FourCC("Shap")};
+// The text check is made anew by every save.
+constexpr ResType kConsumedTypes[] = {FourCC("styl"), kWordArrayType, kSyllableArrayType,
+                                      FourCC("fPrf"), FourCC("Shap"), kTextCheckType};
 // What a resource script file shares among its scripts (from ID 128 up).
 constexpr ResType kSharedSideDataTypes[] = {FourCC("BkMk"), FourCC("BmkN"), FourCC("OVTb"), FourCC("TxMg"),
                                             FourCC("HyTx"), FourCC("HyDt"), FourCC("Mndl"), FourCC("OvLy")};
@@ -225,14 +227,21 @@ void UseMusicSyllableTimes() {
 // folder it was found in.
 Handle ReadDocumentText(bool* cut, std::string* folder) {
     Handle text = nullptr, styles = nullptr;
-    OSErr error = ReadWholeTextFile(*folder + gOutName, &text, &styles, cut);
+    TextFileFormat format;
+    OSErr error = ReadWholeTextFile(*folder + gOutName, &text, &styles, cut, &format);
     // A queue's element may have moved with the queue's own folder.
     if (error == fnfErr && gQueue) {
-        error = ReadWholeTextFile(GetQueueFolder(gQueue) + gOutName, &text, &styles, cut);
+        error = ReadWholeTextFile(GetQueueFolder(gQueue) + gOutName, &text, &styles, cut, &format);
         if (error == noErr) *folder = GetQueueFolder(gQueue);
     }
-    if (error != noErr) return nullptr;
+    // A document named by a queue or the recent files that cannot be read as a script says why.
+    if (error != noErr) {
+        ReportScriptFileProblem(*folder + gOutName, error);
+        return nullptr;
+    }
     myStyle = styles;
+    gScriptFileFormat = format;
+    if (format.unheldCharacters > 0) gFileWithUnheldCharacters = *folder + gOutName;
     return text;
 }
 
@@ -252,7 +261,14 @@ bool ReadTextDocument(DocumentText& found, ResFileRefNum previous) {
         return false;
     }
     found.text = ReadDocumentText(&found.cut, &found.folder);
-    if (found.text && !gIsDos) {
+    // What a save that was cut short left beside the document is finished or cleared away first.
+    if (found.text) {
+        CompleteInterruptedSave(found.folder + gOutName);
+        RemoveSaveLeftovers(found.folder + gOutName);
+    }
+    // A text with CR-LF line ends from another system has no side data of ours; one this program saved
+    // that way has its side file under the document's whole name.
+    if (found.text && (!gIsDos || FileExists(SideFilePath(found.folder + gOutName)))) {
         const ResFileRefNum side = OpenDocumentResources(found.folder + gOutName, false, false);
         if (side != -1)
             LoadScriptCompanions(kSideDataID, myStyle == nullptr, found.folder);
@@ -365,6 +381,8 @@ void DisposeDocumentText() {
     if (mySyllableArray) DisposeHandle(mySyllableArray);
     myTextResource = myStyle = myWordLineArray = mySyllableArray = nullptr;
     gTotalWords = gTotalLines = gTotalSyllables = 0;
+    gScriptFileFormat = kNewScriptFormat;
+    gFileWithUnheldCharacters.clear();
     // What was typed into the prompter belonged to the text that goes: it must not be taken back over the
     // new one when the prompter is filled again.
     gTextHasChanged = false;

@@ -27,6 +27,24 @@ ResFileRefNum OpenDocumentResources(const std::string& path, bool resourceScript
 // Closes the file opened by OpenDocumentResources (nothing for -1) and makes `previous` current again.
 void CloseDocumentResources(ResFileRefNum refNum, ResFileRefNum previous);
 
+// ---- Keeping the text and its side file together ----
+
+// The side file's check of the text it was saved with: its length and CRC-32, both big-endian.
+constexpr ResType kTextCheckType = FourCC("TxCk");
+// Adds the check of the text as written to disk to the current resource file.
+void AddTextCheck(std::span<const UInt8> text);
+// Whether the current resource file (the side file of the text at textPath) was saved with that text; a
+// side file saved before checks were kept goes with any text.
+bool SideFileMatchesText(const std::string& textPath);
+// The one message for a side file that was saved with another text.
+void ReportSideFileOfOtherText(const std::string& documentPath);
+// Finishes a save that ended between renaming its text and its side file into place: the side file it
+// had built, when made for the text now on disk, replaces the one saved with the text before.
+void CompleteInterruptedSave(const std::string& documentPath);
+// Deletes the temporary files that saves of this document left when they were cut short, and nothing
+// else: plain files named as those saves name them.
+void RemoveSaveLeftovers(const std::string& documentPath);
+
 // Copies resources of the current file into gKeptSideResources: those of the listed types (onlyThese),
 // or all but those.
 void KeepCurrentFileResources(std::span<const ResType> types, bool onlyThese);

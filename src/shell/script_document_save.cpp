@@ -1,7 +1,9 @@
 // Saving a script: the text and its side file are each written complete beside the old ones and only
 // then renamed over them, so a failed save leaves the previous document whole.
 #include "foundation/error_dialog.h"
+#include "foundation/file_dialogs.h"
 #include "foundation/program_colors.h"
+#include "foundation/text_file_format.h"
 #include "foundation/word_line_arrays.h"
 #include "media/media_services.h"
 #include "platform/events.h"
@@ -13,6 +15,7 @@
 #include "scroll/bookmarks.h"
 #include "scroll/doc_resource_header.h"
 #include "scroll/scroll_engine.h"
+#include "scroll/window_dialogs.h"
 #include "shell/command_parts.h"
 #include "shell/desktop_events.h"
 #include "shell/menus.h"
@@ -21,9 +24,11 @@
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
 #include "shell/text_effect_globals.h"
+#include "textengine/rtf_writer.h"
 #include "texttools/text_tools.h"
 
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 bool gSaveAsWordSwapFlag = false;
@@ -31,6 +36,8 @@ bool gSaveAsWordSwapFlag = false;
 namespace {
 
 constexpr ResID kSideDataID = 128;
+// Asked before a save writes '?' over characters the file held: item 1 saves, item 2 cancels.
+constexpr SInt16 kReplaceUnheldQuestion = 406;
 
 // The side file's groups in the order a save writes them. Each is written from the program's live data
 // when it has some; otherwise the resources of the group kept from the loaded document are written back.
@@ -223,9 +230,10 @@ bool InSaveOrder(ResType type) {
     return false;
 }
 
-// Writes the new side file complete into a temporary file beside the old one; *empty tells that it has
-// no resources at all (then there is to be no side file).
-OSErr WriteSideFileBeside(const std::string& sidePath, std::string& tempPath, bool* empty) {
+// Writes the new side file complete into a temporary file beside the old one, with the check of the text
+// as it goes to disk; *empty tells that it has no side data at all (then there is to be no side file).
+OSErr WriteSideFileBeside(const std::string& sidePath, std::span<const UInt8> text, std::string& tempPath,
+                          bool* empty) {
     tempPath = sidePath + ".saving";
     DeleteFile(tempPath);
     CreateResFile(tempPath);
@@ -247,6 +255,8 @@ OSErr WriteSideFileBeside(const std::string& sidePath, std::string& tempPath, bo
     for (const KeptSideResource& kept : gKeptSideResources)
         if (!InSaveOrder(kept.type)) AddKept(kept);
     *empty = Count1Types() == 0;
+    // Side data names places in the text it was saved with; the check lets a load tell that text apart.
+    if (!*empty) AddTextCheck(text);
     CloseResFile(file);
     const OSErr err = ResError();
     if (previous != 0) UseResFile(previous);
@@ -262,7 +272,9 @@ void ReportSaveFailure(OSErr err) {
 }
 
 // The current text as it goes to disk: with the bookmark marker characters when bookmarks are kept that
-// way. The text in memory stays as it is, so a marker-like character the user typed survives the save.
+// way, in the encoding and line ends of the script's file (RTF when it came as RTF). The text in memory
+// stays as it is, so a marker-like character the user typed survives the save, and the style runs keep
+// counting its characters whatever the bytes on disk.
 std::vector<UInt8> TextForDisk() {
     if (gTextHasChanged) GetNewText(0);
     std::vector<UInt8> bytes;
@@ -271,7 +283,28 @@ std::vector<UInt8> TextForDisk() {
         bytes.assign(text, text + GetHandleSize(myTextResource));
     }
     if (BookmarksAsMarks()) AddBookmarksToText(bytes);
-    return bytes;
+    if (gScriptFileFormat.encoding == TextFileEncoding::Rtf) {
+        const std::string rtf = _WEMakeRtf(bytes.data(), SInt32(bytes.size()), myStyle);
+        return std::vector<UInt8>(rtf.begin(), rtf.end());
+    }
+    return EncodeTextForFile(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                             gScriptFileFormat);
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    if (a == b) return true;
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+// Saving over the file whose characters came in as '?' writes the '?' into it: the user decides first.
+bool MayReplaceUnheldCharacters(const std::string& path) {
+    if (gFileWithUnheldCharacters.empty() || !SameFile(path, gFileWithUnheldCharacters)) return true;
+    if (!DoEditCustomWarning(kReplaceUnheldQuestion)) {
+        gIGotCancelled = true;
+        return false;
+    }
+    return true;
 }
 
 // A complete copy of a file beside it, named in keptPath; noErr with no copy when the file does not exist.
@@ -325,10 +358,12 @@ OSErr DoSave(SInt16 kind) {
     gSaveInProgress = false;
     if (BookmarksAsMarks())
         while (gBookmarkCharacter == 0)
-            if (!GetMarkCharacter()) return 1;
+            if (!GetMarkCharacter()) return kSaveCancelled;
 
     const std::string path = gOutPath + gOutName;
+    if (!MayReplaceUnheldCharacters(path)) return kSaveCancelled;
     const std::string sidePath = SideFilePath(path);
+    RemoveSaveLeftovers(path);
     const std::vector<UInt8> text = TextForDisk();
     std::string textTemp;
     if (OSErr err = WriteFileBeside(path, text, textTemp); err != noErr) {
@@ -337,7 +372,7 @@ OSErr DoSave(SInt16 kind) {
     }
     std::string sideTemp;
     bool sideEmpty = true;
-    if (OSErr err = WriteSideFileBeside(sidePath, sideTemp, &sideEmpty); err != noErr) {
+    if (OSErr err = WriteSideFileBeside(sidePath, text, sideTemp, &sideEmpty); err != noErr) {
         DeleteFile(textTemp);
         ReportSaveFailure(err);
         return err;
@@ -379,6 +414,8 @@ OSErr DoSave(SInt16 kind) {
         return err;
     }
     if (backupErr != noErr) ReportBackupFailure(backupErr);
+    if (!gFileWithUnheldCharacters.empty() && SameFile(path, gFileWithUnheldCharacters))
+        gFileWithUnheldCharacters.clear();
     gDontQuitWithoutSaving = false;
     gDoOpenChangedFile = false;
     BecomeTextDocument(path);

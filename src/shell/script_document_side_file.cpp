@@ -68,6 +68,19 @@ std::string AppleDoublePath(const std::string& documentPath) {
     return folder + "._" + name;
 }
 
+namespace {
+
+// A side file saved with another text than the one on disk (changed elsewhere, or a save cut short between
+// its two renames) would put its styles and bookmarks on the wrong words: it is not used.
+ResFileRefNum UnlessSavedWithOtherText(ResFileRefNum refNum, const std::string& path, bool reportDamage) {
+    if (refNum == -1 || SideFileMatchesText(path)) return refNum;
+    CloseResFile(refNum);
+    if (reportDamage) ReportSideFileOfOtherText(path);
+    return -1;
+}
+
+} // namespace
+
 ResFileRefNum OpenDocumentResources(const std::string& path, bool resourceScriptFile, bool reportDamage) {
     const std::string sidePath = resourceScriptFile ? path : SideFilePath(path);
     ResFileRefNum refNum = -1;
@@ -75,7 +88,7 @@ ResFileRefNum OpenDocumentResources(const std::string& path, bool resourceScript
         refNum = OpenResFile(sidePath, fsRdPerm);
         // An empty side file is a document without side data, not a damaged one.
         if (refNum == -1 && ResError() != resFNotFound && reportDamage) ReportUnreadableSideFile(path);
-        return refNum;
+        return resourceScriptFile ? refNum : UnlessSavedWithOtherText(refNum, path, reportDamage);
     }
     if (resourceScriptFile) return -1;
     // A side file under the earlier name is read when it is a resource file; anything else of that name

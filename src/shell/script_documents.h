@@ -2,6 +2,7 @@
 // written back; the start-up document and the question to save changes.
 #pragma once
 
+#include "foundation/text_file_format.h"
 #include "platform/memory.h"
 #include "platform/types.h"
 
@@ -55,6 +56,11 @@ extern bool gTabsAreCustom;
 extern std::string gPathSpec;
 // A loaded document's side data was converted from the other byte order: saving it again is offered.
 extern bool gDoOpenChangedFile;
+// How the script's text is written: as its file had it, or as a new script when it has no file of its own.
+extern TextFileFormat gScriptFileFormat;
+// The file the script was read from when characters of it came in as '?'; saving over that file asks
+// first. Empty otherwise.
+extern std::string gFileWithUnheldCharacters;
 
 // ---- Loading and saving ----
 
@@ -64,8 +70,10 @@ bool GetText(SInt16 n);
 // GetText, then the text goes into the prompter (and the edit window when it is open).
 bool ShowText(SInt16 n);
 // kind 0 or above starts the save dialog of that save kind and returns 0; a negative kind writes the
-// document now to gOutPath + gOutName and returns the status of the text write (0 success, 1 when the
-// user cancelled the marker character).
+// document now to gOutPath + gOutName and returns the status of the text write (0 success,
+// kSaveCancelled when the user cancelled the marker character or declined writing '?' over characters
+// the file held).
+constexpr OSErr kSaveCancelled = 1;
 OSErr DoSave(SInt16 kind);
 
 // The 'styl' id of the current resource file in memory form (run count, format word 3, runs), detached;

@@ -21,7 +21,9 @@
 #include "shell/shell_globals.h"
 #include "shell/startup.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 std::vector<ResID> gPrefSetResIds;
@@ -34,17 +36,17 @@ constexpr SInt16 kNameDialog = 137, kDeleteDialog = 138;
 constexpr SInt16 kOKItem = 1, kCancelItem = 2, kFirstSetBox = 4, kSetBoxCount = 12;
 constexpr SInt16 kSaveSetItem = 17, kDeleteSetItem = 18, kSaveNowItem = 20;
 
-void FillSetMenu(MenuRef menu, const std::vector<PreferenceSetEntry>& sets, MenuItemIndex keep) {
+// Each set's item: its name followed by its ID, so that two sets of one name can be told apart, or the name
+// in double quotes. The text is set as it is: characters that mean something in menu texts stay plain.
+void AppendSetItems(MenuRef menu, const std::vector<PreferenceSetEntry>& sets, bool withID) {
     if (!menu) return;
-    if (CountMenuItems(menu) > keep) DeleteMenuItems(menu, keep + 1, UInt16(CountMenuItems(menu) - keep));
     for (const PreferenceSetEntry& set : sets) {
-        Str255 text = {0};
-        // An unnamed set still needs an item the menu shows; a leading '-' would make it a separator.
-        std::string name = set.name.empty() ? "Set " + std::to_string(set.id) : set.name;
-        if (name[0] == '-') name.insert(name.begin(), ' ');
-        text[0] = UInt8(std::min<size_t>(name.size(), 255));
-        std::memcpy(text + 1, name.data(), text[0]);
-        AppendMenuItemText(menu, text);
+        const std::string text =
+            withID ? set.name + " (" + std::to_string(set.id) + ")" : "\"" + set.name + "\"";
+        Str255 item = {0};
+        item[0] = UInt8(std::min<size_t>(text.size(), 255));
+        std::memcpy(item + 1, text.data(), item[0]);
+        AppendMenuItemText(menu, item);
     }
 }
 
@@ -146,13 +148,20 @@ SInt32 DeleteSetsDialog() {
 
 } // namespace
 
-void SetSetsMenu(MenuRef menu, bool) {
+void SetSetsMenu(MenuRef menu, bool rebuild) {
     std::vector<PreferenceSetEntry> sets;
     ListPreferenceSets(sets);
+    // Without rebuild the sets are offered after the menu's own items (a macro's choices): the IDs of the
+    // sets menu stay as they are.
+    if (!rebuild) {
+        AppendSetItems(menu, sets, false);
+        return;
+    }
+    if (menu && CountMenuItems(menu) > 0) DeleteMenuItems(menu, 1, CountMenuItems(menu));
     gPrefSetResIds.clear();
     for (const PreferenceSetEntry& set : sets)
         gPrefSetResIds.push_back(set.id);
-    FillSetMenu(menu, sets, 0);
+    AppendSetItems(menu, sets, true);
 }
 
 void SetBuiltInMenu(MenuRef menu) {
@@ -162,7 +171,8 @@ void SetBuiltInMenu(MenuRef menu) {
     for (const PreferenceSetEntry& set : sets)
         gBuiltInSetResIds.push_back(set.id);
     // Item 1, the settings loaded at start-up, is the menu's own.
-    FillSetMenu(menu, sets, 1);
+    if (menu && CountMenuItems(menu) > 1) DeleteMenuItems(menu, 2, UInt16(CountMenuItems(menu) - 1));
+    AppendSetItems(menu, sets, false);
 }
 
 SInt32 DoSetsMenuCommand(SInt16 menu, SInt16 item) {

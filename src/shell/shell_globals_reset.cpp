@@ -33,6 +33,14 @@ extern SInt32 gLoopCount;
 extern SInt32 gTickCounter;
 
 void ResetShellGlobals() {
+    FreeScrollBackups();
+    gTextHasMerged = false;
+    gHypertextHasDisplayed = false;
+    gTextHasFlowed = false;
+    for (Handle* script : {&myTextResource, &myStyle}) {
+        if (*script) DisposeHandle(*script);
+        *script = nullptr;
+    }
     gSaveAsWordSwapFlag = false;
     gCopyPasteMode = 1;
     gSavedMid = 0;
@@ -100,6 +108,8 @@ void ResetShellGlobals() {
     gTabsAreCustom = false;
     gPathSpec = std::string{};
     gDoOpenChangedFile = false;
+    gScriptFileFormat = kNewScriptFormat;
+    gFileWithUnheldCharacters = std::string{};
     gKeptSideResources.clear();
     gTextHasMerged = false;
     gHypertextHasDisplayed = false;

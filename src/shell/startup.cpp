@@ -11,6 +11,7 @@
 #include "foundation/machine_features.h"
 #include "foundation/menu_bar_and_menus.h"
 #include "foundation/program_strings.h"
+#include "foundation/script_file_checks.h"
 #include "foundation/small_math.h"
 #include "foundation/standard_macro_files.h"
 #include "macros/macro_services.h"
@@ -84,8 +85,16 @@ enum : SInt16 {
     kStartupLastFileAtTop = 6,
 };
 
-void HandFilesToOpen(const std::vector<std::string>& files, void*) {
+void HandFilesToOpen(const std::vector<std::string>& files, const HandOverRefusals& refused, void*) {
     if (!files.empty()) OpenDocumentsEvent(files);
+    if (refused.cutOff) {
+        ReportRefusal(kRefusedHandOverText, {"", "", ""}, "A request to open files was too long to read.");
+    } else if (refused.filesLeftOut > 0) {
+        const std::string count = std::to_string(refused.filesLeftOut);
+        ReportRefusal(kRefusedHandedFilesText,
+                      {std::to_string(kMaxHandedPathBytes), count, std::to_string(kMaxHandedFiles)},
+                      count + " files handed over were not opened.");
+    }
 }
 
 void QuitRequested(void*) {

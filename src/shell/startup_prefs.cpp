@@ -69,7 +69,9 @@ void CopyPrefsToServiceGlobals() {
     gSaveStarBackColor = GetPref(p, kPrefStarBackColor);
     gSaveStarSpeed = GetPref(p, kPrefStarSpeed);
     // The mark character chosen in the mark character dialog; 0 (none chosen) keeps the built-in one.
-    if (const SInt16 mark = GetPref(p, kPrefBookmarkMarkChar); mark > 0 && mark <= 0xFF)
+    // One the text itself may hold (an older file's choice) would take that character out of the script.
+    if (const SInt16 mark = GetPref(p, kPrefBookmarkMarkChar);
+        mark > 0 && mark <= 0xFF && IsUsableMarkCharacter(UInt8(mark)))
         gBookmarkCharacter = UInt8(mark);
     // A stored choice out of its range (the unit is 0 in a new record) takes the first choice.
     auto choice = [&](PrefShort field, SInt16 last) {

@@ -1,5 +1,5 @@
 // The arrow keys: where each key (with option for words and pages, command for line and text ends)
-// moves the caret, and moving or extending the selection with it.
+// moves the caret, and moving or extending the selection with it; Home, End and the page keys likewise.
 #include "textengine/engine_internal.h"
 
 #include "platform/events.h"
@@ -54,6 +54,26 @@ SInt32 PageOffset(SInt32 offset, bool down, WEReference we) {
     const SInt32 v =
         down ? std::min(viewBottom - 1 + step, _WETextHeight(r) - 1) : std::max(viewTop - step, 0);
     return lines[WholeLineAt(r, v, down)].start;
+}
+
+// Page Up and Page Down: the caret goes as many of its lines as the view holds less one up or down, at
+// the same horizontal place, and a text that scrolls itself scrolls as far, so that the caret keeps its
+// place in the view and the two keys undo each other.
+SInt32 PageMove(SInt32 offset, bool down, WEReference we) {
+    const WERec& r = RecordOf(we);
+    LongPoint point;
+    SInt16 height = 0;
+    WEGetPoint(offset, 1, &point, &height, we);
+    const SInt32 line = std::max(SInt32(height), SInt32(1));
+    const SInt32 page = std::max((r.viewRect.bottom - r.viewRect.top - line) / line, SInt32(1)) * line;
+    LongPoint target = point;
+    target.v += down ? page : -page;
+    const SInt32 offsetThere = WEGetOffset(&target, nullptr, we);
+    if (HasFeature(r, weFAutoScroll)) {
+        WEGetPoint(offsetThere, 1, &target, nullptr, we);
+        WEPinScroll(0, point.v - target.v, we);
+    }
+    return offsetThere;
 }
 
 } // namespace
@@ -121,4 +141,29 @@ void _WEDoArrowKey(SInt16 key, UInt16 modifiers, WEReference we) {
     else
         target = _WEArrowOffset(action, start, we);
     WESetSelection(target, target, 0, we);
+}
+
+void _WEDoMoveKey(SInt16 key, UInt16 modifiers, WEReference we) {
+    const WERec& r = RecordOf(we);
+    SInt32 start, end;
+    WEGetSelection(&start, &end, 0, we);
+    if (r.selCount > 0) WEGetSelection(&end, &end, r.selCount - 1, we);
+    // The key acts at the selection's moving end, as it does when it extends the selection.
+    const bool anchorIsEnd = r.stateBits & kWEStateAnchorIsEnd;
+    const SInt32 anchor = anchorIsEnd ? end : start;
+    const SInt32 moving = anchorIsEnd ? start : end;
+    const bool command = modifiers & cmdKey;
+    SInt32 target;
+    switch (key) {
+    case kHomeCharCode:
+        target = _WEArrowOffset(command ? 10 : 8, moving, we);
+        break;
+    case kEndCharCode:
+        target = _WEArrowOffset(command ? 11 : 9, moving, we);
+        break;
+    default:
+        target = PageMove(moving, key == kPageDownCharCode, we);
+        break;
+    }
+    WESetSelection((modifiers & shiftKey) ? anchor : target, target, 0, we);
 }

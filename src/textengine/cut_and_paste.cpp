@@ -57,6 +57,7 @@ OSErr GatherItems(WEReference we, SInt16 flags, Gathered* g) {
         if (err != noErr) return err;
         if (flags & 32) err = PtrAndHand(&blank, text, 1);
         Handle styles = withStyles ? ItemStyles(item, rtfStyles) : nullptr;
+        _WEFoldLineEnds(text, styles);
         const SInt32 length = SInt32(GetHandleSize(text));
         if (err == noErr && (flags & 16)) {
             // Items beyond the last range have nowhere to go.

@@ -54,7 +54,7 @@ Handle HandleOf(const std::string& bytes) {
 
 // An item's text as Mac Roman with its style runs (null when it has none): our own text and runs first,
 // else another program's RTF (which keeps its formatting), else its Unicode text.
-OSErr ItemText(DragRef drag, int item, bool withStyles, Handle* text, Handle* styles) {
+OSErr ReadItemText(DragRef drag, int item, bool withStyles, Handle* text, Handle* styles) {
     *text = nullptr;
     *styles = nullptr;
     std::string bytes;
@@ -93,6 +93,13 @@ OSErr ItemText(DragRef drag, int item, bool withStyles, Handle* text, Handle* st
         return *text ? OSErr(noErr) : OSErr(memFullErr);
     }
     return weBadDragFlavorErr;
+}
+
+// The same with its line ends made the engine's own.
+OSErr ItemText(DragRef drag, int item, bool withStyles, Handle* text, Handle* styles) {
+    const OSErr err = ReadItemText(drag, item, withStyles, text, styles);
+    if (err == noErr) _WEFoldLineEnds(*text, *styles);
+    return err;
 }
 
 bool InView(const WERec& r, Point local) {

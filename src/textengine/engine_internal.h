@@ -177,6 +177,9 @@ Boolean _WEScrollIntoView(SInt32 offset, WEReference we);
 // leads from an offset.
 SInt32 _WEArrowOffset(SInt16 action, SInt32 offset, WEReference we);
 void _WEDoArrowKey(SInt16 key, UInt16 modifiers, WEReference we);
+// Home, End, Page Up and Page Down (command: the text's start and end) move or, with shift, extend the
+// selection from its anchor.
+void _WEDoMoveKey(SInt16 key, UInt16 modifiers, WEReference we);
 SInt32 _WEPinInRange(SInt32 value, SInt32 min, SInt32 max);
 // Whether the character an offset hits (the one before it for the trailing edge 0) lies in start..end.
 Boolean _WEOffsetInRange(SInt32 offset, SInt8 edge, SInt32 start, SInt32 end);

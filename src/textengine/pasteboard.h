@@ -22,6 +22,10 @@ OSErr _WEPutScrapHandle(const std::string& flavor, SInt32 item, Handle h, Boolea
 // past the last, or an error; on an error *h is null.
 OSErr _WEGetScrapHandle(OSType type, Handle* h, SInt32 item, Handle* rtfStyles, SInt16 flavorChoice);
 
+// Makes every line feed and CR-LF pair of a text a single carriage return, in place, and moves the runs of
+// its style scrap (either layout; null: none) to match.
+void _WEFoldLineEnds(Handle text, Handle styles);
+
 // Undo scraps (4-byte header): the style of a run in front of (or behind) what a scrap holds, joining an
 // element of the same style; Prepend moves the later elements by delta.
 OSErr _WEPrependStyle(Handle styleScrap, const WERunInfo& run, SInt32 delta);

@@ -173,6 +173,7 @@ Handle WEGetPasteText(SInt16 flags) {
     for (SInt32 item = 1;; item++) {
         Handle text = nullptr;
         if (_WEGetScrapHandle(FourCC("TEXT"), &text, item, nullptr, choice) != noErr) break;
+        _WEFoldLineEnds(text, nullptr);
         const Size length = GetHandleSize(text);
         if (length > 0) {
             if (!collected) collected = NewHandle(0);

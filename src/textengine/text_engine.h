@@ -177,8 +177,9 @@ void WEIdle(UInt32* sleepTicks, WEReference we);
 // text's view. The mouse region, when given, is narrowed to where the same cursor holds.
 Boolean WEAdjustCursor(Point mouse, RgnHandle mouseRgn, WEReference we);
 
-// Editing. Keys are Mac Roman character codes: 8 backspace, 127 forward delete, 28-31 the arrows (with
-// shift, option and command modifiers); range 0 of WEInsert replaces every selected range, n only range n-1.
+// Editing. Keys are Mac Roman character codes: 8 backspace, 127 forward delete, 28-31 the arrows and 1, 4,
+// 11, 12 Home, End, Page Up, Page Down (with shift, option and command modifiers); range 0 of WEInsert
+// replaces every selected range, n only range n-1.
 OSErr WEKey(SInt16 key, UInt16 modifiers, WEReference we);
 OSErr WEInsert(const void* text, SInt32 length, Handle styleScrap, Handle soup, WEReference we, SInt32 range);
 OSErr WEInsertObject(OSType type, Handle data, Point size, WEReference we);

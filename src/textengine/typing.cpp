@@ -101,6 +101,10 @@ OSErr WEKey(SInt16 key, UInt16 modifiers, WEReference we) {
         _WEDoArrowKey(key, modifiers, we);
         return noErr;
     }
+    if (key == kHomeCharCode || key == kEndCharCode || key == kPageUpCharCode || key == kPageDownCharCode) {
+        _WEDoMoveKey(key, modifiers, we);
+        return noErr;
+    }
     if (HasFeature(r, weFReadOnly)) return noErr;
     // A key that removes nothing changes nothing and starts no action.
     const bool selected = HasSelectedText(r);

@@ -4,6 +4,7 @@
 #include "platform/memory.h"
 #include "platform/text_encoding.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -22,12 +23,20 @@ UInt16* MyCreateUnicodeFromText(Boolean isUnicode, SInt32 length, void* text) {
     return block;
 }
 
+// Unicode's line and paragraph separators end a line like a return, which is what they become; Mac Roman
+// has no character of its own for them.
+static bool IsLineSeparator(char32_t c) {
+    return c == 0x2028 || c == 0x2029;
+}
+
 static std::string MacRomanOfUtf16(const UInt16* units, size_t count) {
     if (count > 0 && units[0] == 0xFEFF) {
         units++;
         count--;
     }
-    return Utf16ToMacRoman(std::u16string_view(reinterpret_cast<const char16_t*>(units), count));
+    std::u16string text(reinterpret_cast<const char16_t*>(units), count);
+    std::replace_if(text.begin(), text.end(), IsLineSeparator, u'\r');
+    return Utf16ToMacRoman(text);
 }
 
 static Handle HandleOf(const std::string& bytes) {
@@ -57,5 +66,16 @@ Handle ChangeUTF8ToMacRoman(Handle utf8) {
     if (!utf8 || !*utf8) return nullptr;
     std::string_view text(*utf8, size_t(GetHandleSize(utf8)));
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-    return HandleOf(Utf8ToMacRoman(text));
+    std::string lines;
+    lines.reserve(text.size());
+    for (size_t at = 0; at < text.size(); at++) {
+        const std::string_view rest = text.substr(at, 3);
+        if (rest == "\xE2\x80\xA8" || rest == "\xE2\x80\xA9") {
+            lines += '\r';
+            at += 2;
+        } else {
+            lines += text[at];
+        }
+    }
+    return HandleOf(Utf8ToMacRoman(lines));
 }

@@ -16,12 +16,13 @@ struct ControlAction {
     SInt16 phase; // or the arrow step of a slider
     SInt32 position;
     UInt32 tick;
+    double value; // what a slider's position stands for
 };
 
 inline std::vector<ControlAction> gControlActions;
 
-inline void RecordControlAction(SInt32 code, SInt16 phase, SInt32 position) {
-    gControlActions.push_back({code, phase, position, TickCount()});
+inline void RecordControlAction(SInt32 code, SInt16 phase, SInt32 position, double value) {
+    gControlActions.push_back({code, phase, position, TickCount(), value});
 }
 
 class CustomControlsFixture : public ToolWindowFixture {

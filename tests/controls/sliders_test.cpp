@@ -1,7 +1,10 @@
 // Main and media sliders: where a point puts the knob (ends and beyond included) and where the knob is
 // drawn for a position, drags far outside the window, track clicks, and the arrows' auto-repeat limits.
+#include "controls/control_values.h"
 #include "controls/window_callbacks.h"
 #include "custom_controls_fixture.h"
+#include "ebook/ebook_windows.h"
+#include "tool_window_items.h"
 
 namespace {
 
@@ -73,6 +76,31 @@ TEST_F(Sliders, DraggingTheKnobStopsAtTheEndsAndReportsEachPosition) {
         EXPECT_EQ(gControlActions[0].position, c.want) << c.name;
         EXPECT_EQ(gControlActions[0].phase, 0) << c.name;
     }
+}
+
+// A tool window's slider hands on the value its position stands for in that window's own item.
+TEST_F(Sliders, TheProcedureMapsAPositionThroughTheWindowsSlider) {
+    Close();
+    Build(&myFormatPalWindow, 14, ToolWindowLists());
+    gFormatPalDialog = dialog;
+    SetMyControlKind(reference, dialog, kSpeedLabel, kMySlider, 0x10);
+    const SInt32 value = 0, maximum = 340, minimum = 0; // 2 a pixel over the 170 positions
+    SetMyControlValues(reference, dialog, ControlFromItemNum(dialog, kSpeedLabel), &value, &maximum,
+                       &minimum);
+    const SInt32 code = (SInt32(GetWindowIDFromWindow(window)) << 16) | kSpeedLabel;
+    const struct {
+        SInt32 position;
+        SInt16 step;
+        double value;
+    } cases[] = {{0, 0, 0.0}, {10, 0, 20.0}, {85, 0, 170.0}, {85, 1, 1.0}, {85, -1, -1.0}};
+    for (const auto& c : cases) {
+        gControlActions.clear();
+        SInt32 position = c.position;
+        EXPECT_EQ(MySliderProcedure(code, &position, c.step), 0);
+        ASSERT_EQ(gControlActions.size(), 1u);
+        EXPECT_DOUBLE_EQ(gControlActions[0].value, c.value) << c.position << " step " << c.step;
+    }
+    gFormatPalDialog = nullptr;
 }
 
 TEST_F(Sliders, AClickOnTheTrackMovesTheKnobWithoutTheProcedure) {

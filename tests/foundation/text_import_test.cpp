@@ -153,4 +153,35 @@ TEST(TextImport, WholeFileComesBackConvertedAndMissingOrEmptyFilesGiveNull) {
     EXPECT_EQ(GetAndProcessText(dir.File("missing.txt")), nullptr);
 }
 
+TEST(TextImport, TextInEveryEncodingLooksLikeTextAndDataDoesNot) {
+    std::string random;
+    for (int i = 0; i < 4096; ++i)
+        random += char((i * 2654435761u) >> 13);
+    const std::string wide = Utf16(u"Good evening \U0001F600 and welcome\r\n", true, false);
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool text;
+    };
+    const Case cases[] = {
+        {"Mac Roman with tabs, form feeds and a stray zero",
+         std::string("One\tTwo\fThree \xA5\0 four\r\n", 23), true},
+        {"UTF-8 with escapes and the old end mark", "caf\xC3\xA9 \x1B[1m bold\x1A", true},
+        {"UTF-16 without a mark, cut inside a surrogate pair", wide.substr(0, 29), true},
+        {"UTF-16 big-endian with a mark, cut after an odd byte",
+         Utf16(u"Hello there", false, true).substr(0, 9), true},
+        {"nothing", "", true},
+        {"random data", random, false},
+        {"a program's start",
+         std::string("\x7F"
+                     "ELF\2\1\1\0\0\0\0\0\0\0\0\0\3\0>\0\1\0\0\0",
+                     24),
+         false},
+        {"zeros", std::string(512, '\0'), false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(LooksLikeText({reinterpret_cast<const UInt8*>(c.bytes.data()), c.bytes.size()}), c.text)
+            << c.what;
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 // Fonts and simple text: family numbers and names, metrics, widths that match the pen's advance, and
 // text drawn at the baseline in each text mode.
 #include "platform/drawing.h"
+#include "platform/font_families.h"
 #include "platform/pstring.h"
 #include "platform/text_drawing.h"
 #include "support/pascal_name.h"
@@ -8,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -74,6 +77,42 @@ TEST(TextDrawing, InstalledFamiliesHaveStableDistinctNumbers) {
     SInt16 dejaVu = -1;
     GetFNum(PName("DejaVu Sans"), &dejaVu);
     EXPECT_GE(dejaVu, 1024);
+}
+
+TEST(TextDrawing, EachFamilyIsOfferedOnceWhateverItsFoundries) {
+    const std::vector<std::string> listed = {
+        "Nimbus Sans [URW]",
+        "DejaVu Sans",
+        "Nimbus Sans [Adobe]",
+        "Symbol [B&H] [URW]",
+        "Nimbus Sans",
+        "Odd [Name",
+        "",
+        "DejaVu Sans",
+    };
+    const std::vector<std::string> offered = {"DejaVu Sans", "Nimbus Sans", "Odd [Name", "Symbol [B&H]"};
+    EXPECT_EQ(FamilyNamesWithoutFoundries(listed), offered);
+
+    std::vector<std::string> names;
+    for (SInt16 family : ListFontFamilies())
+        names.push_back(FontName(family));
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end()) << "a family listed twice";
+}
+
+TEST(TextDrawing, SymbolFamiliesAreTold) {
+    SInt16 dejaVu = -1;
+    GetFNum(PName("DejaVu Sans"), &dejaVu);
+    EXPECT_FALSE(IsSymbolFontFamily(dejaVu));
+    EXPECT_FALSE(IsSymbolFontFamily(kFontTimes));
+    // The symbol and dingbat families of the usual base fonts, where they are installed.
+    for (const char* name : {"Standard Symbols PS", "D050000L"}) {
+        SInt16 family = -1;
+        GetFNum(PName(name), &family);
+        if (FontName(family) == name) {
+            EXPECT_TRUE(IsSymbolFontFamily(family)) << name;
+        }
+    }
 }
 
 // An outline font has every size as a real one; sizes fixed for a family replace the font database's

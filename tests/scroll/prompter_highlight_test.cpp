@@ -173,6 +173,26 @@ TEST_F(Highlight, SpeedReadingShowsTheWordsAroundTheCueAndFadesTheRest) {
         EXPECT_EQ(ColorAt(Find(word)), kBlack) << word;
 }
 
+// A fade wider than the script reaches both of its ends wherever the reading word is: the words shown
+// must still follow the cue.
+TEST_F(Highlight, SpeedReadingFollowsTheCueWhenTheFadeCoversTheWholeScript) {
+    SetPref(gThePreferences, kPrefSpeedReadingWords, 1);
+    SetPref(gThePreferences, kPrefSpeedReadingFade, 200);
+    Open(4);
+    PutCueInLine(1, 0.1); // "big"
+    HighlightSpeedReading(2, 0);
+    EXPECT_EQ(ColorAt(Find("big")), kBlack);
+    EXPECT_NE(ColorAt(Find("old")), kBlack);
+    PutCueInLine(4, 0.4); // "owl"
+    HighlightSpeedReading(2, 0);
+    DrawHighlightChange();
+    EXPECT_EQ(ColorAt(Find("owl")), kBlack) << "the reading word moved on";
+    EXPECT_NE(ColorAt(Find("big")), kBlack) << "the old words fade";
+    const std::vector<UInt32> drawn = WindowPixels();
+    UpdateScrollWindow();
+    EXPECT_EQ(WindowPixels(), drawn);
+}
+
 TEST_F(Highlight, UnsetSpeedReadingWidthsBecomeTheirDefaults) {
     SetPref(gThePreferences, kPrefSpeedReadingWords, 0);
     SetPref(gThePreferences, kPrefSpeedReadingFade, 0);

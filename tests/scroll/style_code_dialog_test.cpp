@@ -184,6 +184,7 @@ TEST_F(SpecialAttributes, TheNameDialogReplacesACodeOfTheSameAttribute) {
         {"\\fc\"Red\"Hi", 0, 10, {0, "255"}, "\\fc255 Hi"},
         {"Hi there", 2, 14, {}, "Hi<<date>> there"},
     };
+    SetClipboardText("the operator's own");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::vector<DialogPlayer::Step> steps;
@@ -208,6 +209,9 @@ TEST_F(SpecialAttributes, TheNameDialogReplacesACodeOfTheSameAttribute) {
         EXPECT_EQ(shown, c.expected);
         EXPECT_EQ(std::string(PStringView(name)), c.expected);
     }
+    std::string clipboard;
+    EXPECT_TRUE(GetClipboardText(&clipboard));
+    EXPECT_EQ(clipboard, "the operator's own") << "the code goes into the name, not over the clipboard";
 }
 
 TEST_F(SpecialAttributes, TheNameDialogKeepsTheNameWhenTheCodeIsCancelledOrTheNameDialogIs) {

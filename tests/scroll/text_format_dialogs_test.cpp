@@ -213,6 +213,38 @@ TEST_F(FormatDialogs, ACodeOfNoCharacterIsRefused) {
     EXPECT_EQ(gBookmarkCharacter, '%');
 }
 
+// Marks are taken out of the text when it is read back: a character the text itself holds is refused with
+// a message, and the dialog stays open for another.
+TEST_F(FormatDialogs, AMarkCharacterTheTextHoldsIsRefused) {
+    const struct {
+        SInt16 field;
+        const char* typed;
+    } cases[] = {{6, "13"}, {6, "32"}, {5, "a"}, {5, "Z"}, {6, "9"}, {6, "142"} /* é */};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        gBookmarkCharacter = '#';
+        ClearRecordedErrorMessages();
+        DialogPlayer player({
+            [&](DialogPtr d) {
+                TypeInto(d, c.field, c.typed);
+                PressDialogItem(d, 1);
+                return true;
+            },
+            [](DialogPtr d) {
+                TypeInto(d, 5, "%");
+                PressDialogItem(d, 1);
+                return true;
+            },
+        });
+        EXPECT_TRUE(GetMarkCharacter());
+        EXPECT_TRUE(player.Finished()) << "the first OK did not end the dialog";
+        ASSERT_EQ(RecordedErrorMessages().size(), 1u);
+        EXPECT_NE(RecordedErrorMessages()[0].find("cannot mark bookmarks"), std::string::npos);
+        EXPECT_EQ(gBookmarkCharacter, '%');
+    }
+    EXPECT_TRUE(IsUsableMarkCharacter(0xB5)) << "the built-in mark";
+}
+
 TEST_F(FormatDialogs, TheColourPickerAsksWithThePromptOfTheColourItIsFor) {
     Str255 foreground, background;
     ASSERT_TRUE(GetOrvalisString(129, 22, foreground));

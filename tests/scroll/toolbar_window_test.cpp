@@ -3,6 +3,8 @@
 #include "scroll/toolbar_window.h"
 
 #include "foundation/error_dialog.h"
+#include "macros/macro_running.h"
+#include "platform/drawing.h"
 #include "platform/memory.h"
 #include "platform/screens.h"
 #include "platform/windows.h"
@@ -21,6 +23,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -152,13 +155,38 @@ TEST_F(Toolbar, ButtonsActByTheirPlaceInTheList) {
     EXPECT_EQ(IsPaused(), paused) << "pause does nothing while not scrolling";
 
     ClearRecordedErrorMessages();
-    DoToolButtonAction(8);
-    ASSERT_EQ(RecordedErrorMessages().size(), 1u);
-    EXPECT_EQ(RecordedErrorMessages()[0],
-              "The macro \"Toolbar Macro 1\" could not be found in the macro folder.");
+    ASSERT_FALSE(CanRunMacros());
+    for (SInt16 index = 8; index <= 14; ++index) {
+        EXPECT_FALSE(ToolbarButtonEnabled(index)) << index;
+        DoToolButtonAction(index);
+    }
+    EXPECT_TRUE(RecordedErrorMessages().empty()) << "macro buttons rest silently while macros cannot run";
     DoToolButtonAction(15);
     DoToolButtonAction(-1);
-    EXPECT_EQ(RecordedErrorMessages().size(), 1u) << "places past the list do nothing";
+    EXPECT_TRUE(RecordedErrorMessages().empty()) << "places past the list do nothing";
+}
+
+TEST_F(Toolbar, ButtonsThatCannotActAreDrawnGreyed) {
+    UseButtons(15);
+    OpenToolbarWindow();
+    ASSERT_NE(myToolbarWindow, nullptr);
+    UpdateToolbarWindow();
+    CGrafPtr port = GetWindowPort(myToolbarWindow);
+    // Every button shows the same picture: the enabled ones alike, the macro buttons washed out.
+    auto cellPixels = [&](SInt16 index) {
+        const Rect cell = ToolbarCell(LayOutToolbar(373, 24, 15), index, 0);
+        std::vector<UInt32> pixels;
+        for (SInt16 v = cell.top; v < cell.bottom; ++v)
+            for (SInt16 h = cell.left; h < cell.right; ++h)
+                pixels.push_back(GetPortPixel(port, h, v));
+        return pixels;
+    };
+    const auto first = cellPixels(0);
+    EXPECT_EQ(cellPixels(1), first);
+    EXPECT_EQ(cellPixels(7), first);
+    for (SInt16 index = 8; index <= 14; ++index)
+        EXPECT_NE(cellPixels(index), first) << index;
+    EXPECT_EQ(cellPixels(8), cellPixels(14));
 }
 
 } // namespace

@@ -134,6 +134,7 @@ TEST_F(FormatCommands, PlainTextWithNothingSelectedChangesTheWholeScriptAndTheSt
         EXPECT_EQ(now.face, expected.face);
         EXPECT_TRUE(now.textColor == expected.color);
         EXPECT_TRUE(gPrefsChanged);
+        EXPECT_FALSE(gDontQuitWithoutSaving) << "a plain script keeps no format of its own: nothing to save";
         ASSERT_EQ(WEUndo(ScrollWEHandle), noErr);
         EXPECT_TRUE(SameStyle(StyleAt(0), original)) << "undone";
         EXPECT_TRUE(SameStyle(StyleAt(last), original)) << "undone";

@@ -18,6 +18,7 @@
 #include "scroll/scroll_position.h"
 #include "scroll/scroll_windows.h"
 #include "scroll/tool_windows.h"
+#include "shell/commands.h"
 #include "shell/desktop_events.h"
 #include "shell/input_dispatch.h"
 #include "shell/key_table.h"
@@ -480,6 +481,7 @@ TEST_F(KeyDown, TypingOverCustomSyllableTimesAsksFirst) {
 }
 
 // Home, End and the page keys move the front window's view: the edit window's as well as the prompter's.
+// The page keys take the caret along a page; command-Home takes caret and view back to the top.
 TEST_F(KeyDown, PageKeysScrollTheFrontTextView) {
     ASSERT_EQ(gScrollOn, 0);
     ToggleEditWindowShortcut();
@@ -500,9 +502,123 @@ TEST_F(KeyDown, PageKeysScrollTheFrontTextView) {
     SInt32 start = 0, end = 0;
     WEGetSelection(&start, &end, 0, EditWEHandle);
     EXPECT_EQ(start, WEGetTextLength(EditWEHandle)) << "option takes the caret to the end";
-    DoKeyDown(Key(kHomeCharCode, kKeyHome));
+    DoKeyDown(Key(kHomeCharCode, kKeyHome, cmdKey));
     EXPECT_EQ(gEditView.currentPos, 0);
     EXPECT_EQ(gScrollCurrentPos, prompter) << "the prompter behind stays where it was";
+}
+
+std::pair<SInt32, SInt32> SelectionOf(WEReference text) {
+    SInt32 start = 0, end = 0;
+    WEGetSelection(&start, &end, 0, text);
+    return {start, end};
+}
+
+// Select All, a format change, command-End, return: the caret went to the script's end, so the return adds
+// a line instead of replacing the script. A return typed over the whole script is one undo away.
+TEST_F(KeyDown, CommandEndAfterSelectAllKeepsTheScriptAndUndoBringsReplacedTextBack) {
+    ASSERT_EQ(gScrollOn, kScrollOff);
+    const std::string script = PrompterText();
+    const SInt32 length = SInt32(script.size());
+    ASSERT_EQ(DoCommand(MakeMenuCommand(kEditMenuID, 10)), 0);
+    ASSERT_EQ(SelectionOf(ScrollWEHandle), std::make_pair(SInt32(0), length));
+    ASSERT_EQ(DoCommand(MakeMenuCommand(kStyleMenuID, 2)), 0);
+    DoKeyDown(Key(kEndCharCode, kKeyEnd, cmdKey));
+    EXPECT_EQ(SelectionOf(ScrollWEHandle), std::make_pair(length, length));
+    DoKeyDown(Key(kReturnCharCode, kKeyReturn));
+    EXPECT_EQ(PrompterText(), script + "\r");
+
+    ASSERT_EQ(DoCommand(MakeMenuCommand(kEditMenuID, 10)), 0);
+    DoKeyDown(Key(kReturnCharCode, kKeyReturn));
+    EXPECT_EQ(PrompterText(), "\r");
+    ASSERT_EQ(DoCommand(MakeMenuCommand(kEditMenuID, kUndoItem)), 0);
+    EXPECT_EQ(PrompterText(), script + "\r");
+}
+
+// Home, End and the page keys in the script's views: the caret moves (shift extends, command goes to the
+// text's ends) in edit mode; while the prompter scrolls editable the plain keys go on scrolling it, and
+// while it only scrolls every form does.
+TEST_F(KeyDown, HomeEndAndPageKeysMoveTheCaretWhereTheTextIsEdited) {
+    const SInt32 length = WEGetTextLength(ScrollWEHandle);
+    // Places in the text of the view: its end, and on its second line the start, the end (before the
+    // line's return or last blank) and a place inside.
+    enum : SInt32 { kEnd = -1, kLineStart = -2, kLineEnd = -3, kInLine = -4, kAnyCaret = -5 };
+    enum class View { Prompter, EditableScroll, Scroll, EditWindow };
+    struct Case {
+        const char* name;
+        View view;
+        UInt8 character;
+        UInt16 modifiers;
+        SInt32 fromStart, fromEnd;
+        SInt32 start, end;
+        int scrolls; // -1: either way
+    } cases[] = {
+        {"command-end", View::Prompter, kEndCharCode, cmdKey, 0, kEnd, kEnd, kEnd, -1},
+        {"command-home", View::Prompter, kHomeCharCode, cmdKey, 0, kEnd, 0, 0, -1},
+        {"home", View::Prompter, kHomeCharCode, 0, kInLine, kInLine, kLineStart, kLineStart, -1},
+        {"end", View::Prompter, kEndCharCode, 0, kInLine, kInLine, kLineEnd, kLineEnd, -1},
+        {"shift-end", View::Prompter, kEndCharCode, shiftKey, kInLine, kInLine, kInLine, kLineEnd, -1},
+        {"shift-command-home", View::Prompter, kHomeCharCode, shiftKey | cmdKey, kInLine, kInLine, 0, kInLine,
+         -1},
+        {"page down", View::Prompter, kPageDownCharCode, 0, 0, 0, kAnyCaret, kAnyCaret, 1},
+        {"command-end, editable scroll", View::EditableScroll, kEndCharCode, cmdKey, 0, 5, kEnd, kEnd, -1},
+        {"shift-home, editable scroll", View::EditableScroll, kHomeCharCode, shiftKey, kInLine, kInLine,
+         kLineStart, kInLine, -1},
+        {"end, editable scroll", View::EditableScroll, kEndCharCode, 0, 0, 5, 0, 5, 1},
+        {"command-end, scroll", View::Scroll, kEndCharCode, cmdKey, 0, 5, 0, 5, 1},
+        {"command-end, edit window", View::EditWindow, kEndCharCode, cmdKey, 0, 5, kEnd, kEnd, -1},
+        {"shift-home, edit window", View::EditWindow, kHomeCharCode, shiftKey, kInLine, kInLine, kLineStart,
+         kInLine, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.view == View::EditWindow) {
+            if (!EditWEHandle) ToggleEditWindowShortcut();
+            ASSERT_NE(EditWEHandle, nullptr);
+            SelectWindow(myEditWindow);
+        } else {
+            SelectWindow(myScrollWindow);
+        }
+        ProcessPendingEvents();
+        if (c.view == View::EditableScroll) StartScroll(kScrollOnEditable);
+        if (c.view == View::Scroll) Scroll();
+        WEReference text = c.view == View::EditWindow ? EditWEHandle : ScrollWEHandle;
+        SInt32 lineStart = 0, lineEnd = 0;
+        WEGetLineRange(1, &lineStart, &lineEnd, text);
+        const auto at = [&](SInt32 place) {
+            switch (place) {
+            case kEnd:
+                return WEGetTextLength(text);
+            case kLineStart:
+                return lineStart;
+            case kLineEnd:
+                return lineEnd - 1;
+            case kInLine:
+                return lineStart + 3;
+            default:
+                return place;
+            }
+        };
+        // A scrolling prompter starts away from both its ends; an edited one at its top.
+        const bool scrolling = c.view == View::EditableScroll || c.view == View::Scroll;
+        ScrollScrollThisMuch(SInt32(-gScrollCurrentPos) - (scrolling ? 500 : 0), 0);
+        const double before = gScrollCurrentPos;
+        WESetSelection(at(c.fromStart), at(c.fromEnd), 0, text);
+        DoKeyDown(Key(c.character, kKeyUnknown, c.modifiers));
+        const auto [start, end] = SelectionOf(text);
+        if (c.start == kAnyCaret) {
+            EXPECT_EQ(start, end) << "a caret";
+            EXPECT_GT(start, 0);
+        } else {
+            EXPECT_EQ(start, at(c.start));
+            EXPECT_EQ(end, at(c.end));
+        }
+        if (c.scrolls >= 0) {
+            EXPECT_EQ(gScrollCurrentPos != before, c.scrolls == 1) << gScrollCurrentPos;
+        }
+        EXPECT_EQ(WEGetTextLength(ScrollWEHandle), length) << "no key is typed into the script";
+        if (gScrollOn) StopScroll();
+        ASSERT_EQ(gScrollOn, kScrollOff);
+    }
 }
 
 // The window shortcuts, command-shift and a letter: E and M open and close the edit window and the scroll

@@ -2,10 +2,12 @@
 // the script's state change, and that commands whose code is not written yet stay greyed.
 #include "program_fixture.h"
 
+#include "foundation/app_paths.h"
 #include "platform/pstring.h"
 #include "platform/speech.h"
 #include "platform/text_encoding.h"
 #include "shell/commands.h"
+#include "shell/manual.h"
 #include "shell/menus.h"
 #include "shell/mode_switching.h"
 #include "shell/script_documents.h"
@@ -81,6 +83,17 @@ TEST_F(ProgramTest, MenusFollowTheModeTheSelectionAndTheUnsavedState) {
         EXPECT_EQ(Enabled(kScrollMenuID, kSpeakItem), gChan != nullptr && IsSpeechAvailable());
     }
     curEvent.modifiers = 0;
+}
+
+TEST_F(ProgramTest, TheManualItemIsOfferedOnlyWhileTheManualIsThere) {
+    Start();
+    gOVPaths[4] = home.path() + "/";
+    ConsistifyMenus();
+    EXPECT_FALSE(Enabled(kAppleMenuID, kManualItem)) << "no manual to open";
+    EXPECT_TRUE(Enabled(kAppleMenuID, kAboutItem));
+    home.WriteFile("Orvalis Manual.rtf", "{\\rtf1 Manual}");
+    ConsistifyMenus();
+    EXPECT_TRUE(Enabled(kAppleMenuID, kManualItem));
 }
 
 TEST_F(ProgramTest, MarksFollowThePreferencesAndTheWindowListNamesThePrompter) {

@@ -80,4 +80,30 @@ TEST_F(ProgramTest, TheSixteenthFilePushesTheOldestOffTheList) {
     EXPECT_EQ(items.back(), "S2.txt");
 }
 
+// Names told apart only by case or accents are one entry; other letters keep them apart. The names are
+// UTF-8 here, Mac Roman in the list.
+TEST_F(ProgramTest, NamesDifferingOnlyInAccentsOrCaseAreOneRecentEntry) {
+    Start();
+    const struct {
+        const char* first;
+        const char* second;
+        bool same;
+    } cases[] = {
+        {"Café.txt", "Cafe.txt", true}, {"Río.txt", "rio.txt", true},     {"Ñandú.txt", "nandu.txt", true},
+        {"Über.txt", "uber.txt", true}, {"Ça.txt", "ca.txt", true},       {"Café.txt", "Cafc.txt", false},
+        {"Año.txt", "Ano.txt", true},   {"Señor.txt", "Senor.txt", true}, {"Açaí.txt", "Acai.txt", true},
+        {"Öl.txt", "Ol.txt", true},     {"Ílha.txt", "ilha.txt", true},   {"Bar.txt", "Baz.txt", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.first) + " / " + c.second);
+        SetRecentCount(gRecentPreferences, 0);
+        gOutPath = home.path() + "/Folder/";
+        for (const char* name : {c.first, c.second}) {
+            gOutName = name;
+            AddToRecentFiles();
+        }
+        EXPECT_EQ(CountRecentFiles(), c.same ? 1 : 2);
+    }
+}
+
 } // namespace

@@ -73,14 +73,16 @@ std::vector<UInt8> Text(const std::string& s) {
     return {s.begin(), s.end()};
 }
 
-// The resources of a side file, sorted by type and ID.
-std::vector<Res> ReadSide(const std::string& path) {
+// The resources of a side file, sorted by type and ID; the check of the text a save adds is left out
+// unless asked for.
+std::vector<Res> ReadSide(const std::string& path, bool withTextCheck = false) {
     const std::vector<UInt8> bytes = ReadBytes(path);
     ResourceForkContents contents;
     std::vector<Res> out;
     if (ParseResourceFork(bytes, contents) != noErr) return out;
     for (const ResourceEntry& e : contents.entries)
-        out.push_back({e.type, e.id, e.name, {e.data.begin(), e.data.end()}});
+        if (withTextCheck || e.type != kTextCheckType)
+            out.push_back({e.type, e.id, e.name, {e.data.begin(), e.data.end()}});
     std::sort(out.begin(), out.end(),
               [](const Res& a, const Res& b) { return std::tie(a.type, a.id) < std::tie(b.type, b.id); });
     return out;
@@ -263,7 +265,10 @@ TEST_F(ScriptDocumentTest, SaveAndReopenKeepTheTextAndEverySideResource) {
     gOutName = "Copy.txt";
     ASSERT_EQ(DoSave(-1), noErr);
     EXPECT_EQ(ReadBytes(dir.File("Copy.txt")), Text(text));
-    EXPECT_EQ(ReadSide(SideFilePath(dir.File("Copy.txt"))), Sorted(side));
+    // The side file also holds the length and CRC-32 of the text it was saved with.
+    std::vector<Res> saved = side;
+    saved.push_back({kTextCheckType, 128, "", {0, 0, 0, 23, 0xF5, 0xDF, 0xBF, 0x98}});
+    EXPECT_EQ(ReadSide(SideFilePath(dir.File("Copy.txt")), true), Sorted(saved));
     EXPECT_EQ(gPathSpec, dir.File("Copy.txt"));
 
     ASSERT_TRUE(GetText(1));
@@ -691,6 +696,81 @@ TEST_F(ScriptDocumentTest, AQueueLoadsItsNthElementFromTheQueuesFolderWhenTheEle
     EXPECT_FALSE(GetText(3));
     DisposeHandle(gQueue);
     gQueue = nullptr;
+}
+
+// A save writes the text and then the side file beside the document and renames them into place one after
+// the other. Ended between the two, it leaves the new text with the old side file (and the new side file
+// it built). The next load finishes that save; without the new side file it does not use the old one.
+TEST_F(ScriptDocumentTest, ASaveCutShortBetweenItsRenamesNeverPairsTheNewTextWithTheOldSideFile) {
+    const std::string path = dir.File("Talk.txt");
+    const std::string side = SideFilePath(path);
+    ASSERT_TRUE(Load("Talk.txt", "First version", {{FourCC("Xtra"), 128, "", {1}}}));
+    ASSERT_EQ(DoSave(-1), noErr);
+    const std::vector<UInt8> firstSide = ReadBytes(side);
+    SetHandleSize(myTextResource, 14);
+    std::memcpy(*myTextResource, "Second version", 14);
+    gKeptSideResources[0].data = {2};
+    ASSERT_EQ(DoSave(-1), noErr);
+    const std::vector<UInt8> secondSide = ReadBytes(side);
+
+    // Cut short after the text's rename.
+    WriteBytes(side, firstSide);
+    WriteBytes(side + ".saving", secondSide);
+    ClearRecordedErrorMessages();
+    ASSERT_TRUE(GetText(1));
+    EXPECT_TRUE(RecordedErrorMessages().empty());
+    EXPECT_EQ(ReadBytes(side), secondSide) << "the side file built for the new text is put in place";
+    EXPECT_FALSE(FileExists(side + ".saving"));
+    ASSERT_NE(FindKeptSideResource(FourCC("Xtra"), 128), nullptr);
+    EXPECT_EQ(FindKeptSideResource(FourCC("Xtra"), 128)->data, std::vector<UInt8>{2});
+
+    // Cut short with no side file built, or the text changed elsewhere: the old side file is not used.
+    WriteBytes(side, firstSide);
+    ClearRecordedErrorMessages();
+    ASSERT_TRUE(GetText(1));
+    EXPECT_EQ(HandleBytes(myTextResource), Text("Second version"));
+    EXPECT_EQ(RecordedErrorMessages().size(), 1u);
+    EXPECT_EQ(FindKeptSideResource(FourCC("Xtra"), 128), nullptr);
+    EXPECT_EQ(ReadBytes(side), firstSide) << "it stays on disk until the script is saved";
+}
+
+// Only files named as saves of this document name their temporary files go, whether the next load or the
+// next save finds them.
+TEST_F(ScriptDocumentTest, LeftoversOfSavesCutShortAreRemovedByTheNextLoadOrSaveAndNothingElseIs) {
+    const char* leftovers[] = {"Talk.txt.saving-Ab12Cd", "Talk.txt.rsrc.saving",
+                               "Talk.txt.rsrc.saving-XyZ789", "Talk.txt.rsrc.saving.saving-000000"};
+    const char* others[] = {"Talk.txt.saving-Ab12C",
+                            "Talk.txt.saving-Ab12Cde",
+                            "Talk.txt.saving-Ab_2Cd",
+                            "Talk.txt.saving-Ab12Cd.txt",
+                            "Other.txt.saving-Ab12Cd",
+                            "My Talk.txt.saving-Ab12Cd",
+                            "Talk.txt.bak",
+                            "Talk.txt.rsrc.saving-Ab12C",
+                            "Talk.txt.saving"};
+    for (bool bySave : {false, true}) {
+        SCOPED_TRACE(bySave ? "save" : "load");
+        for (const char* name : leftovers)
+            WriteBytes(dir.File(name), Text("part of a save"));
+        for (const char* name : others)
+            WriteBytes(dir.File(name), Text("keep"));
+        std::filesystem::create_directory(dir.File("Talk.txt.saving-Folder"));
+        std::filesystem::create_symlink(dir.File("Talk.txt.bak"), dir.File("Talk.txt.saving-Link00"));
+        if (bySave) {
+            gOutName = "Talk.txt";
+            ASSERT_EQ(DoSave(-1), noErr);
+        } else {
+            ASSERT_TRUE(Load("Talk.txt", "The script", {}));
+        }
+        for (const char* name : leftovers)
+            EXPECT_FALSE(FileExists(dir.File(name))) << name;
+        for (const char* name : others)
+            EXPECT_EQ(ReadBytes(dir.File(name)), Text("keep")) << name;
+        EXPECT_TRUE(std::filesystem::is_directory(dir.File("Talk.txt.saving-Folder")));
+        EXPECT_TRUE(std::filesystem::is_symlink(dir.File("Talk.txt.saving-Link00")));
+        std::filesystem::remove(dir.File("Talk.txt.saving-Folder"));
+        std::filesystem::remove(dir.File("Talk.txt.saving-Link00"));
+    }
 }
 
 } // namespace

@@ -158,3 +158,64 @@ TEST_F(CutAndPasteTest, ReadOnlyTextsRefuseEveryCommandAndKeepTheClipboard) {
     EXPECT_EQ(Text(), "aaaBBBccc");
     EXPECT_EQ(Flavor(1, kFlavorMacRomanText), "kept");
 }
+
+// Pasted text keeps one line end, the return, whatever another program ended its lines with; the pasted
+// length and the style runs follow the folded text.
+TEST_F(CutAndPasteTest, PastedLineEndsBecomeReturns) {
+    const auto utf16 = [](std::u16string_view text) {
+        return std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+    };
+    struct Case {
+        const char* name;
+        const char* flavor;
+        std::string bytes;
+        std::string pasted;
+    } cases[] = {
+        {"line feeds", kFlavorMacRomanText, "a\nb\n", "a\rb\r"},
+        {"returns", kFlavorMacRomanText, "a\rb", "a\rb"},
+        {"CR-LF pairs and blank lines", kFlavorUtf8Text, "a\r\n\r\nb\n\nc", "a\r\rb\r\rc"},
+        {"a mixture", kFlavorUtf8Text, "a\n\rb\r\r\nc", "a\r\rb\r\rc"},
+        {"separators in UTF-8", kFlavorUtf8Text,
+         "a\xE2\x80\xA8"
+         "b\xE2\x80\xA9"
+         "c\xE2\x80\xA6",
+         "a\rb\rc\xC9"},
+        {"separators in UTF-16", kFlavorUtf16Text, utf16(u"a\u2028b\u2029\r\nc"), "a\rb\r\rc"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ClearPasteboard();
+        ASSERT_TRUE(PutPasteboardFlavor(1, c.flavor, c.bytes));
+        Select(3, 3);
+        SInt32 pasted = -1;
+        ASSERT_EQ(WEPaste(we, &pasted, 1), noErr);
+        EXPECT_EQ(Text(), "aaa" + c.pasted + "BBBccc");
+        EXPECT_EQ(pasted, SInt32(c.pasted.size()));
+        EXPECT_TRUE(RecordIsConsistent(we));
+        ASSERT_EQ(WEUndo(we), noErr);
+        EXPECT_EQ(Text(), "aaaBBBccc");
+    }
+
+    // Runs of "x\r\n" "\n" "bold" "\r\n" "x" (the lone line feed plain): each keeps its own characters.
+    ClearPasteboard();
+    ASSERT_TRUE(PutPasteboardFlavor(1, kFlavorMacRomanText, "x\r\n\nbold\r\nx"));
+    std::string runs(2, '\0');
+    const std::pair<SInt32, UInt8> elements[] = {{0, 0}, {2, kWEItalic}, {3, 0}, {4, kWEBold}, {8, 0}};
+    WriteHostValue<UInt16>(reinterpret_cast<UInt8*>(runs.data()), UInt16(std::size(elements)));
+    for (const auto& [start, face] : elements) {
+        StyleScrapElement element;
+        element.start = start;
+        element.record.style = MakeStyle(face);
+        std::string bytes(size_t(kStyleScrapElementSize), '\0');
+        WriteStyleScrapElement(reinterpret_cast<UInt8*>(bytes.data()), element);
+        runs += bytes;
+    }
+    ASSERT_TRUE(PutPasteboardFlavor(1, kFlavorStyles, runs));
+    Select(0, 9);
+    SInt32 pasted = -1;
+    ASSERT_EQ(WEPaste(we, &pasted, 1), noErr);
+    EXPECT_EQ(Text(), "x\r\rbold\rx");
+    EXPECT_EQ(pasted, 9);
+    EXPECT_EQ(RunFaces(), (Runs{{0, 0}, {3, kWEBold}, {7, 0}}));
+    EXPECT_TRUE(RecordIsConsistent(we));
+}

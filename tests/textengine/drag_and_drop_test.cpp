@@ -137,6 +137,13 @@ TEST_F(DropTest, AnotherProgramsTextGoesInAsMacRoman) {
          "[Bold plain]",
          kWEBold},
         {"a picture only", {{"image/png", "\x89PNG"}}, weBadDragFlavorErr, "[]", 0},
+        // Lines end with one return whatever ended them in the dropped text.
+        {"lines of plain text",
+         {{"text/plain", "a\r\nb\nc\xE2\x80\xA8"
+                         "d"}},
+         noErr,
+         "[a\rb\rc\rd]",
+         0},
     };
     for (const Case& c : cases) {
         Insert(0, "[]");

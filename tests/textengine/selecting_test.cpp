@@ -94,6 +94,95 @@ TEST_F(SelectingTest, ShiftExtendsFromTheAnchorAndPlainArrowsCollapse) {
     EXPECT_EQ(Selection(), std::make_pair(10, 10));
 }
 
+// Home and End go to the ends of the line on screen, with command to those of the text; the page keys
+// go a view further (this view shows the whole text). Shift extends from the anchor; without shift the
+// selection collapses where the key leads from its moving end.
+TEST_F(SelectingTest, HomeEndAndPageKeysMoveAndExtendTheSelection) {
+    struct Case {
+        SInt32 selectedFrom, selectedTo; // the second is the moving end
+        SInt16 key;
+        UInt16 modifiers;
+        SInt32 start, end;
+        bool anchorIsEnd;
+    };
+    const Case cases[] = {
+        {12, 12, kHomeCharCode, 0, 0, 0, false},
+        {30, 30, kHomeCharCode, 0, 26, 26, false},
+        {12, 12, kEndCharCode, 0, 19, 19, false}, // a wrapped line: before its last blank
+        {22, 22, kEndCharCode, 0, 25, 25, false}, // before the line's return
+        {47, 47, kEndCharCode, 0, 49, 49, false},
+        {30, 30, kHomeCharCode, cmdKey, 0, 0, false},
+        {3, 3, kEndCharCode, cmdKey, 49, 49, false},
+        {3, 3, kPageDownCharCode, 0, 49, 49, false},
+        {47, 47, kPageUpCharCode, 0, 0, 0, false},
+        // Everything selected: the keys leave a caret, at the text's end for command-End.
+        {0, 49, kEndCharCode, cmdKey, 49, 49, false},
+        {0, 49, kHomeCharCode, cmdKey, 0, 0, false},
+        {0, 49, kHomeCharCode, 0, 45, 45, false},
+        {0, 49, kEndCharCode, 0, 49, 49, false},
+        {0, 49, kPageUpCharCode, 0, 0, 0, false},
+        {3, 30, kHomeCharCode, 0, 26, 26, false},
+        {30, 3, kEndCharCode, 0, 19, 19, false},
+        // Shift extends from the anchor, across it too.
+        {30, 30, kEndCharCode, shiftKey, 30, 44, false},
+        {30, 30, kHomeCharCode, shiftKey, 26, 30, true},
+        {30, 30, kEndCharCode, shiftKey | cmdKey, 30, 49, false},
+        {30, 30, kHomeCharCode, shiftKey | cmdKey, 0, 30, true},
+        {3, 30, kHomeCharCode, shiftKey, 3, 26, false},
+        {3, 30, kHomeCharCode, shiftKey | cmdKey, 0, 3, true},
+        {30, 3, kEndCharCode, shiftKey, 19, 30, true},
+        {30, 3, kEndCharCode, shiftKey | cmdKey, 30, 49, false},
+        {3, 3, kPageDownCharCode, shiftKey, 3, 49, false},
+        {0, 49, kPageUpCharCode, shiftKey, 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        WESetSelection(c.selectedFrom, c.selectedTo, 0, we);
+        EXPECT_EQ(WEKey(c.key, c.modifiers, we), noErr);
+        EXPECT_EQ(Selection(), std::make_pair(c.start, c.end))
+            << c.selectedFrom << ".." << c.selectedTo << " key " << c.key << " mods " << c.modifiers;
+        EXPECT_EQ(bool(Rec().stateBits & kWEStateAnchorIsEnd), c.anchorIsEnd)
+            << c.selectedFrom << ".." << c.selectedTo << " key " << c.key << " mods " << c.modifiers;
+    }
+    EXPECT_EQ(WEGetTextLength(we), 49) << "no key is typed into the text";
+    EXPECT_TRUE(RecordIsConsistent(we));
+}
+
+// A text taller than its view: a page key moves the caret by the whole lines the view holds less one and,
+// when the text scrolls itself, scrolls as far, so the caret stays where it was in the view.
+TEST_F(SelectingTest, PageKeysGoAViewFurtherAndScrollAsFar) {
+    std::string lines;
+    for (int i = 0; i < 40; i++)
+        lines += "\rline " + std::to_string(10 + i);
+    Insert(WEGetTextLength(we), lines);
+    ASSERT_EQ(WECalText(we), noErr);
+    WEFeatureFlag(weFAutoScroll, 1, we);
+    const auto top = [this] {
+        LongRect dest;
+        WEGetDestRect(&dest, we);
+        return dest.top;
+    };
+    const auto lineOf = [this](SInt32 offset) { return WEOffsetToLine(offset, we); };
+    LongPoint point;
+    SInt16 height = 0;
+    WEGetPoint(0, 1, &point, &height, we);
+    ASSERT_GT(height, 0);
+    const SInt32 page = (100 - height) / height * height;
+    WESetSelection(50, 50, 0, we);
+    const SInt32 startLine = lineOf(50);
+    WEKey(kPageDownCharCode, 0, we);
+    EXPECT_EQ(top(), -page);
+    EXPECT_EQ(lineOf(Caret()), startLine + page / height);
+    const SInt32 anchor = Caret();
+    WEKey(kPageDownCharCode, shiftKey, we);
+    EXPECT_EQ(top(), -2 * page);
+    EXPECT_EQ(Selection().first, anchor) << "shift keeps the anchor";
+    EXPECT_EQ(lineOf(Selection().second), startLine + 2 * page / height);
+    WEKey(kPageUpCharCode, 0, we);
+    WEKey(kPageUpCharCode, 0, we);
+    EXPECT_EQ(top(), 0);
+    EXPECT_EQ(lineOf(Caret()), startLine);
+}
+
 TEST_F(SelectingTest, SelectionModesAndTheAnchor) {
     WESetSelection(12, 4, 0, we);
     EXPECT_EQ(Selection(), std::make_pair(4, 12));

@@ -299,6 +299,9 @@ void SysBeep(SInt16 duration);
 // Synthetic input goes through the same translation as the real thing, when the event loop next runs.
 // Points are local to the window. A click count of 0 lets the clicks be counted as real ones are.
 void PostKeyEvent(WindowPtr window, EventKind kind, UInt8 charCode, UInt8 keyCode, UInt16 modifiers);
+// A key as the keyboard gives it: to whatever holds the keyboard now (an open menu, the menu bar, the
+// focused window), rather than to a window of the caller's choosing. False when nothing holds it.
+bool PostKeyboardEvent(EventKind kind, UInt8 charCode, UInt8 keyCode, UInt16 modifiers);
 void PostMouseEvent(WindowPtr window, EventKind kind, Point localPoint, UInt16 modifiers,
                     SInt16 clickCount = 1);
 void PostWheelEvent(WindowPtr window, Point localPoint, SInt16 axis, SInt32 deltaLines, UInt16 modifiers);

@@ -40,10 +40,12 @@ struct FileDialogOptions {
     std::string message;                   // a line above the file list; for ConfirmSave the document's name
     std::string defaultName;               // save: the name offered
     std::string folder;                    // where the dialog starts; empty: the last folder used
-    std::vector<FileDialogFilter> filters; // open: the first one is selected; an "All files" line follows
-    std::vector<std::string> formats;      // save: a format menu of these items (empty: none)
-    bool quitting = false;                 // ConfirmSave: the question is asked before quitting
-    WindowPtr parent = nullptr;            // a sheet on this window unless application-modal
+    std::vector<FileDialogFilter> filters; // open, save: the first one is selected; "All files" follows
+    std::vector<std::string> formats;      // save: a format menu of these items, in place of the filters
+    // Files named as another file of their folder followed by this ending (its side file) are not listed.
+    std::string companionEnding;
+    bool quitting = false;      // ConfirmSave: the question is asked before quitting
+    WindowPtr parent = nullptr; // a sheet on this window unless application-modal
     bool applicationModal = false;
 };
 
@@ -78,6 +80,10 @@ void DisposeFileDialog(FileDialogRef dialog);
 // The answer of an answered dialog (null before).
 const FileDialogAnswer* GetFileDialogAnswer(FileDialogRef dialog);
 bool IsFileDialogShowing(FileDialogRef dialog);
+
+// Whether the file is a companion the dialogs leave out: its name is that of a file beside it followed by
+// the ending (case aside).
+bool IsCompanionFile(const std::string& path, const std::string& ending);
 
 // ---- Testing support ----
 // The next dialogs run are answered with these answers in turn instead of being shown, as when the user

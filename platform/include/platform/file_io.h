@@ -33,7 +33,10 @@ const char* DescribeFileError(OSErr err);
 // of a flag when no fault is armed.
 enum class FileFaultStep { kOpen, kWrite, kSync, kRename };
 void InjectFileFault(FileFaultStep step, int skip = 0);
-// Disarms every fault not yet fired.
+// Disarms every fault not yet fired, and makes an unreadable file readable again.
 void ClearFileFaults();
+// For tests only: every read of this path fails as for a file the user may not read (permErr), until
+// ClearFileFaults; tests run as a user who may read everything.
+void MakeFileUnreadable(const std::string& path);
 // Whether a fault is still armed, i.e. its step has not yet come often enough.
 bool FileFaultPending();

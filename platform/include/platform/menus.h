@@ -106,7 +106,7 @@ void DrawMenuBar();
 void SetMenuBarWindow(WindowPtr window);
 WindowPtr GetMenuBarWindow();
 // Called just before a menu of the bar (or a submenu) opens, so the program can bring it up to date, and
-// when an item is chosen.
+// with the chosen item once the menus have closed (so a command may rebuild or dispose of any menu).
 using MenuOpeningProc = void (*)(MenuRef menu);
 using MenuChoiceProc = void (*)(MenuID menu, MenuItemIndex item);
 void InstallMenuHandlers(MenuOpeningProc opening, MenuChoiceProc choice);
@@ -128,5 +128,12 @@ SInt32 PopUpMenuSelect(MenuRef menu, SInt16 top, SInt16 left, MenuItemIndex popU
 // Opens the bar's menu with the ID as the user would (its opening hook runs) and chooses the item (0:
 // closes it without a choice). False when the menu is not in the bar or the item is disabled.
 bool ChooseMenuBarItem(MenuID menu, MenuItemIndex item);
+// Opens the menus down to the one with the ID through the toolkit, as the mouse does (a press on the bar
+// menu's title, then each submenu from its item), and leaves them open. False when no bar menu reaches it.
+bool OpenMenuBarMenu(MenuID menu);
+// Opens the menus as OpenMenuBarMenu does and releases the mouse on the item, as a click on it does; the
+// choice is handled once the menus have closed, before this returns. False when the item is not there,
+// opens a submenu or is disabled (the menus are then closed without a choice).
+bool ClickMenuBarItem(MenuID menu, MenuItemIndex item);
 // The next pop-up is answered with this item (0: dismissed) instead of being shown.
 void AnswerNextPopUpMenu(MenuItemIndex item);

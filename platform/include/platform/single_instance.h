@@ -5,11 +5,33 @@
 
 #include "platform/types.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
-// Called on the event loop with the files another start handed over (absolute UTF-8 paths, possibly none).
-using HandedFilesProc = void (*)(const std::vector<std::string>& files, void* userData);
+// What one hand-over may carry: the files a desktop passes in one go, each path no longer than the system
+// allows; a request is read no further than that many full-length paths.
+constexpr size_t kMaxHandedFiles = 100;
+constexpr size_t kMaxHandedPathBytes = 4096;
+constexpr size_t kMaxHandedBytes = kMaxHandedFiles * (kMaxHandedPathBytes + 1);
+
+// What a hand-over held beyond those bounds: paths left out (past the first kMaxHandedFiles, or longer
+// than a path can be), and whether the request was longer than kMaxHandedBytes (its rest was not read).
+struct HandOverRefusals {
+    size_t filesLeftOut = 0;
+    bool cutOff = false;
+};
+
+// Called on the event loop with the files another start handed over (absolute UTF-8 paths, possibly none)
+// and what was refused of the request.
+using HandedFilesProc = void (*)(const std::vector<std::string>& files, const HandOverRefusals& refused,
+                                 void* userData);
+
+// The paths of a request's bytes (each ended by a zero byte; an unended last one counts when the request
+// was read whole), within the bounds above; `cutOff` tells that the bytes are the request's first
+// kMaxHandedBytes and not all of it, so that a last unended path is a fragment.
+std::vector<std::string> SplitHandedPaths(std::span<const UInt8> bytes, bool cutOff,
+                                          HandOverRefusals& refused);
 
 enum SingleInstanceResult : SInt16 {
     kFirstInstance,          // this copy now serves `key`; handed files arrive through the procedure

@@ -15,9 +15,10 @@ bool UnicodeToMacRomanExact(char32_t c, UInt8* out);
 
 std::string MacRomanToUtf8(std::string_view macRoman);
 std::u16string MacRomanToUtf16(std::string_view macRoman);
-// Invalid UTF-8 sequences become '?', one per bad byte.
-std::string Utf8ToMacRoman(std::string_view utf8);
-// Unpaired surrogates become '?'.
-std::string Utf16ToMacRoman(std::u16string_view utf16);
+// Invalid UTF-8 sequences become '?', one per bad byte. *unheld, when given, counts the '?' that stand for
+// something else (bad bytes and characters Mac Roman cannot hold).
+std::string Utf8ToMacRoman(std::string_view utf8, size_t* unheld = nullptr);
+// Unpaired surrogates become '?'; *unheld as for Utf8ToMacRoman.
+std::string Utf16ToMacRoman(std::u16string_view utf16, size_t* unheld = nullptr);
 // Whether every character of the UTF-8 text has a Mac Roman form (and the text is valid UTF-8).
 bool Utf8FitsMacRoman(std::string_view utf8);

@@ -49,6 +49,11 @@ struct UnicodeParagraph;
 UnicodeParagraph* NewUnicodeParagraph();
 void DisposeUnicodeParagraph(UnicodeParagraph* paragraph);
 
+// How many text units line breaking has read since the program started, at most: each line its own units
+// and, breaking at word boundaries, the word after it, which is read whole to learn that it does not fit.
+// Tests compare it with the length of the text laid out, to see that breaking stays in proportion to it.
+UInt64 UnicodeBreakingReads();
+
 // Lays out text (copied) in the given runs, whose lengths must add up to length; returns the line count.
 // Reusing a paragraph for new text keeps its buffers.
 SInt32 LayOutUnicodeParagraph(UnicodeParagraph* paragraph, const UInt16* text, SInt32 length,

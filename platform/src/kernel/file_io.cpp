@@ -31,6 +31,18 @@ OSErr ErrorFromErrno(int e) {
 int gFaultCountdown[4] = {-1, -1, -1, -1};
 bool gFaultArmed = false;
 
+// A path whose reads fail as for a file the user may not read; empty for none.
+std::string gUnreadablePath;
+
+// Opens a file for reading, unless a test made it unreadable.
+int OpenForReading(const std::string& path) {
+    if (!gUnreadablePath.empty() && path == gUnreadablePath) {
+        errno = EACCES;
+        return -1;
+    }
+    return ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+}
+
 bool FireArmedFault(FileFaultStep step) {
     int& countdown = gFaultCountdown[int(step)];
     if (countdown < 0 || countdown-- > 0) return false;
@@ -74,7 +86,7 @@ bool WriteAll(int fd, const UInt8* p, size_t n) {
 
 OSErr ReadWholeFile(const std::string& path, std::vector<UInt8>& out) {
     out.clear();
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = OpenForReading(path);
     if (fd < 0) return ErrorFromErrno(errno);
     struct stat info {};
     if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
@@ -99,7 +111,7 @@ OSErr ReadWholeFile(const std::string& path, std::vector<UInt8>& out) {
 
 OSErr ReadFileStart(const std::string& path, size_t count, std::vector<UInt8>& out) {
     out.assign(count, 0);
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = OpenForReading(path);
     if (fd < 0) {
         out.clear();
         return ErrorFromErrno(errno);
@@ -220,6 +232,11 @@ void ClearFileFaults() {
     for (int& c : gFaultCountdown)
         c = -1;
     gFaultArmed = false;
+    gUnreadablePath.clear();
+}
+
+void MakeFileUnreadable(const std::string& path) {
+    gUnreadablePath = path;
 }
 
 bool FileFaultPending() {

@@ -151,38 +151,44 @@ std::u16string MacRomanToUtf16(std::string_view macRoman) {
     return out;
 }
 
-std::string Utf8ToMacRoman(std::string_view utf8) {
+std::string Utf8ToMacRoman(std::string_view utf8, size_t* unheld) {
     std::string out;
     out.reserve(utf8.size());
+    size_t replaced = 0;
     for (size_t i = 0; i < utf8.size();) {
         char32_t c;
         size_t n = DecodeUtf8(utf8, i, &c);
+        UInt8 held = '?';
         if (n == 0) {
-            out += '?';
-            ++i;
-            continue;
+            n = 1;
+            ++replaced;
+        } else if (!UnicodeToMacRomanExact(c, &held)) {
+            ++replaced;
         }
-        out += char(UnicodeToMacRoman(c));
+        out += char(held);
         i += n;
     }
+    if (unheld) *unheld = replaced;
     return out;
 }
 
-std::string Utf16ToMacRoman(std::u16string_view utf16) {
+std::string Utf16ToMacRoman(std::u16string_view utf16, size_t* unheld) {
     std::string out;
     out.reserve(utf16.size());
+    size_t replaced = 0;
     for (size_t i = 0; i < utf16.size(); ++i) {
         char16_t u = utf16[i];
+        UInt8 held = '?';
         if (u >= 0xD800 && u <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
             utf16[i + 1] <= 0xDFFF) {
             ++i; // a character beyond the basic plane: Mac Roman has none of them
-            out += '?';
-        } else if (u >= 0xD800 && u <= 0xDFFF) {
-            out += '?';
-        } else {
-            out += char(UnicodeToMacRoman(u));
+            ++replaced;
+        } else if ((u >= 0xD800 && u <= 0xDFFF) || !UnicodeToMacRomanExact(u, &held)) {
+            ++replaced;
         }
+        out += char(held);
     }
+    if (unheld) *unheld = replaced;
     return out;
 }
 

@@ -11,6 +11,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -25,6 +28,23 @@ QRect ImageRect(const GrafPort* port, const Rect& r) {
 SInt16 BaseKind(const DialogItemRecord& record) {
     return SInt16(record.kind & ~itemDisable);
 }
+
+// An edit field whose paste key does nothing while the clipboard holds no text; the toolkit's own would
+// replace the selected text (often all of it) with nothing.
+class DialogField : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const QClipboard* clipboard = QGuiApplication::clipboard();
+        if (event->matches(QKeySequence::Paste) && (!clipboard || clipboard->text().isEmpty())) {
+            event->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+};
 
 } // namespace
 
@@ -49,7 +69,7 @@ void MakeItemWidget(DialogPtr dialog, SInt16 item) {
         radio->setAutoExclusive(false); // the program turns the other buttons of a group off itself
         widget = radio;
     } else if (kind == editText) {
-        auto* field = new QLineEdit(QStringFromMacRoman(record.text), host);
+        auto* field = new DialogField(QStringFromMacRoman(record.text), host);
         QObject::connect(field, &QLineEdit::returnPressed, [dialog] {
             if (dialog->defaultItem > 0) HitDialogItem(dialog, dialog->defaultItem);
         });

@@ -10,9 +10,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
 
 #include <deque>
 #include <unordered_set>
@@ -87,6 +89,23 @@ QString FilterLine(const std::string& label, const std::vector<std::string>& pat
     return FromUtf8(label) + QStringLiteral(" (") + list.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
+// Hides the companions of listed files: "Talk.txt.rsrc" goes when "Talk.txt" lies beside it.
+class HideCompanions : public QSortFilterProxyModel {
+  public:
+    HideCompanions(const std::string& ending, QObject* parent)
+        : QSortFilterProxyModel(parent), ending_(ending) {}
+
+  protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+        const QModelIndex index = sourceModel()->index(row, 0, parent);
+        auto* files = qobject_cast<QFileSystemModel*>(sourceModel());
+        return !files || !IsCompanionFile(ToUtf8(files->filePath(index)), ending_);
+    }
+
+  private:
+    std::string ending_;
+};
+
 FileDialogAnswer AnswerFromFileDialog(FileDialogRef dialog, QFileDialog* widget, int result) {
     FileDialogAnswer answer;
     if (result != QDialog::Accepted) {
@@ -115,7 +134,7 @@ FileDialogAnswer AnswerFromFileDialog(FileDialogRef dialog, QFileDialog* widget,
         // The dialog itself asked before accepting an existing name.
         answer.replacing = info.exists();
         const int format = widget->nameFilters().indexOf(widget->selectedNameFilter());
-        answer.format = SInt16(format < 0 ? 0 : format);
+        answer.format = SInt16(format < 0 || dialog->options.formats.empty() ? 0 : format);
         break;
     }
     }
@@ -128,6 +147,8 @@ QDialog* MakeFileWidget(FileDialogRef dialog) {
     // The toolkit's own dialog: the same everywhere, and it can be a sheet on our windows.
     widget->setOption(QFileDialog::DontUseNativeDialog, true);
     if (!options.message.empty()) widget->setWindowTitle(FromUtf8(options.message));
+    if (!options.companionEnding.empty())
+        widget->setProxyModel(new HideCompanions(options.companionEnding, widget));
     QStringList filters;
     switch (options.kind) {
     case FileDialogKind::Open:
@@ -148,10 +169,15 @@ QDialog* MakeFileWidget(FileDialogRef dialog) {
         widget->setAcceptMode(QFileDialog::AcceptSave);
         for (const std::string& format : options.formats)
             filters << FilterLine(format, {"*"});
+        if (options.formats.empty() && !options.filters.empty()) {
+            for (const FileDialogFilter& filter : options.filters)
+                filters << FilterLine(filter.label, filter.patterns);
+            filters << QStringLiteral("All files (*)");
+        }
         if (!filters.isEmpty()) widget->setNameFilters(filters);
         widget->selectFile(FromUtf8(options.defaultName));
         QObject::connect(widget, &QFileDialog::filterSelected, [dialog, widget](const QString& filter) {
-            if (!IsLive(dialog) || !dialog->callbacks.formatChosen) return;
+            if (!IsLive(dialog) || !dialog->callbacks.formatChosen || dialog->options.formats.empty()) return;
             const int item = widget->nameFilters().indexOf(filter);
             if (item >= 0) dialog->callbacks.formatChosen(dialog, SInt16(item));
         });
@@ -273,6 +299,17 @@ const FileDialogAnswer* GetFileDialogAnswer(FileDialogRef dialog) {
 
 bool IsFileDialogShowing(FileDialogRef dialog) {
     return IsLive(dialog) && dialog->showing;
+}
+
+bool IsCompanionFile(const std::string& path, const std::string& ending) {
+    const QFileInfo info(FromUtf8(path));
+    const QString name = info.fileName();
+    const QString tail = FromUtf8(ending);
+    if (tail.isEmpty() || name.size() <= tail.size() || !name.endsWith(tail, Qt::CaseInsensitive) ||
+        info.isDir())
+        return false;
+    const QFileInfo owner(info.dir().filePath(name.left(name.size() - tail.size())));
+    return owner.exists() && !owner.isDir();
 }
 
 void AnswerNextFileDialog(const FileDialogAnswer& answer) {

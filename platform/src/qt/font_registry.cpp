@@ -2,6 +2,7 @@
 // a number for every installed family derived from its name, so numbers stored in documents and
 // preferences keep meaning the same family from run to run.
 #include "qt/font_registry.h"
+#include "platform/font_families.h"
 #include "platform/text_drawing.h"
 #include "platform/text_encoding.h"
 
@@ -15,6 +16,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -58,13 +60,34 @@ UInt32 HashName(const QByteArray& utf8) {
     return hash;
 }
 
-FontRegistry BuildRegistry() {
-    FontRegistry r;
-    QStringList families;
-    for (const QString& f : QFontDatabase::families())
-        if (!QFontDatabase::isPrivateFamily(f)) families.push_back(f);
+} // namespace
+
+std::vector<std::string> FamilyNamesWithoutFoundries(const std::vector<std::string>& names) {
+    // A family made by two foundries is listed once per foundry, as "Name [Foundry]"; the program offers
+    // it once, by its name, and the toolkit picks the foundry.
+    std::vector<std::string> families;
+    for (std::string name : names) {
+        if (!name.empty() && name.back() == ']') {
+            const size_t open = name.rfind(" [");
+            if (open != std::string::npos && open > 0) name.resize(open);
+        }
+        if (!name.empty()) families.push_back(std::move(name));
+    }
     std::sort(families.begin(), families.end());
     families.erase(std::unique(families.begin(), families.end()), families.end());
+    return families;
+}
+
+namespace {
+
+FontRegistry BuildRegistry() {
+    FontRegistry r;
+    std::vector<std::string> listed;
+    for (const QString& f : QFontDatabase::families())
+        if (!QFontDatabase::isPrivateFamily(f)) listed.push_back(f.toStdString());
+    QStringList families;
+    for (const std::string& f : FamilyNamesWithoutFoundries(listed))
+        families.push_back(QString::fromStdString(f));
 
     auto findInstalled = [&](const QString& wanted) -> QString {
         for (const QString& f : families)
@@ -198,6 +221,13 @@ void FixRealFontSizes(SInt16 family, const std::vector<SInt16>& sizes) {
 
 std::vector<SInt16> ListFontFamilies() {
     return Registry().installed;
+}
+
+bool IsSymbolFontFamily(SInt16 family) {
+    const QString name = InstalledFamilyForNumber(family);
+    if (name.isEmpty()) return false;
+    const QList<QFontDatabase::WritingSystem> systems = QFontDatabase::writingSystems(name);
+    return systems.contains(QFontDatabase::Symbol) || !systems.contains(QFontDatabase::Latin);
 }
 
 QFont MakeFont(SInt16 family, SInt16 face, SInt16 size) {

@@ -1,8 +1,9 @@
 // The menu bar on screen: the bar's menus shown as native menus at the top of one window, each rebuilt
 // from its record just before it opens (after the program's opening hook has brought the record up to
-// date), and a chosen item handed to the program's choice handler.
+// date), and a chosen item handed to the program's choice handler once the menus have closed.
 #include "platform/menus.h"
 
+#include "event_internal.h"
 #include "font_registry.h"
 #include "port_internal.h"
 #include "qt_text.h"
@@ -16,10 +17,14 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 
+#include <algorithm>
+#include <deque>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -32,6 +37,10 @@ MenuChoiceProc gChoice = nullptr;
 // One toolkit menu per menu ID, kept while the bar lives, so that submenus survive their parents' refills.
 std::map<MenuID, QPointer<QMenu>> gShownMenus;
 std::vector<MenuID> gBarIds;
+// Chosen items wait here until the toolkit has finished with the click or key that chose them: a command
+// may rebuild the menus, close the window that holds the bar or run a modal loop, and none of that is safe
+// from inside the menu's own handling of its release.
+std::deque<std::pair<MenuID, MenuItemIndex>> gDeferredChoices;
 
 constexpr int kSwatchWidth = 160;
 constexpr int kSwatchHeight = 18;
@@ -97,6 +106,44 @@ QIcon CustomDrawnIcon(MenuRef menu, MenuItemIndex item) {
     return icon;
 }
 
+void RunDeferredChoices() {
+    while (!gDeferredChoices.empty()) {
+        const auto [id, item] = gDeferredChoices.front();
+        gDeferredChoices.pop_front();
+        DispatchScope scope;
+        if (gChoice) gChoice(id, item);
+    }
+}
+
+void DeferChoice(MenuID id, MenuItemIndex item) {
+    gDeferredChoices.emplace_back(id, item);
+    QMetaObject::invokeMethod(QCoreApplication::instance(), RunDeferredChoices, Qt::QueuedConnection);
+}
+
+// The bar takes the keyboard when a menu is closed with escape (or alt is tapped) and would keep it,
+// opening its menu again on the next space. Keys belong to the window: once no menu is open the focus goes
+// back to the window that holds the bar, which also ends the bar's keyboard navigation.
+void HandBackKeys() {
+    if (!gBar || !gBarWindow || !gBarWindow->host || QApplication::activePopupWidget()) return;
+    if (gBarWindow->host->focusWidget() == gBar.data() || !gBarWindow->host->focusWidget())
+        gBarWindow->host->setFocus(Qt::PopupFocusReason);
+}
+
+void HandBackKeysSoon() {
+    QMetaObject::invokeMethod(QCoreApplication::instance(), HandBackKeys, Qt::QueuedConnection);
+}
+
+class BarFocusWatch : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) HandBackKeysSoon();
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 QMenu* ShownMenu(MenuID id);
 
 void FillShownMenu(QMenu* shown, MenuRef menu) {
@@ -118,10 +165,9 @@ void FillShownMenu(QMenu* shown, MenuRef menu) {
         } else {
             const QString keys = ShortcutText(menu, item);
             action = shown->addAction(keys.isEmpty() ? title : title + QLatin1Char('\t') + keys);
-            QObject::connect(action, &QAction::triggered, [id, item] {
-                if (gChoice) gChoice(id, item);
-            });
+            QObject::connect(action, &QAction::triggered, [id, item] { DeferChoice(id, item); });
         }
+        action->setData(int(item));
         action->setEnabled(IsMenuItemEnabled(menu, item));
         const UInt8 mark = GetItemMark(menu, item);
         action->setCheckable(mark != kNoMark);
@@ -152,6 +198,7 @@ QMenu* ShownMenu(MenuID id) {
             if (gOpening) gOpening(menu);
             FillShownMenu(self, menu);
         });
+        QObject::connect(shown.data(), &QMenu::aboutToHide, HandBackKeysSoon);
     }
     return shown.data();
 }
@@ -167,6 +214,74 @@ void PlaceBar() {
     SetMenuBarInset(gBarWindow, height);
     gBar->setGeometry(0, 0, gBarWindow->host->width(), height);
     gBar->raise();
+    // A hidden bar cannot keep the keys (full-screen prompting hides it).
+    if (!gBar->isVisible()) HandBackKeys();
+}
+
+// The way from a bar menu down to the menu with the ID: the bar menu's ID, then each item that opens the
+// next submenu. Empty when no bar menu reaches it.
+bool FindMenuPath(MenuID from, MenuID target, std::vector<MenuID>& seen,
+                  std::vector<std::pair<MenuID, MenuItemIndex>>& path) {
+    if (from == target) return true;
+    if (std::find(seen.begin(), seen.end(), from) != seen.end()) return false;
+    seen.push_back(from);
+    MenuRef menu = GetMenuHandle(from);
+    for (MenuItemIndex item = 1; menu && item <= CountMenuItems(menu); ++item) {
+        const MenuID sub = GetItemSubmenu(menu, item);
+        if (!sub || !GetMenuHandle(sub)) continue;
+        path.emplace_back(from, item);
+        if (FindMenuPath(sub, target, seen, path)) return true;
+        path.pop_back();
+    }
+    return false;
+}
+
+QAction* ActionOfItem(QMenu* shown, MenuItemIndex item) {
+    for (QAction* action : shown->actions())
+        if (!action->isSeparator() && action->data().toInt() == int(item)) return action;
+    return nullptr;
+}
+
+void SendMouse(QWidget* widget, QEvent::Type type, QPoint at) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons buttons = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), button, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// Opens the menus down to the one with the ID as the mouse does: a press on the bar menu's title, then
+// each submenu from its item. The open menu, or null.
+QMenu* OpenShownMenu(MenuID id) {
+    if (!gBar || !gBar->isVisible()) return nullptr;
+    std::vector<std::pair<MenuID, MenuItemIndex>> path;
+    MenuID top = 0;
+    for (MenuID barId : gBarIds) {
+        std::vector<MenuID> seen;
+        path.clear();
+        if (FindMenuPath(barId, id, seen, path)) {
+            top = barId;
+            break;
+        }
+    }
+    if (!top) return nullptr;
+    QMenu* open = ShownMenu(top);
+    const QRect title = gBar->actionGeometry(open->menuAction());
+    if (title.isEmpty()) return nullptr;
+    SendMouse(gBar.data(), QEvent::MouseButtonPress, title.center());
+    if (!open->isVisible()) return nullptr;
+    for (const auto& [menuId, item] : path) {
+        QAction* host = ActionOfItem(ShownMenu(menuId), item);
+        if (!host || !host->isEnabled() || !host->menu()) return nullptr;
+        ShownMenu(menuId)->setActiveAction(host);
+        open = host->menu();
+        if (!open->isVisible()) return nullptr;
+    }
+    return open;
+}
+
+void CloseShownMenus() {
+    while (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
 }
 
 } // namespace
@@ -182,15 +297,21 @@ void SetMenuBarWindow(WindowPtr window) {
         gBarWindow->host->menuBar = nullptr;
         SetMenuBarInset(gBarWindow, 0);
     }
+    // The old menus may be the ones whose close is still being handled: they go once the loop is back.
     for (auto& [id, shown] : gShownMenus)
-        delete shown.data();
+        if (shown) shown->deleteLater();
     gShownMenus.clear();
     gBarIds.clear();
-    delete gBar.data();
+    if (gBar) {
+        gBar->hide();
+        gBar->deleteLater();
+    }
+    gBar = nullptr;
     gBarWindow = window;
     if (!window || !window->host || !qobject_cast<QApplication*>(QCoreApplication::instance())) return;
     gBar = new QMenuBar(window->host);
     gBar->setNativeMenuBar(false);
+    gBar->installEventFilter(new BarFocusWatch(gBar.data()));
     window->host->menuBar = gBar.data();
     DrawMenuBar();
 }
@@ -246,4 +367,29 @@ bool ChooseMenuBarItem(MenuID id, MenuItemIndex item) {
     if (!IsMenuItemEnabled(menu, 0) || !IsMenuItemEnabled(menu, item)) return false;
     if (gChoice) gChoice(id, item);
     return true;
+}
+
+bool OpenMenuBarMenu(MenuID id) {
+    return OpenShownMenu(id) != nullptr;
+}
+
+bool ClickMenuBarItem(MenuID id, MenuItemIndex item) {
+    QMenu* open = OpenShownMenu(id);
+    QAction* action = open ? ActionOfItem(open, item) : nullptr;
+    if (!action || !action->isEnabled() || action->menu()) {
+        CloseShownMenus();
+        return false;
+    }
+    const size_t waiting = gDeferredChoices.size();
+    const QPoint at = open->actionGeometry(action).center();
+    // The menu ignores a release that comes before the mouse has travelled over it.
+    for (int step = 0; step < 8; ++step)
+        SendMouse(open, QEvent::MouseMove, at);
+    SendMouse(open, QEvent::MouseButtonPress, at);
+    SendMouse(open, QEvent::MouseButtonRelease, at);
+    const bool chosen = gDeferredChoices.size() > waiting;
+    CloseShownMenus();
+    // The menus are closed and the toolkit is done with the release: the choice may run now.
+    RunDeferredChoices();
+    return chosen;
 }

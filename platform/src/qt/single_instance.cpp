@@ -1,6 +1,7 @@
 // The single-instance hand-over over a local socket: the first copy listens under a per-user name, a
 // later copy connects, writes its file paths (each ended by a zero byte) and closes; the first copy
-// collects a connection's bytes until it closes and then hands the paths on.
+// collects a connection's bytes until it closes, or until they pass the bound of one request, and then
+// hands the paths on.
 #include "platform/single_instance.h"
 
 #include <QByteArray>
@@ -25,27 +26,75 @@ QString SocketName(const std::string& key) {
     return QStringLiteral("orvalis-%1-%2").arg(::getuid()).arg(QString::fromStdString(key));
 }
 
-std::vector<std::string> SplitPaths(const QByteArray& bytes) {
-    std::vector<std::string> files;
-    for (const QByteArray& part : bytes.split('\0'))
-        if (!part.isEmpty()) files.emplace_back(part.constData(), size_t(part.size()));
-    return files;
+// One connection's request as it comes in.
+struct Request {
+    QByteArray bytes;
+    bool cutOff = false;
+    bool handedOn = false;
+};
+
+// Takes what has arrived, never more than one request may hold; past that the connection is dropped.
+void ReadRequest(QLocalSocket* socket, Request& request) {
+    if (request.cutOff) return;
+    const qint64 room = qint64(kMaxHandedBytes) - request.bytes.size();
+    request.bytes.append(socket->read(room));
+    if (socket->bytesAvailable() > 0 && request.bytes.size() >= qint64(kMaxHandedBytes)) {
+        request.cutOff = true;
+        socket->abort();
+    }
+}
+
+void HandOn(QLocalSocket* socket, Request& request) {
+    if (request.handedOn) return;
+    request.handedOn = true;
+    socket->deleteLater();
+    HandOverRefusals refused;
+    const std::vector<std::string> files = SplitHandedPaths(
+        std::span(reinterpret_cast<const UInt8*>(request.bytes.constData()), size_t(request.bytes.size())),
+        request.cutOff, refused);
+    request.bytes.clear();
+    if (gHandedFilesProc) gHandedFilesProc(files, refused, gHandedFilesUserData);
 }
 
 void AcceptConnection() {
     while (QLocalSocket* socket = gServer->nextPendingConnection()) {
-        auto received = std::make_shared<QByteArray>();
-        QObject::connect(socket, &QLocalSocket::readyRead, socket,
-                         [socket, received] { received->append(socket->readAll()); });
-        QObject::connect(socket, &QLocalSocket::disconnected, socket, [socket, received] {
-            received->append(socket->readAll());
-            socket->deleteLater();
-            if (gHandedFilesProc) gHandedFilesProc(SplitPaths(*received), gHandedFilesUserData);
+        auto request = std::make_shared<Request>();
+        QObject::connect(socket, &QLocalSocket::readyRead, socket, [socket, request] {
+            ReadRequest(socket, *request);
+            if (request->cutOff) HandOn(socket, *request);
+        });
+        QObject::connect(socket, &QLocalSocket::disconnected, socket, [socket, request] {
+            ReadRequest(socket, *request);
+            HandOn(socket, *request);
         });
     }
 }
 
 } // namespace
+
+std::vector<std::string> SplitHandedPaths(std::span<const UInt8> bytes, bool cutOff,
+                                          HandOverRefusals& refused) {
+    refused = HandOverRefusals{};
+    refused.cutOff = cutOff;
+    std::vector<std::string> files;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = start;
+        while (end < bytes.size() && bytes[end] != 0)
+            ++end;
+        // The unended tail of a request that was cut off is a fragment of a path, not a path.
+        if (end == bytes.size() && cutOff) break;
+        const size_t length = end - start;
+        if (length > 0) {
+            if (length > kMaxHandedPathBytes || files.size() >= kMaxHandedFiles)
+                ++refused.filesLeftOut;
+            else
+                files.emplace_back(reinterpret_cast<const char*>(bytes.data() + start), length);
+        }
+        start = end + 1;
+    }
+    return files;
+}
 
 OSErr HandFilesToRunningCopy(const std::string& key, const std::vector<std::string>& files) {
     QLocalSocket socket;

@@ -11,6 +11,7 @@
 #include "window_host.h"
 #include "window_record.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWheelEvent>
@@ -49,10 +50,11 @@ Qt::KeyboardModifiers ModifierOfKey(int key) {
 
 } // namespace
 
-void PostKeyEvent(WindowPtr window, EventKind kind, UInt8 charCode, UInt8 keyCode, UInt16 modifiers) {
-    WindowHost* host = HostOf(window);
-    if (!host) return;
-    if (kind != EventKind::KeyDown && kind != EventKind::KeyRepeat && kind != EventKind::KeyUp) return;
+namespace {
+
+QKeyEvent* MakeKeyEvent(EventKind kind, UInt8 charCode, UInt8 keyCode, UInt16 modifiers) {
+    if (kind != EventKind::KeyDown && kind != EventKind::KeyRepeat && kind != EventKind::KeyUp)
+        return nullptr;
     int key = ToolkitKeyForKeyCode(keyCode);
     QString text;
     if (key == 0) {
@@ -76,8 +78,30 @@ void PostKeyEvent(WindowPtr window, EventKind kind, UInt8 charCode, UInt8 keyCod
     toolkitModifiers ^= ModifierOfKey(key);
     quint32 nativeModifiers = (modifiers & alphaLock) ? kNativeLockMask : 0;
     QEvent::Type type = kind == EventKind::KeyUp ? QEvent::KeyRelease : QEvent::KeyPress;
-    QCoreApplication::postEvent(host, new QKeyEvent(type, key, toolkitModifiers, 0, 0, nativeModifiers, text,
-                                                    kind == EventKind::KeyRepeat));
+    return new QKeyEvent(type, key, toolkitModifiers, 0, 0, nativeModifiers, text,
+                         kind == EventKind::KeyRepeat);
+}
+
+} // namespace
+
+void PostKeyEvent(WindowPtr window, EventKind kind, UInt8 charCode, UInt8 keyCode, UInt16 modifiers) {
+    WindowHost* host = HostOf(window);
+    if (!host) return;
+    if (QKeyEvent* event = MakeKeyEvent(kind, charCode, keyCode, modifiers))
+        QCoreApplication::postEvent(host, event);
+}
+
+bool PostKeyboardEvent(EventKind kind, UInt8 charCode, UInt8 keyCode, UInt16 modifiers) {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return false;
+    // An open menu holds the keyboard before any window does.
+    QWidget* target = QApplication::activePopupWidget();
+    if (!target) target = QApplication::focusWidget();
+    if (!target) target = QApplication::activeWindow();
+    if (!target) return false;
+    QKeyEvent* event = MakeKeyEvent(kind, charCode, keyCode, modifiers);
+    if (!event) return false;
+    QCoreApplication::postEvent(target, event);
+    return true;
 }
 
 void PostMouseEvent(WindowPtr window, EventKind kind, Point localPoint, UInt16 modifiers, SInt16 clickCount) {

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -227,6 +228,101 @@ static void MakeRoomForCharacterColours(UnicodeParagraph* p) {
     p->fonts.reserve(room);
 }
 
+// Breaking at word boundaries reads a word whole before it weighs whether the word fits on the line, and a
+// word too long for a line is then broken anywhere: each line cut from a long word read all the rest of it
+// again, and a paragraph with no break opportunity took time growing with the square of its length. So a
+// line that starts with a long word is first broken anywhere at a little more than its width: when that
+// ends inside the word, the word cannot fit, and the line is broken anywhere at its width, where breaking
+// at word boundaries puts it too, without reading the rest of the word.
+namespace {
+// Shorter first words are left to breaking at word boundaries alone.
+constexpr SInt32 kLongWord = 64;
+UInt64 gBreakingReads = 0;
+
+bool IsBreakableBlank(QChar c) {
+    return c.isSpace() && c.decompositionTag() != QChar::NoBreak;
+}
+
+// Where breaking at word boundaries weighs whether a line is full: at each break opportunity, breakable
+// blank, unit after a tab, and the paragraph's end. Asked in order along the paragraph.
+class WordEnds {
+  public:
+    WordEnds(const QString& text, bool wraps) : text_(text), length_(SInt32(text.size())) {
+        // Break opportunities are found only where a long word may be.
+        SInt32 stretch = 0;
+        if (!wraps) return;
+        for (SInt32 i = 0; i < length_ && !hasLongWords_; i++) {
+            stretch = IsBlankEnd(i) ? 0 : stretch + 1;
+            hasLongWords_ = stretch > kLongWord;
+        }
+        if (!hasLongWords_) return;
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Line, text);
+        for (qsizetype at = finder.toNextBoundary(); at > 0; at = finder.toNextBoundary())
+            opportunities_.push_back(SInt32(at));
+    }
+    bool HasLongWords() const { return hasLongWords_; }
+    // The first word end after offset.
+    SInt32 After(SInt32 offset) {
+        while (nextOpportunity_ < opportunities_.size() && opportunities_[nextOpportunity_] <= offset)
+            nextOpportunity_++;
+        const SInt32 opportunity =
+            nextOpportunity_ < opportunities_.size() ? opportunities_[nextOpportunity_] : length_;
+        return std::min(opportunity, BlankEndAfter(offset));
+    }
+    // The first blank, unit after a tab or the end after offset: how far breaking at word boundaries reads
+    // the word after a line ending at offset, at most.
+    SInt32 BlankEndAfter(SInt32 offset) {
+        if (nextBlank_ <= offset) {
+            nextBlank_ = offset + 1;
+            while (nextBlank_ < length_ && !IsBlankEnd(nextBlank_))
+                nextBlank_++;
+        }
+        return std::min(nextBlank_, length_);
+    }
+
+  private:
+    bool IsBlankEnd(SInt32 i) const {
+        return IsBreakableBlank(text_[i]) || (i > 0 && text_[i - 1] == QChar('\t'));
+    }
+    const QString& text_;
+    const SInt32 length_;
+    bool hasLongWords_ = false;
+    std::vector<SInt32> opportunities_;
+    size_t nextOpportunity_ = 0;
+    SInt32 nextBlank_ = 0;
+};
+
+SInt32 EndOf(const QTextLine& line) {
+    return SInt32(line.textStart() + line.textLength());
+}
+
+// Fills the line from its start at width, as breaking at word boundaries (else anywhere) does.
+void BreakLine(QTextLayout& layout, QTextLine& line, qreal width, qreal slack, WordEnds& ends) {
+    const SInt32 start = SInt32(line.textStart());
+    if (ends.HasLongWords() && ends.After(start) - start > kLongWord) {
+        QTextOption anywhere = layout.textOption();
+        const QTextOption option = anywhere;
+        anywhere.setWrapMode(QTextOption::WrapAnywhere);
+        layout.setTextOption(anywhere);
+        line.setLineWidth(width + slack);
+        gBreakingReads += UInt64(EndOf(line) - start + 1);
+        const bool tooLong = EndOf(line) < ends.After(start);
+        if (tooLong) {
+            line.setLineWidth(width);
+            gBreakingReads += UInt64(EndOf(line) - start + 1);
+        }
+        layout.setTextOption(option);
+        if (tooLong) return;
+    }
+    line.setLineWidth(width);
+    gBreakingReads += UInt64(ends.BlankEndAfter(EndOf(line)) - start);
+}
+} // namespace
+
+UInt64 UnicodeBreakingReads() {
+    return gBreakingReads;
+}
+
 SInt32 LayOutUnicodeParagraph(UnicodeParagraph* p, const UInt16* text, SInt32 length,
                               const UnicodeRunStyle* runs, SInt32 runCount,
                               const UnicodeLayoutOptions& options) {
@@ -284,10 +380,21 @@ SInt32 LayOutUnicodeParagraph(UnicodeParagraph* p, const UInt16* text, SInt32 le
     p->layout.beginLayout();
     p->lines.clear();
     const qreal width = unbounded ? kUnboundedWidth : qreal(options.lineWidth);
+    // More than any glyph reaches past its advance: a word wider than the line by this much cannot fit.
+    SInt16 largest = 12; // what a size of 0 stands for
+    for (SInt32 i = 0; i < runCount; i++)
+        largest = std::max(largest, runs[i].size);
+    const qreal slack = 2.0 * largest + 16;
+    WordEnds ends(p->text, !unbounded);
     for (;;) {
         QTextLine line = p->layout.createLine();
         if (!line.isValid()) break;
-        line.setLineWidth(width);
+        if (unbounded) {
+            line.setLineWidth(width);
+            gBreakingReads += UInt64(line.textLength());
+        } else {
+            BreakLine(p->layout, line, width, slack, ends);
+        }
         line.setPosition(QPointF(0, 0)); // vertical placement is the engine's
         p->lines.push_back(UnicodeLineInfo{SInt32(line.textStart()), SInt32(line.textLength()),
                                            SInt32(std::ceil(line.naturalTextWidth() - 0.01))});
