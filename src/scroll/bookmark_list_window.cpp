@@ -274,12 +274,13 @@ void OpenBookmarkWindow() {
     if (!window) return;
     SetWRefCon(window, kBookmarkWindowReference);
     Rect place = GetWindowPlace(gPositionPreferences, kPlaceBookmark);
-    if (EmptyRect(&place) || !IsRectWithinADeviceRect(&place)) {
-        place = DefaultBookmarkPlace(window);
+    const bool fallback = EmptyRect(&place) || !IsRectWithinADeviceRect(&place);
+    if (fallback) place = DefaultBookmarkPlace(window);
+    place = PlaceWindowInsideScreens(window, place);
+    if (fallback) {
         SetWindowPlace(gPositionPreferences, kPlaceBookmark, place);
         gPositionPrefsChanged = true;
     }
-    place = PlaceWindowInsideScreens(window, place);
     myBookmarkWindow = window;
     myBookmarkDevice = GetMaxDevice(&place);
     SetWindowAlpha(window, float(std::clamp<SInt16>(gBookmarkOpacity, 0, 100)) / 100.0f);

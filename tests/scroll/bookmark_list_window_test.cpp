@@ -4,6 +4,7 @@
 
 #include "foundation/list_items.h"
 #include "platform/pstring.h"
+#include "platform/screens.h"
 #include "platform/windows.h"
 #include "scroll/bookmarks.h"
 #include "scroll/scroll_windows.h"
@@ -89,14 +90,22 @@ TEST_F(BookmarkListWindow, TheStripsButtonsStandFromTheRightAndTheOpacityButtonG
 }
 
 TEST_F(BookmarkListWindow, ASavedPlaceOnNoScreenFallsBackBelowTheMenuBar) {
+    // A window manager's frame, known before the window is shown.
+    UseFakeWindowFrames(Rect{22, 3, 3, 3});
     SetWindowPlace(gPositionPreferences, kPlaceBookmark, Rect{-9000, -9000, -8800, -8600});
     gPositionPrefsChanged = false;
     OpenBookmarkWindow();
     ASSERT_NE(myBookmarkWindow, nullptr);
     const Rect place = GetWindowPlace(gPositionPreferences, kPlaceBookmark);
     const Rect screen = GetDeviceBounds(GetMainDevice());
-    const SInt16 top = SInt16(DefaultToolWindowTop(myBookmarkWindow) + 37);
-    EXPECT_EQ(place, (Rect{top, SInt16(screen.left + 15), SInt16(top + 153), SInt16(screen.left + 367)}));
+    Rect content{};
+    GetWindowBounds(myBookmarkWindow, kWindowContentRgn, &content);
+    EXPECT_EQ(place, content) << "the place kept is the place the window got";
+    EXPECT_EQ(content.left, screen.left + 15);
+    EXPECT_EQ(RectWidth(content), 352);
+    EXPECT_EQ(RectHeight(content), 153);
+    // Below the toolbar's default place, the window's frame included.
+    EXPECT_GE(content.top - GetWindowFrameMargins(myBookmarkWindow).top, GetMenuBarBottom() + 37);
     EXPECT_TRUE(gPositionPrefsChanged);
 }
 

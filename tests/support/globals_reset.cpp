@@ -5,6 +5,7 @@
 #include "macros/macros_globals_reset.h"
 #include "media/media_globals_reset.h"
 #include "platform/clock.h"
+#include "platform/screens.h"
 #include "prefs/prefs_globals_reset.h"
 #include "scroll/scroll_globals_reset.h"
 #include "shell/shell_globals_reset.h"
@@ -26,6 +27,7 @@ void ResetProgramGlobals() {
     ResetEffectsGlobals();
     ResetTextToolsGlobals();
     UseRealClock();
+    EndFakeScreens();
 }
 
 // Runs before each test's fixture is made and after it is gone, so a failing assertion cannot skip it.

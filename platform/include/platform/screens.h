@@ -41,7 +41,7 @@ void RemoveFakeScreen(int index);
 // Back to the real screens (and the window manager's own frames).
 void EndFakeScreens();
 // Every framed window gets a frame of these thicknesses (top, left, bottom, right), as a window manager
-// would draw it, until EndFakeScreens.
+// would draw it, until EndFakeScreens. With fake screens and no call, frames are none.
 void UseFakeWindowFrames(const Rect& margins);
 // How many display mode switches have been made (fake or real), to see that nothing switched.
 int CountDisplayModeSwitches();

@@ -127,6 +127,8 @@ GDHandle GetMaxDevice(const Rect* globalRect) {
 void UseFakeScreens(const std::vector<Rect>& bounds, const std::vector<DisplayMode>& modes,
                     const std::vector<Rect>& available) {
     gFakes.clear();
+    // Fake screens have no window manager behind them: frames stay as thin as a test says, none at first.
+    if (!gFakeFrames) gFakeFrames = Rect{};
     for (size_t i = 0; i < bounds.size(); ++i) {
         const Rect& r = bounds[i];
         auto device = std::make_unique<GDevice>();
