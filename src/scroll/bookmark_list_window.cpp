@@ -4,7 +4,6 @@
 
 #include "controls/custom_controls.h"
 #include "foundation/list_items.h"
-#include "foundation/mouse_wheel.h"
 #include "foundation/program_strings.h"
 #include "foundation/window_references.h"
 #include "platform/drawing.h"
@@ -14,6 +13,7 @@
 #include "prefs/prefs_fields.h"
 #include "scroll/bookmarks.h"
 #include "scroll/cue_marker.h"
+#include "scroll/mouse_wheel.h"
 #include "scroll/prompter_window.h"
 #include "scroll/screens.h"
 #include "scroll/scroll_windows.h"

@@ -2,13 +2,13 @@
 // script (with returns added where the prompter wraps), measuring, scrolling and drawing.
 #include "scroll/text_window.h"
 
-#include "foundation/mouse_wheel.h"
 #include "foundation/window_references.h"
 #include "platform/drawing.h"
 #include "platform/memory.h"
 #include "platform/text_drawing.h"
 #include "prefs/companion_records.h"
 #include "prefs/prefs_fields.h"
+#include "scroll/mouse_wheel.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
 #include "scroll/screens.h"

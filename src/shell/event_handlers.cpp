@@ -6,7 +6,6 @@
 #include "shell/window_update.h"
 
 #include "foundation/cursors.h"
-#include "foundation/window_frames.h"
 #include "macros/macro_services.h"
 #include "platform/windows.h"
 #include "prefs/preferences_dialog.h"
@@ -23,6 +22,7 @@
 #include "shell/menus.h"
 #include "shell/shell_globals.h"
 #include "shell/startup.h"
+#include "shell/window_frames.h"
 #include "textengine/text_engine.h"
 
 #include <cstdio>

@@ -4,9 +4,9 @@
 
 #include "effects/effects.h"
 #include "foundation/file_types.h"
-#include "foundation/media_folders_dialog.h"
 #include "macros/macro_file_version.h"
 #include "macros/macro_services.h"
+#include "media/media_folders_dialog.h"
 #include "media/media_services.h"
 #include "platform/file_io.h"
 #include "platform/memory.h"
