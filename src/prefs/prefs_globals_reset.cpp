@@ -3,11 +3,11 @@
 #include "prefs/prefs_globals_reset.h"
 
 #include "prefs/companion_records.h"
-#include "prefs/preferences_dialog.h"
 #include "prefs/prefs_byte_order.h"
-#include "prefs/prefs_dialog_items.h"
 #include "prefs/prefs_file.h"
 #include "prefs/prefs_record.h"
+#include "shell/preferences_dialog.h"
+#include "shell/prefs_dialog_items.h"
 
 #include <algorithm>
 #include <iterator>

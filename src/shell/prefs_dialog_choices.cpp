@@ -18,14 +18,14 @@
 #include "platform/text_encoding.h"
 #include "platform/windows.h"
 #include "prefs/companion_records.h"
-#include "prefs/preferences_dialog.h"
-#include "prefs/prefs_dialog_items.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/background_picture.h"
 #include "scroll/display_modes.h"
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_windows.h"
 #include "shell/menus.h"
+#include "shell/preferences_dialog.h"
+#include "shell/prefs_dialog_items.h"
 
 #include <cstring>
 #include <vector>
