@@ -6,8 +6,6 @@
 #include "prefs/prefs_byte_order.h"
 #include "prefs/prefs_file.h"
 #include "prefs/prefs_record.h"
-#include "shell/preferences_dialog.h"
-#include "shell/prefs_dialog_items.h"
 
 #include <algorithm>
 #include <iterator>
@@ -17,17 +15,6 @@ void ResetPreferencesGlobals() {
     ResetPositionPreferences();
     gPositionPrefsChanged = false;
     gThePreferences = gDefaultPreferences;
-    ssaveScrollWinOpacity = 0;
-    ssaveFadeBackAmount = 0;
-    ssaveFadeTextAmount = 0;
-    ssaveMomentumAmount = 0;
-    gPrefsDialog = nullptr;
-    sWhichSet = 0;
-    gScrollEditRadio = 0;
-    gFadedSelectRadio = 0;
-    gPrefsWorking = gDefaultPreferences;
-    gSampleString[0] = 0;
-    ResetPrefsChoices();
     std::fill(std::begin(gPrefsName), std::end(gPrefsName), UInt8{});
     gPrefResourceID = kPrefsResourceID;
     gPrefsFileNameID = kPrefsFileNameItem;

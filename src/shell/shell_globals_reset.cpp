@@ -13,6 +13,8 @@
 #include "shell/mode_switching.h"
 #include "shell/offscreen_worlds.h"
 #include "shell/periodic_timer.h"
+#include "shell/preferences_dialog.h"
+#include "shell/prefs_dialog_items.h"
 #include "shell/printing.h"
 #include "shell/script_document_parts.h"
 #include "shell/script_documents.h"
@@ -162,4 +164,16 @@ void ResetShellGlobals() {
     gAutoScrollMode = false;
     gAutoScrollCount = 0;
     gAutoFailCount = 0;
+    // The preferences dialog.
+    ssaveScrollWinOpacity = 0;
+    ssaveFadeBackAmount = 0;
+    ssaveFadeTextAmount = 0;
+    ssaveMomentumAmount = 0;
+    gPrefsDialog = nullptr;
+    sWhichSet = 0;
+    gScrollEditRadio = 0;
+    gFadedSelectRadio = 0;
+    gPrefsWorking = gDefaultPreferences;
+    gSampleString[0] = 0;
+    ResetPrefsChoices();
 }
