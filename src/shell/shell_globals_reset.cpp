@@ -22,7 +22,7 @@
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
 #include "shell/startup.h"
-#include "shell/text_effect_globals.h"
+#include "textengine/text_effect_globals.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,5 +1,5 @@
 // Definitions of the text effect globals: one plain line of each, no shadow offset, the default tab stops.
-#include "shell/text_effect_globals.h"
+#include "textengine/text_effect_globals.h"
 
 float gDropBlur = 0;
 Fixed gDropWidth = 0;
