@@ -22,7 +22,6 @@
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
 #include "shell/startup.h"
-#include "textengine/text_effect_globals.h"
 
 #include <algorithm>
 #include <iterator>
@@ -147,13 +146,6 @@ void ResetShellGlobals() {
     gTimerRunning = false;
     curEvent = EventRecord{};
     stopEvent = EventRecord{};
-    gDropBlur = 0;
-    gDropWidth = 0;
-    gDropHeight = 0;
-    gStrikeColor = kColorFollowsText;
-    gStrikeCount = 1;
-    gUnderlineColor = kColorFollowsText;
-    gUnderlineCount = 1;
     gCurrentTick = 0;
     thisloop = 0;
     gThisTick = 0;
