@@ -131,7 +131,6 @@ void ResetShellGlobals() {
     gMainResFileNum = 0;
     gLastResFile = 0;
     gGotColor = RGBColor{};
-    gDropColor = RGBColor{};
     gScrollOn = kScrollOff;
     gNothingHappened = 0;
     geeLockHorizontal = false;

@@ -16,6 +16,7 @@ void ResetTextEngineGlobals() {
     gInhibitWEHiliting = 0;
     gSelectMultipleMode = 0;
     gSelectBlockMode = 0;
+    gDropColor = RGBColor{};
     gDropBlur = 0;
     gDropWidth = 0;
     gDropHeight = 0;
