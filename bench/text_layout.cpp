@@ -12,7 +12,7 @@
 #include "support/text_view.h"
 
 #include "shell/shell_globals.h"
-#include "shell/text_effect_globals.h"
+#include "textengine/text_effect_globals.h"
 
 #include <string>
 

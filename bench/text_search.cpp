@@ -1,10 +1,10 @@
 // Searching a script for a pattern that is not in it, the longest search there is, with each match kind,
 // over 100 KB and 1 MB of text: the times should grow no faster than the text.
 #include "foundation/character_classes.h"
-#include "foundation/fuzzy_search.h"
 #include "foundation/text_counting.h"
 #include "platform/memory.h"
 #include "platform/resources.h"
+#include "texttools/fuzzy_search.h"
 #include "texttools/search_texts.h"
 
 #include <benchmark/benchmark.h>

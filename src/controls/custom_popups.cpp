@@ -9,8 +9,7 @@
 #include "platform/lists.h"
 #include "platform/text_drawing.h"
 #include "prefs/prefs_record.h"
-#include "shell/shell_globals.h"
-#include "shell/text_effect_globals.h"
+#include "textengine/text_effect_globals.h"
 
 #include <algorithm>
 #include <vector>

@@ -6,8 +6,8 @@
 #include "foundation/number_text.h"
 #include "platform/events.h"
 #include "platform/pstring.h"
-#include "prefs/preferences_dialog.h"
 #include "scroll/scroll_dialogs.h"
+#include "shell/preferences_dialog.h"
 
 #include <algorithm>
 

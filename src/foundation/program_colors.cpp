@@ -12,6 +12,7 @@
 #include "scroll/scroll_engine.h"
 #include "shell/shell.h"
 #include "shell/shell_globals.h"
+#include "textengine/text_effect_globals.h"
 #include "texttools/text_tools.h"
 
 #include <algorithm>

@@ -4,9 +4,7 @@
 
 #include "controls/custom_controls.h"
 #include "foundation/list_items.h"
-#include "foundation/mouse_wheel.h"
 #include "foundation/program_strings.h"
-#include "foundation/window_frames.h"
 #include "foundation/window_references.h"
 #include "platform/drawing.h"
 #include "platform/pstring.h"
@@ -15,11 +13,13 @@
 #include "prefs/prefs_fields.h"
 #include "scroll/bookmarks.h"
 #include "scroll/cue_marker.h"
+#include "scroll/mouse_wheel.h"
 #include "scroll/prompter_window.h"
 #include "scroll/screens.h"
 #include "scroll/scroll_windows.h"
 #include "shell/event_handlers.h"
 #include "shell/shell_globals.h"
+#include "shell/window_frames.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -2,13 +2,13 @@
 #include "scroll/prompter_window.h"
 
 #include "foundation/menu_bar_and_menus.h"
-#include "foundation/window_frames.h"
 #include "prefs/companion_records.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/screens.h"
 #include "scroll/scroll_windows.h"
 #include "scroll/window_settings.h"
+#include "shell/window_frames.h"
 
 SInt16 SetScrollWindowToFullScreen(bool hideMenuBar) {
     if (!myScrollWindow) return 0;

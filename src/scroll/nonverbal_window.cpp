@@ -4,7 +4,6 @@
 #include "scroll/nonverbal_window.h"
 
 #include "foundation/offscreen_copy.h"
-#include "foundation/window_frames.h"
 #include "foundation/window_references.h"
 #include "platform/memory.h"
 #include "platform/text_drawing.h"
@@ -19,6 +18,7 @@
 #include "shell/event_handlers.h"
 #include "shell/offscreen_worlds.h"
 #include "shell/shell_globals.h"
+#include "shell/window_frames.h"
 #include "textengine/text_engine.h"
 
 #include <algorithm>

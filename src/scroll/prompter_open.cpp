@@ -1,8 +1,6 @@
 // Opening the prompter window where it was last, on a screen that still exists, and closing it.
 #include "scroll/prompter_window.h"
 
-#include "foundation/mouse_wheel.h"
-#include "foundation/window_frames.h"
 #include "foundation/window_references.h"
 #include "platform/events.h"
 #include "platform/memory.h"
@@ -10,11 +8,13 @@
 #include "platform/screens.h"
 #include "prefs/companion_records.h"
 #include "prefs/prefs_fields.h"
+#include "scroll/mouse_wheel.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/screens.h"
 #include "scroll/scroll_windows.h"
 #include "scroll/tab_ruler.h"
 #include "shell/event_handlers.h"
+#include "shell/window_frames.h"
 #include "textengine/text_engine.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 
 #include "platform/geometry.h"
 #include "platform/types.h"
-#include "shell/text_effect_globals.h"
+#include "textengine/text_effect_globals.h"
 
 inline constexpr SInt16 kTabKindCount = 4; // left, centre, right, decimal
 // The items of 'STR#' 303 naming the markers, one per stop kind.

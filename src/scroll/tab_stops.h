@@ -5,7 +5,7 @@
 #include "platform/geometry.h"
 #include "platform/memory.h"
 #include "platform/types.h"
-#include "shell/text_effect_globals.h"
+#include "textengine/text_effect_globals.h"
 
 // The kind new stops get (0 left, 1 centre, 2 right, 3 decimal), as chosen in the tab pop-up.
 extern SInt16 gCurrentTabKind;

@@ -2,14 +2,13 @@
 // script (with returns added where the prompter wraps), measuring, scrolling and drawing.
 #include "scroll/text_window.h"
 
-#include "foundation/mouse_wheel.h"
-#include "foundation/window_frames.h"
 #include "foundation/window_references.h"
 #include "platform/drawing.h"
 #include "platform/memory.h"
 #include "platform/text_drawing.h"
 #include "prefs/companion_records.h"
 #include "prefs/prefs_fields.h"
+#include "scroll/mouse_wheel.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
 #include "scroll/screens.h"
@@ -20,6 +19,7 @@
 #include "shell/event_handlers.h"
 #include "shell/mode_switching.h"
 #include "shell/shell_globals.h"
+#include "shell/window_frames.h"
 #include "textengine/custom_hooks.h"
 #include "textengine/style_scrap.h"
 #include "textengine/text_engine.h"

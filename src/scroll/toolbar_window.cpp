@@ -5,7 +5,6 @@
 #include "foundation/app_paths.h"
 #include "foundation/error_dialog.h"
 #include "foundation/program_strings.h"
-#include "foundation/window_frames.h"
 #include "foundation/window_references.h"
 #include "macros/macro_running.h"
 #include "macros/macro_services.h"
@@ -29,6 +28,7 @@
 #include "shell/script_documents.h"
 #include "shell/shell_globals.h"
 #include "shell/startup.h"
+#include "shell/window_frames.h"
 
 #include <algorithm>
 #include <cmath>

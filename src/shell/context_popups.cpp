@@ -6,7 +6,6 @@
 
 #include "foundation/file_dialogs.h"
 #include "foundation/program_strings.h"
-#include "foundation/speech.h"
 #include "macros/macro_services.h"
 #include "macros/macro_windows.h"
 #include "platform/drawing.h"
@@ -32,6 +31,7 @@
 #include "shell/script_documents.h"
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
+#include "shell/speech.h"
 #include "shell/startup.h"
 #include "textengine/text_engine.h"
 #include "texttools/text_tool_windows.h"

@@ -6,10 +6,8 @@
 #include "shell/window_update.h"
 
 #include "foundation/cursors.h"
-#include "foundation/window_frames.h"
 #include "macros/macro_services.h"
 #include "platform/windows.h"
-#include "prefs/preferences_dialog.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/edit_window.h"
 #include "scroll/prompter_drawing.h"
@@ -21,8 +19,10 @@
 #include "shell/desktop_events.h"
 #include "shell/input_dispatch.h"
 #include "shell/menus.h"
+#include "shell/preferences_dialog.h"
 #include "shell/shell_globals.h"
 #include "shell/startup.h"
+#include "shell/window_frames.h"
 #include "textengine/text_engine.h"
 
 #include <cstdio>

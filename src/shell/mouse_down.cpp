@@ -26,9 +26,9 @@
 
 #include "macros/macro_services.h"
 
-#include "foundation/speech.h"
+#include "shell/speech.h"
 
-#include "foundation/rect_tracking.h"
+#include "shell/rect_tracking.h"
 
 #include "foundation/error_dialog.h"
 #include "foundation/rect_fitting.h"

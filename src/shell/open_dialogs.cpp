@@ -13,9 +13,9 @@
 #include "platform/events.h"
 #include "platform/pstring.h"
 #include "platform/text_encoding.h"
-#include "prefs/preferences_dialog.h"
 #include "scroll/scroll_windows.h"
 #include "shell/desktop_events.h"
+#include "shell/preferences_dialog.h"
 #include "shell/script_documents.h"
 #include "texttools/text_tool_windows.h"
 

@@ -2,7 +2,6 @@
 // macros, the mode's own work and the once-a-second jobs.
 #include "shell/periodic_timer.h"
 
-#include "foundation/speech.h"
 #include "macros/macro_services.h"
 #include "media/media_services.h"
 #include "media/media_windows.h"
@@ -23,6 +22,7 @@
 #include "shell/scroll_tick.h"
 #include "shell/shell.h"
 #include "shell/shell_globals.h"
+#include "shell/speech.h"
 #include "textengine/text_engine.h"
 
 SInt16 breakitup = 0;

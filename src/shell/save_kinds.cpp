@@ -9,10 +9,10 @@
 #include "macros/macro_windows.h"
 #include "media/media_services.h"
 #include "platform/dialogs.h"
-#include "prefs/preferences_dialog.h"
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_windows.h"
 #include "shell/desktop_events.h"
+#include "shell/preferences_dialog.h"
 #include "shell/script_documents.h"
 
 namespace {

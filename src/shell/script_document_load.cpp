@@ -24,7 +24,7 @@
 #include "shell/script_document_parts.h"
 #include "shell/script_documents.h"
 #include "shell/shell_globals.h"
-#include "shell/text_effect_globals.h"
+#include "textengine/text_effect_globals.h"
 #include "texttools/text_tools.h"
 
 #include <algorithm>

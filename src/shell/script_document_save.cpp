@@ -23,8 +23,8 @@
 #include "shell/script_documents.h"
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
-#include "shell/text_effect_globals.h"
 #include "textengine/rtf_writer.h"
+#include "textengine/text_effect_globals.h"
 #include "texttools/text_tools.h"
 
 #include <cstring>

@@ -22,7 +22,6 @@ ResFileRefNum gMainResFileNum = 0;
 ResFileRefNum gLastResFile = 0;
 
 RGBColor gGotColor{};
-RGBColor gDropColor{};
 SInt16 gScrollOn = kScrollOff;
 SInt32 gNothingHappened = 0;
 bool geeLockHorizontal = false;

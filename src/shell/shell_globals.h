@@ -31,10 +31,8 @@ extern ResFileRefNum gPatchResFile[kPatchResFileCount];
 extern ResFileRefNum gMainResFileNum;
 extern ResFileRefNum gLastResFile;
 
-// The colour the user chose last (program colour 773) and the drop-shadow colour; {1, 2, 3} as a drop
-// colour means "derived from the text colour".
+// The colour the user chose last (program colour 773).
 extern RGBColor gGotColor;
-extern RGBColor gDropColor;
 // kScrollOff in edit mode, kScrollOn scrolling, kScrollOnEditable scrolling with the text still editable.
 extern SInt16 gScrollOn;
 inline constexpr SInt16 kScrollOff = 0;

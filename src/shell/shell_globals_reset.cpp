@@ -13,6 +13,8 @@
 #include "shell/mode_switching.h"
 #include "shell/offscreen_worlds.h"
 #include "shell/periodic_timer.h"
+#include "shell/preferences_dialog.h"
+#include "shell/prefs_dialog_items.h"
 #include "shell/printing.h"
 #include "shell/script_document_parts.h"
 #include "shell/script_documents.h"
@@ -20,7 +22,6 @@
 #include "shell/shell_globals.h"
 #include "shell/shell_services.h"
 #include "shell/startup.h"
-#include "shell/text_effect_globals.h"
 
 #include <algorithm>
 #include <iterator>
@@ -130,7 +131,6 @@ void ResetShellGlobals() {
     gMainResFileNum = 0;
     gLastResFile = 0;
     gGotColor = RGBColor{};
-    gDropColor = RGBColor{};
     gScrollOn = kScrollOff;
     gNothingHappened = 0;
     geeLockHorizontal = false;
@@ -145,13 +145,6 @@ void ResetShellGlobals() {
     gTimerRunning = false;
     curEvent = EventRecord{};
     stopEvent = EventRecord{};
-    gDropBlur = 0;
-    gDropWidth = 0;
-    gDropHeight = 0;
-    gStrikeColor = kColorFollowsText;
-    gStrikeCount = 1;
-    gUnderlineColor = kColorFollowsText;
-    gUnderlineCount = 1;
     gCurrentTick = 0;
     thisloop = 0;
     gThisTick = 0;
@@ -162,4 +155,16 @@ void ResetShellGlobals() {
     gAutoScrollMode = false;
     gAutoScrollCount = 0;
     gAutoFailCount = 0;
+    // The preferences dialog.
+    ssaveScrollWinOpacity = 0;
+    ssaveFadeBackAmount = 0;
+    ssaveFadeTextAmount = 0;
+    ssaveMomentumAmount = 0;
+    gPrefsDialog = nullptr;
+    sWhichSet = 0;
+    gScrollEditRadio = 0;
+    gFadedSelectRadio = 0;
+    gPrefsWorking = gDefaultPreferences;
+    gSampleString[0] = 0;
+    ResetPrefsChoices();
 }

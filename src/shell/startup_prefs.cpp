@@ -16,7 +16,7 @@
 #include "scroll/scroll_engine.h"
 #include "scroll/text_sorting.h"
 #include "shell/shell_globals.h"
-#include "shell/text_effect_globals.h"
+#include "textengine/text_effect_globals.h"
 
 #include <cstring>
 

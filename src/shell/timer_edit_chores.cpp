@@ -2,7 +2,6 @@
 // modifier key is held over the prompter, the script measured again after typing, and the idle macro.
 #include "shell/periodic_timer.h"
 
-#include "foundation/rect_tracking.h"
 #include "foundation/text_counting.h"
 #include "foundation/word_line_arrays.h"
 #include "macros/macro_services.h"
@@ -16,6 +15,7 @@
 #include "scroll/scroll_position.h"
 #include "scroll/scroll_windows.h"
 #include "shell/event_handlers.h"
+#include "shell/rect_tracking.h"
 #include "shell/shell_globals.h"
 
 namespace {

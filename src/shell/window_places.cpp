@@ -4,13 +4,13 @@
 
 #include "ebook/ebook_windows.h"
 #include "effects/effect_windows.h"
-#include "foundation/window_frames.h"
 #include "macros/macro_windows.h"
 #include "media/media_services.h"
 #include "media/media_windows.h"
 #include "prefs/companion_records.h"
 #include "scroll/screens.h"
 #include "scroll/scroll_windows.h"
+#include "shell/window_frames.h"
 #include "texttools/text_tool_windows.h"
 
 namespace {

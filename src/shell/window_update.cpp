@@ -8,7 +8,6 @@
 #include "media/media_windows.h"
 #include "platform/dialogs.h"
 #include "platform/drawing.h"
-#include "prefs/preferences_dialog.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/bookmark_list_window.h"
 #include "scroll/edit_window.h"
@@ -16,6 +15,7 @@
 #include "scroll/scroll_control.h"
 #include "scroll/scroll_windows.h"
 #include "scroll/tool_windows.h"
+#include "shell/preferences_dialog.h"
 #include "shell/shell_globals.h"
 #include "texttools/text_tool_windows.h"
 

@@ -7,7 +7,7 @@
 #include "foundation/error_dialog.h"
 #include "platform/memory.h"
 #include "platform/text_encoding.h"
-#include "shell/text_effect_globals.h"
+#include "textengine/text_effect_globals.h"
 
 #include <algorithm>
 #include <array>

@@ -4,8 +4,7 @@
 
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_record.h"
-#include "shell/shell_globals.h"
-#include "shell/text_effect_globals.h"
+#include "textengine/text_effect_globals.h"
 
 #include "platform/memory.h"
 #include "platform/text_drawing.h"

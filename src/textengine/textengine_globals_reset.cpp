@@ -3,6 +3,7 @@
 #include "textengine/textengine_globals_reset.h"
 
 #include "textengine/engine_internal.h"
+#include "textengine/text_effect_globals.h"
 #include "textengine/text_engine.h"
 
 #include <algorithm>
@@ -15,4 +16,12 @@ void ResetTextEngineGlobals() {
     gInhibitWEHiliting = 0;
     gSelectMultipleMode = 0;
     gSelectBlockMode = 0;
+    gDropColor = RGBColor{};
+    gDropBlur = 0;
+    gDropWidth = 0;
+    gDropHeight = 0;
+    gStrikeColor = kColorFollowsText;
+    gStrikeCount = 1;
+    gUnderlineColor = kColorFollowsText;
+    gUnderlineCount = 1;
 }

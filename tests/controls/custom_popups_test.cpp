@@ -5,8 +5,8 @@
 #include "platform/pstring.h"
 #include "platform/resources.h"
 #include "shell/shell_globals.h"
-#include "shell/text_effect_globals.h"
 #include "support/port_pixels.h"
+#include "textengine/text_effect_globals.h"
 
 #include <gtest/gtest.h>
 

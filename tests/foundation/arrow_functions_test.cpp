@@ -5,8 +5,8 @@
 #include "foundation/dialog_items.h"
 #include "foundation/three_d_items.h"
 #include "platform/pstring.h"
-#include "prefs/preferences_dialog.h"
 #include "scroll/scroll_dialogs.h"
+#include "shell/preferences_dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The text search: substrings and whole words in every kind of text, forwards and backwards from the
 // selection, the loose word matchers, the class filter, the word-game rack and the style search.
-#include "foundation/fuzzy_search.h"
+#include "texttools/fuzzy_search.h"
 
 #include "text_measure_fixture.h"
 

@@ -3,7 +3,7 @@
 #include "app_resources.h"
 
 #include "foundation/file_dialogs.h"
-#include "foundation/media_folders_dialog.h"
+#include "media/media_folders_dialog.h"
 #include "platform/dialogs.h"
 #include "platform/drawing.h"
 #include "platform/pstring.h"

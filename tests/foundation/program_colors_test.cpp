@@ -12,6 +12,7 @@
 #include "prefs/prefs_record.h"
 #include "shell/shell_globals.h"
 #include "support/temp_dir.h"
+#include "textengine/text_effect_globals.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Mouse-tracked rectangles driven by synthetic input, blinking frames and dimming, on port pixels.
-#include "foundation/rect_tracking.h"
+#include "shell/rect_tracking.h"
 
 #include "foundation/error_dialog.h"
 #include "platform/events.h"

@@ -3,7 +3,7 @@
 #include "app_resources.h"
 
 #include "foundation/app_paths.h"
-#include "foundation/standard_macro_files.h"
+#include "macros/standard_macro_files.h"
 #include "platform/file_io.h"
 #include "support/temp_home.h"
 

@@ -1,7 +1,7 @@
 // Colouring the script by syllables, alternate words and alternate lines.
 #include "text_measure_fixture.h"
 
-#include "foundation/text_highlighting.h"
+#include "scroll/text_highlighting.h"
 #include "texttools/text_tools.h"
 
 #include <gtest/gtest.h>

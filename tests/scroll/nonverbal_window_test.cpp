@@ -78,7 +78,7 @@ TEST_F(Nonverbal, OpensAtItsSavedPlaceOrBelowTheMenuBarInTheMiddle) {
         if (expected.top == 0) OffsetRect(&expected, 0, DefaultToolWindowTop(myNonverbalWindow));
         const Rect content = Content();
         EXPECT_TRUE(EqualRect(&content, &expected)) << c.what << ": " << content.top << "," << content.left
-                                                      << "," << content.bottom << "," << content.right;
+                                                    << "," << content.bottom << "," << content.right;
         EXPECT_NE(NonverbalWEHandle, nullptr) << c.what;
         EXPECT_TRUE(gNonverbalHasntMoved) << c.what;
         CloseNonverbalWindow();

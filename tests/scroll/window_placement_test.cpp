@@ -2,7 +2,6 @@
 // panel at the top of the screen: every window whole inside the usable area, title bar included, the tool
 // windows below the program's menu bar and floating over the prompter, and full screen coming back to the
 // same place.
-#include "foundation/window_frames.h"
 #include "platform/screens.h"
 #include "platform/windows.h"
 #include "prefs/companion_records.h"
@@ -11,6 +10,7 @@
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_windows.h"
 #include "scroll/tool_windows.h"
+#include "shell/window_frames.h"
 
 #include "prompter_fixture.h"
 

@@ -7,8 +7,8 @@
 #include "platform/folders.h"
 #include "scroll/bookmarks.h"
 #include "shell/loop_timer.h"
-#include "shell/text_effect_globals.h"
 #include "support/prompter_text.h"
+#include "textengine/text_effect_globals.h"
 #include "textengine/text_engine.h"
 
 #include <filesystem>

@@ -3,7 +3,7 @@
 #include "layout_fixture.h"
 
 #include "platform/memory.h"
-#include "shell/text_effect_globals.h"
+#include "textengine/text_effect_globals.h"
 
 #include <cstdlib>
 #include <string>

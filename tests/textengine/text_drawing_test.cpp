@@ -5,7 +5,7 @@
 #include "textengine/text_effects.h"
 
 #include "shell/shell_globals.h"
-#include "shell/text_effect_globals.h"
+#include "textengine/text_effect_globals.h"
 
 #include <vector>
 

@@ -4,7 +4,6 @@
 #include "foundation/color_menu_items.h"
 #include "foundation/program_colors.h"
 #include "foundation/program_strings.h"
-#include "foundation/rect_tracking.h"
 #include "foundation/string_drawing.h"
 #include "platform/application.h"
 #include "platform/drawing.h"
@@ -15,6 +14,7 @@
 #include "platform/text_drawing.h"
 #include "platform/timers.h"
 #include "platform/windows.h"
+#include "shell/rect_tracking.h"
 
 #include <cstdlib>
 #include <string>

@@ -16,7 +16,7 @@
 #include "platform/timers.h"
 #include "platform/windows.h"
 #include "shell/shell_globals.h"
-#include "shell/text_effect_globals.h"
+#include "textengine/text_effect_globals.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // The word-game match of the text search: whether a word can be laid from the letters on hand, wild tiles,
 // letters on the board and a template, within length limits.
-#include "foundation/fuzzy_search.h"
+#include "texttools/fuzzy_search.h"
 
 #include "foundation/character_classes.h"
 #include "foundation/mac_roman_case.h"

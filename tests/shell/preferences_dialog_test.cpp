@@ -1,7 +1,7 @@
 // The preferences dialog played as the user would, from a timer: every pane's controls reach the live
 // settings and the prompter through Use and OK, Cancel and Defaults change nothing, typed values out of
 // range are refused, and the dialog opened while scrolling leaves the scroll running.
-#include "prefs/preferences_dialog.h"
+#include "shell/preferences_dialog.h"
 
 #include "effects/shapes.h"
 #include "foundation/file_dialogs.h"
@@ -16,7 +16,6 @@
 #include "platform/timers.h"
 #include "platform/windows.h"
 #include "prefs/companion_records.h"
-#include "prefs/prefs_dialog_items.h"
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_file.h"
 #include "scroll/background_picture.h"
@@ -30,6 +29,7 @@
 #include "shell/commands.h"
 #include "shell/loop_timer.h"
 #include "shell/menus.h"
+#include "shell/prefs_dialog_items.h"
 #include "support/temp_home.h"
 
 #include "scroll/prompter_fixture.h"

@@ -7,9 +7,9 @@
 #include "foundation/program_strings.h"
 #include "platform/pstring.h"
 #include "platform/windows.h"
-#include "prefs/preferences_dialog.h"
-#include "prefs/prefs_dialog_items.h"
 #include "prefs/prefs_fields.h"
+#include "shell/preferences_dialog.h"
+#include "shell/prefs_dialog_items.h"
 
 #include <optional>
 #include <string>

@@ -5,12 +5,12 @@
 #include "platform/menus.h"
 #include "platform/pstring.h"
 #include "platform/text_drawing.h"
-#include "prefs/preferences_dialog.h"
-#include "prefs/prefs_dialog_items.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/scroll_engine.h"
 #include "scroll/text_format_dialogs.h"
 #include "shell/menus.h"
+#include "shell/preferences_dialog.h"
+#include "shell/prefs_dialog_items.h"
 #include "shell/shell.h"
 
 #include <cctype>

@@ -1,5 +1,5 @@
 // The media folders dialog and the answers of the folder dialogs it opens.
-#include "foundation/media_folders_dialog.h"
+#include "media/media_folders_dialog.h"
 #include "foundation/dialog_filters.h"
 
 #include "foundation/dialog_items.h"

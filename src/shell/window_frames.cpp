@@ -1,6 +1,6 @@
 // Window frames: remembering places, keeping windows on a screen, laying windows out after a resize and
 // closing them through their own closers.
-#include "foundation/window_frames.h"
+#include "shell/window_frames.h"
 
 #include "ebook/ebook_windows.h"
 #include "effects/effect_windows.h"

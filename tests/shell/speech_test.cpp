@@ -1,5 +1,5 @@
 // Speech of texts: the caller's text stays as it was, and a machine without speech says so.
-#include "foundation/speech.h"
+#include "shell/speech.h"
 
 #include "platform/memory.h"
 #include "shell/shell_globals.h"

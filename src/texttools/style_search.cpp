@@ -1,5 +1,5 @@
 // Finding the next run of a given text style in one of the program's text views, forwards or backwards.
-#include "foundation/fuzzy_search.h"
+#include "texttools/fuzzy_search.h"
 
 #include "foundation/error_dialog.h"
 #include "macros/macro_windows.h"

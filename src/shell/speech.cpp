@@ -1,5 +1,5 @@
 // Speech of texts and of the script through the shell's speech channel.
-#include "foundation/speech.h"
+#include "shell/speech.h"
 
 #include "foundation/checked_wrappers.h"
 #include "platform/memory.h"

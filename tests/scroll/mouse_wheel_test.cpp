@@ -1,6 +1,6 @@
 // The mouse-wheel handlers: which wheel events are taken, and the slowest-pace test that turns the
 // scroll direction round.
-#include "foundation/mouse_wheel.h"
+#include "scroll/mouse_wheel.h"
 
 #include "foundation/foundation_prefs.h"
 #include "prefs/prefs_record.h"

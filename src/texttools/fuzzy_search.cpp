@@ -1,6 +1,6 @@
 // Finding the next match of a pattern in one of the program's texts: where each text and its selection
 // come from, where the search starts, and the walk over candidates forwards or backwards.
-#include "foundation/fuzzy_search.h"
+#include "texttools/fuzzy_search.h"
 
 #include "foundation/error_dialog.h"
 #include "foundation/mac_roman_case.h"

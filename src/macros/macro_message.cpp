@@ -1,5 +1,5 @@
 // DoMacroMessage: two texts (or a text and a number) for the macro message dialog.
-#include "foundation/macro_message.h"
+#include "macros/macro_message.h"
 
 #include "macros/macro_dialog.h"
 #include "platform/pstring.h"

@@ -8,6 +8,8 @@
 // {1, 2, 3} as a strike or underline colour means "the text's own colour" (gDropColor: derived from it).
 inline constexpr RGBColor kColorFollowsText{1, 2, 3};
 
+// The drop shadow's colour; kColorFollowsText means "derived from the text colour".
+extern RGBColor gDropColor;
 extern float gDropBlur;  // blur radius of the drop shadow, pixels
 extern Fixed gDropWidth; // shadow offset, percent of the width of "A" in the run's font
 extern Fixed gDropHeight;

@@ -12,11 +12,11 @@
 #include "platform/pstring.h"
 #include "platform/text_drawing.h"
 #include "platform/windows.h"
-#include "prefs/preferences_dialog.h"
-#include "prefs/prefs_dialog_items.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/background_picture.h"
 #include "scroll/prompter_window.h"
+#include "shell/preferences_dialog.h"
+#include "shell/prefs_dialog_items.h"
 
 #include <algorithm>
 #include <cstdlib>

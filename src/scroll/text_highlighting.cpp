@@ -1,7 +1,7 @@
 // Colouring the script by its measures for the syllable-sync window: every syllable, alternate words or
 // alternate lines. The engine neither lays out nor draws until every unit is coloured; the prompter is
 // redrawn once at the end.
-#include "foundation/text_highlighting.h"
+#include "scroll/text_highlighting.h"
 #include "foundation/error_dialog.h"
 #include "foundation/syllable_arrays.h"
 #include "scroll/prompter_drawing.h"

@@ -1,6 +1,7 @@
 // Definitions of the text effect globals: one plain line of each, no shadow offset, the default tab stops.
-#include "shell/text_effect_globals.h"
+#include "textengine/text_effect_globals.h"
 
+RGBColor gDropColor{};
 float gDropBlur = 0;
 Fixed gDropWidth = 0;
 Fixed gDropHeight = 0;

@@ -1,5 +1,5 @@
 // Standard macro files: written from the program's built-in copies when missing or out of date.
-#include "foundation/standard_macro_files.h"
+#include "macros/standard_macro_files.h"
 
 #include "foundation/app_paths.h"
 #include "foundation/folder_files.h"

@@ -1,6 +1,6 @@
 // Deciding whether one candidate of a text search matches: the substring and whole-word tests, the loose
 // word matchers (transposed, extra, missing, misspelled, partial, mixed-up, any letter) and the class filter.
-#include "foundation/fuzzy_search.h"
+#include "texttools/fuzzy_search.h"
 
 #include "foundation/character_classes.h"
 #include "foundation/keyword_dictionary.h"

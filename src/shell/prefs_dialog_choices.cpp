@@ -7,8 +7,8 @@
 #include "foundation/dialog_items.h"
 #include "foundation/file_dialogs.h"
 #include "foundation/folder_files.h"
-#include "foundation/media_folders_dialog.h"
 #include "foundation/program_strings.h"
+#include "media/media_folders_dialog.h"
 #include "media/media_services.h"
 #include "platform/color_icons.h"
 #include "platform/events.h"
@@ -18,14 +18,14 @@
 #include "platform/text_encoding.h"
 #include "platform/windows.h"
 #include "prefs/companion_records.h"
-#include "prefs/preferences_dialog.h"
-#include "prefs/prefs_dialog_items.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/background_picture.h"
 #include "scroll/display_modes.h"
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_windows.h"
 #include "shell/menus.h"
+#include "shell/preferences_dialog.h"
+#include "shell/prefs_dialog_items.h"
 
 #include <cstring>
 #include <vector>

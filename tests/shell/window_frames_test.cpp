@@ -1,10 +1,10 @@
 // Window frames: places kept on a screen, the place stored after a move, and closing while quitting.
-#include "foundation/window_frames.h"
 #include "prefs/companion_records.h"
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_record.h"
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_windows.h"
+#include "shell/window_frames.h"
 #include "texttools/text_tool_windows.h"
 
 #include <gtest/gtest.h>

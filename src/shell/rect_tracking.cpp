@@ -1,5 +1,5 @@
 // Mouse-tracked rectangles, blinking frames and dimming.
-#include "foundation/rect_tracking.h"
+#include "shell/rect_tracking.h"
 
 #include "foundation/checked_wrappers.h"
 #include "foundation/error_dialog.h"

@@ -1,5 +1,5 @@
 // Mouse-wheel handlers for the prompter's speed and for scrolling the windows' views.
-#include "foundation/mouse_wheel.h"
+#include "scroll/mouse_wheel.h"
 
 #include "foundation/foundation_prefs.h"
 #include "macros/key_equivalents.h"

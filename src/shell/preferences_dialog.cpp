@@ -1,7 +1,7 @@
 // Running the preferences dialog: opening it on a working copy of the settings, the modal loop, and
 // OK, Use, Cancel and Defaults. Nothing reaches the live settings before OK or Use, and nothing typed
 // that is out of range reaches them at all.
-#include "prefs/preferences_dialog.h"
+#include "shell/preferences_dialog.h"
 
 #include "foundation/window_references.h"
 #include "media/media_services.h"
@@ -9,9 +9,9 @@
 #include "platform/menus.h"
 #include "platform/windows.h"
 #include "prefs/companion_records.h"
-#include "prefs/prefs_dialog_items.h"
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_file.h"
+#include "shell/prefs_dialog_items.h"
 #include "shell/shell_globals.h"
 
 DialogPtr gPrefsDialog = nullptr;

@@ -8,7 +8,6 @@
 #include "platform/pstring.h"
 #include "platform/text_encoding.h"
 #include "platform/windows.h"
-#include "prefs/prefs_dialog_items.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/bookmark_list_window.h"
 #include "scroll/edit_window.h"
@@ -22,6 +21,7 @@
 #include "shell/commands.h"
 #include "shell/menus.h"
 #include "shell/mode_switching.h"
+#include "shell/prefs_dialog_items.h"
 #include "shell/shell_globals.h"
 #include "shell/startup.h"
 

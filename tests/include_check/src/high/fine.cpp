@@ -1,0 +1,3 @@
+// Includes its own folder and the one below: allowed.
+#include "high/high.h"
+#include "low/low.h"

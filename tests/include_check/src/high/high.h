@@ -1,0 +1,2 @@
+// The higher folder's header.
+#pragma once

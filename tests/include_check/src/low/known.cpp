@@ -1,0 +1,2 @@
+// Includes the folder above, but its row in the table lets it.
+#include "high/high.h"

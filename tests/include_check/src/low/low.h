@@ -1,0 +1,2 @@
+// The lower folder's header.
+#pragma once
