@@ -18,6 +18,7 @@
 #include "prefs/prefs_file.h"
 #include "prefs/prefs_record.h"
 #include "scroll/doc_resource_header.h"
+#include "textengine/font_tables.h"
 #include "textengine/text_engine.h"
 
 #include <cstdio>
@@ -313,6 +314,14 @@ void TextEngineSeeds() {
     SwapStyle(h, 1);
     Seed("style_scrap", "swapped", Framed().Byte(4).Byte(1).Byte(9).Piece(text).Rest(Of(h)).bytes);
     DisposeHandle(h);
+
+    // The styled text's font table beside its runs, as a save stores them.
+    Handle table = NewHandle(0);
+    if (WEBuildFontTable(table, nullptr, styled.we) == noErr) {
+        Seed("font_table", "wide", Framed().Piece(scrap).Rest(Of(table)).bytes);
+        Seed("font_table", "narrow", Framed().Piece(narrow).Rest(Of(table)).bytes);
+    }
+    DisposeHandle(table);
 
     // A soup of one object by hand (no object writer reaches the pasteboard yet), and the engine's own.
     Bytes entry(24, 0);

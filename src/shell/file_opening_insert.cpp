@@ -97,6 +97,7 @@ OSErr ReadFirstResourceScript(const std::string& path, Handle* text, Handle* sty
         DetachResource(script);
         *text = script;
         *styles = LoadStyleResource(id, true);
+        ApplyStoredFontTable(id, *styles, path.substr(path.rfind('/') + 1));
     }
     CloseResFile(file);
     UseResFile(saved);

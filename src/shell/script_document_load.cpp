@@ -42,7 +42,7 @@ constexpr SInt16 kTextWasCutDialog = 134;
 
 // The resources the loader turns into live data; everything else of a text document is kept as read.
 // The text check is made anew by every save.
-constexpr ResType kConsumedTypes[] = {FourCC("styl"), kWordArrayType, kSyllableArrayType,
+constexpr ResType kConsumedTypes[] = {FourCC("styl"), FourCC("FISH"), kWordArrayType, kSyllableArrayType,
                                       FourCC("fPrf"), FourCC("Shap"), kTextCheckType};
 // What a resource script file shares among its scripts (from ID 128 up).
 constexpr ResType kSharedSideDataTypes[] = {FourCC("BkMk"), FourCC("BmkN"), FourCC("OVTb"), FourCC("TxMg"),
@@ -82,7 +82,10 @@ void LoadDocumentMusic(ResID id, const std::string& documentFolder) {
 
 // The styles, timing arrays and music that belong to one script (its own ID), from the current file.
 void LoadScriptCompanions(ResID id, bool wantStyles, const std::string& documentFolder) {
-    if (wantStyles) myStyle = LoadStyleResource(id, true);
+    if (wantStyles) {
+        myStyle = LoadStyleResource(id, true);
+        ApplyStoredFontTable(id, myStyle, gOutName);
+    }
     myWordLineArray = DetachOwnResource(kWordArrayType, id);
     SwapArrayToHost(myWordLineArray);
     mySyllableArray = DetachOwnResource(kSyllableArrayType, id);

@@ -66,7 +66,7 @@ constexpr SideGroupTypes kSaveOrder[] = {
     {SideGroup::kHypertext, {FourCC("HyTx"), FourCC("HyDt")}},
     {SideGroup::kMandalas, {FourCC("Mndl"), 0}},
     {SideGroup::kOverlays, {FourCC("OvLy"), 0}},
-    {SideGroup::kStyles, {FourCC("styl"), 0}},
+    {SideGroup::kStyles, {FourCC("styl"), FourCC("FISH")}},
     {SideGroup::kTimings, {FourCC("SylA"), FourCC("WrdA")}},
     {SideGroup::kMusic, {FourCC("Musc"), 0}},
     {SideGroup::kColors, {FourCC("cLut"), 0}},
@@ -194,7 +194,10 @@ bool AddLiveGroup(SideGroup group) {
         if (PrefOn(kPrefSaveWithDocument)) AddDocumentPreferences();
         return true;
     case SideGroup::kStyles:
-        if (myStyle && PrefOn(kPrefStyledText)) AddStyleResource(myStyle);
+        if (myStyle && PrefOn(kPrefStyledText)) {
+            AddStyleResource(myStyle);
+            AddFontTableResource(myStyle);
+        }
         return true;
     case SideGroup::kTabs:
         return AddLiveTabs();

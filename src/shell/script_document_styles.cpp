@@ -1,9 +1,11 @@
 // Style runs between their stored form (a run count, then 20-byte runs) and the memory form the text
 // engine takes (the count, the format word 3, then the same runs), in either byte order on reading.
+#include "foundation/error_dialog.h"
 #include "platform/bytes.h"
 #include "platform/resources.h"
 #include "prefs/prefs_fields.h"
 #include "shell/script_documents.h"
+#include "textengine/font_tables.h"
 
 #include <algorithm>
 #include <cstring>
@@ -101,4 +103,36 @@ void AddStyleResource(Handle styles) {
         return;
     }
     WriteResource(stored);
+}
+
+void AddFontTableResource(Handle styles) {
+    if (!styles) return;
+    Handle table = NewHandle(0);
+    if (!table) return;
+    if (WEBuildStyleScrapFontTable(table, styles) != noErr) {
+        DisposeHandle(table);
+        return;
+    }
+    const UInt8 noName[1] = {0};
+    AddResource(table, kFontTableTag, 128, noName);
+    if (ResError() != noErr) {
+        DisposeHandle(table);
+        return;
+    }
+    WriteResource(table);
+}
+
+void ApplyStoredFontTable(ResID id, Handle styles, const std::string& documentName) {
+    if (!styles) return;
+    Handle table = Get1Resource(kFontTableTag, id);
+    if (!table) return;
+    DetachResource(table);
+    Boolean changed = false;
+    if (WEUpdateFontTable(table, nullptr, &changed) != noErr)
+        DoErrorMessageText("The font table of \"" + documentName +
+                           "\" is damaged and was not used; the text keeps its styles with the fonts as they "
+                           "were stored.");
+    else if (changed)
+        WEUpdateStyleScrap(styles, table);
+    DisposeHandle(table);
 }

@@ -81,6 +81,12 @@ OSErr DoSave(SInt16 kind);
 Handle LoadStyleResource(ResID id, bool onlyIfStyled);
 // Adds the memory-form style handle to the current resource file as 'styl' 128 in stored form.
 void AddStyleResource(Handle styles);
+// The font table ('FISH') of the runs, by name, so that they keep their fonts on a machine that numbers
+// them differently: added as 'FISH' 128 beside 'styl' 128, and applied to runs loaded with the 'styl' of
+// the same id, whose fonts then carry this machine's numbers. A damaged table is reported once (naming
+// the document) and the runs stay as stored.
+void AddFontTableResource(Handle styles);
+void ApplyStoredFontTable(ResID id, Handle styles, const std::string& documentName);
 
 // Inserts the bookmark marker character into text (the bytes a save writes) at every bookmark;
 // SetBookmarkMenu removes every marker from myTextResource and, when setBookmarks, sets a bookmark where

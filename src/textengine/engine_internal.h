@@ -5,6 +5,8 @@
 #include "textengine/objects.h"
 #include "textengine/text_engine.h"
 
+#include <algorithm>
+
 // The record behind a reference.
 inline WERec& RecordOf(WEReference we) {
     return **we;
@@ -50,6 +52,8 @@ OSErr _WENewStyle(const WETextStyle* style, SInt32* index, WERec& r);
 void _WEBumpRunStart(SInt32 runIndex, SInt32 delta, WERec& r);
 void _WEBumpLineStart(SInt32 lineIndex, SInt32 delta, WERec& r);
 OSErr _WERemoveLineRange(SInt32 start, SInt32 end, WERec& r);
+// Takes count entries out of the line array from index first, provisional ones counted off with them.
+OSErr _WERemoveLines(SInt32 first, SInt32 count, WERec& r);
 OSErr _WERemoveRunRange(SInt32 start, SInt32 end, WERec& r);
 OSErr _WESetStyleRange(SInt32 start, SInt32 end, UInt16 mode, const WETextStyle* style, WEReference we);
 void _WECopyStyle(const WETextStyle* source, WETextStyle* target, UInt8 continuousFace, UInt16 mode);
@@ -94,6 +98,7 @@ OSErr _WERecalBreaks(SInt32* firstLine, SInt32* lastLine, WEReference we);
 void _WERecalSlops(SInt32 firstLine, SInt32 lastLine, WEReference we);
 SInt32 _WEFindLineBreak(SInt32 lineStart, WEReference we);
 void _WECalcHeights(SInt32 start, SInt32 end, SInt16* ascent, SInt16* descent, WEReference we);
+// Inserts before lineIndex; a line inserted among the provisional ones counts as one of them.
 OSErr _WEInsertLine(SInt32 lineIndex, const WELineRec* line, WEReference we);
 void _WEBumpOrigin(SInt32 lineIndex, SInt32 delta, WEReference we);
 // Horizontal indent of a line's text from the dest rect's left for an alignment and a direction.
@@ -114,6 +119,15 @@ OSErr _WELayOutLazily(WEReference we);
 void _WEEnsureLines(SInt32 offset, SInt32 v, WEReference we);
 // The lines through the bottom of the view, and one view further, broken for real.
 void _WEEnsureViewLines(WEReference we);
+// Provisional lines always come last: this is the first of them, the line count when there are none.
+inline SInt32 _WEFirstProvisionalLine(const WERec& r) {
+    return r.lineCount - std::clamp<SInt32>(r.provisionalLineCount, 0, r.lineCount);
+}
+// The line has been broken for real, and with it every line before it.
+inline void _WEMakeLinesReal(SInt32 throughLine, WERec& r) {
+    r.provisionalLineCount =
+        std::min<SInt32>(r.provisionalLineCount, std::max<SInt32>(0, r.lineCount - throughLine - 1));
+}
 
 // Walking a line's style runs in order: the callback gets each segment (its line, run, text, offset,
 // length and style-run position: 0 only, 1 first, 2 last, 3 middle) and answers true to leave the line.

@@ -74,18 +74,12 @@ OSErr ReadTable(Handle table, std::vector<TableEntry>* entries, bool* swapped) {
     return noErr;
 }
 
-} // namespace
+void AddFont(std::vector<SInt16>* fonts, SInt16 font) {
+    if (std::find(fonts->begin(), fonts->end(), font) == fonts->end()) fonts->push_back(font);
+}
 
-OSErr WEBuildFontTable(Handle fontTable, WEFontIDToNameProcPtr filter, WEReference we) {
-    if (!fontTable) return nilHandleErr;
-    const WERec& r = RecordOf(we);
-    std::vector<SInt16> fonts;
-    for (SInt32 i = 0; i < r.styleCount; ++i) {
-        const WEStyleEntry& entry = StylesOf(r)[i];
-        if (entry.refCount == 0) continue;
-        const SInt16 font = entry.record.style.font;
-        if (std::find(fonts.begin(), fonts.end(), font) == fonts.end()) fonts.push_back(font);
-    }
+// Fills the handle with a table of the fonts, in their order.
+OSErr FillTable(Handle fontTable, const std::vector<SInt16>& fonts, WEFontIDToNameProcPtr filter) {
     std::vector<UInt8> names;
     std::vector<UInt32> nameOffsets;
     for (SInt16 font : fonts) {
@@ -116,6 +110,29 @@ OSErr WEBuildFontTable(Handle fontTable, WEFontIDToNameProcPtr filter, WEReferen
     }
     if (!names.empty()) std::memcpy(p + entriesEnd, names.data(), names.size());
     return noErr;
+}
+
+} // namespace
+
+OSErr WEBuildFontTable(Handle fontTable, WEFontIDToNameProcPtr filter, WEReference we) {
+    if (!fontTable) return nilHandleErr;
+    const WERec& r = RecordOf(we);
+    std::vector<SInt16> fonts;
+    for (SInt32 i = 0; i < r.styleCount; ++i) {
+        const WEStyleEntry& entry = StylesOf(r)[i];
+        if (entry.refCount != 0) AddFont(&fonts, entry.record.style.font);
+    }
+    return FillTable(fontTable, fonts, filter);
+}
+
+OSErr WEBuildStyleScrapFontTable(Handle fontTable, Handle styleScrap) {
+    if (!fontTable) return nilHandleErr;
+    StyleScrapShape shape;
+    if (const OSErr err = CheckStyleScrap(styleScrap, &shape); err != noErr) return err;
+    std::vector<SInt16> fonts;
+    for (SInt32 i = 0; i < shape.count; ++i)
+        AddFont(&fonts, ReadStyleScrapElement(styleScrap, shape, i).record.style.font);
+    return FillTable(fontTable, fonts, nullptr);
 }
 
 OSErr WEUpdateFontTable(Handle fontTable, WEFontNameToIDProcPtr filter, Boolean* changed) {

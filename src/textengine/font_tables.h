@@ -16,6 +16,8 @@ using WEFontNameToIDProcPtr = OSErr (*)(ConstStr255Param fontName, SInt16 oldFon
 
 // Fills the handle with the fonts the record's runs use, once each, in the host's byte order.
 OSErr WEBuildFontTable(Handle fontTable, WEFontIDToNameProcPtr filter, WEReference we);
+// The same for the runs of a style scrap (either header form): what a stored scrap's fonts are called.
+OSErr WEBuildStyleScrapFontTable(Handle fontTable, Handle styleScrap);
 // Looks each name up on this machine and records the family found; a name this machine lacks gets the
 // application font. *changed (when given) tells whether any family number differs from the stored one.
 // Tables in either byte order are read; -1702 for a damaged table, -1706 for a version it does not know.

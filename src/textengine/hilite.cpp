@@ -21,7 +21,7 @@ void HilitePoint(SInt32 offset, LongPoint* point, SInt16* height, WEReference we
     _WEEnsureViewLines(we);
     const WERec& r = RecordOf(we);
     const SInt32 line = _WEOffsetToLine(r, std::clamp(offset, SInt32(0), r.textLength));
-    if (!LinesOf(r)[line].provisional) {
+    if (line < _WEFirstProvisionalLine(r)) {
         WEGetPoint(offset, 1, point, height, we);
         return;
     }

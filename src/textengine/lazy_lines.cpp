@@ -11,24 +11,11 @@ SInt32 gLazyLayoutLength = kLazyLayoutLength;
 
 namespace {
 
-// Provisional lines always come last: they are broken for real from the first of them onwards.
-SInt32 FirstProvisionalLine(WERec& r) {
-    if (!r.provisionalLines) return r.lineCount;
-    const WELineRec* lines = LinesOf(r);
-    const SInt32 first = SInt32(
-        std::partition_point(lines, lines + r.lineCount, [](const WELineRec& l) { return !l.provisional; }) -
-        lines);
-    if (first >= r.lineCount) r.provisionalLines = false;
-    return first;
-}
-
 // Breaks lines first..last for real; the estimated heights after them move by what the real ones changed.
 void BreakForReal(SInt32 first, SInt32 last, WEReference we) {
-    WERec& r = RecordOf(we);
     SInt32 firstLine = first, lastLine = last;
     if (_WERecalBreaks(&firstLine, &lastLine, we) != noErr) return;
     _WERecalSlops(firstLine, lastLine, we);
-    FirstProvisionalLine(r);
 }
 
 // The height a paragraph is estimated to take: its tallest style's line, as many times as its characters
@@ -69,14 +56,13 @@ OSErr _WELayOutLazily(WEReference we) {
         line = WELineRec{};
         line.start = at;
         line.origin = origin;
-        line.provisional = true;
         origin += EstimatedHeight(at, next, width, wraps, &line, we);
         lines = LinesOf(r);
         at = next;
     }
     lines[paragraphs] = WELineRec{r.textLength, origin, 0, 0, 0};
     r.lineCount = paragraphs;
-    r.provisionalLines = true;
+    r.provisionalLineCount = paragraphs;
     r.destRect.bottom = r.destRect.top + _WETextHeight(r);
     r.stateBits |= kWEStateHeightChanged;
     _WEEnsureViewLines(we);
@@ -85,8 +71,7 @@ OSErr _WELayOutLazily(WEReference we) {
 
 void _WEEnsureLines(SInt32 offset, SInt32 v, WEReference we) {
     WERec& r = RecordOf(we);
-    if (!r.provisionalLines) return;
-    const SInt32 first = FirstProvisionalLine(r);
+    const SInt32 first = _WEFirstProvisionalLine(r);
     if (first >= r.lineCount) return;
     const WELineRec& frontier = LinesOf(r)[first];
     SInt32 last = -1;
@@ -98,17 +83,17 @@ void _WEEnsureLines(SInt32 offset, SInt32 v, WEReference we) {
 
 void _WEEnsureViewLines(WEReference we) {
     const WERec& r = RecordOf(we);
-    if (!r.provisionalLines) return;
+    if (r.provisionalLineCount == 0) return;
     _WEEnsureLines(-1, r.viewRect.bottom + (r.viewRect.bottom - r.viewRect.top) - r.destRect.top, we);
 }
 
 Boolean WEHasProvisionalLines(WEReference we) {
-    return FirstProvisionalLine(RecordOf(we)) < RecordOf(we).lineCount;
+    return _WEFirstProvisionalLine(RecordOf(we)) < RecordOf(we).lineCount;
 }
 
 Boolean WEContinueLayout(SInt32 characters, WEReference we) {
     WERec& r = RecordOf(we);
-    const SInt32 first = FirstProvisionalLine(r);
+    const SInt32 first = _WEFirstProvisionalLine(r);
     if (first >= r.lineCount) return false;
     const SInt32 last = _WEOffsetToLine(r, LinesOf(r)[first].start + std::max<SInt32>(characters, 1));
     BreakForReal(first, std::max(first, last), we);

@@ -71,9 +71,12 @@ void _WECalcHeights(SInt32 start, SInt32 end, SInt16* ascent, SInt16* descent, W
 
 OSErr _WEInsertLine(SInt32 lineIndex, const WELineRec* line, WEReference we) {
     WERec& r = RecordOf(we);
+    const bool amongProvisional = lineIndex > _WEFirstProvisionalLine(r);
     OSErr err = _WESplice(r.lines, line, sizeof(WELineRec), lineIndex * Size(sizeof(WELineRec)));
-    if (err == noErr) r.lineCount++;
-    return err;
+    if (err != noErr) return err;
+    r.lineCount++;
+    if (amongProvisional) r.provisionalLineCount++;
+    return noErr;
 }
 
 void _WEBumpOrigin(SInt32 lineIndex, SInt32 delta, WEReference we) {
@@ -142,10 +145,8 @@ static bool MergeBreak(SInt32 line, SInt32 newBreak, SInt32 newTop, SInt32 oldEn
     while (next + removed < r.lineCount && lines[next + removed + 1].start <= newBreak)
         removed++;
     if (removed > 0) {
-        *err = _WESplice(r.lines, nullptr, -removed * Size(sizeof(WELineRec)),
-                         (next + 1) * Size(sizeof(WELineRec)));
+        *err = _WERemoveLines(next + 1, removed, r);
         if (*err != noErr) return true;
-        r.lineCount -= removed;
     }
     if (oldStart == newBreak && oldEnd <= newBreak) {
         _WEBumpOrigin(next + 1, newTop - oldTop, we);
@@ -179,7 +180,7 @@ OSErr _WERecalBreaks(SInt32* firstLine, SInt32* lastLine, WEReference we) {
         else
             _WECalcHeights(start, newBreak, &ascent, &descent, we);
         LinesOf(r)[line].ascent = ascent;
-        LinesOf(r)[line].provisional = false;
+        _WEMakeLinesReal(line, r);
         const SInt32 newTop = LinesOf(r)[line].origin + SInt16((ascent + descent) * r.lineSpacing / 100);
         if (MergeBreak(line, newBreak, newTop, oldEnd, firstLine, &err, we)) break;
         line++;

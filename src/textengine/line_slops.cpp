@@ -42,7 +42,6 @@ SInt32 BlankCount(const UInt8* text, SInt32 length) {
 
 Boolean SLCalcSlop(const WELineRec& line, const WERunInfo& run, const UInt8* text, SInt32, SInt32 length,
                    SInt16 position, WEReference we, void* data) {
-    if (line.provisional) return true; // measured when it is broken for real
     auto& state = *static_cast<SlopState*>(data);
     WERec& r = RecordOf(we);
     if (position == 0 || position == 1) {
@@ -67,7 +66,6 @@ Boolean SLCalcSlop(const WELineRec& line, const WERunInfo& run, const UInt8* tex
 void UnicodeSlops(SInt32 firstLine, SInt32 lastLine, WERec& r) {
     for (SInt32 i = firstLine; i <= lastLine; i++) {
         WELineRec& line = LinesOf(r)[i];
-        if (line.provisional) continue; // measured when it is broken for real
         UnicodeLineRef ref;
         SInt32 width = 0;
         if (FindUnicodeLine(r, line.start, &ref, false)) {
@@ -87,6 +85,9 @@ void _WERecalSlops(SInt32 firstLine, SInt32 lastLine, WEReference we) {
     WERec& r = RecordOf(we);
     firstLine = std::clamp(firstLine, SInt32(0), r.lineCount - 1);
     lastLine = std::clamp(lastLine, SInt32(0), r.lineCount - 1);
+    // Provisional lines are measured when they are broken for real.
+    lastLine = std::min(lastLine, _WEFirstProvisionalLine(r) - 1);
+    if (lastLine < firstLine) return;
     if (!IsClassicText() && r.atsuInfo) {
         UnicodeSlops(firstLine, lastLine, r);
         return;

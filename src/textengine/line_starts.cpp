@@ -17,14 +17,24 @@ void _WEBumpLineStart(SInt32 lineIndex, SInt32 delta, WERec& r) {
         lines[i].start += delta;
 }
 
+OSErr _WERemoveLines(SInt32 first, SInt32 count, WERec& r) {
+    if (count <= 0) return noErr;
+    const SInt32 provisionalRemoved =
+        std::max<SInt32>(0, first + count - std::max(first, _WEFirstProvisionalLine(r)));
+    const OSErr err =
+        _WESplice(r.lines, nullptr, -count * Size(sizeof(WELineRec)), first * Size(sizeof(WELineRec)));
+    if (err != noErr) return err;
+    r.provisionalLineCount = std::max<SInt32>(0, r.provisionalLineCount - provisionalRemoved);
+    r.lineCount -= count;
+    return noErr;
+}
+
 OSErr _WERemoveLineRange(SInt32 start, SInt32 end, WERec& r) {
     SInt32 firstLine = _WEOffsetToLine(r, start);
     SInt32 lastLine = _WEOffsetToLine(r, end);
     if (lastLine > firstLine) {
-        OSErr err = _WESplice(r.lines, nullptr, -(lastLine - firstLine) * Size(sizeof(WELineRec)),
-                              (firstLine + 1) * Size(sizeof(WELineRec)));
+        OSErr err = _WERemoveLines(firstLine + 1, lastLine - firstLine, r);
         if (err != noErr) return err;
-        r.lineCount -= lastLine - firstLine;
     }
     _WEBumpLineStart(firstLine + 1, start - end, r);
     return noErr;

@@ -79,10 +79,10 @@ struct WELineRec {
     SInt16 ascent = 0;
     SInt16 slack = 0;
     Fixed justStep = 0;
-    // Set on a long text's paragraphs not laid out yet: the line stands for the whole paragraph and its
-    // height is an estimate until the line layout breaks it for real.
-    bool provisional = false;
 };
+// Long texts keep one line per paragraph in this array; whether a line is still an estimate is kept in the
+// record (provisionalLineCount), not here, so the entries stay this size.
+static_assert(sizeof(WELineRec) == 16);
 
 // Bits of a style mode: which attributes of a given style are applied.
 enum : UInt16 {
@@ -244,7 +244,9 @@ struct WERec {
     Handle objectHandlers;
     SInt32 lineSpacing;
     ATSUInfoRec** atsuInfo;
-    bool provisionalLines; // some lines at the end of the table are still estimates
+    // The last this many lines of the table are provisional: each stands for a whole paragraph of a long
+    // text with an estimated height, until the line layout breaks it for real.
+    SInt32 provisionalLineCount;
 };
 
 // The UTF-16 copy of the text that the Unicode layout draws: one unit per Mac Roman byte of the text.

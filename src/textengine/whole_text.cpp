@@ -36,6 +36,7 @@ OSErr WEUseText(Handle text, WEReference we, Boolean keepStyles) {
     LinesOf(r)[0] = WELineRec{};
     LinesOf(r)[1] = WELineRec{length, 0, 0, 0, 0};
     r.lineCount = 1;
+    r.provisionalLineCount = 0;
     ResetSelStartEnd(&r, 0, 0);
     r.pendingLeadByte = 0;
     r.clickCount = 0;
@@ -59,7 +60,7 @@ static OSErr RecalculateAll(WEReference we) {
     SInt32 firstLine = 0, lastLine = 0x7FFFFFFF;
     OSErr err = _WERecalBreaks(&firstLine, &lastLine, we);
     if (err != noErr) return err;
-    r.provisionalLines = false;
+    r.provisionalLineCount = 0;
     _WERecalSlops(firstLine, lastLine, we);
     return noErr;
 }

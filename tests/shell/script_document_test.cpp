@@ -6,6 +6,7 @@
 #include "platform/file_io.h"
 #include "platform/memory.h"
 #include "platform/resource_format.h"
+#include "platform/text_drawing.h"
 #include "prefs/prefs_byte_order.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/bookmarks.h"
@@ -149,6 +150,53 @@ std::vector<UInt8> MemoryStyles() {
     return memory;
 }
 
+// The two runs of StoredStyles with the given fonts.
+std::vector<UInt8> StoredStylesInFonts(bool bigEndian, SInt16 first, SInt16 second) {
+    std::vector<UInt8> styles = StoredStyles(bigEndian);
+    for (auto [at, font] : {std::pair{size_t(2 + 8), first}, std::pair{size_t(2 + 20 + 8), second}}) {
+        UInt16 stored = UInt16(font);
+        if (bigEndian) WriteBE16(reinterpret_cast<UInt8*>(&stored), UInt16(font));
+        std::memcpy(&styles[at], &stored, 2);
+    }
+    return styles;
+}
+
+// The fonts of the runs of the memory form.
+std::vector<SInt16> RunFonts(Handle styles) {
+    std::vector<SInt16> fonts;
+    for (Size at = 4 + 8; styles && at + 2 <= GetHandleSize(styles); at += 20) {
+        SInt16 font;
+        std::memcpy(&font, *styles + at, 2);
+        fonts.push_back(font);
+    }
+    return fonts;
+}
+
+std::string FontName(SInt16 font) {
+    Str255 name;
+    GetFontName(font, name);
+    return std::string(reinterpret_cast<const char*>(name + 1), name[0]);
+}
+
+// A font table ('FISH') as a writer of that order stores it: the fonts by their numbers there, with names.
+std::vector<UInt8> FontTable(bool bigEndian, const std::vector<std::pair<SInt16, std::string>>& fonts) {
+    Writer w{bigEndian, {}};
+    w.U32(FourCC("FISH")).U32(0x01008000).U32(UInt32(fonts.size())).U32(0);
+    UInt32 nameAt = UInt32(16 + 16 * fonts.size());
+    std::vector<UInt8> names;
+    for (const auto& [font, name] : fonts) {
+        w.U16(UInt16(font))
+            .U16(UInt16(font))
+            .U16(0)
+            .Raw(std::vector<UInt8>(6, 0))
+            .U32(nameAt + UInt32(names.size()));
+        names.push_back(UInt8(name.size()));
+        names.insert(names.end(), name.begin(), name.end());
+        names.resize((names.size() + 3) & ~size_t(3), 0);
+    }
+    return w.Raw(names).bytes;
+}
+
 // Side data of every kind, as a writer of the given order stores it.
 std::vector<Res> EveryKindOfSideData(bool bigEndian) {
     auto w = [bigEndian] { return Writer{bigEndian, {}}; };
@@ -268,6 +316,8 @@ TEST_F(ScriptDocumentTest, SaveAndReopenKeepTheTextAndEverySideResource) {
     // The side file also holds the length and CRC-32 of the text it was saved with.
     std::vector<Res> saved = side;
     saved.push_back({kTextCheckType, 128, "", {0, 0, 0, 23, 0xF5, 0xDF, 0xBF, 0x98}});
+    // ... and the names of the fonts its runs use.
+    saved.push_back({FourCC("FISH"), 128, "", FontTable(false, {{4, FontName(4)}, {3, FontName(3)}})});
     EXPECT_EQ(ReadSide(SideFilePath(dir.File("Copy.txt")), true), Sorted(saved));
     EXPECT_EQ(gPathSpec, dir.File("Copy.txt"));
 
@@ -324,7 +374,9 @@ TEST_F(ScriptDocumentTest, ASideFileOfTheEarlierNameIsReadAndThenShadowedBySaves
     EXPECT_EQ(HandleBytes(myStyle), MemoryStyles());
 
     ASSERT_EQ(DoSave(-1), noErr);
-    EXPECT_EQ(ReadSide(SideFilePath(dir.File("Old.txt"))), side);
+    std::vector<Res> saved = side;
+    saved.push_back({FourCC("FISH"), 128, "", FontTable(false, {{4, FontName(4)}, {3, FontName(3)}})});
+    EXPECT_EQ(ReadSide(SideFilePath(dir.File("Old.txt"))), Sorted(saved));
     EXPECT_EQ(ReadSide(dir.File("Old.rsrc")), side)
         << "the earlier file may be another document's: left alone";
 
@@ -640,6 +692,65 @@ TEST_F(ScriptDocumentTest, BookmarkMarkersBecomeBookmarksAndAreSavedAsMarkersAga
     EXPECT_EQ(HandleBytes(myTextResource), Text(marked))
         << "the character is ordinary text in a document not saved with marks";
     EXPECT_EQ(gNumBookmarks, 0);
+}
+
+TEST_F(ScriptDocumentTest, RunsKeepTheirFontsByNameWhereTheFontsAreNumberedDifferently) {
+    // Saved here, the side file names the fonts of the runs beside them.
+    ASSERT_TRUE(Load("Fonts.txt", "Hello world",
+                     {{FourCC("styl"), 128, "", StoredStylesInFonts(false, kFontCourier, kFontTimes)}}));
+    ASSERT_EQ(DoSave(-1), noErr);
+    const std::vector<Res> saved = ReadSide(SideFilePath(dir.File("Fonts.txt")));
+    const Res table{
+        FourCC("FISH"), 128, "",
+        FontTable(false, {{kFontCourier, FontName(kFontCourier)}, {kFontTimes, FontName(kFontTimes)}})};
+    EXPECT_NE(std::find(saved.begin(), saved.end(), table), saved.end());
+
+    // Opened where the fonts carry other numbers (Courier 300 and Times 301 where the script was saved).
+    struct Case {
+        const char* name;
+        bool bigEndian;
+        std::vector<UInt8> table;
+        std::vector<SInt16> fonts;
+        size_t messages;
+    };
+    const std::string courier = FontName(kFontCourier), times = FontName(kFontTimes);
+    std::vector<UInt8> longCount = FontTable(false, {{300, courier}, {301, times}});
+    longCount[8] = 3;
+    std::vector<UInt8> nameOutside = FontTable(false, {{300, courier}, {301, times}});
+    nameOutside[16 + 12] = 0xF0;
+    std::vector<UInt8> version2 = FontTable(false, {{300, courier}, {301, times}});
+    version2[7] = 2;
+    const Case cases[] = {
+        {"numbered differently",
+         false,
+         FontTable(false, {{300, courier}, {301, times}}),
+         {kFontCourier, kFontTimes},
+         0},
+        {"written in the other byte order",
+         true,
+         FontTable(true, {{300, courier}, {301, times}}),
+         {kFontCourier, kFontTimes},
+         0},
+        {"a font this machine lacks",
+         false,
+         FontTable(false, {{300, "Nowhere Grotesk Qz"}, {301, times}}),
+         {applicationFont, kFontTimes},
+         0},
+        {"more entries than the table holds", false, longCount, {300, 301}, 1},
+        {"a name outside the table", false, nameOutside, {300, 301}, 1},
+        {"a table of an unknown version", false, version2, {300, 301}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ClearRecordedErrorMessages();
+        ASSERT_TRUE(Load("Fonts.txt", "Hello world",
+                         {{FourCC("styl"), 128, "", StoredStylesInFonts(c.bigEndian, 300, 301)},
+                          {FourCC("FISH"), 128, "", c.table}}));
+        EXPECT_EQ(HandleBytes(myTextResource), Text("Hello world"));
+        EXPECT_EQ(RunFonts(myStyle), c.fonts);
+        EXPECT_EQ(FirstRunFace(myStyle), kBold);
+        EXPECT_EQ(RecordedErrorMessages().size(), c.messages);
+    }
 }
 
 TEST_F(ScriptDocumentTest, AResourceScriptFileLoadsTheScriptByIndexWithItsCompanions) {

@@ -4,6 +4,7 @@
 
 #include "textengine/text_engine.h"
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -50,12 +51,7 @@ class LazyLinesTest : public LayoutTest {
             ASSERT_LT(pieces, 100000);
         EXPECT_FALSE(WEHasProvisionalLines(we));
     }
-    SInt32 FirstProvisional() {
-        SInt32 i = 0;
-        while (i < Rec().lineCount && !Line(i).provisional)
-            i++;
-        return i;
-    }
+    SInt32 FirstProvisional() { return _WEFirstProvisionalLine(Rec()); }
 };
 
 TEST_P(LazyLinesTest, FinishedLayoutIsTheFullLayoutWhateverAskedForLinesFirst) {
@@ -131,6 +127,56 @@ TEST_P(LazyLinesTest, EditsAmongProvisionalLinesEndAsAFullLayoutOfTheEditedText)
         Finish();
         const LineTable lazy = Table();
         EXPECT_EQ(lazy, FullTable());
+    }
+}
+
+TEST_P(LazyLinesTest, EditsInTheMiddleKeepTheLinesAfterThemProvisional) {
+    // An edit above the laid-out edge or among the provisional lines, with provisional lines left at the
+    // end: the lines before the first provisional one are the full layout's, and from it on every line is
+    // still one whole paragraph, however the edit moved the lines.
+    const struct {
+        const char* name;
+        SInt32 start, end; // selection replaced
+        std::string typed;
+    } cases[] = {
+        {"a paragraph typed in view", 20, 20, "new words\r"},
+        {"paragraph ends deleted in view", 40, 200, ""},
+        {"a paragraph typed among provisional lines", 6000, 6000, "more words\rand more"},
+        {"paragraphs deleted among provisional lines", 5000, 5600, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WESetSelection(0, Rec().textLength, 0, we);
+        WEDelete(we);
+        gLazyLayoutLength = 1;
+        SetText(LongText(true));
+        const SInt32 edgeBefore = Line(FirstProvisional()).start;
+        const SInt32 delta = SInt32(c.typed.size()) - (c.end - c.start);
+        WESetSelection(c.start, c.end, 0, we);
+        if (c.typed.empty())
+            WEDelete(we);
+        else
+            WEInsert(c.typed.data(), SInt32(c.typed.size()), nullptr, nullptr, we, 0);
+
+        const SInt32 first = FirstProvisional();
+        ASSERT_LT(first, Rec().lineCount);
+        ASSERT_GT(first, 0);
+        const SInt32 edge = Line(first).start;
+        // The edge moved with the text before it, and only onwards; an edit beyond it was laid out.
+        EXPECT_GE(edge, c.start < edgeBefore ? edgeBefore + delta : c.start + SInt32(c.typed.size()));
+        const UInt8* text = TextOf(Rec());
+        EXPECT_EQ(text[edge - 1], 13);
+        for (SInt32 i = first; i < Rec().lineCount; i++) {
+            const SInt32 end = LineEnd(i);
+            const UInt8* cr = std::find(text + Line(i).start, text + end, UInt8(13));
+            EXPECT_EQ(cr, text + end - 1) << "line " << i;
+        }
+        const LineTable lazy = Table();
+        const LineTable full = FullTable();
+        ASSERT_GT(full.size(), size_t(first));
+        EXPECT_EQ(LineTable(lazy.begin(), lazy.begin() + first),
+                  LineTable(full.begin(), full.begin() + first));
+        EXPECT_EQ(std::get<0>(full[size_t(first)]), edge);
     }
 }
 
