@@ -133,7 +133,7 @@ bool StandardFilter(DialogPtr dialog, EventRecord* event, SInt16* itemHit) {
     if (ch == kReturnCharCode || ch == kEnterCharCode)
         chosen = kStdOkItemIndex;
     else if ((cmd && ch == '.') || ch == kEscapeCharCode)
-        chosen = kStdCancelItemIndex;
+        chosen = GetDialogCancelItem(dialog) > 0 ? GetDialogCancelItem(dialog) : SInt16(kStdCancelItemIndex);
     else
         return false;
     *itemHit = chosen;
@@ -180,6 +180,11 @@ bool SpecialFilter(DialogPtr dialog, EventRecord* event, SInt16* itemHit) {
 
 bool ProgramFilter(DialogPtr dialog, EventRecord* event, SInt16* itemHit) {
     return SpecialFilter(dialog, event, itemHit) || StandardFilter(dialog, event, itemHit);
+}
+
+void SetMessageButton(DialogPtr dialog, SInt16 item) {
+    SetDialogDefaultItem(dialog, item);
+    SetDialogCancelItem(dialog, item);
 }
 
 void MovableDialog(ModalFilterProc filter, SInt16* itemHit) {

@@ -1,5 +1,6 @@
 // The filters every modal dialog of the program runs under: Return and Enter press item 1, Escape and
-// command-period item 2, command-X/C/V work on the focused edit field, and a dialog's own key table
+// command-period the dialog's cancel item (item 2 when it names none), command-X/C/V work on the focused edit
+// field, and a dialog's own key table
 // ('Cmd#' resource named by its window's reference constant) maps further keys to items.
 #pragma once
 
@@ -39,6 +40,10 @@ bool FilterModeless(DialogPtr dialog, EventRecord* event, SInt16* itemHit);
 bool SpecialFilter(DialogPtr dialog, EventRecord* event, SInt16* itemHit);
 // The dialog's key table first, then the standard keys: the filter of every modal dialog of the program.
 bool ProgramFilter(DialogPtr dialog, EventRecord* event, SInt16* itemHit);
+
+// A message's one button: Return, Enter, Escape and command-period all press it, so that a notice is
+// dismissed by whatever key the operator reaches for.
+void SetMessageButton(DialogPtr dialog, SInt16 item);
 
 // Runs the front dialog's modal loop under the filter (null: ProgramFilter) until an item is chosen,
 // keeping the periodic timer running; each event is kept in stopEvent as it arrives.

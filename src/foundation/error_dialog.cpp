@@ -43,6 +43,7 @@ void ShowErrorDialog(ConstStr255Param message) {
         GetDialogRefandSetPort(dialog);
         ShowWindow(GetDialogWindow(dialog));
         SelectWindow(GetDialogWindow(dialog));
+        SetMessageButton(dialog, kOkItem);
         SetCheckbox(dialog, kSilenceItem, gDontDisplayErrorMessages);
         SetDText(dialog, kMessageItem, message, false);
         DrawDialog(dialog);

@@ -244,7 +244,9 @@ void DrawScrollStep(SInt32 pixels) {
     if (!myScrollWindow) return;
     CGrafPtr windowPort = GetWindowPort(myScrollWindow);
     if (!gOffscreenExtraWindow || !gOffscreenScrollWindow) {
+        // The text engine drew the move straight into the window; the bar still has to follow it.
         TakeHighlightBand(nullptr);
+        DrawPrompterScrollBar(false);
         QDFlushPortBuffer(windowPort, nullptr);
         return;
     }

@@ -2,6 +2,7 @@
 // the program's resource file so that a patch file can bring them up to date.
 #include "shell/about_box.h"
 
+#include "foundation/dialog_filters.h"
 #include "foundation/window_references.h"
 #include "platform/dialogs.h"
 #include "platform/events.h"
@@ -44,9 +45,7 @@ void DoAbout(SInt16 dialogID) {
     if (dialogID == kAboutBox) ShowCredits(dialog);
     ShowWindow(GetDialogWindow(dialog));
     SelectWindow(GetDialogWindow(dialog));
-    // Its one button answers Return and Escape alike, as a message's OK does.
-    SetDialogDefaultItem(dialog, kOkItem);
-    SetDialogCancelItem(dialog, kOkItem);
+    SetMessageButton(dialog, kOkItem);
     ++gInModal;
     for (SInt16 item = 0; item != kOkItem;)
         ModalDialog(nullptr, &item);

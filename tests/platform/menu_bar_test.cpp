@@ -95,3 +95,34 @@ TEST_F(MenuBar, ItemsThatCannotBeChosenAreNot) {
 }
 
 } // namespace
+
+namespace {
+
+// A menu closed with Escape gives the keyboard back: the next key reaches the window the bar belongs to
+// instead of the bar (where a space would open the menu again), and no second Escape is needed.
+TEST_F(MenuBar, KeysGoBackToTheWindowWhenAMenuIsClosedWithEscape) {
+    const struct {
+        const char* name;
+        MenuID open;
+    } cases[] = {{"bar menu", kBarMenu}, {"submenu", kSubmenu}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(OpenMenuBarMenu(c.open)) << c.name;
+        ProcessPendingEvents(); // the menu is up a while before the key, as at the keyboard
+        // Escape closes one menu level at a time, as it does at the keyboard.
+        for (int press = 0; press < 3 && IsMenuBarMenuOpen(); ++press) {
+            ASSERT_TRUE(PostKeyboardEvent(EventKind::KeyDown, kEscapeCharCode, kKeyEscape, 0));
+            ProcessPendingEvents();
+        }
+        ASSERT_FALSE(IsMenuBarMenuOpen()) << c.name;
+        keys.events.clear();
+        ASSERT_TRUE(PostKeyboardEvent(EventKind::KeyDown, ' ', kKeySpace, 0)) << c.name;
+        ProcessPendingEvents();
+        const auto downs = keys.OfKind(EventKind::KeyDown);
+        ASSERT_EQ(downs.size(), 1u) << c.name << ": the space did not reach the window";
+        EXPECT_EQ(downs[0].charCode, ' ') << c.name;
+        EXPECT_FALSE(IsMenuBarMenuOpen()) << c.name << ": the space opened the menu again";
+        EXPECT_TRUE(chosen.empty()) << c.name;
+    }
+}
+
+} // namespace

@@ -4,6 +4,7 @@
 
 #include "platform/events.h"
 #include "prefs/prefs_fields.h"
+#include "scroll/bookmarks.h"
 #include "scroll/prompter_drawing.h"
 #include "shell/offscreen_worlds.h"
 
@@ -49,6 +50,15 @@ class PrompterLiveScrollTest : public PrompterFixture {
         PostMouseEvent(myScrollWindow, EventKind::MouseUp, Point{toV, h}, 0);
         ProcessPendingEvents();
         PrompterLiveScroll(fromV);
+    }
+    // Rows of the bar's middle column that show the thumb's red.
+    static std::vector<SInt16> ThumbRows() {
+        const Rect bar = GetPrompterScrollBarRect();
+        std::vector<SInt16> rows;
+        for (SInt16 v = bar.top; v < bar.bottom; ++v)
+            if (GetPortPixel(GetWindowPort(myScrollWindow), SInt16(bar.left + 7), v) == 0xFFFF0000u)
+                rows.push_back(v);
+        return rows;
     }
 };
 
@@ -105,6 +115,33 @@ TEST_F(PrompterLiveScrollTest, WhileScrollingTheBarShowsThePosition) {
     const auto atEnd = thumbRows();
     ASSERT_FALSE(atEnd.empty());
     EXPECT_EQ(atEnd.back(), bar.bottom - 16 - 1) << "just above the second arrow";
+    gScrollOn = 0;
+}
+
+} // namespace
+
+namespace {
+
+// A jump to a bookmark while scrolling moves the thumb with the text, also when the prompter draws
+// straight into its window (no offscreen worlds), and the thumb stays a thumb: a short red block inside
+// the white track, not the whole bar.
+TEST_F(PrompterLiveScrollTest, TheThumbFollowsAJumpToABookmark) {
+    const Rect bar = GetPrompterScrollBarRect();
+    gScrollOn = 1;
+    UpdateScrollWindow();
+    const auto before = ThumbRows();
+    ASSERT_FALSE(before.empty());
+    const std::string text(*WEGetText(ScrollWEHandle), size_t(WEGetTextLength(ScrollWEHandle)));
+    SetBookmark(1, SInt32(text.find("Line 150 ")), 0);
+    ASSERT_TRUE(GoToBookmark(1));
+    ASSERT_LT(gScrollCurrentPos, -1000.0);
+    const auto after = ThumbRows();
+    ASSERT_FALSE(after.empty());
+    EXPECT_GT(after.front(), before.front() + 40) << "the thumb stayed where it was";
+    EXPECT_LT(after.size(), size_t(RectHeight(bar) / 2)) << "a red block, not a thumb";
+    EXPECT_EQ(GetPortPixel(GetWindowPort(myScrollWindow), SInt16(bar.left + 7), SInt16(before.front() + 1)),
+              0xFFFFFFFFu)
+        << "the track where the thumb was";
     gScrollOn = 0;
 }
 

@@ -5,7 +5,10 @@
 #include "effects/effects.h"
 #include "foundation/syllable_arrays.h"
 #include "macros/macro_services.h"
+#include "platform/dialogs.h"
+#include "platform/events.h"
 #include "platform/memory.h"
+#include "platform/menus.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/bookmark_list_window.h"
 #include "scroll/bookmarks.h"
@@ -18,6 +21,7 @@
 #include "scroll/scroll_position.h"
 #include "scroll/scroll_windows.h"
 #include "scroll/tool_windows.h"
+#include "shell/about_box.h"
 #include "shell/commands.h"
 #include "shell/desktop_events.h"
 #include "shell/input_dispatch.h"
@@ -26,11 +30,13 @@
 #include "shell/periodic_timer.h"
 #include "shell/scroll_tick.h"
 #include "shell/startup.h"
+#include "support/dialog_player.h"
 #include "support/prompter_text.h"
 #include "textengine/text_engine.h"
 #include "texttools/text_tools.h"
 
 #include <cmath>
+#include <functional>
 #include <string>
 
 namespace {
@@ -649,6 +655,53 @@ TEST_F(KeyDown, CommandShiftLettersToggleTheWindowsTheyName) {
     commandShift('m', kKeyM);
     EXPECT_EQ(myScrollMonitorWindow, nullptr);
     EXPECT_EQ(GetPref(gThePreferences, kPrefUseScrollMonitor), 0);
+}
+
+} // namespace
+
+namespace {
+
+// While the text scrolls, a menu closed with Escape or a message closed with Escape gives the keys back to
+// the prompter: one space then pauses the scroll, with nothing left open.
+TEST_F(KeyDown, AfterAMenuOrAMessageClosesOneSpacePausesTheScroll) {
+    SetPref(gThePreferences, kPrefFullScreen, 0);
+    Scroll();
+    ShowMenuBar();
+    ProcessPendingEvents();
+    const struct {
+        const char* what;
+        std::function<void()> openAndClose;
+    } cases[] = {
+        {"menu",
+         [] {
+             ASSERT_TRUE(OpenMenuBarMenu(kScrollMenuID));
+             ProcessPendingEvents();
+             for (int press = 0; press < 3 && IsMenuBarMenuOpen(); ++press) {
+                 ASSERT_TRUE(PostKeyboardEvent(EventKind::KeyDown, kEscapeCharCode, kKeyEscape, 0));
+                 ProcessPendingEvents();
+             }
+         }},
+        {"message",
+         [] {
+             DialogPlayer player({[](DialogPtr dialog) {
+                 PostKeyEvent(GetDialogWindow(dialog), EventKind::KeyDown, kEscapeCharCode, kKeyEscape, 0);
+                 return true;
+             }});
+             DoAbout(129);
+             ProcessPendingEvents();
+         }},
+    };
+    for (const auto& c : cases) {
+        PauseOff(0);
+        c.openAndClose();
+        ASSERT_FALSE(IsMenuBarMenuOpen()) << c.what;
+        ASSERT_EQ(gScrollOn, 1) << c.what;
+        ASSERT_FALSE(IsPaused()) << c.what;
+        ASSERT_TRUE(PostKeyboardEvent(EventKind::KeyDown, ' ', kKeySpace, 0)) << c.what;
+        ProcessPendingEvents();
+        EXPECT_TRUE(IsPaused()) << c.what << ": the space did not reach the prompter";
+        EXPECT_FALSE(IsMenuBarMenuOpen()) << c.what << ": the space opened the menu again";
+    }
 }
 
 } // namespace

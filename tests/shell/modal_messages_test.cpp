@@ -1,5 +1,5 @@
-// The program's modal messages with one button (the about box and the notices) close on Escape and on
-// Return as well as on their button.
+// The program's modal messages with one button (the about box, the notices and the error message) close on
+// Escape and on Return as well as on their button.
 #include "foundation/error_dialog.h"
 #include "platform/dialogs.h"
 #include "platform/events.h"
@@ -27,6 +27,7 @@ TEST(ModalMessages, EscapeAndReturnCloseMessagesWithOneButton) {
     const Message messages[] = {
         {"about box", [] { DoAbout(129); }},
         {"text too tall notice", [] { DoAbout(135); }},
+        {"error message", [] { DoErrorMessageText("\"Opener\" could not be found in the macro folder."); }},
     };
     const struct {
         const char* name;

@@ -19,6 +19,7 @@
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_file.h"
 #include "scroll/background_picture.h"
+#include "scroll/bookmarks.h"
 #include "scroll/edit_window.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/prompter_window.h"
@@ -30,6 +31,7 @@
 #include "shell/loop_timer.h"
 #include "shell/menus.h"
 #include "shell/prefs_dialog_items.h"
+#include "shell/script_documents.h"
 #include "support/temp_home.h"
 
 #include "scroll/prompter_fixture.h"
@@ -804,6 +806,35 @@ TEST(ScreenSampleDrag, TheRectangleFollowsTheMouseWithinTheScreen) {
         SCOPED_TRACE(c.drag);
         EXPECT_EQ(DraggedSampleRect(c.from, screen, c.dh, c.dv, c.resize), c.to);
     }
+}
+
+} // namespace
+
+namespace {
+
+// Settings are not the script: accepting changed preferences leaves a script that was never edited
+// saved, so quitting or opening another one asks nothing. A bookmark is set, for the bookmarks the
+// prompter keeps across being rebuilt in its new look.
+TEST_F(PreferencesDialog, AcceptedSettingsLeaveAnUneditedScriptSaved) {
+    const struct {
+        const char* change;
+        std::vector<Step> steps;
+    } cases[] = {
+        {"background colour", {Tab(1), Pick(44, 5)}},
+        {"size typed", {Tab(1), Type(45, "40")}},
+        {"mirror", {Tab(2), Press(87)}},
+        {"speed", {Tab(2), Type(90, "123")}},
+        {"information fields", {Tab(0), Press(210)}},
+    };
+    SetBookmark(1, 40, 0);
+    for (const auto& c : cases)
+        for (SInt16 closing : {SInt16(kPrefsOKItem), SInt16(kPrefsUseItem)}) {
+            gDontQuitWithoutSaving = false;
+            RunDialog(c.steps, closing);
+            // The flag quitting, closing and opening another script ask about.
+            EXPECT_FALSE(gDontQuitWithoutSaving)
+                << c.change << (closing == kPrefsOKItem ? " (OK)" : " (Use)");
+        }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "media/media_services.h"
 #include "platform/memory.h"
 #include "scroll/bookmarks.h"
+#include "scroll/cue_marker.h"
 #include "scroll/pacing.h"
 #include "scroll/pause.h"
 #include "scroll/prompter_window.h"
@@ -348,6 +349,39 @@ TEST_F(ScrollTick, AtTheEndOfAQueuedScriptItsPauseAndTheNextScriptFollow) {
     EXPECT_EQ(gDelayScroll, 120);
     EXPECT_TRUE(skiptonext);
     EXPECT_EQ(nexttoskipto, 2);
+}
+
+} // namespace
+
+namespace {
+
+// With positions counted from the cue the scroll goes on until the last line has come up to the cue; without,
+// it stops when the last line reaches the bottom of the text area.
+TEST_F(ScrollTick, TheLastLineComesUpToTheCueOnlyWhenPositionsCountFromTheCue) {
+    for (const SInt16 fromCue : {SInt16(0), SInt16(1)}) {
+        StopScroll();
+        SetPref(gThePreferences, kPrefPositionsFromCue, fromCue);
+        StartScroll(1);
+        PauseOff(0);
+        UseSmoothness(1);
+        ScrollScrollToBeginning(0);
+        gScrollDistance = 40.0;
+        // On until the text has stood still for a while.
+        int ticks = 0, still = 0;
+        for (; still < 30 && ticks < 20'000; ++ticks)
+            still = Tick() == 0 ? still + 1 : 0;
+        ASSERT_GT(ticks, 300) << fromCue;
+        ASSERT_LT(ticks, 20'000) << fromCue;
+        LongPoint last;
+        SInt16 lineHeight = 0;
+        WEGetPoint(WEGetTextLength(ScrollWEHandle) - 1, 0, &last, &lineHeight, ScrollWEHandle);
+        const SInt32 lastBottom = last.v + lineHeight - GetScrollLeadingEdge();
+        const SInt32 stop = fromCue ? GetCueScrollRectPosition() : gScrollTextRectHeight;
+        EXPECT_NEAR(lastBottom, stop, lineHeight) << (fromCue ? "from the cue" : "from the top");
+        if (fromCue) {
+            EXPECT_LT(stop + lineHeight, gScrollTextRectHeight) << "the cue stands above the bottom";
+        }
+    }
 }
 
 } // namespace

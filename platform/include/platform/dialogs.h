@@ -79,6 +79,8 @@ void SetDialogItemUserProc(DialogPtr dialog, SInt16 item, UserItemProc proc);
 // Return and Enter press the default item; Escape and command-period the cancel item.
 void SetDialogDefaultItem(DialogPtr dialog, SInt16 item);
 void SetDialogCancelItem(DialogPtr dialog, SInt16 item);
+// The cancel item set for the dialog; 0 when none was.
+SInt16 GetDialogCancelItem(DialogPtr dialog);
 // Draws the whole dialog into its port now and flushes it.
 void DrawDialog(DialogPtr dialog);
 

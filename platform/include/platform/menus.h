@@ -131,6 +131,8 @@ bool ChooseMenuBarItem(MenuID menu, MenuItemIndex item);
 // Opens the menus down to the one with the ID through the toolkit, as the mouse does (a press on the bar
 // menu's title, then each submenu from its item), and leaves them open. False when no bar menu reaches it.
 bool OpenMenuBarMenu(MenuID menu);
+// True while one of the bar's menus (or any other menu) is open.
+bool IsMenuBarMenuOpen();
 // Opens the menus as OpenMenuBarMenu does and releases the mouse on the item, as a click on it does; the
 // choice is handled once the menus have closed, before this returns. False when the item is not there,
 // opens a submenu or is disabled (the menus are then closed without a choice).

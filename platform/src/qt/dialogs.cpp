@@ -366,6 +366,10 @@ void SetDialogCancelItem(DialogPtr dialog, SInt16 item) {
     if (dialog) dialog->cancelItem = item;
 }
 
+SInt16 GetDialogCancelItem(DialogPtr dialog) {
+    return IsLiveDialog(dialog) ? dialog->cancelItem : 0;
+}
+
 void DrawDialog(DialogPtr dialog) {
     if (!IsLiveDialog(dialog)) return;
     GrafPort* port = dialog->window->port;

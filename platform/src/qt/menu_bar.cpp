@@ -373,6 +373,10 @@ bool OpenMenuBarMenu(MenuID id) {
     return OpenShownMenu(id) != nullptr;
 }
 
+bool IsMenuBarMenuOpen() {
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr;
+}
+
 bool ClickMenuBarItem(MenuID id, MenuItemIndex item) {
     QMenu* open = OpenShownMenu(id);
     QAction* action = open ? ActionOfItem(open, item) : nullptr;
