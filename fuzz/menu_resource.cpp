@@ -4,6 +4,7 @@
 // The first input byte picks the item clicked, the second the key tried; the rest is the resource.
 #include "support/fuzz_support.h"
 
+#include "platform/application.h"
 #include "platform/drawing.h"
 #include "platform/events.h"
 #include "platform/menus.h"
@@ -51,12 +52,30 @@ void DrawItems(MenuRef menu) {
     DisposeGWorld(world);
 }
 
-// The bar and its window go before the platform stops (registered after it, so run before it).
-void CloseBarWindow() {
+// The first click through the menus makes the toolkit's record of the mouse, which it keeps in a static
+// of its own that goes at exit before the platform's own stop would run: the bar, its window and the
+// platform stop here instead, registered after that static and so run before it goes.
+void StopBeforeToolkitStatics() {
     SetMenuBarWindow(nullptr);
     DisposeWindow(gBarWindow);
     gBarWindow = nullptr;
     ProcessPendingEvents();
+    ShutdownPlatform();
+}
+
+void ClickOnce() {
+    MenuRef menu = nullptr;
+    if (CreateNewMenu(1, 0, &menu) != noErr) __builtin_trap();
+    Str255 text;
+    SetPString(text, "Warm up");
+    SetMenuTitle(menu, text);
+    AppendMenuItemText(menu, text);
+    InsertMenu(menu, 0);
+    DrawMenuBar();
+    ClickMenuBarItem(1, 1);
+    ClearMenuBar();
+    DrawMenuBar();
+    DisposeMenu(menu);
 }
 
 } // namespace
@@ -72,7 +91,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     SetMenuBarWindow(gBarWindow);
     InstallMenuHandlers(nullptr, Chosen);
     ProcessPendingEvents();
-    std::atexit(CloseBarWindow);
+    ClickOnce();
+    std::atexit(StopBeforeToolkitStatics);
     return 0;
 }
 
