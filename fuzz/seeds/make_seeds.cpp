@@ -519,6 +519,37 @@ void DialogTableSeeds() {
     Seed("dialog_tables", "cut", Framed().Byte(8 + 2).Rest({0, 8, 0}).bytes);
 }
 
+// The program's own menus, each with an item to click and a key to try.
+void MenuSeeds() {
+    UInt8 pick = 0;
+    for (const ResID id : {128, 129, 130, 133, 202, 203, 209, 219})
+        if (Handle h = GetResource(FourCC("MENU"), id)) {
+            Seed("menu_resource", "menu" + std::to_string(id),
+                 Framed().Byte(++pick).Byte('A').Rest(Of(h)).bytes);
+            ReleaseResource(h);
+        }
+    Seed("menu_resource", "cut",
+         Framed().Byte(1).Byte(0).Rest({0, 128, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 5}).bytes);
+}
+
+// The program's own dialogs: each template with the item list it names.
+void DialogItemSeeds() {
+    for (const ResID id : {139, 154, 403})
+        if (Handle dlog = GetResource(FourCC("DLOG"), id)) {
+            const Bytes templ = Of(dlog);
+            Bytes items;
+            if (templ.size() >= 20)
+                if (Handle ditl = GetResource(FourCC("DITL"), SInt16(templ[18] << 8 | templ[19])))
+                    items = Of(ditl);
+            Seed("dialog_items", "dialog" + std::to_string(id), Framed().Piece(templ).Rest(items).bytes);
+        }
+    Seed("dialog_items", "cut",
+         Framed()
+             .Piece({0, 10, 0, 10, 0, 100, 0, 200, 0, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 128, 0})
+             .Rest({0, 3, 0, 0, 0, 0, 0, 10, 0, 10, 0, 30, 0, 90, 4, 9, 'O', 'K'})
+             .bytes);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -545,5 +576,7 @@ int main(int argc, char** argv) {
     TextMergeSeeds();
     SideRecordSeeds();
     DialogTableSeeds();
+    MenuSeeds();
+    DialogItemSeeds();
     return 0;
 }

@@ -28,7 +28,9 @@ namespace {
 bool gDialogSystemReady = false;
 
 constexpr size_t kItemHeaderBytes = 14;
-constexpr int kMaxItemsPerWindow = 0x7FFF;
+// Item numbers are 16-bit and the loops over a window's items count up to the last one: well below the
+// top of that range, so that no loop's counter runs past it.
+constexpr int kMaxItemsPerWindow = 2048;
 
 const RGBColor kDefaultColors[kMyDialogColors] = {
     {0xFFFF, 0xFFFF, 0xFFFF}, {0, 0, 0}, {0x7FFF, 0x7FFF, 0x7FFF}, {0xFFFF, 0xFFFF, 0}, {0, 0, 0},

@@ -54,6 +54,9 @@ TEST_F(ControlRecords, ItemsOfSeveralListsAreNumberedOnAcrossAMissingList) {
     EXPECT_TRUE(RecordedErrorMessages().empty());
 }
 
+// The most items a tool window holds: well inside the 16-bit item numbers, so loops over them end.
+constexpr int kMaxItems = 2048;
+
 TEST_F(ControlRecords, ADamagedListGivesOneMessageAndTheWindowOpensWithoutTheBadItems) {
     const std::vector<UInt8> good =
         ItemListBytes({Item(4, {10, 10, 30, 90}, "A"), Item(5, {40, 10, 56, 90}, "B")});
@@ -73,22 +76,22 @@ TEST_F(ControlRecords, ADamagedListGivesOneMessageAndTheWindowOpensWithoutTheBad
         {"claims more items", claimsMore, 2, 5},
         {"text runs past the end", cutInText, 1, 2},
         {"only a count byte", {0x00}, 0, 0},
-        {"claims 65536 items", huge, 2, 0x7FFF - 1},
+        {"claims 65536 items", huge, 2, kMaxItems - 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ClearRecordedErrorMessages();
         Build(&myFindReplaceWindow, 11, {c.list, after});
         EXPECT_EQ(RecordedErrorMessages().size(), c.list.size() >= 2 ? 1u : 0u);
-        ASSERT_EQ(CountMyControls(dialog), std::min(c.slots + 1, 0x7FFF));
+        ASSERT_EQ(CountMyControls(dialog), std::min(c.slots + 1, kMaxItems));
         for (SInt16 n = 1; n <= c.goodItems; ++n)
             EXPECT_FALSE(At(n)->kind & kMyKindHidden) << n;
-        for (SInt16 n = SInt16(c.goodItems + 1); n <= c.slots && n < 0x7FFF; ++n) {
+        for (SInt16 n = SInt16(c.goodItems + 1); n <= c.slots && n < kMaxItems; ++n) {
             EXPECT_TRUE(At(n)->kind & kMyKindHidden) << n;
             EXPECT_TRUE(At(n)->flags & kMyFlagInactive) << n;
         }
         // The items of the next list keep their numbers, unless the window is already full.
-        if (c.slots < 0x7FFF - 1) {
+        if (c.slots < kMaxItems - 1) {
             EXPECT_EQ(PStringView(At(SInt16(c.slots + 1))->title), "After");
         }
         Close();

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -115,6 +117,64 @@ TEST_F(Dialogs, MissingOrDamagedResourcesGiveNull) {
     }
     EXPECT_EQ(GetNewDialog(500, nullptr, nullptr), nullptr);
     CloseResFile(f);
+}
+
+// A template's bytes with the given bounds, naming item list `items`.
+std::vector<UInt8> TemplateBytes(Rect bounds, SInt16 items) {
+    ByteWriter dlog;
+    for (SInt16 v : {bounds.top, bounds.left, bounds.bottom, bounds.right, SInt16(1)})
+        dlog.s16(v);
+    dlog.u16(0x0100);
+    dlog.u16(0);
+    dlog.s32(0);
+    dlog.s16(items);
+    dlog.pstring("Odd");
+    return dlog.take();
+}
+
+// An item list of `count` static texts, each whole.
+std::vector<UInt8> ItemListOf(int count) {
+    ByteWriter ditl;
+    ditl.s16(SInt16(count - 1));
+    for (int i = 0; i < count; ++i) {
+        ditl.u32(0);
+        for (SInt16 v : {0, 0, 16, 40})
+            ditl.s16(v);
+        ditl.u8(statText);
+        ditl.pstring("ab");
+    }
+    return ditl.take();
+}
+
+TEST_F(Dialogs, TemplatesAndListsPastAnyRealDialogAreRefused) {
+    const std::vector<UInt8> oneItem = ItemListOf(1);
+    struct Case {
+        const char* name;
+        std::vector<UInt8> dlog, ditl;
+    } cases[] = {
+        // A window image of 10785 x 19813 pixels would take most of a gigabyte.
+        {"ten thousand pixels wide", TemplateBytes({4, 17478, 19817, 28263}, 600), oneItem},
+        {"bounds upside down", TemplateBytes({200, 0, 100, 300}, 600), oneItem},
+        {"more items than any dialog", TemplateBytes({0, 0, 100, 300}, 600), ItemListOf(2049)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const std::string path = dir.File("odd.rsrc");
+        CreateResFile(path);
+        const ResFileRefNum f = OpenResFile(path, fsRdWrPerm);
+        ASSERT_GT(f, 0);
+        for (const auto& [type, bytes] :
+             {std::pair{FourCC("DLOG"), &c.dlog}, std::pair{FourCC("DITL"), &c.ditl}}) {
+            Handle h = nullptr;
+            PtrToHand(bytes->data(), &h, Size(bytes->size()));
+            AddResource(h, type, 600, nullptr);
+        }
+        DialogPtr d = GetNewDialog(600, nullptr, nullptr);
+        EXPECT_EQ(d, nullptr);
+        if (d) DisposeDialog(d);
+        CloseResFile(f);
+    }
 }
 
 struct FilterLog {

@@ -36,6 +36,10 @@ struct OpaqueMenu {
 
 namespace {
 
+// More items than any menu shows: a resource claiming more is damaged, and item numbers near the top of
+// their 16-bit range would keep the loops over them from ending.
+constexpr size_t kMaxMenuItems = 2048;
+
 MenuItemRecord* Item(MenuRef menu, MenuItemIndex item) {
     if (!menu || item < 1 || item > menu->items.size()) return nullptr;
     return &menu->items[item - 1];
@@ -54,6 +58,7 @@ MenuRef ParseMenu(std::span<const UInt8> bytes) {
     while (r.ok() && r.remaining() > 0) {
         const UInt8 length = r.u8();
         if (length == 0) break;
+        if (menu->items.size() == kMaxMenuItems) return nullptr;
         r.seek(r.position() - 1);
         MenuItemRecord item;
         item.text = r.pstring();

@@ -5,6 +5,12 @@
 
 namespace {
 
+// No dialog is taller or wider than this, and none holds more items: a template or list past these is
+// damaged, and building it would allocate a window image of gigabytes or one widget per item by the ten
+// thousand (and the item numbers, 16 bits, would not reach them all).
+constexpr int kMaxDialogSide = 4096;
+constexpr int kMaxDialogItems = 2048;
+
 Rect ReadRect(ByteReader& r) {
     Rect rect;
     rect.top = r.s16();
@@ -29,7 +35,9 @@ bool ParseDialogTemplate(std::span<const UInt8> bytes, DialogTemplate& out) {
     out.refCon = r.s32();
     out.itemsID = r.s16();
     out.title = r.pstring();
-    return r.ok();
+    const int height = int(out.bounds.bottom) - out.bounds.top;
+    const int width = int(out.bounds.right) - out.bounds.left;
+    return r.ok() && height >= 0 && width >= 0 && height <= kMaxDialogSide && width <= kMaxDialogSide;
 }
 
 // Count - 1, then per item: a placeholder word, the rectangle, the kind byte and its data (a length byte
@@ -38,7 +46,7 @@ bool ParseItemList(std::span<const UInt8> bytes, std::vector<DialogItemRecord>& 
     out.clear();
     ByteReader r(bytes);
     const int count = int(r.s16()) + 1;
-    if (!r.ok() || count < 0) return false;
+    if (!r.ok() || count < 0 || count > kMaxDialogItems) return false;
     for (int i = 0; i < count && r.ok(); ++i) {
         DialogItemRecord item;
         r.skip(4);
