@@ -20,7 +20,6 @@
 #include <vector>
 
 Handle gOVColors = nullptr;
-bool gColorsCustom = false;
 
 namespace {
 

@@ -4,8 +4,6 @@
 
 #include "foundation/pending_calls.h"
 
-SInt16 gKeyEquivScrollDir = 1;
-
 void SetKeyEquivOffsets(SInt16, SInt32) {}
 
 void DrawKeyEquivWindow(const Rect*, bool) {}
@@ -27,20 +25,6 @@ SInt32 GetMacroFileVersion(SInt16, Handle) {
 
 #include "macros/macro_services.h"
 
-SInt16 gMacroRunning = 0;
-SInt16 gAutoDialogAnswer = 0;
-SInt32 gForceCommandFromMacro = 0;
-UInt32 gNextTimedMacroTime = 0;
-Str255 gTimedMacroName = {0};
-Handle gMacroClasses = nullptr;
-bool gClassPrefsChanged = false;
-SInt32 gCommandWindowAutoDismiss = 0;
-SInt32 gCommandWindowShowFunctions = 0;
-UInt8 gTypeCommandsSorted = 0;
-RGBColor gKeyEquivListColor{};
-RGBColor gKeyEquivTitleColor{};
-RGBColor gKeyEquivBackColor{};
-
 void InitializeMacros() {}
 void LoadCmdOpSlash() {}
 void RunMacroByID(SInt16) {}
@@ -59,11 +43,6 @@ void CloseFunctionsWindow(SInt16) {}
 void OpenFunctionsWindow(bool) {
     NotePendingCall("OpenFunctionsWindow");
 }
-std::string gCmdOpSlashText;
-SInt32 gMouseClickedVariable = 0;
-SInt32 gMouseXAtClickVariable = 0;
-SInt32 gMouseYAtClickVariable = 0;
-SInt32 gMouseTextPosAtClickVariable = -1;
 void ExecuteCmdOpSlashCommand(const std::string&) {}
 // Nothing compiles until the compiler exists.
 OSErr CompileMacro(SInt16, SInt16) {
@@ -76,18 +55,12 @@ void CloseMacroMonitorWindow(SInt16) {}
 
 // ---- The macro editor's text: there is no editor until it is built ----
 #include "macros/macro_windows.h"
-WEReference MacroEditWEHandle = nullptr;
-Handle myMacroEditorText = nullptr;
-Handle gMacroEditWordLineArray = nullptr;
-SInt32 gTotalMacroEditWords = 0;
 void MacroEditorRecalText() {}
 void SetMacroEditorWindowScrolls() {}
 void GetCurrentMacroEditorPos() {}
 void GetNewMacroEditorText() {}
 
 // Until macros can be read, run and saved, an opened macro does nothing and no macro is saved.
-bool gRunMacroOnOpen = true;
-bool gInSave = false;
 OSErr DoRunMacro(const std::string&, SInt16, SInt16) {
     return paramErr;
 }
@@ -134,18 +107,8 @@ void UpdateKeyEquivWindow() {}
 // ---- The command and name tables stay empty until the macro compiler is built ----
 #include "macros/macro_tables.h"
 
-Handle gFunctionsList = nullptr;
-SInt32 gNumFunctions = 0;
 void GetFunctions() {}
 void GetParameters() {}
-Handle gVariableNames = nullptr;
-UInt16 gNumVariables = 0;
-Handle gByteNames = nullptr;
-UInt16 gNumBytes = 0;
-Handle gASCIINames = nullptr;
-UInt16 gNumASCIIs = 0;
-Handle gLabelNames = nullptr;
-UInt16 gNumLabels = 0;
 
 // ---- The menus' macro commands ----
 #include "macros/macro_windows.h"
@@ -254,12 +217,8 @@ void GetCurrentFunctionsPos() {}
 
 // ---- Scrolling the macro editor and the functions list by keys: neither window opens yet ----
 #include "macros/macro_windows.h"
-SInt32 gMacroEditCurrentPos = 0;
-SInt32 gMacroEditPageScrollSize = 0;
 void MacroEditorScrollThisMuch(SInt32) {}
 SInt32 GetMacroEditorMiddleofScreenCharacter(SInt32) {
     return 0;
 }
-SInt32 gFunctionsCurrentPos = 0;
-SInt16 gFunctionsPageScrollSize = 0;
 void FunctionsScrollThisMuch(SInt32) {}

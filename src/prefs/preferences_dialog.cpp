@@ -14,16 +14,8 @@
 #include "prefs/prefs_file.h"
 #include "shell/shell_globals.h"
 
-DialogPtr gPrefsDialog = nullptr;
-SInt16 sWhichSet = 0;
-SInt16 gScrollEditRadio = 0;
-SInt16 gFadedSelectRadio = 0;
 PrefsRecord gPrefsWorking{};
 Str255 gSampleString = {0};
-SInt16 ssaveScrollWinOpacity = 0;
-SInt16 ssaveFadeBackAmount = 0;
-SInt16 ssaveFadeTextAmount = 0;
-SInt16 ssaveMomentumAmount = 0;
 
 namespace {
 

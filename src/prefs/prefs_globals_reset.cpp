@@ -1,5 +1,5 @@
-// Putting the globals of the preferences back to their start values; a global added to the subsystem gets its
-// line here.
+// Putting the globals of the preferences back to their start values: those of prefs_globals.def, and
+// what needs more than an assignment.
 #include "prefs/prefs_globals_reset.h"
 
 #include "prefs/companion_records.h"
@@ -9,30 +9,20 @@
 #include "prefs/prefs_file.h"
 #include "prefs/prefs_record.h"
 
+#include "foundation/global_lists.h"
+
 #include <algorithm>
 #include <iterator>
 #include <string>
 
 void ResetPreferencesGlobals() {
     ResetPositionPreferences();
-    gPositionPrefsChanged = false;
     gThePreferences = gDefaultPreferences;
-    ssaveScrollWinOpacity = 0;
-    ssaveFadeBackAmount = 0;
-    ssaveFadeTextAmount = 0;
-    ssaveMomentumAmount = 0;
-    gPrefsDialog = nullptr;
-    sWhichSet = 0;
-    gScrollEditRadio = 0;
-    gFadedSelectRadio = 0;
     gPrefsWorking = gDefaultPreferences;
     gSampleString[0] = 0;
     ResetPrefsChoices();
-    std::fill(std::begin(gPrefsName), std::end(gPrefsName), UInt8{});
-    gPrefResourceID = kPrefsResourceID;
-    gPrefsFileNameID = kPrefsFileNameItem;
-    gMakeIfDontExist = true;
-    gPrefsChanged = false;
-    gThePrefsType = kMainPrefsType;
-    gThePrefsSize = kPrefsRecordSize;
+    // Last, so that nothing above leaves a listed global away from its start value.
+#define GLOBAL(...) RESET_LISTED_GLOBAL(__VA_ARGS__)
+#include "prefs/prefs_globals.def"
+#undef GLOBAL
 }

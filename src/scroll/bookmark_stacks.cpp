@@ -19,9 +19,6 @@
 #include <string>
 #include <vector>
 
-SInt32 gNumTempBookmarks = 0;
-SInt32 gNumInReturnStack = 0;
-
 namespace {
 
 struct ReturnEntry {

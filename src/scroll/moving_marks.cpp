@@ -22,10 +22,6 @@
 
 #include <algorithm>
 
-bool HeyImMovingAUnit = false;
-UInt16 gWhatsShifting = kShiftingCue;
-Rect gShiftingRect{};
-Rect gShiftLimitRect{};
 Point MoveUnitStart{};
 Point MoveUnitCurrent{};
 Point UnitOffset{};

@@ -18,14 +18,6 @@
 
 #include <algorithm>
 
-double gScrollDistance = 60.0;
-double gAverageScrollDistance = 60.0;
-double gSpeedDivisor = 1.0;
-UInt8 gInhibitScroll = 0;
-SInt32 gSaveScrollAmount = 0;
-SInt32 gWantScrollAmount = 0;
-SInt16 gScrollDif = 0;
-
 namespace {
 
 // The per-line distance is kept while the cue stays on one character, so that a tick there costs no

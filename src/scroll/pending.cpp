@@ -24,9 +24,6 @@
 #include "scroll/pacing.h"
 #include "scroll/pause.h"
 
-double gScrollThis = 0;
-SInt32 gTimer = 0;
-
 // ---- The companion windows start-up and quit open and close ----
 
 #include "scroll/pause.h"

@@ -10,13 +10,6 @@
 #include "shell/script_documents.h"
 #include "shell/shell_globals.h"
 
-SInt16 gSavedMid = 0;
-SInt16 gSavedMitem = 0;
-bool gNeedToCheckText = false;
-bool gNeedToCheckQueue = false;
-SInt16 gSaveAutoDialogAnswer = 0;
-bool gSaveQuestionUp = false;
-
 namespace {
 
 // Each question is asked at most once per pending command or quit.

@@ -23,13 +23,9 @@
 
 #include <algorithm>
 
-SInt16 gGlobalSize = 12;
-SInt16 gGlobalStyle = 0;
 UInt16 gGlobalRed = 0;
 UInt16 gGlobalGreen = 0;
 UInt16 gGlobalBlue = 0;
-RGBColor gGlobalColors{};
-bool gGlobalColorValid = false;
 
 namespace {
 

@@ -33,23 +33,9 @@
 #include "shell/startup.h"
 #include "textengine/text_engine.h"
 
-bool gSaveInProgress = false;
-bool gNeedOpenModalDialog = false;
-Str255 gForceFileName = {0};
-const std::string* gGlobalSpecPtr = nullptr;
-
-bool gDontQuitWithoutSaving = false;
-bool gQueueIsDirty = false;
-
 // The per-second figures are not drawn yet; the switch exists for those who draw beside them.
 #include "shell/periodic_timer.h"
-bool gShowSpeed = false;
-bool gShowSize = false;
 
 // ---- Commands of the menus whose code is not written yet: each does nothing and says so ----
 
 #include "shell/command_parts.h"
-
-bool gDontCheckSaveStatus = false;
-SInt32 gSelectedSpeakStart = 0;
-SInt32 gSelectedSpeakEnd = 0;

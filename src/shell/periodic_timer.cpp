@@ -25,16 +25,6 @@
 #include "shell/shell_globals.h"
 #include "textengine/text_engine.h"
 
-SInt16 breakitup = 0;
-bool gForceBreakUpReset = false;
-SInt32 gFlagTextPrefsLoaded = 0;
-SInt32 gDisableScrollClicks = 0;
-SInt32 gDisableScrollKeys = 0;
-SInt32 gWaitToUpdateWordCount = 0;
-SInt32 gReformatEditTextCount = 0;
-bool gArrowandShiftKeyFlag = false;
-SInt32 gSpeedBeforeShiftKey = 0;
-
 namespace {
 
 constexpr SInt32 kCueLightBlinkCalls = 10;

@@ -27,9 +27,6 @@
 
 #include <cmath>
 
-SInt16 nexttoskipto = 0;
-bool skiptonext = false;
-
 namespace {
 
 // The macro a script's end runs, unless the settings turn it off.

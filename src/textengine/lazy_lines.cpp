@@ -7,8 +7,6 @@
 #include <algorithm>
 #include <cstring>
 
-SInt32 gLazyLayoutLength = kLazyLayoutLength;
-
 namespace {
 
 // Provisional lines always come last: they are broken for real from the first of them onwards.

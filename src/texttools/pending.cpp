@@ -15,10 +15,6 @@ MenuRef GetFindStyleFontMenu() {
     return nullptr;
 }
 
-Handle gHypertextList = nullptr;
-SInt32 gNumHypertext = 0;
-bool gTextMergeUnderline = false;
-
 bool DisplayAllHypertextLinks(SInt16) {
     return false;
 }
@@ -32,22 +28,6 @@ void ClearMergeTextRecord() {}
 #include "texttools/help_window.h"
 
 void CloseHelpWindow(SInt16) {}
-
-// Until the syllable-sync window lets the user choose them: red syllables, blue and green words, purple
-// and teal lines.
-RGBColor gSylSylsColorValue = {0xFFFF, 0, 0};
-RGBColor gSylWordsColor1Value = {0, 0, 0xFFFF};
-RGBColor gSylWordsColor2Value = {0, 0x8000, 0};
-RGBColor gSylLinesColor1Value = {0x8000, 0, 0x8000};
-RGBColor gSylLinesColor2Value = {0, 0x8000, 0x8000};
-
-SInt32 gLastScrollToHyper = -1;
-SInt32 gLastReadPositionHyper = -1;
-
-bool gRecordingTaps = false;
-SInt32 gSylWaitingForThisTap = 0;
-
-bool gFlagDoWordSwap = false;
 
 void OpenTextMergeWindow() {}
 void PutTextMergeInList() {
@@ -79,9 +59,6 @@ bool GetHypertextLinkAction(SInt32, SInt16* type, Handle* parameter) {
 SInt16 PerformMergeFunction(Handle, SInt32) {
     return 0;
 }
-
-DialogPtr gSylSyncDialog = nullptr;
-SInt32 gSylStopThisOffset = -1;
 
 bool MouseInSyllableSyncWindow(const EventRecord&, DialogPtr, Point, SInt16) {
     return false;
@@ -126,19 +103,6 @@ void UpdateColorChartWindow() {}
 // ---- No help text, word list or spelling list exists until their windows are built ----
 #include "texttools/search_texts.h"
 
-Handle myHelpText = nullptr;
-WEReference HelpWEHandle = nullptr;
-Handle gHelpWordLineArray = nullptr;
-SInt32 gTotalHelpWords = 0;
-Handle gDictionaryResource = nullptr;
-WEReference DictionaryWEHandle = nullptr;
-Handle dictionaryWordLineArray = nullptr;
-SInt32 gTotalDictionaryWords = 0;
-Handle gSpellCheckResource = nullptr;
-WEReference SpellCheckWEHandle = nullptr;
-Handle spellcheckDictionaryWordLineArray = nullptr;
-SInt32 gTotalSpellCheckWords = 0;
-
 // ---- The menus' text-tool commands ----
 #include "texttools/text_tools.h"
 void OpenHypertextWindow() {}
@@ -147,7 +111,6 @@ void OpenFindReplaceWindow() {}
 void OpenFindStyleWindow(SInt16) {}
 void OpenSearchDictWindow() {}
 void ToggleInstructions() {}
-bool gInstructionsShowing = false;
 SInt32 DoTextToolsCommand(SInt16, SInt16) {
     return -1;
 }
@@ -157,8 +120,6 @@ SInt32 ClickInWhichHyper(Handle, SInt32, SInt32) {
     return -1;
 }
 
-std::string gFindReplaceFindString;
-SInt16 gSearchDictShowWhat = 0;
 void SetExactFindOptions() {}
 void FindWithoutDialog(const EventRecord*, WindowPtr) {}
 void RemoveFromDictionary() {}
@@ -254,4 +215,3 @@ void GetCurrentTextMergePos() {}
 
 // ---- The hypertext list's keys, until its window is built ----
 void HypertextScrollThisMuch(SInt32) {}
-SInt16 gHypertextPageScrollSize = 0;
