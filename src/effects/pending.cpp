@@ -117,11 +117,11 @@ void MoveSelectedSpirographPathPoints(SInt16, bool, bool, bool, bool) {}
 #include "foundation/pending_calls.h"
 void KeyInSpirographWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
                            const PlatformEvent& key) {
-    NotePendingCall("KeyInSpirographWindow");
+    NOTE_PENDING_CALL();
     KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
 }
 void KeyInOverlayWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
                         const PlatformEvent& key) {
-    NotePendingCall("KeyInOverlayWindow");
+    NOTE_PENDING_CALL();
     KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
 }

@@ -41,12 +41,12 @@ void UpdateMacroExecutingInfo(SInt16) {}
 void CloseMacroEditorWindow(SInt16) {}
 void CloseFunctionsWindow(SInt16) {}
 void OpenFunctionsWindow(bool) {
-    NotePendingCall("OpenFunctionsWindow");
+    NOTE_PENDING_CALL();
 }
 void ExecuteCmdOpSlashCommand(const std::string&) {}
 // Nothing compiles until the compiler exists.
 OSErr CompileMacro(SInt16, SInt16) {
-    NotePendingCall("CompileMacro");
+    NOTE_PENDING_CALL();
     return paramErr;
 }
 void FinishAllMacros() {}
@@ -74,14 +74,14 @@ OSErr DoEditMacro(const std::string&) {
     return paramErr;
 }
 OSErr DoOpenMacroSource(const std::string&) {
-    NotePendingCall("DoOpenMacroSource");
+    NOTE_PENDING_CALL();
     return paramErr;
 }
 OSErr DoSaveMacro(SInt16) {
     return paramErr;
 }
 OSErr DoSaveMacroSource(SInt16) {
-    NotePendingCall("DoSaveMacroSource");
+    NOTE_PENDING_CALL();
     return paramErr;
 }
 
@@ -113,7 +113,7 @@ void GetParameters() {}
 // ---- The menus' macro commands ----
 #include "macros/macro_windows.h"
 void OpenCommandWindow() {
-    NotePendingCall("OpenCommandWindow");
+    NOTE_PENDING_CALL();
 }
 void OpenKeyEquivWindow() {}
 SInt32 DoMacroMenuCommand(SInt16, SInt16, bool) {
@@ -125,16 +125,16 @@ SInt32 DoMacroMenuCommand(SInt16, SInt16, bool) {
 #include "foundation/pending_calls.h"
 #include "macros/macro_windows.h"
 void CopySelectedFunctionsToMacroEditor() {
-    NotePendingCall("CopySelectedFunctionsToMacroEditor");
+    NOTE_PENDING_CALL();
 }
 void CopyFunctionToMacroEditor(SInt16, SInt16) {
-    NotePendingCall("CopyFunctionToMacroEditor");
+    NOTE_PENDING_CALL();
 }
 void CopyMacroHelpToClipboard() {
-    NotePendingCall("CopyMacroHelpToClipboard");
+    NOTE_PENDING_CALL();
 }
 void CopyMacroInfoToMacroEditor(SInt16, SInt16) {
-    NotePendingCall("CopyMacroInfoToMacroEditor");
+    NOTE_PENDING_CALL();
 }
 // No list rows name functions until the function table is read.
 bool GetSelectedFunction(SInt16* function, SInt16* form) {
@@ -143,32 +143,32 @@ bool GetSelectedFunction(SInt16* function, SInt16* form) {
     return false;
 }
 void PutFunctionInfoInList(SInt16, SInt16) {
-    NotePendingCall("PutFunctionInfoInList");
+    NOTE_PENDING_CALL();
 }
 void PutFunctionHelpInList() {
-    NotePendingCall("PutFunctionHelpInList");
+    NOTE_PENDING_CALL();
 }
 void PutFunctionsInList() {
-    NotePendingCall("PutFunctionsInList");
+    NOTE_PENDING_CALL();
 }
 void SelectFunctionInList(SInt16, SInt16) {
-    NotePendingCall("SelectFunctionInList");
+    NOTE_PENDING_CALL();
 }
 SInt16 ChooseFunctionsGroup(Point) {
-    NotePendingCall("ChooseFunctionsGroup");
+    NOTE_PENDING_CALL();
     return 0;
 }
 void CreateFunctionsSearchField() {
-    NotePendingCall("CreateFunctionsSearchField");
+    NOTE_PENDING_CALL();
 }
 void RemoveFunctionsSearchField() {
-    NotePendingCall("RemoveFunctionsSearchField");
+    NOTE_PENDING_CALL();
 }
 void ClickInFunctionsSearchField(Point, UInt16, UInt32) {
-    NotePendingCall("ClickInFunctionsSearchField");
+    NOTE_PENDING_CALL();
 }
 bool KeyInFunctionsSearchField(const PlatformEvent&) {
-    NotePendingCall("KeyInFunctionsSearchField");
+    NOTE_PENDING_CALL();
     return false;
 }
 void DrawFunctionsButtons() {}
@@ -180,10 +180,10 @@ SInt16 GetMacroRunState(SInt16) {
     return 0;
 }
 void SetMacroRunState(SInt16, SInt16) {
-    NotePendingCall("SetMacroRunState");
+    NOTE_PENDING_CALL();
 }
 void FinishMacro(SInt16) {
-    NotePendingCall("FinishMacro");
+    NOTE_PENDING_CALL();
 }
 void GetMacroNextLine(SInt16, SInt16, SInt16, StringPtr line) {
     if (line) line[0] = 0;
@@ -192,14 +192,14 @@ void UpdateMacroPauseButton() {}
 void ChangeMacrosListText(SInt16) {}
 void DrawMacroMonitorButtons() {}
 void TrackMacroEditorScrollBar(Point) {
-    NotePendingCall("TrackMacroEditorScrollBar");
+    NOTE_PENDING_CALL();
 }
 bool DragMacroEditorRect(Point, bool) {
-    NotePendingCall("DragMacroEditorRect");
+    NOTE_PENDING_CALL();
     return false;
 }
 void CopyTextToCommandWindow(const std::string&) {
-    NotePendingCall("CopyTextToCommandWindow");
+    NOTE_PENDING_CALL();
 }
 void DrawMacroEditorButtons() {}
 
@@ -209,7 +209,7 @@ void DrawMacroEditorButtons() {}
 #include "macros/macro_windows.h"
 void KeyInCommandWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
                         const PlatformEvent& key) {
-    NotePendingCall("KeyInCommandWindow");
+    NOTE_PENDING_CALL();
     KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
 }
 void ConsistifyCommandPopup(SInt16) {}

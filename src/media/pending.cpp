@@ -164,29 +164,29 @@ void CloseiTunes() {}
 #include "foundation/pending_calls.h"
 #include "media/media_windows.h"
 void MarkMediaInvalid(SInt32) {
-    NotePendingCall("MarkMediaInvalid");
+    NOTE_PENDING_CALL();
 }
 void RemoveInvalidMedia() {
-    NotePendingCall("RemoveInvalidMedia");
+    NOTE_PENDING_CALL();
 }
 bool SwapMediaQueueText(SInt32, SInt32) {
-    NotePendingCall("SwapMediaQueueText");
+    NOTE_PENDING_CALL();
     return false;
 }
 void MarkMediaLooped(SInt32) {
-    NotePendingCall("MarkMediaLooped");
+    NOTE_PENDING_CALL();
 }
 void pauseMovies(SInt16) {
-    NotePendingCall("pauseMovies");
+    NOTE_PENDING_CALL();
 }
 void SetPlayingMovieTimePercentage(double) {
-    NotePendingCall("SetPlayingMovieTimePercentage");
+    NOTE_PENDING_CALL();
 }
 void playThisMovieFromQueue(SInt32) {
-    NotePendingCall("playThisMovieFromQueue");
+    NOTE_PENDING_CALL();
 }
 void PutMediaInQueueList() {
-    NotePendingCall("PutMediaInQueueList");
+    NOTE_PENDING_CALL();
 }
 void DrawMediaQueueButtons() {}
 
@@ -196,7 +196,7 @@ void DrawMediaQueueButtons() {}
 #include "media/media_windows.h"
 void KeyInRecordWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
                        const PlatformEvent& key) {
-    NotePendingCall("KeyInRecordWindow");
+    NOTE_PENDING_CALL();
     KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
 }
 void GetCurrentMediaQueuePos() {}

@@ -31,7 +31,7 @@ void CloseHelpWindow(SInt16) {}
 
 void OpenTextMergeWindow() {}
 void PutTextMergeInList() {
-    NotePendingCall("PutTextMergeInList");
+    NOTE_PENDING_CALL();
 }
 
 // Until the hypertext editor exists, no link waits for a file.
@@ -134,45 +134,45 @@ void TellSylSyncNewSyl() {}
 #include "foundation/pending_calls.h"
 #include "texttools/text_tool_windows.h"
 bool MouseInHelpWindow(const EventRecord&, MyDialogRec*, Point, SInt16) {
-    NotePendingCall("MouseInHelpWindow");
+    NOTE_PENDING_CALL();
     return false;
 }
 void TrackHelpScrollBar(Point) {
-    NotePendingCall("TrackHelpScrollBar");
+    NOTE_PENDING_CALL();
 }
 bool DragHelpRect(Point, bool) {
-    NotePendingCall("DragHelpRect");
+    NOTE_PENDING_CALL();
     return false;
 }
 void ProcessSearchDictHelpButton(SInt16) {
-    NotePendingCall("ProcessSearchDictHelpButton");
+    NOTE_PENDING_CALL();
 }
 void ProcessSearchDictHelpPopupButton(SInt16) {
-    NotePendingCall("ProcessSearchDictHelpPopupButton");
+    NOTE_PENDING_CALL();
 }
 SInt16 ChooseHelpPopupItem(Point) {
-    NotePendingCall("ChooseHelpPopupItem");
+    NOTE_PENDING_CALL();
     return 0;
 }
 void ReturnHyperToHelp() {
-    NotePendingCall("ReturnHyperToHelp");
+    NOTE_PENDING_CALL();
 }
 void ClickInHelpHyper(SInt32) {
-    NotePendingCall("ClickInHelpHyper");
+    NOTE_PENDING_CALL();
 }
 void DrawHelpButtons() {}
 void SelectHypertext(SInt32, SInt16, SInt16) {
-    NotePendingCall("SelectHypertext");
+    NOTE_PENDING_CALL();
 }
 void SetHypertextNumAndCurrent() {
-    NotePendingCall("SetHypertextNumAndCurrent");
+    NOTE_PENDING_CALL();
 }
 SInt16 ChooseTextMergeSpecial(Point) {
-    NotePendingCall("ChooseTextMergeSpecial");
+    NOTE_PENDING_CALL();
     return 0;
 }
 bool EditTextMergeCell(SInt32, SInt16) {
-    NotePendingCall("EditTextMergeCell");
+    NOTE_PENDING_CALL();
     return false;
 }
 void DrawTextMergeButtons() {}
@@ -183,27 +183,27 @@ void DrawTextMergeButtons() {}
 #include "texttools/text_tool_windows.h"
 void KeyInFindReplaceWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
                             const PlatformEvent& key) {
-    NotePendingCall("KeyInFindReplaceWindow");
+    NOTE_PENDING_CALL();
     KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
 }
 void KeyInFindStyleWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
                           const PlatformEvent& key) {
-    NotePendingCall("KeyInFindStyleWindow");
+    NOTE_PENDING_CALL();
     KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
 }
 void KeyInHelpWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
                      const PlatformEvent& key) {
-    NotePendingCall("KeyInHelpWindow");
+    NOTE_PENDING_CALL();
     KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
 }
 void KeyInHypertextWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
                           const PlatformEvent& key) {
-    NotePendingCall("KeyInHypertextWindow");
+    NOTE_PENDING_CALL();
     KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
 }
 void KeyInSearchDictWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
                            const PlatformEvent& key) {
-    NotePendingCall("KeyInSearchDictWindow");
+    NOTE_PENDING_CALL();
     KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
 }
 void ConsistifyHypertextParameterPopup(SInt16) {}
