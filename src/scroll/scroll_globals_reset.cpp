@@ -36,6 +36,7 @@ void ResetScrollGlobals() {
     ClearScrollState();
     ForgetSpecialAnswers();
     ForgetScreenMode();
+    ResetPacingCaches();
     ResetTextWindow(gEditView);
     ResetTextWindow(gScrollMonitorView);
     // Last, so that nothing above leaves a listed global away from its start value.

@@ -8,6 +8,7 @@
 #include "shell/desktop_events.h"
 #include "shell/edit_commands.h"
 #include "shell/event_handlers.h"
+#include "shell/frame_clock.h"
 #include "shell/input_dispatch.h"
 #include "shell/menus.h"
 #include "shell/mode_switching.h"
@@ -36,6 +37,7 @@ extern SInt32 gTickCounter;
 
 void ResetShellGlobals() {
     FreeScrollBackups();
+    ForgetFrameTicks();
     for (Handle* script : {&myTextResource, &myStyle}) {
         if (*script) DisposeHandle(*script);
         *script = nullptr;
