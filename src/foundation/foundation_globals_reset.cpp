@@ -25,6 +25,8 @@
 
 void ResetFoundationGlobals() {
     SetPendingCallObserver(nullptr);
+    // And the state the program's files keep to themselves.
+    ResetFileState();
     // The script's measures are the previous script's until disposed: a later script would be paced by them.
     for (Handle* measure : {&myWordLineArray, &mySyllableArray}) {
         if (*measure) DisposeHandle(*measure);

@@ -17,3 +17,13 @@ template <class T> void SetToStart(T& global, const T& start) {
 
 #define DEFINE_LISTED_GLOBAL(T, name, ...) std::type_identity_t<T> name = __VA_ARGS__;
 #define RESET_LISTED_GLOBAL(T, name, ...) SetToStart<std::type_identity_t<T>>(name, __VA_ARGS__);
+
+// A variable a file keeps to itself between calls: RESETTABLE(type, name, start value) defines it and has
+// ResetFileState() put it back to that start value.
+void RegisterFileStateReset(void (*reset)());
+void ResetFileState();
+
+#define RESETTABLE(T, name, ...)                                                                             \
+    std::type_identity_t<T> name = __VA_ARGS__;                                                              \
+    [[maybe_unused]] const bool name##Registered =                                                           \
+        (RegisterFileStateReset([] { SetToStart<std::type_identity_t<T>>(name, __VA_ARGS__); }), true)

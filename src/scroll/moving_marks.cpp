@@ -3,6 +3,7 @@
 #include "scroll/rubber_band.h"
 
 #include "effects/effects.h"
+#include "foundation/global_lists.h"
 #include "foundation/window_references.h"
 #include "platform/clock.h"
 #include "platform/drawing.h"
@@ -31,8 +32,8 @@ namespace {
 constexpr SInt16 kTabMarkSize = 11;
 
 // What the prompter's rubber band is for and where its mouse may go.
-SInt16 gBandMakes = kBandMakesTextBox;
-Rect gBandLimit{};
+RESETTABLE(SInt16, gBandMakes, kBandMakesTextBox);
+RESETTABLE(Rect, gBandLimit, {});
 
 // The distance from start to mouse along one axis, kept so that [low, high) stays within [min, max)
 // when it fits there.

@@ -2,6 +2,7 @@
 // macros, the mode's own work and the once-a-second jobs.
 #include "shell/periodic_timer.h"
 
+#include "foundation/global_lists.h"
 #include "foundation/speech.h"
 #include "macros/macro_services.h"
 #include "media/media_services.h"
@@ -28,7 +29,7 @@
 namespace {
 
 constexpr SInt32 kCueLightBlinkCalls = 10;
-SInt32 blinklight = kCueLightBlinkCalls;
+RESETTABLE(SInt32, blinklight, kCueLightBlinkCalls);
 
 // While a macro runs it keeps clicks and keys off the prompter for as long as it asked; otherwise one step
 // of the countdown is enough to let the input through again.

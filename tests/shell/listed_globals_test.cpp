@@ -263,4 +263,17 @@ TEST(ListedGlobalsTest, TextToolsResetRestoresEveryStartValue) {
 #undef GLOBAL
 }
 
+// A variable a file keeps to itself comes back to its start with the foundation's reset.
+RESETTABLE(SInt32, sKeptCount, 7);
+RESETTABLE(Str255, sKeptName, {3, 'a', 'b', 'c'});
+
+TEST(ListedGlobalsTest, FileStateComesBackToItsStartValue) {
+    sKeptCount = 8;
+    sKeptName[0] = 0;
+    ResetFoundationGlobals();
+    EXPECT_EQ(sKeptCount, 7);
+    EXPECT_EQ(sKeptName[0], 3);
+    EXPECT_EQ(sKeptName[3], 'c');
+}
+
 } // namespace
