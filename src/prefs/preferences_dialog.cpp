@@ -3,6 +3,7 @@
 // that is out of range reaches them at all.
 #include "prefs/preferences_dialog.h"
 
+#include "foundation/global_lists.h"
 #include "foundation/window_references.h"
 #include "media/media_services.h"
 #include "platform/events.h"
@@ -20,7 +21,7 @@ Str255 gSampleString = {0};
 namespace {
 
 // Where the last press in the dialog was, in its port: a drag starts there, wherever the mouse is now.
-Point gPressedAt{};
+RESETTABLE(Point, gPressedAt, {});
 
 // Typed size and spacing show in the sample as they are typed; on the special pane the background
 // button's title follows the option key (held, it fits the rectangle to the source).
