@@ -14,7 +14,6 @@
 #include <string>
 
 void ResetEffectsGlobals() {
-    // Last, so that nothing above leaves a listed global away from its start value.
 #define GLOBAL(...) RESET_LISTED_GLOBAL(__VA_ARGS__)
 #include "effects/effects_globals.def"
 #undef GLOBAL

@@ -12,15 +12,3 @@ GDHandle myKeyEquivDevice = nullptr;
 WindowPtr myCommandWindow = nullptr;
 GDHandle myCommandDevice = nullptr;
 MyDialogRec* gCommandDialog = nullptr;
-
-Rect gFunctionsListRect{}, gFunctionsTopRect{}, gFunctionsExtraRect{}, gFunctionsSearchBoxRect{},
-    gFunctionsCopyRect{}, gFunctionsInfoRect{}, gFunctionsMoreRect{}, gFunctionsHelpRect{},
-    gFunctionsOpacityRect{};
-
-Rect gMacroMonitorListRect{}, gMacroMonitorMacroInfoRect{}, gMacroMonitorExtraRect{}, gMacroMonitorKillRect{},
-    gMacroMonitorPauseRect{}, gMacroMonitorStepRect{}, gMacroMonitorAutoPauseRect{},
-    gMacroMonitorOpacityRect{}, gMacroMonitorInspectRect{};
-Str255 gMacroExecutingInfoString[kMacroSlots] = {};
-
-Rect gMacroEditTextRect{}, gMacroExtraRect{}, gMacroCompileRect{}, gMacroTestRect{}, gMacroOpenRect{},
-    gMacroSaveTextRect{}, gMacroFunctionsRect{}, gMacroToCommandRect{}, gMacroOpacityRect{};

@@ -15,38 +15,6 @@
 #include <string>
 
 void ResetMacroGlobals() {
-    for (Rect* r : {&gFunctionsListRect,
-                    &gFunctionsTopRect,
-                    &gFunctionsExtraRect,
-                    &gFunctionsSearchBoxRect,
-                    &gFunctionsCopyRect,
-                    &gFunctionsInfoRect,
-                    &gFunctionsMoreRect,
-                    &gFunctionsHelpRect,
-                    &gFunctionsOpacityRect,
-                    &gMacroMonitorListRect,
-                    &gMacroMonitorMacroInfoRect,
-                    &gMacroMonitorExtraRect,
-                    &gMacroMonitorKillRect,
-                    &gMacroMonitorPauseRect,
-                    &gMacroMonitorStepRect,
-                    &gMacroMonitorAutoPauseRect,
-                    &gMacroMonitorOpacityRect,
-                    &gMacroMonitorInspectRect,
-                    &gMacroEditTextRect,
-                    &gMacroExtraRect,
-                    &gMacroCompileRect,
-                    &gMacroTestRect,
-                    &gMacroOpenRect,
-                    &gMacroSaveTextRect,
-                    &gMacroFunctionsRect,
-                    &gMacroToCommandRect,
-                    &gMacroOpacityRect})
-        *r = Rect{};
-    for (auto& line : gMacroExecutingInfoString)
-        line[0] = 0;
-
-        // Last, so that nothing above leaves a listed global away from its start value.
 #define GLOBAL(...) RESET_LISTED_GLOBAL(__VA_ARGS__)
 #include "macros/macros_globals.def"
 #undef GLOBAL

@@ -13,11 +13,6 @@
 #include <string>
 
 void ResetMediaGlobals() {
-    for (Rect* r : {&gMediaQueueListRect, &gMediaQueueExtraRect, &gMediaQueueAddRect, &gMediaQueueRemoveRect,
-                    &gMediaQueueUpRect, &gMediaQueueDownRect, &gMediaQueueLoopRect, &gMediaQueueRepeatRect,
-                    &gMediaQueuePauseRect, &gMediaQueueProgressRect, &gMediaQueueOpacityRect})
-        *r = Rect{};
-        // Last, so that nothing above leaves a listed global away from its start value.
 #define GLOBAL(...) RESET_LISTED_GLOBAL(__VA_ARGS__)
 #include "media/media_globals.def"
 #undef GLOBAL

@@ -8,7 +8,3 @@ GDHandle myRecordDevice = nullptr;
 WindowPtr myCueLightWindow = nullptr;
 GDHandle myCueLightDevice = nullptr;
 MyDialogRec* gRecordDialog = nullptr;
-
-Rect gMediaQueueListRect{}, gMediaQueueExtraRect{}, gMediaQueueAddRect{}, gMediaQueueRemoveRect{},
-    gMediaQueueUpRect{}, gMediaQueueDownRect{}, gMediaQueueLoopRect{}, gMediaQueueRepeatRect{},
-    gMediaQueuePauseRect{}, gMediaQueueProgressRect{}, gMediaQueueOpacityRect{};

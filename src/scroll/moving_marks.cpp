@@ -23,10 +23,6 @@
 
 #include <algorithm>
 
-Point MoveUnitStart{};
-Point MoveUnitCurrent{};
-Point UnitOffset{};
-
 namespace {
 
 constexpr SInt16 kTabMarkSize = 11;

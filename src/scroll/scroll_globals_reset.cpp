@@ -32,7 +32,6 @@
 
 void ResetScrollGlobals() {
     ForgetComposedFrame();
-    MoveUnitStart = MoveUnitCurrent = UnitOffset = Point{};
     ClearScrollState();
     ForgetSpecialAnswers();
     ForgetScreenMode();

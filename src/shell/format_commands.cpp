@@ -24,10 +24,6 @@
 
 #include <algorithm>
 
-UInt16 gGlobalRed = 0;
-UInt16 gGlobalGreen = 0;
-UInt16 gGlobalBlue = 0;
-
 namespace {
 
 constexpr SInt32 kNotDone = -1;

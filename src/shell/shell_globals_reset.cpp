@@ -44,10 +44,6 @@ void ResetShellGlobals() {
     }
     if (gTextPopupMenuHdl) DisposeMenu(gTextPopupMenuHdl);
     Close_Printing();
-    gGlobalRed = gGlobalGreen = gGlobalBlue = 0;
-    gTextHasMerged = false;
-    gHypertextHasDisplayed = false;
-    gTextHasFlowed = false;
     // Last, so that nothing above leaves a listed global away from its start value.
 #define GLOBAL(...) RESET_LISTED_GLOBAL(__VA_ARGS__)
 #include "shell/shell_globals.def"

@@ -12,7 +12,6 @@
 #include <string>
 
 void ResetTextEngineGlobals() {
-    // Last, so that nothing above leaves a listed global away from its start value.
 #define GLOBAL(...) RESET_LISTED_GLOBAL(__VA_ARGS__)
 #include "textengine/textengine_globals.def"
 #undef GLOBAL

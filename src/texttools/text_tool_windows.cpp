@@ -24,10 +24,3 @@ MyDialogRec* myHelpWidgets = nullptr;
 MyDialogRec* gFindStyleDialog = nullptr;
 MyDialogRec* gHypertextDialog = nullptr;
 MyDialogRec* gSearchDictDialog = nullptr;
-
-Rect gHelpTextRect{}, gHelpExtraRect{}, gHelpButtonRect[kHelpButtons]{}, gHelpPopupRect{}, gHelpOpacityRect{},
-    gHelpGoBackRect{};
-
-Rect gTextMergeListRect{}, gTextMergeExtraRect{}, gTextMergeAddRect{}, gTextMergeRemoveRect{},
-    gTextMergeCopyRect{}, gTextMergeSpecialRect{}, gTextMergeUpRect{}, gTextMergeDownRect{},
-    gTextMergeEnableRect{}, gTextMergeImportRect{}, gTextMergeClearRect{}, gTextMergeOpacityRect{};

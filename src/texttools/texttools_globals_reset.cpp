@@ -16,14 +16,6 @@
 
 void ResetTextToolsGlobals() {
     if (gTextMergeList) DisposeHandle(gTextMergeList);
-    for (Rect* r :
-         {&gHelpTextRect, &gHelpExtraRect, &gHelpPopupRect, &gHelpOpacityRect, &gHelpGoBackRect,
-          &gTextMergeListRect, &gTextMergeExtraRect, &gTextMergeAddRect, &gTextMergeRemoveRect,
-          &gTextMergeCopyRect, &gTextMergeSpecialRect, &gTextMergeUpRect, &gTextMergeDownRect,
-          &gTextMergeEnableRect, &gTextMergeImportRect, &gTextMergeClearRect, &gTextMergeOpacityRect})
-        *r = Rect{};
-    std::fill(std::begin(gHelpButtonRect), std::end(gHelpButtonRect), Rect{});
-
     // Last, so that nothing above leaves a listed global away from its start value.
 #define GLOBAL(...) RESET_LISTED_GLOBAL(__VA_ARGS__)
 #include "texttools/texttools_globals.def"
