@@ -16,7 +16,7 @@
 
 void ResetTextToolsGlobals() {
     if (gTextMergeList) DisposeHandle(gTextMergeList);
-    // Last, so that nothing above leaves a listed global away from its start value.
+        // Last, so that nothing above leaves a listed global away from its start value.
 #define GLOBAL(...) RESET_LISTED_GLOBAL(__VA_ARGS__)
 #include "texttools/texttools_globals.def"
 #undef GLOBAL
