@@ -5,6 +5,7 @@
 
 #include "controls/custom_tracking.h"
 
+#include "foundation/global_lists.h"
 #include "foundation/popup_items.h"
 #include "platform/lists.h"
 #include "platform/text_drawing.h"
@@ -47,7 +48,7 @@ struct RadialStyle {
     RGBColor strikeColor, underlineColor;
     SInt16 strikeCount, underlineCount;
 };
-RadialStyle gSavedRadialStyle{};
+RESETTABLE(RadialStyle, gSavedRadialStyle, {});
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "controls/custom_controls.h"
 #include "controls/custom_tracking.h"
 
+#include "foundation/global_lists.h"
 #include "foundation/popup_items.h"
 #include "platform/events.h"
 #include "platform/text_drawing.h"
@@ -20,7 +21,7 @@ const RGBColor kBlack{0, 0, 0};
 const RGBColor kWhite{0xFFFF, 0xFFFF, 0xFFFF};
 
 // The angle of a zero vector: the last one the dial pointed at.
-double gLastAngle = 0.0;
+RESETTABLE(double, gLastAngle, 0.0);
 
 struct Dial {
     double h, v;    // centre

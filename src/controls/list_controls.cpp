@@ -4,6 +4,7 @@
 #include "controls/control_drawing.h"
 #include "controls/custom_controls.h"
 #include "foundation/checked_wrappers.h"
+#include "foundation/global_lists.h"
 #include "foundation/list_items.h"
 #include "foundation/mac_roman_case.h"
 #include "foundation/popup_items.h"
@@ -18,13 +19,13 @@ namespace {
 constexpr UInt32 kTypeSelectPauseTicks = 60;
 
 // What was typed lately for type-select, into which list, and when.
-std::string gTypedPrefix;
-ListHandle gTypedList = nullptr;
-UInt32 gLastTypedTick = 0;
+RESETTABLE(std::string, gTypedPrefix, {});
+RESETTABLE(ListHandle, gTypedList, nullptr);
+RESETTABLE(UInt32, gLastTypedTick, 0);
 // The last click, to tell a double click.
-ListHandle gLastClickList = nullptr;
-SInt16 gLastClickRow = -1;
-UInt32 gLastClickTick = 0;
+RESETTABLE(ListHandle, gLastClickList, nullptr);
+RESETTABLE(SInt16, gLastClickRow, -1);
+RESETTABLE(UInt32, gLastClickTick, 0);
 
 ListHandle ListOf(const MyControlItem* record) {
     return record && (record->kind & kMyKindMask) == kMyList ? static_cast<ListHandle>(record->object)

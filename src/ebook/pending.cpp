@@ -29,6 +29,6 @@ void StepFormatPalField(SInt16, SInt16) {}
 #include "foundation/pending_calls.h"
 void KeyInFormatPalWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
                           const PlatformEvent& key) {
-    NotePendingCall("KeyInFormatPalWindow");
+    NOTE_PENDING_CALL();
     KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
 }

@@ -2,9 +2,6 @@
 // Each definition moves to its own file when its Part is built.
 #include "effects/effects.h"
 
-SInt16 gRemapIndex = -1;
-SInt16 gRemapColor = 0;
-
 // The mandala editor reads the colour list afresh each time it draws, so a change needs nothing here.
 void CheckColorsInSpirographWin() {}
 
@@ -26,16 +23,8 @@ void ExternalOverlaySetValues(SInt16) {}
 
 #include "effects/shapes.h"
 
-UInt8 gRecentShape[kShapeRecordMaxSize] = {};
-Str255 gShapeName = {0};
-bool gShapeChanged = false;
-Handle specialshapeinfo = nullptr;
-
 // The shape keeps the size it was made for until shaped text is built.
 void CheckShapeInfoSize(const Rect*) {}
-
-RGBColor gSaveStarBackColor{};
-SInt32 gSaveStarSpeed = 0;
 
 // Until shapes are made the text flows in its plain rectangle.
 Handle MakeShapeFromSpec(const UInt8*, const Rect*) {
@@ -46,18 +35,9 @@ Handle MakeShapeFromSpec(const UInt8*, const Rect*) {
 void MatrixTimerAction() {}
 void StarsTimerAction() {}
 void SpirographTimerAction() {}
-bool gPerformingSpiroDesign = false;
-bool gPerformingOverlayDesign = false;
-SInt16 gSpiroSettingNow = 0;
-SInt16 gOverlaySettingNow = 0;
 void PerformOverlayMouseClick(Point, SInt16) {}
 
 // Without the star field there is no test picture and no colour grid to click.
-Handle gTestStarPic = nullptr;
-Rect gTestRect{};
-bool gStarsShowColor = false;
-bool gStarsEraseScreen = false;
-SInt16 gClickedOnColor = -1;
 void LoadTestPic(ConstStr255Param) {}
 SInt16 WhereClickedinStarColor(Point) {
     return -1;
@@ -65,11 +45,6 @@ SInt16 WhereClickedinStarColor(Point) {
 void PerformSpiroMouseClick(Point, SInt16) {}
 
 // No animated background starts until they are built, so their kinds show their still pictures.
-bool gMatrixReady = false;
-bool gStarsReady = false;
-double gStarOffsetX = 0;
-double gStarOffsetY = 0;
-bool gSpirographReady = false;
 void InitializeMatrix() {}
 void FixTrixBounds() {}
 void InitializeStars() {}
@@ -95,17 +70,6 @@ OSErr DoSaveOverlayFile(SInt16) {
 }
 
 #include "effects/shape_dialog.h"
-
-// Until the shape dialog exists it is never open and there is no shape to move.
-DialogPtr gShapeDialog = nullptr;
-Ptr gsaveshapespec = nullptr;
-SInt32 gNumPointsSelected = 0;
-Rect gRectFromCaller{};
-SInt16 gSampleID = 1;
-SInt32 gSampleVariant = 0;
-SInt32 gNumShapeSamples = 0;
-Str255 gnewname = {0};
-SInt32 gShapeChangedFlag = 0;
 
 void ChangeSampleShapes(SInt16 group, SInt32 variant) {
     gSampleID = group;
@@ -137,8 +101,6 @@ void UpdateShapeDialog() {}
 // ---- The keyword tables stay empty until the mandala and overlay text files are read ----
 #include "effects/effect_keywords.h"
 
-Handle gSpiroKeywords = nullptr;
-Handle gOverlayKeywords = nullptr;
 void GetSpiroKeywords() {}
 
 #include "effects/effect_windows.h"
@@ -155,11 +117,11 @@ void MoveSelectedSpirographPathPoints(SInt16, bool, bool, bool, bool) {}
 #include "foundation/pending_calls.h"
 void KeyInSpirographWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
                            const PlatformEvent& key) {
-    NotePendingCall("KeyInSpirographWindow");
+    NOTE_PENDING_CALL();
     KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
 }
 void KeyInOverlayWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
                         const PlatformEvent& key) {
-    NotePendingCall("KeyInOverlayWindow");
+    NOTE_PENDING_CALL();
     KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
 }

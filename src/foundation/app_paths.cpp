@@ -10,8 +10,6 @@
 #include "platform/text_encoding.h"
 #include "prefs/prefs_fields.h"
 
-std::string gOVPaths[kAppPathSlotCount];
-
 namespace {
 
 constexpr const char* kInstructionsName = "Orvalis Instructions.txt";

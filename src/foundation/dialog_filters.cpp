@@ -19,10 +19,7 @@
 #include <string_view>
 #include <utility>
 
-bool sFiltered = false;
-bool gInMovableModal = false;
 DialogPtr gCurDialog = nullptr;
-bool scrapDirty = false;
 
 namespace {
 

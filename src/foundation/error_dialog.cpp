@@ -16,8 +16,6 @@
 #include <cstdio>
 #include <deque>
 
-SInt16 gDontDisplayErrorMessages = 0;
-
 namespace {
 
 constexpr SInt16 kErrorDialogID = 154;

@@ -1,5 +1,5 @@
-// Putting the globals of the foundation back to their start values; a global added to the subsystem gets its
-// line here.
+// Putting the globals of the foundation back to their start values: those of foundation_globals.def, and
+// what needs more than an assignment.
 #include "foundation/foundation_globals_reset.h"
 
 #include "foundation/app_paths.h"
@@ -17,37 +17,23 @@
 #include "foundation/window_references.h"
 #include "foundation/word_line_arrays.h"
 
+#include "foundation/global_lists.h"
+
 #include <algorithm>
 #include <iterator>
 #include <string>
 
 void ResetFoundationGlobals() {
     SetPendingCallObserver(nullptr);
-    std::fill(std::begin(gOVPaths), std::end(gOVPaths), std::string{});
-    sFiltered = false;
-    gInMovableModal = false;
-    scrapDirty = false;
-    gDontDisplayErrorMessages = 0;
-    gColorOK = 0;
-    gMoviesOK = 0;
-    gFloatingWindowsOK = 0;
-    gOSXOK = 0;
-    gMBarHidden = false;
-    cursorSet = -1;
-    gDontInterruptPopup = false;
-    gColorsCustom = false;
-    gInvisible = -1;
-    std::fill(std::begin(gGlobalFindGetFilename), std::end(gGlobalFindGetFilename), UInt8{});
-    savelastitem = 0;
-    savelasttick = 0;
-    gPortCount = 0;
+    // And the state the program's files keep to themselves.
+    ResetFileState();
     // The script's measures are the previous script's until disposed: a later script would be paced by them.
     for (Handle* measure : {&myWordLineArray, &mySyllableArray}) {
         if (*measure) DisposeHandle(*measure);
         *measure = nullptr;
     }
-    gTotalWords = 0;
-    gTotalLines = -1;
-    gTotalSyllables = 0;
-    gSyllableArrayCustom = false;
+    // Last, so that nothing above leaves a listed global away from its start value.
+#define GLOBAL(...) RESET_LISTED_GLOBAL(__VA_ARGS__)
+#include "foundation/foundation_globals.def"
+#undef GLOBAL
 }

@@ -5,6 +5,7 @@
 #include "effects/effect_keywords.h"
 #include "foundation/character_classes.h"
 #include "foundation/error_dialog.h"
+#include "foundation/global_lists.h"
 #include "foundation/mac_roman_case.h"
 #include "foundation/program_strings.h"
 #include "macros/macro_tables.h"
@@ -32,7 +33,7 @@ constexpr SInt16 kUnskippedList = 1040;
 std::array<std::vector<std::string>, 100> gValueLists;
 std::array<bool, 100> gValueListLoaded{};
 bool gDictionaryInitialized = false;
-std::string gGlobalWord;
+RESETTABLE(std::string, gGlobalWord, {});
 
 bool IsValueList(SInt16 kind) {
     return kind >= kFirstValueList && kind <= kLastValueList && kind != 1021 && kind != 1042 && kind != 1043;

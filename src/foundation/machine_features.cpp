@@ -1,11 +1,6 @@
 // The machine feature flags; 0 until start-up asks the platform.
 #include "foundation/machine_features.h"
 
-UInt8 gColorOK = 0;
-UInt8 gMoviesOK = 0;
-UInt8 gFloatingWindowsOK = 0;
-UInt8 gOSXOK = 0;
-
 // Every machine the program runs on draws in colour, plays media through the platform, keeps tool
 // windows floating above documents and has the plain modern menu bar, so the flags are constants here;
 // they stay variables because the rest of the program asks them.

@@ -11,8 +11,6 @@
 #include "shell/menus.h"
 #include "texttools/font_menus.h"
 
-bool gMBarHidden = false;
-
 void MyHideMenuBar() {
     if (gMBarHidden) return;
     HideMenuBar();

@@ -3,8 +3,6 @@
 #include "foundation/cursors.h"
 #include "platform/events.h"
 
-SInt16 cursorSet = -1;
-
 void LoadCursors() {}
 
 // Only the arrow until the program's cursor pictures are loaded.

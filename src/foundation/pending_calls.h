@@ -6,3 +6,6 @@ using PendingCallObserver = void (*)(const char* name);
 // Null (the default) sees nothing.
 void SetPendingCallObserver(PendingCallObserver observer);
 void NotePendingCall(const char* name);
+
+// How every stand-in reports its call: the first line of its body, naming the function it stands in for.
+#define NOTE_PENDING_CALL() NotePendingCall(__func__)

@@ -8,8 +8,6 @@
 
 #include <string>
 
-bool gDontInterruptPopup = false;
-
 void UpdatePopup(const Rect* rectangle, SInt16 menuID, SInt16 choice, MenuRef menu) {
     MenuRef loaded = menu ? nullptr : MyGetMenu(menuID, 1);
     MenuRef shown = menu ? menu : loaded;

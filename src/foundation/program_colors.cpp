@@ -21,7 +21,6 @@
 #include <vector>
 
 Handle gOVColors = nullptr;
-bool gColorsCustom = false;
 
 namespace {
 

@@ -2,6 +2,7 @@
 #include "foundation/rainbow_colors.h"
 
 #include "foundation/checked_wrappers.h"
+#include "foundation/global_lists.h"
 #include "foundation/offscreen_copy.h"
 #include "platform/bytes.h"
 
@@ -10,7 +11,7 @@
 namespace {
 std::vector<UInt32> gRainbowColors;
 bool gRainbowColorsLoaded = false;
-RainbowState gRainbow{};
+RESETTABLE(RainbowState, gRainbow, {});
 
 void TakeRainbowColors(Handle colors) {
     gRainbowColors.clear();

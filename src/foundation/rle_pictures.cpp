@@ -13,8 +13,6 @@
 #include <cstring>
 #include <vector>
 
-SInt16 gInvisible = -1;
-
 namespace {
 // Row maps live in this table; the picture's header holds the slot number plus one (0: none).
 std::vector<Handle> gRowMaps;

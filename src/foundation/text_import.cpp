@@ -21,8 +21,6 @@
 #include <system_error>
 #include <vector>
 
-Str255 gGlobalFindGetFilename = {0};
-
 namespace {
 
 enum class TextEncodingGuess : UInt8 { MacRoman, Utf8, Utf16LE, Utf16BE };

@@ -13,8 +13,6 @@
 const RGBColor gStandardFrame{30000, 30000, 30000};
 const RGBColor gDarkFrame{4000, 4000, 4000};
 const RGBColor gLightFrame{50000, 50000, 50000};
-SInt16 savelastitem = 0;
-UInt32 savelasttick = 0;
 
 namespace {
 

@@ -1,6 +1,7 @@
 // Duration and clock texts.
 #include "foundation/time_strings.h"
 
+#include "foundation/global_lists.h"
 #include "platform/clock.h"
 #include "platform/pstring.h"
 
@@ -8,8 +9,8 @@
 
 namespace {
 
-SInt32 gLastHour = -1;
-SInt32 gLastMinute = -1;
+RESETTABLE(SInt32, gLastHour, -1);
+RESETTABLE(SInt32, gLastMinute, -1);
 
 } // namespace
 

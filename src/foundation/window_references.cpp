@@ -10,7 +10,6 @@
 #include "shell/shell_globals.h"
 #include "texttools/text_tool_windows.h"
 
-SInt16 gPortCount = 0;
 WindowPtr gWindowSaver[kSavedPortDepth] = {};
 GrafPtr gPortSaver[kSavedPortDepth] = {};
 GDHandle gDeviceSaver[kSavedPortDepth] = {};

@@ -9,10 +9,6 @@
 
 WordLineHdl myWordLineArray = nullptr;
 SyllableHdl mySyllableArray = nullptr;
-SInt32 gTotalWords = 0;
-SInt32 gTotalLines = -1;
-SInt32 gTotalSyllables = 0;
-bool gSyllableArrayCustom = false;
 
 namespace {
 

@@ -4,8 +4,6 @@
 
 #include "foundation/pending_calls.h"
 
-SInt16 gKeyEquivScrollDir = 1;
-
 void SetKeyEquivOffsets(SInt16, SInt32) {}
 
 void DrawKeyEquivWindow(const Rect*, bool) {}
@@ -27,20 +25,6 @@ SInt32 GetMacroFileVersion(SInt16, Handle) {
 
 #include "macros/macro_services.h"
 
-SInt16 gMacroRunning = 0;
-SInt16 gAutoDialogAnswer = 0;
-SInt32 gForceCommandFromMacro = 0;
-UInt32 gNextTimedMacroTime = 0;
-Str255 gTimedMacroName = {0};
-Handle gMacroClasses = nullptr;
-bool gClassPrefsChanged = false;
-SInt32 gCommandWindowAutoDismiss = 0;
-SInt32 gCommandWindowShowFunctions = 0;
-UInt8 gTypeCommandsSorted = 0;
-RGBColor gKeyEquivListColor{};
-RGBColor gKeyEquivTitleColor{};
-RGBColor gKeyEquivBackColor{};
-
 void InitializeMacros() {}
 void LoadCmdOpSlash() {}
 void RunMacroByID(SInt16) {}
@@ -57,17 +41,12 @@ void UpdateMacroExecutingInfo(SInt16) {}
 void CloseMacroEditorWindow(SInt16) {}
 void CloseFunctionsWindow(SInt16) {}
 void OpenFunctionsWindow(bool) {
-    NotePendingCall("OpenFunctionsWindow");
+    NOTE_PENDING_CALL();
 }
-std::string gCmdOpSlashText;
-SInt32 gMouseClickedVariable = 0;
-SInt32 gMouseXAtClickVariable = 0;
-SInt32 gMouseYAtClickVariable = 0;
-SInt32 gMouseTextPosAtClickVariable = -1;
 void ExecuteCmdOpSlashCommand(const std::string&) {}
 // Nothing compiles until the compiler exists.
 OSErr CompileMacro(SInt16, SInt16) {
-    NotePendingCall("CompileMacro");
+    NOTE_PENDING_CALL();
     return paramErr;
 }
 void FinishAllMacros() {}
@@ -76,18 +55,12 @@ void CloseMacroMonitorWindow(SInt16) {}
 
 // ---- The macro editor's text: there is no editor until it is built ----
 #include "macros/macro_windows.h"
-WEReference MacroEditWEHandle = nullptr;
-Handle myMacroEditorText = nullptr;
-Handle gMacroEditWordLineArray = nullptr;
-SInt32 gTotalMacroEditWords = 0;
 void MacroEditorRecalText() {}
 void SetMacroEditorWindowScrolls() {}
 void GetCurrentMacroEditorPos() {}
 void GetNewMacroEditorText() {}
 
 // Until macros can be read, run and saved, an opened macro does nothing and no macro is saved.
-bool gRunMacroOnOpen = true;
-bool gInSave = false;
 OSErr DoRunMacro(const std::string&, SInt16, SInt16) {
     return paramErr;
 }
@@ -101,14 +74,14 @@ OSErr DoEditMacro(const std::string&) {
     return paramErr;
 }
 OSErr DoOpenMacroSource(const std::string&) {
-    NotePendingCall("DoOpenMacroSource");
+    NOTE_PENDING_CALL();
     return paramErr;
 }
 OSErr DoSaveMacro(SInt16) {
     return paramErr;
 }
 OSErr DoSaveMacroSource(SInt16) {
-    NotePendingCall("DoSaveMacroSource");
+    NOTE_PENDING_CALL();
     return paramErr;
 }
 
@@ -134,23 +107,13 @@ void UpdateKeyEquivWindow() {}
 // ---- The command and name tables stay empty until the macro compiler is built ----
 #include "macros/macro_tables.h"
 
-Handle gFunctionsList = nullptr;
-SInt32 gNumFunctions = 0;
 void GetFunctions() {}
 void GetParameters() {}
-Handle gVariableNames = nullptr;
-UInt16 gNumVariables = 0;
-Handle gByteNames = nullptr;
-UInt16 gNumBytes = 0;
-Handle gASCIINames = nullptr;
-UInt16 gNumASCIIs = 0;
-Handle gLabelNames = nullptr;
-UInt16 gNumLabels = 0;
 
 // ---- The menus' macro commands ----
 #include "macros/macro_windows.h"
 void OpenCommandWindow() {
-    NotePendingCall("OpenCommandWindow");
+    NOTE_PENDING_CALL();
 }
 void OpenKeyEquivWindow() {}
 SInt32 DoMacroMenuCommand(SInt16, SInt16, bool) {
@@ -162,16 +125,16 @@ SInt32 DoMacroMenuCommand(SInt16, SInt16, bool) {
 #include "foundation/pending_calls.h"
 #include "macros/macro_windows.h"
 void CopySelectedFunctionsToMacroEditor() {
-    NotePendingCall("CopySelectedFunctionsToMacroEditor");
+    NOTE_PENDING_CALL();
 }
 void CopyFunctionToMacroEditor(SInt16, SInt16) {
-    NotePendingCall("CopyFunctionToMacroEditor");
+    NOTE_PENDING_CALL();
 }
 void CopyMacroHelpToClipboard() {
-    NotePendingCall("CopyMacroHelpToClipboard");
+    NOTE_PENDING_CALL();
 }
 void CopyMacroInfoToMacroEditor(SInt16, SInt16) {
-    NotePendingCall("CopyMacroInfoToMacroEditor");
+    NOTE_PENDING_CALL();
 }
 // No list rows name functions until the function table is read.
 bool GetSelectedFunction(SInt16* function, SInt16* form) {
@@ -180,32 +143,32 @@ bool GetSelectedFunction(SInt16* function, SInt16* form) {
     return false;
 }
 void PutFunctionInfoInList(SInt16, SInt16) {
-    NotePendingCall("PutFunctionInfoInList");
+    NOTE_PENDING_CALL();
 }
 void PutFunctionHelpInList() {
-    NotePendingCall("PutFunctionHelpInList");
+    NOTE_PENDING_CALL();
 }
 void PutFunctionsInList() {
-    NotePendingCall("PutFunctionsInList");
+    NOTE_PENDING_CALL();
 }
 void SelectFunctionInList(SInt16, SInt16) {
-    NotePendingCall("SelectFunctionInList");
+    NOTE_PENDING_CALL();
 }
 SInt16 ChooseFunctionsGroup(Point) {
-    NotePendingCall("ChooseFunctionsGroup");
+    NOTE_PENDING_CALL();
     return 0;
 }
 void CreateFunctionsSearchField() {
-    NotePendingCall("CreateFunctionsSearchField");
+    NOTE_PENDING_CALL();
 }
 void RemoveFunctionsSearchField() {
-    NotePendingCall("RemoveFunctionsSearchField");
+    NOTE_PENDING_CALL();
 }
 void ClickInFunctionsSearchField(Point, UInt16, UInt32) {
-    NotePendingCall("ClickInFunctionsSearchField");
+    NOTE_PENDING_CALL();
 }
 bool KeyInFunctionsSearchField(const PlatformEvent&) {
-    NotePendingCall("KeyInFunctionsSearchField");
+    NOTE_PENDING_CALL();
     return false;
 }
 void DrawFunctionsButtons() {}
@@ -217,10 +180,10 @@ SInt16 GetMacroRunState(SInt16) {
     return 0;
 }
 void SetMacroRunState(SInt16, SInt16) {
-    NotePendingCall("SetMacroRunState");
+    NOTE_PENDING_CALL();
 }
 void FinishMacro(SInt16) {
-    NotePendingCall("FinishMacro");
+    NOTE_PENDING_CALL();
 }
 void GetMacroNextLine(SInt16, SInt16, SInt16, StringPtr line) {
     if (line) line[0] = 0;
@@ -229,14 +192,14 @@ void UpdateMacroPauseButton() {}
 void ChangeMacrosListText(SInt16) {}
 void DrawMacroMonitorButtons() {}
 void TrackMacroEditorScrollBar(Point) {
-    NotePendingCall("TrackMacroEditorScrollBar");
+    NOTE_PENDING_CALL();
 }
 bool DragMacroEditorRect(Point, bool) {
-    NotePendingCall("DragMacroEditorRect");
+    NOTE_PENDING_CALL();
     return false;
 }
 void CopyTextToCommandWindow(const std::string&) {
-    NotePendingCall("CopyTextToCommandWindow");
+    NOTE_PENDING_CALL();
 }
 void DrawMacroEditorButtons() {}
 
@@ -246,7 +209,7 @@ void DrawMacroEditorButtons() {}
 #include "macros/macro_windows.h"
 void KeyInCommandWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
                         const PlatformEvent& key) {
-    NotePendingCall("KeyInCommandWindow");
+    NOTE_PENDING_CALL();
     KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
 }
 void ConsistifyCommandPopup(SInt16) {}
@@ -254,12 +217,8 @@ void GetCurrentFunctionsPos() {}
 
 // ---- Scrolling the macro editor and the functions list by keys: neither window opens yet ----
 #include "macros/macro_windows.h"
-SInt32 gMacroEditCurrentPos = 0;
-SInt32 gMacroEditPageScrollSize = 0;
 void MacroEditorScrollThisMuch(SInt32) {}
 SInt32 GetMacroEditorMiddleofScreenCharacter(SInt32) {
     return 0;
 }
-SInt32 gFunctionsCurrentPos = 0;
-SInt16 gFunctionsPageScrollSize = 0;
 void FunctionsScrollThisMuch(SInt32) {}

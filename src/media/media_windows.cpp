@@ -8,12 +8,3 @@ GDHandle myRecordDevice = nullptr;
 WindowPtr myCueLightWindow = nullptr;
 GDHandle myCueLightDevice = nullptr;
 MyDialogRec* gRecordDialog = nullptr;
-
-ListHandle MediaQueueListHandle = nullptr;
-Rect gMediaQueueListRect{}, gMediaQueueExtraRect{}, gMediaQueueAddRect{}, gMediaQueueRemoveRect{},
-    gMediaQueueUpRect{}, gMediaQueueDownRect{}, gMediaQueueLoopRect{}, gMediaQueueRepeatRect{},
-    gMediaQueuePauseRect{}, gMediaQueueProgressRect{}, gMediaQueueOpacityRect{};
-SInt16 gMediaQueueWinOpacity = 100;
-bool gLoopPlayingMovies = false;
-bool gPausePlayingMovies = false;
-bool gMediaQueueHiddenByOpen = false;

@@ -2,23 +2,6 @@
 // definition moves to its own file when its Part is built.
 #include "media/media_services.h"
 
-Movie gTheMovie = nullptr;
-Movie gTheMusic = nullptr;
-bool playingMovie = false;
-bool gLiveCaptureRunning = false;
-bool gLiveVideoPaused = false;
-bool gSoundRecordingRunning = false;
-Str255 gPictSequenceName = {0};
-Str255 gMovieName = {0};
-std::string gPictSequencePath;
-std::string gMoviePath;
-std::string gMusicPath;
-SInt32 gRecordShowCueLight = 0, gDoRecordVideo = 0, gDoRecordAudio = 0, gRecordSyncWithText = 0,
-       gRecordPauseWithScroll = 0, gRecordWithoutHogging = 0, gRecordUntilMouseClick = 0, gRecordSize = 0,
-       gMicVolume = 0, gSpeakerVolume = 0;
-SInt16 gCueLightPosition = 0;
-SInt16 gLightThreshold = 0;
-
 void InitSounds() {}
 void InitMovies() {}
 void CheckSoundsDone() {}
@@ -61,9 +44,6 @@ double CalculateExactDistanceToChar(SInt32 offset) {
 #include "scroll/prompter_window.h"
 #include "textengine/text_engine.h"
 
-double gMusicTimePerTick = 1.0;
-double gMovieTimePerTick = 1.0;
-
 // No music or movie plays until the media player exists, so their clocks stand at 0.
 SInt32 GetMediaTime(Movie) {
     return 0;
@@ -82,15 +62,11 @@ SInt32 FindScrollExactOffset(SInt16, SInt32* line) {
     return offset;
 }
 
-bool gBallsReady = false;
 void BounceBallToWordAtCue(SInt16, SInt16) {}
 void PlaySnd(SInt16, SInt16) {}
 void LiveCaptureUpdate() {}
 
 // ---- The background movie and live video ----
-GWorldPtr gLiveVideoPort = nullptr;
-Rect gLiveVideoBounds{};
-VideoChannel gVideoChannel = nullptr;
 
 // No movie opens and no capture starts until the media player exists: the background movie kind shows
 // its built-in picture and live video its still.
@@ -119,13 +95,6 @@ void DrawBall() {}
 // ---- Script queues, the media list and the background music: nothing loads until the queue and the
 // media player are built ----
 #include "platform/memory.h"
-Handle gQueue = nullptr;
-std::string gMusicFileName;
-DialogPtr gQueueDialog = nullptr;
-Handle gQueueForDialog = nullptr;
-SInt16 gQueueOpenFlag = 0;
-SInt32 gQueueDialogCurrent = -1;
-bool squeuechanged = false;
 void DisposeQueue() {
     if (gQueue) DisposeHandle(gQueue);
     gQueue = nullptr;
@@ -152,7 +121,6 @@ Movie GetTheMusic(const std::string&, const std::string&, const std::string&, bo
 }
 
 // Until the queue and the exports exist, nothing of theirs is saved.
-SInt16 gChosenSequenceType = 3;
 OSErr DoSaveQueue(SInt16) {
     return paramErr;
 }
@@ -163,7 +131,6 @@ OSErr DoSaveMovie(SInt16) {
     return paramErr;
 }
 
-bool gScrollToFile = false;
 void BallTimerAction() {}
 void GoToBeginningOfMovie(Movie) {}
 
@@ -187,7 +154,6 @@ void OpenMediaQueueWindow() {}
 void DoNewQueue() {}
 void DoOpenIntoQueue() {}
 void DoQueueDialog() {}
-bool gSynciTunes = false;
 bool initiTunes() {
     return false;
 }
@@ -198,29 +164,29 @@ void CloseiTunes() {}
 #include "foundation/pending_calls.h"
 #include "media/media_windows.h"
 void MarkMediaInvalid(SInt32) {
-    NotePendingCall("MarkMediaInvalid");
+    NOTE_PENDING_CALL();
 }
 void RemoveInvalidMedia() {
-    NotePendingCall("RemoveInvalidMedia");
+    NOTE_PENDING_CALL();
 }
 bool SwapMediaQueueText(SInt32, SInt32) {
-    NotePendingCall("SwapMediaQueueText");
+    NOTE_PENDING_CALL();
     return false;
 }
 void MarkMediaLooped(SInt32) {
-    NotePendingCall("MarkMediaLooped");
+    NOTE_PENDING_CALL();
 }
 void pauseMovies(SInt16) {
-    NotePendingCall("pauseMovies");
+    NOTE_PENDING_CALL();
 }
 void SetPlayingMovieTimePercentage(double) {
-    NotePendingCall("SetPlayingMovieTimePercentage");
+    NOTE_PENDING_CALL();
 }
 void playThisMovieFromQueue(SInt32) {
-    NotePendingCall("playThisMovieFromQueue");
+    NOTE_PENDING_CALL();
 }
 void PutMediaInQueueList() {
-    NotePendingCall("PutMediaInQueueList");
+    NOTE_PENDING_CALL();
 }
 void DrawMediaQueueButtons() {}
 
@@ -230,7 +196,7 @@ void DrawMediaQueueButtons() {}
 #include "media/media_windows.h"
 void KeyInRecordWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
                        const PlatformEvent& key) {
-    NotePendingCall("KeyInRecordWindow");
+    NOTE_PENDING_CALL();
     KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
 }
 void GetCurrentMediaQueuePos() {}

@@ -36,7 +36,6 @@ constinit PositionPrefsRecord gPositionPreferences = BuildPositionDefaults();
 void ResetPositionPreferences() {
     gPositionPreferences = BuildPositionDefaults();
 }
-Boolean gPositionPrefsChanged = false;
 
 SInt16 GetRecentCount(const RecentPrefsRecord& r) {
     return SInt16(LoadHost16(r.bytes + kRecentCountAt));

@@ -17,11 +17,6 @@
 
 #include <cstring>
 
-Str255 gPrefsName = {0};
-SInt16 gPrefResourceID = kPrefsResourceID;
-SInt16 gPrefsFileNameID = kPrefsFileNameItem;
-Boolean gMakeIfDontExist = true;
-
 namespace {
 
 // The file DoOpenPreferences opened last, so that a damaged record read from it can be kept, and the

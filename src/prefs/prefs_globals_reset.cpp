@@ -1,5 +1,5 @@
-// Putting the globals of the preferences back to their start values; a global added to the subsystem gets its
-// line here.
+// Putting the globals of the preferences back to their start values: those of prefs_globals.def, and
+// what needs more than an assignment.
 #include "prefs/prefs_globals_reset.h"
 
 #include "prefs/companion_records.h"
@@ -7,19 +7,17 @@
 #include "prefs/prefs_file.h"
 #include "prefs/prefs_record.h"
 
+#include "foundation/global_lists.h"
+
 #include <algorithm>
 #include <iterator>
 #include <string>
 
 void ResetPreferencesGlobals() {
     ResetPositionPreferences();
-    gPositionPrefsChanged = false;
     gThePreferences = gDefaultPreferences;
-    std::fill(std::begin(gPrefsName), std::end(gPrefsName), UInt8{});
-    gPrefResourceID = kPrefsResourceID;
-    gPrefsFileNameID = kPrefsFileNameItem;
-    gMakeIfDontExist = true;
-    gPrefsChanged = false;
-    gThePrefsType = kMainPrefsType;
-    gThePrefsSize = kPrefsRecordSize;
+    // Last, so that nothing above leaves a listed global away from its start value.
+#define GLOBAL(...) RESET_LISTED_GLOBAL(__VA_ARGS__)
+#include "prefs/prefs_globals.def"
+#undef GLOBAL
 }

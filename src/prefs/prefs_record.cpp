@@ -3,8 +3,6 @@
 
 #include <cstring>
 
-Boolean gPrefsChanged = false;
-
 void CopyPreferences(const PrefsRecord* from, PrefsRecord* to) {
     if (from && to && from != to) std::memcpy(to->bytes, from->bytes, kPrefsRecordBytes);
 }

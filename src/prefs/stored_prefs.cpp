@@ -65,9 +65,6 @@ OSErr TakeShape(const UInt8* stored, Size storedSize, UInt8* record, Boolean* si
 
 } // namespace
 
-ResType gThePrefsType = kMainPrefsType;
-SInt32 gThePrefsSize = kPrefsRecordSize;
-
 Boolean SelectPrefsKind(SInt16 kind) {
     if (kind < 0 || kind >= SInt16(std::size(kKinds))) return false;
     gThePrefsType = kKinds[kind].type;

@@ -1,5 +1,6 @@
 // The two stacks of places that are not saved with the document: temporary bookmarks the user sets for a
 // quick return, and return bookmarks that remember where hypertext jumps came from.
+#include "foundation/global_lists.h"
 #include "platform/memory.h"
 #include "platform/windows.h"
 #include "scroll/bookmarks.h"
@@ -19,9 +20,6 @@
 #include <string>
 #include <vector>
 
-SInt32 gNumTempBookmarks = 0;
-SInt32 gNumInReturnStack = 0;
-
 namespace {
 
 struct ReturnEntry {
@@ -30,8 +28,8 @@ struct ReturnEntry {
     std::string folder;
 };
 
-std::vector<SInt32> gTempBookmarks;
-std::vector<ReturnEntry> gReturnStack;
+RESETTABLE(std::vector<SInt32>, gTempBookmarks, {});
+RESETTABLE(std::vector<ReturnEntry>, gReturnStack, {});
 
 // The edit window is where the user works when it is in front, or in edit mode while it is open and the
 // prompter is not in front.

@@ -22,10 +22,7 @@
 #include <vector>
 
 Handle gBookmarkList = nullptr;
-SInt32 gNumBookmarks = 0;
 Handle gBookmarkNames = nullptr;
-bool gBookmarksShowingText = false;
-SInt32 gPausedHere = -1;
 
 namespace {
 

@@ -9,7 +9,6 @@
 #include <algorithm>
 
 CIconHandle gTheCue = nullptr;
-SInt16 gCueHot[kCueHotValues] = {};
 
 void SetCueHotFromBytes(const UInt8* data, Size size) {
     std::fill(std::begin(gCueHot), std::end(gCueHot), SInt16(0));

@@ -7,9 +7,6 @@
 
 #include <cmath>
 
-Rect gCueSpot{};
-double gCuePositionPercent = 0;
-
 namespace {
 
 constexpr SInt16 kCueKindFromTop = 1;

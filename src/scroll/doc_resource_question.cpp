@@ -1,6 +1,7 @@
 // The question of how to convert a bookmark list written before the side-data header existed.
 #include "foundation/dialog_filters.h"
 #include "foundation/dialog_items.h"
+#include "foundation/global_lists.h"
 #include "foundation/window_references.h"
 #include "macros/macro_services.h"
 #include "platform/dialogs.h"
@@ -26,10 +27,10 @@ enum : SInt16 {
     kDocumentNameItem = 11,
 };
 
-bool gAnswering = false;
-bool gAnswerConfirm = false;
-bool gAnswerWiden = false;
-bool gAnswerSwap = false;
+RESETTABLE(bool, gAnswering, false);
+RESETTABLE(bool, gAnswerConfirm, false);
+RESETTABLE(bool, gAnswerWiden, false);
+RESETTABLE(bool, gAnswerSwap, false);
 BookmarkConversionQuestion gLastQuestion;
 
 bool AskInDialog(bool looks16, bool notAscending, bool outOfRange, bool* widen, bool* swap) {

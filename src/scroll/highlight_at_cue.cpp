@@ -2,6 +2,7 @@
 // cue's place in its line (or from the media clock's syllable) and moving the coloured range when it changes.
 #include "scroll/highlight.h"
 
+#include "foundation/global_lists.h"
 #include "foundation/syllable_arrays.h"
 #include "foundation/word_line_arrays.h"
 #include "media/media_services.h"
@@ -40,11 +41,11 @@ struct HighlightedRange {
     }
 };
 
-HighlightedRange gWordRange;
-HighlightedRange gLineRange;
-HighlightedRange gSpeedRange;
+RESETTABLE(HighlightedRange, gWordRange, {});
+RESETTABLE(HighlightedRange, gLineRange, {});
+RESETTABLE(HighlightedRange, gSpeedRange, {});
 // The speed reader hid the text and has not shown it again.
-bool gSpeedReaderHid = false;
+RESETTABLE(bool, gSpeedReaderHid, false);
 
 bool FollowsMediaClock() {
     return GetPref(gThePreferences, kPrefPacingMode) == kPacingBySyllableTimes && (gTheMusic || gTheMovie);

@@ -2,6 +2,7 @@
 // and given back afterwards, so neither the prompter nor the script's stored styles keep a highlight.
 #include "scroll/highlight.h"
 
+#include "foundation/global_lists.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/prompter_window.h"
 #include "shell/shell_globals.h"
@@ -20,12 +21,12 @@ struct SavedRun {
 
 // The word and line highlighters' runs, and the whole text's runs while the speed reader hides it. Both
 // keep their capacity, so following the cue allocates nothing once they have grown.
-std::vector<SavedRun> gSavedRuns;
-std::vector<SavedRun> gHiddenRuns;
-bool gTextHidden = false;
+RESETTABLE(std::vector<SavedRun>, gSavedRuns, {});
+RESETTABLE(std::vector<SavedRun>, gHiddenRuns, {});
+RESETTABLE(bool, gTextHidden, false);
 
-Rect gBand{};
-bool gBandPending = false;
+RESETTABLE(Rect, gBand, {});
+RESETTABLE(bool, gBandPending, false);
 
 // Colour changes neither lay the text out again nor draw; the changed lines are drawn once afterwards.
 class QuietColouring {
@@ -86,9 +87,9 @@ void RestoreRuns(QuietColouring* colouring, const std::vector<SavedRun>& runs, S
 
 // Inside a batch the changed text waits to be drawn until the batch ends, so that a word given its colour
 // back and the next word coloured on the same line draw that line once.
-int gBatchDepth = 0;
-SInt32 gWaitingStart = 0;
-SInt32 gWaitingEnd = -1;
+RESETTABLE(int, gBatchDepth, 0);
+RESETTABLE(SInt32, gWaitingStart, 0);
+RESETTABLE(SInt32, gWaitingEnd, -1);
 
 // Draws the lines of start..end again in the text's port and keeps the band for the frame.
 void DrawLinesNow(SInt32 start, SInt32 end) {

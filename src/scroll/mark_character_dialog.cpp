@@ -16,8 +16,6 @@
 
 #include <string>
 
-UInt8 gBookmarkCharacter = 0xB5;
-
 namespace {
 
 constexpr SInt16 kMarkCharacterDialog = 139;

@@ -3,6 +3,7 @@
 #include "scroll/rubber_band.h"
 
 #include "effects/effects.h"
+#include "foundation/global_lists.h"
 #include "foundation/window_references.h"
 #include "platform/clock.h"
 #include "platform/drawing.h"
@@ -22,21 +23,13 @@
 
 #include <algorithm>
 
-bool HeyImMovingAUnit = false;
-UInt16 gWhatsShifting = kShiftingCue;
-Rect gShiftingRect{};
-Rect gShiftLimitRect{};
-Point MoveUnitStart{};
-Point MoveUnitCurrent{};
-Point UnitOffset{};
-
 namespace {
 
 constexpr SInt16 kTabMarkSize = 11;
 
 // What the prompter's rubber band is for and where its mouse may go.
-SInt16 gBandMakes = kBandMakesTextBox;
-Rect gBandLimit{};
+RESETTABLE(SInt16, gBandMakes, kBandMakesTextBox);
+RESETTABLE(Rect, gBandLimit, {});
 
 // The distance from start to mouse along one axis, kept so that [low, high) stays within [min, max)
 // when it fits there.

@@ -26,14 +26,8 @@
 
 Handle myNonverbalText = nullptr;
 Handle gNonverbalWordLineArray = nullptr;
-SInt32 gTotalNonverbalWords = 0;
 WEReference NonverbalWEHandle = nullptr;
 GrafPtr myNonverbalWindowAlias = nullptr;
-Rect gNonverbalBoxRect{};
-SInt16 gNonverbalSingleSpace = 0;
-SInt16 gNonverbalPixelSpace = 0;
-double gNonverbalCurrentPos = 0;
-bool gNonverbalHasntMoved = false;
 
 namespace {
 

@@ -2,6 +2,7 @@
 // line at the cue (CalculateScrollDistanceThisLine).
 #include "scroll/pacing.h"
 
+#include "foundation/global_lists.h"
 #include "foundation/syllable_arrays.h"
 #include "foundation/word_line_arrays.h"
 #include "prefs/prefs_fields.h"
@@ -18,20 +19,12 @@
 
 #include <algorithm>
 
-double gScrollDistance = 60.0;
-double gAverageScrollDistance = 60.0;
-double gSpeedDivisor = 1.0;
-UInt8 gInhibitScroll = 0;
-SInt32 gSaveScrollAmount = 0;
-SInt32 gWantScrollAmount = 0;
-SInt16 gScrollDif = 0;
-
 namespace {
 
 // The per-line distance is kept while the cue stays on one character, so that a tick there costs no
 // text-engine calls.
-SInt32 lastwhere = -1;
-double lastdistance = 0.0;
+RESETTABLE(SInt32, lastwhere, -1);
+RESETTABLE(double, lastdistance, 0.0);
 
 void TakeNewTextForCounting() {
     if (!gTextHasChanged) return;

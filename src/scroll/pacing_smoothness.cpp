@@ -2,6 +2,7 @@
 // the text until the cue has read a line (or reached the next bookmark's line) and then let it glide on.
 #include "scroll/pacing.h"
 
+#include "foundation/global_lists.h"
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_record.h"
 #include "scroll/bookmarks.h"
@@ -20,9 +21,9 @@ constexpr SInt16 kStartOrResume = 1;
 // The owed pixels of a line glide on in this many steps, one a tick.
 constexpr double kGlideSteps = 6.0;
 
-SInt32 scrollingtoline = 0;
-double savescroll = 0.0;
-double scrolldiv = 0.0;
+RESETTABLE(SInt32, scrollingtoline, 0);
+RESETTABLE(double, savescroll, 0.0);
+RESETTABLE(double, scrolldiv, 0.0);
 
 // The cue's line and how much of it is still to be read, in the text's own frame.
 struct CueLine {

@@ -3,6 +3,7 @@
 #include "scroll/pacing.h"
 
 #include "foundation/error_dialog.h"
+#include "foundation/global_lists.h"
 #include "foundation/syllable_arrays.h"
 #include "media/media_services.h"
 #include "platform/events.h"
@@ -24,8 +25,8 @@ constexpr SInt32 kTapLead = 4;
 // Distances per tick that only a runaway computation gives.
 constexpr double kRunawayDistance = -80.0;
 
-double lastthisdistance = 0.33;
-SInt32 lasttimefrommusic = 0;
+RESETTABLE(double, lastthisdistance, 0.33);
+RESETTABLE(SInt32, lasttimefrommusic, 0);
 
 bool StopAsked(UInt16 modifiers) {
     return (modifiers & cmdKey) && (modifiers & shiftKey);

@@ -20,9 +20,6 @@
 #include <cstring>
 #include <string>
 
-bool gPaused = false;
-SInt32 gDelayScroll = 0;
-
 namespace {
 
 constexpr SInt16 kBeginDelayDialog = 141;

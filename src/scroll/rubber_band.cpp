@@ -14,13 +14,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-bool geeLockSquare = false;
-bool HeyImDraggingARect = false;
-Rect gRubberlastrect{};
-Point gRubberlastpoint{-1, -1};
-UInt16 gRubberRightToLeft = 0;
-UInt16 gRubberBottomToTop = 0;
-
 namespace {
 
 void DrawShape(const Rect& r, SInt16 shape) {

@@ -9,8 +9,6 @@
 
 #include <cstring>
 
-bool gTextHasChanged = false;
-
 namespace {
 
 // The edit window's text with its added returns taken out; the styles stay the script's own, the edit

@@ -26,7 +26,6 @@
 #include <string>
 
 DialogPtr gScrollDialog = nullptr;
-SInt16 gSmoothnessMenuChoice = 0;
 
 namespace {
 

@@ -12,7 +12,6 @@
 #include "textengine/text_engine.h"
 
 WEReference ScrollMonitorWEHandle = nullptr;
-std::vector<OverlayInsertion> gAAAAddedForOverlays;
 
 namespace {
 

@@ -16,13 +16,6 @@
 
 #include <algorithm>
 
-double gScrollCurrentPos = 0;
-SInt32 gNumBlankLinesNeeded = 0;
-SInt32 gScrollTextHeight = 0;
-SInt32 gScrollTextRectHeight = 0;
-SInt32 gScrollExtraHeight = 0;
-bool gInhibitHightlight = false;
-
 namespace {
 
 constexpr SInt32 kTallestText = 0x3FFFFFFF;

@@ -4,10 +4,6 @@
 
 #include "scroll/prompter_window.h"
 
-ScrollBarValues gVScrollScroll;
-double gVScrollScrollDivisor = 1;
-SInt16 gScrollPageScrollSize = 0;
-
 namespace {
 
 constexpr SInt32 kLargestBarValue = 32767;

@@ -6,8 +6,6 @@
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_windows.h"
 
-SInt32 gSaveScrollPositionCount = 0;
-double gScrollOffset = 0;
 RgnHandle gScrollClipRgn = nullptr;
 
 namespace {

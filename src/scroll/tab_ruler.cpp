@@ -24,7 +24,6 @@
 #include <algorithm>
 #include <cstring>
 
-Rect gTabBarRect{};
 Handle gTabPics[kTabKindCount] = {};
 
 namespace {

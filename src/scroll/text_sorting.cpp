@@ -18,8 +18,6 @@
 #include <numeric>
 #include <string>
 
-SortSpec gSortSpec;
-
 namespace {
 
 // A scrap's element count is 16-bit; longer assemblies go into the text in several insertions.

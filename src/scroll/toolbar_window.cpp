@@ -35,11 +35,6 @@
 #include <cstdint>
 #include <string>
 
-SInt16 gToolbarButtonCount = 0;
-SInt16 gToolbarHorizontalCount = 0;
-SInt16 gToolbarVerticalCount = 0;
-SInt16 gToolbarButtonSize = 0;
-
 namespace {
 
 constexpr SInt16 kToolbarWindowID = 133;

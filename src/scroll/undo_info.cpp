@@ -5,9 +5,6 @@
 #include "scroll/scroll_engine.h"
 #include "scroll/state_copies.h"
 
-UInt16 gUndoAvailable = 0;
-bool gInhibitUndo = false;
-
 namespace {
 
 struct UndoInfo {

@@ -39,10 +39,6 @@
 
 #include <algorithm>
 
-MenuRef gTextPopupMenuHdl = nullptr;
-SInt16 gInTextPopup[kTextPopupCodes] = {};
-bool gMainPopupShowingPicItems = false;
-
 namespace {
 
 constexpr SInt16 kTextPopupMenuID = 375;

@@ -2,6 +2,7 @@
 // the questions to save the text and the queue, never from inside the handler that asked for them.
 #include "shell/periodic_timer.h"
 
+#include "foundation/global_lists.h"
 #include "macros/macro_services.h"
 #include "platform/events.h"
 #include "scroll/prompter_window.h"
@@ -10,23 +11,16 @@
 #include "shell/script_documents.h"
 #include "shell/shell_globals.h"
 
-SInt16 gSavedMid = 0;
-SInt16 gSavedMitem = 0;
-bool gNeedToCheckText = false;
-bool gNeedToCheckQueue = false;
-SInt16 gSaveAutoDialogAnswer = 0;
-bool gSaveQuestionUp = false;
-
 namespace {
 
 // Each question is asked at most once per pending command or quit.
-bool checkingtext = false;
-bool checkingqueue = false;
+RESETTABLE(bool, checkingtext, false);
+RESETTABLE(bool, checkingqueue, false);
 // A question was answered with go on. Once its save is over (a save dialog may still be up), changes that
 // are still unsaved mean the save was cancelled in its dialog or failed: then nothing may replace or close
 // them.
-bool textanswered = false;
-bool queueanswered = false;
+RESETTABLE(bool, textanswered, false);
+RESETTABLE(bool, queueanswered, false);
 
 // A question is a modal dialog whose loop goes on calling the timer; the flag keeps a call made from inside
 // it from asking a second question over the first.

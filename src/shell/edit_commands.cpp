@@ -32,8 +32,6 @@
 #include <string>
 #include <vector>
 
-SInt16 gCopyPasteMode = 1;
-
 namespace {
 
 constexpr SInt32 kNotDone = -1;

@@ -29,10 +29,7 @@
 #include <string>
 #include <vector>
 
-bool inBackground = false;
 WindowPtr gFocusWindowWhenDeactivated = nullptr;
-bool gFunctionsSearchHasFocus = false;
-SInt32 gLastPointAtHyper = -1;
 
 namespace {
 

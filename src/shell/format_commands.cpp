@@ -1,6 +1,7 @@
 // The Font, Size, Style, Colour and Justification menus applied to the script in the prompter: to the
 // selection, or to the whole text when nothing is selected and the script is not styled text. Each change
 // of font, size, style or colour is one step of the text engine's undo.
+#include "foundation/global_lists.h"
 #include "foundation/program_colors.h"
 #include "foundation/window_references.h"
 #include "macros/macro_services.h"
@@ -22,14 +23,6 @@
 #include "textengine/text_engine.h"
 
 #include <algorithm>
-
-SInt16 gGlobalSize = 12;
-SInt16 gGlobalStyle = 0;
-UInt16 gGlobalRed = 0;
-UInt16 gGlobalGreen = 0;
-UInt16 gGlobalBlue = 0;
-RGBColor gGlobalColors{};
-bool gGlobalColorValid = false;
 
 namespace {
 
@@ -127,7 +120,7 @@ void StoreColor(const WETextStyle& style) {
     SetPref(gThePreferences, kPrefPrompterFormat, format);
 }
 
-SInt16 gSizeStep = 0; // the step of an added size, for the preferences
+RESETTABLE(SInt16, gSizeStep, 0); // the step of an added size, for the preferences
 void StoreSize(const WETextStyle& style) {
     TextFormatBlock format = GetPref(gThePreferences, kPrefPrompterFormat);
     const SInt32 size = gSizeStep ? format.size + gSizeStep : style.size;

@@ -2,6 +2,7 @@
 // while its fires wander by a millisecond or more; counting ticks of the clock at the fire would pay some
 // frames 0 and the next 2 whenever a fire lands near a tick's edge.
 #include "shell/frame_clock.h"
+#include "foundation/global_lists.h"
 
 UInt64 gLoopTimerDueMicros = 0;
 
@@ -13,9 +14,9 @@ constexpr UInt64 kUnitsPerFrame = 1'000'000;
 // More than this between the count and the clock's ticks means the count lost its way.
 constexpr SInt32 kMostTicksApart = 2;
 
-bool counting = false;
-UInt64 lastDueMicros = 0;
-UInt32 lastTick = 0;
+RESETTABLE(bool, counting, false);
+RESETTABLE(UInt64, lastDueMicros, 0);
+RESETTABLE(UInt32, lastTick, 0);
 
 } // namespace
 

@@ -48,9 +48,6 @@
 #include <algorithm>
 #include <cctype>
 
-SInt16 gArrowKeysDuringShift = 0;
-UInt16 gLastKeyPressed = 0;
-
 namespace {
 
 // Where the bracket, slash, comma and period keys sit on a US keyboard.

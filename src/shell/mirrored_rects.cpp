@@ -10,8 +10,6 @@
 #include "shell/mode_switching.h"
 #include "shell/shell_globals.h"
 
-bool isflipped = false;
-
 namespace {
 
 Rect sScrollTextRect, sPictureRect, sgPictureRect, sInfoRect, sCueRect;

@@ -32,16 +32,6 @@
 #include "shell/startup.h"
 #include "texttools/text_tools.h"
 
-SInt16 gEditOn = 0;
-SInt32 gScrollSuspended = 0;
-Rect gScrollStartScrollingRect{};
-Rect gScrollStartPictureRect{};
-Rect gScrollStartRectCue{};
-SInt16 gFrontWhenScroll = 1;
-UInt32 gTimeScrollStarted = 0;
-SInt16 gSaveLoop = 0;
-EventTimerInterval gModeTimerInterval = 0;
-
 void StartScroll(SInt16 mode) {
     static bool busy = false;
     ReentryGuard guard(busy);

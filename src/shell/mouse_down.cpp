@@ -72,8 +72,6 @@
 #include <cstring>
 #include <string>
 
-UInt32 geeMouseDownTime = 0;
-Point geeMouseDownPosition{};
 UInt16 curButton = 0;
 
 namespace {

@@ -22,7 +22,6 @@
 #include <algorithm>
 
 FileDialogRef gOpenFileDialog = nullptr;
-bool gIGotCancelled = false;
 
 namespace {
 

@@ -2,6 +2,7 @@
 // macros, the mode's own work and the once-a-second jobs.
 #include "shell/periodic_timer.h"
 
+#include "foundation/global_lists.h"
 #include "macros/macro_services.h"
 #include "media/media_services.h"
 #include "media/media_windows.h"
@@ -25,20 +26,10 @@
 #include "shell/speech.h"
 #include "textengine/text_engine.h"
 
-SInt16 breakitup = 0;
-bool gForceBreakUpReset = false;
-SInt32 gFlagTextPrefsLoaded = 0;
-SInt32 gDisableScrollClicks = 0;
-SInt32 gDisableScrollKeys = 0;
-SInt32 gWaitToUpdateWordCount = 0;
-SInt32 gReformatEditTextCount = 0;
-bool gArrowandShiftKeyFlag = false;
-SInt32 gSpeedBeforeShiftKey = 0;
-
 namespace {
 
 constexpr SInt32 kCueLightBlinkCalls = 10;
-SInt32 blinklight = kCueLightBlinkCalls;
+RESETTABLE(SInt32, blinklight, kCueLightBlinkCalls);
 
 // While a macro runs it keeps clicks and keys off the prompter for as long as it asked; otherwise one step
 // of the countdown is enough to let the input through again.

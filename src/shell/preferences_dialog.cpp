@@ -3,6 +3,7 @@
 // that is out of range reaches them at all.
 #include "shell/preferences_dialog.h"
 
+#include "foundation/global_lists.h"
 #include "foundation/window_references.h"
 #include "media/media_services.h"
 #include "platform/events.h"
@@ -14,21 +15,13 @@
 #include "shell/prefs_dialog_items.h"
 #include "shell/shell_globals.h"
 
-DialogPtr gPrefsDialog = nullptr;
-SInt16 sWhichSet = 0;
-SInt16 gScrollEditRadio = 0;
-SInt16 gFadedSelectRadio = 0;
 PrefsRecord gPrefsWorking{};
 Str255 gSampleString = {0};
-SInt16 ssaveScrollWinOpacity = 0;
-SInt16 ssaveFadeBackAmount = 0;
-SInt16 ssaveFadeTextAmount = 0;
-SInt16 ssaveMomentumAmount = 0;
 
 namespace {
 
 // Where the last press in the dialog was, in its port: a drag starts there, wherever the mouse is now.
-Point gPressedAt{};
+RESETTABLE(Point, gPressedAt, {});
 
 // Typed size and spacing show in the sample as they are typed; on the special pane the background
 // button's title follows the option key (held, it fits the rectangle to the source).

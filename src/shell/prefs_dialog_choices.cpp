@@ -7,6 +7,7 @@
 #include "foundation/dialog_items.h"
 #include "foundation/file_dialogs.h"
 #include "foundation/folder_files.h"
+#include "foundation/global_lists.h"
 #include "foundation/program_strings.h"
 #include "media/media_folders_dialog.h"
 #include "media/media_services.h"
@@ -49,10 +50,10 @@ SInt16 gScreenSizeCount = 0;
 // The automatic file being edited (the last-file entry of the recent-files record).
 RecentPrefsRecord gRecentWorking{};
 // The dialog switched the screen to the size chosen; it is put back unless the change is accepted.
-bool gDialogSwitchedScreen = false;
+RESETTABLE(bool, gDialogSwitchedScreen, false);
 PicHandle gPreviewPicture = nullptr;
 // The live video capture ran when the dialog opened; one the dialog started is stopped when it closes.
-bool gCaptureRanAtOpening = false;
+RESETTABLE(bool, gCaptureRanAtOpening, false);
 
 // Appends one item per resource of the type, named as the resource, and keeps their IDs.
 void FillFromResources(MenuRef menu, ResType type, std::vector<SInt16>& ids) {

@@ -19,7 +19,6 @@
 PrintSessionRef printSession = nullptr;
 PageFormatRef pageFormat = nullptr;
 PrintSettingsRef printSettings = nullptr;
-bool gPrintSelectionOnly = false;
 
 namespace {
 

@@ -19,8 +19,6 @@
 
 #include <string>
 
-bool gDontAddToRecentFiles = false;
-
 namespace {
 
 constexpr SInt16 kProgramTexts = 129;

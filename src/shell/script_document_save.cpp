@@ -31,8 +31,6 @@
 #include <filesystem>
 #include <vector>
 
-bool gSaveAsWordSwapFlag = false;
-
 namespace {
 
 constexpr ResID kSideDataID = 128;

@@ -9,8 +9,6 @@
 
 #include <algorithm>
 
-std::vector<KeptSideResource> gKeptSideResources;
-
 namespace {
 
 constexpr UInt32 kAppleDoubleMagic = 0x00051607;

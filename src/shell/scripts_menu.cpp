@@ -20,9 +20,6 @@
 
 #include <string>
 
-SInt32 gSelectText = 0;
-std::string gCurrentScriptName;
-
 namespace {
 
 constexpr SInt16 kDocumentScriptsMenu = 136; // the texts of a resource script file

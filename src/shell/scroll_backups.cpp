@@ -10,9 +10,6 @@ Handle gBackupMyTextResource = nullptr;
 Handle gBackupMyStyle = nullptr;
 Handle gBackupMyBookmarks = nullptr;
 Handle gBackupMyHypertext = nullptr;
-bool gTextHasMerged = false;
-bool gHypertextHasDisplayed = false;
-bool gTextHasFlowed = false;
 
 namespace {
 

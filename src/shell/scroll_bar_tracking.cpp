@@ -3,6 +3,7 @@
 // view of its window.
 #include "shell/shell.h"
 
+#include "foundation/global_lists.h"
 #include "platform/clock.h"
 #include "scroll/edit_window.h"
 #include "scroll/scroll_position.h"
@@ -21,8 +22,8 @@ enum : SInt16 {
 constexpr SInt16 kPrompterReference = 1;
 constexpr SInt16 kEditReference = kEditWindowReference;
 
-UInt32 lasttick = 0;
-SInt16 lastdelta = 0;
+RESETTABLE(UInt32, lasttick, 0);
+RESETTABLE(SInt16, lastdelta, 0);
 
 // The step by the ticks since the previous one: the text views' bars accelerate further than the lists.
 SInt16 StepFor(bool textView, UInt32 dt) {

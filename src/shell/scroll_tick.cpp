@@ -26,12 +26,6 @@
 #include <cmath>
 #include <cstdlib>
 
-UInt32 gCurrentScrollTick = 0;
-UInt32 gLastScrollTick = 0;
-UInt32 gLastTicksForTimer = 0;
-SInt32 gTicksForTimer = 0;
-SInt16 gIScrolled = 0;
-
 namespace {
 
 // Menu and item of the scroll menu's pause toggle, which a bookmark stop defers to the timer.

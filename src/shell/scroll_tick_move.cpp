@@ -1,6 +1,7 @@
 // The move of a scroll tick: the whole pixels owed go to the scroll step, the background animates with
 // it, and at an end of the text the script loops or the end-of-text actions run once.
 #include "effects/effects.h"
+#include "foundation/global_lists.h"
 #include "macros/macro_services.h"
 #include "media/media_services.h"
 #include "platform/events.h"
@@ -27,18 +28,15 @@
 
 #include <cmath>
 
-SInt16 nexttoskipto = 0;
-bool skiptonext = false;
-
 namespace {
 
 // The macro a script's end runs, unless the settings turn it off.
 constexpr SInt16 kEndOfTextMacro = 35;
 
 // The previous step moved the text: the end-of-text actions run once, on the first step that does not.
-bool iscrolled = false;
+RESETTABLE(bool, iscrolled, false);
 // Fractional steps of the falling characters, which move at their own rate per second.
-double matrixcount = 0;
+RESETTABLE(double, matrixcount, 0);
 
 void RedrawBackground(SInt32 movable) {
     if (movable == 0) {

@@ -26,9 +26,6 @@
 #include <string>
 #include <vector>
 
-std::vector<ResID> gPrefSetResIds;
-std::vector<ResID> gBuiltInSetResIds;
-
 namespace {
 
 constexpr SInt32 kNotDone = -1;

@@ -42,15 +42,7 @@
 #include <filesystem>
 #include <functional>
 
-PrefsRecord gSavePreferences = gDefaultPreferences;
-SInt16 gRememberRectBackStyle = 0;
 Handle gToolbarButtonList = nullptr;
-SInt16 gSaveScrollDir = 1;
-SInt16 gWantScrollDir = 1;
-SInt16 gRealMBarHeight = 0;
-bool gTimerRunning = false;
-EventRecord curEvent;
-EventRecord stopEvent;
 EventHandlerRef gAppEventHandler = nullptr;
 
 namespace {

@@ -10,17 +10,6 @@
 #include "shell/mode_switching.h"
 #include "shell/shell_globals.h"
 
-UInt32 gCurrentTick = 0;
-SInt32 thisloop = 0;
-SInt32 gThisTick = 0;
-SInt32 thisscroll = 0;
-SInt32 gLoopCount = 0;
-SInt32 gTickCounter = 0;
-SInt32 gScrollsPerSecond = 0;
-bool gAutoScrollMode = false;
-SInt16 gAutoScrollCount = 0;
-SInt16 gAutoFailCount = 0;
-
 namespace {
 
 constexpr SInt16 kWarmUpCount = 20;

@@ -2,6 +2,7 @@
 // modifier key is held over the prompter, the script measured again after typing, and the idle macro.
 #include "shell/periodic_timer.h"
 
+#include "foundation/global_lists.h"
 #include "foundation/text_counting.h"
 #include "foundation/word_line_arrays.h"
 #include "macros/macro_services.h"
@@ -23,8 +24,8 @@ namespace {
 constexpr SInt16 kBlinkPhases = 10;
 constexpr SInt16 kIdleMacro = 37;
 
-SInt16 gScrollingRectOn = 0;
-SInt16 gPictureRectOn = 0;
+RESETTABLE(SInt16, gScrollingRectOn, 0);
+RESETTABLE(SInt16, gPictureRectOn, 0);
 
 // The rectangle is framed on the first call of every ten, so it blinks while the key is held.
 void BlinkEveryTenCalls(SInt16& phase, const Rect& rectangle, SInt16 markSize) {

@@ -12,12 +12,6 @@
 
 #include <algorithm>
 
-bool turboing = false;
-Point turboloc{};
-UInt16 turbospeed = 0;
-SInt16 turbodir = 1;
-double turbostarspeed = 0;
-
 TurboSetting TurboSpeedFor(SInt32 distance, SInt32 speed, SInt16 direction) {
     SInt32 s = speed;
     if (direction == 1)

@@ -1,6 +1,7 @@
 // Drag and drop of text: dragging the selection out (its text and style runs, or its one object), the
 // caret that shows where a drop would go, and taking a drop, which moves the text's own selection or
 // inserts another view's or program's text (Mac Roman, UTF-16, UTF-8 or RTF) as one undoable step.
+#include "foundation/global_lists.h"
 #include "textengine/pasteboard.h"
 #include "textengine/rtf_reader.h"
 #include "textengine/rtf_writer.h"
@@ -110,7 +111,7 @@ bool InView(const WERec& r, Point local) {
 }
 
 // The auto-scroll's start while the text's own drag is outside its view; 0 while it is inside.
-UInt32 gDragOutsideSince = 0;
+RESETTABLE(UInt32, gDragOutsideSince, 0);
 
 } // namespace
 

@@ -7,8 +7,6 @@
 #include <algorithm>
 #include <cstring>
 
-SInt32 gLazyLayoutLength = kLazyLayoutLength;
-
 namespace {
 
 // Breaks lines first..last for real; the estimated heights after them move by what the real ones changed.

@@ -11,9 +11,6 @@
 #include <utility>
 #include <vector>
 
-SInt16 gSelectMultipleMode = 0;
-SInt16 gSelectBlockMode = 0;
-
 namespace {
 
 using Ranges = std::vector<std::pair<SInt32, SInt32>>;

@@ -13,8 +13,6 @@
 #include <array>
 #include <vector>
 
-SInt16 gLayoutFormatFlag = 1;
-
 namespace {
 
 struct Paragraph {

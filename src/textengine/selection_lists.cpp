@@ -7,8 +7,6 @@
 #include <algorithm>
 #include <vector>
 
-SInt16 gInhibitWEHiliting = 0;
-
 namespace {
 
 struct Interval {

@@ -1,14 +1,6 @@
 // Definitions of the text effect globals: one plain line of each, no shadow offset, the default tab stops.
 #include "textengine/text_effect_globals.h"
 
-RGBColor gDropColor{};
-float gDropBlur = 0;
-Fixed gDropWidth = 0;
-Fixed gDropHeight = 0;
-RGBColor gStrikeColor = kColorFollowsText;
-SInt16 gStrikeCount = 1;
-RGBColor gUnderlineColor = kColorFollowsText;
-SInt16 gUnderlineCount = 1;
 Handle gTabList = nullptr;
 
 namespace {

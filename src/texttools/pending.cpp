@@ -15,10 +15,6 @@ MenuRef GetFindStyleFontMenu() {
     return nullptr;
 }
 
-Handle gHypertextList = nullptr;
-SInt32 gNumHypertext = 0;
-bool gTextMergeUnderline = false;
-
 bool DisplayAllHypertextLinks(SInt16) {
     return false;
 }
@@ -33,25 +29,9 @@ void ClearMergeTextRecord() {}
 
 void CloseHelpWindow(SInt16) {}
 
-// Until the syllable-sync window lets the user choose them: red syllables, blue and green words, purple
-// and teal lines.
-RGBColor gSylSylsColorValue = {0xFFFF, 0, 0};
-RGBColor gSylWordsColor1Value = {0, 0, 0xFFFF};
-RGBColor gSylWordsColor2Value = {0, 0x8000, 0};
-RGBColor gSylLinesColor1Value = {0x8000, 0, 0x8000};
-RGBColor gSylLinesColor2Value = {0, 0x8000, 0x8000};
-
-SInt32 gLastScrollToHyper = -1;
-SInt32 gLastReadPositionHyper = -1;
-
-bool gRecordingTaps = false;
-SInt32 gSylWaitingForThisTap = 0;
-
-bool gFlagDoWordSwap = false;
-
 void OpenTextMergeWindow() {}
 void PutTextMergeInList() {
-    NotePendingCall("PutTextMergeInList");
+    NOTE_PENDING_CALL();
 }
 
 // Until the hypertext editor exists, no link waits for a file.
@@ -79,9 +59,6 @@ bool GetHypertextLinkAction(SInt32, SInt16* type, Handle* parameter) {
 SInt16 PerformMergeFunction(Handle, SInt32) {
     return 0;
 }
-
-DialogPtr gSylSyncDialog = nullptr;
-SInt32 gSylStopThisOffset = -1;
 
 bool MouseInSyllableSyncWindow(const EventRecord&, DialogPtr, Point, SInt16) {
     return false;
@@ -126,19 +103,6 @@ void UpdateColorChartWindow() {}
 // ---- No help text, word list or spelling list exists until their windows are built ----
 #include "texttools/search_texts.h"
 
-Handle myHelpText = nullptr;
-WEReference HelpWEHandle = nullptr;
-Handle gHelpWordLineArray = nullptr;
-SInt32 gTotalHelpWords = 0;
-Handle gDictionaryResource = nullptr;
-WEReference DictionaryWEHandle = nullptr;
-Handle dictionaryWordLineArray = nullptr;
-SInt32 gTotalDictionaryWords = 0;
-Handle gSpellCheckResource = nullptr;
-WEReference SpellCheckWEHandle = nullptr;
-Handle spellcheckDictionaryWordLineArray = nullptr;
-SInt32 gTotalSpellCheckWords = 0;
-
 // ---- The menus' text-tool commands ----
 #include "texttools/text_tools.h"
 void OpenHypertextWindow() {}
@@ -147,7 +111,6 @@ void OpenFindReplaceWindow() {}
 void OpenFindStyleWindow(SInt16) {}
 void OpenSearchDictWindow() {}
 void ToggleInstructions() {}
-bool gInstructionsShowing = false;
 SInt32 DoTextToolsCommand(SInt16, SInt16) {
     return -1;
 }
@@ -157,8 +120,6 @@ SInt32 ClickInWhichHyper(Handle, SInt32, SInt32) {
     return -1;
 }
 
-std::string gFindReplaceFindString;
-SInt16 gSearchDictShowWhat = 0;
 void SetExactFindOptions() {}
 void FindWithoutDialog(const EventRecord*, WindowPtr) {}
 void RemoveFromDictionary() {}
@@ -173,45 +134,45 @@ void TellSylSyncNewSyl() {}
 #include "foundation/pending_calls.h"
 #include "texttools/text_tool_windows.h"
 bool MouseInHelpWindow(const EventRecord&, MyDialogRec*, Point, SInt16) {
-    NotePendingCall("MouseInHelpWindow");
+    NOTE_PENDING_CALL();
     return false;
 }
 void TrackHelpScrollBar(Point) {
-    NotePendingCall("TrackHelpScrollBar");
+    NOTE_PENDING_CALL();
 }
 bool DragHelpRect(Point, bool) {
-    NotePendingCall("DragHelpRect");
+    NOTE_PENDING_CALL();
     return false;
 }
 void ProcessSearchDictHelpButton(SInt16) {
-    NotePendingCall("ProcessSearchDictHelpButton");
+    NOTE_PENDING_CALL();
 }
 void ProcessSearchDictHelpPopupButton(SInt16) {
-    NotePendingCall("ProcessSearchDictHelpPopupButton");
+    NOTE_PENDING_CALL();
 }
 SInt16 ChooseHelpPopupItem(Point) {
-    NotePendingCall("ChooseHelpPopupItem");
+    NOTE_PENDING_CALL();
     return 0;
 }
 void ReturnHyperToHelp() {
-    NotePendingCall("ReturnHyperToHelp");
+    NOTE_PENDING_CALL();
 }
 void ClickInHelpHyper(SInt32) {
-    NotePendingCall("ClickInHelpHyper");
+    NOTE_PENDING_CALL();
 }
 void DrawHelpButtons() {}
 void SelectHypertext(SInt32, SInt16, SInt16) {
-    NotePendingCall("SelectHypertext");
+    NOTE_PENDING_CALL();
 }
 void SetHypertextNumAndCurrent() {
-    NotePendingCall("SetHypertextNumAndCurrent");
+    NOTE_PENDING_CALL();
 }
 SInt16 ChooseTextMergeSpecial(Point) {
-    NotePendingCall("ChooseTextMergeSpecial");
+    NOTE_PENDING_CALL();
     return 0;
 }
 bool EditTextMergeCell(SInt32, SInt16) {
-    NotePendingCall("EditTextMergeCell");
+    NOTE_PENDING_CALL();
     return false;
 }
 void DrawTextMergeButtons() {}
@@ -222,27 +183,27 @@ void DrawTextMergeButtons() {}
 #include "texttools/text_tool_windows.h"
 void KeyInFindReplaceWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
                             const PlatformEvent& key) {
-    NotePendingCall("KeyInFindReplaceWindow");
+    NOTE_PENDING_CALL();
     KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
 }
 void KeyInFindStyleWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
                           const PlatformEvent& key) {
-    NotePendingCall("KeyInFindStyleWindow");
+    NOTE_PENDING_CALL();
     KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
 }
 void KeyInHelpWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
                      const PlatformEvent& key) {
-    NotePendingCall("KeyInHelpWindow");
+    NOTE_PENDING_CALL();
     KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
 }
 void KeyInHypertextWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
                           const PlatformEvent& key) {
-    NotePendingCall("KeyInHypertextWindow");
+    NOTE_PENDING_CALL();
     KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
 }
 void KeyInSearchDictWindow(const EventRecord&, WindowReference reference, MyDialogRec* dialog,
                            const PlatformEvent& key) {
-    NotePendingCall("KeyInSearchDictWindow");
+    NOTE_PENDING_CALL();
     KeyInMyEditField(reference, dialog, key.charCode, key.modifiers);
 }
 void ConsistifyHypertextParameterPopup(SInt16) {}
@@ -254,4 +215,3 @@ void GetCurrentTextMergePos() {}
 
 // ---- The hypertext list's keys, until its window is built ----
 void HypertextScrollThisMuch(SInt32) {}
-SInt16 gHypertextPageScrollSize = 0;

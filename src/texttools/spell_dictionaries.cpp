@@ -7,8 +7,6 @@
 
 #include <string>
 
-SInt16 gSpellCheckDictionaryValue = 1;
-
 bool GetDictionaryName(SInt16 n, Str255 name) {
     std::string utf8;
     if (!SpellCheckerLanguageName(n, &utf8)) return false;

@@ -7,9 +7,6 @@
 
 #include <cstring>
 
-Handle gTextMergeList = nullptr;
-SInt32 gNumTextMerge = 0;
-
 namespace {
 
 constexpr SInt16 kFieldsPerEntry = 3;

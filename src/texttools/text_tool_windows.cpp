@@ -24,22 +24,3 @@ MyDialogRec* myHelpWidgets = nullptr;
 MyDialogRec* gFindStyleDialog = nullptr;
 MyDialogRec* gHypertextDialog = nullptr;
 MyDialogRec* gSearchDictDialog = nullptr;
-
-Rect gHelpTextRect{}, gHelpExtraRect{}, gHelpButtonRect[kHelpButtons]{}, gHelpPopupRect{}, gHelpOpacityRect{},
-    gHelpGoBackRect{};
-MenuRef gHelpPopupMenuHandle = nullptr;
-SInt16 gHelpOpacity = 100;
-SInt16 gHelpButtonPushed = 0;
-bool gHelpShowingSearchDict = false;
-bool gHelpHyperShowing = false;
-SInt32 gHelpMouseClickedVariable = 0;
-SInt32 gHelpMouseTextPosAtClickVariable = -1;
-
-ListHandle HypertextListHandle = nullptr;
-SInt32 gHypertextCurrentLinkSelected = -1;
-
-ListHandle TextMergeListHandle = nullptr;
-Rect gTextMergeListRect{}, gTextMergeExtraRect{}, gTextMergeAddRect{}, gTextMergeRemoveRect{},
-    gTextMergeCopyRect{}, gTextMergeSpecialRect{}, gTextMergeUpRect{}, gTextMergeDownRect{},
-    gTextMergeEnableRect{}, gTextMergeImportRect{}, gTextMergeClearRect{}, gTextMergeOpacityRect{};
-SInt16 gTextMergeWinOpacity = 100;
