@@ -23,7 +23,7 @@ std::string ReadText(const std::string& path) {
 }
 
 // Runs the built compiler with the given arguments, capturing both output streams.
-CommandResult RunCompiler(const ScopedTestDir& dir, const std::vector<std::string>& args) {
+CommandResult RunCompiler(const TempDir& dir, const std::vector<std::string>& args) {
     std::string command =
         "'" + (std::filesystem::path(ORVALIS_RESOURCE_FILE).parent_path() / "orvalis-rc").string() + "'";
     for (const std::string& arg : args)
@@ -46,7 +46,7 @@ std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
 }
 
 TEST(Command, WritesAllSourcesIntoOneFileAndSaysSo) {
-    ScopedTestDir dir;
+    TempDir dir;
     std::string a = dir.Write("a.rdef", "resource 'STR ' 1 { \"one\" }\nresource 'STR ' 2 { \"two\" }\n");
     std::string b = dir.Write("b.rdef", "resource 'MENU' 5 { title \"M\" item \"I\" }\n");
     std::string output = dir.File("out/sub/Test.rsrc");
@@ -67,7 +67,7 @@ TEST(Command, WritesAllSourcesIntoOneFileAndSaysSo) {
 }
 
 TEST(Command, AFaultySourceFailsAndLeavesTheOutputAlone) {
-    ScopedTestDir dir;
+    TempDir dir;
     std::string good = dir.Write("good.rdef", "resource 'STR ' 1 { \"one\" }\n");
     std::string bad =
         dir.Write("bad.rdef", "resource 'STR ' 2 { \"two\" }\n\nresource 'STR ' 1 { \"again\" }\n"
@@ -88,7 +88,7 @@ TEST(Command, AFaultySourceFailsAndLeavesTheOutputAlone) {
 }
 
 TEST(Command, UsageErrors) {
-    ScopedTestDir dir;
+    TempDir dir;
     std::string source = dir.Write("a.rdef", "resource 'STR ' 1 { \"one\" }\n");
     const std::vector<std::vector<std::string>> badArguments = {
         {source},                                 // no output

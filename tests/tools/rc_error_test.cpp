@@ -153,7 +153,7 @@ resource 'DITL' 6 { bogus rect 0 0 1 1 }
 }
 
 TEST(Duplicates, NameBothPlacesAcrossAndWithinSources) {
-    ScopedTestDir dir;
+    TempDir dir;
     std::string first = dir.Write("a.rdef", "resource 'STR ' 1 { \"a\" }\n\nresource 'STR#' 1 { }\n");
     std::string second =
         dir.Write("b.rdef", "# same ID, other type: fine\nresource 'MENU' 1 { title \"M\" }\n"
@@ -170,7 +170,7 @@ TEST(Duplicates, NameBothPlacesAcrossAndWithinSources) {
 }
 
 TEST(SourceFiles, AnUnreadableSourceIsReported) {
-    ScopedTestDir dir;
+    TempDir dir;
     std::string missing = dir.File("missing.rdef");
     CompiledResources compiled;
     CompileResourceFiles({missing}, compiled);
