@@ -222,7 +222,7 @@ void SetFieldSetting(const NumberField& f, SInt32 v) {
 std::optional<SInt32> WholeNumber(DialogPtr dialog, SInt16 item) {
     Str255 text;
     GetDialogItemText(dialog, item, text);
-    std::string s(reinterpret_cast<const char*>(text + 1), text[0]);
+    std::string s(PStringView(text));
     const size_t first = s.find_first_not_of(' ');
     if (first == std::string::npos) return std::nullopt;
     s = s.substr(first, s.find_last_not_of(' ') - first + 1);

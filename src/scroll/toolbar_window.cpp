@@ -11,6 +11,7 @@
 #include "platform/drawing.h"
 #include "platform/file_io.h"
 #include "platform/memory.h"
+#include "platform/pstring.h"
 #include "platform/windows.h"
 #include "prefs/companion_records.h"
 #include "prefs/prefs_fields.h"
@@ -73,14 +74,13 @@ class InToolbarPort {
 void RunToolbarMacro(SInt16 index) {
     Str255 name;
     GetOrvalisString(kStandardMacroNames, SInt16(index + kFirstToolbarMacro - 8), name);
-    const std::string macro(reinterpret_cast<const char*>(name + 1), name[0]);
+    const std::string macro(PStringView(name));
     const std::string file = GetAppPathFolder(kMacroFolderSlot) + macro;
     if (macro.empty() || !FileExists(file)) {
         Str255 before, after;
         GetOrvalisString(kProgramTexts, kMacroMissingBefore, before);
         GetOrvalisString(kProgramTexts, kMacroMissingAfter, after);
-        const std::string text = std::string(reinterpret_cast<const char*>(before + 1), before[0]) + macro +
-                                 std::string(reinterpret_cast<const char*>(after + 1), after[0]);
+        const std::string text = std::string(PStringView(before)) + macro + std::string(PStringView(after));
         DoErrorMessageText(text.c_str());
         return;
     }

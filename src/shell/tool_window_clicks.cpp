@@ -13,6 +13,7 @@
 #include "macros/macro_services.h"
 #include "macros/macro_windows.h"
 #include "media/media_windows.h"
+#include "platform/pstring.h"
 #include "platform/windows.h"
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_record.h"
@@ -507,8 +508,7 @@ void TextMergeWindowClick(const PlatformEvent& event, Point point) {
         if (item >= 1 && item <= kTextMergeSpecialItems) {
             Str255 special{};
             GetOrvalisString(kTextMergeSpecialStrings, item, special);
-            PutTextInSelectedMergeCell(
-                std::string_view(reinterpret_cast<const char*>(special + 1), special[0]));
+            PutTextInSelectedMergeCell(PStringView(special));
         }
     } else if (Inside(point, gTextMergeUpRect)) {
         if (Released(gTextMergeUpRect)) MoveSelectedRow(TextMergeListHandle, -1, TextMergeRows());
