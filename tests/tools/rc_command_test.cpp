@@ -6,6 +6,7 @@
 
 #include <gmock/gmock.h>
 
+#include <chrono>
 #include <sys/wait.h>
 
 namespace {
@@ -43,6 +44,23 @@ std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
         names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// --header writes the names the sources give numbers, and leaves an unchanged header as it is, so that
+// what includes it is not rebuilt for nothing.
+TEST(Command, WritesTheNamesHeaderOnlyWhenTheNamesChange) {
+    TempDir dir;
+    const std::string source = dir.Write("a.rdef", "resource 'STR#' 7 as kSevenTexts { \"x\" as kXText }\n");
+    const std::string header = dir.File("generated/resource_names.h");
+    CommandResult result = RunCompiler(dir, {"-o", dir.File("A.rsrc"), "--header", header, source});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(ReadText(header).find("constexpr SInt16 kSevenTexts = 7; // 'STR#' 7\n"
+                                    "constexpr SInt16 kXText = 1; // 'STR#' 7 string 1\n"),
+              std::string::npos);
+    const auto written = std::filesystem::last_write_time(header);
+    std::filesystem::last_write_time(header, written - std::chrono::hours(1));
+    ASSERT_EQ(RunCompiler(dir, {"-o", dir.File("A.rsrc"), "--header", header, source}).status, 0);
+    EXPECT_EQ(std::filesystem::last_write_time(header), written - std::chrono::hours(1));
 }
 
 TEST(Command, WritesAllSourcesIntoOneFileAndSaysSo) {
