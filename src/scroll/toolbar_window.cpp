@@ -5,6 +5,7 @@
 #include "foundation/app_paths.h"
 #include "foundation/error_dialog.h"
 #include "foundation/program_strings.h"
+#include "foundation/program_texts.h"
 #include "foundation/window_references.h"
 #include "macros/macro_running.h"
 #include "macros/macro_services.h"
@@ -22,6 +23,7 @@
 #include "scroll/scroll_position.h"
 #include "scroll/scroll_windows.h"
 #include "scroll/tool_windows.h"
+#include "shell/commands.h"
 #include "shell/event_handlers.h"
 #include "shell/file_opening.h"
 #include "shell/mode_switching.h"
@@ -46,8 +48,7 @@ constexpr SInt16 kToolbarWindowID = 133;
 constexpr Size kEntrySize = 6;
 constexpr SInt16 kToolbarHeight = 24, kToolbarWidth = 373;
 constexpr SInt16 kStandardMacroNames = 305, kFirstToolbarMacro = 27;
-constexpr SInt16 kProgramTexts = 129, kMacroMissingBefore = 88, kMacroMissingAfter = 89;
-constexpr SInt16 kFileMenu = 129, kOpenItem = 2;
+constexpr SInt16 kMacroMissingBefore = 88, kMacroMissingAfter = 89;
 constexpr SInt16 kOpenMacroFlag = -6;
 
 ToolbarGrid gGrid;
@@ -271,7 +272,7 @@ void DoToolButtonAction(SInt16 index) {
         if (gDontQuitWithoutSaving) gNeedToCheckText = true;
         if (gQueueIsDirty) gNeedToCheckQueue = true;
         if (gNeedToCheckText || gNeedToCheckQueue) {
-            gSavedMid = kFileMenu;
+            gSavedMid = kFileMenuID;
             gSavedMitem = kOpenItem;
             gSaveAutoDialogAnswer = 0;
             return;

@@ -181,8 +181,8 @@ void CommandKey(const PlatformEvent& event) {
     if (key == 'W') return CloseFrontWindowByKey();
     if (key == 'Z') return void(DoCommand(MakeMenuCommand(kEditMenuID, kUndoItem)));
     if (character == kBackspaceCharCode && gMacroRunning) return FinishAllMacros();
-    if (key == '[' || key == '{') return void(DoCommand(MakeMenuCommand(kSizeMenuID, 13)));
-    if (key == ']' || key == '}') return void(DoCommand(MakeMenuCommand(kSizeMenuID, 12)));
+    if (key == '[' || key == '{') return void(DoCommand(MakeMenuCommand(kSizeMenuID, kSmallerItem)));
+    if (key == ']' || key == '}') return void(DoCommand(MakeMenuCommand(kSizeMenuID, kLargerItem)));
     if (const SInt32 chosen = MenuKeyCommand(event)) return void(DoCommand(MenuCommand(chosen)));
     // Keys that stand for menu items the menus do not carry a key for.
     if (key == 'K') return void(DoCommand(MakeMenuCommand(kScrollMenuID, kScrollControlItem)));
@@ -561,7 +561,7 @@ void TypeIntoScriptView(const ScriptTypingView& view, const ScriptTypingView& ot
         if (character == kBackspaceCharCode && start != end) {
             // The clear item is enabled by the selection just made.
             ConsistifyMenus();
-            DoCommand(MakeMenuCommand(kEditMenuID, 7));
+            DoCommand(MakeMenuCommand(kEditMenuID, kClearItem));
             return;
         }
         StoreUndoInfo(11);
@@ -613,7 +613,7 @@ void TypeIntoMacroEditor(const PlatformEvent& event, UInt8 character) {
         SInt32 end = 0;
         WEGetSelection(&start, &end, 0, MacroEditWEHandle);
         if (character == kBackspaceCharCode && start != end) {
-            DoCommand(MakeMenuCommand(kEditMenuID, 7));
+            DoCommand(MakeMenuCommand(kEditMenuID, kClearItem));
             return;
         }
         StoreUndoInfo(kMacroEditorUndo);
