@@ -12,6 +12,7 @@
 #include "platform/bytes.h"
 #include "platform/memory.h"
 #include "platform/menus.h"
+#include "platform/pstring.h"
 #include "platform/resources.h"
 #include "platform/text_drawing.h"
 #include "shell/menus.h"
@@ -65,7 +66,7 @@ const std::vector<std::string>* LoadValueList(SInt16 kind) {
     for (UInt16 i = 0; i < count; ++i) {
         Str255 entry;
         if (!GetOrvalisString(kind, SInt16(i + 1), entry)) entry[0] = 0;
-        items.emplace_back(reinterpret_cast<const char*>(entry + 1), entry[0]);
+        items.emplace_back(PStringView(entry));
     }
     gValueLists[slot] = std::move(items);
     gValueListLoaded[slot] = true;

@@ -2,6 +2,7 @@
 #include "foundation/pstring_helpers.h"
 
 #include "foundation/error_dialog.h"
+#include "platform/pstring.h"
 
 #include <algorithm>
 #include <cstring>
@@ -81,8 +82,7 @@ char* CatPtoCstr(ConstStringPtr source, char* destination, size_t capacity) {
 }
 
 StringPtr CopyPstrAddQuotes(ConstStringPtr source, StringPtr destination) {
-    std::string_view text =
-        source ? std::string_view(reinterpret_cast<const char*>(source + 1), source[0]) : std::string_view();
+    std::string_view text = PStringView(source);
     const bool opens = !text.empty() && UInt8(text.front()) == kQuote;
     const bool closes = !text.empty() && UInt8(text.back()) == kQuote && !(opens && text.size() == 1);
     // The quotes always fit: the text gives way to them.

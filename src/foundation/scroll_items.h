@@ -2,16 +2,8 @@
 // reference value, and a held click repeats through one shared action routine.
 #pragma once
 
+#include "foundation/scroll_bar_parts.h"
 #include "platform/dialogs.h"
-
-// Control parts as tracking reports them.
-enum : SInt16 {
-    kScrollUpPart = 20,
-    kScrollDownPart = 21,
-    kScrollPageUpPart = 22,
-    kScrollPageDownPart = 23,
-    kScrollThumbPart = 129
-};
 
 // Called with the new and the old value whenever a tracked scroll bar's value changes.
 using ScrollActionProc = void (*)(DialogPtr dialog, SInt16 item, SInt16 newValue, SInt16 oldValue);

@@ -7,6 +7,7 @@
 #include "foundation/folder_files.h"
 #include "foundation/machine_features.h"
 #include "foundation/program_strings.h"
+#include "foundation/program_texts.h"
 #include "foundation/window_references.h"
 #include "platform/dialogs.h"
 #include "platform/events.h"
@@ -20,13 +21,12 @@ namespace {
 constexpr SInt16 kMediaFoldersDialogID = 161;
 constexpr SInt16 kOkItem = 1;
 constexpr SInt16 kCancelItem = 2;
-constexpr SInt16 kPromptStrings = 129;
 
 struct FolderLine {
     SInt16 pathItem;
     SInt16 chooseItem;
     SInt16 purpose;
-    SInt16 prompt; // item of string list 129
+    SInt16 prompt; // item of the program texts
 };
 constexpr FolderLine kLines[] = {
     {4, 6, kChooseMusicFolder, 90},
@@ -76,7 +76,7 @@ bool GetNewPathsDialog(std::string& music, std::string& pictures, std::string& m
         for (const FolderLine& line : kLines) {
             if (item != line.chooseItem) continue;
             Str255 prompt;
-            GetOrvalisString(kPromptStrings, line.prompt, prompt);
+            GetOrvalisString(kProgramTexts, line.prompt, prompt);
             const Str255 noDefaultName = {0};
             GetFileName(prompt, noDefaultName, FourCC("Dir "), line.purpose);
         }

@@ -5,6 +5,7 @@
 #include "controls/custom_controls.h"
 #include "foundation/list_items.h"
 #include "foundation/program_strings.h"
+#include "foundation/program_texts.h"
 #include "foundation/window_references.h"
 #include "platform/drawing.h"
 #include "platform/pstring.h"
@@ -37,8 +38,6 @@ SInt16 gBookmarkPageScrollSize = 10;
 SInt16 gBookmarkOpacity = 100;
 
 namespace {
-
-constexpr SInt16 kProgramTexts = 129;
 
 // Buttons of the strip from its right end: left and right edges relative to R (the list's right less the
 // scroll bar), each 13 pixels high from 2 below the strip's top, 46 wide and 2 apart.

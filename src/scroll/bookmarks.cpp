@@ -2,6 +2,7 @@
 // text as it is edited, and the searches for the next one.
 #include "scroll/bookmarks.h"
 
+#include "platform/pstring.h"
 #include "platform/windows.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/cue_marker.h"
@@ -242,7 +243,7 @@ SInt32 GetBookmarkOffset(SInt16 slot) {
 void SetBookmarkName(SInt16 slot, ConstStr255Param name) {
     if (slot < 0 || slot >= gNumBookmarks || !name) return;
     std::vector<std::string> names = ReadNames();
-    const std::string text(reinterpret_cast<const char*>(name + 1), name[0]);
+    const std::string text(PStringView(name));
     // Slots past the names' count have no name already.
     if (text.empty() && size_t(slot) >= names.size()) return;
     if (names.size() <= size_t(slot)) names.resize(size_t(slot) + 1);

@@ -139,8 +139,7 @@ void AddWidthHeightToMenu(MenuRef menu, SInt32 width, SInt32 height, SInt32 bits
     for (SInt16 i = 0; i < 4; ++i) {
         if (!(options & bitsInOrder[i])) continue;
         Str255 note;
-        if (GetOrvalisString(kModeOptionTexts, SInt16(i + 1), note))
-            text.append(reinterpret_cast<char*>(note + 1), note[0]);
+        if (GetOrvalisString(kModeOptionTexts, SInt16(i + 1), note)) text.append(PStringView(note));
     }
     Str255 item;
     SetPString(item, text);

@@ -3,6 +3,7 @@
 #include "scroll/info_strip.h"
 
 #include "foundation/program_strings.h"
+#include "foundation/program_texts.h"
 #include "foundation/rect_fitting.h"
 #include "platform/clock.h"
 #include "platform/drawing.h"
@@ -28,8 +29,6 @@
 #include <cstring>
 
 namespace {
-
-constexpr SInt16 kProgramTexts = 129;
 
 void Append(Str255 out, const UInt8* text, size_t length) {
     const size_t room = 255 - out[0];

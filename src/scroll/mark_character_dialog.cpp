@@ -32,7 +32,7 @@ MarkFields gMarkFields;
 std::string FieldText(DialogPtr dialog, SInt16 item) {
     Str255 text;
     GetDText(dialog, item, text);
-    return std::string(reinterpret_cast<const char*>(text + 1), text[0]);
+    return std::string(PStringView(text));
 }
 
 void PutFieldText(DialogPtr dialog, SInt16 item, const std::string& s) {

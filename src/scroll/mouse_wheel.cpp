@@ -2,6 +2,7 @@
 #include "scroll/mouse_wheel.h"
 
 #include "foundation/foundation_prefs.h"
+#include "foundation/scroll_bar_parts.h"
 #include "macros/key_equivalents.h"
 #include "scroll/scroll_engine.h"
 #include "shell/shell.h"
@@ -12,8 +13,6 @@
 namespace {
 
 constexpr SInt16 kFinishTimeMode = 2;
-constexpr SInt16 kArrowUpPart = 20;
-constexpr SInt16 kArrowDownPart = 21;
 constexpr SInt16 kVerticalAxis = 0;
 
 } // namespace
@@ -68,7 +67,8 @@ OSStatus MouseWheelHandler(const PlatformEvent& event, void* windowReference) {
     }
     if (event.wheelAxis != kVerticalAxis) return eventNotHandledErr;
     const auto reference = SInt16(reinterpret_cast<std::intptr_t>(windowReference));
-    if (WheelScrollsWindow(reference)) MyLiveScrollProc(reference, delta > 0 ? kArrowUpPart : kArrowDownPart);
+    if (WheelScrollsWindow(reference))
+        MyLiveScrollProc(reference, delta > 0 ? kScrollUpPart : kScrollDownPart);
     return noErr;
 }
 

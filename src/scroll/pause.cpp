@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/events.h"
+#include "platform/pstring.h"
 #include "platform/windows.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/bookmarks.h"
@@ -84,7 +85,7 @@ void GetBeginDelay() {
         ModalDialog(nullptr, &item);
         if (item != kOkItem) continue;
         GetDialogItemText(dialog, kSecondsItem, text);
-        const std::string typed(reinterpret_cast<const char*>(text + 1), text[0]);
+        const std::string typed(PStringView(text));
         const bool number = !typed.empty() && typed.find_first_not_of("0123456789") == std::string::npos;
         if (!number) {
             SelectDialogItemText(dialog, kSecondsItem, 0, 32767);

@@ -8,6 +8,7 @@
 #include "platform/drawing.h"
 #include "platform/events.h"
 #include "platform/menus.h"
+#include "platform/pstring.h"
 #include "platform/text_drawing.h"
 #include "platform/windows.h"
 #include "prefs/prefs_fields.h"
@@ -82,7 +83,7 @@ constexpr Arrow kArrows[] = {
 std::optional<SInt32> FieldValue(DialogPtr dialog, SInt16 item) {
     Str255 text;
     GetDialogItemText(dialog, item, text);
-    std::string s(reinterpret_cast<const char*>(text + 1), text[0]);
+    std::string s(PStringView(text));
     while (!s.empty() && s.back() == ' ')
         s.pop_back();
     while (!s.empty() && s.front() == ' ')

@@ -2,6 +2,7 @@
 #include "scroll/prompter_drawing.h"
 
 #include "foundation/program_strings.h"
+#include "foundation/program_texts.h"
 #include "platform/memory.h"
 #include "scroll/scroll_engine.h"
 #include "shell/shell_globals.h"
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr SInt16 kScrollStrings = 129;
 constexpr SInt16 kNoTextHere = 12;
 
 } // namespace
@@ -21,7 +21,7 @@ StringPtr GetScrollTextAtCharacter(SInt32 offset, SInt16 count) {
     if (gTextHasChanged) GetNewText(0);
     const SInt32 length = myTextResource ? SInt32(GetHandleSize(myTextResource)) : 0;
     if (offset < 0 || offset >= length) {
-        GetOrvalisString(kScrollStrings, kNoTextHere, text);
+        GetOrvalisString(kProgramTexts, kNoTextHere, text);
         return text;
     }
     // Near the end of the script there are fewer characters than asked for.

@@ -2,6 +2,7 @@
 // script (with returns added where the prompter wraps), measuring, scrolling and drawing.
 #include "scroll/text_window.h"
 
+#include "foundation/scroll_bar_parts.h"
 #include "foundation/window_references.h"
 #include "platform/drawing.h"
 #include "platform/memory.h"
@@ -30,7 +31,6 @@
 
 namespace {
 
-constexpr SInt16 kBarWidth = 15;
 // The tab ruler's 16 rows and the row below it that keeps the text off its base line.
 constexpr SInt16 kTabBarHeight = 16, kTabBarRoom = 17;
 // Text taller than this would overflow the 32-bit arithmetic of positions.
@@ -258,7 +258,7 @@ bool FillTextWindow(TextWindow& tw, bool breakLikePrompter, std::span<const Over
 
 void SetTextWindowTextRect(TextWindow& tw) {
     Rect r = PortBounds(tw);
-    r.right = SInt16(r.right - (kBarWidth + 1));
+    r.right = SInt16(r.right - (kScrollBarWidth + 1));
     r.left = SInt16(r.left + tw.kind->leftInset);
     if (tw.kind->tabBar && gTabBarShowing) r.top = SInt16(r.top + kTabBarRoom);
     tw.textRect = r;
@@ -397,15 +397,15 @@ SInt32 TextWindowMiddleCharacter(const TextWindow& tw, SInt16 v) {
 
 Rect TextWindowScrollBarRect(const TextWindow& tw) {
     Rect bounds = PortBounds(tw);
-    bounds.left = SInt16(bounds.right - kBarWidth);
-    bounds.bottom = SInt16(bounds.bottom - kBarWidth);
+    bounds.left = SInt16(bounds.right - kScrollBarWidth);
+    bounds.bottom = SInt16(bounds.bottom - kScrollBarWidth);
     return bounds;
 }
 
 void DrawTextWindowScrollBar(TextWindow& tw) {
     if (!*tw.window) return;
     const Rect place = TextWindowScrollBarRect(tw);
-    if (place.bottom - place.top < 3 * kBarWidth) return;
+    if (place.bottom - place.top < 3 * kScrollBarWidth) return;
     MyScrollControl& bar = tw.barControl;
     if (!EqualRect(&place, &bar.bar) || bar.window != *tw.window) {
         bar.window = *tw.window;
@@ -426,13 +426,13 @@ void UpdateTextWindow(TextWindow& tw) {
     const Rect bounds = PortBounds(tw);
     // The strip along the bottom and the room beside the text.
     Rect strip = bounds;
-    strip.top = SInt16(bounds.bottom - kBarWidth);
+    strip.top = SInt16(bounds.bottom - kScrollBarWidth);
     EraseRect(&strip);
     Rect side = bounds;
     side.right = tw.textRect.left;
     EraseRect(&side);
     Rect above = bounds;
-    above.right = SInt16(bounds.right - (kBarWidth + 1));
+    above.right = SInt16(bounds.right - (kScrollBarWidth + 1));
     above.bottom = tw.textRect.top;
     EraseRect(&above);
     if (*tw.text) WEUpdate(nullptr, *tw.text);

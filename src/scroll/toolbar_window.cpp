@@ -5,12 +5,14 @@
 #include "foundation/app_paths.h"
 #include "foundation/error_dialog.h"
 #include "foundation/program_strings.h"
+#include "foundation/program_texts.h"
 #include "foundation/window_references.h"
 #include "macros/macro_running.h"
 #include "macros/macro_services.h"
 #include "platform/drawing.h"
 #include "platform/file_io.h"
 #include "platform/memory.h"
+#include "platform/pstring.h"
 #include "platform/windows.h"
 #include "prefs/companion_records.h"
 #include "prefs/prefs_fields.h"
@@ -21,6 +23,7 @@
 #include "scroll/scroll_position.h"
 #include "scroll/scroll_windows.h"
 #include "scroll/tool_windows.h"
+#include "shell/commands.h"
 #include "shell/event_handlers.h"
 #include "shell/file_opening.h"
 #include "shell/mode_switching.h"
@@ -41,8 +44,7 @@ constexpr SInt16 kToolbarWindowID = 133;
 constexpr Size kEntrySize = 6;
 constexpr SInt16 kToolbarHeight = 24, kToolbarWidth = 373;
 constexpr SInt16 kStandardMacroNames = 305, kFirstToolbarMacro = 27;
-constexpr SInt16 kProgramTexts = 129, kMacroMissingBefore = 88, kMacroMissingAfter = 89;
-constexpr SInt16 kFileMenu = 129, kOpenItem = 2;
+constexpr SInt16 kMacroMissingBefore = 88, kMacroMissingAfter = 89;
 constexpr SInt16 kOpenMacroFlag = -6;
 
 ToolbarGrid gGrid;
@@ -69,14 +71,13 @@ class InToolbarPort {
 void RunToolbarMacro(SInt16 index) {
     Str255 name;
     GetOrvalisString(kStandardMacroNames, SInt16(index + kFirstToolbarMacro - 8), name);
-    const std::string macro(reinterpret_cast<const char*>(name + 1), name[0]);
+    const std::string macro(PStringView(name));
     const std::string file = GetAppPathFolder(kMacroFolderSlot) + macro;
     if (macro.empty() || !FileExists(file)) {
         Str255 before, after;
         GetOrvalisString(kProgramTexts, kMacroMissingBefore, before);
         GetOrvalisString(kProgramTexts, kMacroMissingAfter, after);
-        const std::string text = std::string(reinterpret_cast<const char*>(before + 1), before[0]) + macro +
-                                 std::string(reinterpret_cast<const char*>(after + 1), after[0]);
+        const std::string text = std::string(PStringView(before)) + macro + std::string(PStringView(after));
         DoErrorMessageText(text.c_str());
         return;
     }
@@ -266,7 +267,7 @@ void DoToolButtonAction(SInt16 index) {
         if (gDontQuitWithoutSaving) gNeedToCheckText = true;
         if (gQueueIsDirty) gNeedToCheckQueue = true;
         if (gNeedToCheckText || gNeedToCheckQueue) {
-            gSavedMid = kFileMenu;
+            gSavedMid = kFileMenuID;
             gSavedMitem = kOpenItem;
             gSaveAutoDialogAnswer = 0;
             return;

@@ -9,6 +9,7 @@
 #include "platform/dialogs.h"
 #include "platform/events.h"
 #include "platform/memory.h"
+#include "platform/pstring.h"
 #include "prefs/companion_records.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/info_strip.h"
@@ -48,7 +49,7 @@ void SetNumber(DialogPtr dialog, SInt16 item, SInt32 value, bool select) {
 std::optional<SInt32> ReadNumber(DialogPtr dialog, SInt16 item) {
     Str255 text;
     GetDialogItemText(dialog, item, text);
-    std::string s(reinterpret_cast<const char*>(text + 1), text[0]);
+    std::string s(PStringView(text));
     while (!s.empty() && s.back() == ' ')
         s.pop_back();
     while (!s.empty() && s.front() == ' ')

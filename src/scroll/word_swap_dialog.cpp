@@ -3,6 +3,7 @@
 #include "scroll/word_swap_dialog.h"
 
 #include "foundation/program_strings.h"
+#include "foundation/program_texts.h"
 #include "foundation/window_references.h"
 #include "platform/memory.h"
 #include "platform/pstring.h"
@@ -28,7 +29,6 @@ enum : SInt16 {
     kTextItem = 6,
     kCountItem = 7,
 };
-constexpr SInt16 kProgramTexts = 129;
 constexpr SInt16 kDoneTitle = 137, kNextTitle = 138;
 
 void SetItem(DialogPtr dialog, SInt16 item, const std::string& text) {

@@ -2,6 +2,7 @@
 // the tab bar's pop-up, and the four window shortcuts (edit window, functions, prompter, scroll monitor).
 #include "shell/context_popups.h"
 
+#include "foundation/program_texts.h"
 #include "shell/file_opening.h"
 
 #include "foundation/file_dialogs.h"
@@ -44,7 +45,6 @@ namespace {
 constexpr SInt16 kTextPopupMenuID = 375;
 constexpr SInt16 kTabPopupMenuID = 383;
 constexpr SInt16 kPictureItemsList = 152;
-constexpr SInt16 kProgramTexts = 129;
 constexpr SInt16 kPopupWidth = 150;
 constexpr SInt16 kPopupHeight = 24;
 // The edit menu's item that moves the selection to the macro editor (with option: into the script).

@@ -3,6 +3,7 @@
 #include "shell/script_documents.h"
 
 #include "foundation/program_strings.h"
+#include "foundation/program_texts.h"
 #include "platform/menus.h"
 #include "platform/pstring.h"
 #include "shell/menus.h"
@@ -11,7 +12,6 @@
 namespace {
 
 constexpr int kDictionariesMenuSlot = 27;
-constexpr SInt16 kProgramTexts = 129;
 constexpr SInt16 kLanguageItemText = 32;
 
 } // namespace

@@ -36,14 +36,6 @@ namespace {
 
 constexpr SInt32 kNotDone = -1;
 
-enum : SInt16 {
-    kCutItem = 3,
-    kCopyItem = 4,
-    kPasteItem = 5,
-    kSwapItem = 6,
-    kClearItem = 7,
-    kSelectAllItem = 10
-};
 constexpr SInt16 kPasteUnchangedCharacters = 4;
 constexpr SInt16 kPasteWithoutStyles = 2;
 
@@ -91,7 +83,7 @@ SInt32 ApplyEdit(SInt16 item, WEReference we, bool useClipboard, SInt16 swapFlag
     case kPasteItem:
         WEPaste(we, &pasted, gCopyPasteMode);
         break;
-    case kSwapItem:
+    case kSwapClipboardItem:
         if (useClipboard)
             WESwap(we, &pasted, swapFlags);
         else
@@ -110,7 +102,7 @@ SInt32 ApplyEdit(SInt16 item, WEReference we, bool useClipboard, SInt16 swapFlag
 // first, the other follows with the same ranges, and the bookmarks and soft returns move with the text.
 SInt32 EditScript(SInt16 item, WEReference target) {
     const bool keepsCharacters =
-        (item == kPasteItem || item == kSwapItem) && (gCopyPasteMode & kPasteUnchangedCharacters);
+        (item == kPasteItem || item == kSwapClipboardItem) && (gCopyPasteMode & kPasteUnchangedCharacters);
     if (gSyllableArrayCustom && !keepsCharacters) {
         // Item 1 of the question keeps the times and cancels the command.
         if (DoEditCustomWarning(kCustomTimingDialogID)) return 0;
@@ -125,7 +117,8 @@ SInt32 EditScript(SInt16 item, WEReference target) {
         SavedRanges ranges(ScrollWEHandle, false);
         // With the edit window open the prompter takes a plain paste and the edit window makes the one
         // exchange with the clipboard.
-        pasted = ApplyEdit(item, ScrollWEHandle, !(item == kSwapItem && editOpen), kPasteWithoutStyles);
+        pasted =
+            ApplyEdit(item, ScrollWEHandle, !(item == kSwapClipboardItem && editOpen), kPasteWithoutStyles);
         PrompterChanged();
         if (item == kPasteItem) gWaitToUpdateWordCount = 100;
         if (!keepsCharacters) {
@@ -216,7 +209,7 @@ SInt32 EditMenuCommand(SInt16 item) {
         return UndoOrRepeat();
     case kCutItem:
     case kPasteItem:
-    case kSwapItem:
+    case kSwapClipboardItem:
     case kClearItem: {
         const WEReference target = FocusedTextView();
         return target ? EditScript(item, target) : kNotDone;

@@ -2,6 +2,7 @@
 // picture in the prompter, or serves the purpose its open dialog was started for.
 #include "foundation/file_dialogs.h"
 #include "foundation/program_strings.h"
+#include "foundation/program_texts.h"
 #include "foundation/rect_fitting.h"
 #include "foundation/script_file_checks.h"
 #include "media/media_services.h"
@@ -21,7 +22,6 @@
 
 namespace {
 
-constexpr SInt16 kProgramTexts = 129;
 constexpr SInt16 kOpenScriptPrompt = 6;
 constexpr SInt16 kOpenTextDocumentKind = -3;
 

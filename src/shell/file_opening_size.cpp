@@ -1,6 +1,7 @@
 // The text sizes drawn in the prompter after a file was used, while the size display is on: the text's
 // height, the text rectangle's height and the extra height the scroll adds.
 #include "foundation/program_strings.h"
+#include "foundation/program_texts.h"
 #include "platform/drawing.h"
 #include "platform/pstring.h"
 #include "platform/text_drawing.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr SInt16 kProgramTexts = 129;
 constexpr SInt16 kFirstSizeLabel = 9;
 constexpr SInt16 kLabelLeft = 195, kValueLeft = 295;
 constexpr Rect kSizeArea = {-24, 190, 24, 385}; // about half the text rectangle's height

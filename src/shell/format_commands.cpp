@@ -29,7 +29,6 @@ namespace {
 constexpr SInt32 kNotDone = -1;
 constexpr SInt16 kUndoFormat = 9;
 constexpr SInt16 kSizeOfItem[] = {9, 10, 12, 18, 24, 36, 48, 50, 62, 74};
-constexpr SInt16 kLargerItem = 12, kSmallerItem = 13, kOtherSizeItem = 15;
 constexpr SInt16 kSmallerBySize = 32001, kLargerBySize = 32002;
 constexpr SInt16 kToggleStyle = 32000;
 constexpr SInt16 kSmallestSize = 2, kLargestSize = 32766;

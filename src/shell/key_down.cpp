@@ -178,8 +178,8 @@ void CommandKey(const PlatformEvent& event) {
     if (key == 'W') return CloseFrontWindowByKey();
     if (key == 'Z') return void(DoCommand(MakeMenuCommand(kEditMenuID, kUndoItem)));
     if (character == kBackspaceCharCode && gMacroRunning) return FinishAllMacros();
-    if (key == '[' || key == '{') return void(DoCommand(MakeMenuCommand(kSizeMenuID, 13)));
-    if (key == ']' || key == '}') return void(DoCommand(MakeMenuCommand(kSizeMenuID, 12)));
+    if (key == '[' || key == '{') return void(DoCommand(MakeMenuCommand(kSizeMenuID, kSmallerItem)));
+    if (key == ']' || key == '}') return void(DoCommand(MakeMenuCommand(kSizeMenuID, kLargerItem)));
     if (const SInt32 chosen = MenuKeyCommand(event)) return void(DoCommand(MenuCommand(chosen)));
     // Keys that stand for menu items the menus do not carry a key for.
     if (key == 'K') return void(DoCommand(MakeMenuCommand(kScrollMenuID, kScrollControlItem)));
@@ -496,63 +496,6 @@ bool NonverbalTypingKey(const PlatformEvent& event) {
     }
 }
 
-// A typed key or an arrow in the prompter. Typed text keeps the bookmarks and the edit window's copy of
-// the text in step with the prompter's text.
-void TypeIntoPrompter(const PlatformEvent& event, UInt8 character) {
-    if (gDisableScrollKeys || !ScrollWEHandle) return;
-    const bool movement = IsMovementKey(character);
-    if (!movement) {
-        SInt32 start = 0;
-        SInt32 end = 0;
-        WEGetSelection(&start, &end, 0, ScrollWEHandle);
-        if (character == kBackspaceCharCode && start != end) {
-            // The clear item is enabled by the selection just made.
-            ConsistifyMenus();
-            DoCommand(MakeMenuCommand(kEditMenuID, 7));
-            return;
-        }
-        StoreUndoInfo(11);
-        gDontQuitWithoutSaving = true;
-    }
-    Handle starts = nullptr;
-    Handle ends = nullptr;
-    const SInt32 count = movement ? 0 : WESaveSelections(&starts, &ends, ScrollWEHandle, false);
-    WEKey(SInt16(character), event.modifiers, ScrollWEHandle);
-    if (movement) {
-        GetCurrentScrollPos();
-        if (Held(event, shiftKey)) gArrowKeysDuringShift = 1;
-        return;
-    }
-    if (gScrollOn == 3) KeepScrollChanges();
-    ScrollRecalText();
-    SetScrollWindowScrolls();
-    GetCurrentScrollPos();
-    gWaitToUpdateWordCount = 300;
-    gTextHasChanged = true;
-    GetNewText(1);
-    const SInt32 shift = character == kBackspaceCharCode ? -1 : 1;
-    const bool editText = EditWEHandle != nullptr;
-    if (count > 0 && starts && ends) {
-        WEAdjustManyBookmarks(count, WESelectionField{0, starts}, WESelectionField{0, ends}, shift, shift,
-                              !editText);
-        if (editText) {
-            WERestoreSelections(count, WESelectionField{0, starts}, WESelectionField{0, ends}, EditWEHandle,
-                                0, true, false, true);
-            WEKey(SInt16(character), event.modifiers, EditWEHandle);
-            WEAdjustManyFakeReturns(count, WESelectionField{0, starts}, WESelectionField{0, ends}, shift,
-                                    shift, true);
-            gReformatEditTextCount = 300;
-            KeepFakeReturnsInStep(gEditView);
-            EditRecalText();
-            SetEditWindowScrolls();
-            GetCurrentEditPos();
-        }
-    } else {
-        if (starts) DisposeHandle(starts);
-        if (ends) DisposeHandle(ends);
-    }
-}
-
 // A key that would remove one of the edit window's added returns (which the script does not hold) acts on
 // the script character beside it instead, so that both views lose the same character.
 void StepOverAddedReturn(UInt8 character) {
@@ -567,58 +510,95 @@ void StepOverAddedReturn(UInt8 character) {
     WESetSelection(caret, caret, 0, EditWEHandle);
 }
 
-// A typed key or an arrow in the edit window: the mirror image of the prompter's typing. The same change
-// is made in the prompter's text at the matching script offsets, and the bookmarks follow.
-void TypeIntoEditWindow(const PlatformEvent& event, UInt8 character) {
-    if (!EditWEHandle) return;
+// One of the two views of the script that take typing: the prompter's text, which holds the script as it
+// is, and the edit window's, which may add returns of its own (its offsets differ from the script's).
+struct ScriptTypingView {
+    WEReference* text;
+    bool addsReturns;
+    // What gArrowKeysDuringShift records when a shifted arrow moves this view's caret.
+    SInt16 shiftArrowView;
+    // The caret's place after a move; the view laid out afresh after a change.
+    void (*caretMoved)();
+    void (*textChanged)();
+};
+
+void PrompterTextChanged() {
+    ScrollRecalText();
+    SetScrollWindowScrolls();
+    GetCurrentScrollPos();
+}
+
+void EditWindowTextChanged() {
+    EditRecalText();
+    SetEditWindowScrolls();
+    GetCurrentEditPos();
+}
+
+const ScriptTypingView kPrompterTyping{&ScrollWEHandle, false, 1, GetCurrentScrollPos, PrompterTextChanged};
+const ScriptTypingView kEditWindowTyping{&EditWEHandle, true, 2, GetCurrentEditPos, EditWindowTextChanged};
+
+// The script changed: the word count is brought up to date in a while and the document keeps the text.
+void ScriptTextChanged() {
+    gWaitToUpdateWordCount = 300;
+    gTextHasChanged = true;
+    GetNewText(1);
+}
+
+// A typed key or an arrow in one view of the script. A change is made in the other view's text too, at the
+// matching script offsets, and the bookmarks and the edit window's added returns follow it.
+void TypeIntoScriptView(const ScriptTypingView& view, const ScriptTypingView& other,
+                        const PlatformEvent& event, UInt8 character) {
+    const WEReference text = *view.text;
+    if (!text) return;
     const bool movement = IsMovementKey(character);
     if (!movement) {
         SInt32 start = 0;
         SInt32 end = 0;
-        WEGetSelection(&start, &end, 0, EditWEHandle);
+        WEGetSelection(&start, &end, 0, text);
         if (character == kBackspaceCharCode && start != end) {
-            DoCommand(MakeMenuCommand(kEditMenuID, 7));
+            // The clear item is enabled by the selection just made.
+            ConsistifyMenus();
+            DoCommand(MakeMenuCommand(kEditMenuID, kClearItem));
             return;
         }
         StoreUndoInfo(11);
         gDontQuitWithoutSaving = true;
-        if (character == kBackspaceCharCode || character == kDeleteCharCode) StepOverAddedReturn(character);
+        if (view.addsReturns && (character == kBackspaceCharCode || character == kDeleteCharCode))
+            StepOverAddedReturn(character);
     }
     Handle starts = nullptr;
     Handle ends = nullptr;
-    const SInt32 count = movement ? 0 : WESaveSelections(&starts, &ends, EditWEHandle, true);
-    WEKey(SInt16(character), event.modifiers, EditWEHandle);
+    // The selections are kept as script offsets, which both views can place.
+    const SInt32 count = movement ? 0 : WESaveSelections(&starts, &ends, text, view.addsReturns);
+    WEKey(SInt16(character), event.modifiers, text);
     if (movement) {
-        GetCurrentEditPos();
-        if (Held(event, shiftKey)) gArrowKeysDuringShift = 2;
+        view.caretMoved();
+        if (Held(event, shiftKey)) gArrowKeysDuringShift = view.shiftArrowView;
         return;
     }
     if (gScrollOn == 3) KeepScrollChanges();
-    EditRecalText();
-    SetEditWindowScrolls();
-    GetCurrentEditPos();
+    view.textChanged();
     if (count <= 0 || !starts || !ends) {
         if (starts) DisposeHandle(starts);
         if (ends) DisposeHandle(ends);
-        return;
+        return ScriptTextChanged();
     }
+    const WESelectionField saved[2] = {{0, starts}, {0, ends}};
     const SInt32 shift = character == kBackspaceCharCode ? -1 : 1;
-    WEAdjustManyFakeReturns(count, WESelectionField{0, starts}, WESelectionField{0, ends}, shift, shift,
-                            false);
-    if (ScrollWEHandle) {
-        WERestoreSelections(count, WESelectionField{0, starts}, WESelectionField{0, ends}, ScrollWEHandle, 0,
-                            false, false, true);
-        WEKey(SInt16(character), event.modifiers, ScrollWEHandle);
-        ScrollRecalText();
-        SetScrollWindowScrolls();
-        GetCurrentScrollPos();
+    const WEReference otherText = *other.text;
+    if (otherText) {
+        // The edit window's added returns still stand where the saved offsets were taken.
+        WERestoreSelections(count, saved[0], saved[1], otherText, 0, other.addsReturns, false, true);
+        WEKey(SInt16(character), event.modifiers, otherText);
     }
-    gWaitToUpdateWordCount = 300;
-    gTextHasChanged = true;
-    GetNewText(1);
-    WEAdjustManyBookmarks(count, WESelectionField{0, starts}, WESelectionField{0, ends}, shift, shift, true);
-    KeepFakeReturnsInStep(gEditView);
-    gReformatEditTextCount = 300;
+    if (EditWEHandle) {
+        WEAdjustManyFakeReturns(count, saved[0], saved[1], shift, shift, false);
+        KeepFakeReturnsInStep(gEditView);
+        gReformatEditTextCount = 300;
+    }
+    if (otherText) other.textChanged();
+    ScriptTextChanged();
+    WEAdjustManyBookmarks(count, saved[0], saved[1], shift, shift, true);
 }
 
 // A typed key or an arrow in the macro editor, which keeps its own text apart from the script.
@@ -630,7 +610,7 @@ void TypeIntoMacroEditor(const PlatformEvent& event, UInt8 character) {
         SInt32 end = 0;
         WEGetSelection(&start, &end, 0, MacroEditWEHandle);
         if (character == kBackspaceCharCode && start != end) {
-            DoCommand(MakeMenuCommand(kEditMenuID, 7));
+            DoCommand(MakeMenuCommand(kEditMenuID, kClearItem));
             return;
         }
         StoreUndoInfo(kMacroEditorUndo);
@@ -665,10 +645,11 @@ void TypedKey(const PlatformEvent& event, UInt8 character) {
     if (!editing) return;
     if (!CustomTimesMayGo()) return;
     const WindowPtr front = FrontNonFloatingWindow();
-    if (!front || front == myScrollWindow)
-        TypeIntoPrompter(event, character);
-    else if (front == myEditWindow)
-        TypeIntoEditWindow(event, character);
+    if (!front || front == myScrollWindow) {
+        if (!gDisableScrollKeys) TypeIntoScriptView(kPrompterTyping, kEditWindowTyping, event, character);
+    } else if (front == myEditWindow) {
+        TypeIntoScriptView(kEditWindowTyping, kPrompterTyping, event, character);
+    }
 }
 
 // Home, End and the page keys move the caret, as in any editor, in a text view that takes typing; shift

@@ -6,6 +6,7 @@
 #include "foundation/error_dialog.h"
 #include "foundation/menu_bar_and_menus.h"
 #include "foundation/program_strings.h"
+#include "foundation/program_texts.h"
 #include "platform/events.h"
 #include "platform/pstring.h"
 #include "platform/resources.h"
@@ -27,7 +28,6 @@ SInt16 gScriptsMenuExists = 0;
 
 namespace {
 
-constexpr SInt16 kProgramTextsList = 129;
 constexpr SInt16 kChooseMacroText = 62;
 
 struct MenuSlot {
@@ -126,7 +126,7 @@ bool SetRunMenu() {
     if (!menu) return true;
     DeleteMenuItems(menu, 1, CountMenuItems(menu));
     Str255 text;
-    if (!GetOrvalisString(kProgramTextsList, kChooseMacroText, text)) SetPString(text, "Choose a Macro…");
+    if (!GetOrvalisString(kProgramTexts, kChooseMacroText, text)) SetPString(text, "Choose a Macro…");
     AppendMenuItemText(menu, text);
     return true;
 }

@@ -10,6 +10,7 @@
 #include "foundation/menu_bar_and_menus.h"
 #include "foundation/program_colors.h"
 #include "foundation/program_strings.h"
+#include "foundation/program_texts.h"
 #include "macros/macro_windows.h"
 #include "media/media_services.h"
 #include "media/media_windows.h"
@@ -44,7 +45,6 @@ std::array<WindowPtr, 16> gWindowList{};
 
 namespace {
 
-constexpr SInt16 kProgramTextsList = 129;
 constexpr SInt16 kWindowNamesList = 151;
 constexpr SInt16 kSizeItems[] = {9, 10, 12, 18, 24, 36, 48, 50, 62, 74};
 
@@ -62,7 +62,7 @@ void Check(MenuRef menu, MenuItemIndex item, bool checked) {
 
 void SetText(MenuRef menu, MenuItemIndex item, SInt16 index) {
     Str255 text;
-    if (menu && GetOrvalisString(kProgramTextsList, index, text)) SetMenuItemText(menu, item, text);
+    if (menu && GetOrvalisString(kProgramTexts, index, text)) SetMenuItemText(menu, item, text);
 }
 
 bool PrefSet(PrefShort field) {

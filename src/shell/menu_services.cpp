@@ -5,6 +5,7 @@
 #include "foundation/mac_roman_case.h"
 #include "foundation/menu_bar_and_menus.h"
 #include "foundation/program_strings.h"
+#include "foundation/program_texts.h"
 #include "media/media_windows.h"
 #include "platform/pstring.h"
 #include "prefs/prefs_fields.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr SInt16 kProgramTextsList = 129;
 constexpr SInt16 kColorNamesList = 1001;
 
 void SetEnabled(MenuRef menu, MenuItemIndex item, bool enabled) {
@@ -29,7 +29,7 @@ void SetEnabled(MenuRef menu, MenuItemIndex item, bool enabled) {
 
 void SetItemFromList(MenuRef menu, MenuItemIndex item, SInt16 index) {
     Str255 text;
-    if (menu && GetOrvalisString(kProgramTextsList, index, text)) SetMenuItemText(menu, item, text);
+    if (menu && GetOrvalisString(kProgramTexts, index, text)) SetMenuItemText(menu, item, text);
 }
 
 // Appends the colour names first to last (stopping at the first empty one), each drawn in its colour.

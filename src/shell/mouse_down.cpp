@@ -3,6 +3,7 @@
 // bookmark list's buttons and rows.
 #include "shell/input_dispatch.h"
 
+#include "foundation/scroll_bar_parts.h"
 #include "texttools/text_tools.h"
 
 #include "controls/control_records.h"
@@ -76,17 +77,9 @@ UInt16 curButton = 0;
 
 namespace {
 
-constexpr SInt16 kBarWidth = 15;
 constexpr SInt16 kRecordStopsAtClick = 34;
 constexpr SInt16 kRenameBookmarkDialog = 192;
 constexpr SInt16 kPrompterReference = 1;
-enum : SInt16 {
-    kUpArrowPart = 20,
-    kDownArrowPart = 21,
-    kPageUpPart = 22,
-    kPageDownPart = 23,
-    kThumbPart = 129
-};
 
 bool SecondaryClick(const PlatformEvent& event) {
     return event.button != 0 || (event.modifiers & controlKey);
@@ -95,21 +88,21 @@ bool SecondaryClick(const PlatformEvent& event) {
 // The part of the prompter's bar under the point: the arrows at its ends, the thumb where the position
 // puts it, and the pages above and below the thumb.
 SInt16 PrompterBarPart(const Rect& bar, Point point) {
-    if (point.v < bar.top + kBarWidth) return kUpArrowPart;
-    if (point.v >= bar.bottom - kBarWidth) return kDownArrowPart;
-    const SInt32 travel = RectHeight(bar) - 3 * kBarWidth;
+    if (point.v < bar.top + kScrollBarWidth) return kScrollUpPart;
+    if (point.v >= bar.bottom - kScrollBarWidth) return kScrollDownPart;
+    const SInt32 travel = RectHeight(bar) - 3 * kScrollBarWidth;
     const SInt32 maximum = gVScrollScroll.maximum;
-    const SInt32 thumbTop = bar.top + kBarWidth +
+    const SInt32 thumbTop = bar.top + kScrollBarWidth +
                             (maximum > 0 && travel > 0 ? SInt32(gVScrollScroll.value) * travel / maximum : 0);
-    if (point.v < thumbTop) return kPageUpPart;
-    if (point.v >= thumbTop + kBarWidth) return kPageDownPart;
-    return kThumbPart;
+    if (point.v < thumbTop) return kScrollPageUpPart;
+    if (point.v >= thumbTop + kScrollBarWidth) return kScrollPageDownPart;
+    return kScrollThumbPart;
 }
 
 void PrompterBarClick(const Rect& bar, Point point) {
     if (gScrollOn == 0) return; // the bar shows only while scrolling
     const SInt16 part = PrompterBarPart(bar, point);
-    if (part == kThumbPart) return PrompterLiveScroll(point.v);
+    if (part == kScrollThumbPart) return PrompterLiveScroll(point.v);
     do
         MyLiveScrollProc(kPrompterReference, part);
     while (StillDown());
@@ -442,8 +435,8 @@ void PrompterClick(const PlatformEvent& event, Point point) {
     if (gDisableScrollClicks) return;
     Rect bounds{};
     GetPortBounds(GetWindowPort(myScrollWindow), &bounds);
-    if (point.h >= bounds.right - kBarWidth) {
-        if (gScrollOn == 0 && point.v >= bounds.bottom - kBarWidth)
+    if (point.h >= bounds.right - kScrollBarWidth) {
+        if (gScrollOn == 0 && point.v >= bounds.bottom - kScrollBarWidth)
             return DoErrorMessageText("I don't expect to get here in DoMouseDown");
         return PrompterBarClick(GetPrompterScrollBarRect(), point);
     }
@@ -520,7 +513,7 @@ void ToggleBookmarkOpacity() {
 void BookmarkListClick(const PlatformEvent& event, Point point) {
     Rect bounds{};
     GetPortBounds(GetWindowPort(myBookmarkWindow), &bounds);
-    if (point.h >= bounds.right - kBarWidth && point.v >= bounds.bottom - kBarWidth) {
+    if (point.h >= bounds.right - kScrollBarWidth && point.v >= bounds.bottom - kScrollBarWidth) {
         DoErrorMessageText("I don't expect to get here in DoMouseDown");
     } else if (PtInRect(point, &gBookmarkGotoRect)) {
         if (TrackStripButton(gBookmarkGotoRect)) GoToSelectedBookmark();

@@ -3,6 +3,7 @@
 #include "shell/command_parts.h"
 
 #include "foundation/program_strings.h"
+#include "foundation/program_texts.h"
 #include "foundation/word_line_arrays.h"
 #include "macros/macro_services.h"
 #include "media/media_services.h"
@@ -79,7 +80,7 @@ SInt32 DoNewDocument() {
         gForceFileName[0] = 0;
     } else {
         Str255 untitled;
-        GetOrvalisString(129, 5, untitled);
+        GetOrvalisString(kProgramTexts, 5, untitled);
         name = MacRomanToUtf8(PStringView(untitled)) + ".text";
     }
     ClearKaraokeMode();

@@ -9,6 +9,7 @@
 #include "foundation/folder_files.h"
 #include "foundation/global_lists.h"
 #include "foundation/program_strings.h"
+#include "foundation/program_texts.h"
 #include "media/media_folders_dialog.h"
 #include "media/media_services.h"
 #include "platform/color_icons.h"
@@ -33,7 +34,6 @@
 
 namespace {
 
-constexpr SInt16 kProgramTextsList = 129;
 constexpr SInt16 kBackgroundPrompt = 3, kScriptPrompt = 6;
 constexpr SInt16 kChoosePictureTitle = 39, kChooseMovieTitle = 40, kFitPictureTitle = 57, kFitMovieTitle = 58;
 constexpr OSType kPictureType = 0x50494354; // 'PICT'
@@ -114,7 +114,7 @@ void PutBackScreen() {
 // The file chooser for the background kind: a picture or a movie.
 void AskForBackgroundFile() {
     Str255 prompt;
-    GetOrvalisString(kProgramTextsList, kBackgroundPrompt, prompt);
+    GetOrvalisString(kProgramTexts, kBackgroundPrompt, prompt);
     const Str255 noName = {0};
     GetFileName(prompt, noName, Kind() == kPictureKindMovie ? kMovieType : kPictureType, kOpenPrefsPicture);
 }
@@ -417,7 +417,7 @@ bool HandlePrefsChoiceItem(DialogPtr dialog, SInt16 item) {
     }
     case kChooseAutoFileItem: {
         Str255 prompt;
-        GetOrvalisString(kProgramTextsList, kScriptPrompt, prompt);
+        GetOrvalisString(kProgramTexts, kScriptPrompt, prompt);
         const Str255 noName = {0};
         GetFileName(prompt, noName, 0, kOpenAutoFile);
         return true;
@@ -455,7 +455,7 @@ void SetPrefsChoiceControls(DialogPtr dialog) {
     SetDialogItemValue(dialog, kKindCheckItem, KindCheckValue(c) ? 1 : 0);
     const bool movie = Kind() == kPictureKindMovie;
     const bool fit = (GetCurrentKeyModifiers() & optionKey) != 0;
-    if (GetOrvalisString(kProgramTextsList,
+    if (GetOrvalisString(kProgramTexts,
                          fit ? (movie ? kFitMovieTitle : kFitPictureTitle)
                              : (movie ? kChooseMovieTitle : kChoosePictureTitle),
                          title))

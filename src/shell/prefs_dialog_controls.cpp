@@ -5,6 +5,7 @@
 #include "foundation/error_dialog.h"
 #include "foundation/number_text.h"
 #include "foundation/program_strings.h"
+#include "foundation/program_texts.h"
 #include "platform/pstring.h"
 #include "platform/windows.h"
 #include "prefs/prefs_fields.h"
@@ -34,10 +35,10 @@ struct CheckShort {
 };
 constexpr CheckShort kShortChecks[] = {
     {13, kPrefSavePositionsAtQuit},
-    {15, kPrefInfoShowsTimes},
-    {25, kPrefEditFollowsPrompterLines},
+    {kShowTimesItem, kPrefInfoShowsTimes},
+    {kEditFollowsPrompterItem, kPrefEditFollowsPrompterLines},
     {26, kPrefPrompterFollowsEdit},
-    {27, kPrefPrompterHidesEdit},
+    {kOneWindowHidesOtherItem, kPrefPrompterHidesEdit},
     {30, kPrefStyledText},
     {60, kPrefFullScreen},
     {61, kPrefPositionsFromCue},
@@ -50,14 +51,14 @@ constexpr CheckShort kShortChecks[] = {
     {96, kPrefDelayedStart},
     {97, kPrefChime},
     {100, kPrefAllowHandTool},
-    {101, kPrefAllowTurbo},
+    {kAllowTurboItem, kPrefAllowTurbo},
     {102, kPrefMomentum},
     {103, kPrefSavePrefsAtQuit},
     {104, kPrefNoSkippedTicks},
     {105, kPrefMakeBackups},
     {106, kPrefPauseAtBookmarks},
     {107, kPrefDisableScreenSaver},
-    {108, kPrefOwnScreenSaver},
+    {kOwnScreenSaverItem, kPrefOwnScreenSaver},
     {118, kPrefPictureFillsArea},
     {119, kPrefPictureKeepsProportions},
     {166, kPrefUseScrollMonitor},
@@ -72,7 +73,7 @@ struct CheckLong {
     PrefLong field;
 };
 constexpr CheckLong kLongChecks[] = {
-    {99, kPrefWheelControl},
+    {kWheelControlItem, kPrefWheelControl},
     {183, kPrefSetScreenSize},
     {185, kPrefSkipStartupMacro34},
     {186, kPrefSkipTimerMacro35},
@@ -123,7 +124,7 @@ constexpr NumberField kNumberFields[] = {
     {230, kRectSide, kPrefTextMargins.offset, 3, 0, 8191, "right margin"},
     {kFadeTextItem, kFade, 0, 0, 0, 100, "fade amount"},
     {kMomentumTextItem, kMomentum, 0, 0, 0, 100, "momentum"},
-    {110, kLongField, kPrefScreenSaverDelay.offset, 0, 1, 86400, "screen saver delay"},
+    {kScreenSaverDelayItem, kLongField, kPrefScreenSaverDelay.offset, 0, 1, 86400, "screen saver delay"},
     {242, kLongField, kPrefSecondsToPause.offset, 0, 0, 3600, "seconds to pause"},
     {133, kRectSide, kPrefTextBoxRect.offset, 0, -32767, 32767, "text box top"},
     {134, kRectSide, kPrefTextBoxRect.offset, 1, -32767, 32767, "text box left"},
@@ -141,10 +142,38 @@ struct ArrowItem {
     UInt16 code;
 };
 constexpr ArrowItem kArrowItems[] = {
-    {47, 13},  {48, 14},  {49, 15},  {50, 16},  {83, 33},  {85, 34},  {178, 43}, {180, 44},
-    {222, 66}, {223, 67}, {225, 68}, {226, 69}, {228, 70}, {229, 71}, {231, 72}, {232, 73},
-    {141, 17}, {142, 18}, {143, 19}, {144, 20}, {145, 21}, {146, 22}, {147, 23}, {148, 24},
-    {153, 25}, {154, 26}, {155, 27}, {156, 28}, {157, 29}, {158, 30}, {159, 31}, {160, 32},
+    {47, 13},
+    {48, 14},
+    {49, 15},
+    {50, 16},
+    {83, 33},
+    {85, 34},
+    {kMomentumLessItem, 43},
+    {kMomentumMoreItem, 44},
+    {222, 66},
+    {223, 67},
+    {225, 68},
+    {226, 69},
+    {228, 70},
+    {229, 71},
+    {231, 72},
+    {232, 73},
+    {141, 17},
+    {142, 18},
+    {143, 19},
+    {144, 20},
+    {145, 21},
+    {146, 22},
+    {147, 23},
+    {148, 24},
+    {153, 25},
+    {154, 26},
+    {155, 27},
+    {156, 28},
+    {157, 29},
+    {158, 30},
+    {159, 31},
+    {160, 32},
 };
 
 SInt16 SideOf(const Rect& r, SInt16 side) {
@@ -222,7 +251,7 @@ void SetFieldSetting(const NumberField& f, SInt32 v) {
 std::optional<SInt32> WholeNumber(DialogPtr dialog, SInt16 item) {
     Str255 text;
     GetDialogItemText(dialog, item, text);
-    std::string s(reinterpret_cast<const char*>(text + 1), text[0]);
+    std::string s(PStringView(text));
     const size_t first = s.find_first_not_of(' ');
     if (first == std::string::npos) return std::nullopt;
     s = s.substr(first, s.find_last_not_of(' ') - first + 1);
@@ -305,7 +334,7 @@ void ShowItem(DialogPtr dialog, SInt16 item, bool shown) {
 } // namespace
 
 bool ItemInPane(SInt16 item, SInt16 pane) {
-    if (item >= 1 && item <= 10) return true;
+    if (item >= 1 && item <= kLastSharedItem) return true;
     if (pane < 0 || pane >= kPrefsPaneCount) return false;
     for (const ItemRange& r : kPaneItems[pane])
         if (item >= r.first && item <= r.last) return true;
@@ -314,29 +343,31 @@ bool ItemInPane(SInt16 item, SInt16 pane) {
 
 void ShowHidePrefControls(DialogPtr dialog) {
     const PrefsRecord& p = gPrefsWorking;
-    for (SInt16 item = 11; item <= kLastPrefsItem; ++item)
+    for (SInt16 item = kLastSharedItem + 1; item <= kLastPrefsItem; ++item)
         if (!ItemInPane(item, sWhichSet)) HideDialogItem(dialog, item);
-    for (SInt16 item = 11; item <= kLastPrefsItem; ++item) {
+    for (SInt16 item = kLastSharedItem + 1; item <= kLastPrefsItem; ++item) {
         if (!ItemInPane(item, sWhichSet)) continue;
         bool shown = true;
-        if (item == 15) shown = GetPref(p, kPrefShowInformation) == 1;
-        if (item >= 25 && item <= 27) shown = EditChoice() == 0;
+        if (item == kShowTimesItem) shown = GetPref(p, kPrefShowInformation) == 1;
+        if (item >= kEditFollowsPrompterItem && item <= kOneWindowHidesOtherItem) shown = EditChoice() == 0;
         if (item == 66) shown = GetPref(p, kPrefHideBackground) != 0;
-        if (item == 73) shown = GetPref(p, kPrefCueMarkerShown) != 0;
-        if (item == 98) shown = GetPref(p, kPrefChime) != 0;
-        if (item == 110 || item == 111 || item == 112) shown = GetPref(p, kPrefOwnScreenSaver) != 0;
-        if (item == kMomentumSliderItem || item == kMomentumTextItem || item == 178 || item == 180)
+        if (item == kCueIconItem) shown = GetPref(p, kPrefCueMarkerShown) != 0;
+        if (item == kChimeItem) shown = GetPref(p, kPrefChime) != 0;
+        if (item == kScreenSaverDelayItem || item == kScreenSaverSecondsItem || item == kScreenSaverItem)
+            shown = GetPref(p, kPrefOwnScreenSaver) != 0;
+        if (item == kMomentumSliderItem || item == kMomentumTextItem || item == kMomentumLessItem ||
+            item == kMomentumMoreItem)
             shown = GetPref(p, kPrefMomentum) != 0;
         // The background's own items come with its kind.
         const SInt16 kind = GetPref(p, kPrefBackgroundKind);
         if (item == kKindCheckItem) shown = kind == 1 || kind == 3 || kind == 4;
         if (item == kChooseBackgroundItem) shown = kind == 1 || kind == 3 || kind == 5;
         if (item == 191) shown = kind == 3;
-        if (item == 161 || item == 164 || item == 165) shown = kind == 2;
+        if (item == kFallingOption1Item || item == kFallingOption2Item || item == 165) shown = kind == 2;
         ShowItem(dialog, item, shown);
     }
     Str255 label;
-    if (GetOrvalisString(129, GetPref(p, kPrefHighlightKind) > kHighlightLine ? 226 : 225, label))
+    if (GetOrvalisString(kProgramTexts, GetPref(p, kPrefHighlightKind) > kHighlightLine ? 226 : 225, label))
         SetDialogItemText(dialog, 69, label);
 }
 
@@ -376,15 +407,15 @@ bool HandlePrefsControlItem(DialogPtr dialog, SInt16 item) {
         SetPref(p, c.field, GetPref(p, c.field) ? 0 : 1);
         // The own screen saver's setting is also its choice: switched on again, it takes the choice the
         // settings hold rather than the first.
-        if (item == 108 && GetPref(p, c.field)) {
+        if (item == kOwnScreenSaverItem && GetPref(p, c.field)) {
             const SInt16 held = GetPref(gThePreferences, kPrefOwnScreenSaver);
             if (held >= 1 && held <= 4) SetPref(p, c.field, held);
         }
         SetDialogItemValue(dialog, item, GetPref(p, c.field) ? 1 : 0);
         // Scroll-wheel control and turbo exclude each other.
-        if (item == 101 && GetPref(p, c.field)) {
+        if (item == kAllowTurboItem && GetPref(p, c.field)) {
             SetPref(p, kPrefWheelControl, 0);
-            SetDialogItemValue(dialog, 99, 0);
+            SetDialogItemValue(dialog, kWheelControlItem, 0);
         }
         ShowHidePrefControls(dialog);
         RedrawPrefsItem(dialog, kTextSampleItem);
@@ -395,9 +426,9 @@ bool HandlePrefsControlItem(DialogPtr dialog, SInt16 item) {
         if (c.item != item) continue;
         SetPref(p, c.field, GetPref(p, c.field) ? 0 : 1);
         SetDialogItemValue(dialog, item, GetPref(p, c.field) ? 1 : 0);
-        if (item == 99 && GetPref(p, c.field)) {
+        if (item == kWheelControlItem && GetPref(p, c.field)) {
             SetPref(p, kPrefAllowTurbo, 0);
-            SetDialogItemValue(dialog, 101, 0);
+            SetDialogItemValue(dialog, kAllowTurboItem, 0);
         }
         return true;
     }

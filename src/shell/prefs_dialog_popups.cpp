@@ -8,6 +8,7 @@
 #include "prefs/prefs_fields.h"
 #include "scroll/scroll_engine.h"
 #include "scroll/text_format_dialogs.h"
+#include "shell/commands.h"
 #include "shell/menus.h"
 #include "shell/preferences_dialog.h"
 #include "shell/prefs_dialog_items.h"
@@ -30,7 +31,6 @@ constexpr SInt16 kReadingWidthMenu = 392;
 constexpr SInt16 kSizes[10] = {9, 10, 12, 18, 24, 36, 48, 50, 62, 74};
 constexpr SInt16 kSpacings[4] = {100, 130, 150, 200};
 constexpr SInt16 kJustifications[4] = {kJustifyLeft, kJustifyCentre, kJustifyRight, kJustifyFull};
-constexpr SInt16 kLargerItem = 12, kSmallerItem = 13, kOtherSizeItem = 15;
 // A menu item's style byte keeps the outline face in bit 8 (the text faces use that bit for strike-out).
 constexpr SInt16 kOutlineItemStyle = 8;
 

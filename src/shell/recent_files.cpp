@@ -4,6 +4,7 @@
 #include "foundation/file_finding.h"
 #include "foundation/folder_files.h"
 #include "foundation/program_strings.h"
+#include "foundation/program_texts.h"
 #include "media/media_services.h"
 #include "platform/pstring.h"
 #include "platform/text_encoding.h"
@@ -21,7 +22,6 @@
 
 namespace {
 
-constexpr SInt16 kProgramTexts = 129;
 constexpr SInt16 kFindMissingText = 173;
 constexpr UInt16 kQueueEntry = 2;
 // The last file, kept apart from the list: its kind, line-end flag, name and folder.

@@ -5,6 +5,7 @@
 #include "foundation/error_dialog.h"
 #include "foundation/file_dialogs.h"
 #include "foundation/program_strings.h"
+#include "foundation/program_texts.h"
 #include "foundation/window_references.h"
 #include "macros/macro_services.h"
 #include "media/media_services.h"
@@ -24,7 +25,6 @@ namespace {
 enum : SInt16 { kSaveItem = 1, kCancelItem = 2, kDontSaveItem = 3, kDocumentNameItem = 4 };
 
 // The name a script without one is saved under when no dialog may be shown.
-constexpr SInt16 kProgramTexts = 129;
 constexpr SInt16 kUntitledNameItem = 5;
 // The folder of scripts saved without a dialog.
 constexpr AppPathSlot kInstantSaveSlot = 16;

@@ -66,8 +66,8 @@ void LoadDocumentMusic(ResID id, const std::string& documentFolder) {
     std::string folder;
     if (!bytes.empty() && size_t(bytes[0]) + 2 <= bytes.size() &&
         size_t(bytes[0]) + 2 + bytes[bytes[0] + 1] <= bytes.size()) {
-        name.assign(reinterpret_cast<const char*>(&bytes[1]), bytes[0]);
-        folder.assign(reinterpret_cast<const char*>(&bytes[bytes[0] + 2]), bytes[bytes[0] + 1]);
+        name.assign(PStringView(bytes.data()));
+        folder.assign(PStringView(&bytes[bytes[0] + 1]));
     }
     ReleaseResource(music);
     if (name.empty()) return;

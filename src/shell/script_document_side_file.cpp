@@ -3,6 +3,7 @@
 #include "foundation/error_dialog.h"
 #include "platform/bytes.h"
 #include "platform/file_io.h"
+#include "platform/pstring.h"
 #include "platform/resources.h"
 #include "shell/script_document_parts.h"
 #include "shell/script_documents.h"
@@ -129,7 +130,7 @@ void KeepCurrentFileResources(std::span<const ResType> types, bool onlyThese) {
             GetResInfo(resource, &kept.id, &ignored, name);
             kept.type = type;
             kept.hasName = name[0] > 0;
-            kept.name.assign(reinterpret_cast<const char*>(name + 1), name[0]);
+            kept.name.assign(PStringView(name));
             const UInt8* bytes = reinterpret_cast<const UInt8*>(*resource);
             kept.data.assign(bytes, bytes + GetHandleSize(resource));
             ReleaseResource(resource);

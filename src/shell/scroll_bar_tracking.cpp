@@ -4,6 +4,7 @@
 #include "shell/shell.h"
 
 #include "foundation/global_lists.h"
+#include "foundation/scroll_bar_parts.h"
 #include "platform/clock.h"
 #include "scroll/edit_window.h"
 #include "scroll/scroll_position.h"
@@ -12,13 +13,6 @@
 
 namespace {
 
-enum : SInt16 {
-    kUpArrowPart = 20,
-    kDownArrowPart = 21,
-    kPageUpPart = 22,
-    kPageDownPart = 23,
-    kThumbPart = 129
-};
 constexpr SInt16 kPrompterReference = 1;
 constexpr SInt16 kEditReference = kEditWindowReference;
 
@@ -41,13 +35,13 @@ SInt16 StepFor(bool textView, UInt32 dt) {
 
 SInt32 Movement(SInt16 part, SInt32 value, SInt32 minimum, SInt32 maximum, SInt32 step, SInt32 page) {
     switch (part) {
-    case kUpArrowPart:
+    case kScrollUpPart:
         return value > minimum ? -std::min(step, value - minimum) : 0;
-    case kDownArrowPart:
+    case kScrollDownPart:
         return value < maximum ? std::min(maximum - value, step) : 0;
-    case kPageUpPart:
+    case kScrollPageUpPart:
         return value > minimum ? -std::min(page - 1, value - minimum) : 0;
-    case kPageDownPart:
+    case kScrollPageDownPart:
         return value < maximum ? std::min(maximum - value, page - 1) : 0;
     default:
         return 0;
@@ -74,7 +68,7 @@ void MyLiveScrollProc(SInt16 windowReference, SInt16 part) {
     // The editors and the lists come with them.
     if (windowReference != kPrompterReference) return;
     ScrollBarValues& bar = gVScrollScroll;
-    if (part == kThumbPart) {
+    if (part == kScrollThumbPart) {
         VScrollScrollGlue(SInt16(bar.value - bar.minimum), bar.value);
         return;
     }
@@ -85,7 +79,7 @@ void MyLiveScrollProc(SInt16 windowReference, SInt16 part) {
     const SInt32 pixels = SInt32(-(movement * divisor));
     // An arrow step (a wheel notch among them) glides there in growing and shrinking steps, each drawn;
     // a page jumps at once.
-    if (part == kUpArrowPart || part == kDownArrowPart)
+    if (part == kScrollUpPart || part == kScrollDownPart)
         JumpScroll(pixels);
     else
         ScrollScrollThisMuch(pixels, 0);

@@ -8,6 +8,7 @@
 #include "foundation/cursors.h"
 #include "foundation/file_dialogs.h"
 #include "foundation/program_strings.h"
+#include "foundation/program_texts.h"
 #include "macros/macro_services.h"
 #include "macros/macro_windows.h"
 #include "media/media_services.h"
@@ -36,11 +37,9 @@
 
 namespace {
 
-constexpr SInt16 kProgramTextsList = 129;
-
 std::string ProgramText(SInt16 index) {
     Str255 text;
-    return GetOrvalisString(kProgramTextsList, index, text) ? std::string(PStringView(text)) : std::string();
+    return GetOrvalisString(kProgramTexts, index, text) ? std::string(PStringView(text)) : std::string();
 }
 
 struct SaveKindDialog {

@@ -11,6 +11,7 @@
 #include "foundation/machine_features.h"
 #include "foundation/menu_bar_and_menus.h"
 #include "foundation/program_strings.h"
+#include "foundation/program_texts.h"
 #include "foundation/script_file_checks.h"
 #include "foundation/small_math.h"
 #include "macros/macro_services.h"
@@ -61,7 +62,6 @@ void LogFramePacing(const FramePacingChoice& choice) {
                      choice.reason);
 }
 
-constexpr SInt16 kProgramStrings = 129;
 constexpr SInt16 kPictSequenceNameItem = 36;
 constexpr SInt16 kMovieNameItem = 37;
 constexpr SInt16 kLastStandardMacroFile = 42;
@@ -139,8 +139,8 @@ void RunStartupMacros() {
 }
 
 void LoadExportNames() {
-    GetOrvalisString(kProgramStrings, kPictSequenceNameItem, gPictSequenceName);
-    GetOrvalisString(kProgramStrings, kMovieNameItem, gMovieName);
+    GetOrvalisString(kProgramTexts, kPictSequenceNameItem, gPictSequenceName);
+    GetOrvalisString(kProgramTexts, kMovieNameItem, gMovieName);
     gPictSequencePath.clear();
     gMoviePath.clear();
     gMusicPath.clear();

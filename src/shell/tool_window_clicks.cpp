@@ -8,10 +8,12 @@
 #include "foundation/error_dialog.h"
 #include "foundation/list_items.h"
 #include "foundation/program_strings.h"
+#include "foundation/scroll_bar_parts.h"
 #include "foundation/window_references.h"
 #include "macros/macro_services.h"
 #include "macros/macro_windows.h"
 #include "media/media_windows.h"
+#include "platform/pstring.h"
 #include "platform/windows.h"
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_record.h"
@@ -33,7 +35,6 @@
 
 namespace {
 
-constexpr SInt16 kBarWidth = 15;
 constexpr SInt16 kMediaQueueReference = 17;
 constexpr SInt16 kSortItem = 13;
 constexpr SInt16 kTextMergeSpecialStrings = 146;
@@ -56,13 +57,13 @@ Rect BoundsOf(WindowPtr window) {
 }
 
 bool InScrollBarColumn(WindowPtr window, Point point) {
-    return point.h >= BoundsOf(window).right - kBarWidth;
+    return point.h >= BoundsOf(window).right - kScrollBarWidth;
 }
 
 // The size box of a list window belongs to the window handler; a click there should never come here.
 bool ReportedCornerClick(WindowPtr window, Point point) {
     const Rect bounds = BoundsOf(window);
-    if (point.h < bounds.right - kBarWidth || point.v < bounds.bottom - kBarWidth) return false;
+    if (point.h < bounds.right - kScrollBarWidth || point.v < bounds.bottom - kScrollBarWidth) return false;
     DoErrorMessageText("I don't expect to get here in DoMouseDown");
     return true;
 }
@@ -507,8 +508,7 @@ void TextMergeWindowClick(const PlatformEvent& event, Point point) {
         if (item >= 1 && item <= kTextMergeSpecialItems) {
             Str255 special{};
             GetOrvalisString(kTextMergeSpecialStrings, item, special);
-            PutTextInSelectedMergeCell(
-                std::string_view(reinterpret_cast<const char*>(special + 1), special[0]));
+            PutTextInSelectedMergeCell(PStringView(special));
         }
     } else if (Inside(point, gTextMergeUpRect)) {
         if (Released(gTextMergeUpRect)) MoveSelectedRow(TextMergeListHandle, -1, TextMergeRows());

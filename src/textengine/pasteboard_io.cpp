@@ -7,6 +7,7 @@
 #include "foundation/program_strings.h"
 #include "platform/clipboard.h"
 #include "platform/memory.h"
+#include "platform/pstring.h"
 
 #include <algorithm>
 #include <cstring>
@@ -31,7 +32,7 @@ std::vector<std::string> FlavorNames(OSType type, SInt16 first) {
     Str255 name;
     for (SInt16 index = first; index < first + kMostFlavorNames; index++) {
         if (!GetOrvalisString(text ? kTextFlavorList : kStyleFlavorList, index, name)) break;
-        names.emplace_back(reinterpret_cast<const char*>(name + 1), name[0]);
+        names.emplace_back(PStringView(name));
     }
     if (names.empty() && first == 1) {
         if (text)

@@ -2,6 +2,7 @@
 // of the style runs, and every character beyond ASCII as its Unicode value.
 #include "textengine/rtf_writer.h"
 
+#include "platform/pstring.h"
 #include "textengine/style_scrap.h"
 
 #include "platform/text_drawing.h"
@@ -73,7 +74,7 @@ std::string _WEMakeRtf(const UInt8* text, SInt32 length, Handle styles) {
     for (size_t i = 0; i < fonts.size(); i++) {
         Str255 name{};
         GetFontName(fonts[i], name);
-        std::string family(reinterpret_cast<const char*>(name + 1), name[0]);
+        std::string family(PStringView(name));
         if (family.empty()) family = "Helvetica";
         out += "{\\f" + std::to_string(i) + "\\fnil " + family + ";}";
     }

@@ -5,6 +5,7 @@
 #include "foundation/jpeg_pictures.h"
 #include "platform/file_io.h"
 #include "platform/images.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -66,16 +67,6 @@ std::vector<UInt8> Segment(UInt8 marker, const std::vector<UInt8>& data) {
 // The program's resources tell JPEG files by their names.
 class PictureFileTest : public AppResources {
   protected:
-    void SetUp() override {
-        AppResources::SetUp();
-        folder = fs::temp_directory_path() / ("orvalis_pictures_" + std::to_string(::getpid()));
-        fs::create_directories(folder);
-    }
-    void TearDown() override {
-        fs::remove_all(folder);
-        AppResources::TearDown();
-    }
-
     // A real JPEG file of four coloured quadrants with an Exif segment carrying the orientation (none: 0).
     std::string WriteQuadrantJPEG(const std::string& name, UInt16 orientation) {
         GWorldPtr world = nullptr;
@@ -94,11 +85,11 @@ class PictureFileTest : public AppResources {
         std::vector<UInt8> file{0xFF, 0xD8};
         if (orientation) Append(file, Segment(0xE1, ExifData({Orientation(orientation)})));
         file.insert(file.end(), jpeg.begin() + 2, jpeg.end());
-        const std::string path = (folder / name).string();
+        const std::string path = folder.File(name);
         EXPECT_EQ(WriteFileAtomically(path, file), noErr);
         return path;
     }
-    fs::path folder;
+    TempDir folder;
 };
 
 // Which stored quadrant a pixel of the world shows, by nearest colour.
@@ -202,10 +193,9 @@ TEST_F(PictureFileTest, PicturesAreSizedByTheirRectangleAndFit) {
     }
     GWorldPtr world = nullptr;
     EXPECT_EQ(ReadJPEG(path.c_str(), nullptr, nullptr, false, false, 0, 0, 0), paramErr);
-    EXPECT_EQ(ReadJPEG((folder / "missing.jpg").string().c_str(), &world, nullptr, false, false, 0, 0, 0),
-              fnfErr);
+    EXPECT_EQ(ReadJPEG(folder.File("missing.jpg").c_str(), &world, nullptr, false, false, 0, 0, 0), fnfErr);
     EXPECT_EQ(world, nullptr);
-    const std::string junk = (folder / "junk.jpg").string();
+    const std::string junk = folder.File("junk.jpg");
     ASSERT_EQ(WriteFileAtomically(junk, std::vector<UInt8>{0xFF, 0xD8, 0xFF, 0xE0, 0x00}), noErr);
     EXPECT_EQ(ReadJPEG(junk.c_str(), &world, nullptr, false, false, 0, 0, 0), ioErr);
     EXPECT_EQ(world, nullptr);
@@ -300,7 +290,7 @@ TEST_F(PictureFileTest, SavedWindowLeavesOutTheRightMarginAndReplacesTheFile) {
     const Rect bounds{100, 100, 180, 260};
     WindowPtr window = NewCWindow(nullptr, &bounds, nullptr, false, 0, nullptr, false, 0);
     ASSERT_NE(window, nullptr);
-    const std::string path = (folder / "frame.jpg").string();
+    const std::string path = folder.File("frame.jpg");
     ASSERT_EQ(WriteFileAtomically(path, std::vector<UInt8>{'o', 'l', 'd'}), noErr);
     EXPECT_EQ(SaveJPEG(window, 16, path.c_str(), true), noErr);
     SInt16 width = 0, height = 0;

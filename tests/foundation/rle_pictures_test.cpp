@@ -4,6 +4,7 @@
 #include "foundation/program_colors.h"
 #include "foundation/rle_pictures.h"
 #include "platform/file_io.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -287,14 +288,12 @@ TEST_F(RLEPictureTest, DamagedPicturesAreReportedOnceAndNeverReadPastTheirBlock)
 }
 
 TEST_F(RLEPictureTest, PicturesLoadFromTheirTwoFilesInTheWritersByteOrder) {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("orvalis_rle_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const TempDir folder;
     const auto [bytes, map] = PictureBytes(kPacked, true);
-    const std::string base = (folder / "tab").string();
+    const std::string base = folder.File("tab");
     ASSERT_EQ(WriteFileAtomically(base + ".mapf", bytes), noErr);
     ASSERT_EQ(WriteFileAtomically(base + ".rlem", map), noErr);
-    ASSERT_EQ(WriteFileAtomically((folder / "lonely.mapf").string(), bytes), noErr);
+    ASSERT_EQ(WriteFileAtomically(folder.File("lonely.mapf"), bytes), noErr);
 
     Handle picture = ReadRLEPicture(base);
     ASSERT_NE(picture, nullptr);
@@ -305,13 +304,12 @@ TEST_F(RLEPictureTest, PicturesLoadFromTheirTwoFilesInTheWritersByteOrder) {
     EXPECT_EQ(Drawn(0, 0, 6, 3), expected);
     DisposeRLEPicture(picture);
 
-    Handle lonely = ReadRLEPicture((folder / "lonely").string());
+    Handle lonely = ReadRLEPicture(folder.File("lonely"));
     ASSERT_NE(lonely, nullptr);
     EXPECT_EQ(GetRLERowMap(lonely), nullptr);
     EXPECT_EQ(GetRLENPixel(lonely, nullptr, 0, 0), 0);
     DisposeRLEPicture(lonely);
-    EXPECT_EQ(ReadRLEPicture((folder / "absent").string()), nullptr);
-    std::filesystem::remove_all(folder);
+    EXPECT_EQ(ReadRLEPicture(folder.File("absent")), nullptr);
 }
 
 TEST_F(RLEPictureTest, HeadersNamingFieldsTheBlockDoesNotHoldAreReadNoFurther) {
@@ -332,9 +330,7 @@ TEST_F(RLEPictureTest, HeadersNamingFieldsTheBlockDoesNotHoldAreReadNoFurther) {
 }
 
 TEST_F(RLEPictureTest, RowMapsAPictureCannotHoldAreNeitherKeptNorLeaked) {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("orvalis_rle_maps_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const TempDir folder;
     const std::vector<UInt8> bigMap(1 << 20, 0);
     // Pairs without a row map field: the row's runs sit where a longer header keeps the map's slot.
     PictureSpec shortHeader{6, 8, 2, 255, {{2, 1, 1, 2, 3, 2}}};
@@ -351,7 +347,7 @@ TEST_F(RLEPictureTest, RowMapsAPictureCannotHoldAreNeitherKeptNorLeaked) {
                           {"block shorter than 28", tiny, false}};
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
-        const std::string base = (folder / "pic").string();
+        const std::string base = folder.File("pic");
         ASSERT_EQ(WriteFileAtomically(base + ".mapf", PictureBytes(test.spec, test.big).first), noErr);
         ASSERT_EQ(WriteFileAtomically(base + ".rlem", bigMap), noErr);
         const size_t before = HeapInUse();
@@ -365,7 +361,7 @@ TEST_F(RLEPictureTest, RowMapsAPictureCannotHoldAreNeitherKeptNorLeaked) {
     }
     // A block of 27 bytes whose header length is 0, as fuzzing found it.
     {
-        const std::string base = (folder / "zero").string();
+        const std::string base = folder.File("zero");
         ASSERT_EQ(WriteFileAtomically(base + ".mapf", std::vector<UInt8>(27, 0)), noErr);
         ASSERT_EQ(WriteFileAtomically(base + ".rlem", bigMap), noErr);
         const size_t before = HeapInUse();
@@ -383,12 +379,10 @@ TEST_F(RLEPictureTest, RowMapsAPictureCannotHoldAreNeitherKeptNorLeaked) {
         DisposeRLEPicture(picture);
     }
     // The short header's runs are read as they are, not overwritten by a row map slot.
-    ASSERT_EQ(WriteFileAtomically((folder / "pic.mapf").string(), PictureBytes(shortHeader, false).first),
-              noErr);
-    Handle picture = ReadRLEPicture((folder / "pic").string());
+    ASSERT_EQ(WriteFileAtomically(folder.File("pic.mapf"), PictureBytes(shortHeader, false).first), noErr);
+    Handle picture = ReadRLEPicture(folder.File("pic"));
     for (SInt16 h = 0; h < 6; ++h)
         EXPECT_EQ(GetRLENPixel(picture, nullptr, h, 0), h < 2 ? 1 : 2) << h;
     DisposeRLEPicture(picture);
     EXPECT_TRUE(RecordedErrorMessages().empty());
-    std::filesystem::remove_all(folder);
 }

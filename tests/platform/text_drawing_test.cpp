@@ -18,7 +18,7 @@ namespace {
 std::string FontName(SInt16 family) {
     Str255 name;
     GetFontName(family, name);
-    return std::string(reinterpret_cast<const char*>(name + 1), name[0]);
+    return std::string(PStringView(name));
 }
 
 // The bounding box of the pixels that are not white, or an empty rectangle.

@@ -1,5 +1,6 @@
 // The built-in defaults, checked byte for byte against the field table: every value at its offset, and
 // nothing anywhere else.
+#include "platform/pstring.h"
 #include "prefs/prefs_fields.h"
 
 #include <gtest/gtest.h>
@@ -111,7 +112,7 @@ TEST(DefaultPreferences, ReadThroughTheTypedFields) {
     EXPECT_EQ(GetPref(gDefaultPreferences, kPrefCueMarkerMask, 127), -1);
     Str255 name;
     GetPrefString(gDefaultPreferences, kPrefCueMarkerName, name);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(name + 1), name[0]), "Default");
+    EXPECT_EQ(std::string(PStringView(name)), "Default");
 }
 
 // Writing a format block leaves the reserved byte beside the style as it was.

@@ -15,6 +15,7 @@
 #include "shell/offscreen_worlds.h"
 #include "shell/script_documents.h"
 #include "shell/shell_globals.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -69,9 +70,6 @@ class BackgroundPicture : public PrompterFixture {
         savedInPath = gInPath;
         gOVPaths[kInstructionsSlot] = ProgramFolder();
         gInPath.clear();
-        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        empty = std::filesystem::temp_directory_path() / ("orvalis-background-" + test);
-        std::filesystem::create_directories(empty);
         DisposeScrollPicture();
     }
     void TearDown() override {
@@ -81,13 +79,12 @@ class BackgroundPicture : public PrompterFixture {
         gOVPaths[kInstructionsSlot] = savedProgramFolder;
         gInPath = savedInPath;
         gScrollOn = 0;
-        std::filesystem::remove_all(empty);
         PrompterFixture::TearDown();
     }
-    std::string EmptyFolder() const { return empty.string() + "/"; }
+    std::string EmptyFolder() const { return empty.path() + "/"; }
 
     std::string savedProgramFolder, savedInPath;
-    std::filesystem::path empty;
+    TempDir empty;
 };
 
 TEST_F(BackgroundPicture, PlacementByFillProportionsAndPosition) {

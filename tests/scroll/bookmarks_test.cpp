@@ -3,6 +3,7 @@
 #include "scroll/bookmarks.h"
 
 #include "platform/memory.h"
+#include "platform/pstring.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/cue_marker.h"
 #include "scroll/pacing.h"
@@ -37,7 +38,7 @@ std::vector<SInt32> Slots() {
 
 std::string Name(SInt16 slot) {
     const StringPtr name = GetBookmarkName(slot);
-    return name ? std::string(reinterpret_cast<const char*>(name + 1), name[0]) : "(none)";
+    return name ? std::string(PStringView(name)) : "(none)";
 }
 
 void SetName(SInt16 slot, const std::string& text) {

@@ -3,6 +3,7 @@
 #include "scroll/info_strip.h"
 
 #include "platform/clock.h"
+#include "platform/pstring.h"
 #include "prefs/prefs_fields.h"
 #include "scroll/pacing.h"
 #include "scroll/pause.h"
@@ -25,7 +26,7 @@ namespace {
 std::string FieldText(SInt16 field) {
     Str255 text;
     GetInfoFieldText(field, text);
-    return std::string(reinterpret_cast<const char*>(text + 1), text[0]);
+    return std::string(PStringView(text));
 }
 
 class InfoStrip : public PrompterFixture {

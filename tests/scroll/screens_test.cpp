@@ -6,6 +6,7 @@
 #include "platform/geometry.h"
 #include "platform/memory.h"
 #include "platform/menus.h"
+#include "platform/pstring.h"
 #include "platform/screens.h"
 #include "platform/windows.h"
 #include "scroll/display_modes.h"
@@ -231,7 +232,7 @@ TEST_F(TwoScreens, TheModeListAndMenuFollowTheScreensModes) {
     ASSERT_EQ(CountMenuItems(menu), 4);
     Str255 text;
     GetMenuItemText(menu, 3, text);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(text + 1), text[0]), "1024x768-32-75 (stretched)");
+    EXPECT_EQ(std::string(PStringView(text)), "1024x768-32-75 (stretched)");
     DisposeHandle(list);
     DisposeMenu(menu);
 }

@@ -2,6 +2,7 @@
 // chosen pacing mode, rates and smoothness applied, stored or cancelled, and bad values refused.
 #include "scroll/scroll_control.h"
 
+#include "platform/pstring.h"
 #include "platform/timers.h"
 #include "platform/windows.h"
 #include "prefs/prefs_fields.h"
@@ -35,7 +36,7 @@ void Type(DialogPtr dialog, SInt16 item, const std::string& text) {
 std::string Text(DialogPtr dialog, SInt16 item) {
     Str255 p;
     GetDialogItemText(dialog, item, p);
-    return std::string(reinterpret_cast<const char*>(p + 1), p[0]);
+    return std::string(PStringView(p));
 }
 
 class ScrollControl : public PrompterFixture {

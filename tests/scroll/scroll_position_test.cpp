@@ -7,6 +7,7 @@
 #include "foundation/program_strings.h"
 #include "foundation/word_line_arrays.h"
 #include "platform/memory.h"
+#include "platform/pstring.h"
 #include "platform/resources.h"
 #include "prefs/companion_records.h"
 #include "prefs/prefs_fields.h"
@@ -281,7 +282,7 @@ TEST_F(ScrollPosition, TextAtACharacterStopsAtTheEndOfTheScript) {
     SetScript(std::string("ab\rcd") + std::string(400, 'x'));
     Str255 none;
     GetOrvalisString(129, 12, none);
-    const std::string label(reinterpret_cast<const char*>(none + 1), none[0]);
+    const std::string label(PStringView(none));
     const SInt32 length = 405;
     struct Case {
         SInt32 offset;
@@ -294,8 +295,7 @@ TEST_F(ScrollPosition, TextAtACharacterStopsAtTheEndOfTheScript) {
     };
     for (const Case& c : cases) {
         const StringPtr s = GetScrollTextAtCharacter(c.offset, c.count);
-        EXPECT_EQ(std::string(reinterpret_cast<const char*>(s + 1), s[0]), c.text)
-            << c.offset << " " << c.count;
+        EXPECT_EQ(std::string(PStringView(s)), c.text) << c.offset << " " << c.count;
     }
 }
 

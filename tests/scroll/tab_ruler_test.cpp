@@ -8,6 +8,7 @@
 #include "platform/windows.h"
 #include "scroll/prompter_drawing.h"
 #include "scroll/scroll_engine.h"
+#include "support/temp_dir.h"
 
 #include "prompter_fixture.h"
 
@@ -183,9 +184,8 @@ TEST_F(TabRuler, EachStopShowsTheMarkerOfItsKindAtItsPosition) {
 
 TEST_F(TabRuler, MarkersLoadInKindOrderUntilOneIsMissing) {
     const fs::path installed = Installed();
-    const fs::path partial = fs::temp_directory_path() / "orvalis-tab-pictures";
-    fs::remove_all(partial);
-    fs::create_directories(partial);
+    const TempDir folder;
+    const fs::path partial = folder.path();
     // The second kind's picture is missing; the third is there but is never reached.
     for (const char* name : {"Left Tab.mapf", "Left Tab.rlem", "Right Tab.mapf", "Right Tab.rlem"})
         fs::copy_file(installed / name, partial / name);
@@ -205,7 +205,6 @@ TEST_F(TabRuler, MarkersLoadInKindOrderUntilOneIsMissing) {
         EXPECT_EQ(loaded, c.loaded);
         EXPECT_NE(gTabPics[0], nullptr);
     }
-    fs::remove_all(partial);
     EXPECT_TRUE(RecordedErrorMessages().empty());
 }
 

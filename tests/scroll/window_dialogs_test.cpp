@@ -5,6 +5,7 @@
 #include "macros/macro_services.h"
 #include "platform/dialogs.h"
 #include "platform/memory.h"
+#include "platform/pstring.h"
 #include "platform/timers.h"
 #include "platform/windows.h"
 #include "prefs/prefs_fields.h"
@@ -37,7 +38,7 @@ void Type(DialogPtr dialog, SInt16 item, const std::string& text) {
 std::string Text(DialogPtr dialog, SInt16 item) {
     Str255 p;
     GetDialogItemText(dialog, item, p);
-    return std::string(reinterpret_cast<const char*>(p + 1), p[0]);
+    return std::string(PStringView(p));
 }
 
 TEST(UnusedId, TheFirstIdNotTakenFromTheStart) {

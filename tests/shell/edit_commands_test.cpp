@@ -351,7 +351,7 @@ TEST_F(EditCommands, ItemsAreGreyedBySelectionClipboardUndoAndMode) {
 TEST_F(EditCommands, RepeatRunsTheLastCommandAgainButNeverItself) {
     UseScript("abcdef");
     WESetSelection(0, 2, 0, ScrollWEHandle);
-    Run(kEditMenuID, 7);
+    Run(kEditMenuID, kClearItem);
     EXPECT_EQ(PrompterText(), "cdef");
     WESetSelection(0, 2, 0, ScrollWEHandle);
     curEvent.modifiers = shiftKey;
@@ -382,7 +382,7 @@ TEST_F(EditCommands, AnEditThatWouldLoseRecordedTimingsAsksFirst) {
         gSyllableArrayCustom = true;
         gAutoDialogAnswer = c.answer;
         WESetSelection(0, 2, 0, ScrollWEHandle);
-        Run(kEditMenuID, 7);
+        Run(kEditMenuID, kClearItem);
         EXPECT_EQ(PrompterText(), c.text);
         EXPECT_EQ(gSyllableArrayCustom, c.customAfter);
     }

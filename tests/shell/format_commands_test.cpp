@@ -73,8 +73,8 @@ std::vector<FormatCase> Cases(SInt16 otherFamily) {
     return {
         {"font", kFontMenuID, 0, [=](WETextStyle& s) { s.font = otherFamily; }},
         {"size 24", kSizeMenuID, 5, [](WETextStyle& s) { s.size = 24; }},
-        {"larger", kSizeMenuID, 12, [](WETextStyle& s) { s.size = SInt16(s.size + 1); }},
-        {"smaller", kSizeMenuID, 13, [](WETextStyle& s) { s.size = SInt16(s.size - 1); }},
+        {"larger", kSizeMenuID, kLargerItem, [](WETextStyle& s) { s.size = SInt16(s.size + 1); }},
+        {"smaller", kSizeMenuID, kSmallerItem, [](WETextStyle& s) { s.size = SInt16(s.size - 1); }},
         {"bold", kStyleMenuID, 2, [](WETextStyle& s) { s.face ^= kFaceBold; }},
         {"underline", kStyleMenuID, 4, [](WETextStyle& s) { s.face ^= kFaceUnderline; }},
         {"red", kColorMenuID, 3, [=](WETextStyle& s) { s.color = red; }},
@@ -162,7 +162,7 @@ TEST_F(FormatCommands, PlainClearsTheFourFacesAndSizesStopAtTheirLimits) {
     gGlobalSize = 2;
     ASSERT_EQ(DoCommand(MakeMenuCommand(kSizeMenuID, 0)), 0);
     EXPECT_EQ(StyleAt(0).size, 2);
-    ASSERT_EQ(DoCommand(MakeMenuCommand(kSizeMenuID, 13)), 0);
+    ASSERT_EQ(DoCommand(MakeMenuCommand(kSizeMenuID, kSmallerItem)), 0);
     EXPECT_EQ(StyleAt(0).size, 2) << "never below 2 points";
 }
 

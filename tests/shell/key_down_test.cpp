@@ -334,6 +334,42 @@ TEST_F(KeyDown, TypingInTheEditWindowReachesThePrompterText) {
     EXPECT_EQ(gReformatEditTextCount, 300);
 }
 
+// With the edit window open, typing in either view changes the other's text the same way, and deleting a
+// selection made in either one clears it from both.
+TEST_F(KeyDown, TypingInEitherViewOfTheScriptKeepsBothTextsTheSame) {
+    ASSERT_EQ(gScrollOn, 0);
+    ToggleEditWindowShortcut();
+    ASSERT_NE(EditWEHandle, nullptr);
+    const auto editText = [] {
+        std::string text(*WEGetText(EditWEHandle), size_t(WEGetTextLength(EditWEHandle)));
+        const SInt32 length =
+            RemoveFakeReturns(gEditView.fakes, reinterpret_cast<UInt8*>(text.data()), SInt32(text.size()));
+        return text.substr(0, size_t(length));
+    };
+    const struct {
+        const char* where;
+        WindowPtr* front;
+        WEReference* typedInto;
+    } views[] = {{"the prompter", &myScrollWindow, &ScrollWEHandle},
+                 {"the edit window", &myEditWindow, &EditWEHandle}};
+    for (const auto& view : views) {
+        SCOPED_TRACE(view.where);
+        SelectWindow(*view.front);
+        ProcessPendingEvents();
+        ASSERT_EQ(FrontNonFloatingWindow(), *view.front);
+        const std::string before = PrompterText();
+        ASSERT_EQ(editText(), before);
+        WESetSelection(4, 4, 0, *view.typedInto);
+        DoKeyDown(Key('q', kKeyUnknown));
+        EXPECT_EQ(PrompterText(), before.substr(0, 4) + "q" + before.substr(4));
+        EXPECT_EQ(editText(), PrompterText());
+        WESetSelection(2, 6, 0, *view.typedInto);
+        DoKeyDown(Key(kBackspaceCharCode, kKeyDelete));
+        EXPECT_EQ(PrompterText(), before.substr(0, 2) + before.substr(5));
+        EXPECT_EQ(editText(), PrompterText());
+    }
+}
+
 std::string NonverbalText() {
     if (!NonverbalWEHandle) return {};
     return std::string(*WEGetText(NonverbalWEHandle), size_t(WEGetTextLength(NonverbalWEHandle)));

@@ -12,6 +12,7 @@
 #include "platform/events.h"
 #include "platform/file_dialogs.h"
 #include "platform/menus.h"
+#include "platform/pstring.h"
 #include "platform/text_drawing.h"
 #include "platform/timers.h"
 #include "platform/windows.h"
@@ -57,7 +58,7 @@ struct SizeDialogStep {
     void operator()(DialogPtr d) const {
         Str255 p;
         GetDialogItemText(d, 4, p);
-        if (startedAt) *startedAt = std::string(reinterpret_cast<const char*>(p + 1), p[0]);
+        if (startedAt) *startedAt = std::string(PStringView(p));
         p[0] = UInt8(typed.size());
         std::memcpy(p + 1, typed.data(), typed.size());
         SetDialogItemText(d, 4, p);
@@ -123,7 +124,7 @@ Step PickNamed(SInt16 popup, std::string name) {
         for (UInt16 i = 1; i <= CountMenuItems(menu); ++i) {
             Str255 text;
             GetMenuItemText(menu, i, text);
-            if (std::string(reinterpret_cast<const char*>(text + 1), text[0]) == name) {
+            if (std::string(PStringView(text)) == name) {
                 AnswerNextPopUpMenu(i);
                 PressDialogItem(d, popup);
                 return;
@@ -139,7 +140,7 @@ Step Wait() {
 std::string ItemText(DialogPtr d, SInt16 item) {
     Str255 t;
     GetDialogItemText(d, item, t);
-    return std::string(reinterpret_cast<const char*>(t + 1), t[0]);
+    return std::string(PStringView(t));
 }
 // Pixels of the colour inside a dialog item, as drawn.
 int PixelsInItem(DialogPtr d, SInt16 item, UInt32 argb) {
@@ -153,7 +154,7 @@ int PixelsInItem(DialogPtr d, SInt16 item, UInt32 argb) {
 std::string PrefText(const PrefsRecord& p, PrefString field) {
     Str255 t;
     GetPrefString(p, field, t);
-    return std::string(reinterpret_cast<const char*>(t + 1), t[0]);
+    return std::string(PStringView(t));
 }
 // The open dialog the dialog starts answers later, through the open-documents event; here the answer is
 // handed over as that event would, checked to be awaited for the purpose.
@@ -444,7 +445,7 @@ TEST_F(PreferencesDialog, DefaultsResetEveryPaneOnlyWhenAccepted) {
                [&](DialogPtr d) {
                    Str255 t;
                    GetDialogItemText(d, 45, t);
-                   shownSize.assign(reinterpret_cast<const char*>(t + 1), t[0]);
+                   shownSize.assign(PStringView(t));
                }},
               1);
     EXPECT_EQ(shownSize, std::to_string(GetPref(gDefaultPreferences, kPrefPrompterFormat).size));
@@ -593,8 +594,8 @@ TEST_F(PreferencesDialog, EachChoiceBeyondPlainFieldsReachesItsSettings) {
              Str255 name, folder;
              GetRecentFolder(gRecentPreferences, kRecentCurrentFolderAt, name);
              GetRecentFolder(gRecentPreferences, kRecentSecondFolderAt, folder);
-             return std::string(reinterpret_cast<const char*>(name + 1), name[0]) == "news.txt" &&
-                    std::string(reinterpret_cast<const char*>(folder + 1), folder[0]) == autoFolder;
+             return std::string(PStringView(name)) == "news.txt" &&
+                    std::string(PStringView(folder)) == autoFolder;
          }},
         {"format: a colour of the longer list, seen in the prompter",
          nullptr,
@@ -637,7 +638,7 @@ TEST_F(PreferencesDialog, TheAutomaticFileFollowsOkAndCancel) {
     EXPECT_EQ(shown, "first.txt");
     Str255 name;
     GetRecentFolder(gRecentPreferences, kRecentCurrentFolderAt, name);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(name + 1), name[0]), "first.txt");
+    EXPECT_EQ(std::string(PStringView(name)), "first.txt");
     EXPECT_EQ(CompleteGettingAutoFile(folder + "later.txt"), paramErr) << "no dialog awaits it";
 }
 

@@ -141,12 +141,13 @@ UInt8 FirstRunFace(Handle styles) {
 
 // The memory form the text engine takes: count, format word 3, the runs in this machine's order.
 std::vector<UInt8> MemoryStyles() {
-    std::vector<UInt8> stored = StoredStyles(false);
-    std::vector<UInt8> memory(stored.begin(), stored.begin() + 2);
+    const std::vector<UInt8> stored = StoredStyles(false);
+    // Sized once and filled in place: the format word goes between the count and the runs.
+    std::vector<UInt8> memory(stored.size() + 2);
     const UInt16 format = 3;
-    memory.insert(memory.end(), reinterpret_cast<const UInt8*>(&format),
-                  reinterpret_cast<const UInt8*>(&format) + 2);
-    memory.insert(memory.end(), stored.begin() + 2, stored.end());
+    std::copy(stored.begin(), stored.begin() + 2, memory.begin());
+    std::memcpy(memory.data() + 2, &format, 2);
+    std::copy(stored.begin() + 2, stored.end(), memory.begin() + 4);
     return memory;
 }
 

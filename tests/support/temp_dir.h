@@ -2,8 +2,11 @@
 #pragma once
 
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <string_view>
 #include <unistd.h>
+#include <vector>
 
 class TempDir {
   public:
@@ -20,6 +23,16 @@ class TempDir {
 
     const std::string& path() const { return path_; }
     std::string File(const std::string& name) const { return path_ + "/" + name; }
+    // Writes a file at name (folders above it made as needed) and answers its full path.
+    std::string Write(const std::string& name, std::string_view contents) const {
+        const std::string full = File(name);
+        std::filesystem::create_directories(std::filesystem::path(full).parent_path());
+        std::ofstream(full, std::ios::binary).write(contents.data(), std::streamsize(contents.size()));
+        return full;
+    }
+    std::string Write(const std::string& name, const std::vector<unsigned char>& bytes) const {
+        return Write(name, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    }
 
   private:
     std::string path_;

@@ -2,6 +2,7 @@
 // lacks a family, applied to style scraps, and refused without reading past its end when it is damaged.
 #include "engine_fixture.h"
 
+#include "platform/pstring.h"
 #include "platform/text_drawing.h"
 #include "textengine/font_tables.h"
 #include "textengine/style_scrap.h"
@@ -81,7 +82,7 @@ SInt16 NewFontOf(Handle table, size_t entry, bool swapped = false) {
 std::string Name(SInt16 font) {
     Str255 name;
     GetFontName(font, name);
-    return std::string(reinterpret_cast<const char*>(name + 1), name[0]);
+    return std::string(PStringView(name));
 }
 
 class FontTables : public EngineTest {};

@@ -16,7 +16,7 @@ namespace {
 using Entry = std::array<std::string, 3>;
 
 std::string Str(const Str255 s) {
-    return std::string(reinterpret_cast<const char*>(s + 1), s[0]);
+    return std::string(PStringView(s));
 }
 
 void Set(SInt32 n, SInt16 field, const std::string& text) {

@@ -6,6 +6,7 @@
 
 #include <gmock/gmock.h>
 
+#include <chrono>
 #include <sys/wait.h>
 
 namespace {
@@ -23,7 +24,7 @@ std::string ReadText(const std::string& path) {
 }
 
 // Runs the built compiler with the given arguments, capturing both output streams.
-CommandResult RunCompiler(const ScopedTestDir& dir, const std::vector<std::string>& args) {
+CommandResult RunCompiler(const TempDir& dir, const std::vector<std::string>& args) {
     std::string command =
         "'" + (std::filesystem::path(ORVALIS_RESOURCE_FILE).parent_path() / "orvalis-rc").string() + "'";
     for (const std::string& arg : args)
@@ -45,8 +46,25 @@ std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
     return names;
 }
 
+// --header writes the names the sources give numbers, and leaves an unchanged header as it is, so that
+// what includes it is not rebuilt for nothing.
+TEST(Command, WritesTheNamesHeaderOnlyWhenTheNamesChange) {
+    TempDir dir;
+    const std::string source = dir.Write("a.rdef", "resource 'STR#' 7 as kSevenTexts { \"x\" as kXText }\n");
+    const std::string header = dir.File("generated/resource_names.h");
+    CommandResult result = RunCompiler(dir, {"-o", dir.File("A.rsrc"), "--header", header, source});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(ReadText(header).find("constexpr SInt16 kSevenTexts = 7; // 'STR#' 7\n"
+                                    "constexpr SInt16 kXText = 1; // 'STR#' 7 string 1\n"),
+              std::string::npos);
+    const auto written = std::filesystem::last_write_time(header);
+    std::filesystem::last_write_time(header, written - std::chrono::hours(1));
+    ASSERT_EQ(RunCompiler(dir, {"-o", dir.File("A.rsrc"), "--header", header, source}).status, 0);
+    EXPECT_EQ(std::filesystem::last_write_time(header), written - std::chrono::hours(1));
+}
+
 TEST(Command, WritesAllSourcesIntoOneFileAndSaysSo) {
-    ScopedTestDir dir;
+    TempDir dir;
     std::string a = dir.Write("a.rdef", "resource 'STR ' 1 { \"one\" }\nresource 'STR ' 2 { \"two\" }\n");
     std::string b = dir.Write("b.rdef", "resource 'MENU' 5 { title \"M\" item \"I\" }\n");
     std::string output = dir.File("out/sub/Test.rsrc");
@@ -67,7 +85,7 @@ TEST(Command, WritesAllSourcesIntoOneFileAndSaysSo) {
 }
 
 TEST(Command, AFaultySourceFailsAndLeavesTheOutputAlone) {
-    ScopedTestDir dir;
+    TempDir dir;
     std::string good = dir.Write("good.rdef", "resource 'STR ' 1 { \"one\" }\n");
     std::string bad =
         dir.Write("bad.rdef", "resource 'STR ' 2 { \"two\" }\n\nresource 'STR ' 1 { \"again\" }\n"
@@ -88,7 +106,7 @@ TEST(Command, AFaultySourceFailsAndLeavesTheOutputAlone) {
 }
 
 TEST(Command, UsageErrors) {
-    ScopedTestDir dir;
+    TempDir dir;
     std::string source = dir.Write("a.rdef", "resource 'STR ' 1 { \"one\" }\n");
     const std::vector<std::vector<std::string>> badArguments = {
         {source},                                 // no output

@@ -38,6 +38,15 @@ const ErrorCase kErrorCases[] = {
     {"NotAResource", "# nothing\nhello 'STR ' 1 { }", 2, "expected resource, found hello"},
     {"IDOutOfRange", "resource 'STR ' 40000 { \"x\" }", 1,
      "resource ID 40000 is out of range (-32768 to 32767)"},
+    // Names given to numbers.
+    {"AsWithoutAName", "resource 'STR ' 1 as\n{ \"x\" }", 2, "expected a name for the number"},
+    {"NameNotAnIdentifier", "resource 'DITL' 1 { user rect 0 0 1 1 as 'OKay' }", 1,
+     "expected a name for the number, such as kOkItem, found 'OKay'"},
+    {"NameGivenTwiceInOneResource",
+     "resource 'MENU' 1 as kMenu { title \"M\"\n item \"A\" as kA\n item \"B\" as kA }", 3,
+     "the name kA is already given at bad.rdef:2"},
+    {"ResourceAndItemShareAName", "resource 'STR#' 1 as kList {\n \"a\" as kList }", 2,
+     "the name kList is already given at bad.rdef:1"},
     {"ForbiddenAttributes", "resource 'STR ' 1 attributes 2 { \"x\" }", 1,
      "sets bits a stored resource cannot have"},
     {"NoBody", "resource 'STR ' 1 \"name\"\n", 2, "expected '{' or file, found end of file"},
@@ -153,7 +162,7 @@ resource 'DITL' 6 { bogus rect 0 0 1 1 }
 }
 
 TEST(Duplicates, NameBothPlacesAcrossAndWithinSources) {
-    ScopedTestDir dir;
+    TempDir dir;
     std::string first = dir.Write("a.rdef", "resource 'STR ' 1 { \"a\" }\n\nresource 'STR#' 1 { }\n");
     std::string second =
         dir.Write("b.rdef", "# same ID, other type: fine\nresource 'MENU' 1 { title \"M\" }\n"
@@ -170,7 +179,7 @@ TEST(Duplicates, NameBothPlacesAcrossAndWithinSources) {
 }
 
 TEST(SourceFiles, AnUnreadableSourceIsReported) {
-    ScopedTestDir dir;
+    TempDir dir;
     std::string missing = dir.File("missing.rdef");
     CompiledResources compiled;
     CompileResourceFiles({missing}, compiled);

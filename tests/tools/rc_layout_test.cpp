@@ -171,7 +171,7 @@ TEST(ResourceHeader, RecordsTypeIDNameAndAttributesInSourceOrder) {
 }
 
 TEST(ResourceHeader, FileResourceHoldsTheFileBytesFoundBesideTheSource) {
-    ScopedTestDir dir;
+    TempDir dir;
     std::vector<UInt8> blob = {0x00, 0xFF, 0x10, 0x0A, 0x0D, 0x00};
     dir.Write("data/blob.bin", blob);
     dir.Write("data/empty.bin", std::string_view());

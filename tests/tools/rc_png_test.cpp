@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(Damaged, BadPngTest, ::testing::ValuesIn(kBadPngs),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PictureResource, StoresThePngUnchangedAndRejectsOtherFiles) {
-    ScopedTestDir dir;
+    TempDir dir;
     std::vector<UInt8> png = BuildPng({});
     dir.Write("pics/good.png", png);
     dir.Write("pics/fake.png", std::string_view("GIF89a not a png"));

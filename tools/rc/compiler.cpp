@@ -3,14 +3,16 @@
 // Source format (UTF-8 text, one or more resource statements):
 //
 //   # a comment, to the end of the line
-//   resource 'TYPE' ID ["name"] [attributes N] { body }
-//   resource 'TYPE' ID ["name"] [attributes N] file "path"
+//   resource 'TYPE' ID [as kName] ["name"] [attributes N] { body }
+//   resource 'TYPE' ID [as kName] ["name"] [attributes N] file "path"
 //
 // Tokens: integers (12, -3, 0x1F), decimals (1.5, for fixed fields), four-character codes ('STR#', exactly
 // four Mac Roman bytes, also usable as a 32-bit number), strings ("text", escapes \n \r \t \" \' \\ and
 // \xHH for a raw Mac Roman byte), braces, brackets and bare words. Line breaks carry no meaning.
 // Text is converted to Mac Roman; a character Mac Roman cannot hold is an error.
 //
+// `as kName` names the ID for the program's code (see number_names.h); dialog items, menu items and the
+// strings of a string list take `as kName` too, naming their number in the list.
 // ID is -32768..32767; attributes is the attribute byte (purgeable 32, locked 16, protected 8, preload 4,
 // system heap 64). `file` stores the bytes of a file found relative to the source's folder; a 'PICT' must
 // be a PNG file and is stored as PNG data. Bodies by type:
@@ -25,6 +27,7 @@
 #include "rc/item_list_body.h"
 #include "rc/lexer.h"
 #include "rc/menu_body.h"
+#include "rc/number_names.h"
 #include "rc/png_info.h"
 #include "rc/record_body.h"
 #include "rc/resource_header.h"
@@ -98,6 +101,9 @@ void CompileResource(TokenCursor& cursor, const std::string& path, CompiledResou
     if (!TakeWord(cursor, "resource")) FailExpected(cursor, "resource");
     header.type = ExpectFourChar(cursor, "a resource type such as 'STR#'");
     header.id = ResID(ExpectInteger(cursor, -32768, 32767, "resource ID"));
+    std::vector<NumberName> names;
+    header.names = &names;
+    TakeNumberName(cursor, header, header.id, ResourceLabel(header));
     if (PeekIsKind(cursor, TokenKind::String)) {
         header.hasName = true;
         header.name = ExpectShortString(cursor, "the resource name");
@@ -128,6 +134,18 @@ void CompileResource(TokenCursor& cursor, const std::string& path, CompiledResou
     if (!added)
         throw SourceError{header.line, "duplicate resource " + TypeName(header.type) + " " +
                                            std::to_string(header.id) + "; first defined at " + where->second};
+    for (auto name = names.begin(); name != names.end(); ++name) {
+        name->where = Place(path, name->line);
+        const NumberName* earlier = nullptr;
+        for (const NumberName& other : out.names)
+            if (!earlier && other.name == name->name) earlier = &other;
+        for (auto other = names.begin(); !earlier && other != name; ++other)
+            if (other->name == name->name) earlier = &*other;
+        if (earlier)
+            throw SourceError{name->line,
+                              "the name " + name->name + " is already given at " + earlier->where};
+    }
+    out.names.insert(out.names.end(), names.begin(), names.end());
     out.storage.push_back(std::move(data));
     ResourceEntry entry;
     entry.type = header.type;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/resource_format.h"
+#include "rc/number_names.h"
 
 #include <deque>
 #include <map>
@@ -17,6 +18,8 @@ struct CompiledResources {
     std::vector<std::string> errors;
     // Where each (type, ID) was defined, "FILE:LINE", for the duplicate check across sources.
     std::map<std::pair<ResType, ResID>, std::string> definedAt;
+    // The names given to resource IDs and item numbers, each name once across all sources.
+    std::vector<NumberName> names;
 
     CompiledResources() = default;
     CompiledResources(const CompiledResources&) = delete;

@@ -2,6 +2,8 @@
 // type byte (kind, plus 0x80 when disabled) and the item's data as a length byte and bytes padded to even.
 #include "rc/item_list_body.h"
 
+#include "rc/number_names.h"
+
 namespace {
 
 enum class ItemData { Text, ResourceID, None };
@@ -26,7 +28,7 @@ const ItemKind* FindItemKind(std::string_view word) {
     return nullptr;
 }
 
-void CompileItem(TokenCursor& cursor, ByteWriter& out) {
+void CompileItem(TokenCursor& cursor, const ResourceHeader& header, SInt32 number, ByteWriter& out) {
     const Token& kindToken = PeekToken(cursor);
     std::string word = ExpectWord(cursor, "an item kind or '}'");
     const ItemKind* kind = FindItemKind(word);
@@ -46,6 +48,7 @@ void CompileItem(TokenCursor& cursor, ByteWriter& out) {
         resourceID = SInt16(ExpectInteger(cursor, -32768, 32767, "id"));
     }
     bool disabled = TakeWord(cursor, "disabled");
+    TakeNumberName(cursor, header, number, ResourceLabel(header) + " item " + std::to_string(number));
 
     out.u32(0);
     out.s16(rect.top);
@@ -76,7 +79,7 @@ void CompileItemListBody(TokenCursor& cursor, const ResourceHeader& header, Byte
     UInt32 count = 0;
     while (!PeekIsKind(cursor, TokenKind::CloseBrace)) {
         if (count == 0x10000) FailAt(PeekToken(cursor), "an item list holds at most 65536 items");
-        CompileItem(cursor, out);
+        CompileItem(cursor, header, SInt32(count + 1), out);
         ++count;
     }
     if (count == 0) throw SourceError{header.line, "an item list needs at least one item"};

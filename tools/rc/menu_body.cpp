@@ -3,6 +3,8 @@
 // and a closing zero byte.
 #include "rc/menu_body.h"
 
+#include "rc/number_names.h"
+
 #include <vector>
 
 namespace {
@@ -78,6 +80,8 @@ void CompileMenuBody(TokenCursor& cursor, const ResourceHeader& header, ByteWrit
     while (PeekIsWord(cursor, "item")) {
         const Token& itemWord = NextToken(cursor);
         MenuItem item = ReadItem(cursor, itemWord);
+        const SInt32 number = SInt32(items.size() + 1);
+        TakeNumberName(cursor, header, number, ResourceLabel(header) + " item " + std::to_string(number));
         bool separator = item.text == "-";
         if (item.disabled && !separator && int(items.size()) >= kMaxFlaggedItems)
             FailAt(itemWord, "only the first 31 items of a menu can be disabled");

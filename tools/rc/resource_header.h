@@ -4,6 +4,9 @@
 #include "platform/types.h"
 
 #include <string>
+#include <vector>
+
+struct NumberName;
 
 struct ResourceHeader {
     ResType type = 0;
@@ -12,4 +15,6 @@ struct ResourceHeader {
     std::string name; // Mac Roman
     UInt8 attributes = 0;
     int line = 0; // of the `resource` word
+    // Where names given to the resource's ID and its items (`as kName`) are kept.
+    std::vector<NumberName>* names = nullptr;
 };

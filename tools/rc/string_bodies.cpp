@@ -1,6 +1,8 @@
 // Compiles 'STR#' and 'STR ' bodies.
 #include "rc/string_bodies.h"
 
+#include "rc/number_names.h"
+
 void CompileStringListBody(TokenCursor& cursor, const ResourceHeader& header, ByteWriter& out) {
     size_t countAt = out.size();
     out.u16(0);
@@ -10,6 +12,8 @@ void CompileStringListBody(TokenCursor& cursor, const ResourceHeader& header, By
         if (count == 0xFFFF) FailAt(PeekToken(cursor), "a string list holds at most 65535 strings");
         out.pstring(ExpectShortString(cursor, "a string"));
         ++count;
+        TakeNumberName(cursor, header, SInt32(count),
+                       ResourceLabel(header) + " string " + std::to_string(count));
     }
     out.patch16(countAt, UInt16(count));
 }

@@ -3,6 +3,7 @@
 // preferences keep meaning the same family from run to run.
 #include "qt/font_registry.h"
 #include "platform/font_families.h"
+#include "platform/pstring.h"
 #include "platform/text_drawing.h"
 #include "platform/text_encoding.h"
 
@@ -145,8 +146,7 @@ const FontRegistry& Registry() {
 
 QString NameFromPascal(ConstStr255Param name) {
     if (!name) return QString();
-    const std::string utf8 =
-        MacRomanToUtf8(std::string_view(reinterpret_cast<const char*>(name + 1), name[0]));
+    const std::string utf8 = MacRomanToUtf8(PStringView(name));
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
