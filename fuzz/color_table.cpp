@@ -19,15 +19,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    ResourceForkContents contents;
     ResourceEntry entry;
     entry.type = kTableType;
     entry.id = 128;
     entry.data = std::span<const UInt8>(data, size);
-    contents.entries.push_back(entry);
-    std::vector<UInt8> file;
-    if (SerializeResourceFork(contents, file) != noErr) return 0;
-    const ResFileRefNum refNum = OpenResFileFromBytes("colour table", std::move(file));
+    const ResFileRefNum refNum = OpenResFileOfEntries("colour table", {&entry, 1});
     if (refNum <= 0) return 0;
     Handle table = LoadColorTable(kTableType, 128);
     CloseResFile(refNum);

@@ -65,19 +65,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const ResID listID =
         dlog.size() >= kItemsIDOffset + 2 ? ResID(ReadBE16(dlog.data() + kItemsIDOffset)) : kDialogResource;
 
-    ResourceForkContents contents;
-    ResourceEntry entry;
-    entry.type = FourCC("DLOG");
-    entry.id = kDialogResource;
-    entry.data = dlog;
-    contents.entries.push_back(entry);
-    entry.type = FourCC("DITL");
-    entry.id = listID;
-    entry.data = ditl;
-    contents.entries.push_back(entry);
-    std::vector<UInt8> file;
-    if (SerializeResourceFork(contents, file) != noErr) return 0;
-    const ResFileRefNum refNum = OpenResFileFromBytes("fuzz dialogs", std::move(file));
+    ResourceEntry entries[2];
+    entries[0].type = FourCC("DLOG");
+    entries[0].id = kDialogResource;
+    entries[0].data = dlog;
+    entries[1].type = FourCC("DITL");
+    entries[1].id = listID;
+    entries[1].data = ditl;
+    const ResFileRefNum refNum = OpenResFileOfEntries("fuzz dialogs", entries);
     if (refNum <= 0) __builtin_trap();
 
     if (DialogPtr dialog = GetNewDialog(kDialogResource, nullptr, kFirstWindowOfClass)) {

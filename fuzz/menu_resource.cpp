@@ -102,15 +102,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const UInt8 key = input.Byte();
     const std::span<const uint8_t> bytes = input.Rest();
 
-    ResourceForkContents contents;
     ResourceEntry entry;
     entry.type = FourCC("MENU");
     entry.id = kMenuResource;
     entry.data = bytes;
-    contents.entries.push_back(entry);
-    std::vector<UInt8> file;
-    if (SerializeResourceFork(contents, file) != noErr) return 0;
-    const ResFileRefNum refNum = OpenResFileFromBytes("fuzz menus", std::move(file));
+    const ResFileRefNum refNum = OpenResFileOfEntries("fuzz menus", {&entry, 1});
     if (refNum <= 0) __builtin_trap();
 
     std::vector<MenuRef> made;

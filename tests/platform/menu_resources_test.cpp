@@ -31,15 +31,11 @@ std::vector<UInt8> MenuBytes(int items) {
 
 // Reads the bytes as menu 128 of a resource file held in memory.
 MenuRef MenuFrom(const std::vector<UInt8>& bytes) {
-    ResourceForkContents contents;
     ResourceEntry entry;
     entry.type = FourCC("MENU");
     entry.id = kMenuResource;
     entry.data = bytes;
-    contents.entries.push_back(entry);
-    std::vector<UInt8> file;
-    EXPECT_EQ(SerializeResourceFork(contents, file), noErr);
-    const ResFileRefNum refNum = OpenResFileFromBytes("menus", std::move(file));
+    const ResFileRefNum refNum = OpenResFileOfEntries("menus", {&entry, 1});
     EXPECT_GT(refNum, 0);
     MenuRef menu = GetMenu(kMenuResource);
     CloseResFile(refNum);

@@ -26,6 +26,8 @@ ResFileRefNum OpenResFile(std::string_view path, SInt8 permission);
 // Opens resource-file bytes held in memory (a resource fork carried inside another file) read-only, under
 // `name`, which no file on disk need have; errors and the current file as OpenResFile.
 ResFileRefNum OpenResFileFromBytes(std::string_view name, std::vector<UInt8> bytes);
+// The same for a file made of these resources; -1 with ResError set when they cannot make one.
+ResFileRefNum OpenResFileOfEntries(std::string_view name, std::span<const ResourceEntry> entries);
 void CloseResFile(ResFileRefNum refNum);
 void UpdateResFile(ResFileRefNum refNum);
 void UseResFile(ResFileRefNum refNum);

@@ -294,6 +294,17 @@ ResFileRefNum OpenResFileFromBytes(std::string_view name, std::vector<UInt8> byt
     return OpenParsedResFile(std::move(canonical), std::move(bytes), false);
 }
 
+ResFileRefNum OpenResFileOfEntries(std::string_view name, std::span<const ResourceEntry> entries) {
+    ResourceForkContents contents;
+    contents.entries.assign(entries.begin(), entries.end());
+    std::vector<UInt8> bytes;
+    if (OSErr err = SerializeResourceFork(contents, bytes); err != noErr) {
+        gResErr = err;
+        return -1;
+    }
+    return OpenResFileFromBytes(name, std::move(bytes));
+}
+
 namespace {
 
 ResFileRefNum OpenParsedResFile(std::string canonical, std::vector<UInt8> bytes, bool writable) {
