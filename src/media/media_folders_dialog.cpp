@@ -7,13 +7,13 @@
 #include "foundation/folder_files.h"
 #include "foundation/machine_features.h"
 #include "foundation/program_strings.h"
-#include "foundation/program_texts.h"
 #include "foundation/window_references.h"
 #include "platform/dialogs.h"
 #include "platform/events.h"
 #include "platform/folders.h"
 #include "platform/pstring.h"
 #include "platform/text_encoding.h"
+#include "resource_names.h"
 #include "shell/shell_globals.h"
 
 namespace {

@@ -3,7 +3,6 @@
 #include "scroll/info_strip.h"
 
 #include "foundation/program_strings.h"
-#include "foundation/program_texts.h"
 #include "foundation/rect_fitting.h"
 #include "platform/clock.h"
 #include "platform/drawing.h"
@@ -11,6 +10,7 @@
 #include "platform/text_drawing.h"
 #include "platform/windows.h"
 #include "prefs/prefs_fields.h"
+#include "resource_names.h"
 #include "scroll/label_font.h"
 #include "scroll/pacing.h"
 #include "scroll/pause.h"

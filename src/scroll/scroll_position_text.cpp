@@ -2,8 +2,8 @@
 #include "scroll/prompter_drawing.h"
 
 #include "foundation/program_strings.h"
-#include "foundation/program_texts.h"
 #include "platform/memory.h"
+#include "resource_names.h"
 #include "scroll/scroll_engine.h"
 #include "shell/shell_globals.h"
 

@@ -3,12 +3,12 @@
 #include "scroll/word_swap_dialog.h"
 
 #include "foundation/program_strings.h"
-#include "foundation/program_texts.h"
 #include "foundation/window_references.h"
 #include "platform/memory.h"
 #include "platform/pstring.h"
 #include "platform/text_encoding.h"
 #include "platform/windows.h"
+#include "resource_names.h"
 #include "scroll/scroll_windows.h"
 #include "shell/mode_switching.h"
 #include "shell/script_documents.h"

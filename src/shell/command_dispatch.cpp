@@ -258,7 +258,7 @@ SInt32 ToggleToolWindow(const ToolWindowItem& row) {
 
 SInt32 WindowsMenuCommand(SInt16 item) {
     switch (item) {
-    case 2:
+    case kBookmarkListItem:
         SetPref(gThePreferences, kPrefBookmarkWindowOpen, myBookmarkWindow ? 0 : 1);
         if (myBookmarkWindow)
             CloseBookmarkWindow(0);
@@ -266,7 +266,7 @@ SInt32 WindowsMenuCommand(SInt16 item) {
             OpenBookmarkWindow();
         MarkPrefsChanged();
         return kNotDone;
-    case 3: {
+    case kCueMarkerItem: {
         TogglePref(kPrefCueMarkerShown);
         const Rect content = GetScrollWindowContent();
         NewScrollWindowSize(RectWidth(content), RectHeight(content));
@@ -274,7 +274,7 @@ SInt32 WindowsMenuCommand(SInt16 item) {
         gWaitingForUpdate = true;
         return 0;
     }
-    case 4:
+    case kToolbarItem:
         SetPref(gThePreferences, kPrefToolbarOpen, myToolbarWindow ? 0 : 1);
         if (myToolbarWindow)
             CloseToolbarWindow(0);
@@ -282,10 +282,10 @@ SInt32 WindowsMenuCommand(SInt16 item) {
             OpenToolbarWindow();
         MarkPrefsChanged();
         return 0;
-    case 5:
+    case kInstructionsItem:
         ToggleInstructions();
         return kNotDone;
-    case 6: {
+    case kTabRulerItem: {
         gTabBarShowing = !gTabBarShowing;
         const Rect content = GetScrollWindowContent();
         NewScrollWindowSize(RectWidth(content), RectHeight(content));
@@ -295,25 +295,25 @@ SInt32 WindowsMenuCommand(SInt16 item) {
         MarkPrefsChanged();
         return 0;
     }
-    case 14:
+    case kEditWindowItem:
         return DoCmdShiftFunction('e');
-    case 15:
+    case kPrompterItem:
         return DoCmdShiftFunction('l');
-    case 16:
+    case kFunctionsItem:
         return DoCmdShiftFunction('f');
-    case 17:
+    case kScrollMonitorItem:
         return DoCmdShiftFunction('m');
-    case 19:
+    case kMirrorItem:
         TogglePref(kPrefMirror);
         return 0;
-    case 20:
+    case kFlipItem:
         TogglePref(kPrefFlip);
         return 0;
-    case 21:
+    case kWindowsTurnLeftItem:
         SetPref(gThePreferences, kPrefRotation, GetPref(gThePreferences, kPrefRotation) == -1 ? 0 : -1);
         MarkPrefsChanged();
         return 0;
-    case 22:
+    case kWindowsTurnRightItem:
         SetPref(gThePreferences, kPrefRotation, GetPref(gThePreferences, kPrefRotation) == 1 ? 0 : 1);
         MarkPrefsChanged();
         return 0;

@@ -2,7 +2,7 @@
 // the tab bar's pop-up, and the four window shortcuts (edit window, functions, prompter, scroll monitor).
 #include "shell/context_popups.h"
 
-#include "foundation/program_texts.h"
+#include "resource_names.h"
 #include "shell/file_opening.h"
 
 #include "foundation/file_dialogs.h"

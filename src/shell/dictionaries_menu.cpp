@@ -3,9 +3,9 @@
 #include "shell/script_documents.h"
 
 #include "foundation/program_strings.h"
-#include "foundation/program_texts.h"
 #include "platform/menus.h"
 #include "platform/pstring.h"
+#include "resource_names.h"
 #include "shell/menus.h"
 #include "texttools/spell_dictionaries.h"
 

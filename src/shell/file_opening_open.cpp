@@ -2,7 +2,6 @@
 // picture in the prompter, or serves the purpose its open dialog was started for.
 #include "foundation/file_dialogs.h"
 #include "foundation/program_strings.h"
-#include "foundation/program_texts.h"
 #include "foundation/rect_fitting.h"
 #include "foundation/script_file_checks.h"
 #include "media/media_services.h"
@@ -10,6 +9,7 @@
 #include "platform/memory.h"
 #include "platform/pstring.h"
 #include "platform/text_encoding.h"
+#include "resource_names.h"
 #include "scroll/background_picture.h"
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_position.h"

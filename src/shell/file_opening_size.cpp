@@ -1,10 +1,10 @@
 // The text sizes drawn in the prompter after a file was used, while the size display is on: the text's
 // height, the text rectangle's height and the extra height the scroll adds.
 #include "foundation/program_strings.h"
-#include "foundation/program_texts.h"
 #include "platform/drawing.h"
 #include "platform/pstring.h"
 #include "platform/text_drawing.h"
+#include "resource_names.h"
 #include "scroll/prompter_window.h"
 #include "scroll/scroll_position.h"
 #include "shell/file_opening.h"

@@ -3,7 +3,6 @@
 #include "shell/command_parts.h"
 
 #include "foundation/program_strings.h"
-#include "foundation/program_texts.h"
 #include "foundation/word_line_arrays.h"
 #include "macros/macro_services.h"
 #include "media/media_services.h"
@@ -12,6 +11,7 @@
 #include "platform/text_encoding.h"
 #include "prefs/prefs_fields.h"
 #include "prefs/prefs_record.h"
+#include "resource_names.h"
 #include "scroll/bookmarks.h"
 #include "scroll/cue_marker.h"
 #include "scroll/edit_window.h"

@@ -5,10 +5,10 @@
 #include "foundation/error_dialog.h"
 #include "foundation/number_text.h"
 #include "foundation/program_strings.h"
-#include "foundation/program_texts.h"
 #include "platform/pstring.h"
 #include "platform/windows.h"
 #include "prefs/prefs_fields.h"
+#include "resource_names.h"
 #include "shell/preferences_dialog.h"
 #include "shell/prefs_dialog_items.h"
 

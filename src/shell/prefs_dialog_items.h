@@ -6,59 +6,15 @@
 #include "platform/drawing.h"
 #include "platform/menus.h"
 #include "prefs/prefs_record.h"
+#include "resource_names.h"
 
 #include <optional>
 
 enum : SInt16 {
-    kPrefsDialogID = 131,
-    kPrefsOKItem = 1,
-    kPrefsCancelItem = 2,
-    kPrefsUseItem = 3,
     kFirstTabItem = 4,
     kLastTabItem = 8,
     kLastSharedItem = 10, // items 1-10 belong to every pane
-    kShowTimesItem = 15,
-    kEditFollowsPrompterItem = 25,
-    kOneWindowHidesOtherItem = 27,
-    kWheelControlItem = 99,
-    kAllowTurboItem = 101,
-    kOwnScreenSaverItem = 108,
-    kScreenSaverDelayItem = 110,
-    kScreenSaverSecondsItem = 111,
-    kMomentumLessItem = 178,
-    kMomentumMoreItem = 180,
     kPrefsPaneCount = 5,
-    kSizeEditItem = 45,
-    kSpacingEditItem = 46,
-    kTextSampleItem = 59,
-    kOpacitySliderItem = 80,
-    kOpacityTextItem = 86,
-    kScreenSampleItem = 123,
-    kFadeSliderItem = 167,
-    kFadeTextItem = 168,
-    kFadeBackRadio = 174,
-    kFadeTextRadio = 175,
-    kMomentumSliderItem = 176,
-    kMomentumTextItem = 181,
-    kDefaultsItem = 182,
-    kShadowDialItem = 209,
-    kCueSampleItem = 72,
-    kCueIconItem = 73,
-    kChimeItem = 98,
-    kScreenSaverItem = 112,
-    kShapeItem = 115,
-    kBackgroundKindItem = 117,
-    kKindCheckItem = 120,
-    kChooseBackgroundItem = 121,
-    kFallingOption1Item = 161,
-    kShapeDialogItem = 162,
-    kFoldersDialogItem = 163,
-    kFallingOption2Item = 164,
-    kSetScreenSizeItem = 183,
-    kScreenSizeItem = 184,
-    kAutoFileNameItem = 214,
-    kChooseAutoFileItem = 215,
-    kClearAutoFileItem = 216,
     kLastPrefsItem = 242,
 };
 

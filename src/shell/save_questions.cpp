@@ -5,7 +5,6 @@
 #include "foundation/error_dialog.h"
 #include "foundation/file_dialogs.h"
 #include "foundation/program_strings.h"
-#include "foundation/program_texts.h"
 #include "foundation/window_references.h"
 #include "macros/macro_services.h"
 #include "media/media_services.h"
@@ -13,6 +12,7 @@
 #include "platform/pstring.h"
 #include "platform/text_encoding.h"
 #include "platform/windows.h"
+#include "resource_names.h"
 #include "shell/command_parts.h"
 #include "shell/desktop_events.h"
 #include "shell/periodic_timer.h"
@@ -22,7 +22,7 @@
 
 namespace {
 
-enum : SInt16 { kSaveItem = 1, kCancelItem = 2, kDontSaveItem = 3, kDocumentNameItem = 4 };
+enum : SInt16 { kSaveButtonItem = 1, kCancelItem = 2, kDontSaveItem = 3, kDocumentNameItem = 4 };
 
 // The name a script without one is saved under when no dialog may be shown.
 constexpr SInt16 kUntitledNameItem = 5;
@@ -48,7 +48,7 @@ SInt16 TakeAnswer(SInt16 dialogID) {
         SetDialogItemText(dialog, kDocumentNameItem, name);
     }
     gIGotCancelled = false;
-    SetDialogDefaultItem(dialog, kSaveItem);
+    SetDialogDefaultItem(dialog, kSaveButtonItem);
     SetDialogCancelItem(dialog, kCancelItem);
     ++gInModal;
     SInt16 item = 0;
@@ -57,7 +57,7 @@ SInt16 TakeAnswer(SInt16 dialogID) {
     } else {
         ShowWindow(GetDialogWindow(dialog));
         SelectWindow(GetDialogWindow(dialog));
-        while (item != kSaveItem && item != kCancelItem && item != kDontSaveItem)
+        while (item != kSaveButtonItem && item != kCancelItem && item != kDontSaveItem)
             MovableDialog(nullptr, &item);
     }
     --gInModal;
@@ -103,7 +103,7 @@ bool SaveQueue(bool automatic) {
 bool DoSaveCancelDialog(SInt16 dialogID) {
     const bool automatic = gAutoDialogAnswer != 0;
     switch (TakeAnswer(dialogID)) {
-    case kSaveItem:
+    case kSaveButtonItem:
         return dialogID == kTextSaveQuestion ? SaveText(automatic) : SaveQueue(automatic);
     case kDontSaveItem:
         if (dialogID == kTextSaveQuestion)
