@@ -3,6 +3,7 @@
 // and the temporary files of an interrupted save are finished or removed.
 #include "foundation/script_file_checks.h"
 #include "platform/bytes.h"
+#include "platform/crc32.h"
 #include "platform/file_io.h"
 #include "platform/memory.h"
 #include "platform/resources.h"
@@ -22,25 +23,6 @@ constexpr size_t kTextCheckSize = 8;
 // What a save names its temporary files after: mkstemp's six letters and digits.
 constexpr std::string_view kTempMark = ".saving-";
 constexpr size_t kTempLetters = 6;
-
-constexpr std::array<UInt32, 256> MakeCrcTable() {
-    std::array<UInt32, 256> table{};
-    for (UInt32 n = 0; n < 256; ++n) {
-        UInt32 c = n;
-        for (int k = 0; k < 8; ++k)
-            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        table[n] = c;
-    }
-    return table;
-}
-constexpr std::array<UInt32, 256> kCrcTable = MakeCrcTable();
-
-UInt32 Crc32(std::span<const UInt8> bytes) {
-    UInt32 c = 0xFFFFFFFFu;
-    for (UInt8 b : bytes)
-        c = kCrcTable[(c ^ b) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
 
 std::array<UInt8, kTextCheckSize> MakeTextCheck(std::span<const UInt8> text) {
     std::array<UInt8, kTextCheckSize> check{};

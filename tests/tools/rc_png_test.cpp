@@ -3,6 +3,7 @@
 #include "rc_test_support.h"
 
 #include "platform/bytes.h"
+#include "platform/crc32.h"
 #include "rc/png_info.h"
 
 #include <gmock/gmock.h>
@@ -19,7 +20,7 @@ void AppendChunk(std::vector<UInt8>& png, const char* type, const std::vector<UI
     w.bytes(type, 4);
     w.bytes(data.data(), data.size());
     std::vector<UInt8> chunk = w.take();
-    UInt32 crc = PngCrc32(std::span<const UInt8>(chunk).subspan(4));
+    UInt32 crc = Crc32(std::span<const UInt8>(chunk).subspan(4));
     png.insert(png.end(), chunk.begin(), chunk.end());
     UInt8 crcBytes[4];
     WriteBE32(crcBytes, crc);
@@ -50,7 +51,7 @@ std::vector<UInt8> BuildPng(const PngParts& p) {
 
 TEST(PngCheck, ChecksumMatchesTheStandardCheckValue) {
     std::string text = "123456789";
-    EXPECT_EQ(PngCrc32(std::span(reinterpret_cast<const UInt8*>(text.data()), text.size())), 0xCBF43926u);
+    EXPECT_EQ(Crc32(std::span(reinterpret_cast<const UInt8*>(text.data()), text.size())), 0xCBF43926u);
 }
 
 TEST(PngCheck, ReadsTheHeaderOfWellFormedFiles) {

@@ -2,27 +2,14 @@
 #include "rc/png_info.h"
 
 #include "platform/bytes.h"
+#include "platform/crc32.h"
 
 #include <algorithm>
-#include <array>
 
 namespace {
 
 constexpr UInt8 kPngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 constexpr UInt32 kMaxDimension = 0x7FFFFFFF;
-
-constexpr std::array<UInt32, 256> MakeCrcTable() {
-    std::array<UInt32, 256> table{};
-    for (UInt32 n = 0; n < 256; ++n) {
-        UInt32 c = n;
-        for (int k = 0; k < 8; ++k)
-            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        table[n] = c;
-    }
-    return table;
-}
-
-constexpr std::array<UInt32, 256> kCrcTable = MakeCrcTable();
 
 // Allowed bit depths per colour type: grey, RGB, palette, grey+alpha, RGBA.
 bool ValidDepthForColorType(UInt8 colorType, UInt8 depth) {
@@ -47,13 +34,6 @@ bool Fail(std::string& error, std::string message) {
 
 } // namespace
 
-UInt32 PngCrc32(std::span<const UInt8> bytes) {
-    UInt32 c = 0xFFFFFFFFu;
-    for (UInt8 b : bytes)
-        c = kCrcTable[(c ^ b) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
-
 bool ReadPngInfo(std::span<const UInt8> bytes, PngInfo& info, std::string& error) {
     if (bytes.size() < 8 || !std::equal(kPngSignature, kPngSignature + 8, bytes.begin()))
         return Fail(error, "no PNG signature");
@@ -68,7 +48,7 @@ bool ReadPngInfo(std::span<const UInt8> bytes, PngInfo& info, std::string& error
         std::span<const UInt8> typeAndData = bytes.subspan(pos + 4, 4 + length);
         std::string type(reinterpret_cast<const char*>(&bytes[pos + 4]), 4);
         const UInt8* data = &bytes[pos + 8];
-        if (ReadBE32(&bytes[pos + 8 + length]) != PngCrc32(typeAndData))
+        if (ReadBE32(&bytes[pos + 8 + length]) != Crc32(typeAndData))
             return Fail(error, "the " + type + " chunk's checksum is wrong");
         pos += 12 + length;
 

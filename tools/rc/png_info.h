@@ -19,6 +19,3 @@ struct PngInfo {
 // checksum, at least one image-data chunk, and the end chunk closing the file. On failure, `error` says
 // what is wrong.
 bool ReadPngInfo(std::span<const UInt8> bytes, PngInfo& info, std::string& error);
-
-// The checksum PNG chunks carry (CRC-32 as in zlib), over a chunk's type and data.
-UInt32 PngCrc32(std::span<const UInt8> bytes);
